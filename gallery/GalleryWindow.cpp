@@ -1,0 +1,104 @@
+#include "GalleryWindow.h"
+
+#include "pages/BasicControlsPage.h"
+
+#include <QtCore/QDir>
+#include <QtWidgets/QApplication>
+#include <QtWidgets/QHBoxLayout>
+#include <QtWidgets/QLabel>
+#include <QtWidgets/QListWidget>
+#include <QtWidgets/QStackedWidget>
+#include <QtWidgets/QVBoxLayout>
+
+GalleryWindow::GalleryWindow(QWidget* pParent)
+    : QMainWindow(pParent)
+{
+    setWindowTitle(tr("OrvaGUIToolkit Gallery"));
+    auto* pCentral = new QWidget(this);
+    pCentral->setObjectName(QStringLiteral("GalleryCentral"));
+    auto* pLayout = new QHBoxLayout(pCentral);
+    pLayout->setContentsMargins(0, 0, 0, 0);
+    pLayout->setSpacing(0);
+
+    auto* pSide = new QWidget(pCentral);
+    pSide->setObjectName(QStringLiteral("GallerySide"));
+    auto* pSideLayout = new QVBoxLayout(pSide);
+    pSideLayout->setContentsMargins(0, 0, 0, 0);
+    pSideLayout->setSpacing(0);
+    auto* pBrand = new QLabel(tr("ORVA DESK\nControl Gallery"), pSide);
+    pBrand->setObjectName(QStringLiteral("GalleryBrand"));
+    m_pPageList = new QListWidget(pSide);
+    m_pPageList->setObjectName(QStringLiteral("GalleryPageList"));
+    pSideLayout->addWidget(pBrand);
+    pSideLayout->addWidget(m_pPageList, 1);
+    pSide->setFixedWidth(210);
+
+    m_pPages = new QStackedWidget(pCentral);
+    m_pPages->setObjectName(QStringLiteral("GalleryPages"));
+    pLayout->addWidget(pSide);
+    pLayout->addWidget(m_pPages, 1);
+    setCentralWidget(pCentral);
+
+    AddPage(tr("Basic controls"), QStringLiteral("basic-controls"),
+            tr("Toolbar push buttons with icons and literal ampersands, labels with separate "
+               "punctuation, and the hover and click signals they emit."),
+            new BasicControlsPage);
+
+    connect(m_pPageList, &QListWidget::currentRowChanged, m_pPages, &QStackedWidget::setCurrentIndex);
+    m_pPageList->setCurrentRow(0);
+    resize(1280, 800);
+}
+
+int GalleryWindow::PageCount() const
+{
+    return m_pPages->count();
+}
+
+QString GalleryWindow::PageSlug(int iPage) const
+{
+    return m_listSlugs.value(iPage);
+}
+
+void GalleryWindow::ShowPage(int iPage)
+{
+    m_pPageList->setCurrentRow(iPage);
+}
+
+bool GalleryWindow::SaveScreenshots(const QString& strDir)
+{
+    QDir dir(strDir);
+    if (!dir.mkpath(QStringLiteral(".")))
+        return false;
+    for (int iPage = 0; iPage < PageCount(); ++iPage) {
+        ShowPage(iPage);
+        // Let layouts settle and posted repaints (timelines paint asynchronously) arrive.
+        for (int i = 0; i < 5; ++i)
+            QApplication::processEvents();
+        if (!grab().save(dir.filePath(PageSlug(iPage) + QStringLiteral(".png"))))
+            return false;
+    }
+    return true;
+}
+
+void GalleryWindow::AddPage(const QString& strTitle, const QString& strSlug,
+                            const QString& strDescription, QWidget* pPage)
+{
+    auto* pFrame = new QWidget;
+    pFrame->setObjectName(QStringLiteral("GalleryPage"));
+    auto* pLayout = new QVBoxLayout(pFrame);
+    pLayout->setContentsMargins(24, 18, 24, 18);
+    pLayout->setSpacing(6);
+    auto* pTitle = new QLabel(strTitle, pFrame);
+    pTitle->setObjectName(QStringLiteral("GalleryPageTitle"));
+    auto* pDescription = new QLabel(strDescription, pFrame);
+    pDescription->setObjectName(QStringLiteral("GalleryPageDescription"));
+    pDescription->setWordWrap(true);
+    pLayout->addWidget(pTitle);
+    pLayout->addWidget(pDescription);
+    pLayout->addSpacing(8);
+    pLayout->addWidget(pPage, 1);
+
+    m_pPageList->addItem(strTitle);
+    m_pPages->addWidget(pFrame);
+    m_listSlugs << strSlug;
+}
