@@ -10,6 +10,12 @@
 
 // Basic controls
 #include <OrvaGUIToolkit/Button/PushButton.h>
+#include <OrvaGUIToolkit/CheckBox/CheckBox.h>
 #include <OrvaGUIToolkit/Label/Label.h>
+#include <OrvaGUIToolkit/ScrollBar/ScrollBar.h>
+
+// Picture galleries
+#include <OrvaGUIToolkit/Picture/PicBaseLabel.h>
+#include <OrvaGUIToolkit/Picture/PicLabel.h>
 
 #endif
