@@ -44,6 +44,45 @@ QList<VehicleRecord> VehicleRecords(int iCount)
     return listRecords;
 }
 
+QList<RecordingSegment> Recordings(int iCamera, int iDays)
+{
+    QRandomGenerator generator(quint32(1000 + iCamera));
+    const QDateTime dtEnd = ReferenceNow();
+    QDateTime dtCursor(dtEnd.date().addDays(1 - iDays), QTime(0, 0));
+    QList<RecordingSegment> listSegments;
+    // Continuous recording in long runs broken by short gaps.
+    while (dtCursor < dtEnd) {
+        const QDateTime dtRunEnd = qMin(dtEnd, dtCursor.addSecs(generator.bounded(3 * 3600, 20 * 3600)));
+        listSegments.append({dtCursor, dtRunEnd, LevelContinuous});
+        dtCursor = dtRunEnd.addSecs(generator.bounded(5 * 60, 90 * 60));
+    }
+    // Event clips: a few per night hour, many per day hour.
+    for (QDateTime dtHour(dtEnd.date().addDays(1 - iDays), QTime(0, 0)); dtHour < dtEnd; dtHour = dtHour.addSecs(3600)) {
+        const int iHour = dtHour.time().hour();
+        const int iClips = (iHour >= 7 && iHour <= 20) ? generator.bounded(1, 4) : generator.bounded(0, 2);
+        for (int i = 0; i < iClips; ++i) {
+            const QDateTime dtBegin = dtHour.addSecs(generator.bounded(3300));
+            const QDateTime dtClipEnd = qMin(dtEnd, dtBegin.addSecs(generator.bounded(40, 600)));
+            if (dtBegin < dtClipEnd)
+                listSegments.append({dtBegin, dtClipEnd, (iCamera + i) % 7 == 0 ? LevelCommand : LevelEvent});
+        }
+    }
+    return listSegments;
+}
+
+QList<RecordingSegment> Tags(int iCamera, int iDays)
+{
+    QRandomGenerator generator(quint32(5000 + iCamera));
+    const QDateTime dtEnd = ReferenceNow();
+    QList<RecordingSegment> listTags;
+    for (int iDay = 0; iDay < iDays; ++iDay) {
+        const QDateTime dtTag(dtEnd.date().addDays(-iDay), QTime(generator.bounded(6, 22), generator.bounded(60)));
+        if (dtTag < dtEnd)
+            listTags.append({dtTag, dtTag, LevelEvent});
+    }
+    return listTags;
+}
+
 QDateTime ReferenceNow()
 {
     return QDateTime(QDate(2026, 12, 5), QTime(16, 42, 0));

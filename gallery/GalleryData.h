@@ -24,6 +24,25 @@ struct VehicleRecord
 
 QList<VehicleRecord> VehicleRecords(int iCount);
 
+// One recorded stretch of video of a camera. Levels are the client's record
+// types: 1 continuous, 2 event (motion, line crossing), 3 command, 16 smart.
+struct RecordingSegment
+{
+    QDateTime dtBegin;
+    QDateTime dtEnd;
+    int iLevel;
+};
+
+enum RecordLevel { LevelContinuous = 1, LevelEvent = 2, LevelCommand = 3, LevelSmart = 16 };
+
+// Recordings of camera iCamera over the iDays days up to ReferenceNow():
+// mostly continuous recording with gaps (maintenance, network loss), and
+// event clips that are busier by day than by night.
+QList<RecordingSegment> Recordings(int iCamera, int iDays);
+
+// Tags operators put on recordings ("Plate mismatch", "Tailgating"...).
+QList<RecordingSegment> Tags(int iCamera, int iDays);
+
 // The reference "now" of the gallery: pages show recordings up to this moment.
 QDateTime ReferenceNow();
 

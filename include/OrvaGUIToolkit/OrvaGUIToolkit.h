@@ -20,7 +20,13 @@
 
 // Basic controls
 #include <OrvaGUIToolkit/Button/PushButton.h>
+#include <OrvaGUIToolkit/CheckBox/CheckBox.h>
 #include <OrvaGUIToolkit/Label/Label.h>
+#include <OrvaGUIToolkit/ScrollBar/ScrollBar.h>
+
+// Picture galleries
+#include <OrvaGUIToolkit/Picture/PicBaseLabel.h>
+#include <OrvaGUIToolkit/Picture/PicLabel.h>
 
 // Dialogs and frames
 #include <OrvaGUIToolkit/Dialog/FancyTitle.h>

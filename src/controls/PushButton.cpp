@@ -1,5 +1,7 @@
 #include <OrvaGUIToolkit/Button/PushButton.h>
 
+#include <QtGui/QKeySequence>
+#include <QtGui/QShortcutEvent>
 #include <QtWidgets/QStyleOptionButton>
 #include <QtWidgets/QStylePainter>
 
@@ -45,6 +47,18 @@ QSize CPushButton::sizeHint() const
         hint.setWidth(qMax(hint.width(), iNeeded));
     }
     return hint;
+}
+
+bool CPushButton::event(QEvent* pEvent)
+{
+    // The base class turns "&x" in the text into an Alt+x shortcut. The
+    // ampersand is shown literally here, so that shortcut must not fire.
+    if (pEvent->type() == QEvent::Shortcut && !text().isEmpty()
+        && static_cast<QShortcutEvent*>(pEvent)->key() == QKeySequence::mnemonic(text())) {
+        pEvent->accept();
+        return true;
+    }
+    return QPushButton::event(pEvent);
 }
 
 void CPushButton::paintEvent(QPaintEvent*)

@@ -28,6 +28,7 @@ Q_SIGNALS:
     void SignalMouseLeave();
 
 protected:
+    bool event(QEvent* pEvent) override;
     void paintEvent(QPaintEvent* pEvent) override;
     void enterEvent(QEvent* pEvent) override;
     void leaveEvent(QEvent* pEvent) override;

@@ -1,0 +1,86 @@
+#ifndef ORVAGUITOOLKIT_PICTURE_PICBASELABEL_H
+#define ORVAGUITOOLKIT_PICTURE_PICBASELABEL_H
+
+#include <OrvaGUIToolkit/OrvaGUIToolkitGlobal.h>
+
+#include <QtCore/QMargins>
+#include <QtGui/QColor>
+#include <QtGui/QPixmap>
+#include <QtWidgets/QWidget>
+
+namespace OrvaGUIToolkit {
+
+// A captured picture (a vehicle snapshot, a camera thumbnail) drawn scaled to
+// fit inside its margins, over an optional background, with an optional
+// caption strip and a selection frame. It is identified by the serial number
+// the picture lists hand out.
+class ORVAGUITOOLKIT_EXPORT CPicBaseLabel : public QWidget
+{
+    Q_OBJECT
+    Q_PROPERTY(QColor m_colorSelected READ GetSelectedColor WRITE SetSelectedColor)
+    Q_PROPERTY(QColor m_colorCaption READ GetCaptionColor WRITE SetCaptionColor)
+    Q_PROPERTY(QColor m_colorCaptionBackground READ GetCaptionBackgroundColor WRITE SetCaptionBackgroundColor)
+    Q_PROPERTY(QPixmap m_pmBackground READ GetBackground WRITE SetBackground)
+
+public:
+    explicit CPicBaseLabel(QWidget* pParent = nullptr);
+    CPicBaseLabel(int iLeft, int iTop, int iRight, int iBottom, QWidget* pParent = nullptr);
+    ~CPicBaseLabel() override;
+
+    // Loads the picture from a file; false (and no picture) when it cannot be read.
+    bool LoadPicture(const QString& strPath);
+    void SetPicture(unsigned uLsh, const QPixmap& pixmap);
+    QPixmap GetPicture() const;
+    bool HasPicture() const;
+
+    unsigned GetPicLsh() const;
+    void SetPicLsh(unsigned uLsh);
+
+    void SetSelected(bool bSelected);
+    bool IsSelected() const;
+
+    void SetTips(const QString& strTips);
+    QString GetTips() const;
+    void SetText(const QString& strText);
+    QString GetText() const;
+
+    QMargins GetPictureMargins() const;
+    QColor GetSelectedColor() const;
+    void SetSelectedColor(const QColor& color);
+    QColor GetCaptionColor() const;
+    void SetCaptionColor(const QColor& color);
+    QColor GetCaptionBackgroundColor() const;
+    void SetCaptionBackgroundColor(const QColor& color);
+    QPixmap GetBackground() const;
+    void SetBackground(const QPixmap& pixmap);
+
+    // Where the picture is drawn: inside the margins and above the caption,
+    // scaled to fit with its aspect ratio kept, centred. Empty without a picture.
+    QRect PictureRect() const;
+
+Q_SIGNALS:
+    void SignalDoubleClicked(unsigned uLsh);
+    void SignalPicLabelClicked();
+
+protected:
+    void paintEvent(QPaintEvent* pEvent) override;
+    void mousePressEvent(QMouseEvent* pEvent) override;
+    void mouseDoubleClickEvent(QMouseEvent* pEvent) override;
+
+private:
+    int CaptionHeight() const;
+
+    unsigned m_uLsh = 0xFFFFFFFF;
+    QPixmap m_pixPicture;
+    QPixmap m_pmBackground;
+    QMargins m_margins;
+    QString m_strText;
+    QColor m_colorSelected;
+    QColor m_colorCaption;
+    QColor m_colorCaptionBackground;
+    bool m_bSelected = false;
+};
+
+} // namespace OrvaGUIToolkit
+
+#endif

@@ -1,0 +1,171 @@
+#include <OrvaGUIToolkit/CheckBox/CheckBox.h>
+#include <OrvaGUIToolkit/Picture/PicLabel.h>
+#include <OrvaGUIToolkit/ScrollBar/ScrollBar.h>
+
+#include <QtCore/QTemporaryDir>
+#include <QtTest/QtTest>
+
+using namespace OrvaGUIToolkit;
+
+namespace {
+
+QPixmap Frame(int iWidth, int iHeight)
+{
+    QPixmap pixmap(iWidth, iHeight);
+    pixmap.fill(Qt::darkGreen);
+    return pixmap;
+}
+
+} // namespace
+
+// The picture labels, scroll bar and check box the timelines and picture
+// lists are built from.
+class TestHelperControls : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void pictureFitsInsideMargins_data();
+    void pictureFitsInsideMargins();
+    void pictureLoadingAndPlaceholder();
+    void pictureSignalsCarrySerial();
+    void pictureStyleProperties();
+    void scrollBarHandleHover();
+    void checkBoxWholeWidgetToggles();
+};
+
+void TestHelperControls::pictureFitsInsideMargins_data()
+{
+    QTest::addColumn<QSize>("picture");
+    QTest::addColumn<QString>("caption");
+    QTest::addColumn<QRect>("expected");
+    // Label 200 x 120 with margins 10, 5, 10, 5: the area is 180 x 110 at (10, 5).
+    QTest::newRow("wide picture, full width") << QSize(360, 110) << QString() << QRect(10, 32, 180, 55);
+    QTest::newRow("tall picture, full height") << QSize(110, 220) << QString() << QRect(72, 5, 55, 110);
+    QTest::newRow("same ratio") << QSize(18, 11) << QString() << QRect(10, 5, 180, 110);
+}
+
+void TestHelperControls::pictureFitsInsideMargins()
+{
+    QFETCH(QSize, picture);
+    QFETCH(QString, caption);
+    QFETCH(QRect, expected);
+    CPicLabel label(10, 5, 10, 5);
+    label.resize(200, 120);
+    QCOMPARE(label.PictureRect(), QRect());
+    label.PutPicture(Frame(picture.width(), picture.height()));
+    QCOMPARE(label.PictureRect(), expected);
+
+    // A caption takes its strip from the bottom of the picture area.
+    label.SetText(QStringLiteral("WJ-23 809"));
+    QVERIFY(label.PictureRect().bottom() < 115 - label.fontMetrics().height());
+    label.resize(15, 8);
+    QCOMPARE(label.PictureRect(), QRect());
+    label.grab();
+}
+
+void TestHelperControls::pictureLoadingAndPlaceholder()
+{
+    QTemporaryDir dir;
+    const QString strPath = dir.filePath(QStringLiteral("plate.png"));
+    QVERIFY(Frame(64, 32).save(strPath));
+
+    CPicLabel label;
+    label.resize(120, 80);
+    QVERIFY(!label.LoadPicture(dir.filePath(QStringLiteral("missing.jpg"))));
+    QVERIFY(!label.HasPicture());
+    QVERIFY(label.LoadPicture(strPath));
+    QCOMPARE(label.GetPicture().size(), QSize(64, 32));
+    label.PutPicture(QPixmap());
+    QVERIFY(!label.HasPicture());
+    QCOMPARE(label.GetPlaceholder(), QStringLiteral("No picture"));
+
+    // The placeholder is drawn only while there is no picture.
+    label.setStyleSheet(QStringLiteral("background: black; color: white;"));
+    const QImage empty = label.grab().toImage();
+    label.SetPlaceholder(QString());
+    QVERIFY(label.grab().toImage() != empty);
+}
+
+void TestHelperControls::pictureSignalsCarrySerial()
+{
+    CPicBaseLabel label;
+    label.resize(100, 60);
+    label.SetPicture(42u, Frame(10, 10));
+    QCOMPARE(label.GetPicLsh(), 42u);
+    QSignalSpy spyClicked(&label, &CPicBaseLabel::SignalPicLabelClicked);
+    QSignalSpy spyDouble(&label, &CPicBaseLabel::SignalDoubleClicked);
+    QTest::mouseClick(&label, Qt::RightButton);
+    QCOMPARE(spyClicked.count(), 0);
+    QTest::mouseClick(&label, Qt::LeftButton);
+    QCOMPARE(spyClicked.count(), 1);
+    QTest::mouseDClick(&label, Qt::LeftButton);
+    QCOMPARE(spyDouble.count(), 1);
+    QCOMPARE(spyDouble.first().first().toUInt(), 42u);
+
+    label.SetSelected(true);
+    QVERIFY(label.IsSelected());
+    label.SetTips(QStringLiteral("Toll Lane 1, 16:42"));
+    QCOMPARE(label.toolTip(), QStringLiteral("Toll Lane 1, 16:42"));
+}
+
+void TestHelperControls::pictureStyleProperties()
+{
+    CPicBaseLabel label;
+    label.setStyleSheet(QStringLiteral("OrvaGUIToolkit--CPicBaseLabel { qproperty-m_colorSelected: #e04f4f; }"));
+    label.ensurePolished();
+    QCOMPARE(label.GetSelectedColor(), QColor(0xe0, 0x4f, 0x4f));
+
+    label.resize(40, 30);
+    label.SetSelected(true);
+    const QImage selected = label.grab().toImage();
+    QCOMPARE(selected.pixelColor(1, 15), QColor(0xe0, 0x4f, 0x4f));
+}
+
+void TestHelperControls::scrollBarHandleHover()
+{
+    CScrollBar bar(Qt::Vertical);
+    bar.resize(bar.sizeHint().width(), 200);
+    bar.setRange(0, 100);
+    bar.setPageStep(50);
+    QCOMPARE(bar.sizeHint().width(), 10);
+    const QRect handle = bar.HandleRect();
+    QVERIFY(handle.height() > 0 && handle.top() < 100);
+
+    const auto moveTo = [&bar](const QPoint& point) {
+        QMouseEvent move(QEvent::MouseMove, point, Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+        QApplication::sendEvent(&bar, &move);
+    };
+    moveTo(handle.center());
+    QVERIFY(bar.IsHandleHovered());
+    moveTo(QPoint(5, 180));
+    QVERIFY(!bar.IsHandleHovered());
+    moveTo(handle.center());
+    QEvent leave(QEvent::Leave);
+    QApplication::sendEvent(&bar, &leave);
+    QVERIFY(!bar.IsHandleHovered());
+
+    bar.setValue(100);
+    const QRect bottom = bar.HandleRect();
+    QVERIFY(bottom.top() > handle.top());
+    QImage image = bar.grab().toImage();
+    QCOMPARE(image.pixelColor(bottom.center()), bar.GetHandleColor());
+    QCOMPARE(image.pixelColor(0, handle.center().y()), bar.GetGrooveColor());
+}
+
+void TestHelperControls::checkBoxWholeWidgetToggles()
+{
+    CCheckBox box(QStringLiteral("Event recording"));
+    box.resize(200, 24);
+    QSignalSpy spyState(&box, &QCheckBox::stateChanged);
+    QTest::mouseClick(&box, Qt::LeftButton, Qt::NoModifier, QPoint(190, 12));
+    QVERIFY(box.isChecked());
+    QCOMPARE(spyState.count(), 1);
+
+    box.SetCheckStateSilently(Qt::Unchecked);
+    QVERIFY(!box.isChecked());
+    QCOMPARE(spyState.count(), 1);
+}
+
+QTEST_MAIN(TestHelperControls)
+#include "tst_helpercontrols.moc"

@@ -1,0 +1,169 @@
+#include <OrvaGUIToolkit/Foundation/GuiFunctions.h>
+
+#include <QtGui/QStandardItemModel>
+#include <QtTest/QtTest>
+
+#include <algorithm>
+
+using namespace OrvaGUIToolkit;
+
+namespace {
+
+QStandardItem* CheckItem(const QString& strText, Qt::CheckState enumState, const QVariant& kind = QVariant())
+{
+    auto* pItem = new QStandardItem(strText);
+    pItem->setCheckable(true);
+    pItem->setCheckState(enumState);
+    if (kind.isValid())
+        pItem->setData(kind, Qt::UserRole + 1);
+    return pItem;
+}
+
+// Site
+//  +- Gate (partially checked)           kind "area"
+//  |   +- Entry camera (checked)         kind "camera"
+//  |   +- Exit camera (unchecked)        kind "camera"
+//  +- Parking (unchecked)                kind "area"
+//  |   +- B1 camera (checked)            kind "camera"  <- under an unchecked branch
+//  +- Roof camera (checked)              kind "camera"
+void FillSite(QStandardItemModel& model)
+{
+    QStandardItem* pGate = CheckItem(QStringLiteral("Gate"), Qt::PartiallyChecked, QStringLiteral("area"));
+    pGate->appendRow(CheckItem(QStringLiteral("Entry camera"), Qt::Checked, QStringLiteral("camera")));
+    pGate->appendRow(CheckItem(QStringLiteral("Exit camera"), Qt::Unchecked, QStringLiteral("camera")));
+    QStandardItem* pParking = CheckItem(QStringLiteral("Parking"), Qt::Unchecked, QStringLiteral("area"));
+    pParking->appendRow(CheckItem(QStringLiteral("B1 camera"), Qt::Checked, QStringLiteral("camera")));
+    model.appendRow(pGate);
+    model.appendRow(pParking);
+    model.appendRow(CheckItem(QStringLiteral("Roof camera"), Qt::Checked, QStringLiteral("camera")));
+}
+
+QStringList ColumnTexts(const QStandardItemModel& model, const QModelIndex& miParent, int iColumn = 0)
+{
+    QStringList listTexts;
+    for (int iRow = 0; iRow < model.rowCount(miParent); ++iRow)
+        listTexts << model.index(iRow, iColumn, miParent).data().toString();
+    return listTexts;
+}
+
+} // namespace
+
+class TestModelHelpers : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void sortByRow();
+    void checkCount_data();
+    void checkCount();
+    void copyAppendsWithChildren();
+    void copyInsertsAtRow_data();
+    void copyInsertsAtRow();
+    void copyIntoChildAndNullModels();
+};
+
+void TestModelHelpers::sortByRow()
+{
+    QStandardItemModel model(5, 1);
+    QModelIndexList list = {model.index(3, 0), model.index(0, 0), model.index(4, 0), model.index(1, 0)};
+    std::sort(list.begin(), list.end(), SortIndexByRow);
+    QCOMPARE(list.first().row(), 0);
+    QCOMPARE(list.last().row(), 4);
+    QVERIFY(!SortIndexByRow(model.index(2, 0), model.index(2, 0)));
+}
+
+void TestModelHelpers::checkCount_data()
+{
+    QTest::addColumn<int>("role");
+    QTest::addColumn<QVariant>("value");
+    QTest::addColumn<int>("count");
+    // Gate, Entry and Roof are (partially) checked; B1 sits under an unchecked branch.
+    QTest::newRow("all checked") << -1 << QVariant() << 3;
+    QTest::newRow("no role, valid value counts nothing") << -1 << QVariant(QStringLiteral("camera")) << 0;
+    QTest::newRow("cameras") << int(Qt::UserRole + 1) << QVariant(QStringLiteral("camera")) << 2;
+    QTest::newRow("areas") << int(Qt::UserRole + 1) << QVariant(QStringLiteral("area")) << 1;
+    QTest::newRow("role without data") << int(Qt::UserRole + 7) << QVariant() << 0;
+}
+
+void TestModelHelpers::checkCount()
+{
+    QFETCH(int, role);
+    QFETCH(QVariant, value);
+    QFETCH(int, count);
+    QStandardItemModel model;
+    FillSite(model);
+    QCOMPARE(GetCheckCount(&model, QModelIndex(), role, value), count);
+    QCOMPARE(GetCheckCount(nullptr, QModelIndex(), role, value), 0);
+}
+
+void TestModelHelpers::copyAppendsWithChildren()
+{
+    QStandardItemModel src;
+    FillSite(src);
+    src.item(0)->setChild(0, 1, new QStandardItem(QStringLiteral("10.0.0.11")));
+    QStandardItemModel dst;
+    dst.appendRow(new QStandardItem(QStringLiteral("Existing")));
+
+    CopyModelData(&src, QModelIndex(), &dst, QModelIndex());
+
+    QCOMPARE(ColumnTexts(dst, QModelIndex()),
+             (QStringList{QStringLiteral("Existing"), QStringLiteral("Gate"), QStringLiteral("Parking"),
+                          QStringLiteral("Roof camera")}));
+    const QModelIndex miGate = dst.index(1, 0);
+    QCOMPARE(ColumnTexts(dst, miGate), (QStringList{QStringLiteral("Entry camera"), QStringLiteral("Exit camera")}));
+    QCOMPARE(dst.index(0, 1, miGate).data().toString(), QStringLiteral("10.0.0.11"));
+    QCOMPARE(dst.index(0, 0, dst.index(2, 0)).data().toString(), QStringLiteral("B1 camera"));
+    QCOMPARE(dst.index(0, 0, miGate).data(Qt::CheckStateRole).toInt(), int(Qt::Checked));
+    // Clones, not the source's items.
+    QVERIFY(dst.itemFromIndex(miGate) != src.item(0));
+    QCOMPARE(src.rowCount(), 3);
+}
+
+void TestModelHelpers::copyInsertsAtRow_data()
+{
+    QTest::addColumn<uint>("insertRow");
+    QTest::addColumn<QStringList>("expected");
+    const QString a = QStringLiteral("A"), b = QStringLiteral("B"), x = QStringLiteral("x"), y = QStringLiteral("y");
+    QTest::newRow("front") << 0u << QStringList{x, y, a, b};
+    QTest::newRow("middle") << 1u << QStringList{a, x, y, b};
+    QTest::newRow("past the end appends") << 9u << QStringList{a, b, x, y};
+    QTest::newRow("append marker") << uint(-1) << QStringList{a, b, x, y};
+}
+
+void TestModelHelpers::copyInsertsAtRow()
+{
+    QFETCH(uint, insertRow);
+    QFETCH(QStringList, expected);
+    QStandardItemModel src;
+    src.appendRow(new QStandardItem(QStringLiteral("x")));
+    src.appendRow(new QStandardItem(QStringLiteral("y")));
+    src.item(1)->appendRow(new QStandardItem(QStringLiteral("y.child")));
+    QStandardItemModel dst;
+    dst.appendRow(new QStandardItem(QStringLiteral("A")));
+    dst.appendRow(new QStandardItem(QStringLiteral("B")));
+
+    CopyModelData(&src, QModelIndex(), &dst, QModelIndex(), insertRow);
+
+    QCOMPARE(ColumnTexts(dst, QModelIndex()), expected);
+    const int iRowY = expected.indexOf(QStringLiteral("y"));
+    QCOMPARE(ColumnTexts(dst, dst.index(iRowY, 0)), QStringList{QStringLiteral("y.child")});
+}
+
+void TestModelHelpers::copyIntoChildAndNullModels()
+{
+    QStandardItemModel src;
+    src.appendRow(new QStandardItem(QStringLiteral("Lane 1")));
+    QStandardItemModel dst;
+    dst.appendRow(new QStandardItem(QStringLiteral("Toll")));
+    CopyModelData(&src, QModelIndex(), &dst, dst.index(0, 0));
+    QCOMPARE(ColumnTexts(dst, dst.index(0, 0)), QStringList{QStringLiteral("Lane 1")});
+
+    QTest::ignoreMessage(QtWarningMsg, "CopyModelData: pSrc == NULL || pDst == NULL");
+    CopyModelData(nullptr, QModelIndex(), &dst, QModelIndex());
+    QTest::ignoreMessage(QtWarningMsg, "CopyModelData: pSrc == NULL || pDst == NULL");
+    CopyModelData(&src, QModelIndex(), nullptr, QModelIndex());
+    QCOMPARE(dst.rowCount(), 1);
+}
+
+QTEST_MAIN(TestModelHelpers)
+#include "tst_modelhelpers.moc"
