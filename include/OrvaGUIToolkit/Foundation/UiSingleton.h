@@ -32,14 +32,9 @@ private:
     CUiSingleton(const CUiSingleton&) = delete;
     CUiSingleton& operator=(const CUiSingleton&) = delete;
 
-    // Owns the instance; its destructor runs at unload.
-    static std::unique_ptr<T> s_pOwner;
     // Lock-free fast path once the instance exists.
     static std::atomic<T*> s_pInstance;
 };
-
-template <class T>
-std::unique_ptr<T> CUiSingleton<T>::s_pOwner;
 
 template <class T>
 std::atomic<T*> CUiSingleton<T>::s_pInstance{nullptr};
@@ -53,7 +48,10 @@ T& CUiSingleton<T>::Instance()
         QMutexLocker locker(&s_mutex);
         pInstance = s_pInstance.load(std::memory_order_relaxed);
         if (!pInstance) {
-            s_pOwner.reset(new T);
+            // The owner is created together with the instance, so it is
+            // destroyed at unload before the Qt globals the instance began
+            // to use while it was constructed (settings, for example).
+            static const std::unique_ptr<T> s_pOwner(new T);
             pInstance = s_pOwner.get();
             s_pInstance.store(pInstance, std::memory_order_release);
         }
