@@ -1,6 +1,7 @@
 #include "GalleryWindow.h"
 
 #include "pages/BasicControlsPage.h"
+#include "pages/DialogsPage.h"
 
 #include <QtCore/QDir>
 #include <QtWidgets/QApplication>
@@ -43,6 +44,11 @@ GalleryWindow::GalleryWindow(QWidget* pParent)
             tr("Toolbar push buttons with icons and literal ampersands, labels with separate "
                "punctuation, and the hover and click signals they emit."),
             new BasicControlsPage);
+
+    AddPage(tr("Dialogs"), QStringLiteral("dialogs"),
+            tr("Frameless dialogs with their own title bar, the corner notice and the question, a job run "
+               "off the GUI thread behind a wait dialog, temporary settings and a full-screen video pane."),
+            new DialogsPage);
 
     connect(m_pPageList, &QListWidget::currentRowChanged, m_pPages, &QStackedWidget::setCurrentIndex);
     m_pPageList->setCurrentRow(0);

@@ -76,6 +76,10 @@ void CTitleLabel::paintEvent(QPaintEvent*)
     QPainter painter(this);
     drawFrame(&painter);
     QRect rect = contentsRect();
+    // Elided only when it does not fit the label at all; the tool tip has it whole.
+    const QString strShown = iContentWidth > rect.width()
+        ? fontMetrics().elidedText(m_strTitleText, Qt::ElideRight, rect.width())
+        : m_strTitleText;
     Qt::Alignment enumAlign = QStyle::visualAlignment(layoutDirection(), alignment());
     if ((enumAlign & Qt::AlignHCenter) && iContentWidth < rect.width())
         CentreOnParent(rect, enumAlign, iContentWidth);
@@ -83,8 +87,7 @@ void CTitleLabel::paintEvent(QPaintEvent*)
     if (!pixTitle.isNull())
         style()->drawItemPixmap(&painter, rect, static_cast<int>(enumAlign), pixTitle);
     else
-        style()->drawItemText(&painter, rect, static_cast<int>(enumAlign), palette(), isEnabled(),
-                              fontMetrics().elidedText(m_strTitleText, Qt::ElideRight, rect.width()),
+        style()->drawItemText(&painter, rect, static_cast<int>(enumAlign), palette(), isEnabled(), strShown,
                               foregroundRole());
 }
 
