@@ -1,5 +1,6 @@
 #include <OrvaGUIToolkit/Foundation/WaitWatcher.h>
 
+#include <QtCore/QSemaphore>
 #include <QtCore/QThread>
 #include <QtCore/QTimer>
 #include <QtWidgets/QApplication>
@@ -25,13 +26,15 @@ public:
     void Rebuild()
     {
         m_pWorkerThread = QThread::currentThread();
-        for (int i = 1; i <= 3; ++i) {
-            QThread::msleep(60);
+        for (int i = 1; i <= 3; ++i)
             emit SignalProgress(i);
-        }
+        // Holds the job open until the test has looked at the GUI.
+        if (m_pGate)
+            m_pGate->tryAcquire(1, 5000);
         m_bDone = true;
     }
 
+    QSemaphore* m_pGate = nullptr;
     QThread* m_pWorkerThread = nullptr;
     std::atomic<bool> m_bDone{false};
 
@@ -64,6 +67,8 @@ void TestWaitWatcher::runsOnPoolThreadBehindModalDialog()
     window.resize(400, 300);
     window.show();
     CIndexBuilder builder;
+    QSemaphore gate;
+    builder.m_pGate = &gate;
     QList<int> listProgress;
     connect(&builder, &CIndexBuilder::SignalProgress, this, [&](int iStep) {
         QCOMPARE(QThread::currentThread(), qApp->thread());
@@ -72,13 +77,12 @@ void TestWaitWatcher::runsOnPoolThreadBehindModalDialog()
 
     // Look at the GUI while the job runs: the wait dialog must be the modal window.
     QString strShownText;
-    bool bDoneWhileShown = true;
     QTimer::singleShot(60, this, [&] {
         if (QWidget* pModal = QApplication::activeModalWidget()) {
             if (const auto* pText = pModal->findChild<QLabel*>(QStringLiteral("m_pTextLabel")))
                 strShownText = pText->text();
         }
-        bDoneWhileShown = builder.m_bDone;
+        gate.release();
     });
 
     QVERIFY(CWaitWatcher::Instance().Run(&builder, &CIndexBuilder::Rebuild, QLatin1String(s_szLoading),
@@ -86,7 +90,6 @@ void TestWaitWatcher::runsOnPoolThreadBehindModalDialog()
     QVERIFY(builder.m_bDone);
     QVERIFY(builder.m_pWorkerThread != qApp->thread());
     QCOMPARE(strShownText, QStringLiteral("Processing..."));
-    QVERIFY(!bDoneWhileShown);
     QCOMPARE(QApplication::activeModalWidget(), nullptr);
     // Queued progress reports arrive while the dialog keeps the loop running.
     QTRY_COMPARE(listProgress, (QList<int>{1, 2, 3}));
@@ -114,21 +117,19 @@ void TestWaitWatcher::escapeDoesNotEndTheWait()
 {
     std::atomic<bool> bDone{false};
     bool bStillShown = false;
-    bool bDoneWhenTried = true;
+    QSemaphore gate;
     QTimer::singleShot(40, this, [&] {
-        QWidget* pModal = QApplication::activeModalWidget();
-        if (!pModal)
-            return;
-        QTest::keyClick(pModal, Qt::Key_Escape);
-        pModal->close();
-        bStillShown = pModal->isVisible();
-        bDoneWhenTried = bDone;
+        if (QWidget* pModal = QApplication::activeModalWidget()) {
+            QTest::keyClick(pModal, Qt::Key_Escape);
+            pModal->close();
+            bStillShown = pModal->isVisible();
+        }
+        gate.release();
     });
-    QVERIFY(CWaitWatcher::Instance().Run([&bDone] {
-        QThread::msleep(300);
+    QVERIFY(CWaitWatcher::Instance().Run([&bDone, &gate] {
+        gate.tryAcquire(1, 5000);
         bDone = true;
     }, QString(), QStringLiteral("Exporting clips...")));
-    QVERIFY(!bDoneWhenTried);
     QVERIFY(bStillShown);
 }
 

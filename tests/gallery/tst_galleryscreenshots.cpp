@@ -43,6 +43,7 @@ void TestGalleryScreenshots::rendersEveryPage()
 
     const QStringList listShots = QDir(dir.path()).entryList({QStringLiteral("*.png")}, QDir::Files);
     QVERIFY(listShots.contains(QStringLiteral("basic-controls.png")));
+    QVERIFY(listShots.contains(QStringLiteral("dialogs.png")));
     for (const QString& strShot : listShots) {
         const QImage image(dir.filePath(strShot));
         QVERIFY2(!image.isNull(), qPrintable(strShot));
