@@ -43,15 +43,13 @@ CInformationDlg::CInformationDlg(const QString& strText, QWidget* pParent, bool 
 
     auto* pContent = new QWidget(this);
     auto* pLayout = new QHBoxLayout(pContent);
-    auto* pIconLabel = new QLabel(pContent);
-    pIconLabel->setObjectName(QStringLiteral("m_pIconLabel"));
-    const QPixmap pixIcon = QStringCovertPixmap(QStringLiteral(":/OrvaDesk/Dialog/Images/Public/Control/Dialog/Information.png"));
-    pIconLabel->setPixmap(pixIcon);
-    pIconLabel->setVisible(!pixIcon.isNull());
+    m_pIconLabel = new QLabel(pContent);
+    m_pIconLabel->setObjectName(QStringLiteral("m_pIconLabel"));
+    SetIcon(QStringCovertPixmap(QStringLiteral(":/OrvaDesk/Dialog/Images/Public/Control/Dialog/Information.png")));
     m_pTextLabel = new QLabel(strText, pContent);
     m_pTextLabel->setObjectName(QStringLiteral("m_pTextLabel"));
     m_pTextLabel->setWordWrap(true);
-    pLayout->addWidget(pIconLabel, 0, Qt::AlignTop);
+    pLayout->addWidget(m_pIconLabel, 0, Qt::AlignTop);
     pLayout->addWidget(m_pTextLabel, 1);
     SetContentWnd(pContent);
     setFixedWidth(s_iWidth);
@@ -88,6 +86,17 @@ CInformationDlg* CInformationDlg::ShowInformationAtScreenRightBottom(const QStri
 QString CInformationDlg::GetText() const
 {
     return m_pTextLabel->text();
+}
+
+QPixmap CInformationDlg::GetIcon() const
+{
+    return m_pIconLabel->pixmap(Qt::ReturnByValue);
+}
+
+void CInformationDlg::SetIcon(const QPixmap& pixIcon)
+{
+    m_pIconLabel->setPixmap(pixIcon);
+    m_pIconLabel->setVisible(!pixIcon.isNull());
 }
 
 void CInformationDlg::PlaceAtScreenRightBottom(const QWidget* pAnchor)

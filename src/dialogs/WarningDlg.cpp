@@ -19,16 +19,14 @@ CWarningDlg::CWarningDlg(const QString& strText, const QString& strTitle, QWidge
     auto* pContent = new QWidget(this);
     auto* pLayout = new QHBoxLayout(pContent);
     pLayout->setSpacing(14);
-    auto* pIconLabel = new QLabel(pContent);
-    pIconLabel->setObjectName(QStringLiteral("m_pIconLabel"));
-    const QPixmap pixIcon = QStringCovertPixmap(QStringLiteral(":/OrvaDesk/Dialog/Images/Public/Control/Dialog/Warning.png"));
-    pIconLabel->setPixmap(pixIcon);
-    pIconLabel->setVisible(!pixIcon.isNull());
+    m_pIconLabel = new QLabel(pContent);
+    m_pIconLabel->setObjectName(QStringLiteral("m_pIconLabel"));
+    SetIcon(QStringCovertPixmap(QStringLiteral(":/OrvaDesk/Dialog/Images/Public/Control/Dialog/Warning.png")));
     auto* pTextLabel = new QLabel(strText, pContent);
     pTextLabel->setObjectName(QStringLiteral("m_pTextLabel"));
     pTextLabel->setWordWrap(true);
     pTextLabel->setMinimumWidth(260);
-    pLayout->addWidget(pIconLabel, 0, Qt::AlignTop);
+    pLayout->addWidget(m_pIconLabel, 0, Qt::AlignTop);
     pLayout->addWidget(pTextLabel, 1);
     SetContentWnd(pContent);
 }
@@ -48,6 +46,17 @@ int CWarningDlg::CheckMessageInfo(const QString& strText, const QString& strTitl
 QString CWarningDlg::GetText() const
 {
     return m_strText;
+}
+
+QPixmap CWarningDlg::GetIcon() const
+{
+    return m_pIconLabel->pixmap(Qt::ReturnByValue);
+}
+
+void CWarningDlg::SetIcon(const QPixmap& pixIcon)
+{
+    m_pIconLabel->setPixmap(pixIcon);
+    m_pIconLabel->setVisible(!pixIcon.isNull());
 }
 
 } // namespace OrvaGUIToolkit

@@ -6,6 +6,7 @@
 #include <QtCore/QTimer>
 #include <QtGui/QScreen>
 #include <QtWidgets/QApplication>
+#include <QtWidgets/QLabel>
 #include <QtWidgets/QPushButton>
 #include <QtWidgets/QToolButton>
 #include <QtTest/QtTest>
@@ -58,6 +59,7 @@ private Q_SLOTS:
     void questionAnswers();
     void questionShowsTextAndTitle();
     void questionSurvivesDeletedParent();
+    void signIsAStyleProperty();
     void noticeAtScreenRightBottom();
     void newNoticeReplacesOld();
     void noticeFadesOutByItself();
@@ -132,6 +134,26 @@ void TestMessageDialogs::questionSurvivesDeletedParent()
     QCOMPARE(CWarningDlg::CheckMessageInfo(QStringLiteral("Apply the schedule to all cameras?"),
                                            QStringLiteral("Schedule"), pWindow), 0);
     QVERIFY(pWindow.isNull());
+}
+
+void TestMessageDialogs::signIsAStyleProperty()
+{
+    CWarningDlg question(QStringLiteral("Overwrite the existing export?"), QString());
+    auto* pSign = question.findChild<QLabel*>(QStringLiteral("m_pIconLabel"));
+    QVERIFY(pSign);
+    // The test has no artwork: no sign until a style sheet or the client sets one.
+    QVERIFY(pSign->isHidden());
+    QPixmap pixSign(24, 24);
+    pixSign.fill(Qt::yellow);
+    QVERIFY(question.setProperty("m_pixIcon", pixSign));
+    QVERIFY(!pSign->isHidden());
+    QCOMPARE(question.GetIcon().size(), QSize(24, 24));
+
+    QPointer<CInformationDlg> pNotice = CInformationDlg::ShowInformationAtScreenRightBottom(QStringLiteral("Saved."));
+    QVERIFY(pNotice->setProperty("m_pixIcon", pixSign));
+    QVERIFY(pNotice->findChild<QLabel*>(QStringLiteral("m_pIconLabel"))->isVisible());
+    pNotice->SetIcon(QPixmap());
+    QVERIFY(pNotice->findChild<QLabel*>(QStringLiteral("m_pIconLabel"))->isHidden());
 }
 
 void TestMessageDialogs::noticeAtScreenRightBottom()

@@ -130,6 +130,7 @@ void TestWaitWatcher::escapeDoesNotEndTheWait()
         gate.tryAcquire(1, 5000);
         bDone = true;
     }, QString(), QStringLiteral("Exporting clips...")));
+    QVERIFY(bDone);
     QVERIFY(bStillShown);
 }
 

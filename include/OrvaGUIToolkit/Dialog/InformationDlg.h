@@ -3,6 +3,8 @@
 
 #include <OrvaGUIToolkit/Dialog/BaseDialog.h>
 
+#include <QtGui/QPixmap>
+
 QT_BEGIN_NAMESPACE
 class QLabel;
 class QPropertyAnimation;
@@ -17,6 +19,8 @@ namespace OrvaGUIToolkit {
 class ORVAGUITOOLKIT_EXPORT CInformationDlg : public CBaseDialog
 {
     Q_OBJECT
+    // The sign beside the text; a null picture hides it.
+    Q_PROPERTY(QPixmap m_pixIcon READ GetIcon WRITE SetIcon)
 
 public:
     ~CInformationDlg() override;
@@ -29,6 +33,8 @@ public:
                                                                bool bAutoClose = true);
 
     QString GetText() const;
+    QPixmap GetIcon() const;
+    void SetIcon(const QPixmap& pixIcon);
 
 protected:
     void enterEvent(QEvent* pEvent) override;
@@ -39,6 +45,7 @@ private:
     void PlaceAtScreenRightBottom(const QWidget* pAnchor);
     void StartFadeOut();
 
+    QLabel* m_pIconLabel = nullptr;
     QLabel* m_pTextLabel = nullptr;
     QTimer* m_pDisplayTimer = nullptr;
     QPropertyAnimation* m_pFadeAnimation = nullptr;
