@@ -2,6 +2,7 @@
 
 #include <OrvaGUIToolkit/Foundation/GuiFunctions.h>
 
+#include <QtCore/QCoreApplication>
 #include <QtCore/QPointer>
 #include <QtCore/QPropertyAnimation>
 #include <QtCore/QTimer>
@@ -77,6 +78,9 @@ CInformationDlg* CInformationDlg::ShowInformationAtScreenRightBottom(const QStri
     if (pCurrent)
         pCurrent->close();
     auto* pNotice = new CInformationDlg(strText, pParent, bAutoClose);
+    // Nothing owns a notice without parent: it goes at the latest with the event loop.
+    if (!pParent && QCoreApplication::instance())
+        connect(QCoreApplication::instance(), &QCoreApplication::aboutToQuit, pNotice, &QObject::deleteLater);
     pNotice->PlaceAtScreenRightBottom(pParent);
     pNotice->show();
     pCurrent = pNotice;
