@@ -11,5 +11,15 @@
 // Basic controls
 #include <OrvaGUIToolkit/Button/PushButton.h>
 #include <OrvaGUIToolkit/Label/Label.h>
+#include <OrvaGUIToolkit/LineEdit/RegExpValidator.h>
+#include <OrvaGUIToolkit/LineEdit/LineEdit.h>
+#include <OrvaGUIToolkit/LineEdit/PasswordLineEdit.h>
+#include <OrvaGUIToolkit/LineEdit/PlaceholdLineEdit.h>
+#include <OrvaGUIToolkit/LineEdit/ValidateLineEdit.h>
+#include <OrvaGUIToolkit/LineEdit/ValidateLineEditEx.h>
+#include <OrvaGUIToolkit/LineEdit/IconButton.h>
+#include <OrvaGUIToolkit/LineEdit/FancyLineEdit.h>
+#include <OrvaGUIToolkit/LineEdit/FilterLineEdit.h>
+#include <OrvaGUIToolkit/ToolTip/ToolTip.h>
 
 #endif
