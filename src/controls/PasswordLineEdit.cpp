@@ -1,10 +1,27 @@
 #include <OrvaGUIToolkit/LineEdit/PasswordLineEdit.h>
 
+#include <QtCore/QCoreApplication>
 #include <QtGui/QContextMenuEvent>
 #include <QtGui/QKeyEvent>
 #include <QtWidgets/QMenu>
 
 namespace OrvaGUIToolkit {
+
+namespace {
+
+// The standard menu's cut, copy and paste entries, recognised by the texts
+// Qt's line edit gives them (the part before the shortcut).
+bool IsClipboardAction(const QAction* pAction)
+{
+    const QString strText = pAction->text().section(QLatin1Char('\t'), 0, 0);
+    for (const char* szEntry : {"Cu&t", "&Copy", "&Paste"}) {
+        if (strText == QCoreApplication::translate("QLineEdit", szEntry))
+            return true;
+    }
+    return false;
+}
+
+} // namespace
 
 CPasswordLineEdit::CPasswordLineEdit(QWidget* pParent)
     : CLineEdit(pParent)
@@ -32,9 +49,7 @@ void CPasswordLineEdit::contextMenuEvent(QContextMenuEvent* pEvent)
     QMenu* pMenu = createStandardContextMenu();
     pMenu->setAttribute(Qt::WA_DeleteOnClose);
     for (QAction* pAction : pMenu->actions()) {
-        const QString strName = pAction->objectName();
-        if (strName == QLatin1String("edit-cut") || strName == QLatin1String("edit-copy")
-            || strName == QLatin1String("edit-paste"))
+        if (IsClipboardAction(pAction))
             pAction->setEnabled(false);
     }
     pMenu->popup(pEvent->globalPos());

@@ -121,7 +121,6 @@ void CToolTip::ShowFor(const QString& strText, const QPoint& ptGlobal, QWidget* 
         qApp->installEventFilter(this);
         show();
     }
-    raise();
     m_timerHide.start(DisplayTime(strText));
 }
 
