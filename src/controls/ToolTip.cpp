@@ -142,12 +142,12 @@ void CToolTip::Place(const QPoint& ptGlobal, const QWidget* pWidget)
     QPoint ptTopLeft = ptGlobal + s_ptOffset;
     if (pScreen) {
         const QRect rectAvailable = pScreen->availableGeometry();
-        if (ptTopLeft.x() + width() > rectAvailable.right() + 1)
-            ptTopLeft.setX(qMax(rectAvailable.left(), rectAvailable.right() + 1 - width()));
         // No room below the point: show the tip above it instead.
         if (ptTopLeft.y() + height() > rectAvailable.bottom() + 1)
-            ptTopLeft.setY(qMax(rectAvailable.top(), ptGlobal.y() - height() - 4));
-        ptTopLeft.setX(qMax(ptTopLeft.x(), rectAvailable.left()));
+            ptTopLeft.setY(ptGlobal.y() - height() - 4);
+        // Whatever the point, the whole tip stays on the screen.
+        ptTopLeft.setX(qBound(rectAvailable.left(), ptTopLeft.x(), qMax(rectAvailable.left(), rectAvailable.right() + 1 - width())));
+        ptTopLeft.setY(qBound(rectAvailable.top(), ptTopLeft.y(), qMax(rectAvailable.top(), rectAvailable.bottom() + 1 - height())));
     }
     move(ptTopLeft);
 }
