@@ -18,6 +18,16 @@ const int s_iButtonExtent = 4;
 // Styles with wide line-edit frames need a larger minimum margin.
 const int s_iWideFrameMargin = 24;
 
+// A side from outside the enumeration is the caller's error; refusing it keeps
+// the per-side arrays from being read or written out of bounds.
+bool IsSide(CFancyLineEdit::Side enumSide, const char* szFunction)
+{
+    if (enumSide == CFancyLineEdit::Left || enumSide == CFancyLineEdit::Right)
+        return true;
+    qWarning("CFancyLineEdit::%s: enumSide != Left && enumSide != Right", szFunction);
+    return false;
+}
+
 } // namespace
 
 CFancyLineEdit::CFancyLineEdit(QWidget* pParent)
@@ -39,17 +49,23 @@ CFancyLineEdit::~CFancyLineEdit() = default;
 
 void CFancyLineEdit::SetButtonPixmap(Side enumSide, const QPixmap& pixmap)
 {
+    if (!IsSide(enumSide, "SetButtonPixmap"))
+        return;
     m_pIconButton[enumSide]->SetPixmap(pixmap);
     UpdateMargins();
 }
 
 QPixmap CFancyLineEdit::ButtonPixmap(Side enumSide) const
 {
+    if (!IsSide(enumSide, "ButtonPixmap"))
+        return QPixmap();
     return m_pIconButton[enumSide]->GetPixmap();
 }
 
 void CFancyLineEdit::SetButtonMenu(Side enumSide, QMenu* pMenu)
 {
+    if (!IsSide(enumSide, "SetButtonMenu"))
+        return;
     if (pMenu && !pMenu->parent())
         pMenu->setParent(this, pMenu->windowFlags());
     m_pMenu[enumSide] = pMenu;
@@ -57,11 +73,15 @@ void CFancyLineEdit::SetButtonMenu(Side enumSide, QMenu* pMenu)
 
 QMenu* CFancyLineEdit::ButtonMenu(Side enumSide) const
 {
+    if (!IsSide(enumSide, "ButtonMenu"))
+        return nullptr;
     return m_pMenu[enumSide];
 }
 
 void CFancyLineEdit::SetButtonVisible(Side enumSide, bool bVisible)
 {
+    if (!IsSide(enumSide, "SetButtonVisible"))
+        return;
     m_pIconButton[enumSide]->setVisible(bVisible);
     m_bVisible[enumSide] = bVisible;
     UpdateMargins();
@@ -69,22 +89,30 @@ void CFancyLineEdit::SetButtonVisible(Side enumSide, bool bVisible)
 
 bool CFancyLineEdit::IsButtonVisible(Side enumSide) const
 {
+    if (!IsSide(enumSide, "IsButtonVisible"))
+        return false;
     return m_bVisible[enumSide];
 }
 
 void CFancyLineEdit::SetButtonToolTip(Side enumSide, const QString& strToolTip)
 {
+    if (!IsSide(enumSide, "SetButtonToolTip"))
+        return;
     m_strToolTip[enumSide] = strToolTip;
     m_pIconButton[enumSide]->setToolTip(ShownToolTip(enumSide));
 }
 
 void CFancyLineEdit::SetButtonFocusPolicy(Side enumSide, Qt::FocusPolicy enumPolicy)
 {
+    if (!IsSide(enumSide, "SetButtonFocusPolicy"))
+        return;
     m_pIconButton[enumSide]->setFocusPolicy(enumPolicy);
 }
 
 void CFancyLineEdit::SetAutoHideButton(Side enumSide, bool bAutoHide)
 {
+    if (!IsSide(enumSide, "SetAutoHideButton"))
+        return;
     CIconButton* pButton = m_pIconButton[enumSide];
     pButton->SetOpenAnimation(bAutoHide);
     pButton->SetIconOpacity(bAutoHide && text().isEmpty() ? 0.0f : 1.0f);
@@ -94,21 +122,29 @@ void CFancyLineEdit::SetAutoHideButton(Side enumSide, bool bAutoHide)
 
 bool CFancyLineEdit::HasAutoHideButton(Side enumSide) const
 {
+    if (!IsSide(enumSide, "HasAutoHideButton"))
+        return false;
     return m_pIconButton[enumSide]->IsOpenAnimation();
 }
 
 void CFancyLineEdit::SetMenuTabFocusTrigger(Side enumSide, bool bTrigger)
 {
+    if (!IsSide(enumSide, "SetMenuTabFocusTrigger"))
+        return;
     m_bMenuTabFocusTrigger[enumSide] = bTrigger;
 }
 
 bool CFancyLineEdit::HasMenuTabFocusTrigger(Side enumSide) const
 {
+    if (!IsSide(enumSide, "HasMenuTabFocusTrigger"))
+        return false;
     return m_bMenuTabFocusTrigger[enumSide];
 }
 
 CIconButton* CFancyLineEdit::Button(Side enumSide) const
 {
+    if (!IsSide(enumSide, "Button"))
+        return nullptr;
     return m_pIconButton[enumSide];
 }
 

@@ -53,6 +53,7 @@ private Q_SLOTS:
     void clickReportsSide_data();
     void clickReportsSide();
     void clickOpensMenu();
+    void refusesUnknownSide();
     void tabFocusOpensMenu();
 
     void filterConstruction();
@@ -271,6 +272,22 @@ void TestFancyLineEdit::clickOpensMenu()
     QCOMPARE(edit.ButtonMenu(CFancyLineEdit::Left), nullptr);
     QTest::mouseClick(pButton, Qt::LeftButton, Qt::NoModifier, pButton->rect().center());
     QCOMPARE(spyClicked.count(), 1);
+}
+
+void TestFancyLineEdit::refusesUnknownSide()
+{
+    CFancyLineEdit edit;
+    const auto enumBad = static_cast<CFancyLineEdit::Side>(2);
+    QTest::ignoreMessage(QtWarningMsg, "CFancyLineEdit::SetButtonVisible: enumSide != Left && enumSide != Right");
+    edit.SetButtonVisible(enumBad, true);
+    QTest::ignoreMessage(QtWarningMsg, "CFancyLineEdit::IsButtonVisible: enumSide != Left && enumSide != Right");
+    QVERIFY(!edit.IsButtonVisible(enumBad));
+    QTest::ignoreMessage(QtWarningMsg, "CFancyLineEdit::SetButtonMenu: enumSide != Left && enumSide != Right");
+    edit.SetButtonMenu(enumBad, new QMenu(&edit));
+    QTest::ignoreMessage(QtWarningMsg, "CFancyLineEdit::Button: enumSide != Left && enumSide != Right");
+    QCOMPARE(edit.Button(enumBad), nullptr);
+    QCOMPARE(edit.textMargins(), QMargins());
+    QVERIFY(!edit.IsButtonVisible(CFancyLineEdit::Left) && !edit.IsButtonVisible(CFancyLineEdit::Right));
 }
 
 void TestFancyLineEdit::tabFocusOpensMenu()
