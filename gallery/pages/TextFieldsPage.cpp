@@ -90,12 +90,12 @@ QWidget* TextFieldsPage::CreateDeviceBox()
     pForm->addRow(QString(), Hint(tr("Refused with a tool tip: ' / \\ : * ? \" < > |"), pBox));
 
     m_pRemarkEdit = new CLineEdit(pBox);
-    m_pRemarkEdit->SetMaxLineEditLength(s_iRemarkBytes);
-    if (auto* pValidator = qobject_cast<const CRegExpValidator*>(m_pRemarkEdit->validator()))
-        const_cast<CRegExpValidator*>(pValidator)->SetTextCodec(QTextCodec::codecForName("GBK"));
-    // Cyrillic letters take two bytes each in GBK, digits and spaces one.
-    m_pRemarkEdit->setText(QString::fromUtf8("\xd0\x92\xd1\x8a\xd0\xb5\xd0\xb7\xd0\xb4, "
-                                             "\xd0\xbf\xd0\xbe\xd0\xbb\xd0\xbe\xd1\x81\xd0\xb0 2"));
+    auto* pRemarkValidator = new CRegExpValidator(s_iRemarkBytes, m_pRemarkEdit);
+    pRemarkValidator->SetTextCodec(QTextCodec::codecForName("GBK"));
+    m_pRemarkEdit->setValidator(pRemarkValidator);
+    // Chinese characters take two bytes each in GBK, digits and spaces one.
+    m_pRemarkEdit->setText(QString::fromUtf8("\xe5\x8d\x97\xe9\x97\xa8\xe5\x85\xa5\xe5\x8f\xa3 2"
+                                             "\xe5\x8f\xb7\xe8\xbd\xa6\xe9\x81\x93 \xe5\xa4\x9c\xe9\x97\xb4"));
     m_pRemarkBytes = new QLabel(pBox);
     m_pRemarkBytes->setObjectName(QStringLiteral("GalleryFieldHint"));
     m_pRemarkBar = new QProgressBar(pBox);
