@@ -1,6 +1,7 @@
 #include "GalleryWindow.h"
 
 #include "pages/BasicControlsPage.h"
+#include "pages/TextFieldsPage.h"
 #include "pages/DialogsPage.h"
 
 #include <QtCore/QDir>
@@ -44,7 +45,11 @@ GalleryWindow::GalleryWindow(QWidget* pParent)
             tr("Toolbar push buttons with icons and literal ampersands, labels with separate "
                "punctuation, and the hover and click signals they emit."),
             new BasicControlsPage);
-
+    AddPage(tr("Text fields"), QStringLiteral("text-fields"),
+            tr("Device names that refuse forbidden characters with a tool tip, a remark limited by its "
+               "GBK byte size, a password field without clipboard, a camera filter with a fading "
+               "clear button and a plate search with a scope menu."),
+            new TextFieldsPage);
     AddPage(tr("Dialogs"), QStringLiteral("dialogs"),
             tr("Frameless dialogs with their own title bar, the corner notice and the question, a job run "
                "off the GUI thread behind a wait dialog, temporary settings and a full-screen video pane."),

@@ -135,6 +135,34 @@ void DrawClear(QPainter& painter, const QSize& size)
     painter.drawLine(QPointF(15, 9), QPointF(9, 15));
 }
 
+// A magnifier with a small drop-down caret: a search field's scope menu.
+void DrawSearchMenu(QPainter& painter, const QSize& size)
+{
+    ScaleToGrid(painter, size);
+    painter.setPen(GlyphPen(s_colorGlyph, 2.4));
+    painter.drawEllipse(QPointF(9, 9), 5.5, 5.5);
+    painter.drawLine(QPointF(13, 13), QPointF(17, 17));
+    QPolygonF caret;
+    caret << QPointF(16, 18.5) << QPointF(23, 18.5) << QPointF(19.5, 22.5);
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(s_colorAccent);
+    painter.drawPolygon(caret);
+}
+
+// A return arrow: run the search typed in a field.
+void DrawGo(QPainter& painter, const QSize& size)
+{
+    ScaleToGrid(painter, size);
+    painter.setPen(GlyphPen(s_colorAccent, 2.6));
+    QPainterPath arrow;
+    arrow.moveTo(19, 4);
+    arrow.lineTo(19, 14);
+    arrow.lineTo(5, 14);
+    painter.drawPath(arrow);
+    painter.drawLine(QPointF(5, 14), QPointF(10, 9));
+    painter.drawLine(QPointF(5, 14), QPointF(10, 19));
+}
+
 void DrawChevron(QPainter& painter, const QSize& size, bool bForward)
 {
     ScaleToGrid(painter, size);
@@ -282,6 +310,9 @@ std::vector<ArtworkEntry> AllArtwork()
         {strIcons + QStringLiteral("Search.png"), icon, DrawSearch},
         {QStringLiteral("Timeslider/Images/Public/Component/Timeslider/Calendar.png"), QSize(14, 14), DrawCalendar},
         {QStringLiteral("LineEdit/Images/Public/Control/LineEdit/EditClear.png"), QSize(16, 16), DrawClear},
+        {QStringLiteral("LineEdit/Images/Public/Control/LineEdit/SearchMenu.png"), QSize(16, 16), DrawSearchMenu},
+        {QStringLiteral("LineEdit/Images/Public/Control/LineEdit/Search.png"), QSize(16, 16), DrawSearch},
+        {QStringLiteral("LineEdit/Images/Public/Control/LineEdit/Go.png"), QSize(16, 16), DrawGo},
         {QStringLiteral("Toolbar/Images/Public/Control/Toolbar/Backward.png"), QSize(16, 16),
          [](QPainter& painter, const QSize& size) { DrawChevron(painter, size, false); }},
         {QStringLiteral("Toolbar/Images/Public/Control/Toolbar/Forward.png"), QSize(16, 16),

@@ -1,0 +1,52 @@
+#ifndef ORVAGUITOOLKIT_LINEEDIT_REGEXPVALIDATOR_H
+#define ORVAGUITOOLKIT_LINEEDIT_REGEXPVALIDATOR_H
+
+#include <OrvaGUIToolkit/OrvaGUIToolkitGlobal.h>
+
+#include <QtGui/QRegExpValidator>
+
+QT_BEGIN_NAMESPACE
+class QTextCodec;
+QT_END_NAMESPACE
+
+namespace OrvaGUIToolkit {
+
+// A validator that limits a text by the number of bytes it takes in a text
+// codec (fields stored in fixed-size byte buffers by devices and databases),
+// or that refuses the characters matched by a forbidden-character expression.
+//
+// With the default expression ".*" the expression is an ordinary validation
+// pattern; any other expression is taken as a forbidden-character expression.
+// Without a codec of its own the validator counts bytes in the process-wide
+// codec current at validation time (GetGuiTextCodec()).
+class ORVAGUITOOLKIT_EXPORT CRegExpValidator : public QRegExpValidator
+{
+    Q_OBJECT
+
+public:
+    explicit CRegExpValidator(int iMaxLength, QObject* pParent = nullptr);
+    explicit CRegExpValidator(const QRegExp& regExp, QObject* pParent = nullptr);
+    CRegExpValidator(int iMaxLength, const QRegExp& regExp, QObject* pParent = nullptr);
+    ~CRegExpValidator() override;
+
+    // -1 (or any negative value) means no byte limit.
+    int GetMaxLength() const;
+    void SetMaxLength(int iMaxLength);
+
+    // The codec bytes are counted in; null returns to the process-wide codec.
+    QTextCodec* GetTextCodec() const;
+    void SetTextCodec(QTextCodec* pCodec);
+
+    QValidator::State validate(QString& strInput, int& iPos) const override;
+
+private:
+    int EncodedLength(const QString& strText) const;
+    int FittingPrefixLength(const QString& strText) const;
+
+    int m_iMaxLength = -1;
+    QTextCodec* m_pTextCodec = nullptr;
+};
+
+} // namespace OrvaGUIToolkit
+
+#endif

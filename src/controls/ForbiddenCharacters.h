@@ -1,0 +1,19 @@
+#ifndef ORVAGUITOOLKIT_CONTROLS_FORBIDDENCHARACTERS_H
+#define ORVAGUITOOLKIT_CONTROLS_FORBIDDENCHARACTERS_H
+
+#include <QtCore/QRegExp>
+#include <QtCore/QString>
+
+namespace OrvaGUIToolkit {
+
+// The characters file and device names may not contain, shared by the
+// validating line edits. With bApostrophe the apostrophe is refused too.
+QRegExp ForbiddenCharactersRegExp(bool bApostrophe);
+
+// The second line of the refusal warning: a line break, then every refused
+// character preceded by one space. The first line is translated by the control.
+QString ForbiddenCharactersList(bool bApostrophe);
+
+} // namespace OrvaGUIToolkit
+
+#endif

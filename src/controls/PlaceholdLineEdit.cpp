@@ -1,0 +1,38 @@
+#include <OrvaGUIToolkit/LineEdit/PlaceholdLineEdit.h>
+
+namespace OrvaGUIToolkit {
+
+CPlaceholdLineEdit::CPlaceholdLineEdit(QWidget* pParent)
+    : CLineEdit(pParent)
+{
+}
+
+CPlaceholdLineEdit::~CPlaceholdLineEdit() = default;
+
+void CPlaceholdLineEdit::setPlaceholderText(const QString& strText)
+{
+    QLineEdit::setPlaceholderText(strText);
+    setToolTip(strText);
+}
+
+void CPlaceholdLineEdit::SetToolTips(const QString& strToolTips)
+{
+    m_strToolTips = strToolTips;
+}
+
+void CPlaceholdLineEdit::focusInEvent(QFocusEvent* pEvent)
+{
+    setToolTip(m_strToolTips);
+    CLineEdit::focusInEvent(pEvent);
+}
+
+// Once the field is left empty its placeholder may be cut off by a narrow
+// field; the tool tip keeps it readable.
+void CPlaceholdLineEdit::focusOutEvent(QFocusEvent* pEvent)
+{
+    if (text().isEmpty() && !placeholderText().isEmpty())
+        setToolTip(placeholderText());
+    CLineEdit::focusOutEvent(pEvent);
+}
+
+} // namespace OrvaGUIToolkit

@@ -1,0 +1,453 @@
+#include "LineEditTestHelpers.h"
+
+#include <OrvaGUIToolkit/LineEdit/FancyLineEdit.h>
+#include <OrvaGUIToolkit/LineEdit/FilterLineEdit.h>
+#include <OrvaGUIToolkit/LineEdit/IconButton.h>
+#include <OrvaGUIToolkit/ToolTip/ToolTip.h>
+
+#include <QtCore/QPropertyAnimation>
+#include <QtGui/QPainter>
+#include <QtWidgets/QMenu>
+
+using namespace OrvaGUIToolkit;
+
+Q_DECLARE_METATYPE(OrvaGUIToolkit::CFancyLineEdit::Side)
+
+namespace {
+
+const QString s_strTenWarning = QStringLiteral(
+    "Input cannot contain any of the following characters:\n ' / \\ : * ? \" < > |");
+
+QPixmap SolidPixmap(const QSize& size, const QColor& color)
+{
+    QPixmap pixmap(size);
+    pixmap.fill(color);
+    return pixmap;
+}
+
+// The colour at the button's centre as painted over a white background.
+QColor CentreColour(CIconButton& button)
+{
+    QImage image(button.size(), QImage::Format_ARGB32);
+    image.fill(Qt::white);
+    button.render(&image, QPoint(), QRegion(), QWidget::DrawChildren);
+    return image.pixelColor(image.rect().center());
+}
+
+} // namespace
+
+class TestFancyLineEdit : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void cleanup();
+
+    void iconButtonFadeEndState();
+    void iconButtonPaintsAtOpacity_data();
+    void iconButtonPaintsAtOpacity();
+
+    void marginsFollowButtons_data();
+    void marginsFollowButtons();
+    void autoHideFadesWithText();
+    void clickReportsSide_data();
+    void clickReportsSide();
+    void clickOpensMenu();
+    void refusesUnknownSide();
+    void tabFocusOpensMenu();
+
+    void filterConstruction();
+    void filterReportsChanges();
+    void filterClearButton();
+    void filterRefuses_data();
+    void filterRefuses();
+    void filterCustomAndOff();
+};
+
+void TestFancyLineEdit::cleanup()
+{
+    CToolTip::HideText();
+}
+
+void TestFancyLineEdit::iconButtonFadeEndState()
+{
+    CIconButton button;
+    QCOMPARE(button.GetIconOpacity(), 0.0f);
+    QCOMPARE(button.focusPolicy(), Qt::NoFocus);
+    QVERIFY(!button.IsOpenAnimation());
+
+    button.AnimateShow(true);
+    QTRY_COMPARE(button.GetIconOpacity(), 1.0f);
+    // Finished fades delete themselves.
+    QTRY_VERIFY(button.findChildren<QPropertyAnimation*>().isEmpty());
+
+    // A fade out that interrupts a fade in wins.
+    button.AnimateShow(false);
+    button.AnimateShow(true);
+    button.AnimateShow(false);
+    QTRY_COMPARE(button.GetIconOpacity(), 0.0f);
+    QTRY_VERIFY(button.findChildren<QPropertyAnimation*>().isEmpty());
+    QTest::qWait(200);
+    QCOMPARE(button.GetIconOpacity(), 0.0f);
+
+    button.SetIconOpacity(3.0f);
+    QCOMPARE(button.GetIconOpacity(), 1.0f);
+    QCOMPARE(button.property("m_fIconOpacity").toFloat(), 1.0f);
+}
+
+void TestFancyLineEdit::iconButtonPaintsAtOpacity_data()
+{
+    QTest::addColumn<bool>("animation");
+    QTest::addColumn<float>("opacity");
+    QTest::addColumn<int>("expectedRed");
+
+    QTest::newRow("animated, transparent") << true << 0.0f << 255;
+    QTest::newRow("animated, half") << true << 0.5f << 255;
+    QTest::newRow("animated, opaque") << true << 1.0f << 255;
+    QTest::newRow("no animation is opaque") << false << 0.0f << 255;
+}
+
+void TestFancyLineEdit::iconButtonPaintsAtOpacity()
+{
+    QFETCH(bool, animation);
+    QFETCH(float, opacity);
+    QFETCH(int, expectedRed);
+
+    CIconButton button;
+    button.resize(30, 24);
+    button.SetPixmap(SolidPixmap(QSize(10, 10), Qt::red));
+    button.SetOpenAnimation(animation);
+    button.SetIconOpacity(opacity);
+    const QColor colour = CentreColour(button);
+    QCOMPARE(colour.red(), expectedRed);
+    // Red over white: green falls from 255 (transparent) to 0 (opaque).
+    const double dShown = animation ? opacity : 1.0;
+    QVERIFY2(qAbs(colour.green() - qRound(255 * (1.0 - dShown))) <= 2, qPrintable(colour.name()));
+}
+
+void TestFancyLineEdit::marginsFollowButtons_data()
+{
+    QTest::addColumn<Qt::LayoutDirection>("direction");
+    QTest::newRow("left to right") << Qt::LeftToRight;
+    QTest::newRow("right to left") << Qt::RightToLeft;
+}
+
+void TestFancyLineEdit::marginsFollowButtons()
+{
+    QFETCH(Qt::LayoutDirection, direction);
+    const bool bLtr = direction == Qt::LeftToRight;
+
+    CFancyLineEdit edit;
+    edit.setLayoutDirection(direction);
+    edit.resize(200, 28);
+    edit.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&edit));
+    QCOMPARE(edit.textMargins(), QMargins());
+    QVERIFY(!edit.IsButtonVisible(CFancyLineEdit::Left));
+
+    edit.SetButtonPixmap(CFancyLineEdit::Left, SolidPixmap(QSize(16, 16), Qt::blue));
+    edit.SetButtonPixmap(CFancyLineEdit::Right, SolidPixmap(QSize(20, 16), Qt::green));
+    QCOMPARE(edit.ButtonPixmap(CFancyLineEdit::Right).width(), 20);
+    edit.SetButtonVisible(CFancyLineEdit::Left, true);
+    QVERIFY(edit.IsButtonVisible(CFancyLineEdit::Left));
+    // The left side's margin is pixmap width + 8, on the edge the direction puts it.
+    QCOMPARE(edit.textMargins(), bLtr ? QMargins(24, 0, 0, 0) : QMargins(0, 0, 24, 0));
+
+    edit.SetButtonVisible(CFancyLineEdit::Right, true);
+    QCOMPARE(edit.textMargins(), bLtr ? QMargins(24, 0, 28, 0) : QMargins(28, 0, 24, 0));
+
+    CIconButton* pLeft = edit.Button(CFancyLineEdit::Left);
+    CIconButton* pRight = edit.Button(CFancyLineEdit::Right);
+    const QRect rectAtLeft(0, 0, (bLtr ? 24 : 28) + 4, 28);
+    const QRect rectAtRight(200 - ((bLtr ? 28 : 24) + 4), 0, (bLtr ? 28 : 24) + 4, 28);
+    QCOMPARE((bLtr ? pLeft : pRight)->geometry(), rectAtLeft);
+    QCOMPARE((bLtr ? pRight : pLeft)->geometry(), rectAtRight);
+
+    // A resize moves the button on the right edge along.
+    edit.resize(300, 30);
+    QCOMPARE((bLtr ? pRight : pLeft)->geometry().right(), 299);
+    QCOMPARE((bLtr ? pRight : pLeft)->height(), 30);
+
+    edit.SetButtonVisible(CFancyLineEdit::Left, false);
+    QVERIFY(pLeft->isHidden());
+    QCOMPARE(edit.textMargins(), bLtr ? QMargins(0, 0, 28, 0) : QMargins(28, 0, 0, 0));
+}
+
+void TestFancyLineEdit::autoHideFadesWithText()
+{
+    CFancyLineEdit edit;
+    edit.resize(200, 28);
+    edit.SetButtonPixmap(CFancyLineEdit::Right, SolidPixmap(QSize(16, 16), Qt::red));
+    edit.SetButtonVisible(CFancyLineEdit::Right, true);
+    edit.SetButtonToolTip(CFancyLineEdit::Right, QStringLiteral("Search plates"));
+    CIconButton* pButton = edit.Button(CFancyLineEdit::Right);
+    QCOMPARE(pButton->GetIconOpacity(), 0.0f);
+    QCOMPARE(pButton->toolTip(), QStringLiteral("Search plates"));
+
+    edit.SetAutoHideButton(CFancyLineEdit::Right, true);
+    QVERIFY(edit.HasAutoHideButton(CFancyLineEdit::Right));
+    QCOMPARE(pButton->GetIconOpacity(), 0.0f);
+    QCOMPARE(pButton->toolTip(), QString());
+    // No room is kept for a hidden button.
+    QCOMPARE(edit.textMargins().right(), 0);
+
+    QTest::keyClicks(&edit, QStringLiteral("B7"));
+    QTRY_COMPARE(pButton->GetIconOpacity(), 1.0f);
+    QCOMPARE(pButton->toolTip(), QStringLiteral("Search plates"));
+    QCOMPARE(edit.textMargins().right(), 24);
+
+    edit.clear();
+    QTRY_COMPARE(pButton->GetIconOpacity(), 0.0f);
+    QCOMPARE(pButton->toolTip(), QString());
+    QCOMPARE(edit.textMargins().right(), 0);
+
+    // Turning auto-hide on over a text starts opaque; off is always opaque.
+    edit.setText(QStringLiteral("A1"));
+    edit.SetAutoHideButton(CFancyLineEdit::Right, false);
+    edit.SetAutoHideButton(CFancyLineEdit::Right, true);
+    QCOMPARE(pButton->GetIconOpacity(), 1.0f);
+    edit.clear();
+    edit.SetAutoHideButton(CFancyLineEdit::Right, false);
+    QCOMPARE(pButton->GetIconOpacity(), 1.0f);
+    QCOMPARE(edit.textMargins().right(), 24);
+}
+
+void TestFancyLineEdit::clickReportsSide_data()
+{
+    QTest::addColumn<CFancyLineEdit::Side>("side");
+    QTest::newRow("left") << CFancyLineEdit::Left;
+    QTest::newRow("right") << CFancyLineEdit::Right;
+}
+
+void TestFancyLineEdit::clickReportsSide()
+{
+    QFETCH(CFancyLineEdit::Side, side);
+    CFancyLineEdit edit;
+    edit.resize(200, 28);
+    for (CFancyLineEdit::Side enumSide : {CFancyLineEdit::Left, CFancyLineEdit::Right}) {
+        edit.SetButtonPixmap(enumSide, SolidPixmap(QSize(16, 16), Qt::red));
+        edit.SetButtonVisible(enumSide, true);
+    }
+    QStringList listSignals;
+    connect(&edit, &CFancyLineEdit::SignalButtonClicked, this, [&listSignals](CFancyLineEdit::Side enumSide) {
+        listSignals << QStringLiteral("side %1").arg(int(enumSide));
+    });
+    connect(&edit, &CFancyLineEdit::SignalLeftButtonClicked, this, [&listSignals] { listSignals << QStringLiteral("left"); });
+    connect(&edit, &CFancyLineEdit::SignalRightButtonClicked, this, [&listSignals] { listSignals << QStringLiteral("right"); });
+    edit.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&edit));
+
+    CIconButton* pButton = edit.Button(side);
+    QTest::mouseClick(pButton, Qt::LeftButton, Qt::NoModifier, pButton->rect().center());
+    QCOMPARE(listSignals, (QStringList{QStringLiteral("side %1").arg(int(side)),
+                                       side == CFancyLineEdit::Left ? QStringLiteral("left") : QStringLiteral("right")}));
+}
+
+void TestFancyLineEdit::clickOpensMenu()
+{
+    CFancyLineEdit edit;
+    edit.resize(200, 28);
+    edit.SetButtonPixmap(CFancyLineEdit::Left, SolidPixmap(QSize(16, 16), Qt::red));
+    edit.SetButtonVisible(CFancyLineEdit::Left, true);
+    QPointer<QMenu> pMenu = new QMenu;
+    pMenu->addAction(QStringLiteral("Plate"));
+    pMenu->addAction(QStringLiteral("Camera"));
+    edit.SetButtonMenu(CFancyLineEdit::Left, pMenu);
+    // A menu without a parent is adopted.
+    QCOMPARE(pMenu->parent(), &edit);
+    QCOMPARE(edit.ButtonMenu(CFancyLineEdit::Left), pMenu.data());
+    QCOMPARE(edit.ButtonMenu(CFancyLineEdit::Right), nullptr);
+    QSignalSpy spyClicked(&edit, &CFancyLineEdit::SignalButtonClicked);
+    edit.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&edit));
+
+    CIconButton* pButton = edit.Button(CFancyLineEdit::Left);
+    QTest::mouseClick(pButton, Qt::LeftButton, Qt::NoModifier, pButton->rect().center());
+    QTRY_VERIFY(pMenu->isVisible());
+    QCOMPARE(spyClicked.count(), 0);
+    pMenu->close();
+
+    // A menu deleted by its owner is forgotten.
+    delete pMenu.data();
+    QCOMPARE(edit.ButtonMenu(CFancyLineEdit::Left), nullptr);
+    QTest::mouseClick(pButton, Qt::LeftButton, Qt::NoModifier, pButton->rect().center());
+    QCOMPARE(spyClicked.count(), 1);
+}
+
+void TestFancyLineEdit::refusesUnknownSide()
+{
+    CFancyLineEdit edit;
+    const auto enumBad = static_cast<CFancyLineEdit::Side>(2);
+    QTest::ignoreMessage(QtWarningMsg, "CFancyLineEdit::SetButtonVisible: enumSide != Left && enumSide != Right");
+    edit.SetButtonVisible(enumBad, true);
+    QTest::ignoreMessage(QtWarningMsg, "CFancyLineEdit::IsButtonVisible: enumSide != Left && enumSide != Right");
+    QVERIFY(!edit.IsButtonVisible(enumBad));
+    QTest::ignoreMessage(QtWarningMsg, "CFancyLineEdit::SetButtonMenu: enumSide != Left && enumSide != Right");
+    edit.SetButtonMenu(enumBad, new QMenu(&edit));
+    QTest::ignoreMessage(QtWarningMsg, "CFancyLineEdit::Button: enumSide != Left && enumSide != Right");
+    QCOMPARE(edit.Button(enumBad), nullptr);
+    QCOMPARE(edit.textMargins(), QMargins());
+    QVERIFY(!edit.IsButtonVisible(CFancyLineEdit::Left) && !edit.IsButtonVisible(CFancyLineEdit::Right));
+}
+
+void TestFancyLineEdit::tabFocusOpensMenu()
+{
+    QWidget window;
+    auto* pFirst = new QLineEdit(&window);
+    auto* pEdit = new CFancyLineEdit(&window);
+    pEdit->move(0, 40);
+    auto* pMenu = new QMenu(pEdit);
+    pMenu->addAction(QStringLiteral("Today"));
+    pEdit->SetButtonMenu(CFancyLineEdit::Right, pMenu);
+    window.show();
+    QApplication::setActiveWindow(&window);
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+    pFirst->setFocus();
+    QTRY_VERIFY(pFirst->hasFocus());
+
+    // Without the trigger, Tab only moves the focus.
+    QVERIFY(!pEdit->HasMenuTabFocusTrigger(CFancyLineEdit::Right));
+    QTest::keyClick(pFirst, Qt::Key_Tab);
+    QTRY_VERIFY(pEdit->hasFocus());
+    QVERIFY(!pMenu->isVisible());
+
+    pEdit->SetMenuTabFocusTrigger(CFancyLineEdit::Right, true);
+    QVERIFY(pEdit->HasMenuTabFocusTrigger(CFancyLineEdit::Right));
+    pFirst->setFocus();
+    QTRY_VERIFY(pFirst->hasFocus());
+    QTest::keyClick(pFirst, Qt::Key_Tab);
+    QTRY_VERIFY(pMenu->isVisible());
+    pMenu->close();
+}
+
+void TestFancyLineEdit::filterConstruction()
+{
+    CFilterLineEdit edit;
+    QCOMPARE(edit.placeholderText(), QStringLiteral("Filter"));
+    QVERIFY(edit.IsButtonVisible(CFancyLineEdit::Right));
+    QVERIFY(!edit.IsButtonVisible(CFancyLineEdit::Left));
+    QVERIFY(edit.HasAutoHideButton(CFancyLineEdit::Right));
+    QVERIFY(!edit.IsValidating());
+    CIconButton* pClear = edit.Button(CFancyLineEdit::Right);
+    QCOMPARE(pClear->GetIconOpacity(), 0.0f);
+    QCOMPARE(pClear->toolTip(), QString());
+    edit.setText(QStringLiteral("Gate"));
+    QCOMPARE(pClear->toolTip(), QStringLiteral("Clear Text"));
+}
+
+void TestFancyLineEdit::filterReportsChanges()
+{
+    CFilterLineEdit edit;
+    QSignalSpy spyFilter(&edit, &CFilterLineEdit::SignalFilterChanged);
+    QTest::keyClicks(&edit, QStringLiteral("Ga"));
+    QCOMPARE(spyFilter.count(), 2);
+    QCOMPARE(spyFilter.at(0), (QList<QVariant>{QStringLiteral("G"), QString()}));
+    QCOMPARE(spyFilter.at(1), (QList<QVariant>{QStringLiteral("Ga"), QStringLiteral("G")}));
+    QCOMPARE(edit.GetFilterText(), QStringLiteral("Ga"));
+
+    edit.setText(QStringLiteral("Ga"));
+    QCOMPARE(spyFilter.count(), 2);
+    // Without validation nothing is refused.
+    PasteText(&edit, QStringLiteral(":'"));
+    QCOMPARE(edit.text(), QStringLiteral("Ga:'"));
+    QCOMPARE(spyFilter.count(), 3);
+    QCOMPARE(spyFilter.last(), (QList<QVariant>{QStringLiteral("Ga:'"), QStringLiteral("Ga")}));
+}
+
+void TestFancyLineEdit::filterClearButton()
+{
+    CFilterLineEdit edit;
+    edit.resize(220, 28);
+    edit.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&edit));
+    CIconButton* pClear = edit.Button(CFancyLineEdit::Right);
+    QSignalSpy spyFilter(&edit, &CFilterLineEdit::SignalFilterChanged);
+
+    QCOMPARE(pClear->GetIconOpacity(), 0.0f);
+    QTest::keyClicks(&edit, QStringLiteral("P"));
+    QTRY_COMPARE(pClear->GetIconOpacity(), 1.0f);
+    QTest::keyClicks(&edit, QStringLiteral("L8"));
+    QCOMPARE(pClear->GetIconOpacity(), 1.0f);
+
+    QTest::mouseClick(pClear, Qt::LeftButton, Qt::NoModifier, pClear->rect().center());
+    QCOMPARE(edit.text(), QString());
+    QCOMPARE(spyFilter.last(), (QList<QVariant>{QString(), QStringLiteral("PL8")}));
+    QTRY_COMPARE(pClear->GetIconOpacity(), 0.0f);
+}
+
+void TestFancyLineEdit::filterRefuses_data()
+{
+    QTest::addColumn<QString>("how");
+    QTest::addColumn<QString>("start");
+    QTest::addColumn<QString>("input");
+
+    for (const char* szHow : {"typed", "pasted", "set"}) {
+        const QString strHow = QString::fromLatin1(szHow);
+        QTest::newRow(qPrintable(strHow + QStringLiteral(" apostrophe"))) << strHow << QStringLiteral("Lobby") << QStringLiteral("'");
+        QTest::newRow(qPrintable(strHow + QStringLiteral(" star"))) << strHow << QStringLiteral("Lobby") << QStringLiteral("*");
+        QTest::newRow(qPrintable(strHow + QStringLiteral(" into empty"))) << strHow << QString() << QStringLiteral("|");
+    }
+}
+
+void TestFancyLineEdit::filterRefuses()
+{
+    QFETCH(QString, how);
+    QFETCH(QString, start);
+    QFETCH(QString, input);
+
+    QWidget window;
+    auto* pEdit = new CFilterLineEdit(&window);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    pEdit->SetDefaultRegExp(true);
+    QVERIFY(pEdit->IsValidating());
+    pEdit->setText(start);
+    QSignalSpy spyFilter(pEdit, &CFilterLineEdit::SignalFilterChanged);
+
+    if (how == QLatin1String("typed"))
+        QTest::keyClicks(pEdit, input);
+    else if (how == QLatin1String("pasted"))
+        PasteText(pEdit, input);
+    else
+        pEdit->setText(start + input);
+
+    QCOMPARE(pEdit->text(), start);
+    QCOMPARE(spyFilter.count(), 0);
+    QVERIFY(CToolTip::IsVisible());
+    QCOMPARE(CToolTip::GetText(), s_strTenWarning);
+    QCOMPARE(CToolTip::GetWidget(), pEdit);
+    // A refused first character leaves the clear button faded out.
+    const float fExpected = start.isEmpty() ? 0.0f : 1.0f;
+    QTRY_COMPARE(pEdit->Button(CFancyLineEdit::Right)->GetIconOpacity(), fExpected);
+}
+
+void TestFancyLineEdit::filterCustomAndOff()
+{
+    CFilterLineEdit edit;
+    edit.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&edit));
+    QSignalSpy spyFilter(&edit, &CFilterLineEdit::SignalFilterChanged);
+    edit.SetRegExp(QRegExp(QStringLiteral("[#%]")), QStringLiteral("No # or %"));
+    QVERIFY(edit.IsValidating());
+    QTest::keyClicks(&edit, QStringLiteral("a'#"));
+    QCOMPARE(edit.text(), QStringLiteral("a'"));
+    QCOMPARE(spyFilter.count(), 2);
+    QCOMPARE(CToolTip::GetText(), QStringLiteral("No # or %"));
+
+    // The default set comes back with its own warning.
+    edit.SetDefaultRegExp(true);
+    edit.setText(QStringLiteral("a#"));
+    QCOMPARE(edit.text(), QStringLiteral("a#"));
+    edit.setText(QStringLiteral("x'"));
+    QCOMPARE(edit.text(), QStringLiteral("a#"));
+    QCOMPARE(CToolTip::GetText(), s_strTenWarning);
+
+    edit.SetDefaultRegExp(false);
+    CToolTip::HideText();
+    edit.setText(QStringLiteral("x'"));
+    QCOMPARE(edit.text(), QStringLiteral("x'"));
+    QVERIFY(!CToolTip::IsVisible());
+}
+
+QTEST_MAIN(TestFancyLineEdit)
+#include "tst_fancylineedit.moc"

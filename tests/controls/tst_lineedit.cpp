@@ -1,0 +1,498 @@
+#include "LineEditTestHelpers.h"
+
+#include <OrvaGUIToolkit/Foundation/GuiFunctions.h>
+#include <OrvaGUIToolkit/LineEdit/LineEdit.h>
+#include <OrvaGUIToolkit/LineEdit/PasswordLineEdit.h>
+#include <OrvaGUIToolkit/LineEdit/PlaceholdLineEdit.h>
+#include <OrvaGUIToolkit/LineEdit/RegExpValidator.h>
+#include <OrvaGUIToolkit/LineEdit/ValidateLineEdit.h>
+#include <OrvaGUIToolkit/LineEdit/ValidateLineEditEx.h>
+#include <OrvaGUIToolkit/ToolTip/ToolTip.h>
+
+#include <QtCore/QTextCodec>
+#include <QtWidgets/QMenu>
+
+using namespace OrvaGUIToolkit;
+
+namespace {
+
+const QString s_strNineWarning = QStringLiteral(
+    "Input cannot contain any of the following characters:\n / \\ : * ? \" < > |");
+const QString s_strTenWarning = QStringLiteral(
+    "Input cannot contain any of the following characters:\n ' / \\ : * ? \" < > |");
+
+// Six Chinese characters: two bytes each in GBK, three in UTF-8.
+const QString s_strChinese = QString::fromUtf8("\xe5\x8d\x97\xe9\x97\xa8\xe5\x8d\xa1\xe5\x8f\xa3\xe4\xb8\x9c\xe4\xbe\xa7");
+
+QStringList SpyTexts(const QSignalSpy& spy)
+{
+    QStringList list;
+    for (const QList<QVariant>& args : spy)
+        list << args.at(0).toString();
+    return list;
+}
+
+} // namespace
+
+class TestLineEdit : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void init();
+    void cleanup();
+
+    void validatorCutsToBytes_data();
+    void validatorCutsToBytes();
+    void validatorFollowsProcessCodec();
+    void validatorKeepsSurrogatePairs();
+    void validatorRemovesForbidden_data();
+    void validatorRemovesForbidden();
+    void validatorDefaultPattern();
+
+    void byteLimitTypedPastedSet_data();
+    void byteLimitTypedPastedSet();
+    void byteLimitReplacesOwnValidator();
+    void lineEditSignals();
+
+    void passwordRefusesClipboard_data();
+    void passwordRefusesClipboard();
+    void passwordContextMenu();
+    void placeholderToolTips();
+
+    void validateRefuses_data();
+    void validateRefuses();
+    void validateAcceptsAndKeepsCursor();
+    void validateCustomRegExp();
+
+private:
+    QTextCodec* m_pSavedCodec = nullptr;
+};
+
+void TestLineEdit::init()
+{
+    m_pSavedCodec = GetGuiTextCodec();
+    QApplication::clipboard()->clear();
+}
+
+void TestLineEdit::cleanup()
+{
+    InitGuiTextCodec(m_pSavedCodec);
+    CToolTip::HideText();
+}
+
+void TestLineEdit::validatorCutsToBytes_data()
+{
+    QTest::addColumn<QByteArray>("codec");
+    QTest::addColumn<int>("limit");
+    QTest::addColumn<QString>("input");
+    QTest::addColumn<QString>("expected");
+    QTest::addColumn<int>("state");
+
+    const QString strMixed = QStringLiteral("AB") + s_strChinese;
+    QTest::newRow("gbk fits") << QByteArray("GBK") << 10 << s_strChinese.left(5) << s_strChinese.left(5)
+                              << int(QValidator::Acceptable);
+    QTest::newRow("gbk sixth refused") << QByteArray("GBK") << 10 << s_strChinese << s_strChinese.left(5)
+                                       << int(QValidator::Intermediate);
+    // Odd limit: half a two-byte character never fits.
+    QTest::newRow("gbk odd limit") << QByteArray("GBK") << 7 << s_strChinese << s_strChinese.left(3)
+                                   << int(QValidator::Intermediate);
+    QTest::newRow("gbk mixed") << QByteArray("GBK") << 9 << strMixed << strMixed.left(5)
+                               << int(QValidator::Intermediate);
+    QTest::newRow("gb2312") << QByteArray("GB2312") << 4 << s_strChinese << s_strChinese.left(2)
+                            << int(QValidator::Intermediate);
+    QTest::newRow("utf8") << QByteArray("UTF-8") << 10 << s_strChinese << s_strChinese.left(3)
+                          << int(QValidator::Intermediate);
+    QTest::newRow("utf8 mixed") << QByteArray("UTF-8") << 5 << strMixed << strMixed.left(3)
+                                << int(QValidator::Intermediate);
+    QTest::newRow("zero limit") << QByteArray("UTF-8") << 0 << QStringLiteral("a") << QString()
+                                << int(QValidator::Intermediate);
+    QTest::newRow("no limit") << QByteArray("UTF-8") << -1 << s_strChinese.repeated(50)
+                              << s_strChinese.repeated(50) << int(QValidator::Acceptable);
+}
+
+void TestLineEdit::validatorCutsToBytes()
+{
+    QFETCH(QByteArray, codec);
+    QFETCH(int, limit);
+    QFETCH(QString, input);
+    QFETCH(QString, expected);
+    QFETCH(int, state);
+
+    QTextCodec* pCodec = QTextCodec::codecForName(codec);
+    QVERIFY2(pCodec, codec.constData());
+    CRegExpValidator validator(limit);
+    validator.SetTextCodec(pCodec);
+    QCOMPARE(validator.GetTextCodec(), pCodec);
+    int iPos = 1;
+    QCOMPARE(int(validator.validate(input, iPos)), state);
+    QCOMPARE(input, expected);
+    if (state == QValidator::Intermediate)
+        QCOMPARE(iPos, expected.size());
+}
+
+void TestLineEdit::validatorFollowsProcessCodec()
+{
+    CRegExpValidator validator(4);
+    InitGuiTextCodec(QTextCodec::codecForName("GBK"));
+    QString strInput = s_strChinese;
+    int iPos = 0;
+    validator.validate(strInput, iPos);
+    QCOMPARE(strInput, s_strChinese.left(2));
+
+    // Replacing the process-wide codec later changes how the same validator counts.
+    InitGuiTextCodec(QTextCodec::codecForName("UTF-8"));
+    strInput = s_strChinese;
+    validator.validate(strInput, iPos);
+    QCOMPARE(strInput, s_strChinese.left(1));
+    QCOMPARE(validator.GetTextCodec(), QTextCodec::codecForName("UTF-8"));
+}
+
+void TestLineEdit::validatorKeepsSurrogatePairs()
+{
+    // A camera emoji: four bytes in UTF-8, two UTF-16 units.
+    const QString strCamera = QString::fromUtf8("\xf0\x9f\x93\xb7");
+    CRegExpValidator validator(6);
+    validator.SetTextCodec(QTextCodec::codecForName("UTF-8"));
+    QString strInput = QStringLiteral("ab") + strCamera + strCamera;
+    int iPos = strInput.size();
+    QCOMPARE(validator.validate(strInput, iPos), QValidator::Intermediate);
+    QCOMPARE(strInput, QStringLiteral("ab") + strCamera);
+
+    strInput = QStringLiteral("abcd") + strCamera;
+    validator.validate(strInput, iPos);
+    QCOMPARE(strInput, QStringLiteral("abcd"));
+}
+
+void TestLineEdit::validatorRemovesForbidden_data()
+{
+    QTest::addColumn<QString>("input");
+    QTest::addColumn<int>("pos");
+    QTest::addColumn<QString>("expected");
+    QTest::addColumn<int>("expectedPos");
+    QTest::addColumn<int>("state");
+
+    QTest::newRow("clean") << QStringLiteral("Gate 3") << 6 << QStringLiteral("Gate 3") << 6
+                           << int(QValidator::Acceptable);
+    QTest::newRow("typed at end") << QStringLiteral("Gate:") << 5 << QStringLiteral("Gate") << 4
+                                  << int(QValidator::Intermediate);
+    QTest::newRow("typed in middle") << QStringLiteral("Ga*te") << 3 << QStringLiteral("Gate") << 2
+                                     << int(QValidator::Intermediate);
+    QTest::newRow("pasted, innocent text kept") << QStringLiteral("ab:cd") << 5 << QStringLiteral("abcd") << 4
+                                                << int(QValidator::Intermediate);
+    QTest::newRow("after cursor") << QStringLiteral("ab?cd") << 1 << QStringLiteral("abcd") << 1
+                                  << int(QValidator::Intermediate);
+}
+
+void TestLineEdit::validatorRemovesForbidden()
+{
+    QFETCH(QString, input);
+    QFETCH(int, pos);
+    QFETCH(QString, expected);
+    QFETCH(int, expectedPos);
+    QFETCH(int, state);
+
+    CRegExpValidator validator(QRegExp(QStringLiteral("(\\:|\\*|\\?)")));
+    QCOMPARE(int(validator.validate(input, pos)), state);
+    QCOMPARE(input, expected);
+    QCOMPARE(pos, expectedPos);
+}
+
+void TestLineEdit::validatorDefaultPattern()
+{
+    // With ".*" the base validator answers, whatever the text.
+    CRegExpValidator validator(-1);
+    QString strInput = QStringLiteral("a:b*c");
+    int iPos = 0;
+    QCOMPARE(validator.validate(strInput, iPos), QValidator::Acceptable);
+    QCOMPARE(strInput, QStringLiteral("a:b*c"));
+}
+
+void TestLineEdit::byteLimitTypedPastedSet_data()
+{
+    QTest::addColumn<QByteArray>("codec");
+    QTest::addColumn<int>("limit");
+    QTest::addColumn<QString>("how");
+    QTest::addColumn<QString>("expected");
+
+    for (const char* szHow : {"typed", "committed", "pasted", "set"}) {
+        QTest::newRow(qPrintable(QStringLiteral("gbk %1").arg(QLatin1String(szHow))))
+            << QByteArray("GBK") << 10 << QString::fromLatin1(szHow) << s_strChinese.left(5);
+        QTest::newRow(qPrintable(QStringLiteral("utf8 %1").arg(QLatin1String(szHow))))
+            << QByteArray("UTF-8") << 10 << QString::fromLatin1(szHow) << s_strChinese.left(3);
+    }
+}
+
+void TestLineEdit::byteLimitTypedPastedSet()
+{
+    QFETCH(QByteArray, codec);
+    QFETCH(int, limit);
+    QFETCH(QString, how);
+    QFETCH(QString, expected);
+
+    InitGuiTextCodec(QTextCodec::codecForName(codec));
+    CLineEdit edit;
+    edit.SetMaxLineEditLength(limit);
+    QSignalSpy spyChanged(&edit, &QLineEdit::textChanged);
+    if (how == QLatin1String("typed"))
+        TypeText(&edit, s_strChinese);
+    else if (how == QLatin1String("committed"))
+        CommitText(&edit, s_strChinese);
+    else if (how == QLatin1String("pasted"))
+        PasteText(&edit, s_strChinese);
+    else
+        edit.setText(s_strChinese);
+
+    QCOMPARE(edit.text(), expected);
+    QCOMPARE(edit.cursorPosition(), expected.size());
+    // No signal ever carries a text over the limit.
+    QVERIFY(!spyChanged.isEmpty());
+    for (const QString& strText : SpyTexts(spyChanged))
+        QVERIFY2(GetGuiTextCodec()->fromUnicode(strText).size() <= limit, qPrintable(strText));
+    QCOMPARE(spyChanged.last().at(0).toString(), expected);
+
+    // A full field refuses one more character of its width.
+    TypeText(&edit, s_strChinese.right(1));
+    QCOMPARE(edit.text(), expected);
+}
+
+void TestLineEdit::byteLimitReplacesOwnValidator()
+{
+    CLineEdit edit;
+    edit.SetMaxLineEditLength(4);
+    QPointer<const QValidator> pFirst = edit.validator();
+    edit.SetMaxLineEditLength(8);
+    QVERIFY(pFirst.isNull());
+    QCOMPARE(qobject_cast<const CRegExpValidator*>(edit.validator())->GetMaxLength(), 8);
+
+    // A validator given another parent belongs to that parent.
+    QObject owner;
+    edit.SetMaxLineEditLength(2, &owner);
+    QCOMPARE(edit.validator()->parent(), &owner);
+    QPointer<const QValidator> pOwned = edit.validator();
+    edit.SetMaxLineEditLength(3);
+    QVERIFY(!pOwned.isNull());
+}
+
+void TestLineEdit::lineEditSignals()
+{
+    QWidget window;
+    auto* pOther = new QLineEdit(&window);
+    auto* pEdit = new CLineEdit(QStringLiteral("Parking lot"), &window);
+    pEdit->move(0, 40);
+    window.show();
+    QApplication::setActiveWindow(&window);
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+    QTRY_VERIFY(pOther->hasFocus());
+
+    QSignalSpy spyFocusIn(pEdit, &CLineEdit::SignalFocusIn);
+    QSignalSpy spyFocusOut(pEdit, &CLineEdit::SignalFousOut);
+    QSignalSpy spyFinished(pEdit, &CLineEdit::SignalEditingFinished);
+    QSignalSpy spyCursor(pEdit, &CLineEdit::SignalCursorPosition);
+
+    pEdit->setFocus(Qt::OtherFocusReason);
+    QTRY_COMPARE(spyFocusIn.count(), 1);
+    QTest::mouseClick(pEdit, Qt::LeftButton, Qt::NoModifier, QPoint(2, pEdit->height() / 2));
+    QCOMPARE(spyCursor.count(), 1);
+    QCOMPARE(spyCursor.first().at(0).toInt(), 0);
+    QTest::keyClick(pEdit, Qt::Key_End);
+    QTest::keyClicks(pEdit, QStringLiteral(" B"));
+    QTest::keyClick(pEdit, Qt::Key_Return);
+    QCOMPARE(spyFinished.count(), 1);
+    QCOMPARE(spyFinished.first().at(0).toString(), QStringLiteral("Parking lot B"));
+
+    pOther->setFocus(Qt::OtherFocusReason);
+    QTRY_COMPARE(spyFocusOut.count(), 1);
+    QCOMPARE(spyFocusOut.first().at(0).toString(), QStringLiteral("Parking lot B"));
+}
+
+void TestLineEdit::passwordRefusesClipboard_data()
+{
+    QTest::addColumn<QKeySequence>("sequence");
+    QTest::newRow("paste") << QKeySequence(QKeySequence::Paste);
+    QTest::newRow("shift+insert") << QKeySequence(Qt::SHIFT + Qt::Key_Insert);
+    QTest::newRow("copy") << QKeySequence(QKeySequence::Copy);
+    QTest::newRow("cut") << QKeySequence(QKeySequence::Cut);
+}
+
+void TestLineEdit::passwordRefusesClipboard()
+{
+    QFETCH(QKeySequence, sequence);
+    CPasswordLineEdit edit;
+    edit.setText(QStringLiteral("s3cret"));
+    edit.selectAll();
+    QApplication::clipboard()->setText(QStringLiteral("pasted"));
+    QSignalSpy spyChanged(&edit, &QLineEdit::textChanged);
+
+    QTest::keySequence(&edit, sequence);
+    QCOMPARE(edit.text(), QStringLiteral("s3cret"));
+    QCOMPARE(QApplication::clipboard()->text(), QStringLiteral("pasted"));
+    QCOMPARE(spyChanged.count(), 0);
+
+    // Everything else is typed as usual.
+    QTest::keyClicks(&edit, QStringLiteral("new"));
+    QCOMPARE(edit.text(), QStringLiteral("new"));
+}
+
+void TestLineEdit::passwordContextMenu()
+{
+    CPasswordLineEdit edit;
+    edit.setText(QStringLiteral("s3cret"));
+    edit.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&edit));
+    QContextMenuEvent event(QContextMenuEvent::Mouse, QPoint(4, 4), edit.mapToGlobal(QPoint(4, 4)));
+    QApplication::sendEvent(&edit, &event);
+    QMenu* pMenu = edit.findChild<QMenu*>();
+    QVERIFY(pMenu);
+    // Everything is selectable, so without the refusal all three would be enabled.
+    edit.selectAll();
+    QApplication::clipboard()->setText(QStringLiteral("pasted"));
+    QStringList listDisabled;
+    for (QAction* pAction : pMenu->actions()) {
+        if (!pAction->isEnabled())
+            listDisabled << pAction->text().section(QLatin1Char('\t'), 0, 0);
+    }
+    QVERIFY2(listDisabled.contains(QStringLiteral("Cu&t")), qPrintable(listDisabled.join(QLatin1Char(','))));
+    QVERIFY(listDisabled.contains(QStringLiteral("&Copy")));
+    QVERIFY(listDisabled.contains(QStringLiteral("&Paste")));
+    pMenu->close();
+    QVERIFY(!edit.acceptDrops());
+}
+
+void TestLineEdit::placeholderToolTips()
+{
+    QWidget window;
+    auto* pEdit = new CPlaceholdLineEdit(&window);
+    auto* pOther = new QLineEdit(&window);
+    pOther->move(0, 40);
+    pEdit->setPlaceholderText(QStringLiteral("IPv4 address, e.g. 192.168.1.64"));
+    pEdit->SetToolTips(QStringLiteral("Four numbers from 0 to 255"));
+    QCOMPARE(pEdit->placeholderText(), QStringLiteral("IPv4 address, e.g. 192.168.1.64"));
+    QCOMPARE(pEdit->toolTip(), pEdit->placeholderText());
+    window.show();
+    QApplication::setActiveWindow(&window);
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+
+    pEdit->setFocus(Qt::OtherFocusReason);
+    QTRY_COMPARE(pEdit->toolTip(), QStringLiteral("Four numbers from 0 to 255"));
+    pOther->setFocus(Qt::OtherFocusReason);
+    QTRY_COMPARE(pEdit->toolTip(), pEdit->placeholderText());
+
+    // Left with a text, the field keeps its focus hint.
+    pEdit->setFocus(Qt::OtherFocusReason);
+    QTRY_VERIFY(pEdit->hasFocus());
+    pEdit->setText(QStringLiteral("10.0.0.8"));
+    pOther->setFocus(Qt::OtherFocusReason);
+    QTRY_VERIFY(!pEdit->hasFocus());
+    QCOMPARE(pEdit->toolTip(), QStringLiteral("Four numbers from 0 to 255"));
+}
+
+void TestLineEdit::validateRefuses_data()
+{
+    QTest::addColumn<bool>("extended");
+    QTest::addColumn<QString>("how");
+    QTest::addColumn<QString>("input");
+    QTest::addColumn<bool>("refused");
+    QTest::addColumn<QString>("remaining");
+    QTest::addColumn<int>("accepted");
+
+    // Typing refuses the forbidden key alone; a paste or a text set by code is
+    // refused whole.
+    for (const char* szHow : {"typed", "pasted", "set"}) {
+        const QString strHow = QString::fromLatin1(szHow);
+        const bool bTyped = strHow == QLatin1String("typed");
+        QTest::newRow(qPrintable(strHow + QStringLiteral(" colon")))
+            << false << strHow << QStringLiteral(":") << true << QStringLiteral("Entrance") << 0;
+        QTest::newRow(qPrintable(strHow + QStringLiteral(" slash ex")))
+            << true << strHow << QStringLiteral("/") << true << QStringLiteral("Entrance") << 0;
+        QTest::newRow(qPrintable(strHow + QStringLiteral(" apostrophe")))
+            << false << strHow << QStringLiteral("'") << false << QStringLiteral("Entrance'") << 1;
+        QTest::newRow(qPrintable(strHow + QStringLiteral(" apostrophe ex")))
+            << true << strHow << QStringLiteral("'") << true << QStringLiteral("Entrance") << 0;
+        QTest::newRow(qPrintable(strHow + QStringLiteral(" forbidden inside")))
+            << false << strHow << QStringLiteral("a<b") << true
+            << (bTyped ? QStringLiteral("Entranceab") : QStringLiteral("Entrance")) << (bTyped ? 2 : 0);
+    }
+    QTest::newRow("typed plain ex") << true << QStringLiteral("typed") << QStringLiteral("-01") << false
+                                    << QStringLiteral("Entrance-01") << 3;
+}
+
+void TestLineEdit::validateRefuses()
+{
+    QFETCH(bool, extended);
+    QFETCH(QString, how);
+    QFETCH(QString, input);
+    QFETCH(bool, refused);
+    QFETCH(QString, remaining);
+    QFETCH(int, accepted);
+
+    QWidget window;
+    CValidateLineEdit* pEdit = extended ? new CValidateLineEditEx(&window) : new CValidateLineEdit(&window);
+    pEdit->move(30, 20);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    pEdit->setText(QStringLiteral("Entrance"));
+    QSignalSpy spyAccepted(pEdit, &CValidateLineEdit::SignalTextChanged);
+
+    if (how == QLatin1String("typed"))
+        QTest::keyClicks(pEdit, input);
+    else if (how == QLatin1String("pasted"))
+        PasteText(pEdit, input);
+    else
+        pEdit->setText(QStringLiteral("Entrance") + input);
+
+    QCOMPARE(pEdit->text(), remaining);
+    QCOMPARE(spyAccepted.count(), accepted);
+    if (accepted > 0)
+        QCOMPARE(spyAccepted.last().at(0).toString(), remaining);
+    if (!refused) {
+        QVERIFY(!CToolTip::IsVisible());
+        return;
+    }
+    // A key pressed after the refusal hides the warning again.
+    if (how == QLatin1String("typed") && remaining.endsWith(input.right(1)))
+        return;
+    QVERIFY(CToolTip::IsVisible());
+    QCOMPARE(CToolTip::GetText(), extended ? s_strTenWarning : s_strNineWarning);
+    QCOMPARE(pEdit->GetWarningText(), CToolTip::GetText());
+    QCOMPARE(CToolTip::GetWidget(), pEdit);
+    // The tip is shown at the field's top-left corner (with the usual offset).
+    const QPoint ptCorner = pEdit->mapToGlobal(QPoint(0, 0));
+    QVERIFY(qAbs(CToolTip::GetInstance()->pos().x() - ptCorner.x()) <= 4);
+    QVERIFY(qAbs(CToolTip::GetInstance()->pos().y() - ptCorner.y()) <= pEdit->height());
+}
+
+void TestLineEdit::validateAcceptsAndKeepsCursor()
+{
+    CValidateLineEdit edit;
+    QSignalSpy spyAccepted(&edit, &CValidateLineEdit::SignalTextChanged);
+    edit.setText(QStringLiteral("Camera 12"));
+    QCOMPARE(spyAccepted.count(), 1);
+    // The same text again is no new accepted text.
+    edit.setText(QStringLiteral("Camera 12"));
+    QCOMPARE(spyAccepted.count(), 1);
+
+    edit.setCursorPosition(6);
+    QTest::keyClicks(&edit, QStringLiteral("?"));
+    QCOMPARE(edit.text(), QStringLiteral("Camera 12"));
+    QCOMPARE(edit.cursorPosition(), 6);
+    QTest::keyClicks(&edit, QStringLiteral("-"));
+    QCOMPARE(edit.text(), QStringLiteral("Camera- 12"));
+    QCOMPARE(spyAccepted.count(), 2);
+}
+
+void TestLineEdit::validateCustomRegExp()
+{
+    CValidateLineEdit edit;
+    QCOMPARE(edit.GetWarningText(), s_strNineWarning);
+    edit.SetRegExp(QRegExp(QStringLiteral("[0-9]")), QStringLiteral("Letters only"));
+    QCOMPARE(edit.GetRegExp().pattern(), QStringLiteral("[0-9]"));
+    edit.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&edit));
+    QTest::keyClicks(&edit, QStringLiteral("ab:3"));
+    QCOMPARE(edit.text(), QStringLiteral("ab:"));
+    QCOMPARE(CToolTip::GetText(), QStringLiteral("Letters only"));
+}
+
+QTEST_MAIN(TestLineEdit)
+#include "tst_lineedit.moc"
