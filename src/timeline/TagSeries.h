@@ -22,8 +22,9 @@ struct STagInfo
 
 // Tag markers: the option's pixTag drawn centred on each visible tag's time
 // (or on the chart's left end for a tag that started before it), 2 pixels
-// above begin.y. A marker that would touch or overlap the previous drawn one
-// is left out, so crowded tags never pile up.
+// above begin.y. Markers are laid out in insertion order (callers add tags
+// chronologically): a marker that would touch or overlap the previous drawn
+// one, or lie left of it, is left out, so crowded tags never pile up.
 //
 // Hit tests use the markers of the last paint only: TagAt() knows just the
 // tags that were drawn, keyed by the time they were drawn at (the tag's time,
