@@ -92,11 +92,15 @@ void CAxisPanel::Draw(QPainter* pPainter, const CChartStyleOption& option)
         qWarning("CAxisPanel::Draw: pPainter == NULL");
         return;
     }
-    const double dXScale = m_xAxis.GetScale();
-    const double dYScale = m_yAxis.GetScale();
     m_xAxis.UpdatePixelRange();
     m_yAxis.UpdatePixelRange();
-    const bool bChanged = dXScale != m_xAxis.GetScale() || dYScale != m_yAxis.GetScale();
+    // Compared with the scales of the previous Draw() rather than with the
+    // axes' scales before the update: callers may refresh an axis themselves
+    // (to map mouse positions, say), and the series' cached geometry must
+    // still follow.
+    const bool bChanged = m_xAxis.GetScale() != m_dDrawnXScale || m_yAxis.GetScale() != m_dDrawnYScale;
+    m_dDrawnXScale = m_xAxis.GetScale();
+    m_dDrawnYScale = m_yAxis.GetScale();
 
     for (CChartSeries* pSeries : qAsConst(m_listSeries)) {
         if (bChanged || pSeries->IsDirty()) {

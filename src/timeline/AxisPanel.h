@@ -6,6 +6,8 @@
 #include <QtCore/QList>
 #include <QtCore/QRect>
 
+#include <limits>
+
 class QPainter;
 
 namespace OrvaGUIToolkit {
@@ -49,8 +51,9 @@ public:
     const CChartAxis* GetYAxis() const { return &m_yAxis; }
 
     // Refreshes both axes from the chart rectangle, recalculates the series
-    // when a scale changed (or only the dirty ones when none did), then paints
-    // every series between save() and restore() of the painter.
+    // when a scale differs from the previous Draw() (or only the dirty ones
+    // when none does), then paints every series between save() and restore()
+    // of the painter.
     virtual void Draw(QPainter* pPainter, const CChartStyleOption& option);
 
 private:
@@ -59,6 +62,9 @@ private:
     QRect m_rectChart;
     QRect m_rectView;
     QList<CChartSeries*> m_listSeries;
+    // Scales of the last Draw(); NaN compares unequal, so the first Draw() recalculates.
+    double m_dDrawnXScale = std::numeric_limits<double>::quiet_NaN();
+    double m_dDrawnYScale = std::numeric_limits<double>::quiet_NaN();
 };
 
 } // namespace OrvaGUIToolkit

@@ -15,15 +15,6 @@ CChartAxis::CChartAxis(CAxisPanel* pOwner, bool bHorizontal, bool bReversed)
 {
 }
 
-int CChartAxis::RoundToPixel(double dPixel)
-{
-    // Far beyond any widget, yet adding a widget's width cannot overflow an int.
-    constexpr double s_dPixelLimit = 1.0e9;
-    if (std::isnan(dPixel))
-        return 0;
-    return qRound(qBound(-s_dPixelLimit, dPixel, s_dPixelLimit));
-}
-
 void CChartAxis::SetRange(double dMin, double dMax)
 {
     m_dMin = dMin;
@@ -34,13 +25,6 @@ void CChartAxis::GetRange(double& dMin, double& dMax) const
 {
     dMin = m_dMin;
     dMax = m_dMax;
-}
-
-int CChartAxis::ValueToPixel(double dValue) const
-{
-    if (m_bReversed)
-        return RoundToPixel((m_dMax - dValue) * m_dScale);
-    return RoundToPixel((dValue - m_dMin) * m_dScale) + m_iPixelStart;
 }
 
 double CChartAxis::PixelToValue(int iPixel) const

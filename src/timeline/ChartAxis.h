@@ -1,6 +1,10 @@
 #ifndef ORVAGUITOOLKIT_CHARTAXIS_H
 #define ORVAGUITOOLKIT_CHARTAXIS_H
 
+#include <QtCore/QtGlobal>
+
+#include <cmath>
+
 namespace OrvaGUIToolkit {
 
 class CAxisPanel;
@@ -34,7 +38,12 @@ public:
 
     // Rounds with qRound (halves towards positive infinity). Values so far out
     // that their pixel would not fit an int are pinned far outside any widget.
-    int ValueToPixel(double dValue) const;
+    int ValueToPixel(double dValue) const
+    {
+        if (m_bReversed)
+            return RoundToPixel((m_dMax - dValue) * m_dScale);
+        return RoundToPixel((dValue - m_dMin) * m_dScale) + m_iPixelStart;
+    }
     // Inverse mapping along the pixel direction; the range's start for a
     // zero-length pixel span.
     double PixelToValue(int iPixel) const;
@@ -42,7 +51,14 @@ public:
 
     // qRound for pixel positions: NaN gives 0 and values beyond +-1e9 are
     // pinned there, so later pixel arithmetic cannot overflow.
-    static int RoundToPixel(double dPixel);
+    static int RoundToPixel(double dPixel)
+    {
+        // Far beyond any widget, yet adding a widget's width cannot overflow an int.
+        constexpr double s_dPixelLimit = 1.0e9;
+        if (std::isnan(dPixel))
+            return 0;
+        return qRound(qBound(-s_dPixelLimit, dPixel, s_dPixelLimit));
+    }
 
     int GetPixelStart() const { return m_iPixelStart; }
     int GetPixelEnd() const { return m_iPixelEnd; }

@@ -40,7 +40,8 @@ void FillBand(QPainter* pPainter, qint64 iLeft, qint64 iRight, int iTop, const S
 } // namespace
 
 CTimeRectSeries::CTimeRectSeries()
-    : m_listTypeFilter({-1})
+    : m_axisCalculated(nullptr, true, false)
+    , m_listTypeFilter({-1})
 {
 }
 
@@ -92,7 +93,10 @@ bool CTimeRectSeries::HasRects() const
 
 QVector<STimeRect> CTimeRectSeries::GetRects(int iType) const
 {
-    return m_mapGroups.value(iType).vecRects;
+    QVector<STimeRect> vecRects = m_mapGroups.value(iType).vecRects;
+    for (STimeRect& rect : vecRects)
+        CachedPixels(rect, rect.pixelX, rect.pixelWidth);
+    return vecRects;
 }
 
 int CTimeRectSeries::GetRectCount() const
@@ -107,14 +111,19 @@ void CTimeRectSeries::Calculate()
 {
     if (!GetXAxis())
         return;
-    for (SGroup& group : m_mapGroups) {
-        STimeRect* pRect = group.vecRects.data();
-        STimeRect* const pEnd = pRect + group.vecRects.size();
-        for (; pRect != pEnd; ++pRect) {
-            pRect->pixelX = ValueToX(pRect->begin.x());
-            pRect->pixelWidth = ClampToInt(qint64(ValueToX(pRect->end.x())) - pRect->pixelX + 1);
-        }
+    m_axisCalculated = *GetXAxis();
+    m_bCalculated = true;
+}
+
+void CTimeRectSeries::CachedPixels(const STimeRect& rect, int& iPixelX, int& iPixelWidth) const
+{
+    if (!m_bCalculated) {
+        iPixelX = 0;
+        iPixelWidth = 0;
+        return;
     }
+    iPixelX = m_axisCalculated.ValueToPixel(rect.begin.x());
+    iPixelWidth = ClampToInt(qint64(m_axisCalculated.ValueToPixel(rect.end.x())) - iPixelX + 1);
 }
 
 void CTimeRectSeries::Paint(QPainter* pPainter, const CChartStyleOption& option)
@@ -155,12 +164,16 @@ void CTimeRectSeries::PaintGroup(QPainter* pPainter, const SGroup& group, double
     const int iBandTop = m_iBandTop;
     FillBand(pPainter, ValueToX(qMax<double>(first.begin.x(), dMin)), ValueToX(qMin<double>(first.end.x(), dMax)),
              iBandTop, first);
-    const qint64 iShift = qint64(ValueToX(first.begin.x())) - first.pixelX;
+    int iPixelX = 0;
+    int iPixelWidth = 0;
+    CachedPixels(first, iPixelX, iPixelWidth);
+    const qint64 iShift = qint64(ValueToX(first.begin.x())) - iPixelX;
 
     for (++i; i < iLast; ++i) {
         const STimeRect& rect = pRects[i];
-        const qint64 iLeft = rect.pixelX + iShift;
-        const qint64 iRight = iLeft + rect.pixelWidth - 1;
+        CachedPixels(rect, iPixelX, iPixelWidth);
+        const qint64 iLeft = iPixelX + iShift;
+        const qint64 iRight = iLeft + iPixelWidth - 1;
         if (iLeft > iPixelMax || iRight < iPixelMin)
             continue;
         FillBand(pPainter, qMax<qint64>(iLeft, iPixelMin), qMin<qint64>(iRight, iPixelMax), iBandTop, rect);

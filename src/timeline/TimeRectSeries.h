@@ -1,6 +1,7 @@
 #ifndef ORVAGUITOOLKIT_TIMERECTSERIES_H
 #define ORVAGUITOOLKIT_TIMERECTSERIES_H
 
+#include "ChartAxis.h"
 #include "ChartSeries.h"
 
 #include <QtCore/QList>
@@ -13,8 +14,9 @@ namespace OrvaGUIToolkit {
 
 // One recorded segment. x values are horizontal axis values (seconds, see
 // CAxisSeries); y values are pixel rows, or vertical axis values when the
-// series maps y. pixelX and pixelWidth cache the segment's pixels at the scale
-// of the last Calculate().
+// series maps y. pixelX and pixelWidth are the segment's left pixel and width
+// at the scale of the last Calculate(); the series works them out when it
+// needs them and fills them in the copies GetRects() returns.
 struct STimeRect
 {
     QPoint begin;
@@ -37,10 +39,13 @@ struct STimeRect
 // The band height of each segment is end.y - begin.y in the caller's units,
 // also when y is mapped.
 //
-// Speed: while a group's segments arrive in chronological order (each one
-// starting no earlier than the previous one, the usual case for recordings),
-// painting finds the visible ones by binary search instead of visiting every
-// segment; a group filled out of order is scanned in full. Both draw the same.
+// Speed: Calculate() keeps a copy of the horizontal axis as it was, and a
+// segment's cached pixels are that copy's mapping of its times, worked out
+// when the segment is painted; so a new scale costs nothing per segment.
+// While a group's segments arrive in chronological order (each one starting
+// no earlier than the previous one, the usual case for recordings), painting
+// finds the visible ones by binary search instead of visiting every segment;
+// a group filled out of order is scanned in full. Both draw the same.
 class CTimeRectSeries : public CChartSeries
 {
 public:
@@ -79,7 +84,8 @@ public:
     int GetBandTop() const { return m_iBandTop; }
     int GetBandBottom() const { return m_iBandBottom; }
     QList<int> GetTypes() const { return m_mapGroups.keys(); }
-    // The segments of one type in insertion order, with their cached pixels.
+    // The segments of one type in insertion order, with their cached pixels
+    // (0 before the first Calculate()).
     QVector<STimeRect> GetRects(int iType) const;
     int GetRectCount() const;
 
@@ -99,7 +105,12 @@ private:
     // Indexes [iFirst, iLast) outside which no segment of the group can show.
     void VisibleWindow(const SGroup& group, double dMin, double dMax, int& iFirst, int& iLast) const;
     int MapY(int iY) const;
+    // pixelX and pixelWidth at the scale of the last Calculate().
+    void CachedPixels(const STimeRect& rect, int& iPixelX, int& iPixelWidth) const;
 
+    // The horizontal axis as it was at the last Calculate().
+    CChartAxis m_axisCalculated;
+    bool m_bCalculated = false;
     bool m_bMapY = false;
     QMap<int, SGroup> m_mapGroups;
     int m_iBandTop = -1;

@@ -274,6 +274,15 @@ void TestChartAxis::drawRecalculatesOnlyOnScaleChangeOrDirty()
     QCOMPARE(pFirst->m_iCalculated, 4);
     QCOMPARE(pSecond->m_iCalculated, 5);
 
+    // An axis refreshed outside Draw() (to map a mouse position, say) still
+    // counts as a new scale for the next Draw().
+    panel.GetXAxis()->SetRange(0.0, 600.0);
+    panel.GetXAxis()->UpdatePixelRange();
+    panel.Draw(&painter, option);
+    QCOMPARE(pFirst->m_iCalculated, 5);
+    panel.Draw(&painter, option);
+    QCOMPARE(pFirst->m_iCalculated, 5);
+
     QTest::ignoreMessage(QtWarningMsg, "CAxisPanel::Draw: pPainter == NULL");
     panel.Draw(nullptr, option);
 }
