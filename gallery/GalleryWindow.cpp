@@ -1,6 +1,7 @@
 #include "GalleryWindow.h"
 
 #include "pages/BasicControlsPage.h"
+#include "pages/TimelineEnginePage.h"
 
 #include <QtCore/QDir>
 #include <QtWidgets/QApplication>
@@ -43,6 +44,10 @@ GalleryWindow::GalleryWindow(QWidget* pParent)
             tr("Toolbar push buttons with icons and literal ampersands, labels with separate "
                "punctuation, and the hover and click signals they emit."),
             new BasicControlsPage);
+    AddPage(tr("Timeline engine"), QStringLiteral("timeline-engine"),
+            tr("The chart engine under the playback timelines: a week of recordings of four cameras "
+               "drawn from a cached picture, with tags, a play mark, a marquee range and the mid line."),
+            new TimelineEnginePage);
 
     connect(m_pPageList, &QListWidget::currentRowChanged, m_pPages, &QStackedWidget::setCurrentIndex);
     m_pPageList->setCurrentRow(0);
