@@ -6,7 +6,7 @@ set -euo pipefail
 packages=(
   build-essential cmake ninja-build pkg-config
   qtbase5-dev qtbase5-dev-tools qttools5-dev qttools5-dev-tools
-  fonts-dejavu-core
+  fonts-dejavu-core tzdata
 )
 
 missing=()

@@ -31,8 +31,14 @@ public:
     // vertical axis); the pixel is then measured from 0, not from pixelStart.
     void SetReversed(bool bReversed) { m_bReversed = bReversed; }
     bool IsReversed() const { return m_bReversed; }
-    // Not scaled: one pixel per unit whatever the range.
-    void SetScaled(bool bScaled) { m_bScaled = bScaled; }
+    // Not scaled: one pixel per unit whatever the range, from now on (so rows
+    // of an unscaled axis can be hit-tested before the first paint).
+    void SetScaled(bool bScaled)
+    {
+        m_bScaled = bScaled;
+        if (!bScaled)
+            m_dScale = 1.0;
+    }
     bool IsScaled() const { return m_bScaled; }
     bool IsHorizontal() const { return m_bHorizontal; }
 

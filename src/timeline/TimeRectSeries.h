@@ -69,9 +69,12 @@ public:
     void SetMapY(bool bMapY) { m_bMapY = bMapY; }
     bool IsMapY() const { return m_bMapY; }
 
-    // bandTop <= y <= bandBottom of the last paint; y is the point's y, passed
-    // through the vertical axis (ValueToPixel) when y is mapped. False before
-    // the first paint and after a paint that showed no segment.
+    // bandTop <= y <= bandBottom of the last paint (pixels). When y is mapped,
+    // the point's y is a vertical value like begin.y and goes through the
+    // vertical axis first: pass GetYAxis()->PixelToValue(mouse y), which for an
+    // upright, unscaled axis is the mouse y plus the axis minimum (the scroll
+    // offset). False before the first paint and after a paint that showed no
+    // segment.
     bool HitTest(const QPoint& point) const;
     // True when some segment [begin.x, end.x] meets [iTime1, iTime2].
     bool HasTimeIn(qint64 iTime1, qint64 iTime2) const;

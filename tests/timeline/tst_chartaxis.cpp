@@ -169,6 +169,12 @@ void TestChartAxis::degenerateRanges()
     panel.SetChartRect(15, 0, 0, 0);
     axis.UpdatePixelRange();
     QCOMPARE(axis.PixelToValue(40), 0.0);
+    // Unscaled: one pixel per unit at once, before any pixel update.
+    CChartAxis rows(&panel, false, false);
+    rows.SetRange(24.0, 124.0);
+    rows.SetScaled(false);
+    QCOMPARE(rows.GetScale(), 1.0);
+    QCOMPARE(rows.ValueToPixel(74.0), 50);
     // An axis without an owner has no pixels at all.
     CChartAxis orphan(nullptr, true, false);
     orphan.UpdatePixelRange();

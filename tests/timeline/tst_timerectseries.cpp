@@ -249,11 +249,13 @@ void TestTimeRectSeries::hitTestWithMappedRows()
     QCOMPARE(image.pixelColor(150, 36), s_colorRed);
     QCOMPARE(image.pixelColor(150, 59), s_colorRed);
     QCOMPARE(image.pixelColor(150, 60), s_colorWhite);
-    // The point's y goes through the vertical axis too.
-    QVERIFY(!fixture.pSeries->HitTest(QPoint(0, 59)));
-    QVERIFY(fixture.pSeries->HitTest(QPoint(0, 60)));
-    QVERIFY(fixture.pSeries->HitTest(QPoint(0, 84)));
-    QVERIFY(!fixture.pSeries->HitTest(QPoint(0, 85)));
+    // The point's y is a vertical value and goes through the axis too: the
+    // mouse pixel is turned into a value first.
+    const CChartAxis* pYAxis = fixture.panel.GetYAxis();
+    QVERIFY(!fixture.pSeries->HitTest(QPoint(0, int(pYAxis->PixelToValue(35)))));
+    QVERIFY(fixture.pSeries->HitTest(QPoint(0, int(pYAxis->PixelToValue(36)))));
+    QVERIFY(fixture.pSeries->HitTest(QPoint(0, int(pYAxis->PixelToValue(60)))));
+    QVERIFY(!fixture.pSeries->HitTest(QPoint(0, int(pYAxis->PixelToValue(61)))));
 }
 
 void TestTimeRectSeries::validRange_data()
@@ -305,6 +307,15 @@ void TestTimeRectSeries::validRange()
         QCOMPARE(iGotStart, iStart);
         QCOMPARE(iGotEnd, iEnd);
     }
+    // Ranges depend on the data only, not on what was painted.
+    fixture.SetRange(250.0, 260.0);
+    fixture.Paint();
+    QCOMPARE(fixture.pSeries->HasTimeIn(iTime1, iTime2), bValid);
+    qint64 iPaintedStart = -7;
+    qint64 iPaintedEnd = -7;
+    QCOMPARE(fixture.pSeries->GetValidRange(iTime1, iTime2, iPaintedStart, iPaintedEnd), bValid);
+    QCOMPARE(iPaintedStart, iGotStart);
+    QCOMPARE(iPaintedEnd, iGotEnd);
 }
 
 void TestTimeRectSeries::groupsAndClearing()
@@ -401,6 +412,19 @@ void TestTimeRectSeries::badInput()
     image = fixture.Paint();
     // Zero width: everything sits on the chart's left edge.
     QCOMPARE(image.pixelColor(11, 32), s_colorWhite);
+
+    // A huge series: a week of 200 000 segments.
+    fixture.pSeries->Clear();
+    for (int i = 0; i < 200000; ++i)
+        fixture.Add(i * 3, i * 3 + 2, s_colorRed);
+    fixture.SetRange(300000.0, 386400.0);
+    image = fixture.Paint();
+    QCOMPARE(ChartTest::ColouredSpan(image, 32, s_colorRed), qMakePair(10, 610));
+    qint64 iStart = 0;
+    qint64 iEnd = 0;
+    QVERIFY(fixture.pSeries->GetValidRange(1, 600001, iStart, iEnd));
+    QCOMPARE(iStart, qint64(1));
+    QCOMPARE(iEnd, qint64(599999));
 
     // A series outside any panel draws nothing and hits nothing.
     CTimeRectSeries orphan;
