@@ -50,8 +50,10 @@ public:
             return RoundToPixel((m_dMax - dValue) * m_dScale);
         return RoundToPixel((dValue - m_dMin) * m_dScale) + m_iPixelStart;
     }
-    // Inverse mapping along the pixel direction; the range's start for a
-    // zero-length pixel span.
+    // Inverse of ValueToPixel() up to rounding: min + offset for an upright
+    // axis, max - offset for a reversed one (the panel's vertical axis), the
+    // offset being (pixel - pixelStart) * span / pixelLength. An axis with no
+    // pixel span gives min (max when reversed).
     double PixelToValue(int iPixel) const;
     void UpdatePixelRange();
 

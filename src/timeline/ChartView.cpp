@@ -55,6 +55,8 @@ void CChartView::UpdateChart()
     if (m_pixChart.isNull())
         return;
 
+    // Starts from the widget's own background (its palette brush, which style
+    // sheets set too), as a blank widget would show it.
     QPainter painter(&m_pixChart);
     painter.fillRect(m_pixChart.rect(), palette().brush(backgroundRole()));
     // What QPainter::initFrom() did: the widget's pen, brush and font.
