@@ -3,6 +3,7 @@
 #include "pages/BasicControlsPage.h"
 #include "pages/TextFieldsPage.h"
 #include "pages/DialogsPage.h"
+#include "pages/TimelineEnginePage.h"
 
 #include <QtCore/QDir>
 #include <QtWidgets/QApplication>
@@ -54,6 +55,10 @@ GalleryWindow::GalleryWindow(QWidget* pParent)
             tr("Frameless dialogs with their own title bar, the corner notice and the question, a job run "
                "off the GUI thread behind a wait dialog, temporary settings and a full-screen video pane."),
             new DialogsPage);
+    AddPage(tr("Timeline engine"), QStringLiteral("timeline-engine"),
+            tr("The chart engine under the playback timelines: a week of recordings of four cameras "
+               "drawn from a cached picture, with tags, a play mark, a marquee range and the mid line."),
+            new TimelineEnginePage);
 
     connect(m_pPageList, &QListWidget::currentRowChanged, m_pPages, &QStackedWidget::setCurrentIndex);
     m_pPageList->setCurrentRow(0);

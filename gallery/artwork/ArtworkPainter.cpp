@@ -173,6 +173,31 @@ void DrawChevron(QPainter& painter, const QSize& size, bool bForward)
     painter.drawLine(QPointF(dTip, 12), QPointF(dBase, 19));
 }
 
+void DrawMagnifier(QPainter& painter, const QSize& size, bool bPlus)
+{
+    ScaleToGrid(painter, size);
+    painter.setPen(GlyphPen(s_colorGlyph, 2.4));
+    painter.drawEllipse(QPointF(10, 10), 7, 7);
+    painter.drawLine(QPointF(15.5, 15.5), QPointF(21, 21));
+    painter.setPen(GlyphPen(s_colorAccent, 2.4));
+    painter.drawLine(QPointF(6.5, 10), QPointF(13.5, 10));
+    if (bPlus)
+        painter.drawLine(QPointF(10, 6.5), QPointF(10, 13.5));
+}
+
+// A flag on a short pole: the tag marker of the timelines.
+void DrawTag(QPainter& painter, const QSize& size)
+{
+    painter.scale(size.width() / 12.0, size.height() / 14.0);
+    painter.setPen(QPen(s_colorGlyph, 1.4));
+    painter.drawLine(QPointF(2, 1), QPointF(2, 13.5));
+    QPolygonF flag;
+    flag << QPointF(2.5, 1) << QPointF(11.5, 3.5) << QPointF(2.5, 7);
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(QColor(0xf5, 0xc5, 0x42));
+    painter.drawPolygon(flag);
+}
+
 void DrawButtonFace(QPainter& painter, const QSize& size)
 {
     QLinearGradient gradient(0, 0, 0, size.height());
@@ -309,6 +334,11 @@ std::vector<ArtworkEntry> AllArtwork()
         {strIcons + QStringLiteral("Export.png"), icon, DrawExport},
         {strIcons + QStringLiteral("Search.png"), icon, DrawSearch},
         {QStringLiteral("Timeslider/Images/Public/Component/Timeslider/Calendar.png"), QSize(14, 14), DrawCalendar},
+        {QStringLiteral("Timeslider/Images/Public/Component/Timeslider/ZoomIn.png"), QSize(16, 16),
+         [](QPainter& painter, const QSize& size) { DrawMagnifier(painter, size, true); }},
+        {QStringLiteral("Timeslider/Images/Public/Component/Timeslider/ZoomOut.png"), QSize(16, 16),
+         [](QPainter& painter, const QSize& size) { DrawMagnifier(painter, size, false); }},
+        {QStringLiteral("Timeslider/Images/Public/Component/Timeslider/Tag.png"), QSize(12, 14), DrawTag},
         {QStringLiteral("LineEdit/Images/Public/Control/LineEdit/EditClear.png"), QSize(16, 16), DrawClear},
         {QStringLiteral("LineEdit/Images/Public/Control/LineEdit/SearchMenu.png"), QSize(16, 16), DrawSearchMenu},
         {QStringLiteral("LineEdit/Images/Public/Control/LineEdit/Search.png"), QSize(16, 16), DrawSearch},
