@@ -35,4 +35,18 @@ inline void PasteText(QWidget* pWidget, const QString& strText)
     QTest::keySequence(pWidget, QKeySequence(QKeySequence::Paste));
 }
 
+// Enters text the way a test row names it: "typed" key by key, "committed"
+// by an input method, "pasted", or "set" by code (appended to the text).
+inline void EnterText(QLineEdit* pEdit, const QString& strHow, const QString& strText)
+{
+    if (strHow == QLatin1String("typed"))
+        TypeText(pEdit, strText);
+    else if (strHow == QLatin1String("committed"))
+        CommitText(pEdit, strText);
+    else if (strHow == QLatin1String("pasted"))
+        PasteText(pEdit, strText);
+    else
+        pEdit->setText(pEdit->text() + strText);
+}
+
 #endif
