@@ -57,7 +57,6 @@ private Q_SLOTS:
     void cleanup();
     void questionAnswers_data();
     void questionAnswers();
-    void questionShowsTextAndTitle();
     void questionSurvivesDeletedParent();
     void signIsAStyleProperty();
     void noticeAtScreenRightBottom();
@@ -78,22 +77,27 @@ void TestMessageDialogs::cleanup()
 void TestMessageDialogs::questionAnswers_data()
 {
     QTest::addColumn<QString>("strAnswer");
+    QTest::addColumn<QString>("strTitle");
     QTest::addColumn<int>("iResult");
-    QTest::newRow("confirm button") << QStringLiteral("confirm") << 1;
-    QTest::newRow("cancel button") << QStringLiteral("cancel") << 0;
-    QTest::newRow("close button") << QStringLiteral("close") << 0;
-    QTest::newRow("Return") << QStringLiteral("return") << 1;
-    QTest::newRow("Escape") << QStringLiteral("escape") << 0;
+    QTest::newRow("confirm button") << QStringLiteral("confirm") << QString() << 1;
+    QTest::newRow("cancel button") << QStringLiteral("cancel") << QStringLiteral("Delete") << 0;
+    QTest::newRow("close button") << QStringLiteral("close") << QString() << 0;
+    QTest::newRow("Return") << QStringLiteral("return") << QStringLiteral("Delete") << 1;
+    QTest::newRow("Escape") << QStringLiteral("escape") << QString() << 0;
 }
 
 void TestMessageDialogs::questionAnswers()
 {
     QFETCH(QString, strAnswer);
+    QFETCH(QString, strTitle);
     QFETCH(int, iResult);
     QWidget window;
     window.resize(500, 400);
     window.show();
-    AnswerNextQuestion([strAnswer](CWarningDlg* pQuestion) {
+    QStringList listSeen;
+    AnswerNextQuestion([strAnswer, &listSeen](CWarningDlg* pQuestion) {
+        listSeen << pQuestion->GetText() << pQuestion->GetTitle()
+                 << (pQuestion->GetCloseBtn()->isVisible() ? QStringLiteral("close shown") : QString());
         if (strAnswer == QLatin1String("confirm"))
             QTest::mouseClick(pQuestion->GetConfirmBtn(), Qt::LeftButton);
         else if (strAnswer == QLatin1String("cancel"))
@@ -103,27 +107,14 @@ void TestMessageDialogs::questionAnswers()
         else
             QTest::keyClick(pQuestion, strAnswer == QLatin1String("return") ? Qt::Key_Return : Qt::Key_Escape);
     });
-    QCOMPARE(CWarningDlg::CheckMessageInfo(QStringLiteral("Delete the selected recordings?"),
-                                           QStringLiteral("Delete"), &window), iResult);
+    QCOMPARE(CWarningDlg::CheckMessageInfo(QStringLiteral("Delete the selected recordings?"), strTitle, &window),
+             iResult);
+    // Without a title of its own the question is a "Warning".
+    QCOMPARE(listSeen, (QStringList{QStringLiteral("Delete the selected recordings?"),
+                                    strTitle.isEmpty() ? QStringLiteral("Warning") : strTitle,
+                                    QStringLiteral("close shown")}));
     QCOMPARE(QApplication::activeModalWidget(), nullptr);
     QVERIFY(!window.findChild<CWarningDlg*>());
-}
-
-void TestMessageDialogs::questionShowsTextAndTitle()
-{
-    QString strText;
-    QString strTitle;
-    bool bCloseVisible = false;
-    AnswerNextQuestion([&](CWarningDlg* pQuestion) {
-        strText = pQuestion->GetText();
-        strTitle = pQuestion->GetTitle();
-        bCloseVisible = pQuestion->GetCloseBtn()->isVisible();
-        pQuestion->GetConfirmBtn()->click();
-    });
-    QCOMPARE(CWarningDlg::CheckMessageInfo(QStringLiteral("Stop recording on Gate 2 North?"), QString(), nullptr), 1);
-    QCOMPARE(strText, QStringLiteral("Stop recording on Gate 2 North?"));
-    QCOMPARE(strTitle, QStringLiteral("Warning"));
-    QVERIFY(bCloseVisible);
 }
 
 void TestMessageDialogs::questionSurvivesDeletedParent()
@@ -136,24 +127,24 @@ void TestMessageDialogs::questionSurvivesDeletedParent()
     QVERIFY(pWindow.isNull());
 }
 
+// The sign comes from the style (the test has no artwork): no room is taken
+// until a style sheet or the client sets one.
 void TestMessageDialogs::signIsAStyleProperty()
 {
-    CWarningDlg question(QStringLiteral("Overwrite the existing export?"), QString());
-    auto* pSign = question.findChild<QLabel*>(QStringLiteral("m_pIconLabel"));
-    QVERIFY(pSign);
-    // The test has no artwork: no sign until a style sheet or the client sets one.
-    QVERIFY(pSign->isHidden());
     QPixmap pixSign(24, 24);
     pixSign.fill(Qt::yellow);
-    QVERIFY(question.setProperty("m_pixIcon", pixSign));
-    QVERIFY(!pSign->isHidden());
-    QCOMPARE(question.GetIcon().size(), QSize(24, 24));
-
+    CWarningDlg question(QStringLiteral("Overwrite the existing export?"), QString());
     QPointer<CInformationDlg> pNotice = CInformationDlg::ShowInformationAtScreenRightBottom(QStringLiteral("Saved."));
-    QVERIFY(pNotice->setProperty("m_pixIcon", pixSign));
-    QVERIFY(pNotice->findChild<QLabel*>(QStringLiteral("m_pIconLabel"))->isVisible());
-    pNotice->SetIcon(QPixmap());
-    QVERIFY(pNotice->findChild<QLabel*>(QStringLiteral("m_pIconLabel"))->isHidden());
+    for (QWidget* pDialog : {static_cast<QWidget*>(&question), static_cast<QWidget*>(pNotice.data())}) {
+        auto* pSign = pDialog->findChild<QLabel*>(QStringLiteral("m_pIconLabel"));
+        QVERIFY(pSign);
+        QVERIFY(pSign->isHidden());
+        QVERIFY(pDialog->setProperty("m_pixIcon", pixSign));
+        QVERIFY(!pSign->isHidden());
+        QCOMPARE(pDialog->property("m_pixIcon").value<QPixmap>().size(), QSize(24, 24));
+        QVERIFY(pDialog->setProperty("m_pixIcon", QPixmap()));
+        QVERIFY(pSign->isHidden());
+    }
 }
 
 void TestMessageDialogs::noticeAtScreenRightBottom()
@@ -162,26 +153,22 @@ void TestMessageDialogs::noticeAtScreenRightBottom()
     window.setGeometry(50, 50, 300, 200);
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
-    window.activateWindow();
-    QPointer<CInformationDlg> pNotice =
-        CInformationDlg::ShowInformationAtScreenRightBottom(QStringLiteral("The start time should be earlier than the end time."),
-                                                            &window, true);
-    QVERIFY(pNotice);
-    QVERIFY(pNotice->isVisible());
+    QPointer<CInformationDlg> pNotice = CInformationDlg::ShowInformationAtScreenRightBottom(
+        QStringLiteral("The start time should be earlier than the end time."), &window, true);
+    QVERIFY(pNotice && pNotice->isVisible());
     QCOMPARE(pNotice->GetText(), QStringLiteral("The start time should be earlier than the end time."));
     const QRect available = window.screen()->availableGeometry();
     const QRect rect = pNotice->frameGeometry();
-    QVERIFY2(available.contains(rect), qPrintable(QStringLiteral("notice outside the available area")));
-    QVERIFY(available.right() - rect.right() <= 16);
-    QVERIFY(available.bottom() - rect.bottom() <= 16);
+    QVERIFY2(available.contains(rect), "notice outside the available area");
+    QVERIFY(available.right() - rect.right() <= 16 && available.bottom() - rect.bottom() <= 16);
     QVERIFY(rect.left() > available.center().x());
+    // A notice never takes the focus nor blocks the client.
     QVERIFY(pNotice->testAttribute(Qt::WA_ShowWithoutActivating));
     QVERIFY(!pNotice->isModal());
 
     QPointer<CInformationDlg> pOrphan =
         CInformationDlg::ShowInformationAtScreenRightBottom(QStringLiteral("Export finished."), nullptr, true);
-    QVERIFY(pOrphan);
-    QVERIFY(pOrphan->isVisible());
+    QVERIFY(pOrphan && pOrphan->isVisible());
 }
 
 void TestMessageDialogs::newNoticeReplacesOld()

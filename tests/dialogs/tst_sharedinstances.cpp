@@ -18,6 +18,7 @@ private Q_SLOTS:
 
 void TestSharedInstances::clientAndLibraryShareTheService()
 {
+    QCOMPARE(CWidgetMaximizeManager::Instance().GetWidgetMaximizeMode(), CWidgetMaximizeManager::MaximizeToAvailableArea);
     CWidgetMaximizeManager::Instance().SetWidgetMaximizeMode(CWidgetMaximizeManager::MaximizeToFullScreen);
     CBaseDialog dialog;
     dialog.resize(300, 200);

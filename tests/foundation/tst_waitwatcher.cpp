@@ -55,10 +55,9 @@ class TestWaitWatcher : public QObject
 
 private Q_SLOTS:
     void runsOnPoolThreadBehindModalDialog();
-    void inheritedMemberFunction();
     void quickJobNeverHangs();
     void escapeDoesNotEndTheWait();
-    void refusesNullArguments();
+    void memberFunctionArguments();
 };
 
 void TestWaitWatcher::runsOnPoolThreadBehindModalDialog()
@@ -95,13 +94,6 @@ void TestWaitWatcher::runsOnPoolThreadBehindModalDialog()
     QTRY_COMPARE(listProgress, (QList<int>{1, 2, 3}));
 }
 
-void TestWaitWatcher::inheritedMemberFunction()
-{
-    CPlateIndexBuilder builder;
-    QVERIFY(CWaitWatcher::Instance().Run(&builder, &CIndexBuilder::Rebuild, QString(), QString()));
-    QVERIFY(builder.m_bDone);
-}
-
 void TestWaitWatcher::quickJobNeverHangs()
 {
     for (int i = 0; i < 20; ++i) {
@@ -134,7 +126,7 @@ void TestWaitWatcher::escapeDoesNotEndTheWait()
     QVERIFY(bStillShown);
 }
 
-void TestWaitWatcher::refusesNullArguments()
+void TestWaitWatcher::memberFunctionArguments()
 {
     CIndexBuilder* pNoBuilder = nullptr;
     QTest::ignoreMessage(QtWarningMsg, "CWaitWatcher::Run: pObject == NULL || pFunction == NULL");
@@ -147,6 +139,11 @@ void TestWaitWatcher::refusesNullArguments()
 
     QTest::ignoreMessage(QtWarningMsg, "CWaitWatcher::Run: function is empty");
     QVERIFY(!CWaitWatcher::Instance().Run(std::function<void()>(), QString(), QString()));
+
+    // A member function of a base class runs on an object of a derived class.
+    CPlateIndexBuilder derived;
+    QVERIFY(CWaitWatcher::Instance().Run(&derived, &CIndexBuilder::Rebuild, QString(), QString()));
+    QVERIFY(derived.m_bDone);
 }
 
 QTEST_MAIN(TestWaitWatcher)
