@@ -36,6 +36,27 @@ inline void SetUp(OrvaGUIToolkit::CAxisPanel& panel, int iLeft, int iWidth, int 
     panel.GetYAxis()->UpdatePixelRange();
 }
 
+// One series on a panel whose chart starts at x = 10 and is iWidth pixels wide
+// (600 by default), painted into a 630-pixel-wide white image.
+template <typename TSeries>
+struct SFixture
+{
+    OrvaGUIToolkit::CAxisPanel panel;
+    TSeries* pSeries;
+    OrvaGUIToolkit::CChartStyleOption option;
+    int iHeight;
+
+    explicit SFixture(TSeries* pNew, double dMin = 0.0, double dMax = 600.0, int iChartHeight = 60,
+                      int iWidth = 600)
+        : pSeries(pNew), iHeight(iChartHeight)
+    {
+        panel.AddSeries(pSeries);
+        SetUp(panel, 10, iWidth, iHeight, dMin, dMax);
+    }
+    void SetRange(double dMin, double dMax) { panel.GetXAxis()->SetRange(dMin, dMax); }
+    QImage Paint() { return Render(panel, option, QSize(630, iHeight + 2)); }
+};
+
 // Columns [first, last] of one image row that have the colour.
 inline QPair<int, int> ColouredSpan(const QImage& image, int iY, const QColor& color)
 {
@@ -49,6 +70,18 @@ inline QPair<int, int> ColouredSpan(const QImage& image, int iY, const QColor& c
         }
     }
     return qMakePair(iFirst, iLast);
+}
+
+// Number of non-white pixels inside a rectangle of the image.
+inline int InkIn(const QImage& image, const QRect& rect)
+{
+    int iInk = 0;
+    const QRect clipped = rect & image.rect();
+    for (int y = clipped.top(); y <= clipped.bottom(); ++y) {
+        for (int x = clipped.left(); x <= clipped.right(); ++x)
+            iInk += image.pixelColor(x, y) != QColor(Qt::white) ? 1 : 0;
+    }
+    return iInk;
 }
 
 // Switches the process to a time zone for the lifetime of the object.
