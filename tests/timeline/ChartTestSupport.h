@@ -57,16 +57,18 @@ struct SFixture
     QImage Paint() { return Render(panel, option, QSize(630, iHeight + 2)); }
 };
 
-// Columns [first, last] of one image row that have the colour.
-inline QPair<int, int> ColouredSpan(const QImage& image, int iY, const QColor& color)
+// First and last pixel of the colour along image row iLine, or along column
+// iLine when vertical; -1 for none.
+inline QPair<int, int> ColouredSpan(const QImage& image, int iLine, const QColor& color,
+                                    Qt::Orientation orientation = Qt::Horizontal)
 {
+    const bool bColumn = orientation == Qt::Vertical;
     int iFirst = -1;
     int iLast = -1;
-    for (int x = 0; x < image.width(); ++x) {
-        if (image.pixelColor(x, iY) == color) {
-            if (iFirst < 0)
-                iFirst = x;
-            iLast = x;
+    for (int i = 0; i < (bColumn ? image.height() : image.width()); ++i) {
+        if (image.pixelColor(bColumn ? iLine : i, bColumn ? i : iLine) == color) {
+            iFirst = iFirst < 0 ? i : iFirst;
+            iLast = i;
         }
     }
     return qMakePair(iFirst, iLast);
