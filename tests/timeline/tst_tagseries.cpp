@@ -7,29 +7,30 @@
 #include <climits>
 
 using namespace OrvaGUIToolkit;
+using ChartTest::ColouredSpan;
 
 namespace {
 
-// A chart from x = 10, 600 pixels for 600 units, with 16 x 16 tag markers.
-struct SFixture
+// A chart from x = 10, 600 pixels for 600 units, with 16 x 16 red markers.
+struct SFixture : ChartTest::SFixture<CTagSeries>
 {
-    CAxisPanel panel;
-    CTagSeries* pSeries = new CTagSeries;
-    CChartStyleOption option;
-
     SFixture()
+        : ChartTest::SFixture<CTagSeries>(new CTagSeries)
     {
-        panel.AddSeries(pSeries);
-        ChartTest::SetUp(panel, 10, 600, 60, 0.0, 600.0);
         QPixmap pixTag(16, 16);
         pixTag.fill(Qt::red);
         option.pixTag = pixTag;
     }
-    void Add(int iTime, const QString& strName, int iEnd = INT_MIN, int iTop = 20)
+    void Add(int iTime, const QString& strName = QString(), int iEnd = INT_MIN)
     {
-        pSeries->AddTag(QPoint(iTime, iTop), QPoint(iEnd == INT_MIN ? iTime : iEnd, 0), strName);
+        pSeries->AddTag(QPoint(iTime, 20), QPoint(iEnd == INT_MIN ? iTime : iEnd, 0), strName);
     }
-    QImage Paint() { return ChartTest::Render(panel, option, QSize(630, 62)); }
+    // The time of the marker under the point, or -1.
+    int TagAt(int iX, int iY) const
+    {
+        int iTime = -1;
+        return pSeries->TagAt(QPoint(iX, iY), iTime) ? iTime : -1;
+    }
 };
 
 } // namespace
@@ -45,21 +46,18 @@ private Q_SLOTS:
     void tagAt();
     void clippedTagIsKeyedByTheChartStart();
     void namesAndRemoval();
-    void nothingWithoutPicture();
+    void badInput();
 };
 
 void TestTagSeries::markerPlacement()
 {
     SFixture fixture;
-    fixture.Add(100, QStringLiteral("Gate opened"));
-    fixture.Add(700, QStringLiteral("Outside"));
+    fixture.Add(100);
+    fixture.Add(700);
     const QImage image = fixture.Paint();
-    // Centred on x = 110, 2 pixels above the tag's top.
-    QCOMPARE(ChartTest::ColouredSpan(image, 25, Qt::red), qMakePair(102, 117));
-    QCOMPARE(image.pixelColor(110, 17), QColor(Qt::white));
-    QCOMPARE(image.pixelColor(110, 18), QColor(Qt::red));
-    QCOMPARE(image.pixelColor(110, 33), QColor(Qt::red));
-    QCOMPARE(image.pixelColor(110, 34), QColor(Qt::white));
+    // Centred on x = 110, 2 pixels above the tag's top; the one outside is not drawn.
+    QCOMPARE(ColouredSpan(image, 25, Qt::red), qMakePair(102, 117));
+    QCOMPARE(ColouredSpan(image, 110, Qt::red, Qt::Vertical), qMakePair(18, 33));
     QCOMPARE(fixture.pSeries->GetTagRects(), (QMap<int, QRect>{{100, QRect(102, 18, 16, 16)}}));
 }
 
@@ -78,60 +76,49 @@ void TestTagSeries::crowdedTagsAreSkipped()
     QFETCH(int, iGap);
     QFETCH(bool, bSecondDrawn);
     SFixture fixture;
-    fixture.Add(100, QStringLiteral("first"));
-    fixture.Add(100 + iGap, QStringLiteral("second"));
+    fixture.Add(100);
+    fixture.Add(100 + iGap);
     const QImage image = fixture.Paint();
     QCOMPARE(fixture.pSeries->GetTagRects().size(), bSecondDrawn ? 2 : 1);
-    QCOMPARE(ChartTest::ColouredSpan(image, 25, Qt::red).second, bSecondDrawn ? 117 + iGap : 117);
-    // Where only the second marker would be, nothing is found.
-    int iTime = -1;
-    if (iGap > 0) {
-        QCOMPARE(fixture.pSeries->TagAt(QPoint(117 + iGap, 25), iTime), bSecondDrawn);
-        if (bSecondDrawn)
-            QCOMPARE(iTime, 100 + iGap);
-    }
-    QVERIFY(fixture.pSeries->TagAt(QPoint(103, 25), iTime));
-    QCOMPARE(iTime, 100);
+    QCOMPARE(ColouredSpan(image, 25, Qt::red).second, bSecondDrawn ? 117 + iGap : 117);
+    // Where only the skipped marker would be, nothing is found.
+    if (iGap > 0)
+        QCOMPARE(fixture.TagAt(117 + iGap, 25), bSecondDrawn ? 100 + iGap : -1);
+    QCOMPARE(fixture.TagAt(103, 25), 100);
 }
 
 void TestTagSeries::tagAt()
 {
     SFixture fixture;
-    fixture.Add(100, QStringLiteral("early"));
-    fixture.Add(400, QStringLiteral("late"));
+    fixture.Add(100);
+    fixture.Add(400);
     // Markers are laid out in insertion order: one added later but left of the
     // previous marker is not drawn.
-    fixture.Add(300, QStringLiteral("added late"));
-    int iTime = -1;
+    fixture.Add(300);
     // Nothing painted yet.
-    QVERIFY(!fixture.pSeries->TagAt(QPoint(110, 25), iTime));
-    QCOMPARE(iTime, -1);
+    QCOMPARE(fixture.TagAt(110, 25), -1);
     fixture.Paint();
-    QVERIFY(fixture.pSeries->TagAt(QPoint(102, 18), iTime));
-    QCOMPARE(iTime, 100);
-    QVERIFY(fixture.pSeries->TagAt(QPoint(417, 33), iTime));
-    QCOMPARE(iTime, 400);
-    QVERIFY(!fixture.pSeries->TagAt(QPoint(101, 25), iTime));
-    QVERIFY(!fixture.pSeries->TagAt(QPoint(110, 34), iTime));
-    QVERIFY(!fixture.pSeries->TagAt(QPoint(250, 25), iTime));
-    QVERIFY(!fixture.pSeries->TagAt(QPoint(310, 25), iTime));
+    QCOMPARE(fixture.TagAt(102, 18), 100);
+    QCOMPARE(fixture.TagAt(417, 33), 400);
+    QCOMPARE(fixture.TagAt(101, 25), -1);
+    QCOMPARE(fixture.TagAt(110, 34), -1);
+    QCOMPARE(fixture.TagAt(250, 25), -1);
+    QCOMPARE(fixture.TagAt(310, 25), -1);
     // Hit tests follow the last paint: scrolled away, the tag is gone.
-    fixture.panel.GetXAxis()->SetRange(1000.0, 1600.0);
+    fixture.SetRange(1000.0, 1600.0);
     fixture.Paint();
-    QVERIFY(!fixture.pSeries->TagAt(QPoint(110, 25), iTime));
+    QCOMPARE(fixture.TagAt(110, 25), -1);
 }
 
 void TestTagSeries::clippedTagIsKeyedByTheChartStart()
 {
     SFixture fixture;
-    fixture.panel.GetXAxis()->SetRange(50.5, 650.5);
-    // A tag spanning the chart's left end is drawn there.
-    fixture.Add(20, QStringLiteral("long"), 80);
-    const QImage image = fixture.Paint();
-    QCOMPARE(ChartTest::ColouredSpan(image, 25, Qt::red), qMakePair(2, 17));
-    int iTime = -1;
-    QVERIFY(fixture.pSeries->TagAt(QPoint(5, 25), iTime));
-    QCOMPARE(iTime, 50);
+    fixture.SetRange(50.5, 650.5);
+    // A tag spanning the chart's left end is drawn there, keyed by the
+    // range's start truncated to whole seconds.
+    fixture.Add(20, QString(), 80);
+    QCOMPARE(ColouredSpan(fixture.Paint(), 25, Qt::red), qMakePair(2, 17));
+    QCOMPARE(fixture.TagAt(5, 25), 50);
 }
 
 void TestTagSeries::namesAndRemoval()
@@ -140,6 +127,7 @@ void TestTagSeries::namesAndRemoval()
     fixture.Add(100, QStringLiteral("Barrier up"));
     fixture.Add(300, QStringLiteral("Plate AB-12 345"));
     fixture.Add(100, QStringLiteral("Duplicate"));
+    // The first tag at a time answers for it and is the one removed.
     QCOMPARE(fixture.pSeries->GetTagName(100), QStringLiteral("Barrier up"));
     QCOMPARE(fixture.pSeries->GetTagName(200), QString());
     fixture.pSeries->RemoveTag(100);
@@ -147,33 +135,32 @@ void TestTagSeries::namesAndRemoval()
     QCOMPARE(fixture.pSeries->GetTagName(100), QStringLiteral("Duplicate"));
     fixture.pSeries->RemoveTag(12345);
     QCOMPARE(fixture.pSeries->GetTagCount(), 2);
-
+    // Clearing forgets the painted markers too.
     fixture.Paint();
-    QVERIFY(!fixture.pSeries->GetTagRects().isEmpty());
     fixture.pSeries->Clear();
     QCOMPARE(fixture.pSeries->GetTagCount(), 0);
-    int iTime = -1;
-    QVERIFY(!fixture.pSeries->TagAt(QPoint(110, 25), iTime));
-    QCOMPARE(fixture.pSeries->SeriesType(), 8);
+    QCOMPARE(fixture.TagAt(110, 25), -1);
 }
 
-void TestTagSeries::nothingWithoutPicture()
+void TestTagSeries::badInput()
 {
     SFixture fixture;
-    fixture.Add(100, QStringLiteral("tag"));
+    fixture.Add(100);
     fixture.Paint();
-    QCOMPARE(fixture.pSeries->GetTagRects().size(), 1);
+    QCOMPARE(fixture.TagAt(110, 25), 100);
+    // No picture: nothing drawn, nothing to hit.
     fixture.option.pixTag = QPixmap();
-    const QImage image = fixture.Paint();
-    QCOMPARE(ChartTest::ColouredSpan(image, 25, Qt::red), qMakePair(-1, -1));
-    int iTime = -1;
-    QVERIFY(!fixture.pSeries->TagAt(QPoint(110, 25), iTime));
-    // Extreme times neither crash nor wrap around.
+    QCOMPARE(ColouredSpan(fixture.Paint(), 25, Qt::red), qMakePair(-1, -1));
+    QCOMPARE(fixture.TagAt(110, 25), -1);
+    // Extreme times neither crash nor wrap around: both land mid-chart, so
+    // the second is crowded out.
     fixture.option.pixTag = QPixmap(16, 16);
-    fixture.Add(INT_MIN, QStringLiteral("min"), INT_MAX);
-    fixture.Add(INT_MAX, QStringLiteral("max"));
-    fixture.panel.GetXAxis()->SetRange(-1.0e12, 1.0e12);
+    fixture.pSeries->Clear();
+    fixture.Add(INT_MIN, QString(), INT_MAX);
+    fixture.Add(INT_MAX);
+    fixture.SetRange(-1.0e12, 1.0e12);
     fixture.Paint();
+    QCOMPARE(fixture.pSeries->GetTagRects().keys(), (QList<int>{INT_MIN}));
 }
 
 QTEST_MAIN(TestTagSeries)
