@@ -74,16 +74,21 @@ inline QPair<int, int> ColouredSpan(const QImage& image, int iLine, const QColor
     return qMakePair(iFirst, iLast);
 }
 
-// Number of non-white pixels inside a rectangle of the image.
-inline int InkIn(const QImage& image, const QRect& rect)
+// Bounding rectangle of the pixels of the colour inside the area (the whole
+// image by default), or of every non-white pixel when no colour is given;
+// empty when there are none.
+inline QRect Bounds(const QImage& image, const QColor& color = QColor(), const QRect& area = QRect())
 {
-    int iInk = 0;
-    const QRect clipped = rect & image.rect();
+    QRect bounds;
+    const QRect clipped = area.isNull() ? image.rect() : area & image.rect();
     for (int y = clipped.top(); y <= clipped.bottom(); ++y) {
-        for (int x = clipped.left(); x <= clipped.right(); ++x)
-            iInk += image.pixelColor(x, y) != QColor(Qt::white) ? 1 : 0;
+        for (int x = clipped.left(); x <= clipped.right(); ++x) {
+            const QColor pixel = image.pixelColor(x, y);
+            if (color.isValid() ? pixel == color : pixel != QColor(Qt::white))
+                bounds |= QRect(x, y, 1, 1);
+        }
     }
-    return iInk;
+    return bounds;
 }
 
 // Switches the process to a time zone for the lifetime of the object.

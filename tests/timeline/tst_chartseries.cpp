@@ -12,9 +12,11 @@
 
 #include <QtTest/QtTest>
 
+#include <climits>
+
 using namespace OrvaGUIToolkit;
+using ChartTest::Bounds;
 using ChartTest::ColouredSpan;
-using ChartTest::InkIn;
 
 namespace {
 
@@ -38,6 +40,27 @@ struct SFixture : ChartTest::SFixture<TSeries>
     }
 };
 
+// Tags with 16 x 16 red markers, 2 pixels above y = 20.
+struct STagFixture : SFixture<CTagSeries>
+{
+    STagFixture()
+    {
+        QPixmap pixTag(16, 16);
+        pixTag.fill(Qt::red);
+        option.pixTag = pixTag;
+    }
+    void Add(int iTime, const QString& strName = QString(), int iEnd = INT_MIN)
+    {
+        pSeries->AddTag(QPoint(iTime, 20), QPoint(iEnd == INT_MIN ? iTime : iEnd, 0), strName);
+    }
+    // The time of the marker under the point, or -1.
+    int TagAt(int iX, int iY) const
+    {
+        int iTime = -1;
+        return pSeries->TagAt(QPoint(iX, iY), iTime) ? iTime : -1;
+    }
+};
+
 } // namespace
 
 class TestChartSeries : public QObject
@@ -50,10 +73,16 @@ private Q_SLOTS:
     void groove();
     void playMarks();
     void mouseText();
+    void topBand();
     void rowAt();
     void marqueeRanges();
     void marqueeDrawing();
-    void topBand();
+    void tagMarkers();
+    void crowdedTagsAreSkipped_data();
+    void crowdedTagsAreSkipped();
+    void tagAt();
+    void tagNamesAndRemoval();
+    void tagBadInput();
 };
 
 void TestChartSeries::seriesTypes()
@@ -83,19 +112,16 @@ void TestChartSeries::backgroundAndRowNames()
     fixture.pSeries->SetName(-1, QStringLiteral("ignored"));
     QCOMPARE(fixture.pSeries->GetName(5), QStringLiteral("No row yet"));
     QCOMPARE(fixture.pSeries->GetName(-1), QString());
-    // The view in the left colour, the chart (from x = 13, 4 pixels wider) in the right one.
+    // The view rectangle in the left colour, the chart (from x = 13, 4 pixels
+    // wider) in the right one.
     QImage image = fixture.Paint();
-    QCOMPARE(image.pixelColor(12, 10), QColor(30, 30, 30));
-    QCOMPARE(ColouredSpan(image, 10, QColor(60, 60, 60)), qMakePair(13, 616));
-    QCOMPARE(ColouredSpan(image, 20, QColor(60, 60, 60), Qt::Vertical), qMakePair(0, 199));
+    QCOMPARE(Bounds(image, QColor(30, 30, 30)), QRect(0, 0, 620, 202));
+    QCOMPARE(Bounds(image, QColor(60, 60, 60)), QRect(13, 0, 604, 200));
     // Unset colours paint nothing; the name of row 0 sits in the 24 pixels
-    // from y = 50, row 1 has none.
+    // from y = 50 and 112 from x = 5, row 1 has none.
     fixture.option.colorLeftChartBackground = QColor();
     fixture.option.colorRightChartBackground = QColor();
-    image = fixture.Paint();
-    QCOMPARE(InkIn(image, QRect(0, 0, 630, 50)), 0);
-    QVERIFY(InkIn(image, QRect(5, 50, 112, 24)) > 20);
-    QCOMPARE(InkIn(image, QRect(0, 75, 630, 127)), 0);
+    QVERIFY(QRect(5, 50, 112, 24).contains(Bounds(fixture.Paint())));
 }
 
 void TestChartSeries::groove()
@@ -105,14 +131,12 @@ void TestChartSeries::groove()
     pixGroove.fill(Qt::darkCyan);
     fixture.option.pixGroove = pixGroove;
     // Without a point or without a picture there is nothing to draw.
-    QCOMPARE(InkIn(fixture.Paint(), QRect(0, 0, 630, 202)), 0);
+    QCOMPARE(Bounds(fixture.Paint()), QRect());
     fixture.pSeries->AddPoint(0, 26);
     // The whole chart width, 11 pixels high from the point's y.
-    const QImage image = fixture.Paint();
-    QCOMPARE(ColouredSpan(image, 30, Qt::darkCyan), qMakePair(10, 610));
-    QCOMPARE(ColouredSpan(image, 300, Qt::darkCyan, Qt::Vertical), qMakePair(26, 36));
+    QCOMPARE(Bounds(fixture.Paint(), Qt::darkCyan), QRect(10, 26, 601, 11));
     fixture.option.pixGroove = QPixmap();
-    QCOMPARE(InkIn(fixture.Paint(), QRect(0, 0, 630, 202)), 0);
+    QCOMPARE(Bounds(fixture.Paint()), QRect());
 }
 
 void TestChartSeries::playMarks()
@@ -125,10 +149,8 @@ void TestChartSeries::playMarks()
     fixture.pSeries->AddPoint(601, 98);  // outside
     const QImage image = fixture.Paint();
     // Two pixels wide, ending at the point's x, 48 pixels down from its y.
-    QCOMPARE(ColouredSpan(image, 60, Qt::yellow), qMakePair(309, 310));
-    QCOMPARE(ColouredSpan(image, 310, Qt::yellow, Qt::Vertical), qMakePair(49, 98));
-    QCOMPARE(ColouredSpan(image, 120, Qt::yellow), qMakePair(609, 610));
-    QCOMPARE(InkIn(image, QRect(0, 0, 308, 202)) + InkIn(image, QRect(612, 0, 18, 202)), 0);
+    QCOMPARE(Bounds(image, Qt::yellow, QRect(0, 0, 400, 202)), QRect(309, 49, 2, 50));
+    QCOMPARE(Bounds(image), QRect(309, 49, 302, 100));
 }
 
 void TestChartSeries::mouseText()
@@ -136,15 +158,25 @@ void TestChartSeries::mouseText()
     SFixture<CMouseTextSeries> fixture;
     fixture.option.colorMouseText = Qt::black;
     fixture.pSeries->SetTime(300);
-    QCOMPARE(InkIn(fixture.Paint(), QRect(0, 0, 630, 202)), 0);
+    QCOMPARE(Bounds(fixture.Paint()), QRect());
     // Drawn right of the time's pixel, from y = 10.
     fixture.pSeries->SetText(QStringLiteral("16:42:07"));
-    const QImage image = fixture.Paint();
-    QVERIFY(InkIn(image, QRect(310, 10, 60, 20)) > 0);
-    QCOMPARE(InkIn(image, QRect(0, 0, 630, 202)), InkIn(image, QRect(310, 10, 320, 192)));
+    const QRect rectText = Bounds(fixture.Paint());
+    QVERIFY(rectText.isValid());
+    QVERIFY2(rectText.left() >= 310 && rectText.top() >= 10, qPrintable(QString::number(rectText.left())));
     // Outside the range: nothing.
     fixture.pSeries->SetTime(601);
-    QCOMPARE(InkIn(fixture.Paint(), QRect(0, 0, 630, 202)), 0);
+    QCOMPARE(Bounds(fixture.Paint()), QRect());
+}
+
+void TestChartSeries::topBand()
+{
+    SFixture<CRectSeries> fixture;
+    // An unset colour paints nothing.
+    QCOMPARE(Bounds(fixture.Paint()), QRect());
+    fixture.option.colorTopBackground = Qt::black;
+    fixture.pSeries->SetHeight(50);
+    QCOMPARE(Bounds(fixture.Paint(), Qt::black), QRect(0, 0, 620, 50));
 }
 
 void TestChartSeries::rowAt()
@@ -201,39 +233,126 @@ void TestChartSeries::marqueeDrawing()
     fixture.AddRows(4);
     fixture.option.colorSelectGridLine = Qt::red;
     fixture.option.colorSelectRect = QColor(0, 0, 255);
-    fixture.option.selectRectOpacity = 1.0;
     fixture.pSeries->AddRange(2, 100.0, 200.0);
     fixture.pSeries->AddRange(2, 300.0, 700.0);
     fixture.pSeries->SetSelectedRow(0);
     // Row 0 outlined: (0, 50, view width - 1, 24). Marquee drawing is off by default.
-    QImage image = fixture.Paint();
-    QCOMPARE(ColouredSpan(image, 50, Qt::red), qMakePair(0, 619));
-    QCOMPARE(ColouredSpan(image, 300, Qt::red, Qt::Vertical), qMakePair(50, 74));
-    QCOMPARE(InkIn(image, QRect(0, 75, 630, 127)), 0);
+    QCOMPARE(Bounds(fixture.Paint()), QRect(0, 50, 620, 25));
 
     // Ranges clipped to the chart, x2 - x1 pixels wide, 22 high from one
-    // below the row's top; opacity applies to them only.
+    // below the row's top; the opacity applies to them only.
     fixture.option.openSelectRect = true;
     fixture.option.selectRectOpacity = 0.5;
-    image = fixture.Paint();
+    const QImage image = fixture.Paint();
     const QColor colorHalf(128, 128, 255);
-    QCOMPARE(ColouredSpan(image, 110, colorHalf), qMakePair(110, 609));
-    QCOMPARE(ColouredSpan(image.copy(0, 0, 300, 202), 110, colorHalf), qMakePair(110, 209));
-    QCOMPARE(ColouredSpan(image, 150, colorHalf, Qt::Vertical), qMakePair(99, 120));
+    QCOMPARE(Bounds(image, colorHalf), QRect(110, 99, 500, 22));
+    QCOMPARE(Bounds(image, colorHalf, QRect(0, 0, 300, 202)), QRect(110, 99, 100, 22));
     QCOMPARE(image.pixelColor(310, 110), colorHalf);
-    QCOMPARE(image.pixelColor(300, 50), QColor(Qt::red));
+    QCOMPARE(Bounds(image, Qt::red), QRect(0, 50, 620, 25));
 }
 
-void TestChartSeries::topBand()
+void TestChartSeries::tagMarkers()
 {
-    SFixture<CRectSeries> fixture;
-    // An unset colour paints nothing.
-    QCOMPARE(InkIn(fixture.Paint(), QRect(0, 0, 630, 202)), 0);
-    fixture.option.colorTopBackground = Qt::black;
-    fixture.pSeries->SetHeight(50);
-    const QImage image = fixture.Paint();
-    QCOMPARE(ColouredSpan(image, 49, Qt::black), qMakePair(0, 619));
-    QCOMPARE(ColouredSpan(image, 5, Qt::black, Qt::Vertical), qMakePair(0, 49));
+    STagFixture fixture;
+    fixture.Add(100);
+    fixture.Add(700);
+    // Centred on x = 110, 2 pixels above the tag's top; the one outside is not drawn.
+    QCOMPARE(Bounds(fixture.Paint()), QRect(102, 18, 16, 16));
+    QCOMPARE(fixture.pSeries->GetTagRects(), (QMap<int, QRect>{{100, QRect(102, 18, 16, 16)}}));
+    // A tag spanning the chart's left end is drawn there, keyed by the
+    // range's start truncated to whole seconds.
+    fixture.pSeries->Clear();
+    fixture.SetRange(50.5, 650.5);
+    fixture.Add(20, QString(), 80);
+    QCOMPARE(Bounds(fixture.Paint()), QRect(2, 18, 16, 16));
+    QCOMPARE(fixture.TagAt(5, 25), 50);
+}
+
+void TestChartSeries::crowdedTagsAreSkipped_data()
+{
+    QTest::addColumn<int>("iGap");
+    QTest::addColumn<bool>("bSecondDrawn");
+    QTest::newRow("3 pixels apart") << 3 << false;
+    QTest::newRow("markers touch") << 16 << false;
+    QTest::newRow("one pixel between") << 17 << true;
+    QTest::newRow("same time") << 0 << false;
+}
+
+void TestChartSeries::crowdedTagsAreSkipped()
+{
+    QFETCH(int, iGap);
+    QFETCH(bool, bSecondDrawn);
+    STagFixture fixture;
+    fixture.Add(100);
+    fixture.Add(100 + iGap);
+    QCOMPARE(Bounds(fixture.Paint()).right(), bSecondDrawn ? 117 + iGap : 117);
+    QCOMPARE(fixture.pSeries->GetTagRects().size(), bSecondDrawn ? 2 : 1);
+    // Where only the skipped marker would be, nothing is found.
+    if (iGap > 0)
+        QCOMPARE(fixture.TagAt(117 + iGap, 25), bSecondDrawn ? 100 + iGap : -1);
+    QCOMPARE(fixture.TagAt(103, 25), 100);
+}
+
+void TestChartSeries::tagAt()
+{
+    STagFixture fixture;
+    fixture.Add(100);
+    fixture.Add(400);
+    // Markers are laid out in insertion order: one added later but left of the
+    // previous marker is not drawn.
+    fixture.Add(300);
+    // Nothing painted yet.
+    QCOMPARE(fixture.TagAt(110, 25), -1);
+    fixture.Paint();
+    QCOMPARE(fixture.TagAt(102, 18), 100);
+    QCOMPARE(fixture.TagAt(417, 33), 400);
+    for (const QPoint& point : {QPoint(101, 25), QPoint(110, 34), QPoint(250, 25), QPoint(310, 25)})
+        QCOMPARE(fixture.TagAt(point.x(), point.y()), -1);
+    // Hit tests follow the last paint: scrolled away, the tag is gone.
+    fixture.SetRange(1000.0, 1600.0);
+    fixture.Paint();
+    QCOMPARE(fixture.TagAt(110, 25), -1);
+}
+
+void TestChartSeries::tagNamesAndRemoval()
+{
+    STagFixture fixture;
+    fixture.Add(100, QStringLiteral("Barrier up"));
+    fixture.Add(300, QStringLiteral("Plate AB-12 345"));
+    fixture.Add(100, QStringLiteral("Duplicate"));
+    // The first tag at a time answers for it and is the one removed.
+    QCOMPARE(fixture.pSeries->GetTagName(100), QStringLiteral("Barrier up"));
+    QCOMPARE(fixture.pSeries->GetTagName(200), QString());
+    fixture.pSeries->RemoveTag(100);
+    fixture.pSeries->RemoveTag(12345);
+    QCOMPARE(fixture.pSeries->GetTagCount(), 2);
+    QCOMPARE(fixture.pSeries->GetTagName(100), QStringLiteral("Duplicate"));
+    // Clearing forgets the painted markers too.
+    fixture.Paint();
+    fixture.pSeries->Clear();
+    QCOMPARE(fixture.pSeries->GetTagCount(), 0);
+    QCOMPARE(fixture.TagAt(110, 25), -1);
+}
+
+void TestChartSeries::tagBadInput()
+{
+    STagFixture fixture;
+    fixture.Add(100);
+    fixture.Paint();
+    QCOMPARE(fixture.TagAt(110, 25), 100);
+    // No picture: nothing drawn, nothing to hit.
+    fixture.option.pixTag = QPixmap();
+    QCOMPARE(Bounds(fixture.Paint()), QRect());
+    QCOMPARE(fixture.TagAt(110, 25), -1);
+    // Extreme times neither crash nor wrap around: both land mid-chart, so
+    // the second is crowded out.
+    fixture.option.pixTag = QPixmap(16, 16);
+    fixture.pSeries->Clear();
+    fixture.Add(INT_MIN, QString(), INT_MAX);
+    fixture.Add(INT_MAX);
+    fixture.SetRange(-1.0e12, 1.0e12);
+    fixture.Paint();
+    QCOMPARE(fixture.pSeries->GetTagRects().keys(), (QList<int>{INT_MIN}));
 }
 
 QTEST_MAIN(TestChartSeries)
