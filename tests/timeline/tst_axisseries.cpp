@@ -9,7 +9,7 @@
 
 using namespace OrvaGUIToolkit;
 using ChartTest::CTimeZoneScope;
-using ChartTest::InkIn;
+using ChartTest::Bounds;
 
 namespace {
 
@@ -19,6 +19,7 @@ constexpr qint64 s_iBase = 123457;
 const double s_dUtcMidnight = double(86400 * 19000 - s_iBase);
 
 const QColor s_colorScale(255, 0, 0);
+const QColor s_colorText(0, 160, 0);
 
 bool HasZone(const QByteArray& zone)
 {
@@ -53,7 +54,7 @@ struct SFixture : ChartTest::SFixture<CAxisSeries>
         pSeries->SetTickTop(30);
         option.colorScaleLine = s_colorScale;
         option.colorAxisSmallText = QColor(0, 0, 255);
-        option.colorAxisText = QColor(0, 160, 0);
+        option.colorAxisText = s_colorText;
     }
     QStringList Labels() const
     {
@@ -221,8 +222,7 @@ void TestAxisSeries::drawsNothingWithoutStepOrWidth()
     CTimeZoneScope scope("UTC");
     SFixture fixture(s_dUtcMidnight + 1.0, s_dUtcMidnight + 1.0 + dSpan, iStep, iWidth);
     QCOMPARE(fixture.pSeries->GetTicks().size(), iTicks);
-    const QImage image = fixture.Paint();
-    QCOMPARE(InkIn(image, image.rect()) > 0, iTicks > 0);
+    QCOMPARE(Bounds(fixture.Paint()).isValid(), iTicks > 0);
 }
 
 void TestAxisSeries::paintsMajorAndMinorTicks()
@@ -235,16 +235,12 @@ void TestAxisSeries::paintsMajorAndMinorTicks()
     const QVector<CAxisSeries::STick> vecTicks = fixture.pSeries->GetTicks();
     QCOMPARE(vecTicks.size(), 6);
     QCOMPARE(vecTicks.at(0).iX, 60);
-    // Major ticks are 2 x 7 pixels, minor ones 1 x 5, both ending at the tick.
+    // Major ticks are 2 x 7 pixels, minor ones 1 x 5, both ending at the
+    // tick; labels only over major ticks.
     for (const CAxisSeries::STick& tick : vecTicks) {
-        const int iHeight = tick.bMajor ? 7 : 5;
-        for (int y = 30; y < 30 + iHeight; ++y)
-            QCOMPARE(image.pixelColor(tick.iX - 1, y), s_colorScale);
-        QCOMPARE(image.pixelColor(tick.iX - 1, 30 + iHeight), QColor(Qt::white));
-        QCOMPARE(image.pixelColor(tick.iX, 30), tick.bMajor ? s_colorScale : QColor(Qt::white));
-        QCOMPARE(image.pixelColor(tick.iX + 1, 30), QColor(Qt::white));
-        // Labels only over major ticks.
-        QCOMPARE(InkIn(image, QRect(tick.iX - 20, 0, 40, 28)) > 0, tick.bMajor);
+        const QRect rectTick(tick.iX - 1, 30, tick.bMajor ? 2 : 1, tick.bMajor ? 7 : 5);
+        QCOMPARE(Bounds(image, s_colorScale, QRect(tick.iX - 5, 28, 10, 12)), rectTick);
+        QCOMPARE(Bounds(image, QColor(), QRect(tick.iX - 20, 0, 40, 28)).isValid(), tick.bMajor);
     }
 }
 
@@ -253,36 +249,24 @@ void TestAxisSeries::labelPlacement()
     CTimeZoneScope scope("UTC");
     SFixture fixture(s_dUtcMidnight + 1800, s_dUtcMidnight + 1800 + 6 * 3600, 3600);
     const int iX = fixture.pSeries->GetTicks().at(2).iX;
+    const QRect rectArea(iX - 50, 0, 100, 29);
 
     // Centred on the tick by default.
-    QImage image = fixture.Paint();
-    QVERIFY(InkIn(image, QRect(iX - 20, 0, 19, 28)) > 0);
-    QVERIFY(InkIn(image, QRect(iX + 1, 0, 20, 28)) > 0);
+    QRect rectLabel = Bounds(fixture.Paint(), QColor(), rectArea);
+    QVERIFY(rectLabel.left() < iX - 5 && rectLabel.right() > iX + 5);
+    QVERIFY(qAbs(rectLabel.center().x() - iX) <= 2);
 
     // Alignment 1: the label starts 2 pixels right of the tick.
     fixture.pSeries->SetLabelAlignment(1);
-    image = fixture.Paint();
-    QCOMPARE(InkIn(image, QRect(iX - 30, 0, 31, 28)), 0);
-    QVERIFY(InkIn(image, QRect(iX + 2, 0, 40, 28)) > 0);
+    rectLabel = Bounds(fixture.Paint(), QColor(), rectArea);
+    QVERIFY2(rectLabel.left() >= iX + 2 && rectLabel.left() <= iX + 4, qPrintable(QString::number(rectLabel.left())));
 
     // Simple mode keeps the painter's pen (the axis text colour) and raises
     // the label by 6 pixels.
     fixture.pSeries->SetSimple(true);
     fixture.pSeries->SetLabelTop(20);
-    image = fixture.Paint();
-    bool bTextColour = false;
-    int iTop = image.height();
-    for (int y = 0; y < 29; ++y) {
-        for (int x = iX - 30; x < iX + 40; ++x) {
-            const QColor color = image.pixelColor(x, y);
-            if (color == QColor(Qt::white))
-                continue;
-            iTop = qMin(iTop, y);
-            bTextColour = bTextColour || (color.green() > color.blue() && color.green() > color.red());
-        }
-    }
-    QVERIFY(bTextColour);
-    QVERIFY2(iTop < 20, qPrintable(QString::number(iTop)));
+    rectLabel = Bounds(fixture.Paint(), s_colorText, rectArea);
+    QVERIFY2(rectLabel.isValid() && rectLabel.top() < 20, qPrintable(QString::number(rectLabel.top())));
 }
 
 QTEST_MAIN(TestAxisSeries)
