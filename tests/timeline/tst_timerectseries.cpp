@@ -8,7 +8,7 @@
 #include <climits>
 
 using namespace OrvaGUIToolkit;
-using ChartTest::ColouredSpan;
+using ChartTest::Bounds;
 
 namespace {
 
@@ -103,17 +103,13 @@ void TestTimeRectSeries::firstVisibleSegmentIsExact()
     fixture.Add(-50, 30, s_colorRed);   // straddles the left end: clipped to it
     fixture.Add(100, 150, s_colorBlue);
     fixture.Add(580, 700, s_colorBlue); // straddles the right end
+    // Bands from y = 29, end.y - begin.y = 7 rows high.
     const QImage image = fixture.Paint();
-    QCOMPARE(ColouredSpan(image, 32, s_colorGreen), qMakePair(-1, -1));
-    QCOMPARE(ColouredSpan(image, 32, s_colorRed), qMakePair(10, 40));
-    QCOMPARE(ColouredSpan(image, 20, s_colorRed, Qt::Vertical), qMakePair(29, 35));
-    QCOMPARE(ColouredSpan(image, 32, s_colorBlue), qMakePair(110, 610));
-    QCOMPARE(image.pixelColor(160, 32), s_colorBlue);
-    QCOMPARE(image.pixelColor(161, 32), s_colorWhite);
-    QCOMPARE(image.pixelColor(589, 32), s_colorWhite);
-    QCOMPARE(image.pixelColor(590, 32), s_colorBlue);
-    QCOMPARE(fixture.pSeries->GetBandTop(), 29);
-    QCOMPARE(fixture.pSeries->GetBandBottom(), 36);
+    QCOMPARE(Bounds(image, s_colorGreen), QRect());
+    QCOMPARE(Bounds(image, s_colorRed), QRect(10, 29, 31, 7));
+    QCOMPARE(Bounds(image, s_colorBlue, QRect(0, 0, 300, 62)), QRect(110, 29, 51, 7));
+    QCOMPARE(Bounds(image, s_colorBlue, QRect(300, 0, 330, 62)), QRect(590, 29, 21, 7));
+    QCOMPARE(qMakePair(fixture.pSeries->GetBandTop(), fixture.pSeries->GetBandBottom()), qMakePair(29, 36));
 }
 
 void TestTimeRectSeries::laterSegmentsMoveWithTheFirst()
@@ -144,9 +140,9 @@ void TestTimeRectSeries::laterSegmentsMoveWithTheFirst()
     fixture.SetRange(0.25, 400.25);
     const QImage image = fixture.Paint();
     QCOMPARE(fixture.pSeries->GetRects(0).at(1).pixelX, 27);
-    QCOMPARE(ColouredSpan(image, 32, s_colorRed), qMakePair(25, 25));
-    QCOMPARE(ColouredSpan(image.copy(0, 0, 60, 62), 32, s_colorBlue), qMakePair(27, 27));
-    QCOMPARE(ColouredSpan(image, 80, s_colorBlue, Qt::Vertical), qMakePair(29, 30));
+    QCOMPARE(Bounds(image, s_colorRed), QRect(25, 29, 1, 7));
+    QCOMPARE(Bounds(image, s_colorBlue, QRect(0, 0, 60, 62)), QRect(27, 29, 1, 7));
+    QCOMPARE(Bounds(image, s_colorBlue, QRect(60, 0, 570, 62)), QRect(70, 29, 31, 2));
 
     // A new scale recalculates: every segment is exact again.
     fixture.SetRange(0.25, 200.25);
@@ -214,11 +210,9 @@ void TestTimeRectSeries::hitTestWithMappedRows()
     pYAxis->SetRange(24.0, 84.0);
     fixture.pSeries->SetMapY(true);
     fixture.Add(100, 200, s_colorRed, 0, 60, 84);
-    const QImage image = fixture.Paint();
-    QCOMPARE(fixture.pSeries->GetBandTop(), 36);
-    QCOMPARE(fixture.pSeries->GetBandBottom(), 60);
     // Drawn from the mapped top, as high as the values say.
-    QCOMPARE(ColouredSpan(image, 150, s_colorRed, Qt::Vertical), qMakePair(36, 59));
+    QCOMPARE(Bounds(fixture.Paint(), s_colorRed), QRect(110, 36, 101, 24));
+    QCOMPARE(qMakePair(fixture.pSeries->GetBandTop(), fixture.pSeries->GetBandBottom()), qMakePair(36, 60));
     // The point's y is a vertical value and goes through the axis too: the
     // mouse pixel is turned into a value first.
     for (int iY : {35, 36, 60, 61})
@@ -297,14 +291,12 @@ void TestTimeRectSeries::groupsAndClearing()
     // The emptied group still exists.
     QVERIFY(fixture.pSeries->HasRects());
     QCOMPARE(fixture.pSeries->GetRectCount(), 1);
-    QImage image = fixture.Paint();
-    QCOMPARE(image.pixelColor(115, 32), s_colorWhite);
-    QCOMPARE(image.pixelColor(215, 32), s_colorBlue);
+    QCOMPARE(Bounds(fixture.Paint()), QRect(210, 29, 11, 7));
 
     fixture.pSeries->Clear();
     QVERIFY(fixture.pSeries->IsDirty());
     QVERIFY(!fixture.pSeries->HasRects());
-    QCOMPARE(fixture.Paint().pixelColor(215, 32), s_colorWhite);
+    QCOMPARE(Bounds(fixture.Paint()), QRect());
 }
 
 void TestTimeRectSeries::sameDrawingAsSegmentBySegment_data()
@@ -356,7 +348,7 @@ void TestTimeRectSeries::badInput()
 {
     SFixture fixture;
     // An empty series paints nothing.
-    QCOMPARE(ColouredSpan(fixture.Paint(), 32, s_colorRed), qMakePair(-1, -1));
+    QCOMPARE(Bounds(fixture.Paint()), QRect());
 
     // Extreme coordinates and reversed segments.
     fixture.Add(INT_MIN, INT_MAX, s_colorRed, 0, INT_MIN, INT_MAX);
@@ -375,7 +367,7 @@ void TestTimeRectSeries::badInput()
     for (int i = 0; i < 200000; ++i)
         fixture.Add(i * 3, i * 3 + 2, s_colorRed);
     fixture.SetRange(300000.0, 386400.0);
-    QCOMPARE(ColouredSpan(fixture.Paint(), 32, s_colorRed), qMakePair(10, 610));
+    QCOMPARE(Bounds(fixture.Paint()), QRect(10, 29, 601, 7));
     qint64 iStart = 0;
     qint64 iEnd = 0;
     QVERIFY(fixture.pSeries->GetValidRange(1, 600001, iStart, iEnd));
