@@ -118,17 +118,9 @@ void TestAxisSeries::ticksCountFromLocalMidnight()
     const QDate date = DateWithCurrentOffset();
     QVERIFY(date.isValid());
 
+    // Labels show the clock time of each tick, so they pin the ticks' values.
     const double dMin = AxisValue(QDateTime(date, timeStart).toSecsSinceEpoch());
-    SFixture fixture(dMin, dMin + iSpan, iStep);
-    QCOMPARE(fixture.Labels(), listLabels);
-
-    // Ticks are iStep apart and the first one is the first step after midnight
-    // that is not before the start.
-    const QVector<CAxisSeries::STick> vecTicks = fixture.pSeries->GetTicks();
-    const double dMidnight = AxisValue(QDateTime(date, QTime(0, 0)).toSecsSinceEpoch());
-    QCOMPARE(double(vecTicks.first().iValue), dMidnight + std::ceil((dMin - dMidnight) / iStep) * iStep);
-    for (int i = 1; i < vecTicks.size(); ++i)
-        QCOMPARE(vecTicks.at(i).iValue - vecTicks.at(i - 1).iValue, qint64(iStep));
+    QCOMPARE(SFixture(dMin, dMin + iSpan, iStep).Labels(), listLabels);
 }
 
 void TestAxisSeries::acrossDaylightSaving()

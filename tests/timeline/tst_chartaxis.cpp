@@ -10,13 +10,8 @@ namespace {
 class CProbeSeries : public CChartSeries
 {
 public:
-    explicit CProbeSeries(int iType = -1, int* pDeleted = nullptr)
-        : m_iType(iType), m_pDeleted(pDeleted) {}
-    ~CProbeSeries() override
-    {
-        if (m_pDeleted)
-            ++*m_pDeleted;
-    }
+    explicit CProbeSeries(int iType = -1) : m_iType(iType) {}
+    ~CProbeSeries() override { ++s_iDeleted; }
     void Calculate() override { ++m_iCalculated; }
     void Paint(QPainter* pPainter, const CChartStyleOption&) override
     {
@@ -26,8 +21,8 @@ public:
     }
     int SeriesType() const override { return m_iType; }
 
+    static inline int s_iDeleted = 0;
     int m_iType;
-    int* m_pDeleted;
     int m_iCalculated = 0;
     QPen m_penSeen;
 };
@@ -43,10 +38,8 @@ private Q_SLOTS:
     void valueToPixel();
     void pixelToValueInvertsMapping_data();
     void pixelToValueInvertsMapping();
-    void rangeTakesEffectOnPixelUpdate();
     void degenerateRanges();
     void seriesManagement();
-    void removingAndClearingDeletes();
     void drawRecalculatesOnlyOnScaleChangeOrDirty();
     void seriesPointAccess();
 };
@@ -112,21 +105,6 @@ void TestChartAxis::pixelToValueInvertsMapping()
     QCOMPARE(axis.PixelToValue(100), bReversed ? 400.0 : 0.0);
 }
 
-void TestChartAxis::rangeTakesEffectOnPixelUpdate()
-{
-    CAxisPanel panel;
-    panel.SetChartRect(0, 0, 100, 20);
-    CChartAxis axis(&panel, true, false);
-    axis.SetRange(0.0, 50.0);
-    axis.UpdatePixelRange();
-    QCOMPARE(axis.GetScale(), 2.0);
-    // A new range alone keeps the old scale until the next pixel update.
-    axis.SetRange(0.0, 200.0);
-    QCOMPARE(axis.ValueToPixel(10.0), 20);
-    axis.UpdatePixelRange();
-    QCOMPARE(axis.GetScale(), 0.5);
-}
-
 void TestChartAxis::degenerateRanges()
 {
     CAxisPanel panel;
@@ -156,55 +134,47 @@ void TestChartAxis::degenerateRanges()
 
 void TestChartAxis::seriesManagement()
 {
-    CAxisPanel panel;
-    QTest::ignoreMessage(QtWarningMsg, "CAxisPanel::AddSeries: pSeries == NULL");
-    panel.AddSeries(nullptr);
-    QCOMPARE(panel.GetSeriesCount(), 0);
-
-    auto* pFirstLine = new CProbeSeries(5);
-    auto* pAxis = new CProbeSeries(1);
-    auto* pSecondLine = new CProbeSeries(5);
-    panel.AddSeries(pFirstLine);
-    panel.AddSeries(pAxis);
-    panel.AddSeries(pSecondLine);
-    QTest::ignoreMessage(QtWarningMsg, "CAxisPanel::AddSeries: pSeries->GetPanel() != NULL");
-    panel.AddSeries(pAxis);
-    QCOMPARE(panel.GetSeriesCount(), 3);
-    QCOMPARE(pAxis->GetXAxis(), panel.GetXAxis());
-    QCOMPARE(pAxis->GetYAxis(), panel.GetYAxis());
-    // Rows grow downwards, values upwards: the panel's vertical axis is reversed.
-    QVERIFY(!panel.GetXAxis()->IsReversed() && panel.GetYAxis()->IsReversed());
-
-    QCOMPARE(panel.GetSeries(1), pAxis);
-    QCOMPARE(panel.GetSeries(-1), nullptr);
-    QCOMPARE(panel.GetSeries(3), nullptr);
-    QCOMPARE(panel.FindSeries(5), pFirstLine);
-    QCOMPARE(panel.FindSeries(8), nullptr);
-    // Found series are appended to what the list already holds.
-    QList<CChartSeries*> listFound{pAxis};
-    panel.FindAllSeries(5, listFound);
-    QCOMPARE(listFound, (QList<CChartSeries*>{pAxis, pFirstLine, pSecondLine}));
-}
-
-void TestChartAxis::removingAndClearingDeletes()
-{
-    int iDeleted = 0;
+    CProbeSeries::s_iDeleted = 0;
     {
         CAxisPanel panel;
-        for (int i = 0; i < 4; ++i)
-            panel.AddSeries(new CProbeSeries(i, &iDeleted));
+        QTest::ignoreMessage(QtWarningMsg, "CAxisPanel::AddSeries: pSeries == NULL");
+        panel.AddSeries(nullptr);
+        auto* pFirstLine = new CProbeSeries(5);
+        auto* pAxis = new CProbeSeries(1);
+        auto* pSecondLine = new CProbeSeries(5);
+        for (CProbeSeries* pSeries : {pFirstLine, pAxis, pSecondLine, new CProbeSeries(2)})
+            panel.AddSeries(pSeries);
+        QTest::ignoreMessage(QtWarningMsg, "CAxisPanel::AddSeries: pSeries->GetPanel() != NULL");
+        panel.AddSeries(pAxis);
+        QCOMPARE(panel.GetSeriesCount(), 4);
+        QCOMPARE(pAxis->GetXAxis(), panel.GetXAxis());
+        QCOMPARE(pAxis->GetYAxis(), panel.GetYAxis());
+        // Rows grow downwards, values upwards: the panel's vertical axis is reversed.
+        QVERIFY(!panel.GetXAxis()->IsReversed() && panel.GetYAxis()->IsReversed());
+
+        QCOMPARE(panel.GetSeries(1), pAxis);
+        QCOMPARE(panel.GetSeries(-1), nullptr);
+        QCOMPARE(panel.GetSeries(4), nullptr);
+        QCOMPARE(panel.FindSeries(5), pFirstLine);
+        QCOMPARE(panel.FindSeries(8), nullptr);
+        // Found series are appended to what the list already holds.
+        QList<CChartSeries*> listFound{pAxis};
+        panel.FindAllSeries(5, listFound);
+        QCOMPARE(listFound, (QList<CChartSeries*>{pAxis, pFirstLine, pSecondLine}));
+
+        // The panel owns its series: removing, clearing and its end delete them.
         panel.RemoveSeries(-1);
         panel.RemoveSeries(4);
-        QCOMPARE(iDeleted, 0);
+        QCOMPARE(CProbeSeries::s_iDeleted, 0);
         panel.RemoveSeries(1);
-        QCOMPARE(iDeleted, 1);
-        QCOMPARE(panel.GetSeries(1)->SeriesType(), 2);
+        QCOMPARE(CProbeSeries::s_iDeleted, 1);
+        QCOMPARE(panel.GetSeries(1), pSecondLine);
         panel.ClearSeries();
-        QCOMPARE(iDeleted, 4);
+        QCOMPARE(CProbeSeries::s_iDeleted, 4);
         QCOMPARE(panel.GetSeriesCount(), 0);
-        panel.AddSeries(new CProbeSeries(0, &iDeleted));
+        panel.AddSeries(new CProbeSeries);
     }
-    QCOMPARE(iDeleted, 5);
+    QCOMPARE(CProbeSeries::s_iDeleted, 5);
 }
 
 void TestChartAxis::drawRecalculatesOnlyOnScaleChangeOrDirty()

@@ -85,8 +85,8 @@ private Q_SLOTS:
     void laterSegmentsMoveWithTheFirst();
     void typeFilter_data();
     void typeFilter();
+    void hitTest_data();
     void hitTest();
-    void hitTestWithMappedRows();
     void validRange_data();
     void validRange();
     void groupsAndClearing();
@@ -179,44 +179,47 @@ void TestTimeRectSeries::typeFilter()
     QCOMPARE(fixture.pSeries->HitTest(QPoint(0, 32)), !listDrawn.isEmpty());
 }
 
+void TestTimeRectSeries::hitTest_data()
+{
+    QTest::addColumn<bool>("bMapY");
+    QTest::addColumn<int>("iTop");
+    QTest::addColumn<int>("iBottom");
+    QTest::newRow("band in pixels") << false << 29 << 36;
+    // Rows in pixels of an unscaled, upright vertical axis scrolled by 24:
+    // values 60 to 84 are drawn from 36 to 60.
+    QTest::newRow("mapped rows") << true << 36 << 60;
+}
+
 void TestTimeRectSeries::hitTest()
 {
+    QFETCH(bool, bMapY);
+    QFETCH(int, iTop);
+    QFETCH(int, iBottom);
     SFixture fixture;
-    fixture.Add(100, 200, s_colorRed);
-    // Nothing painted yet.
-    QVERIFY(!fixture.pSeries->HitTest(QPoint(150, 30)));
-    QVERIFY(!fixture.pSeries->HitTest(QPoint(150, -1)));
-    fixture.Paint();
-    QVERIFY(!fixture.pSeries->HitTest(QPoint(150, 28)));
-    QVERIFY(fixture.pSeries->HitTest(QPoint(150, 29)));
-    QVERIFY(fixture.pSeries->HitTest(QPoint(150, 36)));
-    QVERIFY(!fixture.pSeries->HitTest(QPoint(150, 37)));
-    // The band is a row: any x inside it hits.
-    QVERIFY(fixture.pSeries->HitTest(QPoint(5000, 30)));
+    CChartAxis* pYAxis = fixture.panel.GetYAxis();
+    if (bMapY) {
+        pYAxis->SetReversed(false);
+        pYAxis->SetScaled(false);
+        pYAxis->SetRange(24.0, 84.0);
+        fixture.pSeries->SetMapY(true);
+    }
+    fixture.Add(100, 200, s_colorRed, 0, bMapY ? 60 : 29, bMapY ? 84 : 36);
+    // The point's y goes through the vertical axis like the band's, so a mouse
+    // pixel is turned into a value first. The band is a row: any x hits.
+    auto hits = [&](int iY) {
+        return fixture.pSeries->HitTest(QPoint(5000, bMapY ? int(pYAxis->PixelToValue(iY)) : iY));
+    };
+    // Nothing painted yet, not even where the unset band would be.
+    QVERIFY(!hits(iTop));
+    QVERIFY(!hits(-1));
+    QCOMPARE(Bounds(fixture.Paint()), QRect(110, iTop, 101, iBottom - iTop));
+    QCOMPARE(qMakePair(fixture.pSeries->GetBandTop(), fixture.pSeries->GetBandBottom()), qMakePair(iTop, iBottom));
+    for (int iY = iTop - 1; iY <= iBottom + 1; ++iY)
+        QCOMPARE(hits(iY), iY >= iTop && iY <= iBottom);
     // A paint that shows no segment forgets the band.
     fixture.SetRange(1000.0, 1600.0);
     fixture.Paint();
-    QVERIFY(!fixture.pSeries->HitTest(QPoint(150, 30)));
-    QCOMPARE(fixture.pSeries->GetBandTop(), -1);
-}
-
-void TestTimeRectSeries::hitTestWithMappedRows()
-{
-    // Rows in pixels of an unscaled, upright vertical axis scrolled by 24.
-    SFixture fixture;
-    CChartAxis* pYAxis = fixture.panel.GetYAxis();
-    pYAxis->SetReversed(false);
-    pYAxis->SetScaled(false);
-    pYAxis->SetRange(24.0, 84.0);
-    fixture.pSeries->SetMapY(true);
-    fixture.Add(100, 200, s_colorRed, 0, 60, 84);
-    // Drawn from the mapped top, as high as the values say.
-    QCOMPARE(Bounds(fixture.Paint(), s_colorRed), QRect(110, 36, 101, 24));
-    QCOMPARE(qMakePair(fixture.pSeries->GetBandTop(), fixture.pSeries->GetBandBottom()), qMakePair(36, 60));
-    // The point's y is a vertical value and goes through the axis too: the
-    // mouse pixel is turned into a value first.
-    for (int iY : {35, 36, 60, 61})
-        QCOMPARE(fixture.pSeries->HitTest(QPoint(0, int(pYAxis->PixelToValue(iY)))), iY >= 36 && iY <= 60);
+    QVERIFY(!hits(iTop));
 }
 
 void TestTimeRectSeries::validRange_data()
