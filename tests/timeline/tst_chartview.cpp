@@ -188,7 +188,6 @@ void TestChartView::optionCarriesViewColours()
         QVERIFY(view.setProperty(vecColours.at(i).first, QColor(10 * i, 20, 30)));
     view.UpdateChart();
     const CChartStyleOption& option = view.m_pSeries->m_option;
-    QCOMPARE(option.type, int(QStyleOption::SO_CustomBase) + 1);
     for (int i = 0; i < vecColours.size(); ++i)
         QCOMPARE(option.*vecColours.at(i).second, QColor(10 * i, 20, 30));
     // What the subclass fills and the view does not own is kept.
