@@ -13,31 +13,8 @@
 
 namespace ChartTest {
 
-// Paints a panel the way a chart view does, into a white image of the given size.
-inline QImage Render(OrvaGUIToolkit::CAxisPanel& panel, const OrvaGUIToolkit::CChartStyleOption& option,
-                     const QSize& size)
-{
-    QImage image(size, QImage::Format_ARGB32_Premultiplied);
-    image.fill(Qt::white);
-    QPainter painter(&image);
-    panel.Draw(&painter, option);
-    painter.end();
-    return image;
-}
-
-// A panel whose chart rectangle starts at iLeft and spans iWidth pixels, with
-// the horizontal range [dMin, dMax].
-inline void SetUp(OrvaGUIToolkit::CAxisPanel& panel, int iLeft, int iWidth, int iHeight, double dMin, double dMax)
-{
-    panel.SetChartRect(iLeft, 0, iWidth, iHeight);
-    panel.SetViewRect(QRect(0, 0, iLeft + iWidth + 10, iHeight + 2));
-    panel.GetXAxis()->SetRange(dMin, dMax);
-    panel.GetXAxis()->UpdatePixelRange();
-    panel.GetYAxis()->UpdatePixelRange();
-}
-
 // One series on a panel whose chart starts at x = 10 and is iWidth pixels wide
-// (600 by default), painted into a 630-pixel-wide white image.
+// (600 by default), with the horizontal range [dMin, dMax].
 template <typename TSeries>
 struct SFixture
 {
@@ -51,28 +28,24 @@ struct SFixture
         : pSeries(pNew), iHeight(iChartHeight)
     {
         panel.AddSeries(pSeries);
-        SetUp(panel, 10, iWidth, iHeight, dMin, dMax);
+        panel.SetChartRect(10, 0, iWidth, iHeight);
+        panel.SetViewRect(QRect(0, 0, iWidth + 20, iHeight + 2));
+        panel.GetXAxis()->SetRange(dMin, dMax);
+        panel.GetXAxis()->UpdatePixelRange();
+        panel.GetYAxis()->UpdatePixelRange();
     }
     void SetRange(double dMin, double dMax) { panel.GetXAxis()->SetRange(dMin, dMax); }
-    QImage Paint() { return Render(panel, option, QSize(630, iHeight + 2)); }
-};
-
-// First and last pixel of the colour along image row iLine, or along column
-// iLine when vertical; -1 for none.
-inline QPair<int, int> ColouredSpan(const QImage& image, int iLine, const QColor& color,
-                                    Qt::Orientation orientation = Qt::Horizontal)
-{
-    const bool bColumn = orientation == Qt::Vertical;
-    int iFirst = -1;
-    int iLast = -1;
-    for (int i = 0; i < (bColumn ? image.height() : image.width()); ++i) {
-        if (image.pixelColor(bColumn ? iLine : i, bColumn ? i : iLine) == color) {
-            iFirst = iFirst < 0 ? i : iFirst;
-            iLast = i;
-        }
+    // Paints the panel the way a chart view does, into a white 630-pixel-wide image.
+    QImage Paint()
+    {
+        QImage image(630, iHeight + 2, QImage::Format_ARGB32_Premultiplied);
+        image.fill(Qt::white);
+        QPainter painter(&image);
+        panel.Draw(&painter, option);
+        painter.end();
+        return image;
     }
-    return qMakePair(iFirst, iLast);
-}
+};
 
 // Bounding rectangle of the pixels of the colour inside the area (the whole
 // image by default), or of every non-white pixel when no colour is given;

@@ -16,7 +16,6 @@
 
 using namespace OrvaGUIToolkit;
 using ChartTest::Bounds;
-using ChartTest::ColouredSpan;
 
 namespace {
 
