@@ -15,7 +15,6 @@ namespace {
 const QColor s_colorRed(Qt::red);
 const QColor s_colorBlue(Qt::blue);
 const QColor s_colorGreen(Qt::green);
-const QColor s_colorWhite(Qt::white);
 
 // A chart from x = 10, 600 pixels wide, with the horizontal range [dMin, dMax].
 struct SFixture : ChartTest::SFixture<CTimeRectSeries>
@@ -361,7 +360,7 @@ void TestTimeRectSeries::badInput()
     fixture.Paint();
     // Zero width: everything sits on the chart's left edge.
     fixture.SetRange(1.0e9, 1.0e9);
-    QCOMPARE(fixture.Paint().pixelColor(11, 32), s_colorWhite);
+    QCOMPARE(fixture.Paint().pixelColor(11, 32), QColor(Qt::white));
 
     // A huge series: a week of 200 000 segments.
     fixture.pSeries->Clear();
