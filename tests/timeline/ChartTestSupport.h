@@ -13,42 +13,55 @@
 
 namespace ChartTest {
 
-// Paints a panel the way a chart view does, into a white image of the given size.
-inline QImage Render(OrvaGUIToolkit::CAxisPanel& panel, const OrvaGUIToolkit::CChartStyleOption& option,
-                     const QSize& size)
+// One series on a panel whose chart starts at x = 10 and is iWidth pixels wide
+// (600 by default), with the horizontal range [dMin, dMax].
+template <typename TSeries>
+struct SFixture
 {
-    QImage image(size, QImage::Format_ARGB32_Premultiplied);
-    image.fill(Qt::white);
-    QPainter painter(&image);
-    panel.Draw(&painter, option);
-    painter.end();
-    return image;
-}
+    OrvaGUIToolkit::CAxisPanel panel;
+    TSeries* pSeries;
+    OrvaGUIToolkit::CChartStyleOption option;
+    int iHeight;
 
-// A panel whose chart rectangle starts at iLeft and spans iWidth pixels, with
-// the horizontal range [dMin, dMax].
-inline void SetUp(OrvaGUIToolkit::CAxisPanel& panel, int iLeft, int iWidth, int iHeight, double dMin, double dMax)
-{
-    panel.SetChartRect(iLeft, 0, iWidth, iHeight);
-    panel.SetViewRect(QRect(0, 0, iLeft + iWidth + 10, iHeight + 2));
-    panel.GetXAxis()->SetRange(dMin, dMax);
-    panel.GetXAxis()->UpdatePixelRange();
-    panel.GetYAxis()->UpdatePixelRange();
-}
+    explicit SFixture(TSeries* pNew, double dMin = 0.0, double dMax = 600.0, int iChartHeight = 60,
+                      int iWidth = 600)
+        : pSeries(pNew), iHeight(iChartHeight)
+    {
+        panel.AddSeries(pSeries);
+        panel.SetChartRect(10, 0, iWidth, iHeight);
+        panel.SetViewRect(QRect(0, 0, iWidth + 20, iHeight + 2));
+        panel.GetXAxis()->SetRange(dMin, dMax);
+        panel.GetXAxis()->UpdatePixelRange();
+        panel.GetYAxis()->UpdatePixelRange();
+    }
+    void SetRange(double dMin, double dMax) { panel.GetXAxis()->SetRange(dMin, dMax); }
+    // Paints the panel the way a chart view does, into a white 630-pixel-wide image.
+    QImage Paint()
+    {
+        QImage image(630, iHeight + 2, QImage::Format_ARGB32_Premultiplied);
+        image.fill(Qt::white);
+        QPainter painter(&image);
+        panel.Draw(&painter, option);
+        painter.end();
+        return image;
+    }
+};
 
-// Columns [first, last] of one image row that have the colour.
-inline QPair<int, int> ColouredSpan(const QImage& image, int iY, const QColor& color)
+// Bounding rectangle of the pixels of the colour inside the area (the whole
+// image by default), or of every non-white pixel when no colour is given;
+// empty when there are none.
+inline QRect Bounds(const QImage& image, const QColor& color = QColor(), const QRect& area = QRect())
 {
-    int iFirst = -1;
-    int iLast = -1;
-    for (int x = 0; x < image.width(); ++x) {
-        if (image.pixelColor(x, iY) == color) {
-            if (iFirst < 0)
-                iFirst = x;
-            iLast = x;
+    QRect bounds;
+    const QRect clipped = area.isNull() ? image.rect() : area & image.rect();
+    for (int y = clipped.top(); y <= clipped.bottom(); ++y) {
+        for (int x = clipped.left(); x <= clipped.right(); ++x) {
+            const QColor pixel = image.pixelColor(x, y);
+            if (color.isValid() ? pixel == color : pixel != QColor(Qt::white))
+                bounds |= QRect(x, y, 1, 1);
         }
     }
-    return qMakePair(iFirst, iLast);
+    return bounds;
 }
 
 // Switches the process to a time zone for the lifetime of the object.

@@ -1,49 +1,64 @@
 #include "ChartTestSupport.h"
 
+#include "timeline/AxisSeries.h"
 #include "timeline/BackGroundSeries.h"
 #include "timeline/GrooveSeries.h"
 #include "timeline/LineSeries.h"
 #include "timeline/MouseTextSeries.h"
 #include "timeline/RectSeries.h"
 #include "timeline/SelectRectSeries.h"
+#include "timeline/TagSeries.h"
+#include "timeline/TimeRectSeries.h"
 
 #include <QtTest/QtTest>
 
+#include <climits>
+
 using namespace OrvaGUIToolkit;
+using ChartTest::Bounds;
 
 namespace {
 
-const QColor s_colorWhite(Qt::white);
-
-// A chart from x = 10, 600 pixels for 600 units; the vertical axis in pixels
-// (upright, unscaled) as the multi-track view sets it.
+// A chart from x = 10, 600 pixels for 600 units, 200 high; the vertical axis
+// in pixels (upright, unscaled) as the multi-track view sets it.
 template <typename TSeries>
-struct SFixture
+struct SFixture : ChartTest::SFixture<TSeries>
 {
-    CAxisPanel panel;
-    TSeries* pSeries = new TSeries;
-    CChartStyleOption option;
-
-    explicit SFixture(double dTop = 0.0)
+    SFixture()
+        : ChartTest::SFixture<TSeries>(new TSeries, 0.0, 600.0, 200)
     {
-        panel.AddSeries(pSeries);
-        panel.GetYAxis()->SetReversed(false);
-        panel.GetYAxis()->SetScaled(false);
-        panel.GetYAxis()->SetRange(dTop, dTop + 200.0);
-        ChartTest::SetUp(panel, 10, 600, 200, 0.0, 600.0);
+        this->panel.GetYAxis()->SetReversed(false);
+        this->panel.GetYAxis()->SetScaled(false);
+        this->panel.GetYAxis()->SetRange(0.0, 200.0);
     }
-    QImage Paint() { return ChartTest::Render(panel, option, QSize(630, 202)); }
+    // Rows 24 pixels high from y = 50.
+    void AddRows(int iCount)
+    {
+        for (int k = 0; k < iCount; ++k)
+            this->pSeries->AddPoint(0, 50 + 24 * k);
+    }
 };
 
-int InkIn(const QImage& image, const QRect& rect)
+// Tags with 16 x 16 red markers, 2 pixels above y = 20.
+struct STagFixture : SFixture<CTagSeries>
 {
-    int iInk = 0;
-    for (int y = rect.top(); y <= rect.bottom(); ++y) {
-        for (int x = rect.left(); x <= rect.right(); ++x)
-            iInk += image.pixelColor(x, y) != s_colorWhite ? 1 : 0;
+    STagFixture()
+    {
+        QPixmap pixTag(16, 16);
+        pixTag.fill(Qt::red);
+        option.pixTag = pixTag;
     }
-    return iInk;
-}
+    void Add(int iTime, const QString& strName = QString(), int iEnd = INT_MIN)
+    {
+        pSeries->AddTag(QPoint(iTime, 20), QPoint(iEnd == INT_MIN ? iTime : iEnd, 0), strName);
+    }
+    // The time of the marker under the point, or -1.
+    int TagAt(int iX, int iY) const
+    {
+        int iTime = -1;
+        return pSeries->TagAt(QPoint(iX, iY), iTime) ? iTime : -1;
+    }
+};
 
 } // namespace
 
@@ -57,19 +72,28 @@ private Q_SLOTS:
     void groove();
     void playMarks();
     void mouseText();
+    void topBand();
     void rowAt();
     void marqueeRanges();
     void marqueeDrawing();
-    void topBand();
+    void tagMarkers();
+    void crowdedTagsAreSkipped_data();
+    void crowdedTagsAreSkipped();
+    void tagAt();
+    void tagNamesAndExtremes();
 };
 
 void TestChartSeries::seriesTypes()
 {
+    // Panels find their layers by these numbers.
     QCOMPARE(CBackGroundSeries().SeriesType(), 0);
+    QCOMPARE(CAxisSeries(0).SeriesType(), 1);
     QCOMPARE(CMouseTextSeries().SeriesType(), 2);
+    QCOMPARE(CTimeRectSeries().SeriesType(), 3);
     QCOMPARE(CLineSeries().SeriesType(), 5);
     QCOMPARE(CSelectRectSeries().SeriesType(), 6);
     QCOMPARE(CRectSeries().SeriesType(), 7);
+    QCOMPARE(CTagSeries().SeriesType(), 8);
     QCOMPARE(CGrooveSeries().SeriesType(), -1);
 }
 
@@ -79,41 +103,23 @@ void TestChartSeries::backgroundAndRowNames()
     fixture.option.colorLeftChartBackground = QColor(30, 30, 30);
     fixture.option.colorRightChartBackground = QColor(60, 60, 60);
     fixture.option.colorAxisName = QColor(255, 255, 0);
-    fixture.pSeries->AddPoint(0, 50);
-    fixture.pSeries->AddPoint(0, 74);
+    fixture.AddRows(2);
     fixture.pSeries->SetName(0, QStringLiteral("Main Gate Entry"));
+    // A name may come before its row; a negative index is ignored.
     fixture.pSeries->SetName(5, QStringLiteral("No row yet"));
     fixture.pSeries->SetName(-1, QStringLiteral("ignored"));
     QCOMPARE(fixture.pSeries->GetName(5), QStringLiteral("No row yet"));
     QCOMPARE(fixture.pSeries->GetName(-1), QString());
+    // The view rectangle in the left colour, the chart (from x = 13, 4 pixels
+    // wider) in the right one.
     QImage image = fixture.Paint();
-    QCOMPARE(image.pixelColor(12, 10), QColor(30, 30, 30));
-    QCOMPARE(image.pixelColor(13, 10), QColor(60, 60, 60));
-    QCOMPARE(image.pixelColor(616, 10), QColor(60, 60, 60));
-    QCOMPARE(image.pixelColor(617, 10), QColor(30, 30, 30));
-    QCOMPARE(image.pixelColor(20, 199), QColor(60, 60, 60));
-    QCOMPARE(image.pixelColor(20, 200), QColor(30, 30, 30));
-    // The name of row 0 sits in the 24 pixels from y = 50; row 1 has none.
-    auto nameInk = [&image](int iTop) {
-        int iInk = 0;
-        for (int y = iTop; y < iTop + 24; ++y) {
-            for (int x = 5; x < 117; ++x)
-                iInk += image.pixelColor(x, y).red() > 200 && image.pixelColor(x, y).blue() < 100 ? 1 : 0;
-        }
-        return iInk;
-    };
-    QVERIFY(nameInk(50) > 20);
-    QCOMPARE(nameInk(74), 0);
-
-    // Scrolling the rows moves the names with them; unset colours paint nothing.
-    fixture.pSeries->SetNames({QString(), QStringLiteral("Lobby Entrance")});
-    fixture.panel.GetYAxis()->SetRange(24.0, 224.0);
+    QCOMPARE(Bounds(image, QColor(30, 30, 30)), QRect(0, 0, 620, 202));
+    QCOMPARE(Bounds(image, QColor(60, 60, 60)), QRect(13, 0, 604, 200));
+    // Unset colours paint nothing; the name of row 0 sits in the 24 pixels
+    // from y = 50 and 112 from x = 5, row 1 has none.
     fixture.option.colorLeftChartBackground = QColor();
     fixture.option.colorRightChartBackground = QColor();
-    image = fixture.Paint();
-    QCOMPARE(image.pixelColor(300, 10), s_colorWhite);
-    QCOMPARE(nameInk(26), 0);
-    QVERIFY(nameInk(50) > 20);
+    QVERIFY(QRect(5, 50, 112, 24).contains(Bounds(fixture.Paint())));
 }
 
 void TestChartSeries::groove()
@@ -122,20 +128,13 @@ void TestChartSeries::groove()
     QPixmap pixGroove(20, 11);
     pixGroove.fill(Qt::darkCyan);
     fixture.option.pixGroove = pixGroove;
-    // No point: nothing.
-    QImage image = fixture.Paint();
-    QCOMPARE(image.pixelColor(300, 30), s_colorWhite);
+    // Without a point or without a picture there is nothing to draw.
+    QCOMPARE(Bounds(fixture.Paint()), QRect());
     fixture.pSeries->AddPoint(0, 26);
-    image = fixture.Paint();
-    QCOMPARE(fixture.pSeries->GrooveRect(), QRect(10, 26, 601, 11));
-    QCOMPARE(ChartTest::ColouredSpan(image, 30, Qt::darkCyan), qMakePair(10, 610));
-    QCOMPARE(image.pixelColor(300, 25), s_colorWhite);
-    QCOMPARE(image.pixelColor(300, 26), QColor(Qt::darkCyan));
-    QCOMPARE(image.pixelColor(300, 36), QColor(Qt::darkCyan));
-    QCOMPARE(image.pixelColor(300, 37), s_colorWhite);
+    // The whole chart width, 11 pixels high from the point's y.
+    QCOMPARE(Bounds(fixture.Paint(), Qt::darkCyan), QRect(10, 26, 601, 11));
     fixture.option.pixGroove = QPixmap();
-    image = fixture.Paint();
-    QCOMPARE(image.pixelColor(300, 30), s_colorWhite);
+    QCOMPARE(Bounds(fixture.Paint()), QRect());
 }
 
 void TestChartSeries::playMarks()
@@ -144,17 +143,12 @@ void TestChartSeries::playMarks()
     fixture.option.colorMidLine = Qt::yellow;
     fixture.pSeries->AddPoint(-1, 50);   // parked: no mark
     fixture.pSeries->AddPoint(300, 50);
-    fixture.pSeries->AddPoint(600, 74);  // right end: still drawn
+    fixture.pSeries->AddPoint(600, 100); // right end: still drawn
     fixture.pSeries->AddPoint(601, 98);  // outside
     const QImage image = fixture.Paint();
-    QCOMPARE(image.pixelColor(310, 60), QColor(Qt::yellow));
-    QCOMPARE(image.pixelColor(309, 60), QColor(Qt::yellow));
-    QCOMPARE(image.pixelColor(311, 60), s_colorWhite);
-    QCOMPARE(image.pixelColor(310, 96), QColor(Qt::yellow));
-    QCOMPARE(image.pixelColor(310, 100), s_colorWhite);
-    QCOMPARE(image.pixelColor(610, 100), QColor(Qt::yellow));
-    QCOMPARE(InkIn(image, QRect(0, 0, 9, 202)), 0);
-    QCOMPARE(InkIn(image, QRect(612, 0, 18, 202)), 0);
+    // Two pixels wide, ending at the point's x, 48 pixels down from its y.
+    QCOMPARE(Bounds(image, Qt::yellow, QRect(0, 0, 400, 202)), QRect(309, 49, 2, 50));
+    QCOMPARE(Bounds(image), QRect(309, 49, 302, 100));
 }
 
 void TestChartSeries::mouseText()
@@ -162,36 +156,37 @@ void TestChartSeries::mouseText()
     SFixture<CMouseTextSeries> fixture;
     fixture.option.colorMouseText = Qt::black;
     fixture.pSeries->SetTime(300);
-    QImage image = fixture.Paint();
-    QCOMPARE(InkIn(image, image.rect()), 0);
+    QCOMPARE(Bounds(fixture.Paint()), QRect());
+    // Drawn right of the time's pixel, from y = 10; outside the range, nothing.
     fixture.pSeries->SetText(QStringLiteral("16:42:07"));
-    image = fixture.Paint();
-    QVERIFY(InkIn(image, QRect(310, 10, 60, 20)) > 0);
-    QCOMPARE(InkIn(image, QRect(0, 0, 309, 202)), 0);
-    QCOMPARE(InkIn(image, QRect(310, 0, 60, 9)), 0);
-
+    const QRect rectText = Bounds(fixture.Paint());
+    QVERIFY(QRect(310, 10, 320, 192).contains(rectText));
     fixture.pSeries->SetTime(601);
-    QCOMPARE(InkIn(fixture.Paint(), QRect(0, 0, 630, 202)), 0);
-    fixture.pSeries->SetTime(300);
-    fixture.pSeries->Clear();
-    QVERIFY(fixture.pSeries->GetText().isEmpty());
-    QCOMPARE(InkIn(fixture.Paint(), QRect(0, 0, 630, 202)), 0);
+    QCOMPARE(Bounds(fixture.Paint()), QRect());
+}
+
+void TestChartSeries::topBand()
+{
+    SFixture<CRectSeries> fixture;
+    // An unset colour paints nothing.
+    QCOMPARE(Bounds(fixture.Paint()), QRect());
+    fixture.option.colorTopBackground = Qt::black;
+    fixture.pSeries->SetHeight(50);
+    QCOMPARE(Bounds(fixture.Paint(), Qt::black), QRect(0, 0, 620, 50));
 }
 
 void TestChartSeries::rowAt()
 {
     SFixture<CSelectRectSeries> fixture;
-    for (int k = 0; k <= 3; ++k)
-        fixture.pSeries->AddPoint(0, 50 + 24 * k);
+    fixture.AddRows(4);
     QCOMPARE(fixture.pSeries->RowAt(QPoint(5, 49)), -1);
     QCOMPARE(fixture.pSeries->RowAt(QPoint(5, 50)), 0);
-    QCOMPARE(fixture.pSeries->RowAt(QPoint(5, 73)), 0);
     // A boundary belongs to the row above it.
     QCOMPARE(fixture.pSeries->RowAt(QPoint(5, 74)), 0);
     QCOMPARE(fixture.pSeries->RowAt(QPoint(5, 75)), 1);
     QCOMPARE(fixture.pSeries->RowAt(QPoint(5, 122)), 2);
     QCOMPARE(fixture.pSeries->RowAt(QPoint(5, 123)), -1);
-
+    // A click outside the rows keeps the selection.
     fixture.pSeries->SelectRowAt(QPoint(0, 100));
     QCOMPARE(fixture.pSeries->GetSelectedRow(), 2);
     fixture.pSeries->SelectRowAt(QPoint(0, 10));
@@ -199,8 +194,6 @@ void TestChartSeries::rowAt()
     // Scrolled by 24: the pixels move, the rows do not.
     fixture.panel.GetYAxis()->SetRange(24.0, 224.0);
     QCOMPARE(fixture.pSeries->RowAt(QPoint(5, 30)), 0);
-    fixture.pSeries->SetSelectedRow(-1);
-    QCOMPARE(fixture.pSeries->GetSelectedRow(), -1);
 }
 
 void TestChartSeries::marqueeRanges()
@@ -211,87 +204,142 @@ void TestChartSeries::marqueeRanges()
     series.GetRanges(iRow, listRanges);
     QCOMPARE(iRow, -1);
     QVERIFY(listRanges.isEmpty());
-
+    // Each range is stored low to high, in order; the last row given wins for all.
     series.AddRange(1, 500.0, 200.0);
     series.AddRange(1, 600.0, 700.0);
     series.AddRange(2, 900.0, 800.0);
     series.GetRanges(iRow, listRanges);
     QCOMPARE(iRow, 2);
     QCOMPARE(listRanges, (QList<QPair<double, double>>{{200.0, 500.0}, {600.0, 700.0}, {800.0, 900.0}}));
-
+    // Clearing another row keeps them.
     series.ClearRow(1);
     QCOMPARE(series.GetMarqueeRow(), 2);
     series.ClearRow(2);
     series.GetRanges(iRow, listRanges);
     QCOMPARE(iRow, -1);
     QVERIFY(listRanges.isEmpty());
-
     series.AddRange(0, 1.0, 2.0);
-    series.AddPoint(0, 0);
-    series.SetSelectedRow(0);
     series.Clear();
     QCOMPARE(series.GetMarqueeRow(), -1);
-    QCOMPARE(series.GetPointCount(), 0);
 }
 
 void TestChartSeries::marqueeDrawing()
 {
     SFixture<CSelectRectSeries> fixture;
-    for (int k = 0; k <= 3; ++k)
-        fixture.pSeries->AddPoint(0, 50 + 24 * k);
+    fixture.AddRows(4);
     fixture.option.colorSelectGridLine = Qt::red;
     fixture.option.colorSelectRect = QColor(0, 0, 255);
-    fixture.option.selectRectOpacity = 1.0;
-    // Row 1 held ranges; adding one to row 2 moves them all to row 2.
-    fixture.pSeries->AddRange(1, 100.0, 200.0);
+    fixture.pSeries->AddRange(2, 100.0, 200.0);
     fixture.pSeries->AddRange(2, 300.0, 700.0);
-    fixture.pSeries->AddRange(2, 650.0, 800.0);
     fixture.pSeries->SetSelectedRow(0);
+    // Row 0 outlined: (0, 50, view width - 1, 24). Marquee drawing is off by default.
+    QCOMPARE(Bounds(fixture.Paint()), QRect(0, 50, 620, 25));
 
-    QImage image = fixture.Paint();
-    // Marquee drawing is off by default.
-    QCOMPARE(image.pixelColor(150, 110), s_colorWhite);
-    // Row 0 outlined: (0, 50, view width - 1, 24).
-    QCOMPARE(image.pixelColor(300, 50), QColor(Qt::red));
-    QCOMPARE(image.pixelColor(300, 74), QColor(Qt::red));
-    QCOMPARE(image.pixelColor(0, 60), QColor(Qt::red));
-    QCOMPARE(image.pixelColor(619, 60), QColor(Qt::red));
-    QCOMPARE(image.pixelColor(300, 60), s_colorWhite);
-
+    // Ranges clipped to the chart, x2 - x1 pixels wide, 22 high from one
+    // below the row's top; the opacity applies to them only.
     fixture.option.openSelectRect = true;
-    image = fixture.Paint();
-    // [100, 200] and [300, 700] clipped to the chart; x2 - x1 pixels wide.
-    QCOMPARE(ChartTest::ColouredSpan(image, 110, QColor(0, 0, 255)), qMakePair(110, 609));
-    QCOMPARE(image.pixelColor(209, 110), QColor(0, 0, 255));
-    QCOMPARE(image.pixelColor(210, 110), s_colorWhite);
-    QCOMPARE(image.pixelColor(309, 110), s_colorWhite);
-    QCOMPARE(image.pixelColor(310, 110), QColor(0, 0, 255));
-    QCOMPARE(image.pixelColor(150, 98), s_colorWhite);
-    QCOMPARE(image.pixelColor(150, 99), QColor(0, 0, 255));
-    QCOMPARE(image.pixelColor(150, 120), QColor(0, 0, 255));
-    QCOMPARE(image.pixelColor(150, 121), s_colorWhite);
-    QCOMPARE(image.pixelColor(150, 86), s_colorWhite);
-
-    // Opacity applies to the marquee only.
     fixture.option.selectRectOpacity = 0.5;
-    image = fixture.Paint();
-    QCOMPARE(image.pixelColor(150, 110), QColor(128, 128, 255));
-    QCOMPARE(image.pixelColor(300, 50), QColor(Qt::red));
+    const QImage image = fixture.Paint();
+    const QColor colorHalf(128, 128, 255);
+    QCOMPARE(Bounds(image, colorHalf), QRect(110, 99, 500, 22));
+    QCOMPARE(Bounds(image, colorHalf, QRect(0, 0, 300, 202)), QRect(110, 99, 100, 22));
+    QCOMPARE(image.pixelColor(310, 110), colorHalf);
+    QCOMPARE(Bounds(image, Qt::red), QRect(0, 50, 620, 25));
 }
 
-void TestChartSeries::topBand()
+void TestChartSeries::tagMarkers()
 {
-    SFixture<CRectSeries> fixture;
-    QCOMPARE(fixture.pSeries->GetHeight(), 28);
-    QImage image = fixture.Paint();
-    QCOMPARE(image.pixelColor(5, 5), s_colorWhite);
-    fixture.option.colorTopBackground = Qt::black;
-    fixture.pSeries->SetHeight(50);
-    fixture.pSeries->SetBrush(Qt::green);
-    image = fixture.Paint();
-    QCOMPARE(ChartTest::ColouredSpan(image, 49, Qt::black), qMakePair(0, 619));
-    QCOMPARE(image.pixelColor(5, 50), s_colorWhite);
-    QCOMPARE(fixture.pSeries->GetBrush().color(), QColor(Qt::green));
+    STagFixture fixture;
+    fixture.Add(100);
+    fixture.Add(700);
+    // Centred on x = 110, 2 pixels above the tag's top; the one outside is not drawn.
+    QCOMPARE(Bounds(fixture.Paint()), QRect(102, 18, 16, 16));
+    QCOMPARE(fixture.pSeries->GetTagRects(), (QMap<int, QRect>{{100, QRect(102, 18, 16, 16)}}));
+    // A tag spanning the chart's left end is drawn there, keyed by the
+    // range's start truncated to whole seconds.
+    fixture.pSeries->Clear();
+    fixture.SetRange(50.5, 650.5);
+    fixture.Add(20, QString(), 80);
+    QCOMPARE(Bounds(fixture.Paint()), QRect(2, 18, 16, 16));
+    QCOMPARE(fixture.TagAt(5, 25), 50);
+}
+
+void TestChartSeries::crowdedTagsAreSkipped_data()
+{
+    QTest::addColumn<int>("iGap");
+    QTest::addColumn<bool>("bSecondDrawn");
+    QTest::newRow("3 pixels apart") << 3 << false;
+    QTest::newRow("markers touch") << 16 << false;
+    QTest::newRow("one pixel between") << 17 << true;
+    QTest::newRow("same time") << 0 << false;
+}
+
+void TestChartSeries::crowdedTagsAreSkipped()
+{
+    QFETCH(int, iGap);
+    QFETCH(bool, bSecondDrawn);
+    STagFixture fixture;
+    fixture.Add(100);
+    fixture.Add(100 + iGap);
+    QCOMPARE(Bounds(fixture.Paint()).right(), bSecondDrawn ? 117 + iGap : 117);
+    QCOMPARE(fixture.pSeries->GetTagRects().size(), bSecondDrawn ? 2 : 1);
+    // Where only the skipped marker would be, nothing is found.
+    if (iGap > 0)
+        QCOMPARE(fixture.TagAt(117 + iGap, 25), bSecondDrawn ? 100 + iGap : -1);
+    QCOMPARE(fixture.TagAt(103, 25), 100);
+}
+
+void TestChartSeries::tagAt()
+{
+    STagFixture fixture;
+    fixture.Add(100);
+    fixture.Add(400);
+    // Markers are laid out in insertion order: one added later but left of the
+    // previous marker is not drawn.
+    fixture.Add(300);
+    // Nothing painted yet.
+    QCOMPARE(fixture.TagAt(110, 25), -1);
+    fixture.Paint();
+    QCOMPARE(fixture.TagAt(102, 18), 100);
+    QCOMPARE(fixture.TagAt(417, 33), 400);
+    for (const QPoint& point : {QPoint(101, 25), QPoint(110, 34), QPoint(250, 25), QPoint(310, 25)})
+        QCOMPARE(fixture.TagAt(point.x(), point.y()), -1);
+    // Hit tests follow the last paint: scrolled away, or without a picture,
+    // the marker is gone; clearing forgets it at once.
+    fixture.SetRange(1000.0, 1600.0);
+    fixture.Paint();
+    QCOMPARE(fixture.TagAt(110, 25), -1);
+    fixture.SetRange(0.0, 600.0);
+    fixture.option.pixTag = QPixmap();
+    QCOMPARE(Bounds(fixture.Paint()), QRect());
+    QCOMPARE(fixture.TagAt(110, 25), -1);
+    fixture.option.pixTag = QPixmap(16, 16);
+    fixture.Paint();
+    fixture.pSeries->Clear();
+    QCOMPARE(fixture.TagAt(110, 25), -1);
+}
+
+void TestChartSeries::tagNamesAndExtremes()
+{
+    STagFixture fixture;
+    fixture.Add(100, QStringLiteral("Barrier up"));
+    fixture.Add(300, QStringLiteral("Plate AB-12 345"));
+    fixture.Add(100, QStringLiteral("Duplicate"));
+    // The first tag at a time answers for it and is the one removed.
+    QCOMPARE(fixture.pSeries->GetTagName(100), QStringLiteral("Barrier up"));
+    QCOMPARE(fixture.pSeries->GetTagName(200), QString());
+    fixture.pSeries->RemoveTag(100);
+    fixture.pSeries->RemoveTag(12345);
+    QCOMPARE(fixture.pSeries->GetTagCount(), 2);
+    QCOMPARE(fixture.pSeries->GetTagName(100), QStringLiteral("Duplicate"));
+    // Extreme times neither crash nor wrap around: both land mid-chart, so
+    // the second is crowded out.
+    fixture.pSeries->Clear();
+    fixture.Add(INT_MIN, QString(), INT_MAX);
+    fixture.Add(INT_MAX);
+    fixture.SetRange(-1.0e12, 1.0e12);
+    fixture.Paint();
+    QCOMPARE(fixture.pSeries->GetTagRects().keys(), (QList<int>{INT_MIN}));
 }
 
 QTEST_MAIN(TestChartSeries)
