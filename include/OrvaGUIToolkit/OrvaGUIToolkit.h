@@ -10,6 +10,7 @@
 
 // Basic controls
 #include <OrvaGUIToolkit/Button/PushButton.h>
+#include <OrvaGUIToolkit/Button/ToolButton.h>
 #include <OrvaGUIToolkit/CheckBox/CheckBox.h>
 #include <OrvaGUIToolkit/Label/Label.h>
 #include <OrvaGUIToolkit/LineEdit/RegExpValidator.h>

@@ -1,0 +1,112 @@
+#include "AxisPanel.h"
+
+#include "ChartSeries.h"
+
+#include <QtCore/QDebug>
+#include <QtGui/QPainter>
+
+namespace OrvaGUIToolkit {
+
+CAxisPanel::CAxisPanel()
+    : m_yAxis(this, false, true)
+    , m_xAxis(this, true, false)
+{
+}
+
+CAxisPanel::~CAxisPanel()
+{
+    ClearSeries();
+}
+
+void CAxisPanel::AddSeries(CChartSeries* pSeries)
+{
+    if (!pSeries) {
+        qWarning("CAxisPanel::AddSeries: pSeries == NULL");
+        return;
+    }
+    if (pSeries->GetPanel()) {
+        qWarning("CAxisPanel::AddSeries: pSeries->GetPanel() != NULL");
+        return;
+    }
+    pSeries->AttachToPanel(this, &m_xAxis, &m_yAxis);
+    // Its cached geometry was computed for no axis yet.
+    pSeries->SetDirty(true);
+    m_listSeries.append(pSeries);
+}
+
+CChartSeries* CAxisPanel::GetSeries(int iIndex) const
+{
+    return m_listSeries.value(iIndex, nullptr);
+}
+
+CChartSeries* CAxisPanel::FindSeries(int iType) const
+{
+    for (CChartSeries* pSeries : m_listSeries) {
+        if (pSeries->SeriesType() == iType)
+            return pSeries;
+    }
+    return nullptr;
+}
+
+void CAxisPanel::FindAllSeries(int iType, QList<CChartSeries*>& listSeries) const
+{
+    for (CChartSeries* pSeries : m_listSeries) {
+        if (pSeries->SeriesType() == iType)
+            listSeries.append(pSeries);
+    }
+}
+
+void CAxisPanel::RemoveSeries(int iIndex)
+{
+    if (iIndex < 0 || iIndex >= m_listSeries.size())
+        return;
+    delete m_listSeries.takeAt(iIndex);
+}
+
+void CAxisPanel::ClearSeries()
+{
+    // Taken out of the list first so that a series never sees a half-cleared panel.
+    const QList<CChartSeries*> listSeries = m_listSeries;
+    m_listSeries.clear();
+    qDeleteAll(listSeries);
+}
+
+int CAxisPanel::GetSeriesCount() const
+{
+    return m_listSeries.size();
+}
+
+void CAxisPanel::SetChartRect(int iX, int iY, int iWidth, int iHeight)
+{
+    m_rectChart = QRect(iX, iY, iWidth, iHeight);
+}
+
+void CAxisPanel::SetViewRect(const QRect& rect)
+{
+    m_rectView = rect;
+}
+
+void CAxisPanel::Draw(QPainter* pPainter, const CChartStyleOption& option)
+{
+    if (!pPainter) {
+        qWarning("CAxisPanel::Draw: pPainter == NULL");
+        return;
+    }
+    const double dXScale = m_xAxis.GetScale();
+    const double dYScale = m_yAxis.GetScale();
+    m_xAxis.UpdatePixelRange();
+    m_yAxis.UpdatePixelRange();
+    const bool bChanged = dXScale != m_xAxis.GetScale() || dYScale != m_yAxis.GetScale();
+
+    for (CChartSeries* pSeries : qAsConst(m_listSeries)) {
+        if (bChanged || pSeries->IsDirty()) {
+            pSeries->Calculate();
+            pSeries->SetDirty(false);
+        }
+        pPainter->save();
+        pSeries->Paint(pPainter, option);
+        pPainter->restore();
+    }
+}
+
+} // namespace OrvaGUIToolkit

@@ -1,0 +1,34 @@
+#ifndef ORVAGUITOOLKIT_BACKGROUNDSERIES_H
+#define ORVAGUITOOLKIT_BACKGROUNDSERIES_H
+
+#include "ChartSeries.h"
+
+#include <QtCore/QMap>
+#include <QtCore/QString>
+
+namespace OrvaGUIToolkit {
+
+// The background of a multi-row chart: the left (names) and right (chart)
+// areas, and one row name per point, drawn at the point's vertical pixel.
+// Names may be set for rows that have no point yet; they show once it exists.
+class CBackGroundSeries : public CChartSeries
+{
+public:
+    CBackGroundSeries();
+
+    void Calculate() override;
+    void Paint(QPainter* pPainter, const CChartStyleOption& option) override;
+    int SeriesType() const override;
+
+    // A negative index is ignored.
+    void SetName(int iIndex, const QString& strName);
+    void SetNames(const QStringList& listNames);
+    QString GetName(int iIndex) const;
+
+private:
+    QMap<int, QString> m_mapNames;
+};
+
+} // namespace OrvaGUIToolkit
+
+#endif

@@ -1,0 +1,71 @@
+#include "ChartAxis.h"
+
+#include "AxisPanel.h"
+
+#include <QtCore/QtGlobal>
+
+#include <cmath>
+
+namespace OrvaGUIToolkit {
+
+CChartAxis::CChartAxis(CAxisPanel* pOwner, bool bHorizontal, bool bReversed)
+    : m_pOwner(pOwner)
+    , m_bHorizontal(bHorizontal)
+    , m_bReversed(bReversed)
+{
+}
+
+int CChartAxis::RoundToPixel(double dPixel)
+{
+    // Far beyond any widget, yet adding a widget's width cannot overflow an int.
+    constexpr double s_dPixelLimit = 1.0e9;
+    if (std::isnan(dPixel))
+        return 0;
+    return qRound(qBound(-s_dPixelLimit, dPixel, s_dPixelLimit));
+}
+
+void CChartAxis::SetRange(double dMin, double dMax)
+{
+    m_dMin = dMin;
+    m_dMax = dMax;
+}
+
+void CChartAxis::GetRange(double& dMin, double& dMax) const
+{
+    dMin = m_dMin;
+    dMax = m_dMax;
+}
+
+int CChartAxis::ValueToPixel(double dValue) const
+{
+    if (m_bReversed)
+        return RoundToPixel((m_dMax - dValue) * m_dScale);
+    return RoundToPixel((dValue - m_dMin) * m_dScale) + m_iPixelStart;
+}
+
+double CChartAxis::PixelToValue(int iPixel) const
+{
+    if (m_iPixelLength == 0)
+        return m_bReversed ? m_dMax : m_dMin;
+    const double dOffset = double(iPixel - m_iPixelStart) * m_dSpan / m_iPixelLength;
+    // Follows the direction ValueToPixel() uses, so the two stay inverse also
+    // for a vertical axis that is not reversed.
+    return m_bReversed ? m_dMax - dOffset : m_dMin + dOffset;
+}
+
+void CChartAxis::UpdatePixelRange()
+{
+    const QRect rectChart = m_pOwner ? m_pOwner->GetChartRect() : QRect();
+    m_iPixelStart = m_bHorizontal ? rectChart.left() : rectChart.top();
+    m_iPixelEnd = m_iPixelStart + (m_bHorizontal ? rectChart.width() : rectChart.height());
+    m_iPixelLength = m_iPixelEnd - m_iPixelStart;
+    m_dSpan = m_dMax - m_dMin;
+    if (!m_bScaled)
+        m_dScale = 1.0;
+    else if (m_dSpan == 0.0 || !std::isfinite(m_dSpan))
+        m_dScale = 0.0;
+    else
+        m_dScale = m_iPixelLength / m_dSpan;
+}
+
+} // namespace OrvaGUIToolkit

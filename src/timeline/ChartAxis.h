@@ -1,0 +1,70 @@
+#ifndef ORVAGUITOOLKIT_CHARTAXIS_H
+#define ORVAGUITOOLKIT_CHARTAXIS_H
+
+namespace OrvaGUIToolkit {
+
+class CAxisPanel;
+
+// One axis of a chart: maps a visible value range onto the pixel span of the
+// owning panel's chart rectangle (its left and width when horizontal, its top
+// and height when vertical).
+//
+// The pixel span and the scale are refreshed only by UpdatePixelRange(), which
+// the panel runs at the start of every Draw(); SetRange() alone does not change
+// the scale. Horizontal values are seconds (see CAxisSeries for how they relate
+// to time_t), vertical values are rows or pixels.
+class CChartAxis
+{
+public:
+    CChartAxis(CAxisPanel* pOwner, bool bHorizontal, bool bReversed);
+
+    void SetRange(double dMin, double dMax);
+    void GetRange(double& dMin, double& dMax) const;
+    double GetMin() const { return m_dMin; }
+    double GetMax() const { return m_dMax; }
+
+    // Reversed: values grow against the pixel direction (upwards for the
+    // vertical axis); the pixel is then measured from 0, not from pixelStart.
+    void SetReversed(bool bReversed) { m_bReversed = bReversed; }
+    bool IsReversed() const { return m_bReversed; }
+    // Not scaled: one pixel per unit whatever the range.
+    void SetScaled(bool bScaled) { m_bScaled = bScaled; }
+    bool IsScaled() const { return m_bScaled; }
+    bool IsHorizontal() const { return m_bHorizontal; }
+
+    // Rounds with qRound (halves towards positive infinity). Values so far out
+    // that their pixel would not fit an int are pinned far outside any widget.
+    int ValueToPixel(double dValue) const;
+    // Inverse mapping along the pixel direction; the range's start for a
+    // zero-length pixel span.
+    double PixelToValue(int iPixel) const;
+    void UpdatePixelRange();
+
+    // qRound for pixel positions: NaN gives 0 and values beyond +-1e9 are
+    // pinned there, so later pixel arithmetic cannot overflow.
+    static int RoundToPixel(double dPixel);
+
+    int GetPixelStart() const { return m_iPixelStart; }
+    int GetPixelEnd() const { return m_iPixelEnd; }
+    int GetPixelLength() const { return m_iPixelLength; }
+    // Pixels per unit at the last UpdatePixelRange(): 0 for an empty range.
+    double GetScale() const { return m_dScale; }
+    double GetSpan() const { return m_dSpan; }
+
+private:
+    CAxisPanel* m_pOwner;
+    double m_dMin = 0.0;
+    double m_dMax = 100.0;
+    bool m_bHorizontal;
+    bool m_bReversed;
+    bool m_bScaled = true;
+    int m_iPixelStart = 0;
+    int m_iPixelEnd = 0;
+    int m_iPixelLength = 0;
+    double m_dScale = 0.0;
+    double m_dSpan = 100.0;
+};
+
+} // namespace OrvaGUIToolkit
+
+#endif

@@ -1,0 +1,10 @@
+#include "ChartStyleOption.h"
+
+namespace OrvaGUIToolkit {
+
+CChartStyleOption::CChartStyleOption()
+    : QStyleOption(Version, Type)
+{
+}
+
+} // namespace OrvaGUIToolkit

@@ -1,0 +1,220 @@
+#include "ChartView.h"
+
+#include "ChartStyleOption.h"
+
+#include <OrvaGUIToolkit/Button/PushButton.h>
+#include <OrvaGUIToolkit/Button/ToolButton.h>
+
+#include <QtCore/QCoreApplication>
+#include <QtGui/QPainter>
+
+namespace OrvaGUIToolkit {
+
+CChartView::CChartView(QWidget* pParent)
+    : QFrame(pParent)
+    , m_colorAxisName(114, 114, 114)
+    , m_colorAxisText(150, 150, 150)
+    , m_colorAxisSmallText(81, 81, 81)
+    , m_colorScaleLine(114, 114, 114)
+    , m_colorMidLineTimeText(Qt::white)
+    , m_colorMidLine(Qt::yellow)
+    , m_colorMouseText(Qt::white)
+    , m_colorTag(131, 131, 131)
+    , m_pZoomInBtn(new CToolButton(this))
+    , m_pZoomOutBtn(new CToolButton(this))
+    , m_pCalendarBtn(new CPushButton(this))
+{
+    setMouseTracking(true);
+    setAutoFillBackground(true);
+
+    m_pZoomInBtn->setObjectName(QStringLiteral("ZoomInBtn"));
+    m_pZoomInBtn->setToolTip(tr("Zoom in"));
+    m_pZoomOutBtn->setObjectName(QStringLiteral("ZoomOutBtn"));
+    m_pZoomOutBtn->setToolTip(tr("Zoom out"));
+    m_pCalendarBtn->setObjectName(QStringLiteral("CalendarBtn"));
+    m_pCalendarBtn->setIcon(QIcon(QStringLiteral(
+        ":/OrvaDesk/Timeslider/Images/Public/Component/Timeslider/Calendar.png")));
+    m_pCalendarBtn->setIconSize(QSize(14, 14));
+    m_pCalendarBtn->setCursor(Qt::PointingHandCursor);
+
+    // Zooming reacts on press, so a click-and-hold feels immediate.
+    connect(m_pZoomInBtn, &CToolButton::pressed, this, &CChartView::SignalZoomIn);
+    connect(m_pZoomOutBtn, &CToolButton::pressed, this, &CChartView::SignalZoomOut);
+    connect(m_pCalendarBtn, &CPushButton::clicked, this, &CChartView::SignalCalendarBtnClicked);
+}
+
+CChartView::~CChartView() = default;
+
+void CChartView::UpdateChart()
+{
+    UpdateRects();
+    // The pixmap is kept when the size did not change: refilling it shows the
+    // same picture as a new one and spares an allocation per repaint.
+    if (m_pixChart.size() != size())
+        m_pixChart = QPixmap(size());
+    if (m_pixChart.isNull())
+        return;
+
+    QPainter painter(&m_pixChart);
+    painter.fillRect(m_pixChart.rect(), palette().brush(backgroundRole()));
+    // What QPainter::initFrom() did: the widget's pen, brush and font.
+    painter.setPen(palette().color(foregroundRole()));
+    painter.setBrush(palette().brush(backgroundRole()));
+    painter.setFont(font());
+    DrawChart(&painter);
+    painter.end();
+    update();
+}
+
+void CChartView::DrawChart(QPainter* pPainter)
+{
+    CChartStyleOption option;
+    option.initFrom(this);
+    InitChartStyleOption(option);
+    option.colorAxisName = m_colorAxisName;
+    option.colorAxisText = m_colorAxisText;
+    option.colorAxisSmallText = m_colorAxisSmallText;
+    option.colorScaleLine = m_colorScaleLine;
+    option.colorMouseText = m_colorMouseText;
+    option.colorMidLine = m_colorMidLine;
+    Draw(pPainter, option);
+}
+
+void CChartView::DrawMidLine(QPainter* pPainter)
+{
+    if (!m_bShowMidLine || !pPainter)
+        return;
+    pPainter->setPen(QPen(m_colorMidLine, 2, Qt::SolidLine, Qt::SquareCap, Qt::BevelJoin));
+    const int iX = GetMidLineX();
+    pPainter->drawLine(iX, 31, iX, GetChartRect().height());
+}
+
+void CChartView::UpdateRects()
+{
+    SetChartRect(m_iLeftMargin, 0, width() - m_iLeftMargin - m_iRightMargin, height() - 2);
+    SetViewRect(rect());
+}
+
+void CChartView::PostUpdateChart()
+{
+    if (m_bUpdatePending)
+        return;
+    m_bUpdatePending = true;
+    QCoreApplication::postEvent(this, new QEvent(QEvent::User));
+}
+
+void CChartView::SetCurrentDateTime(const QDateTime& dtCurrent)
+{
+    if (dtCurrent.date() != m_dtCurrent.date())
+        Q_EMIT SignalCalendarDateChanged(dtCurrent.date());
+    m_dtCurrent = dtCurrent;
+    m_pCalendarBtn->setText(dtCurrent.toString(QStringLiteral("yyyy/MM/dd hh:mm:ss")));
+}
+
+QDateTime CChartView::GetCurrentDateTime() const
+{
+    return m_dtCurrent;
+}
+
+void CChartView::SetCalendarBtnHidden(bool bHidden)
+{
+    m_pCalendarBtn->setHidden(bHidden);
+}
+
+void CChartView::SetMargins(int iLeft, int iRight)
+{
+    m_iLeftMargin = iLeft;
+    m_iRightMargin = iRight;
+}
+
+void CChartView::GetMargins(int& iLeft, int& iRight) const
+{
+    iLeft = m_iLeftMargin;
+    iRight = m_iRightMargin;
+}
+
+int CChartView::GetMidLineX() const
+{
+    const QRect rectChart = GetChartRect();
+    return rectChart.left() + qRound(rectChart.width() / 2.0);
+}
+
+void CChartView::SetColorAxisName(const QColor& color)
+{
+    SetColor(m_colorAxisName, color);
+}
+
+void CChartView::SetColorAxisText(const QColor& color)
+{
+    SetColor(m_colorAxisText, color);
+}
+
+void CChartView::SetColorAxisSmallText(const QColor& color)
+{
+    SetColor(m_colorAxisSmallText, color);
+}
+
+void CChartView::SetColorScaleLine(const QColor& color)
+{
+    SetColor(m_colorScaleLine, color);
+}
+
+void CChartView::SetColorMidLineTimeText(const QColor& color)
+{
+    SetColor(m_colorMidLineTimeText, color);
+}
+
+void CChartView::SetShowMidLine(bool bShow)
+{
+    if (m_bShowMidLine == bShow)
+        return;
+    m_bShowMidLine = bShow;
+    // The mid line is drawn over the cached pixmap, which stays valid.
+    update();
+}
+
+void CChartView::SetColorMidLine(const QColor& color)
+{
+    SetColor(m_colorMidLine, color);
+}
+
+void CChartView::SetColorMouseText(const QColor& color)
+{
+    SetColor(m_colorMouseText, color);
+}
+
+void CChartView::SetColorTag(const QColor& color)
+{
+    SetColor(m_colorTag, color);
+}
+
+void CChartView::SetColor(QColor& colorMember, const QColor& color)
+{
+    if (colorMember == color)
+        return;
+    colorMember = color;
+    PostUpdateChart();
+}
+
+void CChartView::resizeEvent(QResizeEvent* pEvent)
+{
+    QFrame::resizeEvent(pEvent);
+    UpdateChart();
+}
+
+void CChartView::customEvent(QEvent* pEvent)
+{
+    Q_UNUSED(pEvent)
+    m_bUpdatePending = false;
+    UpdateChart();
+}
+
+void CChartView::paintEvent(QPaintEvent* pEvent)
+{
+    Q_UNUSED(pEvent)
+    QPainter painter(this);
+    painter.drawPixmap(0, 0, m_pixChart);
+    DrawMidLine(&painter);
+}
+
+} // namespace OrvaGUIToolkit

@@ -1,0 +1,112 @@
+#ifndef ORVAGUITOOLKIT_TIMERECTSERIES_H
+#define ORVAGUITOOLKIT_TIMERECTSERIES_H
+
+#include "ChartSeries.h"
+
+#include <QtCore/QList>
+#include <QtCore/QMap>
+#include <QtCore/QPoint>
+#include <QtCore/QVector>
+#include <QtGui/QBrush>
+
+namespace OrvaGUIToolkit {
+
+// One recorded segment. x values are horizontal axis values (seconds, see
+// CAxisSeries); y values are pixel rows, or vertical axis values when the
+// series maps y. pixelX and pixelWidth cache the segment's pixels at the scale
+// of the last Calculate().
+struct STimeRect
+{
+    QPoint begin;
+    QPoint end;
+    QBrush brush;
+    int type = 0;
+    int pixelX = 0;
+    int pixelWidth = 0;
+};
+
+// The recorded segments of one track, drawn as bands and grouped by record
+// type (the client's level number) so that types can be filtered.
+//
+// Drawing: in each admitted group the first visible segment (in insertion
+// order) is placed exactly from its times; it also gives the band's top and
+// bottom for the whole group and the pixel shift between its cached and its
+// current position. Every later segment of the group is placed from its cached
+// pixels plus that shift and clipped to the chart. So a scroll at an unchanged
+// scale needs no Calculate(): all segments move with the first visible one.
+// The band height of each segment is end.y - begin.y in the caller's units,
+// also when y is mapped.
+//
+// Speed: while a group's segments arrive in chronological order (each one
+// starting no earlier than the previous one, the usual case for recordings),
+// painting finds the visible ones by binary search instead of visiting every
+// segment; a group filled out of order is scanned in full. Both draw the same.
+class CTimeRectSeries : public CChartSeries
+{
+public:
+    CTimeRectSeries();
+
+    // Removes every group.
+    void Clear() override;
+    void Calculate() override;
+    void Paint(QPainter* pPainter, const CChartStyleOption& option) override;
+    int SeriesType() const override;
+
+    // Appends a segment to the group of its type, creating the group.
+    void AddRect(const QPoint& begin, const QPoint& end, const QBrush& brush, int iType);
+    // Empties the group of that type; the emptied group still counts for HasRects().
+    void ClearType(int iType);
+    bool HasRects() const;
+    // Types drawn from the next paint on; a list holding -1 draws every type.
+    void SetTypeFilter(const QList<int>& listTypes) { m_listTypeFilter = listTypes; }
+    QList<int> GetTypeFilter() const { return m_listTypeFilter; }
+    // When true, begin.y and end.y go through the vertical axis.
+    void SetMapY(bool bMapY) { m_bMapY = bMapY; }
+    bool IsMapY() const { return m_bMapY; }
+
+    // bandTop <= y <= bandBottom of the last paint; y is the point's y, passed
+    // through the vertical axis (ValueToPixel) when y is mapped. False before
+    // the first paint and after a paint that showed no segment.
+    bool HitTest(const QPoint& point) const;
+    // True when some segment [begin.x, end.x] meets [iTime1, iTime2].
+    bool HasTimeIn(qint64 iTime1, qint64 iTime2) const;
+    // The part of [iTime1, iTime2] that the segments cover, from the first to
+    // the last covered instant: iStart is iTime1 when a segment holds it, else
+    // the earliest segment begin after it; iEnd likewise with iTime2 and the
+    // latest segment end before it. False when nothing is covered.
+    bool GetValidRange(qint64 iTime1, qint64 iTime2, qint64& iStart, qint64& iEnd) const;
+
+    int GetBandTop() const { return m_iBandTop; }
+    int GetBandBottom() const { return m_iBandBottom; }
+    QList<int> GetTypes() const { return m_mapGroups.keys(); }
+    // The segments of one type in insertion order, with their cached pixels.
+    QVector<STimeRect> GetRects(int iType) const;
+    int GetRectCount() const;
+
+private:
+    struct SGroup
+    {
+        QVector<STimeRect> vecRects;
+        // Running maximum of the later end of each segment, for the binary search.
+        QVector<int> vecReach;
+        // Each segment starts no earlier than the one before it.
+        bool bSorted = true;
+    };
+
+    bool IsAdmitted(int iType) const;
+    void PaintGroup(QPainter* pPainter, const SGroup& group, double dMin, double dMax,
+                    int iPixelMin, int iPixelMax);
+    // Indexes [iFirst, iLast) outside which no segment of the group can show.
+    void VisibleWindow(const SGroup& group, double dMin, double dMax, int& iFirst, int& iLast) const;
+    int MapY(int iY) const;
+
+    bool m_bMapY = false;
+    QMap<int, SGroup> m_mapGroups;
+    int m_iBandTop = -1;
+    int m_iBandBottom = -1;
+    QList<int> m_listTypeFilter;
+};
+
+} // namespace OrvaGUIToolkit
+
+#endif
