@@ -2,6 +2,7 @@
 
 #include "pages/BasicControlsPage.h"
 #include "pages/TextFieldsPage.h"
+#include "pages/DialogsPage.h"
 
 #include <QtCore/QDir>
 #include <QtWidgets/QApplication>
@@ -49,6 +50,10 @@ GalleryWindow::GalleryWindow(QWidget* pParent)
                "GBK byte size, a password field without clipboard, a camera filter with a fading "
                "clear button and a plate search with a scope menu."),
             new TextFieldsPage);
+    AddPage(tr("Dialogs"), QStringLiteral("dialogs"),
+            tr("Frameless dialogs with their own title bar, the corner notice and the question, a job run "
+               "off the GUI thread behind a wait dialog, temporary settings and a full-screen video pane."),
+            new DialogsPage);
 
     connect(m_pPageList, &QListWidget::currentRowChanged, m_pPages, &QStackedWidget::setCurrentIndex);
     m_pPageList->setCurrentRow(0);

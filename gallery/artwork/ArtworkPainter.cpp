@@ -183,12 +183,123 @@ void DrawButtonFace(QPainter& painter, const QSize& size)
     painter.drawRoundedRect(QRectF(0.5, 0.5, size.width() - 1, size.height() - 1), 3, 3);
 }
 
+// Title-bar glyphs: light strokes on a 16-unit grid, scaled to the picture.
+void ScaleToTitleGrid(QPainter& painter, const QSize& size)
+{
+    painter.scale(size.width() / 16.0, size.height() / 16.0);
+}
+
+void DrawTitleClose(QPainter& painter, const QSize& size)
+{
+    ScaleToTitleGrid(painter, size);
+    painter.setPen(GlyphPen(s_colorGlyph, 1.6));
+    painter.drawLine(QPointF(4, 4), QPointF(12, 12));
+    painter.drawLine(QPointF(12, 4), QPointF(4, 12));
+}
+
+void DrawTitleMaximize(QPainter& painter, const QSize& size)
+{
+    ScaleToTitleGrid(painter, size);
+    painter.setPen(GlyphPen(s_colorGlyph, 1.4));
+    painter.drawRect(QRectF(3.5, 3.5, 9, 9));
+    painter.drawLine(QPointF(3.5, 5), QPointF(12.5, 5));
+}
+
+void DrawTitleRestore(QPainter& painter, const QSize& size)
+{
+    ScaleToTitleGrid(painter, size);
+    painter.setPen(GlyphPen(s_colorGlyph, 1.4));
+    painter.drawRect(QRectF(3, 6, 7, 7));
+    QPolygonF back;
+    back << QPointF(6, 6) << QPointF(6, 3) << QPointF(13, 3) << QPointF(13, 10) << QPointF(10, 10);
+    painter.drawPolyline(back);
+}
+
+void DrawFullScreen(QPainter& painter, const QSize& size)
+{
+    ScaleToTitleGrid(painter, size);
+    painter.setPen(GlyphPen(s_colorGlyph, 1.5));
+    const QPointF corners[4][3] = {{{2.5, 6}, {2.5, 2.5}, {6, 2.5}},
+                                   {{10, 2.5}, {13.5, 2.5}, {13.5, 6}},
+                                   {{13.5, 10}, {13.5, 13.5}, {10, 13.5}},
+                                   {{6, 13.5}, {2.5, 13.5}, {2.5, 10}}};
+    for (const auto& corner : corners)
+        painter.drawPolyline(corner, 3);
+}
+
+void DrawInformation(QPainter& painter, const QSize& size)
+{
+    ScaleToGrid(painter, size);
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(s_colorAccent);
+    painter.drawEllipse(QRectF(1.5, 1.5, 21, 21));
+    painter.setBrush(Qt::white);
+    painter.drawEllipse(QPointF(12, 7), 1.6, 1.6);
+    painter.drawRoundedRect(QRectF(10.6, 10, 2.8, 8.5), 1.2, 1.2);
+}
+
+void DrawWarning(QPainter& painter, const QSize& size)
+{
+    ScaleToGrid(painter, size);
+    QPainterPath triangle;
+    triangle.moveTo(12, 2);
+    triangle.lineTo(23, 21.5);
+    triangle.lineTo(1, 21.5);
+    triangle.closeSubpath();
+    painter.setPen(QPen(QColor(0xf2, 0xb1, 0x3c), 1.5, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    painter.setBrush(QColor(0xf2, 0xb1, 0x3c));
+    painter.drawPath(triangle);
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(QColor(0x1b, 0x1f, 0x24));
+    painter.drawRoundedRect(QRectF(10.7, 8, 2.6, 7.5), 1.1, 1.1);
+    painter.drawEllipse(QPointF(12, 18.3), 1.5, 1.5);
+}
+
+// A ring of twelve dots; the bright one moves on by one dot per frame and
+// leaves a fading trail behind it.
+void DrawLoadingFrame(QPainter& painter, const QSize& size, int iFrame, const QColor& colorBackground,
+                      const QColor& colorInk)
+{
+    const int iDots = 12;
+    painter.fillRect(QRect(QPoint(0, 0), size), colorBackground);
+    painter.translate(size.width() / 2.0, size.height() / 2.0);
+    const double dRadius = qMin(size.width(), size.height()) / 2.0;
+    painter.setPen(Qt::NoPen);
+    for (int iDot = 0; iDot < iDots; ++iDot) {
+        const int iAge = (iFrame - iDot + iDots) % iDots;
+        const double dStrength = qMax(0.15, 1.0 - iAge / 7.0);
+        QColor color;
+        color.setRgbF(colorBackground.redF() + (colorInk.redF() - colorBackground.redF()) * dStrength,
+                      colorBackground.greenF() + (colorInk.greenF() - colorBackground.greenF()) * dStrength,
+                      colorBackground.blueF() + (colorInk.blueF() - colorBackground.blueF()) * dStrength);
+        painter.setBrush(color);
+        painter.save();
+        painter.rotate(360.0 * iDot / iDots);
+        painter.drawEllipse(QPointF(0, -dRadius * 0.7), dRadius * 0.13, dRadius * 0.13);
+        painter.restore();
+    }
+}
+
 } // namespace
+
+std::vector<AnimationEntry> AllAnimations()
+{
+    // Drawn on the wait dialog's background, since GIF has no partial transparency.
+    const QColor colorBackground(0x23, 0x2a, 0x33);
+    return {
+        {QStringLiteral("Dialog/Images/Public/Control/Dialog/Loading.gif"), QSize(48, 48), 12, 80, colorBackground,
+         s_colorAccent,
+         [colorBackground](QPainter& painter, const QSize& size, int iFrame) {
+             DrawLoadingFrame(painter, size, iFrame, colorBackground, s_colorAccent);
+         }},
+    };
+}
 
 std::vector<ArtworkEntry> AllArtwork()
 {
     const QString strIcons = QStringLiteral("Icon/Images/Public/Icon/");
     const QSize icon(24, 24);
+    const QString strDialog = QStringLiteral("Dialog/Images/Public/Control/Dialog/");
     return {
         {strIcons + QStringLiteral("LiveView.png"), icon, DrawCamera},
         {strIcons + QStringLiteral("Playback.png"), icon, DrawPlay},
@@ -207,5 +318,11 @@ std::vector<ArtworkEntry> AllArtwork()
         {QStringLiteral("Toolbar/Images/Public/Control/Toolbar/Forward.png"), QSize(16, 16),
          [](QPainter& painter, const QSize& size) { DrawChevron(painter, size, true); }},
         {QStringLiteral("Button/Images/Public/Control/Button/ButtonNormal.png"), QSize(32, 20), DrawButtonFace},
+        {strDialog + QStringLiteral("Close.png"), QSize(16, 16), DrawTitleClose},
+        {strDialog + QStringLiteral("Maximize.png"), QSize(16, 16), DrawTitleMaximize},
+        {strDialog + QStringLiteral("Restore.png"), QSize(16, 16), DrawTitleRestore},
+        {strDialog + QStringLiteral("FullScreen.png"), QSize(16, 16), DrawFullScreen},
+        {strDialog + QStringLiteral("Information.png"), QSize(32, 32), DrawInformation},
+        {strDialog + QStringLiteral("Warning.png"), QSize(32, 32), DrawWarning},
     };
 }

@@ -22,4 +22,21 @@ struct ArtworkEntry
 // Every picture the gallery's controls load, drawn with QPainter.
 std::vector<ArtworkEntry> AllArtwork();
 
+// An animated picture (written as GIF): iFrames frames of the given size shown
+// iDelayMs apart, each drawn opaque on colorBackground by draw(painter, size,
+// frame). The GIF's palette runs from colorBackground to colorInk, which are
+// the only colours the frames may blend.
+struct AnimationEntry
+{
+    QString strPath;
+    QSize size;
+    int iFrames;
+    int iDelayMs;
+    QColor colorBackground;
+    QColor colorInk;
+    std::function<void(QPainter&, const QSize&, int)> draw;
+};
+
+std::vector<AnimationEntry> AllAnimations();
+
 #endif

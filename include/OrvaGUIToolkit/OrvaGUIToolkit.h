@@ -7,6 +7,16 @@
 
 // Toolkit foundation
 #include <OrvaGUIToolkit/Foundation/GuiFunctions.h>
+#include <OrvaGUIToolkit/Foundation/UiSingleton.h>
+#include <OrvaGUIToolkit/Foundation/TemporaryDataManager.h>
+#include <OrvaGUIToolkit/Foundation/WaitWatcher.h>
+#include <OrvaGUIToolkit/Foundation/WidgetMaximizeManager.h>
+#include <OrvaGUIToolkit/Foundation/WidgetSizeFactory.h>
+#include <OrvaGUIToolkit/Foundation/FullScreenWidget.h>
+#include <OrvaGUIToolkit/Foundation/PairData.h>
+#include <OrvaGUIToolkit/Foundation/MultiPairData.h>
+#include <OrvaGUIToolkit/Foundation/Dir.h>
+#include <OrvaGUIToolkit/Foundation/File.h>
 
 // Basic controls
 #include <OrvaGUIToolkit/Button/PushButton.h>
@@ -28,5 +38,14 @@
 // Picture galleries
 #include <OrvaGUIToolkit/Picture/PicBaseLabel.h>
 #include <OrvaGUIToolkit/Picture/PicLabel.h>
+
+// Dialogs and frames
+#include <OrvaGUIToolkit/Dialog/FancyTitle.h>
+#include <OrvaGUIToolkit/Dialog/TitleLabel.h>
+#include <OrvaGUIToolkit/Dialog/TitleWidget.h>
+#include <OrvaGUIToolkit/Dialog/BaseDialog.h>
+#include <OrvaGUIToolkit/Dialog/BaseDialogWithBottom.h>
+#include <OrvaGUIToolkit/Dialog/InformationDlg.h>
+#include <OrvaGUIToolkit/Dialog/WarningDlg.h>
 
 #endif

@@ -1,0 +1,30 @@
+#ifndef ORVAGUITOOLKIT_DIALOG_WARNINGDLG_H
+#define ORVAGUITOOLKIT_DIALOG_WARNINGDLG_H
+
+#include <OrvaGUIToolkit/Dialog/BaseDialogWithBottom.h>
+
+namespace OrvaGUIToolkit {
+
+// A modal question with a warning sign, a text, a confirm and a cancel button.
+class ORVAGUITOOLKIT_EXPORT CWarningDlg : public CBaseDialogWithBottom
+{
+    Q_OBJECT
+
+public:
+    CWarningDlg(const QString& strText, const QString& strTitle, QWidget* pParent = nullptr);
+    ~CWarningDlg() override;
+
+    // Asks the question and waits for the answer: 1 when the user confirms,
+    // 0 when they cancel, close the dialog or press Escape.
+    static int CheckMessageInfo(const QString& strText, const QString& strTitle = QString(),
+                                QWidget* pParent = nullptr);
+
+    QString GetText() const;
+
+private:
+    QString m_strText;
+};
+
+} // namespace OrvaGUIToolkit
+
+#endif

@@ -1,0 +1,38 @@
+#ifndef ORVAGUITOOLKIT_FOUNDATION_PAIRDATA_H
+#define ORVAGUITOOLKIT_FOUNDATION_PAIRDATA_H
+
+#include <OrvaGUIToolkit/OrvaGUIToolkitGlobal.h>
+
+#include <QtCore/QMetaType>
+#include <QtCore/QVariant>
+
+namespace OrvaGUIToolkit {
+
+// Two variants, first and second. Two pairs are equal when both parts are.
+class ORVAGUITOOLKIT_EXPORT CPairData
+{
+public:
+    CPairData();
+    CPairData(const QVariant& first, const QVariant& second);
+    CPairData(const CPairData& other);
+    CPairData& operator=(const CPairData& other);
+    ~CPairData();
+
+    void SetFirst(const QVariant& first);
+    QVariant GetFirst() const;
+    void SetSecond(const QVariant& second);
+    QVariant GetSecond() const;
+
+    bool operator==(const CPairData& other) const;
+    bool operator!=(const CPairData& other) const;
+
+private:
+    QVariant m_first;
+    QVariant m_second;
+};
+
+} // namespace OrvaGUIToolkit
+
+Q_DECLARE_METATYPE(OrvaGUIToolkit::CPairData)
+
+#endif

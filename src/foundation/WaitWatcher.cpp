@@ -1,0 +1,46 @@
+#include <OrvaGUIToolkit/Foundation/WaitWatcher.h>
+
+#include "WaitDialog.h"
+
+#include <QtConcurrent/QtConcurrentRun>
+#include <QtCore/QFutureWatcher>
+#include <QtCore/QPointer>
+#include <QtCore/QThread>
+#include <QtCore/QThreadPool>
+#include <QtWidgets/QApplication>
+
+namespace OrvaGUIToolkit {
+
+CWaitWatcher::CWaitWatcher() = default;
+CWaitWatcher::~CWaitWatcher() = default;
+
+bool CWaitWatcher::Run(const std::function<void()>& function, const QString& strImagePath,
+                       const QString& strText, QWidget* pParent)
+{
+    if (!function) {
+        qWarning("CWaitWatcher::Run: function is empty");
+        return false;
+    }
+    // The wait dialog needs the GUI thread and its event loop.
+    if (!qobject_cast<QApplication*>(QCoreApplication::instance())
+        || QThread::currentThread() != QCoreApplication::instance()->thread()) {
+        function();
+        return true;
+    }
+
+    // The dialog lives on the heap: its parent may be deleted by an event
+    // delivered while we wait, and takes the dialog with it.
+    QPointer<CWaitDialog> pDialog = new CWaitDialog(strImagePath, strText, pParent);
+    QFutureWatcher<void> watcher;
+    // The watcher reports through the GUI thread's event queue, so "finished"
+    // reaches the dialog even if the work ends before the dialog starts.
+    QObject::connect(&watcher, &QFutureWatcher<void>::finished, pDialog.data(), &CWaitDialog::Finish);
+    watcher.setFuture(QtConcurrent::run(QThreadPool::globalInstance(), function));
+    if (!watcher.isFinished())
+        pDialog->exec();
+    watcher.waitForFinished();
+    delete pDialog.data();
+    return true;
+}
+
+} // namespace OrvaGUIToolkit

@@ -1,0 +1,151 @@
+#include <OrvaGUIToolkit/Foundation/WaitWatcher.h>
+
+#include <QtCore/QThread>
+#include <QtCore/QTimer>
+#include <QtWidgets/QApplication>
+#include <QtWidgets/QDialog>
+#include <QtWidgets/QLabel>
+#include <QtTest/QtTest>
+
+#include <atomic>
+
+using namespace OrvaGUIToolkit;
+
+namespace {
+
+const char s_szLoading[] = ":/OrvaDesk/Dialog/Images/Public/Control/Dialog/Loading.gif";
+
+// A worker in the shape of a filtering view: its long job runs on a pool
+// thread and reports progress through a signal.
+class CIndexBuilder : public QObject
+{
+    Q_OBJECT
+
+public:
+    void Rebuild()
+    {
+        m_pWorkerThread = QThread::currentThread();
+        for (int i = 1; i <= 3; ++i) {
+            QThread::msleep(60);
+            emit SignalProgress(i);
+        }
+        m_bDone = true;
+    }
+
+    QThread* m_pWorkerThread = nullptr;
+    std::atomic<bool> m_bDone{false};
+
+Q_SIGNALS:
+    void SignalProgress(int iStep);
+};
+
+class CPlateIndexBuilder : public CIndexBuilder
+{
+    Q_OBJECT
+};
+
+} // namespace
+
+class TestWaitWatcher : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void runsOnPoolThreadBehindModalDialog();
+    void inheritedMemberFunction();
+    void quickJobNeverHangs();
+    void escapeDoesNotEndTheWait();
+    void refusesNullArguments();
+};
+
+void TestWaitWatcher::runsOnPoolThreadBehindModalDialog()
+{
+    QWidget window;
+    window.resize(400, 300);
+    window.show();
+    CIndexBuilder builder;
+    QList<int> listProgress;
+    connect(&builder, &CIndexBuilder::SignalProgress, this, [&](int iStep) {
+        QCOMPARE(QThread::currentThread(), qApp->thread());
+        listProgress << iStep;
+    });
+
+    // Look at the GUI while the job runs: the wait dialog must be the modal window.
+    QString strShownText;
+    bool bDoneWhileShown = true;
+    QTimer::singleShot(60, this, [&] {
+        if (QWidget* pModal = QApplication::activeModalWidget()) {
+            if (const auto* pText = pModal->findChild<QLabel*>(QStringLiteral("m_pTextLabel")))
+                strShownText = pText->text();
+        }
+        bDoneWhileShown = builder.m_bDone;
+    });
+
+    QVERIFY(CWaitWatcher::Instance().Run(&builder, &CIndexBuilder::Rebuild, QLatin1String(s_szLoading),
+                                         QStringLiteral("Processing..."), &window));
+    QVERIFY(builder.m_bDone);
+    QVERIFY(builder.m_pWorkerThread != qApp->thread());
+    QCOMPARE(strShownText, QStringLiteral("Processing..."));
+    QVERIFY(!bDoneWhileShown);
+    QCOMPARE(QApplication::activeModalWidget(), nullptr);
+    // Queued progress reports arrive while the dialog keeps the loop running.
+    QTRY_COMPARE(listProgress, (QList<int>{1, 2, 3}));
+}
+
+void TestWaitWatcher::inheritedMemberFunction()
+{
+    CPlateIndexBuilder builder;
+    QVERIFY(CWaitWatcher::Instance().Run(&builder, &CIndexBuilder::Rebuild, QString(), QString()));
+    QVERIFY(builder.m_bDone);
+}
+
+void TestWaitWatcher::quickJobNeverHangs()
+{
+    for (int i = 0; i < 20; ++i) {
+        int iCalls = 0;
+        QVERIFY(CWaitWatcher::Instance().Run([&iCalls] { ++iCalls; }, QStringLiteral(":/missing.gif"),
+                                             QStringLiteral("Loading")));
+        QCOMPARE(iCalls, 1);
+    }
+    QCOMPARE(QApplication::activeModalWidget(), nullptr);
+}
+
+void TestWaitWatcher::escapeDoesNotEndTheWait()
+{
+    std::atomic<bool> bDone{false};
+    bool bStillShown = false;
+    bool bDoneWhenTried = true;
+    QTimer::singleShot(40, this, [&] {
+        QWidget* pModal = QApplication::activeModalWidget();
+        if (!pModal)
+            return;
+        QTest::keyClick(pModal, Qt::Key_Escape);
+        pModal->close();
+        bStillShown = pModal->isVisible();
+        bDoneWhenTried = bDone;
+    });
+    QVERIFY(CWaitWatcher::Instance().Run([&bDone] {
+        QThread::msleep(300);
+        bDone = true;
+    }, QString(), QStringLiteral("Exporting clips...")));
+    QVERIFY(!bDoneWhenTried);
+    QVERIFY(bStillShown);
+}
+
+void TestWaitWatcher::refusesNullArguments()
+{
+    CIndexBuilder* pNoBuilder = nullptr;
+    QTest::ignoreMessage(QtWarningMsg, "CWaitWatcher::Run: pObject == NULL || pFunction == NULL");
+    QVERIFY(!CWaitWatcher::Instance().Run(pNoBuilder, &CIndexBuilder::Rebuild, QString(), QString()));
+
+    CIndexBuilder builder;
+    void (CIndexBuilder::*pNoFunction)() = nullptr;
+    QTest::ignoreMessage(QtWarningMsg, "CWaitWatcher::Run: pObject == NULL || pFunction == NULL");
+    QVERIFY(!CWaitWatcher::Instance().Run(&builder, pNoFunction, QString(), QString()));
+
+    QTest::ignoreMessage(QtWarningMsg, "CWaitWatcher::Run: function is empty");
+    QVERIFY(!CWaitWatcher::Instance().Run(std::function<void()>(), QString(), QString()));
+}
+
+QTEST_MAIN(TestWaitWatcher)
+#include "tst_waitwatcher.moc"

@@ -1,0 +1,237 @@
+#include <OrvaGUIToolkit/Foundation/FullScreenWidget.h>
+#include <OrvaGUIToolkit/Foundation/WidgetSizeFactory.h>
+
+#include <QtGui/QScreen>
+#include <QtWidgets/QVBoxLayout>
+#include <QtTest/QtTest>
+
+using namespace OrvaGUIToolkit;
+
+namespace {
+
+const char s_szState[] = "_scc_WidgetSizeFactory_";
+const char s_szGeometry[] = "_scc_WidgetGeometry_";
+
+QRect Available()
+{
+    return QGuiApplication::primaryScreen()->availableGeometry();
+}
+
+} // namespace
+
+class TestWidgetSizeFactory : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void maximizeKeepsFirstSavedGeometry();
+    void normalWithSizeUsesThatSize();
+    void normalWithoutSavedGeometryOnlyResizes();
+    void fullScreenFixedCoversScreen();
+    void fullScreenUnfixedFollowsParent();
+    void statePredicates();
+    void emptySizesAreIgnored();
+    void nullWidgetIsIgnored();
+    void fullScreenWidgetEntersAndLeaves();
+    void fullScreenWidgetWithoutParentStays();
+};
+
+void TestWidgetSizeFactory::maximizeKeepsFirstSavedGeometry()
+{
+    QWidget window;
+    window.setWindowFlags(Qt::Window | Qt::FramelessWindowHint);
+    window.setGeometry(50, 60, 300, 200);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    const QRect rectNormal(window.mapToGlobal(QPoint(0, 0)), window.size());
+
+    CWidgetSizeFactory factory;
+    factory.ShowMaximized(&window);
+    QVERIFY(factory.IsMaximized(&window));
+    QCOMPARE(window.property(s_szState).toUInt(), 1u);
+    QCOMPARE(window.property(s_szGeometry).toRect(), rectNormal);
+    QCOMPARE(window.size(), Available().size());
+    QCOMPARE(window.minimumSize(), window.maximumSize());
+
+    // A second maximise must not overwrite the normal geometry with the maximised one.
+    factory.ShowMaximized(&window);
+    QCOMPARE(window.property(s_szGeometry).toRect(), rectNormal);
+
+    factory.ShowNormal(&window, QSize());
+    QVERIFY(!factory.IsMaximized(&window));
+    QCOMPARE(window.property(s_szState).toUInt(), 0u);
+    QCOMPARE(window.size(), rectNormal.size());
+    QTRY_COMPARE(window.pos(), rectNormal.topLeft());
+    QVERIFY(window.property(s_szGeometry).toRect().isEmpty());
+
+    // Nothing saved any more: a second restore without a size changes nothing.
+    window.move(120, 90);
+    factory.ShowNormal(&window, QSize());
+    QTRY_COMPARE(window.pos(), QPoint(120, 90));
+    QCOMPARE(window.size(), rectNormal.size());
+}
+
+void TestWidgetSizeFactory::normalWithSizeUsesThatSize()
+{
+    QWidget window;
+    window.setGeometry(40, 30, 320, 240);
+    CWidgetSizeFactory factory;
+    factory.ShowMaximized(&window);
+    factory.ShowNormal(&window, QSize(500, 400));
+    QCOMPARE(window.size(), QSize(500, 400));
+    QCOMPARE(window.minimumSize(), QSize(500, 400));
+    QCOMPARE(window.maximumSize(), QSize(500, 400));
+    QCOMPARE(window.property(s_szGeometry).toRect(), QRect());
+    QVERIFY(window.isVisible());
+}
+
+void TestWidgetSizeFactory::normalWithoutSavedGeometryOnlyResizes()
+{
+    QWidget window;
+    window.setGeometry(10, 20, 200, 100);
+    CWidgetSizeFactory factory;
+    factory.ShowNormal(&window, QSize(260, 140), false);
+    QCOMPARE(window.size(), QSize(260, 140));
+    QCOMPARE(window.pos(), QPoint(10, 20));
+    QVERIFY(window.isHidden());
+    QCOMPARE(window.property(s_szState).toUInt(), 0u);
+}
+
+void TestWidgetSizeFactory::fullScreenFixedCoversScreen()
+{
+    QWidget window;
+    window.setGeometry(70, 80, 300, 200);
+    CWidgetSizeFactory factory;
+    factory.ShowFullScreen(&window);
+    QVERIFY(factory.IsFullScreen(&window));
+    QVERIFY(!factory.IsMaximized(&window));
+    QCOMPARE(window.size(), QGuiApplication::primaryScreen()->geometry().size());
+    QCOMPARE(window.property(s_szGeometry).toRect().size(), QSize(300, 200));
+
+    // Full screen again keeps the geometry saved the first time.
+    factory.ShowFullScreen(&window);
+    QCOMPARE(window.property(s_szGeometry).toRect().size(), QSize(300, 200));
+    factory.ShowNormal(&window, QSize());
+    QVERIFY(!factory.IsFullScreen(&window));
+    QCOMPARE(window.size(), QSize(300, 200));
+}
+
+void TestWidgetSizeFactory::fullScreenUnfixedFollowsParent()
+{
+    QWidget parent;
+    parent.resize(400, 300);
+    QWidget child(&parent);
+    child.setGeometry(10, 10, 50, 40);
+    CWidgetSizeFactory factory;
+    factory.ShowFullScreen(&child, false);
+    QVERIFY(factory.IsFullScreen(&child));
+    QCOMPARE(child.geometry(), parent.screen()->geometry());
+    QVERIFY(!child.property(s_szGeometry).isValid());
+    // Not fixed: the widget may still be resized.
+    QVERIFY(child.minimumSize() != child.maximumSize());
+
+    QWidget orphan;
+    orphan.setGeometry(5, 5, 60, 40);
+    factory.ShowFullScreen(&orphan, false);
+    QVERIFY(!factory.IsFullScreen(&orphan));
+    QCOMPARE(orphan.geometry(), QRect(5, 5, 60, 40));
+}
+
+void TestWidgetSizeFactory::statePredicates()
+{
+    QWidget window;
+    CWidgetSizeFactory factory;
+    QVERIFY(!factory.IsMaximized(&window));
+    QVERIFY(!factory.IsFullScreen(&window));
+    QVERIFY(!factory.IsMinimized(&window));
+    window.setProperty(s_szState, 1u);
+    QVERIFY(factory.IsMaximized(&window));
+    window.setProperty(s_szState, 2u);
+    QVERIFY(factory.IsFullScreen(&window));
+    QVERIFY(!factory.IsMaximized(&window));
+    // The state is shared: a second factory reads what the first recorded.
+    QVERIFY(CWidgetSizeFactory().IsFullScreen(&window));
+}
+
+void TestWidgetSizeFactory::emptySizesAreIgnored()
+{
+    QWidget window;
+    window.setGeometry(10, 10, 120, 80);
+    CWidgetSizeFactory factory;
+    factory.SetWidgetSize(&window, QSize(0, 50), true);
+    factory.SetWidgetSize(&window, QSize(), false);
+    factory.SetWidgetGeometry(&window, QRect(0, 0, 100, 0), true);
+    QCOMPARE(window.geometry(), QRect(10, 10, 120, 80));
+    QVERIFY(window.minimumSize() != window.maximumSize());
+
+    factory.SetWidgetGeometry(&window, QRect(30, 40, 150, 90), false);
+    QCOMPARE(window.geometry(), QRect(30, 40, 150, 90));
+    factory.SetWidgetSize(&window, QSize(160, 100), true);
+    QCOMPARE(window.maximumSize(), QSize(160, 100));
+}
+
+void TestWidgetSizeFactory::nullWidgetIsIgnored()
+{
+    CWidgetSizeFactory factory;
+    factory.ShowMaximized(nullptr);
+    factory.ShowNormal(nullptr, QSize(10, 10));
+    factory.ShowNormal(nullptr, QSize(10, 10), false);
+    factory.ShowFullScreen(nullptr);
+    factory.ShowFullScreen(nullptr, false);
+    factory.SetWidgetSize(nullptr, QSize(10, 10), true);
+    factory.SetWidgetGeometry(nullptr, QRect(0, 0, 10, 10), true);
+    QVERIFY(!factory.IsMinimized(nullptr));
+    QVERIFY(!factory.IsMaximized(nullptr));
+    QVERIFY(!factory.IsFullScreen(nullptr));
+}
+
+void TestWidgetSizeFactory::fullScreenWidgetEntersAndLeaves()
+{
+    QWidget window;
+    auto* pLayout = new QVBoxLayout(&window);
+    auto* pVideo = new CFullScreenWidget(&window);
+    pLayout->addWidget(pVideo);
+    window.resize(400, 300);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    const QRect rectEmbedded = pVideo->geometry();
+    QSignalSpy spyChanged(pVideo, &CFullScreenWidget::SignalScreenChanged);
+
+    pVideo->EnterFullScreen();
+    QVERIFY(pVideo->IsFullScreen());
+    QVERIFY(pVideo->isWindow());
+    QVERIFY(pVideo->windowFlags() & Qt::FramelessWindowHint);
+    QVERIFY(pVideo->isVisible());
+    QVERIFY(window.isHidden());
+    QCOMPARE(pVideo->geometry(), window.screen()->geometry());
+    QCOMPARE(spyChanged.count(), 1);
+
+    pVideo->EnterFullScreen();
+    QCOMPARE(spyChanged.count(), 1);
+
+    QTest::keyClick(pVideo, Qt::Key_Escape);
+    QVERIFY(!pVideo->IsFullScreen());
+    QVERIFY(!pVideo->isWindow());
+    QVERIFY(window.isVisible());
+    QVERIFY(pVideo->isVisible());
+    QTRY_COMPARE(pVideo->geometry(), rectEmbedded);
+    QCOMPARE(spyChanged.count(), 2);
+
+    pVideo->OnChangeScreen();
+    QVERIFY(pVideo->IsFullScreen());
+    pVideo->SetFullScreen(false);
+    QVERIFY(!pVideo->IsFullScreen());
+    QCOMPARE(spyChanged.count(), 4);
+}
+
+void TestWidgetSizeFactory::fullScreenWidgetWithoutParentStays()
+{
+    CFullScreenWidget widget;
+    QSignalSpy spyChanged(&widget, &CFullScreenWidget::SignalScreenChanged);
+    widget.EnterFullScreen();
+    QVERIFY(!widget.IsFullScreen());
+    QCOMPARE(spyChanged.count(), 0);
+}
+
+QTEST_MAIN(TestWidgetSizeFactory)
+#include "tst_widgetsizefactory.moc"
