@@ -280,6 +280,60 @@ void DrawLoadingFrame(QPainter& painter, const QSize& size, int iFrame, const QC
     }
 }
 
+// Timeline pictures.
+void DrawGroove(QPainter& painter, const QSize& size)
+{
+    // Nine-part image: 2-pixel ends and 3-pixel top and bottom rims around a
+    // dark channel, stretched along the single timeline.
+    const QRectF rect(0.5, 0.5, size.width() - 1.0, size.height() - 1.0);
+    QLinearGradient gradient(0, 0, 0, size.height());
+    gradient.setColorAt(0.0, QColor(0x0d, 0x10, 0x13));
+    gradient.setColorAt(0.5, QColor(0x1c, 0x22, 0x29));
+    gradient.setColorAt(1.0, QColor(0x2a, 0x31, 0x3a));
+    painter.setPen(QPen(QColor(0x3a, 0x43, 0x4e), 1.0));
+    painter.setBrush(gradient);
+    painter.drawRoundedRect(rect, 2, 2);
+}
+
+void DrawTag(QPainter& painter, const QSize& size)
+{
+    // A small flag on a pole: the pole marks the tagged second.
+    const double dW = size.width();
+    const double dH = size.height();
+    const double dPole = dW / 2.0;
+    painter.setPen(QPen(QColor(0xf5, 0xc5, 0x42), 1.2));
+    painter.drawLine(QPointF(dPole, 1), QPointF(dPole, dH));
+    QPolygonF flag;
+    flag << QPointF(dPole, 1) << QPointF(dW - 0.5, 3.2) << QPointF(dPole, 5.6);
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(QColor(0xf5, 0xc5, 0x42));
+    painter.drawPolygon(flag);
+}
+
+void DrawMagnifier(QPainter& painter, const QSize& size, bool bPlus)
+{
+    ScaleToGrid(painter, size);
+    painter.setPen(GlyphPen(s_colorGlyph, 2.2));
+    painter.setBrush(Qt::NoBrush);
+    painter.drawEllipse(QRectF(3, 3, 13, 13));
+    painter.drawLine(QPointF(14.5, 14.5), QPointF(21, 21));
+    painter.setPen(GlyphPen(s_colorAccent, 2.2));
+    painter.drawLine(QPointF(6.5, 9.5), QPointF(12.5, 9.5));
+    if (bPlus)
+        painter.drawLine(QPointF(9.5, 6.5), QPointF(9.5, 12.5));
+}
+
+void DrawFilter(QPainter& painter, const QSize& size)
+{
+    ScaleToGrid(painter, size);
+    QPolygonF funnel;
+    funnel << QPointF(3, 4) << QPointF(21, 4) << QPointF(14, 12.5) << QPointF(14, 20) << QPointF(10, 18)
+           << QPointF(10, 12.5);
+    painter.setPen(GlyphPen(s_colorGlyph, 2.0));
+    painter.setBrush(Qt::NoBrush);
+    painter.drawPolygon(funnel);
+}
+
 } // namespace
 
 std::vector<AnimationEntry> AllAnimations()
@@ -324,5 +378,12 @@ std::vector<ArtworkEntry> AllArtwork()
         {strDialog + QStringLiteral("FullScreen.png"), QSize(16, 16), DrawFullScreen},
         {strDialog + QStringLiteral("Information.png"), QSize(32, 32), DrawInformation},
         {strDialog + QStringLiteral("Warning.png"), QSize(32, 32), DrawWarning},
+        {QStringLiteral("Timeslider/Images/Public/Component/Timeslider/Groove.png"), QSize(16, 11), DrawGroove},
+        {QStringLiteral("Timeslider/Images/Public/Component/Timeslider/Tag.png"), QSize(9, 14), DrawTag},
+        {QStringLiteral("Timeslider/Images/Public/Component/Timeslider/ZoomIn.png"), QSize(16, 16),
+         [](QPainter& painter, const QSize& size) { DrawMagnifier(painter, size, true); }},
+        {QStringLiteral("Timeslider/Images/Public/Component/Timeslider/ZoomOut.png"), QSize(16, 16),
+         [](QPainter& painter, const QSize& size) { DrawMagnifier(painter, size, false); }},
+        {QStringLiteral("Timeslider/Images/Public/Component/Timeslider/Filter.png"), QSize(16, 16), DrawFilter},
     };
 }

@@ -31,6 +31,8 @@ constexpr int s_iHoverDelay = 1500;
 constexpr int s_iThumbnailGap = 10;
 // Rows SetShowIndex() accepts as visible without scrolling.
 constexpr int s_iShownRows = 4;
+// Pixel row of tags whose track is scrolled away: far above the view.
+constexpr int s_iHiddenTag = 10000;
 
 struct SLayout
 {
@@ -53,6 +55,10 @@ public:
     }
 
     CTimeRectSeries* NewTrack() const;
+    // Vertical value of the top of track iRow's band. Names, play marks, the
+    // selected row's outline and the marquee use it too, so that they frame
+    // the track's recordings exactly.
+    int RowTop(int iRow) const { return m_layout.iTop + iRow * m_layout.iRowHeight + m_layout.iBandOffset; }
     void AddTracks(int iCount);
     void RebuildSelectSeries();
     void PlaceRows();
@@ -62,6 +68,9 @@ public:
     double ValueAtX(int iX) const;
     bool InTopBand(const QPoint& point, bool bReduced) const;
     void UpdateMarquee(const QPoint& ptMouse);
+    // Tags sit on the first track's row; they are drawn in pixels, so they
+    // are placed again whenever the tracks scroll.
+    void PlaceTags();
     void HideThumbnail();
 
     void OnPress(QMouseEvent* pEvent);
@@ -102,6 +111,21 @@ public:
     QList<QPair<double, double>> m_listMarqueeBefore;
 };
 
+void CMultiTimeSliderPrivate::PlaceTags()
+{
+    double dMin = 0.0;
+    double dMax = 0.0;
+    m_pView->GetYAxis()->GetRange(dMin, dMax);
+    int iTop = RowTop(0) - int(dMin);
+    // A row scrolled under the time scale takes its tags out of sight.
+    if (iTop - 2 < m_layout.iTop)
+        iTop = -s_iHiddenTag;
+    const QVector<STagInfo> vecTags = m_pTags->GetTags();
+    m_pTags->Clear();
+    for (const STagInfo& tag : vecTags)
+        m_pTags->AddTag(QPoint(tag.begin.x(), iTop), QPoint(tag.end.x(), iTop), tag.name);
+}
+
 CTimeRectSeries* CMultiTimeSliderPrivate::NewTrack() const
 {
     auto* pTrack = new CTimeRectSeries;
@@ -124,8 +148,8 @@ void CMultiTimeSliderPrivate::AddTracks(int iCount)
         CTimeRectSeries* pTrack = NewTrack();
         m_pView->InsertSeries(iPlace, pTrack);
         m_vecTracks.append(pTrack);
-        m_pBackGround->AddPoint(0.0, m_layout.iTop + iIndex * m_layout.iRowHeight);
-        m_pPlayMarks->AddPoint(-1.0, m_layout.iTop + iIndex * m_layout.iRowHeight);
+        m_pBackGround->AddPoint(0.0, RowTop(iIndex));
+        m_pPlayMarks->AddPoint(-1.0, RowTop(iIndex));
     }
 }
 
@@ -149,7 +173,7 @@ void CMultiTimeSliderPrivate::RebuildSelectSeries()
         return;
     m_pSelect = new CSelectRectSeries;
     for (unsigned k = 0; k <= m_uCount; ++k)
-        m_pSelect->AddPoint(0.0, m_layout.iTop + int(k) * m_layout.iRowHeight);
+        m_pSelect->AddPoint(0.0, RowTop(int(k)));
     m_pSelect->SetSelectedRow(m_iSelectedRow);
     for (const QPair<double, double>& range : qAsConst(listRanges))
         m_pSelect->AddRange(iMarqueeRow, range.first, range.second);
@@ -159,12 +183,12 @@ void CMultiTimeSliderPrivate::RebuildSelectSeries()
 void CMultiTimeSliderPrivate::PlaceRows()
 {
     for (int i = 0; i < m_pBackGround->GetPointCount(); ++i)
-        m_pBackGround->SetPoint(i, 0.0, m_layout.iTop + i * m_layout.iRowHeight);
+        m_pBackGround->SetPoint(i, 0.0, RowTop(i));
     for (int i = 0; i < m_pPlayMarks->GetPointCount(); ++i)
-        m_pPlayMarks->SetPoint(i, m_pPlayMarks->GetXValue(i), m_layout.iTop + i * m_layout.iRowHeight);
+        m_pPlayMarks->SetPoint(i, m_pPlayMarks->GetXValue(i), RowTop(i));
     if (m_pSelect) {
         for (int i = 0; i < m_pSelect->GetPointCount(); ++i)
-            m_pSelect->SetPoint(i, 0.0, m_layout.iTop + i * m_layout.iRowHeight);
+            m_pSelect->SetPoint(i, 0.0, RowTop(i));
     }
 }
 
@@ -176,7 +200,8 @@ void CMultiTimeSliderPrivate::ApplyFilter()
 
 double CMultiTimeSliderPrivate::VerticalSpan() const
 {
-    return m_layout.iTop + double(m_layout.iRowHeight) * m_uCount;
+    // The last band ends a band offset below the last row's boundary.
+    return m_layout.iTop + double(m_layout.iRowHeight) * m_uCount + m_layout.iBandOffset;
 }
 
 double CMultiTimeSliderPrivate::ValueAtX(int iX) const
@@ -380,12 +405,12 @@ void CMultiTimeSlider::LoadChartView()
         return;
     const SLayout& layout = p.m_layout;
     p.m_pBackGround = new CBackGroundSeries;
-    p.m_pBackGround->AddPoint(0.0, layout.iTop);
+    p.m_pBackGround->AddPoint(0.0, p.RowTop(0));
     p.m_pView->AddSeries(p.m_pBackGround);
     p.m_vecTracks.append(p.NewTrack());
     p.m_pView->AddSeries(p.m_vecTracks.constFirst());
     p.m_pPlayMarks = new CLineSeries;
-    p.m_pPlayMarks->AddPoint(-1.0, layout.iTop);
+    p.m_pPlayMarks->AddPoint(-1.0, p.RowTop(0));
     p.m_pView->AddSeries(p.m_pPlayMarks);
     p.m_pTopBand = new CRectSeries;
     p.m_pTopBand->SetHeight(layout.iTop);
@@ -445,7 +470,7 @@ void CMultiTimeSlider::AddTime(const QList<struTimeSliderData::TimeSegmentParam>
     if (iIndex < 0 || iIndex >= int(p.m_uCount))
         return;
     CTimeRectSeries* pTrack = p.m_vecTracks.at(iIndex);
-    const int iTop = p.m_layout.iTop + iIndex * p.m_layout.iRowHeight + p.m_layout.iBandOffset;
+    const int iTop = p.RowTop(iIndex);
     for (const struTimeSliderData::TimeSegmentParam& segment : listSegments) {
         int iBegin = 0;
         int iEnd = 0;
@@ -467,13 +492,13 @@ void CMultiTimeSlider::AddTime(const QMap<unsigned, QList<struTimeSliderData::Ti
 void CMultiTimeSlider::AddTag(const QList<struTimeSliderData::TimeSegmentParam>& listTags)
 {
     CMultiTimeSliderPrivate& p = *dMulti;
-    const int iTop = p.m_layout.iTop + p.m_layout.iBandOffset;
     for (const struTimeSliderData::TimeSegmentParam& tag : listTags) {
         int iBegin = 0;
         int iEnd = 0;
         if (SegmentToValues(tag.dtBegin, tag.dtEnd, iBegin, iEnd))
-            p.m_pTags->AddTag(QPoint(iBegin, iTop), QPoint(iEnd, iTop), tag.strName);
+            p.m_pTags->AddTag(QPoint(iBegin, 0), QPoint(iEnd, 0), tag.strName);
     }
+    p.PlaceTags();
     RepaintTimeSlider();
 }
 
@@ -738,6 +763,7 @@ void CMultiTimeSlider::SetShowSimplifyMode()
     p.m_pScrollBar->setSingleStep(p.m_layout.iRowHeight);
     p.m_pView->GetYAxis()->SetRange(0.0, p.VerticalSpan());
     p.m_pScrollBar->setValue(0);
+    p.PlaceTags();
     UpdateTimeSlider();
     RepaintTimeSlider();
 }
@@ -851,6 +877,7 @@ void CMultiTimeSlider::OnFilterTriggered(QList<int> listLevels)
 void CMultiTimeSlider::OnScrollBarValueChanged(int iValue)
 {
     dMulti->m_pView->GetYAxis()->SetRange(iValue, iValue + dMulti->VerticalSpan());
+    dMulti->PlaceTags();
     RepaintTimeSlider();
 }
 

@@ -58,6 +58,8 @@ void CSingleTimeSlider::LoadChartView()
     m_pView->AddSeries(new CTimeRectSeries);
     auto* pAxis = new CAxisSeries(GetBase());
     pAxis->SetSimple(true);
+    pAxis->SetTickTop(s_iTickTop);
+    pAxis->SetLabelTop(s_iSimpleLabelTop);
     m_pView->AddSeries(pAxis);
     m_pView->AddSeries(new CMouseTextSeries);
 }
@@ -111,8 +113,10 @@ void CSingleTimeSlider::ShowMaxsize()
     m_bMaxsize = true;
     m_pView->SetMargins(CSingleChartView::s_iLeftMargin, CSingleChartView::s_iMaxRightMargin);
     m_pView->SetZoomBtnsVisible(true);
-    if (CChartSeries* pAxis = m_pView->FindSeries(ChartSeriesAxis))
+    if (auto* pAxis = static_cast<CAxisSeries*>(m_pView->FindSeries(ChartSeriesAxis))) {
         pAxis->SetSimple(false);
+        pAxis->SetLabelTop(s_iLabelTop);
+    }
     // The new margins change the chart rectangle the zoom maps through.
     m_pView->UpdateRects();
     ShowZoomByType(qMax<int>(GetZoomLevel(), struTimeSliderData::ScaleDayBy2Hours));
@@ -123,8 +127,10 @@ void CSingleTimeSlider::ShowNormalSize()
     m_bMaxsize = false;
     m_pView->SetMargins(CSingleChartView::s_iLeftMargin, CSingleChartView::s_iRightMargin);
     m_pView->SetZoomBtnsVisible(false);
-    if (CChartSeries* pAxis = m_pView->FindSeries(ChartSeriesAxis))
+    if (auto* pAxis = static_cast<CAxisSeries*>(m_pView->FindSeries(ChartSeriesAxis))) {
         pAxis->SetSimple(true);
+        pAxis->SetLabelTop(s_iSimpleLabelTop);
+    }
     m_pView->UpdateRects();
     ShowZoomByType(struTimeSliderData::ScaleDayBy12Hours);
 }

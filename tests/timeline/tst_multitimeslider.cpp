@@ -181,7 +181,7 @@ void TestMultiTimeSlider::countIsClamped()
     double dMin = 0.0;
     double dMax = 0.0;
     slider.GetChartView()->GetYAxis()->GetRange(dMin, dMax);
-    QCOMPARE(dMax - dMin, 50.0 + 24 * 64);
+    QCOMPARE(dMax - dMin, 50.0 + 24 * 64 + 10);
 }
 
 void TestMultiTimeSlider::segmentsAreClippedPerTrack()
@@ -281,7 +281,7 @@ void TestMultiTimeSlider::marqueeWithShiftDrag()
 
     // Closed marquee: a Shift drag is an ordinary selection.
     QSignalSpy spySelect(&slider, &CMultiTimeSlider::SignalSelect);
-    const int iRowY = slider.GetTop() + slider.GetRowHeight() + 4;
+    const int iRowY = BandY(slider, 1);
     SendMouse(pView, QEvent::MouseButtonPress, QPoint(100, iRowY), Qt::LeftButton, Qt::ShiftModifier);
     SendMouse(pView, QEvent::MouseMove, QPoint(400, iRowY), Qt::LeftButton, Qt::ShiftModifier);
     SendMouse(pView, QEvent::MouseButtonRelease, QPoint(400, iRowY), Qt::LeftButton, Qt::ShiftModifier);
@@ -350,7 +350,7 @@ void TestMultiTimeSlider::showIndexScrolls()
     auto* pScrollBar = slider.findChild<CScrollBar*>();
     QVERIFY(pScrollBar);
     QVERIFY(!pScrollBar->isHidden());
-    QCOMPARE(pScrollBar->maximum(), 50 + 24 * 16 - 200 + 2);
+    QCOMPARE(pScrollBar->maximum(), 50 + 24 * 16 + 10 - 200 + 2);
     slider.SetShowIndex(uIndex);
     QCOMPARE(pScrollBar->value(), iFirstRow * 24);
 }
@@ -528,9 +528,9 @@ void TestMultiTimeSlider::simplifyMode()
     double dMin = 0.0;
     double dMax = 0.0;
     pView->GetYAxis()->GetRange(dMin, dMax);
-    QCOMPARE(dMax, 10.0 + 10 * 5);
+    QCOMPARE(dMax, 10.0 + 10 * 5 + 1);
     auto* pSelect = static_cast<CSelectRectSeries*>(pView->FindSeries(ChartSeriesSelectRect));
-    QCOMPARE(pSelect->GetYValue(2), 30.0);
+    QCOMPARE(pSelect->GetYValue(2), 31.0);
 }
 
 void TestMultiTimeSlider::resetReturnsToToday()

@@ -51,6 +51,11 @@ public:
     static constexpr int s_iBandTop = 29;
     static constexpr int s_iBandBottom = 36;
     static constexpr int s_iTagTop = 14;
+    // Ticks hang from the groove; labels sit under them (the compact scale
+    // raises its labels by 6 pixels itself).
+    static constexpr int s_iTickTop = 37;
+    static constexpr int s_iLabelTop = 45;
+    static constexpr int s_iSimpleLabelTop = 51;
 
 Q_SIGNALS:
     void SignalMouseClick(time_t tTime);
