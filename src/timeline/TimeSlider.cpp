@@ -63,6 +63,9 @@ public:
     int m_iBase = 0;
     QDateTime m_dtBegin;
     QDateTime m_dtEnd;
+    // The same as time_t, for converting segments without date-time arithmetic.
+    qint64 m_iBeginSecs = 0;
+    qint64 m_iEndSecs = 0;
     qint64 m_iRangeMin = 0;
     qint64 m_iRangeMax = 0;
     int m_iLevel = struTimeSliderData::ScaleDayBy12Hours;
@@ -106,8 +109,10 @@ void CTimeSlider::SetTimeRange(const QDate& dtFirst, const QDate& dtLast)
         return;
     d->m_dtBegin = dtBegin;
     d->m_dtEnd = dtEnd;
-    d->m_iRangeMin = dtBegin.toSecsSinceEpoch() - s_iHalfDay - d->m_iBase + GetLocalUtcOffset();
-    d->m_iRangeMax = dtEnd.toSecsSinceEpoch() + s_iHalfDay - d->m_iBase + GetLocalUtcOffset();
+    d->m_iBeginSecs = dtBegin.toSecsSinceEpoch();
+    d->m_iEndSecs = dtEnd.toSecsSinceEpoch();
+    d->m_iRangeMin = d->m_iBeginSecs - s_iHalfDay - d->m_iBase + GetLocalUtcOffset();
+    d->m_iRangeMax = d->m_iEndSecs + s_iHalfDay - d->m_iBase + GetLocalUtcOffset();
 }
 
 void CTimeSlider::GetTimeRange(QDateTime& dtFirst, QDateTime& dtLast) const
@@ -319,7 +324,7 @@ void CTimeSlider::OnPlayTime(unsigned uTime)
         return;
     qint64 iTime = uTime;
     if (d->m_dtBegin.isValid() && d->m_dtEnd.isValid())
-        iTime = qBound(d->m_dtBegin.toSecsSinceEpoch(), iTime, d->m_dtEnd.toSecsSinceEpoch());
+        iTime = qBound(d->m_iBeginSecs, iTime, d->m_iEndSecs);
     double dMin = 0.0;
     double dMax = 0.0;
     GetVisibleRange(dMin, dMax);
@@ -438,18 +443,22 @@ void CTimeSlider::DragTo(const QPoint& ptMouse)
 
 bool CTimeSlider::SegmentToValues(const QDateTime& dtBegin, const QDateTime& dtEnd, int& iBegin, int& iEnd) const
 {
-    if (!dtBegin.isValid() || !dtEnd.isValid() || dtEnd < dtBegin)
+    if (!dtBegin.isValid() || !dtEnd.isValid() || !d->m_dtBegin.isValid())
         return false;
-    if (!d->m_dtBegin.isValid() || !d->m_dtEnd.isValid())
+    // Whole seconds throughout: every local date-time conversion costs a
+    // time-zone look-up, and clients hand over segments by the hundred thousand.
+    const qint64 iSegmentBegin = dtBegin.toSecsSinceEpoch();
+    const qint64 iSegmentEnd = dtEnd.toSecsSinceEpoch();
+    if (iSegmentEnd < iSegmentBegin)
         return false;
-    const bool bPoint = dtBegin == dtEnd;
-    if (bPoint ? (dtBegin < d->m_dtBegin || dtBegin >= d->m_dtEnd)
-               : (dtBegin >= d->m_dtEnd || dtEnd <= d->m_dtBegin))
+    const bool bPoint = iSegmentBegin == iSegmentEnd;
+    if (bPoint ? (iSegmentBegin < d->m_iBeginSecs || iSegmentBegin >= d->m_iEndSecs)
+               : (iSegmentBegin >= d->m_iEndSecs || iSegmentEnd <= d->m_iBeginSecs))
         return false;
-    const QDateTime dtClippedBegin = qMax(dtBegin, d->m_dtBegin);
-    const QDateTime dtClippedEnd = qMin(dtEnd, d->m_dtEnd);
-    const qint64 iValueBegin = d->m_iRangeMin + s_iHalfDay + d->m_dtBegin.secsTo(dtClippedBegin);
-    const qint64 iValueEnd = iValueBegin + dtClippedBegin.secsTo(dtClippedEnd);
+    const qint64 iClippedBegin = qMax(iSegmentBegin, d->m_iBeginSecs);
+    const qint64 iClippedEnd = qMin(iSegmentEnd, d->m_iEndSecs);
+    const qint64 iValueBegin = d->m_iRangeMin + s_iHalfDay + (iClippedBegin - d->m_iBeginSecs);
+    const qint64 iValueEnd = iValueBegin + (iClippedEnd - iClippedBegin);
     if (iValueBegin < INT_MIN || iValueEnd > INT_MAX)
         return false;
     iBegin = int(iValueBegin);
