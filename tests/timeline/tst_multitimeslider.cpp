@@ -79,6 +79,7 @@ private Q_SLOTS:
     void simplifyMode();
     void resetReturnsToToday();
     void oneSelectionSeriesOnTop();
+    void insertSeriesClampsItsPlace();
 };
 
 void TestMultiTimeSlider::seekRoad_data()
@@ -574,6 +575,29 @@ void TestMultiTimeSlider::oneSelectionSeriesOnTop()
     for (int i = 1; i <= 8; ++i)
         QCOMPARE(pView->GetSeries(i)->SeriesType(), int(ChartSeriesTimeRect));
     QCOMPARE(pView->GetSeries(9)->SeriesType(), int(ChartSeriesLine));
+}
+
+void TestMultiTimeSlider::insertSeriesClampsItsPlace()
+{
+    CAxisPanel panel;
+    auto* pLast = new CLineSeries;
+    panel.AddSeries(pLast);
+    auto* pFirst = new CSelectRectSeries;
+    panel.InsertSeries(-5, pFirst);
+    auto* pEnd = new CTimeRectSeries;
+    panel.InsertSeries(99, pEnd);
+    QCOMPARE(panel.GetSeriesCount(), 3);
+    QCOMPARE(panel.GetSeries(0), pFirst);
+    QCOMPARE(panel.GetSeries(1), pLast);
+    QCOMPARE(panel.GetSeries(2), pEnd);
+    QCOMPARE(pFirst->GetPanel(), &panel);
+    QVERIFY(pFirst->IsDirty());
+
+    QTest::ignoreMessage(QtWarningMsg, "CAxisPanel::InsertSeries: pSeries == NULL");
+    panel.InsertSeries(0, nullptr);
+    QTest::ignoreMessage(QtWarningMsg, "CAxisPanel::InsertSeries: pSeries->GetPanel() != NULL");
+    panel.InsertSeries(0, pLast);
+    QCOMPARE(panel.GetSeriesCount(), 3);
 }
 
 QTEST_MAIN(TestMultiTimeSlider)
