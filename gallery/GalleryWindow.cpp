@@ -3,7 +3,7 @@
 #include "pages/BasicControlsPage.h"
 #include "pages/TextFieldsPage.h"
 #include "pages/DialogsPage.h"
-#include "pages/TimelineEnginePage.h"
+#include "pages/PlaybackPage.h"
 
 #include <QtCore/QDir>
 #include <QtWidgets/QApplication>
@@ -55,10 +55,11 @@ GalleryWindow::GalleryWindow(QWidget* pParent)
             tr("Frameless dialogs with their own title bar, the corner notice and the question, a job run "
                "off the GUI thread behind a wait dialog, temporary settings and a full-screen video pane."),
             new DialogsPage);
-    AddPage(tr("Timeline engine"), QStringLiteral("timeline-engine"),
-            tr("The chart engine under the playback timelines: a week of recordings of four cameras "
-               "drawn from a cached picture, with tags, a play mark, a marquee range and the mid line."),
-            new TimelineEnginePage);
+    AddPage(tr("Playback"), QStringLiteral("playback"),
+            tr("A week of recordings of sixteen cameras: click a track or the camera's own timeline to seek, "
+               "drag the time scale, turn the wheel to zoom about the mouse, rest on a recording for a "
+               "thumbnail, filter record types from the funnel."),
+            new PlaybackPage);
 
     connect(m_pPageList, &QListWidget::currentRowChanged, m_pPages, &QStackedWidget::setCurrentIndex);
     m_pPageList->setCurrentRow(0);

@@ -173,31 +173,6 @@ void DrawChevron(QPainter& painter, const QSize& size, bool bForward)
     painter.drawLine(QPointF(dTip, 12), QPointF(dBase, 19));
 }
 
-void DrawMagnifier(QPainter& painter, const QSize& size, bool bPlus)
-{
-    ScaleToGrid(painter, size);
-    painter.setPen(GlyphPen(s_colorGlyph, 2.4));
-    painter.drawEllipse(QPointF(10, 10), 7, 7);
-    painter.drawLine(QPointF(15.5, 15.5), QPointF(21, 21));
-    painter.setPen(GlyphPen(s_colorAccent, 2.4));
-    painter.drawLine(QPointF(6.5, 10), QPointF(13.5, 10));
-    if (bPlus)
-        painter.drawLine(QPointF(10, 6.5), QPointF(10, 13.5));
-}
-
-// A flag on a short pole: the tag marker of the timelines.
-void DrawTag(QPainter& painter, const QSize& size)
-{
-    painter.scale(size.width() / 12.0, size.height() / 14.0);
-    painter.setPen(QPen(s_colorGlyph, 1.4));
-    painter.drawLine(QPointF(2, 1), QPointF(2, 13.5));
-    QPolygonF flag;
-    flag << QPointF(2.5, 1) << QPointF(11.5, 3.5) << QPointF(2.5, 7);
-    painter.setPen(Qt::NoPen);
-    painter.setBrush(QColor(0xf5, 0xc5, 0x42));
-    painter.drawPolygon(flag);
-}
-
 void DrawButtonFace(QPainter& painter, const QSize& size)
 {
     QLinearGradient gradient(0, 0, 0, size.height());
@@ -305,6 +280,60 @@ void DrawLoadingFrame(QPainter& painter, const QSize& size, int iFrame, const QC
     }
 }
 
+// Timeline pictures.
+void DrawGroove(QPainter& painter, const QSize& size)
+{
+    // Nine-part image: 2-pixel ends and 3-pixel top and bottom rims around a
+    // dark channel, stretched along the single timeline.
+    const QRectF rect(0.5, 0.5, size.width() - 1.0, size.height() - 1.0);
+    QLinearGradient gradient(0, 0, 0, size.height());
+    gradient.setColorAt(0.0, QColor(0x0d, 0x10, 0x13));
+    gradient.setColorAt(0.5, QColor(0x1c, 0x22, 0x29));
+    gradient.setColorAt(1.0, QColor(0x2a, 0x31, 0x3a));
+    painter.setPen(QPen(QColor(0x3a, 0x43, 0x4e), 1.0));
+    painter.setBrush(gradient);
+    painter.drawRoundedRect(rect, 2, 2);
+}
+
+void DrawTag(QPainter& painter, const QSize& size)
+{
+    // A small flag on a pole: the pole marks the tagged second.
+    const double dW = size.width();
+    const double dH = size.height();
+    const double dPole = dW / 2.0;
+    painter.setPen(QPen(QColor(0xf5, 0xc5, 0x42), 1.2));
+    painter.drawLine(QPointF(dPole, 1), QPointF(dPole, dH));
+    QPolygonF flag;
+    flag << QPointF(dPole, 1) << QPointF(dW - 0.5, 3.2) << QPointF(dPole, 5.6);
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(QColor(0xf5, 0xc5, 0x42));
+    painter.drawPolygon(flag);
+}
+
+void DrawMagnifier(QPainter& painter, const QSize& size, bool bPlus)
+{
+    ScaleToGrid(painter, size);
+    painter.setPen(GlyphPen(s_colorGlyph, 2.2));
+    painter.setBrush(Qt::NoBrush);
+    painter.drawEllipse(QRectF(3, 3, 13, 13));
+    painter.drawLine(QPointF(14.5, 14.5), QPointF(21, 21));
+    painter.setPen(GlyphPen(s_colorAccent, 2.2));
+    painter.drawLine(QPointF(6.5, 9.5), QPointF(12.5, 9.5));
+    if (bPlus)
+        painter.drawLine(QPointF(9.5, 6.5), QPointF(9.5, 12.5));
+}
+
+void DrawFilter(QPainter& painter, const QSize& size)
+{
+    ScaleToGrid(painter, size);
+    QPolygonF funnel;
+    funnel << QPointF(3, 4) << QPointF(21, 4) << QPointF(14, 12.5) << QPointF(14, 20) << QPointF(10, 18)
+           << QPointF(10, 12.5);
+    painter.setPen(GlyphPen(s_colorGlyph, 2.0));
+    painter.setBrush(Qt::NoBrush);
+    painter.drawPolygon(funnel);
+}
+
 } // namespace
 
 std::vector<AnimationEntry> AllAnimations()
@@ -334,11 +363,6 @@ std::vector<ArtworkEntry> AllArtwork()
         {strIcons + QStringLiteral("Export.png"), icon, DrawExport},
         {strIcons + QStringLiteral("Search.png"), icon, DrawSearch},
         {QStringLiteral("Timeslider/Images/Public/Component/Timeslider/Calendar.png"), QSize(14, 14), DrawCalendar},
-        {QStringLiteral("Timeslider/Images/Public/Component/Timeslider/ZoomIn.png"), QSize(16, 16),
-         [](QPainter& painter, const QSize& size) { DrawMagnifier(painter, size, true); }},
-        {QStringLiteral("Timeslider/Images/Public/Component/Timeslider/ZoomOut.png"), QSize(16, 16),
-         [](QPainter& painter, const QSize& size) { DrawMagnifier(painter, size, false); }},
-        {QStringLiteral("Timeslider/Images/Public/Component/Timeslider/Tag.png"), QSize(12, 14), DrawTag},
         {QStringLiteral("LineEdit/Images/Public/Control/LineEdit/EditClear.png"), QSize(16, 16), DrawClear},
         {QStringLiteral("LineEdit/Images/Public/Control/LineEdit/SearchMenu.png"), QSize(16, 16), DrawSearchMenu},
         {QStringLiteral("LineEdit/Images/Public/Control/LineEdit/Search.png"), QSize(16, 16), DrawSearch},
@@ -354,5 +378,12 @@ std::vector<ArtworkEntry> AllArtwork()
         {strDialog + QStringLiteral("FullScreen.png"), QSize(16, 16), DrawFullScreen},
         {strDialog + QStringLiteral("Information.png"), QSize(32, 32), DrawInformation},
         {strDialog + QStringLiteral("Warning.png"), QSize(32, 32), DrawWarning},
+        {QStringLiteral("Timeslider/Images/Public/Component/Timeslider/Groove.png"), QSize(16, 11), DrawGroove},
+        {QStringLiteral("Timeslider/Images/Public/Component/Timeslider/Tag.png"), QSize(9, 14), DrawTag},
+        {QStringLiteral("Timeslider/Images/Public/Component/Timeslider/ZoomIn.png"), QSize(16, 16),
+         [](QPainter& painter, const QSize& size) { DrawMagnifier(painter, size, true); }},
+        {QStringLiteral("Timeslider/Images/Public/Component/Timeslider/ZoomOut.png"), QSize(16, 16),
+         [](QPainter& painter, const QSize& size) { DrawMagnifier(painter, size, false); }},
+        {QStringLiteral("Timeslider/Images/Public/Component/Timeslider/Filter.png"), QSize(16, 16), DrawFilter},
     };
 }

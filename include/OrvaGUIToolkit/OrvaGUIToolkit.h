@@ -39,6 +39,13 @@
 #include <OrvaGUIToolkit/Picture/PicBaseLabel.h>
 #include <OrvaGUIToolkit/Picture/PicLabel.h>
 
+// Playback timelines
+#include <OrvaGUIToolkit/Timeline/TimeSliderData.h>
+#include <OrvaGUIToolkit/Timeline/TimeSlider.h>
+#include <OrvaGUIToolkit/Timeline/SingleTimeSlider.h>
+#include <OrvaGUIToolkit/Timeline/MultiTimeSlider.h>
+#include <OrvaGUIToolkit/Timeline/TagEditDialog.h>
+
 // Dialogs and frames
 #include <OrvaGUIToolkit/Dialog/FancyTitle.h>
 #include <OrvaGUIToolkit/Dialog/TitleLabel.h>

@@ -34,6 +34,21 @@ void CAxisPanel::AddSeries(CChartSeries* pSeries)
     m_listSeries.append(pSeries);
 }
 
+void CAxisPanel::InsertSeries(int iIndex, CChartSeries* pSeries)
+{
+    if (!pSeries) {
+        qWarning("CAxisPanel::InsertSeries: pSeries == NULL");
+        return;
+    }
+    if (pSeries->GetPanel()) {
+        qWarning("CAxisPanel::InsertSeries: pSeries->GetPanel() != NULL");
+        return;
+    }
+    pSeries->AttachToPanel(this, &m_xAxis, &m_yAxis);
+    pSeries->SetDirty(true);
+    m_listSeries.insert(qBound(0, iIndex, m_listSeries.size()), pSeries);
+}
+
 CChartSeries* CAxisPanel::GetSeries(int iIndex) const
 {
     return m_listSeries.value(iIndex, nullptr);

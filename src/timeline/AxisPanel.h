@@ -30,6 +30,9 @@ public:
     // Appends the series, takes ownership, binds it to the two axes and marks
     // it dirty. A null pointer or a series that already has a panel is refused.
     void AddSeries(CChartSeries* pSeries);
+    // The same at a place in the paint order: iIndex is clamped to 0..count,
+    // so a series can go under layers that were added before it.
+    void InsertSeries(int iIndex, CChartSeries* pSeries);
     // Null outside 0..count-1.
     CChartSeries* GetSeries(int iIndex) const;
     // The first series of that SeriesType(), or null.

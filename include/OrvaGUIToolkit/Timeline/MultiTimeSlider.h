@@ -1,0 +1,144 @@
+#ifndef ORVAGUITOOLKIT_TIMELINE_MULTITIMESLIDER_H
+#define ORVAGUITOOLKIT_TIMELINE_MULTITIMESLIDER_H
+
+#include <OrvaGUIToolkit/Timeline/TimeSlider.h>
+
+#include <QtCore/QList>
+#include <QtCore/QMap>
+#include <QtCore/QStringList>
+#include <QtGui/QIcon>
+#include <QtGui/QPixmap>
+
+namespace OrvaGUIToolkit {
+
+class CMultiTimeSliderPrivate;
+
+// The playback timeline of several channels: one track per channel (at most
+// 64) under a common time scale, channel names on the left, segments coloured
+// by record level, tags, a selected-row outline, an optional marquee, play
+// marks per track or one shared mid line (sync time), a vertical scroll bar
+// when the tracks do not fit, a hover thumbnail and a level filter pop-up.
+//
+// Mouse: dragging the top band (the time scale) moves the visible range; a
+// click on a track emits SignalMouseClick() with the track and the time under
+// the mouse; a drag along a track emits SignalSelect(); with the marquee open
+// (m_bOpenSelectRect of the view), a drag with Shift held marks a time range
+// of the row instead. Resting on a recording asks for a thumbnail.
+class ORVAGUITOOLKIT_EXPORT CMultiTimeSlider : public CTimeSlider
+{
+    Q_OBJECT
+
+public:
+    explicit CMultiTimeSlider(QWidget* pParent = nullptr);
+    ~CMultiTimeSlider() override;
+
+    // Adds the background, first track, play marks, top band, time scale,
+    // mouse text and tags. Called once by the constructor.
+    void LoadChartView();
+
+    // Grows the tracks to uCount (they are never removed), at most 64; 0 is
+    // refused. Scrolls back to the first track.
+    void SetTimeSliderCount(unsigned uCount);
+    unsigned GetTimeSliderCount() const;
+
+    void SetChartName(unsigned uIndex, const QString& strName);
+    void SetChartNames(const QStringList& listNames);
+
+    // Segments of one track, each clipped to the browsable days (a segment
+    // outside them, a reversed one or invalid date-times is skipped); an
+    // out-of-range track is ignored. Then repaints.
+    void AddTime(const QList<struTimeSliderData::TimeSegmentParam>& listSegments, int iIndex);
+    void AddTime(const QMap<unsigned, QList<struTimeSliderData::TimeSegmentParam>>& mapSegments);
+    // Tags (begin, end and name) on the first track's row.
+    void AddTag(const QList<struTimeSliderData::TimeSegmentParam>& listTags);
+    void ClearTime(int iIndex);
+    void RemoveTimeByTimeLevel(int iIndex, int iLevel);
+    void ClearAllTimeRectSeries();
+    void ClearTag();
+
+    // Play mark of one track (sync time off). With bFollow the view re-centres
+    // on a time outside the visible range.
+    void SetPlayTime(unsigned uIndex, unsigned uTime, bool bFollow);
+    // -1 or any index without a track clears every mark.
+    void ClearSinglePlayLine(int iIndex);
+    // Sync time: one mid line for all tracks instead of play marks.
+    void OpenSynTime();
+    void CloseSynTime();
+    bool IsSyncTime() const;
+    void SetSyncTime(unsigned uTime);
+    void SetCurrentTime(const QDateTime& dtTime);
+
+    // The selected row's outline; -1 (or any index without a track) clears it.
+    void SetSelectIndex(unsigned uIndex);
+    int GetSelectIndex() const;
+    void ClearSelectTimeSlider();
+    // Scrolls so that the track is among the four first visible rows.
+    void SetShowIndex(unsigned uIndex);
+
+    bool IsOpenSelectRect() const;
+    // The marquee row (0xFFFFFFFF for none) and its ranges in axis values.
+    void GetMarqueeAreaRects(unsigned& uIndex, QList<struTimeSliderData::SelectedData>& listData) const;
+    // The same, each range reduced to the part the row's recordings cover;
+    // ranges without recordings are dropped.
+    void GetValidMarqueeAreaRects(unsigned& uIndex, QList<struTimeSliderData::SelectedData>& listData) const;
+    void ClearMarqueeArea();
+
+    // Record levels: entries of the filter pop-up, and the levels every track
+    // shows (-1 alone shows all).
+    void AddTimeLevel(const QIcon& icon, const QString& strText, int iLevel);
+    void AddTimeLevels(const QList<int>& listLevels);
+    void SetFilteredLevels(const QList<int>& listLevels);
+    QList<int> GetFilteredLevels() const;
+    void ClearTimeLevel();
+
+    void SetSpanType(struTimeSliderData::TimeSliderOneScale enumLevel);
+    // One-way switch to slim tracks (10 pixels) without the calendar button.
+    void SetShowSimplifyMode();
+    bool IsSimplifyMode() const;
+    void SetCalendarHide(bool bHide);
+    // Shows the thumbnail pop-up above the mouse with the picture.
+    void ShowThumbnail(const QPixmap& pixmap);
+    // The track of the last thumbnail request, -1 before any.
+    int GetThumbnailIndex() const;
+    int GetHintHeight() const;
+    void Reset() override;
+    // Shows the vertical scroll bar when the tracks do not fit.
+    void UpdateTimeSlider();
+
+    int GetTop() const;
+    int GetRowHeight() const;
+    int GetBandOffset() const;
+    // The track whose band holds the point (view coordinates), else -1.
+    int TrackAt(const QPoint& point) const;
+
+    static constexpr unsigned s_uMaxCount = 64;
+
+public Q_SLOTS:
+    void OnPopupFilterMenu();
+    void OnFilterTriggered(QList<int> listLevels);
+    void OnScrollBarValueChanged(int iValue);
+    void OnHoverTimerOut();
+
+Q_SIGNALS:
+    void SignalMouseClick(time_t tTime);
+    void SignalMouseClick(int iIndex, time_t tTime);
+    void SignalSelect(int iIndex, time_t tBegin, time_t tEnd);
+    void SignalClicked(int iIndex);
+    void SignalPopupCalendar();
+    void SignalCalendarDateChanged(QDate dtDate);
+    void SignalFilterTriggered(QList<int> listLevels);
+    void SignalThumbnail(bool bShow, time_t tTime);
+    void SignalThumbnail(bool bShow);
+
+protected:
+    bool eventFilter(QObject* pWatched, QEvent* pEvent) override;
+    void resizeEvent(QResizeEvent* pEvent) override;
+
+private:
+    friend class CMultiTimeSliderPrivate;
+    std::unique_ptr<CMultiTimeSliderPrivate> dMulti;
+};
+
+} // namespace OrvaGUIToolkit
+
+#endif

@@ -1,0 +1,64 @@
+#ifndef ORVAGUITOOLKIT_TIMESLIDERTESTSUPPORT_H
+#define ORVAGUITOOLKIT_TIMESLIDERTESTSUPPORT_H
+
+#include "timeline/ChartView.h"
+
+#include <OrvaGUIToolkit/Timeline/TimeSlider.h>
+
+#include <QtGui/QMouseEvent>
+#include <QtWidgets/QApplication>
+
+#include <cmath>
+
+namespace SliderTest {
+
+// Sends a mouse event straight to the view, as the window system would,
+// with the buttons held during a move.
+inline void SendMouse(QWidget* pView, QEvent::Type enumType, const QPoint& point,
+                      Qt::MouseButton enumButton = Qt::LeftButton,
+                      Qt::KeyboardModifiers enumModifiers = Qt::NoModifier)
+{
+    const Qt::MouseButtons buttons = enumType == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::MouseButtons(enumButton);
+    QMouseEvent event(enumType, point, pView->mapToGlobal(point),
+                      enumType == QEvent::MouseMove ? Qt::NoButton : enumButton, buttons, enumModifiers);
+    QApplication::sendEvent(pView, &event);
+}
+
+// Lets the posted repaint arrive, so that hit tests see the current picture.
+inline void Settle(OrvaGUIToolkit::CTimeSlider& slider)
+{
+    QCoreApplication::sendPostedEvents();
+    slider.GetChartView()->UpdateChart();
+}
+
+inline double Centre(const OrvaGUIToolkit::CTimeSlider& slider)
+{
+    double dMin = 0.0;
+    double dMax = 0.0;
+    slider.GetVisibleRange(dMin, dMax);
+    return (dMin + dMax) / 2.0;
+}
+
+inline double Span(const OrvaGUIToolkit::CTimeSlider& slider)
+{
+    double dMin = 0.0;
+    double dMax = 0.0;
+    slider.GetVisibleRange(dMin, dMax);
+    return dMax - dMin;
+}
+
+// The time a click at view x must report: the pixel's axis value, truncated,
+// turned back into a time_t.
+inline qint64 ExpectedTimeAt(const OrvaGUIToolkit::CTimeSlider& slider, int iX)
+{
+    double dMin = 0.0;
+    double dMax = 0.0;
+    slider.GetVisibleRange(dMin, dMax);
+    const QRect rectChart = slider.GetChartView()->GetChartRect();
+    const double dValue = dMin + double(iX - rectChart.left()) * (dMax - dMin) / rectChart.width();
+    return qint64(std::trunc(dValue)) + slider.GetBase() - QDateTime::currentDateTime().offsetFromUtc();
+}
+
+} // namespace SliderTest
+
+#endif

@@ -1,0 +1,604 @@
+#include "ChartTestSupport.h"
+#include "TimeSliderTestSupport.h"
+
+#include "timeline/LineSeries.h"
+#include "timeline/MultiChartView.h"
+#include "timeline/SelectRectSeries.h"
+#include "timeline/TimeRectSeries.h"
+#include "timeline/TimeSliderFilterPopup.h"
+
+#include <OrvaGUIToolkit/Button/ToolButton.h>
+#include <OrvaGUIToolkit/CheckBox/CheckBox.h>
+#include <OrvaGUIToolkit/Picture/PicLabel.h>
+#include <OrvaGUIToolkit/ScrollBar/ScrollBar.h>
+#include <OrvaGUIToolkit/Timeline/MultiTimeSlider.h>
+
+#include <QtTest/QtTest>
+
+using namespace OrvaGUIToolkit;
+using ChartTest::CTimeZoneScope;
+using SliderTest::Centre;
+using SliderTest::SendMouse;
+using SliderTest::Span;
+using Segments = QList<struTimeSliderData::TimeSegmentParam>;
+
+namespace {
+
+const QDate s_dayFirst(2026, 3, 2);
+const QDate s_dayLast(2026, 3, 8);
+
+struTimeSliderData::TimeSegmentParam Segment(const QDate& day, const QTime& begin, const QTime& end, int iLevel)
+{
+    const QColor color = iLevel == 1 ? QColor(93, 128, 248) : QColor(197, 113, 45);
+    return {QDateTime(day, begin), QDateTime(day, end), QBrush(color), iLevel, {}};
+}
+
+// The row a click at this y lands on: inside track k's band, below its top.
+int BandY(const CMultiTimeSlider& slider, int iTrack)
+{
+    return slider.GetTop() + iTrack * slider.GetRowHeight() + slider.GetBandOffset() + 5;
+}
+
+// A slider over a week with four tracks; tracks 0 and 2 record all day on
+// every day, track 1 records mornings, track 3 nothing.
+void Fill(CMultiTimeSlider& slider)
+{
+    slider.resize(815, 300);
+    slider.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&slider));
+    slider.SetTimeRange(s_dayFirst, s_dayLast);
+    slider.SetTimeSliderCount(4);
+    for (QDate day = s_dayFirst; day <= s_dayLast; day = day.addDays(1)) {
+        slider.AddTime({Segment(day, QTime(0, 0), QTime(23, 59, 59), 1)}, 0);
+        slider.AddTime({Segment(day, QTime(6, 0), QTime(12, 0), 1), Segment(day, QTime(8, 0), QTime(8, 5), 2)}, 1);
+        slider.AddTime({Segment(day, QTime(0, 0), QTime(23, 59, 59), 1)}, 2);
+    }
+}
+
+} // namespace
+
+class TestMultiTimeSlider : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void seekRoad_data();
+    void seekRoad();
+    void startsAtLevelNineWithOneTrack();
+    void countIsClamped();
+    void segmentsAreClippedPerTrack();
+    void clickAndSelectPerTrack();
+    void marqueeWithShiftDrag();
+    void showIndexScrolls_data();
+    void showIndexScrolls();
+    void scrollingMovesTheTracks();
+    void playMarksAndSyncTime();
+    void filterPopup();
+    void filterLevels();
+    void hoverAsksForAThumbnail();
+    void simplifyMode();
+    void resetReturnsToToday();
+    void oneSelectionSeriesOnTop();
+    void insertSeriesClampsItsPlace();
+};
+
+void TestMultiTimeSlider::seekRoad_data()
+{
+    QTest::addColumn<QByteArray>("zone");
+    QTest::newRow("Shanghai") << QByteArray("Asia/Shanghai");
+    QTest::newRow("New York") << QByteArray("America/New_York");
+    QTest::newRow("Kolkata") << QByteArray("Asia/Kolkata");
+}
+
+// Fill, zoom, drag, click, seek: what the client's playback page does.
+void TestMultiTimeSlider::seekRoad()
+{
+    QFETCH(QByteArray, zone);
+    CTimeZoneScope scope(zone);
+    CMultiTimeSlider slider;
+    Fill(slider);
+    CChartView* pView = slider.GetChartView();
+
+    const QDateTime dtPlay(QDate(2026, 3, 5), QTime(10, 0));
+    slider.OnPlayTime(dtPlay);
+    slider.SetSpanType(struTimeSliderData::Scale2HoursBy10Minutes);
+    QCOMPARE(slider.GetZoomLevel(), 12);
+    QCOMPARE(Span(slider), 7200.0);
+    QCOMPARE(Centre(slider), slider.TimeToValue(dtPlay.toSecsSinceEpoch()));
+    SliderTest::Settle(slider);
+
+    // Drag the time scale 100 pixels to the left: later times come in.
+    const double dBefore = Centre(slider);
+    const QPoint ptPress(400, 20);
+    SendMouse(pView, QEvent::MouseButtonPress, ptPress);
+    QVERIFY(slider.IsMoving());
+    QCOMPARE(pView->cursor().shape(), Qt::ClosedHandCursor);
+    SendMouse(pView, QEvent::MouseMove, ptPress - QPoint(100, 0));
+    SendMouse(pView, QEvent::MouseButtonRelease, ptPress - QPoint(100, 0));
+    QVERIFY(!slider.IsMoving());
+    const int iWidth = pView->GetChartRect().width();
+    const int iLeft = pView->GetChartRect().left();
+    const int iDelta = int((ptPress.x() - 100 - iLeft) * 7200.0 / iWidth) - int((ptPress.x() - iLeft) * 7200.0 / iWidth);
+    QCOMPARE(Centre(slider), dBefore - iDelta);
+    QVERIFY(Centre(slider) > dBefore + 800);
+    SliderTest::Settle(slider);
+
+    // Click on the third track: its index and the time under the mouse.
+    QSignalSpy spyClick(&slider, QOverload<int, time_t>::of(&CMultiTimeSlider::SignalMouseClick));
+    QSignalSpy spyClickTime(&slider, QOverload<time_t>::of(&CMultiTimeSlider::SignalMouseClick));
+    const QPoint ptClick(250, BandY(slider, 2));
+    SendMouse(pView, QEvent::MouseButtonPress, ptClick);
+    SendMouse(pView, QEvent::MouseButtonRelease, ptClick);
+    QCOMPARE(spyClick.count(), 1);
+    QCOMPARE(spyClick.at(0).at(0).toInt(), 2);
+    const time_t tClicked = spyClick.at(0).at(1).value<time_t>();
+    QCOMPARE(qint64(tClicked), SliderTest::ExpectedTimeAt(slider, ptClick.x()));
+    QCOMPARE(spyClickTime.count(), 1);
+    QCOMPARE(spyClickTime.at(0).at(0).value<time_t>(), tClicked);
+    // The clicked time is on the wall clock where the click was.
+    const QDateTime dtClicked = QDateTime::fromSecsSinceEpoch(tClicked);
+    QCOMPARE(dtClicked.date(), QDate(2026, 3, 5));
+    QVERIFY(dtClicked.time() > QTime(9, 30) && dtClicked.time() < QTime(10, 30));
+
+    // The player seeks and reports its time: the mid line shows it.
+    slider.OnPlayTime(unsigned(tClicked));
+    QCOMPARE(slider.CurrentTime(), dtClicked);
+    SliderTest::Settle(slider);
+    const int iMid = pView->GetMidLineX();
+    QVERIFY(qAbs(pView->GetXAxis()->PixelToValue(iMid) - slider.TimeToValue(tClicked)) <= 7200.0 / iWidth);
+    slider.OnPlayTime(unsigned(tClicked + 60));
+    QCOMPARE(Centre(slider), slider.TimeToValue(tClicked + 60));
+}
+
+void TestMultiTimeSlider::startsAtLevelNineWithOneTrack()
+{
+    CMultiTimeSlider slider;
+    QCOMPARE(slider.GetZoomLevel(), 9);
+    QCOMPARE(slider.GetTimeSliderCount(), 1u);
+    QCOMPARE(slider.GetChartView()->objectName(), QStringLiteral("MultiChartView"));
+    QVERIFY(slider.IsSyncTime());
+    QCOMPARE(slider.GetHintHeight(), 78);
+    // One track: no row selection.
+    QVERIFY(!slider.GetChartView()->FindSeries(ChartSeriesSelectRect));
+    slider.OnSlotZoomIn();
+    QCOMPARE(slider.GetZoomLevel(), 9);
+}
+
+void TestMultiTimeSlider::countIsClamped()
+{
+    CMultiTimeSlider slider;
+    QTest::ignoreMessage(QtWarningMsg, "CMultiTimeSlider::SetTimeSliderCount: uCount == 0");
+    slider.SetTimeSliderCount(0);
+    QCOMPARE(slider.GetTimeSliderCount(), 1u);
+    QTest::ignoreMessage(QtWarningMsg, "CMultiTimeSlider::SetTimeSliderCount: uCount > 64");
+    slider.SetTimeSliderCount(100);
+    QCOMPARE(slider.GetTimeSliderCount(), 64u);
+    QList<CChartSeries*> listTracks;
+    slider.GetChartView()->FindAllSeries(ChartSeriesTimeRect, listTracks);
+    QCOMPARE(listTracks.size(), 64);
+    // Tracks are never removed.
+    slider.SetTimeSliderCount(3);
+    QCOMPARE(slider.GetTimeSliderCount(), 64u);
+    double dMin = 0.0;
+    double dMax = 0.0;
+    slider.GetChartView()->GetYAxis()->GetRange(dMin, dMax);
+    QCOMPARE(dMax - dMin, 50.0 + 24 * 64 + 10);
+}
+
+void TestMultiTimeSlider::segmentsAreClippedPerTrack()
+{
+    CMultiTimeSlider slider;
+    slider.SetTimeRange(s_dayFirst, s_dayLast);
+    slider.SetTimeSliderCount(3);
+    Segments listSegments;
+    listSegments << Segment(s_dayFirst.addDays(-1), QTime(20, 0), QTime(23, 0), 1)   // before: skipped
+                 << struTimeSliderData::TimeSegmentParam{QDateTime(s_dayFirst.addDays(-1), QTime(23, 0)),
+                                                         QDateTime(s_dayFirst, QTime(2, 0)), QBrush(Qt::blue), 1, {}}
+                 << Segment(s_dayLast, QTime(9, 0), QTime(8, 0), 1)                   // reversed: skipped
+                 << Segment(s_dayLast, QTime(22, 0), QTime(23, 0), 2);
+    slider.AddTime(listSegments, 1);
+    slider.AddTime(listSegments, 3);
+    slider.AddTime(listSegments, -1);
+    QList<CChartSeries*> listTracks;
+    slider.GetChartView()->FindAllSeries(ChartSeriesTimeRect, listTracks);
+    auto* pTrack = static_cast<CTimeRectSeries*>(listTracks.at(1));
+    QCOMPARE(pTrack->GetRectCount(), 2);
+    QCOMPARE(static_cast<CTimeRectSeries*>(listTracks.at(0))->GetRectCount(), 0);
+    const STimeRect clipped = pTrack->GetRects(1).constFirst();
+    QCOMPARE(qint64(clipped.begin.x()), slider.GetRangeMin() + 43200);
+    QCOMPARE(clipped.end.x() - clipped.begin.x(), 7200);
+    QCOMPARE(clipped.begin.y(), 50 + 24 + 10);
+    QCOMPARE(clipped.end.y(), 50 + 24 + 10 + 24);
+
+    QMap<unsigned, Segments> mapSegments;
+    mapSegments.insert(2, {Segment(s_dayFirst, QTime(1, 0), QTime(2, 0), 1)});
+    mapSegments.insert(7, {Segment(s_dayFirst, QTime(1, 0), QTime(2, 0), 1)});
+    slider.AddTime(mapSegments);
+    QCOMPARE(static_cast<CTimeRectSeries*>(listTracks.at(2))->GetRectCount(), 1);
+
+    slider.RemoveTimeByTimeLevel(1, 2);
+    QCOMPARE(pTrack->GetRectCount(), 1);
+    slider.ClearTime(1);
+    QCOMPARE(pTrack->GetRectCount(), 0);
+    slider.ClearAllTimeRectSeries();
+    QCOMPARE(static_cast<CTimeRectSeries*>(listTracks.at(2))->GetRectCount(), 0);
+}
+
+void TestMultiTimeSlider::clickAndSelectPerTrack()
+{
+    CMultiTimeSlider slider;
+    Fill(slider);
+    slider.OnPlayTime(QDateTime(QDate(2026, 3, 4), QTime(12, 0)));
+    SliderTest::Settle(slider);
+    CChartView* pView = slider.GetChartView();
+    QSignalSpy spyClicked(&slider, &CMultiTimeSlider::SignalClicked);
+    QSignalSpy spyClick(&slider, QOverload<int, time_t>::of(&CMultiTimeSlider::SignalMouseClick));
+    QSignalSpy spySelect(&slider, &CMultiTimeSlider::SignalSelect);
+
+    // Track 1 records 06:00-12:00: a click on its morning hits, its evening does not.
+    QCOMPARE(slider.TrackAt(QPoint(300, BandY(slider, 1))), 1);
+    QCOMPARE(slider.TrackAt(QPoint(300, BandY(slider, 0))), 0);
+    QCOMPARE(slider.TrackAt(QPoint(300, BandY(slider, 3))), -1);
+    QCOMPARE(slider.TrackAt(QPoint(300, 20)), -1);
+
+    SendMouse(pView, QEvent::MouseButtonPress, QPoint(300, BandY(slider, 0)));
+    SendMouse(pView, QEvent::MouseButtonRelease, QPoint(300, BandY(slider, 0)));
+    QCOMPARE(spyClicked.count(), 1);
+    QCOMPARE(spyClicked.at(0).at(0).toInt(), 0);
+    QCOMPARE(spyClick.count(), 1);
+    QCOMPARE(spyClick.at(0).at(0).toInt(), 0);
+    QCOMPARE(spySelect.count(), 0);
+
+    // A drag along track 2 selects from the press to the release.
+    SendMouse(pView, QEvent::MouseButtonPress, QPoint(200, BandY(slider, 2)));
+    SendMouse(pView, QEvent::MouseMove, QPoint(320, BandY(slider, 2)));
+    SendMouse(pView, QEvent::MouseButtonRelease, QPoint(320, BandY(slider, 2)));
+    QCOMPARE(spyClicked.count(), 2);
+    QCOMPARE(spyClicked.at(1).at(0).toInt(), 2);
+    QCOMPARE(spyClick.count(), 1);
+    QCOMPARE(spySelect.count(), 1);
+    QCOMPARE(spySelect.at(0).at(0).toInt(), 2);
+    QCOMPARE(qint64(spySelect.at(0).at(1).value<time_t>()), SliderTest::ExpectedTimeAt(slider, 200));
+    QCOMPARE(qint64(spySelect.at(0).at(2).value<time_t>()), SliderTest::ExpectedTimeAt(slider, 320));
+
+    // An empty track and a right button report nothing.
+    SendMouse(pView, QEvent::MouseButtonPress, QPoint(300, BandY(slider, 3)));
+    SendMouse(pView, QEvent::MouseButtonRelease, QPoint(300, BandY(slider, 3)));
+    SendMouse(pView, QEvent::MouseButtonPress, QPoint(300, BandY(slider, 0)), Qt::RightButton);
+    SendMouse(pView, QEvent::MouseButtonRelease, QPoint(300, BandY(slider, 0)), Qt::RightButton);
+    QCOMPARE(spyClicked.count(), 2);
+    QCOMPARE(spyClick.count(), 1);
+}
+
+void TestMultiTimeSlider::marqueeWithShiftDrag()
+{
+    CMultiTimeSlider slider;
+    Fill(slider);
+    slider.OnPlayTime(QDateTime(QDate(2026, 3, 4), QTime(12, 0)));
+    SliderTest::Settle(slider);
+    auto* pView = static_cast<CMultiChartView*>(slider.GetChartView());
+    unsigned uIndex = 0;
+    QList<struTimeSliderData::SelectedData> listData;
+
+    // Closed marquee: a Shift drag is an ordinary selection.
+    QSignalSpy spySelect(&slider, &CMultiTimeSlider::SignalSelect);
+    const int iRowY = BandY(slider, 1);
+    SendMouse(pView, QEvent::MouseButtonPress, QPoint(100, iRowY), Qt::LeftButton, Qt::ShiftModifier);
+    SendMouse(pView, QEvent::MouseMove, QPoint(400, iRowY), Qt::LeftButton, Qt::ShiftModifier);
+    SendMouse(pView, QEvent::MouseButtonRelease, QPoint(400, iRowY), Qt::LeftButton, Qt::ShiftModifier);
+    slider.GetMarqueeAreaRects(uIndex, listData);
+    QVERIFY(listData.isEmpty());
+
+    pView->SetOpenSelectRect(true);
+    QVERIFY(slider.IsOpenSelectRect());
+    SendMouse(pView, QEvent::MouseButtonPress, QPoint(100, iRowY), Qt::LeftButton, Qt::ShiftModifier);
+    for (int iX = 120; iX <= 600; iX += 40)
+        SendMouse(pView, QEvent::MouseMove, QPoint(iX, iRowY), Qt::LeftButton, Qt::ShiftModifier);
+    SendMouse(pView, QEvent::MouseButtonRelease, QPoint(600, iRowY), Qt::LeftButton, Qt::ShiftModifier);
+    QCOMPARE(spySelect.count(), 1);
+    slider.GetMarqueeAreaRects(uIndex, listData);
+    QCOMPARE(uIndex, 1u);
+    // One range per drag, however many moves it had.
+    QCOMPARE(listData.size(), 1);
+    double dMin = 0.0;
+    double dMax = 0.0;
+    slider.GetVisibleRange(dMin, dMax);
+    const double dPerPixel = (dMax - dMin) / pView->GetChartRect().width();
+    QVERIFY(qAbs(listData.at(0).dStart - (dMin + (100 - 15) * dPerPixel)) < 1.0);
+    QVERIFY(qAbs(listData.at(0).dEnd - (dMin + (600 - 15) * dPerPixel)) < 1.0);
+
+    // Track 1 records 06:00-12:00 only: the valid part ends at noon.
+    QList<struTimeSliderData::SelectedData> listValid;
+    slider.GetValidMarqueeAreaRects(uIndex, listValid);
+    QCOMPARE(uIndex, 1u);
+    QCOMPARE(listValid.size(), 1);
+    QCOMPARE(listValid.at(0).dStart, qMax(listData.at(0).dStart,
+                                          slider.TimeToValue(QDateTime(QDate(2026, 3, 4), QTime(6, 0)).toSecsSinceEpoch())));
+    QCOMPARE(listValid.at(0).dEnd, slider.TimeToValue(QDateTime(QDate(2026, 3, 4), QTime(12, 0)).toSecsSinceEpoch()));
+
+    // A second drag adds a range; a range over no recording is not valid.
+    SendMouse(pView, QEvent::MouseButtonPress, QPoint(650, iRowY), Qt::LeftButton, Qt::ShiftModifier);
+    SendMouse(pView, QEvent::MouseMove, QPoint(700, iRowY), Qt::LeftButton, Qt::ShiftModifier);
+    SendMouse(pView, QEvent::MouseButtonRelease, QPoint(700, iRowY), Qt::LeftButton, Qt::ShiftModifier);
+    slider.GetMarqueeAreaRects(uIndex, listData);
+    QCOMPARE(listData.size(), 2);
+    slider.GetValidMarqueeAreaRects(uIndex, listValid);
+    QCOMPARE(listValid.size(), 1);
+
+    slider.ClearTime(1);
+    slider.GetMarqueeAreaRects(uIndex, listData);
+    QVERIFY(listData.isEmpty());
+    QCOMPARE(uIndex, unsigned(-1));
+}
+
+void TestMultiTimeSlider::showIndexScrolls_data()
+{
+    QTest::addColumn<unsigned>("uIndex");
+    QTest::addColumn<int>("iFirstRow");
+    QTest::newRow("visible") << 2u << 0;
+    QTest::newRow("fourth") << 3u << 0;
+    QTest::newRow("far") << 9u << 6;
+    QTest::newRow("beyond the tracks") << 30u << 0;
+}
+
+void TestMultiTimeSlider::showIndexScrolls()
+{
+    QFETCH(unsigned, uIndex);
+    QFETCH(int, iFirstRow);
+    CMultiTimeSlider slider;
+    slider.resize(800, 200);
+    slider.SetTimeSliderCount(16);
+    auto* pScrollBar = slider.findChild<CScrollBar*>();
+    QVERIFY(pScrollBar);
+    QVERIFY(!pScrollBar->isHidden());
+    QCOMPARE(pScrollBar->maximum(), 50 + 24 * 16 + 10 - 200 + 2);
+    slider.SetShowIndex(uIndex);
+    QCOMPARE(pScrollBar->value(), iFirstRow * 24);
+}
+
+void TestMultiTimeSlider::scrollingMovesTheTracks()
+{
+    CMultiTimeSlider slider;
+    Fill(slider);
+    slider.resize(815, 120);
+    slider.OnPlayTime(QDateTime(QDate(2026, 3, 4), QTime(9, 0)));
+    SliderTest::Settle(slider);
+    auto* pScrollBar = slider.findChild<CScrollBar*>();
+    QVERIFY(!pScrollBar->isHidden());
+    QCOMPARE(slider.TrackAt(QPoint(300, BandY(slider, 1))), 1);
+    pScrollBar->setValue(24);
+    SliderTest::Settle(slider);
+    // Track 2 now lies where track 1 was.
+    QCOMPARE(slider.TrackAt(QPoint(300, BandY(slider, 1))), 2);
+    // Tall enough again: the scroll bar hides.
+    slider.resize(815, 400);
+    QVERIFY(pScrollBar->isHidden());
+}
+
+void TestMultiTimeSlider::playMarksAndSyncTime()
+{
+    CMultiTimeSlider slider;
+    Fill(slider);
+    slider.ShowZoomByType(12);
+    slider.OnPlayTime(QDateTime(QDate(2026, 3, 4), QTime(9, 0)));
+    auto* pMarks = static_cast<CLineSeries*>(slider.GetChartView()->FindSeries(ChartSeriesLine));
+    const unsigned uTime = unsigned(QDateTime(QDate(2026, 3, 4), QTime(9, 30)).toSecsSinceEpoch());
+
+    // Sync time is on at first: play marks are ignored.
+    slider.SetPlayTime(1, uTime, false);
+    QCOMPARE(pMarks->GetXValue(1), -1.0);
+
+    slider.CloseSynTime();
+    QVERIFY(!slider.IsSyncTime());
+    slider.SetPlayTime(1, uTime, false);
+    QCOMPARE(pMarks->GetXValue(1), slider.TimeToValue(uTime));
+    slider.SetPlayTime(3, CTimeSlider::s_uNoTime, false);
+    QCOMPARE(pMarks->GetXValue(3), -1.0);
+    slider.SetPlayTime(40, uTime, false);
+
+    // Following a time outside the view re-centres it.
+    const unsigned uLater = uTime + 6 * 3600;
+    slider.SetPlayTime(0, uLater, true);
+    QCOMPARE(Centre(slider), slider.TimeToValue(uLater));
+    // Clamped to the browsable days.
+    slider.SetPlayTime(2, unsigned(QDateTime(QDate(2026, 4, 1), QTime(0, 0)).toSecsSinceEpoch()), false);
+    QCOMPARE(pMarks->GetXValue(2), slider.TimeToValue(QDateTime(s_dayLast.addDays(1), QTime(0, 0)).toSecsSinceEpoch()));
+
+    slider.ClearSinglePlayLine(1);
+    QCOMPARE(pMarks->GetXValue(1), -1.0);
+    QVERIFY(pMarks->GetXValue(0) > 0);
+    slider.SetSyncTime(uTime);
+    QCOMPARE(Centre(slider), slider.TimeToValue(uLater));
+    slider.OpenSynTime();
+    for (int i = 0; i < pMarks->GetPointCount(); ++i)
+        QCOMPARE(pMarks->GetXValue(i), -1.0);
+    slider.SetSyncTime(uTime);
+    QCOMPARE(Centre(slider), slider.TimeToValue(uTime));
+}
+
+void TestMultiTimeSlider::filterPopup()
+{
+    CTimeSliderFilterPopup popup;
+    QSignalSpy spyFilter(&popup, &CTimeSliderFilterPopup::SignalFilter);
+    popup.AddLevel(QIcon(), QStringLiteral("Continuous"), 1);
+    popup.AddLevel(QIcon(), QStringLiteral("Event & alarm"), 2);
+    popup.AddLevel(QIcon(), QStringLiteral("Command"), 3);
+    popup.AddLevel(QIcon(), QStringLiteral("Again"), 2);
+    QCOMPARE(popup.GetLevels(), QList<int>({1, 2, 3}));
+    QCOMPARE(popup.GetLevelBox(2)->text(), QStringLiteral("Event && alarm"));
+    QCOMPARE(popup.GetAllBox()->checkState(), Qt::Checked);
+
+    popup.GetLevelBox(2)->click();
+    QCOMPARE(popup.GetAllBox()->checkState(), Qt::PartiallyChecked);
+    popup.OnClickOkBtn();
+    QCOMPARE(spyFilter.count(), 1);
+    QCOMPARE(spyFilter.at(0).at(0).value<QList<int>>(), QList<int>({1, 3}));
+
+    // Unconfirmed changes are undone by Cancel.
+    popup.GetAllBox()->click();
+    QCOMPARE(popup.GetAllBox()->checkState(), Qt::Checked);
+    QVERIFY(popup.GetLevelBox(2)->isChecked());
+    popup.GetAllBox()->click();
+    QVERIFY(!popup.GetLevelBox(1)->isChecked());
+    QCOMPARE(popup.GetAllBox()->checkState(), Qt::Unchecked);
+    popup.OnClickCancelBtn();
+    QVERIFY(popup.GetLevelBox(1)->isChecked());
+    QVERIFY(!popup.GetLevelBox(2)->isChecked());
+    QCOMPARE(spyFilter.count(), 1);
+
+    popup.SetFilteredLevels({2});
+    QVERIFY(popup.GetLevelBox(2)->isChecked());
+    QVERIFY(!popup.GetLevelBox(3)->isChecked());
+    popup.ClearLevels();
+    QVERIFY(popup.GetLevels().isEmpty());
+    QVERIFY(!popup.GetLevelBox(1));
+}
+
+void TestMultiTimeSlider::filterLevels()
+{
+    CMultiTimeSlider slider;
+    Fill(slider);
+    QList<CChartSeries*> listTracks;
+    slider.GetChartView()->FindAllSeries(ChartSeriesTimeRect, listTracks);
+    QSignalSpy spyFilter(&slider, &CMultiTimeSlider::SignalFilterTriggered);
+    slider.SetFilteredLevels({});
+    QCOMPARE(slider.GetFilteredLevels(), QList<int>({-1}));
+    slider.SetFilteredLevels({2});
+    for (CChartSeries* pTrack : listTracks)
+        QCOMPARE(static_cast<CTimeRectSeries*>(pTrack)->GetTypeFilter(), QList<int>({2}));
+    slider.AddTimeLevels({3});
+    QCOMPARE(slider.GetFilteredLevels(), QList<int>({2, 3}));
+    // Tracks added later follow the filter.
+    slider.SetTimeSliderCount(6);
+    listTracks.clear();
+    slider.GetChartView()->FindAllSeries(ChartSeriesTimeRect, listTracks);
+    QCOMPARE(static_cast<CTimeRectSeries*>(listTracks.at(5))->GetTypeFilter(), QList<int>({2, 3}));
+
+    slider.AddTimeLevel(QIcon(), QStringLiteral("Continuous"), 1);
+    slider.OnFilterTriggered({1});
+    QCOMPARE(spyFilter.count(), 1);
+    QCOMPARE(static_cast<CTimeRectSeries*>(listTracks.at(0))->GetTypeFilter(), QList<int>({1}));
+    slider.ClearTimeLevel();
+    QCOMPARE(static_cast<CTimeRectSeries*>(listTracks.at(0))->GetTypeFilter(), QList<int>({-1}));
+}
+
+void TestMultiTimeSlider::hoverAsksForAThumbnail()
+{
+    CMultiTimeSlider slider;
+    Fill(slider);
+    slider.OnPlayTime(QDateTime(QDate(2026, 3, 4), QTime(12, 0)));
+    SliderTest::Settle(slider);
+    QSignalSpy spyThumbnail(&slider, QOverload<bool, time_t>::of(&CMultiTimeSlider::SignalThumbnail));
+    QSignalSpy spyHide(&slider, QOverload<bool>::of(&CMultiTimeSlider::SignalThumbnail));
+    SendMouse(slider.GetChartView(), QEvent::MouseMove, QPoint(300, BandY(slider, 2)), Qt::NoButton);
+    QVERIFY(spyThumbnail.wait(3000));
+    QCOMPARE(spyThumbnail.at(0).at(0).toBool(), true);
+    QCOMPARE(qint64(spyThumbnail.at(0).at(1).value<time_t>()), SliderTest::ExpectedTimeAt(slider, 300));
+    QCOMPARE(slider.GetThumbnailIndex(), 2);
+
+    QPixmap pixmap(160, 90);
+    pixmap.fill(Qt::darkGreen);
+    slider.ShowThumbnail(pixmap);
+    auto* pLabel = slider.findChild<CPicLabel*>(QStringLiteral("TimeSilderPictureLabel"));
+    QVERIFY(pLabel);
+    QVERIFY(pLabel->isVisible());
+    QCOMPARE(pLabel->size(), QSize(200, 200));
+    QVERIFY(pLabel->HasPicture());
+    // Off the recordings the thumbnail goes.
+    SendMouse(slider.GetChartView(), QEvent::MouseMove, QPoint(300, BandY(slider, 3)), Qt::NoButton);
+    QVERIFY(!pLabel->isVisible());
+    QCOMPARE(spyHide.count(), 1);
+}
+
+void TestMultiTimeSlider::simplifyMode()
+{
+    CMultiTimeSlider slider;
+    slider.SetTimeSliderCount(5);
+    slider.SetShowSimplifyMode();
+    QVERIFY(slider.IsSimplifyMode());
+    auto* pView = static_cast<CMultiChartView*>(slider.GetChartView());
+    QCOMPARE(pView->objectName(), QStringLiteral("SimplifyMultiChartView"));
+    QCOMPARE(slider.GetTop(), 10);
+    QCOMPARE(slider.GetRowHeight(), 10);
+    QCOMPARE(slider.GetHintHeight(), 24);
+    int iLeft = 0;
+    int iRight = 0;
+    pView->GetMargins(iLeft, iRight);
+    QCOMPARE(iRight, 50);
+    QCOMPARE(pView->GetFilterBtn()->size(), QSize(15, 15));
+    double dMin = 0.0;
+    double dMax = 0.0;
+    pView->GetYAxis()->GetRange(dMin, dMax);
+    QCOMPARE(dMax, 10.0 + 10 * 5 + 1);
+    auto* pSelect = static_cast<CSelectRectSeries*>(pView->FindSeries(ChartSeriesSelectRect));
+    QCOMPARE(pSelect->GetYValue(2), 31.0);
+}
+
+void TestMultiTimeSlider::resetReturnsToToday()
+{
+    CMultiTimeSlider slider;
+    Fill(slider);
+    slider.SetSelectIndex(2);
+    QCOMPARE(slider.GetSelectIndex(), 2);
+    slider.SetSelectIndex(9);
+    QCOMPARE(slider.GetSelectIndex(), -1);
+    slider.SetSelectIndex(2);
+    slider.SetSpanType(struTimeSliderData::ScaleHourBy5Minutes);
+    slider.OnSlotZoomIn();
+    slider.Reset();
+    QCOMPARE(slider.GetSelectIndex(), -1);
+    QCOMPARE(slider.GetZoomLevel(), 13);
+    QDateTime dtFirst;
+    QDateTime dtLast;
+    slider.GetTimeRange(dtFirst, dtLast);
+    QCOMPARE(dtFirst.date(), QDate::currentDate());
+    QCOMPARE(dtLast.date(), QDate::currentDate());
+}
+
+void TestMultiTimeSlider::oneSelectionSeriesOnTop()
+{
+    CMultiTimeSlider slider;
+    slider.SetTimeSliderCount(2);
+    slider.SetSelectIndex(1);
+    slider.SetTimeSliderCount(5);
+    slider.SetTimeSliderCount(8);
+    CChartView* pView = slider.GetChartView();
+    QList<CChartSeries*> listSelect;
+    pView->FindAllSeries(ChartSeriesSelectRect, listSelect);
+    QCOMPARE(listSelect.size(), 1);
+    auto* pSelect = static_cast<CSelectRectSeries*>(listSelect.constFirst());
+    QCOMPARE(pSelect->GetPointCount(), 9);
+    QCOMPARE(pSelect->GetSelectedRow(), 1);
+    QCOMPARE(pView->GetSeries(pView->GetSeriesCount() - 1), pSelect);
+    // Tracks stay together, under the top band and the time scale.
+    QCOMPARE(pView->GetSeries(0)->SeriesType(), int(ChartSeriesBackGround));
+    for (int i = 1; i <= 8; ++i)
+        QCOMPARE(pView->GetSeries(i)->SeriesType(), int(ChartSeriesTimeRect));
+    QCOMPARE(pView->GetSeries(9)->SeriesType(), int(ChartSeriesLine));
+}
+
+void TestMultiTimeSlider::insertSeriesClampsItsPlace()
+{
+    CAxisPanel panel;
+    auto* pLast = new CLineSeries;
+    panel.AddSeries(pLast);
+    auto* pFirst = new CSelectRectSeries;
+    panel.InsertSeries(-5, pFirst);
+    auto* pEnd = new CTimeRectSeries;
+    panel.InsertSeries(99, pEnd);
+    QCOMPARE(panel.GetSeriesCount(), 3);
+    QCOMPARE(panel.GetSeries(0), pFirst);
+    QCOMPARE(panel.GetSeries(1), pLast);
+    QCOMPARE(panel.GetSeries(2), pEnd);
+    QCOMPARE(pFirst->GetPanel(), &panel);
+    QVERIFY(pFirst->IsDirty());
+
+    QTest::ignoreMessage(QtWarningMsg, "CAxisPanel::InsertSeries: pSeries == NULL");
+    panel.InsertSeries(0, nullptr);
+    QTest::ignoreMessage(QtWarningMsg, "CAxisPanel::InsertSeries: pSeries->GetPanel() != NULL");
+    panel.InsertSeries(0, pLast);
+    QCOMPARE(panel.GetSeriesCount(), 3);
+}
+
+QTEST_MAIN(TestMultiTimeSlider)
+#include "tst_multitimeslider.moc"
