@@ -75,11 +75,8 @@ QVector<CAxisSeries::STick> CAxisSeries::GetTicks() const
         else if (iTick == dMin)
             tick.iX += 1;
         tick.bMajor = m_iLabelEvery == 0 || k % m_iLabelEvery == 0;
-        if (tick.bMajor) {
-            tick.strLabel = QDateTime::fromSecsSinceEpoch(m_iBaseTime + iTick - iOffset)
-                                .toLocalTime()
-                                .toString(QStringLiteral("hh:mm"));
-        }
+        if (tick.bMajor)
+            tick.strLabel = LabelText(m_iBaseTime + iTick - iOffset, iOffset);
         vecTicks.append(tick);
     }
     return vecTicks;
@@ -101,15 +98,48 @@ void CAxisSeries::Paint(QPainter* pPainter, const CChartStyleOption& option)
             continue;
         }
         pPainter->fillRect(QRect(tick.iX - 1, m_iTickTop, 2, 7), option.colorScaleLine);
-        const QRect rectLabel = LabelRect(pPainter, tick.iX, tick.strLabel);
+        const SLabel& label = PreparedLabel(pPainter, tick.strLabel);
+        const QRect rectLabel = LabelRect(label.size, tick.iX);
         if (rectLabel.isValid())
-            pPainter->drawText(rectLabel, Qt::AlignLeft, tick.strLabel);
+            pPainter->drawStaticText(rectLabel.topLeft(), label.text);
     }
 }
 
-QRect CAxisSeries::LabelRect(QPainter* pPainter, int iX, const QString& strLabel) const
+QString CAxisSeries::LabelText(qint64 iTime, int iOffset) const
 {
-    QRect rect = pPainter->boundingRect(QRect(iX, m_iLabelTop, 15, 8), Qt::AlignLeft, strLabel);
+    const QPair<qint64, int> key(iTime, iOffset);
+    auto it = m_hashLabelTexts.constFind(key);
+    if (it != m_hashLabelTexts.constEnd())
+        return it.value();
+    // Scrolling through months meets new ticks all the time; keep the cache small.
+    if (m_hashLabelTexts.size() >= s_iMaxCachedLabels)
+        m_hashLabelTexts.clear();
+    const QString strText = QDateTime::fromSecsSinceEpoch(iTime).toLocalTime().toString(QStringLiteral("hh:mm"));
+    m_hashLabelTexts.insert(key, strText);
+    return strText;
+}
+
+const CAxisSeries::SLabel& CAxisSeries::PreparedLabel(QPainter* pPainter, const QString& strLabel)
+{
+    if (pPainter->font() != m_fontLabels) {
+        m_hashLabels.clear();
+        m_fontLabels = pPainter->font();
+    }
+    auto it = m_hashLabels.find(strLabel);
+    if (it == m_hashLabels.end()) {
+        SLabel label;
+        label.size = pPainter->boundingRect(QRect(0, 0, 15, 8), Qt::AlignLeft, strLabel).size();
+        label.text.setText(strLabel);
+        label.text.setTextFormat(Qt::PlainText);
+        label.text.prepare(QTransform(), m_fontLabels);
+        it = m_hashLabels.insert(strLabel, label);
+    }
+    return it.value();
+}
+
+QRect CAxisSeries::LabelRect(const QSize& size, int iX) const
+{
+    QRect rect(QPoint(iX, m_iLabelTop), size);
     if (m_iLabelAlignment == 0)
         rect.moveLeft(iX - rect.width() / 2);
     else if (m_iLabelAlignment == 1)

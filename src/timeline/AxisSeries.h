@@ -3,8 +3,11 @@
 
 #include "ChartSeries.h"
 
+#include <QtCore/QHash>
+#include <QtCore/QPair>
 #include <QtCore/QString>
 #include <QtGui/QFont>
+#include <QtGui/QStaticText>
 
 namespace OrvaGUIToolkit {
 
@@ -60,9 +63,21 @@ public:
 
     static constexpr int s_iMaxTicks = 10000;
     static constexpr int s_iMinChartWidth = 70;
+    static constexpr int s_iMaxCachedLabels = 4096;
 
 private:
-    QRect LabelRect(QPainter* pPainter, int iX, const QString& strLabel) const;
+    // A label laid out once per font: its box as QPainter::boundingRect gives
+    // it and the glyphs ready to draw. Repaints at one level show the same few
+    // texts over and over, and shaping them anew dominated a repaint.
+    struct SLabel
+    {
+        QSize size;
+        QStaticText text;
+    };
+
+    QString LabelText(qint64 iTime, int iOffset) const;
+    const SLabel& PreparedLabel(QPainter* pPainter, const QString& strLabel);
+    QRect LabelRect(const QSize& size, int iX) const;
 
     int m_iLabelTop = 42;
     int m_iTickTop = 42;
@@ -70,6 +85,12 @@ private:
     qint64 m_iBaseTime;
     int m_iLabelAlignment = 0;
     int m_iLabelEvery = 1;
+
+    // "hh:mm" of a time_t under a UTC offset; the offset is part of the key so
+    // that a change of time zone is never served stale texts.
+    mutable QHash<QPair<qint64, int>, QString> m_hashLabelTexts;
+    QHash<QString, SLabel> m_hashLabels;
+    QFont m_fontLabels;
 };
 
 } // namespace OrvaGUIToolkit
