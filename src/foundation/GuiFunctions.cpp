@@ -624,12 +624,16 @@ QString GetFileSize(quint64 uBytes, const QString& strUnit, int iPrecision)
 
 int GetLocalUtcOffset()
 {
-    // Both clocks are written out and read back as local wall-clock times, so the
-    // difference is the local offset that applies now, daylight saving included.
-    static const QString s_format = QStringLiteral("yyyy-MM-dd hh:mm:ss");
+    // Both clocks' wall-clock readings, to the whole second, are read back as
+    // local times, so the difference is the local offset that applies now,
+    // daylight saving included. (Building the date-times from their fields
+    // gives what writing them out as text and parsing them back would, at a
+    // fraction of the cost: the timelines ask for this on every repaint.)
     const QDateTime now = QDateTime::currentDateTime();
-    const QDateTime local = QDateTime::fromString(now.toString(s_format), s_format);
-    const QDateTime utc = QDateTime::fromString(now.toUTC().toString(s_format), s_format);
+    const QDateTime utcNow = now.toUTC();
+    const auto wholeSeconds = [](const QTime& time) { return QTime(time.hour(), time.minute(), time.second()); };
+    const QDateTime local(now.date(), wholeSeconds(now.time()), Qt::LocalTime);
+    const QDateTime utc(utcNow.date(), wholeSeconds(utcNow.time()), Qt::LocalTime);
     if (!local.isValid() || !utc.isValid())
         return now.offsetFromUtc();
     return static_cast<int>(utc.secsTo(local));
