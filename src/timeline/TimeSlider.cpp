@@ -285,20 +285,15 @@ void CTimeSlider::wheelEvent(QWheelEvent* pEvent)
 
 void CTimeSlider::MoveRight()
 {
-    if (!d->m_pChartView)
-        return;
-    d->m_bMoving = true;
-    double dMin = 0.0;
-    double dMax = 0.0;
-    GetVisibleRange(dMin, dMax);
-    const double dSpan = dMax - dMin;
-    dMax = qMin<double>(dMax + GetOneStepSpan(d->m_iLevel), d->m_iRangeMax);
-    d->m_pChartView->GetXAxis()->SetRange(dMax - dSpan, dMax);
-    UpdateCurrentDateTimeFromCentre();
-    RepaintTimeSlider();
+    MoveByStep(1);
 }
 
 void CTimeSlider::MoveLeft()
+{
+    MoveByStep(-1);
+}
+
+void CTimeSlider::MoveByStep(int iDirection)
 {
     if (!d->m_pChartView)
         return;
@@ -307,7 +302,13 @@ void CTimeSlider::MoveLeft()
     double dMax = 0.0;
     GetVisibleRange(dMin, dMax);
     const double dSpan = dMax - dMin;
-    dMin = qMax<double>(dMin - GetOneStepSpan(d->m_iLevel), d->m_iRangeMin);
+    const double dStep = GetOneStepSpan(d->m_iLevel);
+    // The leading edge moves one tick step, stopping at the browsable range;
+    // the span stays.
+    if (iDirection > 0)
+        dMin = qMin<double>(dMax + dStep, d->m_iRangeMax) - dSpan;
+    else
+        dMin = qMax<double>(dMin - dStep, d->m_iRangeMin);
     d->m_pChartView->GetXAxis()->SetRange(dMin, dMin + dSpan);
     UpdateCurrentDateTimeFromCentre();
     RepaintTimeSlider();

@@ -116,6 +116,8 @@ protected:
     qint64 TimeAtX(int iX) const;
     // Makes the centre of the visible range the view's current date-time.
     void UpdateCurrentDateTimeFromCentre();
+    // Scrolls one tick step later (iDirection > 0) or earlier.
+    void MoveByStep(int iDirection);
     void StartUpdateTimer();
     void StopUpdateTimer();
     // Clears the text shown under the mouse.
