@@ -24,6 +24,36 @@ inline void SendMouse(QWidget* pView, QEvent::Type enumType, const QPoint& point
     QApplication::sendEvent(pView, &event);
 }
 
+// A press and a release at one point: a click.
+inline void Click(QWidget* pView, const QPoint& point, Qt::MouseButton enumButton = Qt::LeftButton)
+{
+    SendMouse(pView, QEvent::MouseButtonPress, point, enumButton);
+    SendMouse(pView, QEvent::MouseButtonRelease, point, enumButton);
+}
+
+// A press, one move and a release: a drag from one point to another.
+inline void Drag(QWidget* pView, const QPoint& ptFrom, const QPoint& ptTo,
+                 Qt::KeyboardModifiers enumModifiers = Qt::NoModifier)
+{
+    SendMouse(pView, QEvent::MouseButtonPress, ptFrom, Qt::LeftButton, enumModifiers);
+    SendMouse(pView, QEvent::MouseMove, ptTo, Qt::LeftButton, enumModifiers);
+    SendMouse(pView, QEvent::MouseButtonRelease, ptTo, Qt::LeftButton, enumModifiers);
+}
+
+// The visible axis range as one value, for tests that check both ends.
+struct SRange
+{
+    double dMin = 0.0;
+    double dMax = 0.0;
+};
+
+inline SRange Visible(const OrvaGUIToolkit::CTimeSlider& slider)
+{
+    SRange range;
+    slider.GetVisibleRange(range.dMin, range.dMax);
+    return range;
+}
+
 // Lets the posted repaint arrive, so that hit tests see the current picture.
 inline void Settle(OrvaGUIToolkit::CTimeSlider& slider)
 {
