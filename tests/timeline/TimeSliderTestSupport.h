@@ -6,6 +6,7 @@
 #include <OrvaGUIToolkit/Timeline/TimeSlider.h>
 
 #include <QtGui/QMouseEvent>
+#include <QtTest/QTest>
 #include <QtWidgets/QApplication>
 
 #include <cmath>
@@ -22,6 +23,16 @@ inline void SendMouse(QWidget* pView, QEvent::Type enumType, const QPoint& point
     QMouseEvent event(enumType, point, pView->mapToGlobal(point),
                       enumType == QEvent::MouseMove ? Qt::NoButton : enumButton, buttons, enumModifiers);
     QApplication::sendEvent(pView, &event);
+}
+
+// Zones whose offsets are whole hours east, a half hour east and hours
+// west of UTC: a slip between UTC and local seconds shows in each of them.
+inline void AddZoneRows()
+{
+    QTest::addColumn<QByteArray>("zone");
+    QTest::newRow("Shanghai") << QByteArray("Asia/Shanghai");
+    QTest::newRow("Kolkata") << QByteArray("Asia/Kolkata");
+    QTest::newRow("New York") << QByteArray("America/New_York");
 }
 
 // A press and a release at one point: a click.
