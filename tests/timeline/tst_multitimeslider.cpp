@@ -78,7 +78,7 @@ class TestMultiTimeSlider : public QObject
 private Q_SLOTS:
     void seekRoad_data();
     void seekRoad();
-    void countIsClamped();
+    void countIsClampedAndSeriesStayOrdered();
     void segmentsAreClippedPerTrack();
     void clickAndSelectPerTrack();
     void marqueeWithShiftDrag();
@@ -91,7 +91,6 @@ private Q_SLOTS:
     void hoverAsksForAThumbnail();
     void simplifyModeKeepsHitTesting();
     void resetAndSelection();
-    void oneSelectionSeriesOnTop();
     void insertSeriesClampsItsPlace();
 };
 
@@ -151,19 +150,37 @@ void TestMultiTimeSlider::seekRoad()
     QCOMPARE(Centre(slider), slider.TimeToValue(tClicked + 60));
 }
 
-// Between 1 and 64 tracks, and tracks are never removed.
-void TestMultiTimeSlider::countIsClamped()
+// Between 1 and 64 tracks, never removed. Growing keeps one selection
+// series, drawn last, and the tracks together above the background and
+// below the play marks.
+void TestMultiTimeSlider::countIsClampedAndSeriesStayOrdered()
 {
     CMultiTimeSlider slider;
+    slider.SetTimeSliderCount(2);
+    slider.SetSelectIndex(1);
+    slider.SetTimeSliderCount(5);
     QTest::ignoreMessage(QtWarningMsg, "CMultiTimeSlider::SetTimeSliderCount: uCount == 0");
     slider.SetTimeSliderCount(0);
-    QCOMPARE(slider.GetTimeSliderCount(), 1u);
+    QCOMPARE(slider.GetTimeSliderCount(), 5u);
     QTest::ignoreMessage(QtWarningMsg, "CMultiTimeSlider::SetTimeSliderCount: uCount > 64");
     slider.SetTimeSliderCount(100);
     QCOMPARE(slider.GetTimeSliderCount(), 64u);
     QCOMPARE(Tracks(slider).size(), 64);
     slider.SetTimeSliderCount(3);
     QCOMPARE(slider.GetTimeSliderCount(), 64u);
+
+    CChartView* pView = slider.GetChartView();
+    QList<CChartSeries*> listSelect;
+    pView->FindAllSeries(ChartSeriesSelectRect, listSelect);
+    QCOMPARE(listSelect.size(), 1);
+    auto* pSelect = static_cast<CSelectRectSeries*>(listSelect.constFirst());
+    QCOMPARE(pSelect->GetPointCount(), 65);
+    QCOMPARE(pSelect->GetSelectedRow(), 1);
+    QCOMPARE(pView->GetSeries(pView->GetSeriesCount() - 1), pSelect);
+    QCOMPARE(pView->GetSeries(0)->SeriesType(), int(ChartSeriesBackGround));
+    for (int i = 1; i <= 64; ++i)
+        QCOMPARE(pView->GetSeries(i)->SeriesType(), int(ChartSeriesTimeRect));
+    QCOMPARE(pView->GetSeries(65)->SeriesType(), int(ChartSeriesLine));
 }
 
 void TestMultiTimeSlider::segmentsAreClippedPerTrack()
@@ -492,29 +509,6 @@ void TestMultiTimeSlider::resetAndSelection()
     QCOMPARE(dtLast.date(), QDate::currentDate());
 }
 
-// Growing the track count keeps one selection series, drawn last, and the
-// tracks together above the background and below the play marks.
-void TestMultiTimeSlider::oneSelectionSeriesOnTop()
-{
-    CMultiTimeSlider slider;
-    slider.SetTimeSliderCount(2);
-    slider.SetSelectIndex(1);
-    slider.SetTimeSliderCount(5);
-    slider.SetTimeSliderCount(8);
-    CChartView* pView = slider.GetChartView();
-    QList<CChartSeries*> listSelect;
-    pView->FindAllSeries(ChartSeriesSelectRect, listSelect);
-    QCOMPARE(listSelect.size(), 1);
-    auto* pSelect = static_cast<CSelectRectSeries*>(listSelect.constFirst());
-    QCOMPARE(pSelect->GetPointCount(), 9);
-    QCOMPARE(pSelect->GetSelectedRow(), 1);
-    QCOMPARE(pView->GetSeries(pView->GetSeriesCount() - 1), pSelect);
-    QCOMPARE(pView->GetSeries(0)->SeriesType(), int(ChartSeriesBackGround));
-    for (int i = 1; i <= 8; ++i)
-        QCOMPARE(pView->GetSeries(i)->SeriesType(), int(ChartSeriesTimeRect));
-    QCOMPARE(pView->GetSeries(9)->SeriesType(), int(ChartSeriesLine));
-}
-
 void TestMultiTimeSlider::insertSeriesClampsItsPlace()
 {
     CAxisPanel panel;
@@ -524,17 +518,20 @@ void TestMultiTimeSlider::insertSeriesClampsItsPlace()
     panel.InsertSeries(-5, pFirst);
     auto* pEnd = new CTimeRectSeries;
     panel.InsertSeries(99, pEnd);
-    QCOMPARE(panel.GetSeriesCount(), 3);
-    QCOMPARE(panel.GetSeries(0), pFirst);
-    QCOMPARE(panel.GetSeries(1), pLast);
-    QCOMPARE(panel.GetSeries(2), pEnd);
-    QCOMPARE(pFirst->GetPanel(), &panel);
+    const auto order = [&panel] {
+        QList<CChartSeries*> listSeries;
+        for (int i = 0; i < panel.GetSeriesCount(); ++i)
+            listSeries << panel.GetSeries(i);
+        return listSeries;
+    };
+    const QList<CChartSeries*> listExpected{pFirst, pLast, pEnd};
+    QCOMPARE(order(), listExpected);
 
     QTest::ignoreMessage(QtWarningMsg, "CAxisPanel::InsertSeries: pSeries == NULL");
     panel.InsertSeries(0, nullptr);
     QTest::ignoreMessage(QtWarningMsg, "CAxisPanel::InsertSeries: pSeries->GetPanel() != NULL");
     panel.InsertSeries(0, pLast);
-    QCOMPARE(panel.GetSeriesCount(), 3);
+    QCOMPARE(order(), listExpected);
 }
 
 QTEST_MAIN(TestMultiTimeSlider)
