@@ -6,6 +6,7 @@
 #include <OrvaGUIToolkit/Timeline/TimeSlider.h>
 
 #include <QtGui/QMouseEvent>
+#include <QtTest/QTest>
 #include <QtWidgets/QApplication>
 
 #include <cmath>
@@ -22,6 +23,46 @@ inline void SendMouse(QWidget* pView, QEvent::Type enumType, const QPoint& point
     QMouseEvent event(enumType, point, pView->mapToGlobal(point),
                       enumType == QEvent::MouseMove ? Qt::NoButton : enumButton, buttons, enumModifiers);
     QApplication::sendEvent(pView, &event);
+}
+
+// Zones whose offsets are whole hours east, a half hour east and hours
+// west of UTC: a slip between UTC and local seconds shows in each of them.
+inline void AddZoneRows()
+{
+    QTest::addColumn<QByteArray>("zone");
+    QTest::newRow("Shanghai") << QByteArray("Asia/Shanghai");
+    QTest::newRow("Kolkata") << QByteArray("Asia/Kolkata");
+    QTest::newRow("New York") << QByteArray("America/New_York");
+}
+
+// A press and a release at one point: a click.
+inline void Click(QWidget* pView, const QPoint& point, Qt::MouseButton enumButton = Qt::LeftButton)
+{
+    SendMouse(pView, QEvent::MouseButtonPress, point, enumButton);
+    SendMouse(pView, QEvent::MouseButtonRelease, point, enumButton);
+}
+
+// A press, one move and a release: a drag from one point to another.
+inline void Drag(QWidget* pView, const QPoint& ptFrom, const QPoint& ptTo,
+                 Qt::KeyboardModifiers enumModifiers = Qt::NoModifier)
+{
+    SendMouse(pView, QEvent::MouseButtonPress, ptFrom, Qt::LeftButton, enumModifiers);
+    SendMouse(pView, QEvent::MouseMove, ptTo, Qt::LeftButton, enumModifiers);
+    SendMouse(pView, QEvent::MouseButtonRelease, ptTo, Qt::LeftButton, enumModifiers);
+}
+
+// The visible axis range as one value, for tests that check both ends.
+struct SRange
+{
+    double dMin = 0.0;
+    double dMax = 0.0;
+};
+
+inline SRange Visible(const OrvaGUIToolkit::CTimeSlider& slider)
+{
+    SRange range;
+    slider.GetVisibleRange(range.dMin, range.dMax);
+    return range;
 }
 
 // Lets the posted repaint arrive, so that hit tests see the current picture.
