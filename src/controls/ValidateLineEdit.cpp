@@ -2,7 +2,7 @@
 
 #include <OrvaGUIToolkit/ToolTip/ToolTip.h>
 
-#include "ForbiddenCharacters.h"
+#include "foundation/ForbiddenCharacters.h"
 
 namespace OrvaGUIToolkit {
 

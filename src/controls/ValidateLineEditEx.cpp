@@ -1,6 +1,6 @@
 #include <OrvaGUIToolkit/LineEdit/ValidateLineEditEx.h>
 
-#include "ForbiddenCharacters.h"
+#include "foundation/ForbiddenCharacters.h"
 
 namespace OrvaGUIToolkit {
 

@@ -1,5 +1,6 @@
 #include <OrvaGUIToolkit/Foundation/GuiFunctions.h>
 
+#include "ForbiddenCharacters.h"
 #include "GuiFunctionsInternal.h"
 
 #include <QtCore/QCoreApplication>
@@ -41,22 +42,6 @@ QLocale& GuiLocale()
 QTextCodec* CodecOrDefault(QTextCodec* pCodec)
 {
     return pCodec ? pCodec : GetGuiTextCodec();
-}
-
-// Builds the "(a|b|c)" expression the input checks and line edits share: every
-// forbidden character escaped on its own, joined by alternation.
-QRegularExpression ForbiddenCharacters(const QString& strCharacters)
-{
-    QStringList listEscaped;
-    for (const QChar ch : strCharacters)
-        listEscaped << QRegularExpression::escape(QString(ch));
-    return QRegularExpression(QLatin1Char('(') + listEscaped.join(QLatin1Char('|')) + QLatin1Char(')'));
-}
-
-const QString& NineForbidden()
-{
-    static const QString s_str = QStringLiteral("|><\"?*:/\\");
-    return s_str;
 }
 
 QScreen* ScreenNearest(const QPoint& point)
@@ -463,14 +448,12 @@ bool ParseMacAddress(const QString& strMac)
 
 bool IsInputValid(const QString& strText)
 {
-    static const QRegularExpression s_forbidden = ForbiddenCharacters(NineForbidden() + QLatin1Char('\''));
-    return !s_forbidden.match(strText).hasMatch();
+    return ForbiddenCharactersRegExp(true).indexIn(strText) == -1;
 }
 
 bool IsInputValidV2(const QString& strText)
 {
-    static const QRegularExpression s_forbidden = ForbiddenCharacters(NineForbidden());
-    return !s_forbidden.match(strText).hasMatch();
+    return ForbiddenCharactersRegExp(false).indexIn(strText) == -1;
 }
 
 bool ParseMonthValid(int iMonth, int iDay)

@@ -1,13 +1,14 @@
-#ifndef ORVAGUITOOLKIT_CONTROLS_FORBIDDENCHARACTERS_H
-#define ORVAGUITOOLKIT_CONTROLS_FORBIDDENCHARACTERS_H
+#ifndef ORVAGUITOOLKIT_FOUNDATION_FORBIDDENCHARACTERS_H
+#define ORVAGUITOOLKIT_FOUNDATION_FORBIDDENCHARACTERS_H
 
 #include <QtCore/QRegExp>
 #include <QtCore/QString>
 
 namespace OrvaGUIToolkit {
 
-// The characters file and device names may not contain, shared by the
-// validating line edits. With bApostrophe the apostrophe is refused too.
+// The characters file and device names may not contain, shared by the input
+// checks and the validating line edits. With bApostrophe the apostrophe is
+// refused too.
 QRegExp ForbiddenCharactersRegExp(bool bApostrophe);
 
 // The second line of the refusal warning: a line break, then every refused
