@@ -3,7 +3,6 @@
 #include <OrvaGUIToolkit/Foundation/GuiFunctions.h>
 #include <OrvaGUIToolkit/LineEdit/LineEdit.h>
 #include <OrvaGUIToolkit/LineEdit/PasswordLineEdit.h>
-#include <OrvaGUIToolkit/LineEdit/PlaceholdLineEdit.h>
 #include <OrvaGUIToolkit/LineEdit/RegExpValidator.h>
 #include <OrvaGUIToolkit/LineEdit/ValidateLineEdit.h>
 #include <OrvaGUIToolkit/LineEdit/ValidateLineEditEx.h>
@@ -50,12 +49,10 @@ private Q_SLOTS:
     void byteLimitTypedPastedSet_data();
     void byteLimitTypedPastedSet();
     void byteLimitReplacesOwnValidator();
-    void lineEditSignals();
 
     void passwordRefusesClipboard_data();
     void passwordRefusesClipboard();
     void passwordContextMenu();
-    void placeholderToolTips();
 
     void validateRefuses_data();
     void validateRefuses();
@@ -216,31 +213,6 @@ void TestLineEdit::byteLimitReplacesOwnValidator()
     QVERIFY(!pOwned.isNull());
 }
 
-void TestLineEdit::lineEditSignals()
-{
-    CLineEdit edit(QStringLiteral("Parking lot"));
-    edit.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&edit));
-    QSignalSpy spyFocusIn(&edit, &CLineEdit::SignalFocusIn);
-    QSignalSpy spyFocusOut(&edit, &CLineEdit::SignalFousOut);
-    QSignalSpy spyFinished(&edit, &CLineEdit::SignalEditingFinished);
-    QSignalSpy spyCursor(&edit, &CLineEdit::SignalCursorPosition);
-
-    SendFocus(&edit, QEvent::FocusIn);
-    QCOMPARE(spyFocusIn.count(), 1);
-    QTest::mouseClick(&edit, Qt::LeftButton, Qt::NoModifier, QPoint(2, edit.height() / 2));
-    QCOMPARE(spyCursor.count(), 1);
-    QCOMPARE(spyCursor.first().at(0).toInt(), 0);
-    QTest::keyClick(&edit, Qt::Key_End);
-    QTest::keyClicks(&edit, QStringLiteral(" B"));
-    QTest::keyClick(&edit, Qt::Key_Return);
-    QCOMPARE(spyFinished.count(), 1);
-    QCOMPARE(spyFinished.first().at(0).toString(), QStringLiteral("Parking lot B"));
-    SendFocus(&edit, QEvent::FocusOut);
-    QCOMPARE(spyFocusOut.count(), 1);
-    QCOMPARE(spyFocusOut.first().at(0).toString(), QStringLiteral("Parking lot B"));
-}
-
 void TestLineEdit::passwordRefusesClipboard_data()
 {
     QTest::addColumn<QKeySequence>("sequence");
@@ -291,24 +263,6 @@ void TestLineEdit::passwordContextMenu()
         QVERIFY2(listDisabled.contains(QLatin1String(szEntry)), qPrintable(listDisabled.join(QLatin1Char(','))));
     pMenu->close();
     QVERIFY(!edit.acceptDrops());
-}
-
-void TestLineEdit::placeholderToolTips()
-{
-    CPlaceholdLineEdit edit;
-    edit.setPlaceholderText(QStringLiteral("IPv4 address, e.g. 192.168.1.64"));
-    edit.SetToolTips(QStringLiteral("Four numbers from 0 to 255"));
-    QCOMPARE(edit.toolTip(), edit.placeholderText());
-    SendFocus(&edit, QEvent::FocusIn);
-    QCOMPARE(edit.toolTip(), QStringLiteral("Four numbers from 0 to 255"));
-    SendFocus(&edit, QEvent::FocusOut);
-    QCOMPARE(edit.toolTip(), edit.placeholderText());
-
-    // Left with a text, the field keeps its focus hint.
-    SendFocus(&edit, QEvent::FocusIn);
-    edit.setText(QStringLiteral("10.0.0.8"));
-    SendFocus(&edit, QEvent::FocusOut);
-    QCOMPARE(edit.toolTip(), QStringLiteral("Four numbers from 0 to 255"));
 }
 
 void TestLineEdit::validateRefuses_data()
@@ -369,9 +323,6 @@ void TestLineEdit::validateRefuses()
     QCOMPARE(CToolTip::GetText(), extended ? s_strTenWarning : s_strNineWarning);
     QCOMPARE(pEdit->GetWarningText(), CToolTip::GetText());
     QCOMPARE(CToolTip::GetWidget(), pEdit);
-    // The tip is shown at the field's top-left corner (with the usual offset).
-    const QPoint ptFromCorner = CToolTip::GetInstance()->pos() - pEdit->mapToGlobal(QPoint(0, 0));
-    QVERIFY(qAbs(ptFromCorner.x()) <= 4 && qAbs(ptFromCorner.y()) <= pEdit->height());
 }
 
 void TestLineEdit::validateAcceptsAndKeepsCursor()

@@ -4,7 +4,6 @@
 #include <QtWidgets/QApplication>
 #include <QtWidgets/QProxyStyle>
 #include <QtWidgets/QStyleOptionButton>
-#include <QtWidgets/QVBoxLayout>
 
 using OrvaGUIToolkit::CPushButton;
 
@@ -39,6 +38,15 @@ QIcon CameraIcon()
     QPixmap pixmap(20, 20);
     pixmap.fill(Qt::darkCyan);
     return QIcon(pixmap);
+}
+
+// Shows the window as the active one, so that its shortcuts are live.
+bool ShowActive(QWidget& window)
+{
+    window.resize(200, 60);
+    window.show();
+    QApplication::setActiveWindow(&window);
+    return QTest::qWaitForWindowActive(&window);
 }
 
 void Paint(CPushButton& button)
@@ -105,12 +113,8 @@ void TestPushButton::ampersandIsLiteral()
 void TestPushButton::ampersandIsNoMnemonic()
 {
     QWidget window;
-    auto* pLayout = new QVBoxLayout(&window);
     auto* pButton = new CPushButton(QStringLiteral("&Export clip"), &window);
-    pLayout->addWidget(pButton);
-    window.show();
-    QApplication::setActiveWindow(&window);
-    QVERIFY(QTest::qWaitForWindowActive(&window));
+    QVERIFY(ShowActive(window));
     QSignalSpy spyClicked(pButton, &QPushButton::clicked);
 
     // A shortcut clicks through animateClick(), which ends a moment later.
@@ -124,13 +128,9 @@ void TestPushButton::ampersandIsNoMnemonic()
 void TestPushButton::explicitShortcutStillWorks()
 {
     QWidget window;
-    auto* pLayout = new QVBoxLayout(&window);
     auto* pButton = new CPushButton(QStringLiteral("Snap & save"), &window);
     pButton->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
-    pLayout->addWidget(pButton);
-    window.show();
-    QApplication::setActiveWindow(&window);
-    QVERIFY(QTest::qWaitForWindowActive(&window));
+    QVERIFY(ShowActive(window));
     QSignalSpy spyClicked(pButton, &QPushButton::clicked);
     QTest::keyClick(&window, Qt::Key_S, Qt::ControlModifier);
     QTRY_COMPARE(spyClicked.count(), 1);

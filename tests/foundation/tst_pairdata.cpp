@@ -1,8 +1,6 @@
-#include <OrvaGUIToolkit/Foundation/Dir.h>
 #include <OrvaGUIToolkit/Foundation/File.h>
 #include <OrvaGUIToolkit/Foundation/MultiPairData.h>
 
-#include <QtCore/QTemporaryDir>
 #include <QtTest/QtTest>
 
 using namespace OrvaGUIToolkit;
@@ -16,8 +14,6 @@ private Q_SLOTS:
     void insertPairData();
     void removeAndLookUp();
     void travelsInVariants();
-    void mkDirOpensToEverybody();
-    void readAll();
     void readAllOfMissingFile();
 };
 
@@ -78,40 +74,6 @@ void TestPairData::travelsInVariants()
     QVERIFY(listBack.first() == data);
     data.InsertPairData(0, QStringLiteral("Parking P3"));
     QVERIFY(!(listBack.first() == data));
-}
-
-void TestPairData::mkDirOpensToEverybody()
-{
-    QTemporaryDir root;
-    QVERIFY(root.isValid());
-    const QString strPath = root.filePath(QStringLiteral("Snapshots"));
-    QVERIFY(CDir::MkDir(strPath));
-    const QFile::Permissions permissions = QFile::permissions(strPath);
-    QVERIFY(permissions & QFile::WriteOther);
-    QVERIFY(permissions & QFile::ExeGroup);
-    QVERIFY(!CDir::MkDir(strPath));
-    QVERIFY(!CDir::MkDir(root.filePath(QStringLiteral("a/b"))));
-    QVERIFY(CDir::MkPath(root.filePath(QStringLiteral("a/b"))));
-    QVERIFY(QFileInfo(root.filePath(QStringLiteral("a/b"))).isDir());
-}
-
-void TestPairData::readAll()
-{
-    QTemporaryDir dir;
-    QVERIFY(dir.isValid());
-    const auto write = [&dir](const QString& strName, const QByteArray& bytes) {
-        QFile file(dir.filePath(strName));
-        return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
-    };
-    QVERIFY(write(QStringLiteral("head.css"), QByteArray("body{}\n")));
-    QVERIFY(write(QStringLiteral("tail.css"), QByteArray("p{}\0hidden", 10)));
-    QVERIFY(write(QStringLiteral("latin.txt"), QByteArray("Stra\xdf" "e")));
-
-    QCOMPARE(CFile::ReadAll(dir.filePath(QStringLiteral("tail.css"))), QStringLiteral("p{}"));
-    QCOMPARE(CFile::ReadAll(dir.filePath(QStringLiteral("latin.txt"))), QString::fromUtf8("Stra\xc3\x9f" "e"));
-    const QStringList listNames{QStringLiteral("head.css"), QStringLiteral("tail.css")};
-    QCOMPARE(CFile::ReadAll(listNames, dir.path()), QStringLiteral("body{}\np{}"));
-    QCOMPARE(CFile::ReadAll(listNames, dir.path() + QLatin1Char('/')), QStringLiteral("body{}\np{}"));
 }
 
 void TestPairData::readAllOfMissingFile()

@@ -31,7 +31,6 @@ private Q_SLOTS:
     void emptySizesAreIgnored();
     void nullWidgetIsIgnored();
     void fullScreenWidgetEntersAndLeaves();
-    void fullScreenWidgetWithoutParentStays();
 };
 
 void TestWidgetSizeFactory::maximizeKeepsFirstSavedGeometry()
@@ -182,8 +181,6 @@ void TestWidgetSizeFactory::fullScreenWidgetEntersAndLeaves()
     QVERIFY(pVideo->isVisible());
     QVERIFY(window.isHidden());
     QCOMPARE(pVideo->geometry(), window.screen()->geometry());
-    pVideo->EnterFullScreen();
-    QCOMPARE(spyChanged.count(), 1);
 
     QTest::keyClick(pVideo, Qt::Key_Escape);
     QVERIFY(!pVideo->IsFullScreen());
@@ -191,21 +188,6 @@ void TestWidgetSizeFactory::fullScreenWidgetEntersAndLeaves()
     QVERIFY(window.isVisible() && pVideo->isVisible());
     QTRY_COMPARE(pVideo->geometry(), rectEmbedded);
     QCOMPARE(spyChanged.count(), 2);
-
-    pVideo->OnChangeScreen();
-    QVERIFY(pVideo->IsFullScreen());
-    pVideo->OnChangeScreen();
-    QVERIFY(!pVideo->IsFullScreen());
-    QCOMPARE(spyChanged.count(), 4);
-}
-
-void TestWidgetSizeFactory::fullScreenWidgetWithoutParentStays()
-{
-    CFullScreenWidget widget;
-    QSignalSpy spyChanged(&widget, &CFullScreenWidget::SignalScreenChanged);
-    widget.EnterFullScreen();
-    QVERIFY(!widget.IsFullScreen());
-    QCOMPARE(spyChanged.count(), 0);
 }
 
 QTEST_MAIN(TestWidgetSizeFactory)
