@@ -167,6 +167,9 @@ void TestTimeSlider::playTimeCentresAndClamps()
     QCOMPARE(Span(slider), 7200.0);
     QCOMPARE(slider.CurrentTime(), dtPlay);
     QCOMPARE(spyDate.count(), 1);
+    // Another time of the same day is no new date.
+    slider.OnPlayTime(dtPlay.addSecs(60));
+    QCOMPARE(spyDate.count(), 1);
 
     // A time after the last day is pinned to its end; "no time" changes nothing.
     const QDateTime dtEnd(s_dayLast.addDays(1), QTime(0, 0));
@@ -357,7 +360,6 @@ void TestTimeSlider::clickReportsTheTimeUnderTheMouse()
     const int iX = rectChart.left() + rectChart.width() / 4;
     Click(pView, QPoint(iX, 30));
     QCOMPARE(spyClick.count(), 2);
-    QCOMPARE(qint64(spyClick.at(1).at(0).value<time_t>()), SliderTest::ExpectedTimeAt(slider, iX));
     QCOMPARE(QDateTime::fromSecsSinceEpoch(spyClick.at(1).at(0).value<time_t>()).time(), QTime(6, 0));
     // Outside the chart (in the left margin) nothing is reported.
     Click(pView, QPoint(3, 30));
