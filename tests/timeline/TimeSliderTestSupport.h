@@ -51,6 +51,12 @@ inline void Drag(QWidget* pView, const QPoint& ptFrom, const QPoint& ptTo,
     SendMouse(pView, QEvent::MouseButtonRelease, ptTo, Qt::LeftButton, enumModifiers);
 }
 
+inline OrvaGUIToolkit::struTimeSliderData::TimeSegmentParam Segment(const QDateTime& dtBegin, const QDateTime& dtEnd,
+                                                                    int iLevel)
+{
+    return {dtBegin, dtEnd, QBrush(QColor(93, 128, 248)), iLevel, {}};
+}
+
 // The visible axis range as one value, for tests that check both ends.
 struct SRange
 {

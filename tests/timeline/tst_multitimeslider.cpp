@@ -30,7 +30,7 @@ const QDateTime s_dtNoon(QDate(2026, 3, 4), QTime(12, 0));
 
 struTimeSliderData::TimeSegmentParam Segment(const QDate& day, const QTime& begin, const QTime& end, int iLevel)
 {
-    return {QDateTime(day, begin), QDateTime(day, end), QBrush(QColor(93, 128, 248)), iLevel, {}};
+    return SliderTest::Segment(QDateTime(day, begin), QDateTime(day, end), iLevel);
 }
 
 // A point inside track k's band, whatever the row geometry.
