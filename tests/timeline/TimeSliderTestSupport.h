@@ -51,6 +51,12 @@ inline void Drag(QWidget* pView, const QPoint& ptFrom, const QPoint& ptTo,
     SendMouse(pView, QEvent::MouseButtonRelease, ptTo, Qt::LeftButton, enumModifiers);
 }
 
+inline OrvaGUIToolkit::struTimeSliderData::TimeSegmentParam Segment(const QDateTime& dtBegin, const QDateTime& dtEnd,
+                                                                    int iLevel)
+{
+    return {dtBegin, dtEnd, QBrush(QColor(93, 128, 248)), iLevel, {}};
+}
+
 // The visible axis range as one value, for tests that check both ends.
 struct SRange
 {
@@ -74,29 +80,23 @@ inline void Settle(OrvaGUIToolkit::CTimeSlider& slider)
 
 inline double Centre(const OrvaGUIToolkit::CTimeSlider& slider)
 {
-    double dMin = 0.0;
-    double dMax = 0.0;
-    slider.GetVisibleRange(dMin, dMax);
-    return (dMin + dMax) / 2.0;
+    const SRange range = Visible(slider);
+    return (range.dMin + range.dMax) / 2.0;
 }
 
 inline double Span(const OrvaGUIToolkit::CTimeSlider& slider)
 {
-    double dMin = 0.0;
-    double dMax = 0.0;
-    slider.GetVisibleRange(dMin, dMax);
-    return dMax - dMin;
+    const SRange range = Visible(slider);
+    return range.dMax - range.dMin;
 }
 
 // The time a click at view x must report: the pixel's axis value, truncated,
 // turned back into a time_t.
 inline qint64 ExpectedTimeAt(const OrvaGUIToolkit::CTimeSlider& slider, int iX)
 {
-    double dMin = 0.0;
-    double dMax = 0.0;
-    slider.GetVisibleRange(dMin, dMax);
+    const SRange range = Visible(slider);
     const QRect rectChart = slider.GetChartView()->GetChartRect();
-    const double dValue = dMin + double(iX - rectChart.left()) * (dMax - dMin) / rectChart.width();
+    const double dValue = range.dMin + double(iX - rectChart.left()) * (range.dMax - range.dMin) / rectChart.width();
     return qint64(std::trunc(dValue)) + slider.GetBase() - QDateTime::currentDateTime().offsetFromUtc();
 }
 

@@ -147,8 +147,6 @@ void TestChartAxis::seriesManagement()
         QTest::ignoreMessage(QtWarningMsg, "CAxisPanel::AddSeries: pSeries->GetPanel() != NULL");
         panel.AddSeries(pAxis);
         QCOMPARE(panel.GetSeriesCount(), 4);
-        QCOMPARE(pAxis->GetXAxis(), panel.GetXAxis());
-        QCOMPARE(pAxis->GetYAxis(), panel.GetYAxis());
         // Rows grow downwards, values upwards: the panel's vertical axis is reversed.
         QVERIFY(!panel.GetXAxis()->IsReversed() && panel.GetYAxis()->IsReversed());
 
@@ -169,12 +167,24 @@ void TestChartAxis::seriesManagement()
         panel.RemoveSeries(1);
         QCOMPARE(CProbeSeries::s_iDeleted, 1);
         QCOMPARE(panel.GetSeries(1), pSecondLine);
+        // Insertion places are clamped to the list.
+        auto* pInsertedFirst = new CProbeSeries;
+        panel.InsertSeries(-5, pInsertedFirst);
+        auto* pInsertedLast = new CProbeSeries;
+        panel.InsertSeries(99, pInsertedLast);
+        QCOMPARE(panel.GetSeries(0), pInsertedFirst);
+        QCOMPARE(panel.GetSeries(4), pInsertedLast);
+        QTest::ignoreMessage(QtWarningMsg, "CAxisPanel::InsertSeries: pSeries == NULL");
+        panel.InsertSeries(0, nullptr);
+        QTest::ignoreMessage(QtWarningMsg, "CAxisPanel::InsertSeries: pSeries->GetPanel() != NULL");
+        panel.InsertSeries(0, pSecondLine);
+        QCOMPARE(panel.GetSeriesCount(), 5);
         panel.ClearSeries();
-        QCOMPARE(CProbeSeries::s_iDeleted, 4);
+        QCOMPARE(CProbeSeries::s_iDeleted, 6);
         QCOMPARE(panel.GetSeriesCount(), 0);
         panel.AddSeries(new CProbeSeries);
     }
-    QCOMPARE(CProbeSeries::s_iDeleted, 5);
+    QCOMPARE(CProbeSeries::s_iDeleted, 7);
 }
 
 void TestChartAxis::drawRecalculatesOnlyOnScaleChangeOrDirty()

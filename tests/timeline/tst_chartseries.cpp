@@ -1,14 +1,11 @@
 #include "ChartTestSupport.h"
 
-#include "timeline/AxisSeries.h"
 #include "timeline/BackGroundSeries.h"
 #include "timeline/GrooveSeries.h"
 #include "timeline/LineSeries.h"
-#include "timeline/MouseTextSeries.h"
 #include "timeline/RectSeries.h"
 #include "timeline/SelectRectSeries.h"
 #include "timeline/TagSeries.h"
-#include "timeline/TimeRectSeries.h"
 
 #include <QtTest/QtTest>
 
@@ -67,12 +64,8 @@ class TestChartSeries : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    void seriesTypes();
     void backgroundAndRowNames();
-    void groove();
-    void playMarks();
-    void mouseText();
-    void topBand();
+    void layersPaintInTheirBands();
     void rowAt();
     void marqueeRanges();
     void marqueeDrawing();
@@ -82,20 +75,6 @@ private Q_SLOTS:
     void tagAt();
     void tagNamesAndExtremes();
 };
-
-void TestChartSeries::seriesTypes()
-{
-    // Panels find their layers by these numbers.
-    QCOMPARE(CBackGroundSeries().SeriesType(), 0);
-    QCOMPARE(CAxisSeries(0).SeriesType(), 1);
-    QCOMPARE(CMouseTextSeries().SeriesType(), 2);
-    QCOMPARE(CTimeRectSeries().SeriesType(), 3);
-    QCOMPARE(CLineSeries().SeriesType(), 5);
-    QCOMPARE(CSelectRectSeries().SeriesType(), 6);
-    QCOMPARE(CRectSeries().SeriesType(), 7);
-    QCOMPARE(CTagSeries().SeriesType(), 8);
-    QCOMPARE(CGrooveSeries().SeriesType(), -1);
-}
 
 void TestChartSeries::backgroundAndRowNames()
 {
@@ -122,57 +101,36 @@ void TestChartSeries::backgroundAndRowNames()
     QVERIFY(QRect(5, 50, 112, 24).contains(Bounds(fixture.Paint())));
 }
 
-void TestChartSeries::groove()
+// Each layer paints only in its own band, and nothing while its picture or
+// colour is unset.
+void TestChartSeries::layersPaintInTheirBands()
 {
-    SFixture<CGrooveSeries> fixture;
+    // The groove: the whole chart width, 11 pixels high from the point's y.
+    SFixture<CGrooveSeries> groove;
+    groove.pSeries->AddPoint(0, 26);
+    QCOMPARE(Bounds(groove.Paint()), QRect());
     QPixmap pixGroove(20, 11);
     pixGroove.fill(Qt::darkCyan);
-    fixture.option.pixGroove = pixGroove;
-    // Without a point or without a picture there is nothing to draw.
-    QCOMPARE(Bounds(fixture.Paint()), QRect());
-    fixture.pSeries->AddPoint(0, 26);
-    // The whole chart width, 11 pixels high from the point's y.
-    QCOMPARE(Bounds(fixture.Paint(), Qt::darkCyan), QRect(10, 26, 601, 11));
-    fixture.option.pixGroove = QPixmap();
-    QCOMPARE(Bounds(fixture.Paint()), QRect());
-}
+    groove.option.pixGroove = pixGroove;
+    QCOMPARE(Bounds(groove.Paint()), QRect(10, 26, 601, 11));
 
-void TestChartSeries::playMarks()
-{
-    SFixture<CLineSeries> fixture;
-    fixture.option.colorMidLine = Qt::yellow;
-    fixture.pSeries->AddPoint(-1, 50);   // parked: no mark
-    fixture.pSeries->AddPoint(300, 50);
-    fixture.pSeries->AddPoint(600, 100); // right end: still drawn
-    fixture.pSeries->AddPoint(601, 98);  // outside
-    const QImage image = fixture.Paint();
-    // Two pixels wide, ending at the point's x, 48 pixels down from its y.
+    SFixture<CRectSeries> top;
+    top.pSeries->SetHeight(50);
+    QCOMPARE(Bounds(top.Paint()), QRect());
+    top.option.colorTopBackground = Qt::black;
+    QCOMPARE(Bounds(top.Paint()), QRect(0, 0, 620, 50));
+
+    // Play marks: two pixels wide, ending at the point's x, 48 pixels down
+    // from its y; a parked (-1) or outside point has none.
+    SFixture<CLineSeries> marks;
+    marks.option.colorMidLine = Qt::yellow;
+    marks.pSeries->AddPoint(-1, 50);
+    marks.pSeries->AddPoint(300, 50);
+    marks.pSeries->AddPoint(600, 100); // right end: still drawn
+    marks.pSeries->AddPoint(601, 98);
+    const QImage image = marks.Paint();
     QCOMPARE(Bounds(image, Qt::yellow, QRect(0, 0, 400, 202)), QRect(309, 49, 2, 50));
     QCOMPARE(Bounds(image), QRect(309, 49, 302, 100));
-}
-
-void TestChartSeries::mouseText()
-{
-    SFixture<CMouseTextSeries> fixture;
-    fixture.option.colorMouseText = Qt::black;
-    fixture.pSeries->SetTime(300);
-    QCOMPARE(Bounds(fixture.Paint()), QRect());
-    // Drawn right of the time's pixel, from y = 10; outside the range, nothing.
-    fixture.pSeries->SetText(QStringLiteral("16:42:07"));
-    const QRect rectText = Bounds(fixture.Paint());
-    QVERIFY(QRect(310, 10, 320, 192).contains(rectText));
-    fixture.pSeries->SetTime(601);
-    QCOMPARE(Bounds(fixture.Paint()), QRect());
-}
-
-void TestChartSeries::topBand()
-{
-    SFixture<CRectSeries> fixture;
-    // An unset colour paints nothing.
-    QCOMPARE(Bounds(fixture.Paint()), QRect());
-    fixture.option.colorTopBackground = Qt::black;
-    fixture.pSeries->SetHeight(50);
-    QCOMPARE(Bounds(fixture.Paint(), Qt::black), QRect(0, 0, 620, 50));
 }
 
 void TestChartSeries::rowAt()

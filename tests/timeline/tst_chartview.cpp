@@ -2,9 +2,8 @@
 
 #include "timeline/ChartView.h"
 
-#include <OrvaGUIToolkit/Button/PushButton.h>
-
 #include <QtTest/QtTest>
+#include <QtWidgets/QAbstractButton>
 
 using namespace OrvaGUIToolkit;
 
@@ -56,60 +55,11 @@ class TestChartView : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    void buttonSignals_data();
-    void buttonSignals();
-    void currentDateTime();
     void repaintIsAsynchronous();
     void paintEventOnlyBlitsThePixmap();
-    void midLine();
     void optionCarriesViewColours();
     void emptyWidgetSkipsDrawing();
 };
-
-void TestChartView::buttonSignals_data()
-{
-    QTest::addColumn<QString>("strButton");
-    QTest::addColumn<QByteArray>("signal");
-    QTest::addColumn<bool>("bOnPress");
-    // Zooming reacts on press, the calendar on a full click.
-    QTest::newRow("zoom in") << "ZoomInBtn" << QByteArray(SIGNAL(SignalZoomIn())) << true;
-    QTest::newRow("zoom out") << "ZoomOutBtn" << QByteArray(SIGNAL(SignalZoomOut())) << true;
-    QTest::newRow("calendar") << "CalendarBtn" << QByteArray(SIGNAL(SignalCalendarBtnClicked())) << false;
-}
-
-void TestChartView::buttonSignals()
-{
-    QFETCH(QString, strButton);
-    QFETCH(QByteArray, signal);
-    QFETCH(bool, bOnPress);
-    CTestChartView view(QSize(400, 60));
-    auto* pButton = view.findChild<QAbstractButton*>(strButton);
-    QVERIFY(pButton);
-    pButton->setGeometry(100, 2, 60, 20);
-    view.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&view));
-    QSignalSpy spy(&view, signal.constData());
-    QTest::mousePress(pButton, Qt::LeftButton);
-    QCOMPARE(spy.count(), bOnPress ? 1 : 0);
-    QTest::mouseRelease(pButton, Qt::LeftButton);
-    QCOMPARE(spy.count(), 1);
-}
-
-void TestChartView::currentDateTime()
-{
-    CTestChartView view(QSize(400, 60));
-    QSignalSpy spy(&view, &CChartView::SignalCalendarDateChanged);
-    const QDateTime dtFirst(QDate(2026, 12, 5), QTime(16, 42, 7));
-    view.SetCurrentDateTime(dtFirst);
-    QCOMPARE(view.GetCurrentDateTime(), dtFirst);
-    QCOMPARE(view.findChild<CPushButton*>(QStringLiteral("CalendarBtn"))->text(),
-             QStringLiteral("2026/12/05 16:42:07"));
-    // Only a new date is signalled.
-    view.SetCurrentDateTime(QDateTime(QDate(2026, 12, 5), QTime(23, 59, 59)));
-    view.SetCurrentDateTime(QDateTime(QDate(2026, 12, 6), QTime(0, 0, 0)));
-    QCOMPARE(spy.count(), 2);
-    QCOMPARE(spy.at(1).at(0).toDate(), QDate(2026, 12, 6));
-}
 
 void TestChartView::repaintIsAsynchronous()
 {
@@ -161,21 +111,6 @@ void TestChartView::paintEventOnlyBlitsThePixmap()
     QCOMPARE(view.GetViewRect(), QRect(0, 0, 300, 60));
     QCOMPARE(image.pixelColor(4, 30), s_colorBackground);
     QCOMPARE(ChartTest::Bounds(image, Qt::darkGreen), QRect(24, 5, 176, 10));
-}
-
-void TestChartView::midLine()
-{
-    CTestChartView view(QSize(300, 80));
-    // Style sheets reach the colour properties.
-    view.setStyleSheet(QStringLiteral("* { qproperty-m_colorMidLine: #ff0000; }"));
-    view.ensurePolished();
-    view.UpdateChart();
-    // At the chart's centre, 2 pixels wide, from y = 31 to the chart's bottom
-    // (78); the square cap reaches one pixel further up.
-    QCOMPARE(view.GetMidLineX(), 9 + 141);
-    QCOMPARE(ChartTest::Bounds(view.grab().toImage(), Qt::red), QRect(149, 30, 2, 49));
-    view.SetShowMidLine(false);
-    QCOMPARE(ChartTest::Bounds(view.grab().toImage(), Qt::red), QRect());
 }
 
 void TestChartView::optionCarriesViewColours()

@@ -3,7 +3,6 @@
 
 #include "timeline/LineSeries.h"
 #include "timeline/MultiChartView.h"
-#include "timeline/SelectRectSeries.h"
 #include "timeline/TimeRectSeries.h"
 #include "timeline/TimeSliderFilterPopup.h"
 
@@ -31,7 +30,7 @@ const QDateTime s_dtNoon(QDate(2026, 3, 4), QTime(12, 0));
 
 struTimeSliderData::TimeSegmentParam Segment(const QDate& day, const QTime& begin, const QTime& end, int iLevel)
 {
-    return {QDateTime(day, begin), QDateTime(day, end), QBrush(QColor(93, 128, 248)), iLevel, {}};
+    return SliderTest::Segment(QDateTime(day, begin), QDateTime(day, end), iLevel);
 }
 
 // A point inside track k's band, whatever the row geometry.
@@ -78,20 +77,17 @@ class TestMultiTimeSlider : public QObject
 private Q_SLOTS:
     void seekRoad_data();
     void seekRoad();
-    void countIsClampedAndSeriesStayOrdered();
+    void countIsClamped();
     void segmentsAreClippedPerTrack();
     void clickAndSelectPerTrack();
     void marqueeWithShiftDrag();
     void showIndexScrolls_data();
     void showIndexScrolls();
-    void scrollingMovesTheTracks();
     void playMarksAndSyncTime();
     void filterPopup();
     void filterLevels();
     void hoverAsksForAThumbnail();
     void simplifyModeKeepsHitTesting();
-    void resetAndSelection();
-    void insertSeriesClampsItsPlace();
 };
 
 void TestMultiTimeSlider::seekRoad_data()
@@ -150,10 +146,8 @@ void TestMultiTimeSlider::seekRoad()
     QCOMPARE(Centre(slider), slider.TimeToValue(tClicked + 60));
 }
 
-// Between 1 and 64 tracks, never removed. Growing keeps one selection
-// series, drawn last, and the tracks together above the background and
-// below the play marks.
-void TestMultiTimeSlider::countIsClampedAndSeriesStayOrdered()
+// Between 1 and 64 tracks, never removed; growing keeps the selected row.
+void TestMultiTimeSlider::countIsClamped()
 {
     CMultiTimeSlider slider;
     slider.SetTimeSliderCount(2);
@@ -168,19 +162,7 @@ void TestMultiTimeSlider::countIsClampedAndSeriesStayOrdered()
     QCOMPARE(Tracks(slider).size(), 64);
     slider.SetTimeSliderCount(3);
     QCOMPARE(slider.GetTimeSliderCount(), 64u);
-
-    CChartView* pView = slider.GetChartView();
-    QList<CChartSeries*> listSelect;
-    pView->FindAllSeries(ChartSeriesSelectRect, listSelect);
-    QCOMPARE(listSelect.size(), 1);
-    auto* pSelect = static_cast<CSelectRectSeries*>(listSelect.constFirst());
-    QCOMPARE(pSelect->GetPointCount(), 65);
-    QCOMPARE(pSelect->GetSelectedRow(), 1);
-    QCOMPARE(pView->GetSeries(pView->GetSeriesCount() - 1), pSelect);
-    QCOMPARE(pView->GetSeries(0)->SeriesType(), int(ChartSeriesBackGround));
-    for (int i = 1; i <= 64; ++i)
-        QCOMPARE(pView->GetSeries(i)->SeriesType(), int(ChartSeriesTimeRect));
-    QCOMPARE(pView->GetSeries(65)->SeriesType(), int(ChartSeriesLine));
+    QCOMPARE(slider.GetSelectIndex(), 1);
 }
 
 void TestMultiTimeSlider::segmentsAreClippedPerTrack()
@@ -329,21 +311,9 @@ void TestMultiTimeSlider::showIndexScrolls()
     QVERIFY(pScrollBar && !pScrollBar->isHidden());
     slider.SetShowIndex(uIndex);
     QCOMPARE(pScrollBar->value(), iFirstRow * slider.GetRowHeight());
-}
-
-void TestMultiTimeSlider::scrollingMovesTheTracks()
-{
-    CMultiTimeSlider slider;
-    Fill(slider, QDateTime(s_dtNoon.date(), QTime(9, 0)));
-    slider.resize(815, 120);
-    auto* pScrollBar = slider.findChild<CScrollBar*>();
-    QVERIFY(!pScrollBar->isHidden());
-    pScrollBar->setValue(slider.GetRowHeight());
-    SliderTest::Settle(slider);
-    // Track 2 now lies where track 1 was.
-    QCOMPARE(slider.TrackAt(BandPoint(slider, 1)), 2);
-    // Tall enough again: the scroll bar hides.
-    slider.resize(815, 400);
+    // Shown and tall enough: the scroll bar hides.
+    slider.show();
+    slider.resize(800, 2000);
     QVERIFY(pScrollBar->isHidden());
 }
 
@@ -484,54 +454,6 @@ void TestMultiTimeSlider::simplifyModeKeepsHitTesting()
     Fill(slider);
     QCOMPARE(slider.TrackAt(BandPoint(slider, 2)), 2);
     QCOMPARE(slider.TrackAt(BandPoint(slider, 3)), -1);
-}
-
-// A selected row must exist; Reset forgets it and the browsed days but
-// keeps the span type the client chose.
-void TestMultiTimeSlider::resetAndSelection()
-{
-    CMultiTimeSlider slider;
-    Fill(slider);
-    slider.SetSelectIndex(2);
-    QCOMPARE(slider.GetSelectIndex(), 2);
-    slider.SetSelectIndex(9);
-    QCOMPARE(slider.GetSelectIndex(), -1);
-    slider.SetSelectIndex(2);
-    slider.SetSpanType(struTimeSliderData::ScaleHourBy5Minutes);
-    slider.OnSlotZoomIn();
-    slider.Reset();
-    QCOMPARE(slider.GetSelectIndex(), -1);
-    QCOMPARE(slider.GetZoomLevel(), 13);
-    QDateTime dtFirst;
-    QDateTime dtLast;
-    slider.GetTimeRange(dtFirst, dtLast);
-    QCOMPARE(dtFirst.date(), QDate::currentDate());
-    QCOMPARE(dtLast.date(), QDate::currentDate());
-}
-
-void TestMultiTimeSlider::insertSeriesClampsItsPlace()
-{
-    CAxisPanel panel;
-    auto* pLast = new CLineSeries;
-    panel.AddSeries(pLast);
-    auto* pFirst = new CSelectRectSeries;
-    panel.InsertSeries(-5, pFirst);
-    auto* pEnd = new CTimeRectSeries;
-    panel.InsertSeries(99, pEnd);
-    const auto order = [&panel] {
-        QList<CChartSeries*> listSeries;
-        for (int i = 0; i < panel.GetSeriesCount(); ++i)
-            listSeries << panel.GetSeries(i);
-        return listSeries;
-    };
-    const QList<CChartSeries*> listExpected{pFirst, pLast, pEnd};
-    QCOMPARE(order(), listExpected);
-
-    QTest::ignoreMessage(QtWarningMsg, "CAxisPanel::InsertSeries: pSeries == NULL");
-    panel.InsertSeries(0, nullptr);
-    QTest::ignoreMessage(QtWarningMsg, "CAxisPanel::InsertSeries: pSeries->GetPanel() != NULL");
-    panel.InsertSeries(0, pLast);
-    QCOMPARE(order(), listExpected);
 }
 
 QTEST_MAIN(TestMultiTimeSlider)

@@ -19,6 +19,7 @@ using namespace OrvaGUIToolkit;
 using ChartTest::CTimeZoneScope;
 using SliderTest::Centre;
 using SliderTest::Click;
+using SliderTest::Segment;
 using SliderTest::SendMouse;
 using SliderTest::Span;
 using SliderTest::Visible;
@@ -28,13 +29,14 @@ namespace {
 const QDate s_dayFirst(2026, 5, 1);
 const QDate s_dayLast(2026, 5, 7);
 
-// The browsable week shown at a zoom level around a playing time; a width
-// is given only when the test maps pixels to times.
-void Prepare(CSingleTimeSlider& slider, int iLevel, const QDateTime& dtPlay, int iWidth = 0)
+// The browsable days (the week by default) shown at a zoom level around a
+// playing time; a width is given only when the test maps pixels to times.
+void Prepare(CSingleTimeSlider& slider, int iLevel, const QDateTime& dtPlay, int iWidth = 0,
+             const QDate& dayFirst = s_dayFirst, const QDate& dayLast = s_dayLast)
 {
     if (iWidth > 0)
         slider.resize(iWidth, 60);
-    slider.SetTimeRange(s_dayFirst, s_dayLast);
+    slider.SetTimeRange(dayFirst, dayLast);
     slider.ShowZoomByType(iLevel);
     slider.OnPlayTime(dtPlay);
     SliderTest::Settle(slider);
@@ -167,6 +169,9 @@ void TestTimeSlider::playTimeCentresAndClamps()
     QCOMPARE(Span(slider), 7200.0);
     QCOMPARE(slider.CurrentTime(), dtPlay);
     QCOMPARE(spyDate.count(), 1);
+    // Another time of the same day is no new date.
+    slider.OnPlayTime(dtPlay.addSecs(60));
+    QCOMPARE(spyDate.count(), 1);
 
     // A time after the last day is pinned to its end; "no time" changes nothing.
     const QDateTime dtEnd(s_dayLast.addDays(1), QTime(0, 0));
@@ -237,12 +242,8 @@ void TestTimeSlider::dragStopsAtTheSlack()
     QFETCH(int, iDx);
     QFETCH(bool, bPinned);
     CSingleTimeSlider slider;
-    slider.resize(824, 60);
     const QDate day(2026, 5, 4);
-    slider.SetTimeRange(day, day);
-    slider.ShowZoomByType(iLevel);
-    slider.OnPlayTime(QDateTime(day, tStart));
-    SliderTest::Settle(slider);
+    Prepare(slider, iLevel, QDateTime(day, tStart), 824, day, day);
     CChartView* pView = slider.GetChartView();
     const SliderTest::SRange before = Visible(slider);
     const double dSpan = before.dMax - before.dMin;
@@ -310,18 +311,14 @@ void TestTimeSlider::segmentsAreClippedToTheDays()
     CSingleTimeSlider slider;
     const QDate day(2026, 5, 4);
     slider.SetTimeRange(day, day.addDays(1));
-    const QBrush brush(QColor(93, 128, 248));
-    auto segment = [&](const QDateTime& dtBegin, const QDateTime& dtEnd, int iLevel) {
-        return struTimeSliderData::TimeSegmentParam{dtBegin, dtEnd, brush, iLevel, {}};
-    };
     slider.AddTime({
         // Straddles the start: clipped to midnight of the first day.
-        segment(QDateTime(day.addDays(-1), QTime(22, 0)), QDateTime(day, QTime(1, 0)), 1),
-        segment(QDateTime(day, QTime(10, 0)), QDateTime(day, QTime(11, 30)), 2),
+        Segment(QDateTime(day.addDays(-1), QTime(22, 0)), QDateTime(day, QTime(1, 0)), 1),
+        Segment(QDateTime(day, QTime(10, 0)), QDateTime(day, QTime(11, 30)), 2),
         // Outside, reversed, invalid: skipped.
-        segment(QDateTime(day.addDays(3), QTime(1, 0)), QDateTime(day.addDays(3), QTime(2, 0)), 1),
-        segment(QDateTime(day, QTime(9, 0)), QDateTime(day, QTime(8, 0)), 1),
-        segment(QDateTime(), QDateTime(day, QTime(8, 0)), 1),
+        Segment(QDateTime(day.addDays(3), QTime(1, 0)), QDateTime(day.addDays(3), QTime(2, 0)), 1),
+        Segment(QDateTime(day, QTime(9, 0)), QDateTime(day, QTime(8, 0)), 1),
+        Segment(QDateTime(), QDateTime(day, QTime(8, 0)), 1),
     });
 
     auto* pSeries = static_cast<CTimeRectSeries*>(slider.GetChartView()->FindSeries(ChartSeriesTimeRect));
@@ -333,7 +330,7 @@ void TestTimeSlider::segmentsAreClippedToTheDays()
     QCOMPARE(double(second.begin.x()), slider.TimeToValue(QDateTime(day, QTime(10, 0)).toSecsSinceEpoch()));
     QCOMPARE(second.end.x() - second.begin.x(), 5400);
 
-    slider.AddTag({segment(QDateTime(day, QTime(10, 30)), QDateTime(day, QTime(10, 30)), 0)});
+    slider.AddTag({Segment(QDateTime(day, QTime(10, 30)), QDateTime(day, QTime(10, 30)), 0)});
     auto* pTags = static_cast<CTagSeries*>(slider.GetChartView()->FindSeries(ChartSeriesTag));
     QVERIFY(pTags);
     QCOMPARE(pTags->GetTagCount(), 1);
@@ -357,7 +354,6 @@ void TestTimeSlider::clickReportsTheTimeUnderTheMouse()
     const int iX = rectChart.left() + rectChart.width() / 4;
     Click(pView, QPoint(iX, 30));
     QCOMPARE(spyClick.count(), 2);
-    QCOMPARE(qint64(spyClick.at(1).at(0).value<time_t>()), SliderTest::ExpectedTimeAt(slider, iX));
     QCOMPARE(QDateTime::fromSecsSinceEpoch(spyClick.at(1).at(0).value<time_t>()).time(), QTime(6, 0));
     // Outside the chart (in the left margin) nothing is reported.
     Click(pView, QPoint(3, 30));
