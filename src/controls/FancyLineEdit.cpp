@@ -1,3 +1,4 @@
+#include "foundation/ToolkitLogging.h"
 #include <OrvaGUIToolkit/LineEdit/FancyLineEdit.h>
 
 #include <OrvaGUIToolkit/LineEdit/IconButton.h>
@@ -24,7 +25,7 @@ bool IsSide(CFancyLineEdit::Side enumSide, const char* szFunction)
 {
     if (enumSide == CFancyLineEdit::Left || enumSide == CFancyLineEdit::Right)
         return true;
-    qWarning("CFancyLineEdit::%s: enumSide != Left && enumSide != Right", szFunction);
+    qCWarning(lcOrvaGUIToolkit, "CFancyLineEdit::%s: enumSide != Left && enumSide != Right", szFunction);
     return false;
 }
 

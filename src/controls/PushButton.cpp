@@ -86,7 +86,7 @@ void CPushButton::paintEvent(QPaintEvent*)
     painter.drawControl(QStyle::CE_PushButton, option);
 }
 
-void CPushButton::enterEvent(QEvent* pEvent)
+void CPushButton::enterEvent(EnterEvent* pEvent)
 {
     Q_EMIT SignalMouseEnter();
     QPushButton::enterEvent(pEvent);

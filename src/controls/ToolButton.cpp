@@ -27,7 +27,7 @@ void CToolButton::Init()
     setFocusPolicy(Qt::NoFocus);
 }
 
-void CToolButton::enterEvent(QEvent* pEvent)
+void CToolButton::enterEvent(EnterEvent* pEvent)
 {
     Q_EMIT SignalMouseEnter();
     QToolButton::enterEvent(pEvent);

@@ -1,3 +1,4 @@
+#include "foundation/ToolkitLogging.h"
 #include <OrvaGUIToolkit/Dialog/BaseDialog.h>
 
 #include "BaseDialogPrivate.h"
@@ -118,7 +119,7 @@ void CBaseDialog::SetContentsMargins(int iLeft, int iTop, int iRight, int iBotto
 void CBaseDialog::SetContentWnd(QWidget* pWidget)
 {
     if (!pWidget) {
-        qWarning("CBaseDialog::SetContentWnd: Attempt to insert null QWidget");
+        qCWarning(lcOrvaGUIToolkit, "CBaseDialog::SetContentWnd: Attempt to insert null QWidget");
         return;
     }
     // An earlier content widget stays the client's; it is only taken out of view.
@@ -143,7 +144,7 @@ QWidget* CBaseDialog::GetSetUpUiWidget() const
 void CBaseDialog::AddTitleWidget(QWidget* pWidget)
 {
     if (!pWidget) {
-        qWarning("CBaseDialog::AddTitleWidget: pWidget == NULL");
+        qCWarning(lcOrvaGUIToolkit, "CBaseDialog::AddTitleWidget: pWidget == NULL");
         return;
     }
     d->m_pTitleLayout->addWidget(pWidget);

@@ -1,3 +1,4 @@
+#include "foundation/ToolkitLogging.h"
 #include <OrvaGUIToolkit/Dialog/BaseDialogWithBottom.h>
 
 #include "BaseDialogPrivate.h"
@@ -124,7 +125,7 @@ bool CBaseDialogWithBottom::ReConnect(const QObject* pSender, const char* szSign
                                       const char* szMethod, Qt::ConnectionType enumType)
 {
     if (!pSender || !szSignal || !pReceiver || !szMethod) {
-        qWarning("CBaseDialogWithBottom::ReConnect: pSender == NULL || szSignal == NULL || pReceiver == NULL "
+        qCWarning(lcOrvaGUIToolkit, "CBaseDialogWithBottom::ReConnect: pSender == NULL || szSignal == NULL || pReceiver == NULL "
                  "|| szMethod == NULL");
         return false;
     }

@@ -73,7 +73,7 @@ void CFancyTitle::mouseDoubleClickEvent(QMouseEvent* pEvent)
 void CFancyTitle::resizeEvent(QResizeEvent* pEvent)
 {
     QFrame::resizeEvent(pEvent);
-    emit SignalWndSizeStatusChanged();
+    Q_EMIT SignalWndSizeStatusChanged();
 }
 
 void CFancyTitle::OnImitateDoubleClick()
@@ -89,7 +89,7 @@ void CFancyTitle::OnImitateDoubleClick()
     } else {
         ShowNormal(pWindow, QSize());
     }
-    emit SignalWndSizeStatusChanged();
+    Q_EMIT SignalWndSizeStatusChanged();
 }
 
 } // namespace OrvaGUIToolkit

@@ -118,7 +118,7 @@ void CInformationDlg::StartFadeOut()
     m_pFadeAnimation->start();
 }
 
-void CInformationDlg::enterEvent(QEvent* pEvent)
+void CInformationDlg::enterEvent(EnterEvent* pEvent)
 {
     // The notice stays while the pointer rests on it, so it can be read.
     CBaseDialog::enterEvent(pEvent);

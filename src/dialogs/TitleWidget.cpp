@@ -1,3 +1,4 @@
+#include "foundation/ToolkitLogging.h"
 #include <OrvaGUIToolkit/Dialog/TitleWidget.h>
 
 #include <OrvaGUIToolkit/Dialog/TitleLabel.h>
@@ -65,7 +66,7 @@ void CTitleWidget::ResetTitlePixmapAlignment()
 void CTitleWidget::AddWidget(QWidget* pWidget)
 {
     if (!pWidget) {
-        qWarning("CTitleWidget::AddWidget: pWidget == NULL");
+        qCWarning(lcOrvaGUIToolkit, "CTitleWidget::AddWidget: pWidget == NULL");
         return;
     }
     m_pLayout->addWidget(pWidget);
@@ -74,7 +75,7 @@ void CTitleWidget::AddWidget(QWidget* pWidget)
 void CTitleWidget::AddLayout(QLayout* pLayout)
 {
     if (!pLayout) {
-        qWarning("CTitleWidget::AddLayout: pLayout == NULL");
+        qCWarning(lcOrvaGUIToolkit, "CTitleWidget::AddLayout: pLayout == NULL");
         return;
     }
     m_pLayout->addLayout(pLayout);

@@ -38,7 +38,7 @@ void CFullScreenWidget::SetFullScreen(bool bFullScreen)
         if (pParentWindow)
             pParentWindow->show();
     }
-    emit SignalScreenChanged();
+    Q_EMIT SignalScreenChanged();
 }
 
 void CFullScreenWidget::EnterFullScreen()

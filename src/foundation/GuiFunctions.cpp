@@ -1,3 +1,4 @@
+#include "foundation/ToolkitLogging.h"
 #include <OrvaGUIToolkit/Foundation/GuiFunctions.h>
 
 #include "ForbiddenCharacters.h"
@@ -128,7 +129,7 @@ QString ConvertToUnicode(const char* szText, QTextCodec* pCodec)
 {
     QTextCodec* pUse = CodecOrDefault(pCodec);
     if (!pUse) {
-        qWarning("ConvertToUnicode: codec == NULL");
+        qCWarning(lcOrvaGUIToolkit, "ConvertToUnicode: codec == NULL");
         return QString();
     }
     return pUse->toUnicode(szText);
@@ -138,7 +139,7 @@ QByteArray ConvertFromUnicode(const QString& strText, QTextCodec* pCodec)
 {
     QTextCodec* pUse = CodecOrDefault(pCodec);
     if (!pUse) {
-        qWarning("ConvertFromUnicode: codec == NULL");
+        qCWarning(lcOrvaGUIToolkit, "ConvertFromUnicode: codec == NULL");
         return QByteArray();
     }
     return pUse->fromUnicode(strText);
@@ -290,7 +291,7 @@ QRect GetAvailableGeometry(const QRect& rect, const QWidget* pWidget)
 QRect GetBorderAvailableGeometry(const QRect& rectAnchor, const QWidget* pPopup)
 {
     if (!pPopup) {
-        qWarning("GetBorderAvailableGeometry: pPopup == NULL");
+        qCWarning(lcOrvaGUIToolkit, "GetBorderAvailableGeometry: pPopup == NULL");
         return QRect();
     }
     if (pPopup->layout())
@@ -528,7 +529,7 @@ void CopyModelData(QStandardItemModel* pSrc, const QModelIndex& miSrcParent,
                    QStandardItemModel* pDst, const QModelIndex& miDstParent, unsigned uInsertRow)
 {
     if (!pSrc || !pDst) {
-        qWarning("CopyModelData: pSrc == NULL || pDst == NULL");
+        qCWarning(lcOrvaGUIToolkit, "CopyModelData: pSrc == NULL || pDst == NULL");
         return;
     }
     const unsigned uAppend = static_cast<unsigned>(-1);

@@ -1,3 +1,4 @@
+#include "foundation/ToolkitLogging.h"
 #include <OrvaGUIToolkit/Foundation/WaitWatcher.h>
 
 #include "WaitDialog.h"
@@ -18,7 +19,7 @@ bool CWaitWatcher::Run(const std::function<void()>& function, const QString& str
                        const QString& strText, QWidget* pParent)
 {
     if (!function) {
-        qWarning("CWaitWatcher::Run: function is empty");
+        qCWarning(lcOrvaGUIToolkit, "CWaitWatcher::Run: function is empty");
         return false;
     }
     // The wait dialog needs the GUI thread and its event loop.

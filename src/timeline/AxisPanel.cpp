@@ -1,3 +1,4 @@
+#include "foundation/ToolkitLogging.h"
 #include "AxisPanel.h"
 
 #include "ChartSeries.h"
@@ -21,11 +22,11 @@ CAxisPanel::~CAxisPanel()
 void CAxisPanel::AddSeries(CChartSeries* pSeries)
 {
     if (!pSeries) {
-        qWarning("CAxisPanel::AddSeries: pSeries == NULL");
+        qCWarning(lcOrvaGUIToolkit, "CAxisPanel::AddSeries: pSeries == NULL");
         return;
     }
     if (pSeries->GetPanel()) {
-        qWarning("CAxisPanel::AddSeries: pSeries->GetPanel() != NULL");
+        qCWarning(lcOrvaGUIToolkit, "CAxisPanel::AddSeries: pSeries->GetPanel() != NULL");
         return;
     }
     pSeries->AttachToPanel(this, &m_xAxis, &m_yAxis);
@@ -37,11 +38,11 @@ void CAxisPanel::AddSeries(CChartSeries* pSeries)
 void CAxisPanel::InsertSeries(int iIndex, CChartSeries* pSeries)
 {
     if (!pSeries) {
-        qWarning("CAxisPanel::InsertSeries: pSeries == NULL");
+        qCWarning(lcOrvaGUIToolkit, "CAxisPanel::InsertSeries: pSeries == NULL");
         return;
     }
     if (pSeries->GetPanel()) {
-        qWarning("CAxisPanel::InsertSeries: pSeries->GetPanel() != NULL");
+        qCWarning(lcOrvaGUIToolkit, "CAxisPanel::InsertSeries: pSeries->GetPanel() != NULL");
         return;
     }
     pSeries->AttachToPanel(this, &m_xAxis, &m_yAxis);
@@ -104,7 +105,7 @@ void CAxisPanel::SetViewRect(const QRect& rect)
 void CAxisPanel::Draw(QPainter* pPainter, const CChartStyleOption& option)
 {
     if (!pPainter) {
-        qWarning("CAxisPanel::Draw: pPainter == NULL");
+        qCWarning(lcOrvaGUIToolkit, "CAxisPanel::Draw: pPainter == NULL");
         return;
     }
     m_xAxis.UpdatePixelRange();

@@ -1,3 +1,4 @@
+#include "foundation/ToolkitLogging.h"
 #include <OrvaGUIToolkit/Timeline/MultiTimeSlider.h>
 
 #include "AxisSeries.h"
@@ -429,11 +430,11 @@ void CMultiTimeSlider::SetTimeSliderCount(unsigned uCount)
 {
     CMultiTimeSliderPrivate& p = *dMulti;
     if (uCount == 0) {
-        qWarning("CMultiTimeSlider::SetTimeSliderCount: uCount == 0");
+        qCWarning(lcOrvaGUIToolkit, "CMultiTimeSlider::SetTimeSliderCount: uCount == 0");
         return;
     }
     if (uCount > s_uMaxCount) {
-        qWarning("CMultiTimeSlider::SetTimeSliderCount: uCount > 64");
+        qCWarning(lcOrvaGUIToolkit, "CMultiTimeSlider::SetTimeSliderCount: uCount > 64");
         uCount = s_uMaxCount;
     }
     p.AddTracks(int(uCount));

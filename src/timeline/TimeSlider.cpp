@@ -1,3 +1,4 @@
+#include "foundation/ToolkitLogging.h"
 #include <OrvaGUIToolkit/Timeline/TimeSlider.h>
 
 #include "AxisSeries.h"
@@ -82,7 +83,7 @@ CTimeSlider::CTimeSlider(CChartView* pChartView, QWidget* pParent)
     , d(new CTimeSliderPrivate)
 {
     if (!pChartView)
-        qWarning("CTimeSlider::CTimeSlider: pChartView == NULL");
+        qCWarning(lcOrvaGUIToolkit, "CTimeSlider::CTimeSlider: pChartView == NULL");
     d->m_pChartView = pChartView;
     if (pChartView)
         pChartView->setParent(this);

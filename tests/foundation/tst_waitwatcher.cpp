@@ -27,7 +27,7 @@ public:
     {
         m_pWorkerThread = QThread::currentThread();
         for (int i = 1; i <= 3; ++i)
-            emit SignalProgress(i);
+            Q_EMIT SignalProgress(i);
         // Holds the job open until the test has looked at the GUI.
         if (m_pGate)
             m_pGate->tryAcquire(1, 5000);

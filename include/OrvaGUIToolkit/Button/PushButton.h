@@ -30,7 +30,7 @@ Q_SIGNALS:
 protected:
     bool event(QEvent* pEvent) override;
     void paintEvent(QPaintEvent* pEvent) override;
-    void enterEvent(QEvent* pEvent) override;
+    void enterEvent(EnterEvent* pEvent) override;
     void leaveEvent(QEvent* pEvent) override;
 };
 

@@ -25,7 +25,7 @@ Q_SIGNALS:
     void SignalMouseLeave();
 
 protected:
-    void enterEvent(QEvent* pEvent) override;
+    void enterEvent(EnterEvent* pEvent) override;
     void leaveEvent(QEvent* pEvent) override;
 
 private:

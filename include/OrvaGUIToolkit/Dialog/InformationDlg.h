@@ -37,7 +37,7 @@ public:
     void SetIcon(const QPixmap& pixIcon);
 
 protected:
-    void enterEvent(QEvent* pEvent) override;
+    void enterEvent(EnterEvent* pEvent) override;
     void leaveEvent(QEvent* pEvent) override;
 
 private:
