@@ -1,10 +1,20 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds with AddressSanitizer and
-# UndefinedBehaviorSanitizer, and runs the whole test suite offscreen.
+# Installs what is missing, then builds the toolkit against Qt 5.15 and Qt 6
+# with AddressSanitizer and UndefinedBehaviorSanitizer (warnings are errors)
+# and runs the whole test suite of both builds offscreen. Both must pass.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
 bash scripts/setup.sh
-cmake --preset asan
-cmake --build --preset asan
-ctest --preset asan
+
+status=0
+for preset in asan asan-qt6; do
+  echo "== $preset: configure and build"
+  cmake --preset "$preset" -DORVA_WERROR=ON
+  cmake --build --preset "$preset"
+done
+for preset in asan asan-qt6; do
+  echo "== $preset: tests"
+  ctest --preset "$preset" || status=1
+done
+exit "$status"

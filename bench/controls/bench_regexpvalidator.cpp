@@ -1,6 +1,6 @@
 #include <OrvaGUIToolkit/LineEdit/RegExpValidator.h>
 
-#include <QtCore/QTextCodec>
+#include <QTextCodec>
 #include <QtTest/QtTest>
 
 using OrvaGUIToolkit::CRegExpValidator;

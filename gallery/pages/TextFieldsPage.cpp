@@ -12,7 +12,7 @@
 #include <OrvaGUIToolkit/LineEdit/ValidateLineEdit.h>
 #include <OrvaGUIToolkit/LineEdit/ValidateLineEditEx.h>
 
-#include <QtCore/QTextCodec>
+#include <QTextCodec>
 #include <QtCore/QTime>
 #include <QtWidgets/QActionGroup>
 #include <QtWidgets/QFormLayout>

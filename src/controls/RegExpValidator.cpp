@@ -2,7 +2,7 @@
 
 #include <OrvaGUIToolkit/Foundation/GuiFunctions.h>
 
-#include <QtCore/QTextCodec>
+#include <QTextCodec>
 
 namespace OrvaGUIToolkit {
 

@@ -1,7 +1,7 @@
 #ifndef ORVAGUITOOLKIT_FOUNDATION_FORBIDDENCHARACTERS_H
 #define ORVAGUITOOLKIT_FOUNDATION_FORBIDDENCHARACTERS_H
 
-#include <QtCore/QRegExp>
+#include <QRegExp>
 #include <QtCore/QString>
 
 namespace OrvaGUIToolkit {

@@ -11,7 +11,7 @@
 #include <QtCore/QHash>
 #include <QtCore/QMimeData>
 #include <QtCore/QRegularExpression>
-#include <QtCore/QTextCodec>
+#include <QTextCodec>
 #include <QtCore/QThread>
 #include <QtCore/QUrl>
 #include <QtGui/QGuiApplication>

@@ -1,6 +1,6 @@
 #include <OrvaGUIToolkit/Foundation/GuiFunctions.h>
 
-#include <QtCore/QTextCodec>
+#include <QTextCodec>
 
 namespace {
 

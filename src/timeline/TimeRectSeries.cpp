@@ -19,7 +19,7 @@ constexpr double s_dWindowReservePixels = 3.0;
 
 int ClampToInt(qint64 iValue)
 {
-    return static_cast<int>(qBound<qint64>(INT_MIN, iValue, INT_MAX));
+    return static_cast<int>(qBound(qint64(INT_MIN), iValue, qint64(INT_MAX)));
 }
 
 bool IsVisible(const STimeRect& rect, double dMin, double dMax)

@@ -8,7 +8,7 @@
 #include <OrvaGUIToolkit/LineEdit/ValidateLineEditEx.h>
 #include <OrvaGUIToolkit/ToolTip/ToolTip.h>
 
-#include <QtCore/QTextCodec>
+#include <QTextCodec>
 #include <QtWidgets/QMenu>
 
 using namespace OrvaGUIToolkit;

@@ -6,7 +6,7 @@
 #include <QtCore/QFile>
 #include <QtCore/QMimeData>
 #include <QtCore/QTemporaryDir>
-#include <QtCore/QTextCodec>
+#include <QTextCodec>
 #include <QtCore/QTimer>
 #include <QtCore/QUrl>
 #include <QtGui/QImage>

@@ -3,7 +3,7 @@
 
 #include <OrvaGUIToolkit/LineEdit/FancyLineEdit.h>
 
-#include <QtCore/QRegExp>
+#include <QRegExp>
 
 namespace OrvaGUIToolkit {
 
