@@ -46,6 +46,11 @@
 #include <OrvaGUIToolkit/Timeline/MultiTimeSlider.h>
 #include <OrvaGUIToolkit/Timeline/TagEditDialog.h>
 
+// Calendars
+#include <OrvaGUIToolkit/Calendar/CalendarData.h>
+#include <OrvaGUIToolkit/Calendar/CalendarWidget.h>
+#include <OrvaGUIToolkit/Calendar/CalendarMonthWidget.h>
+
 // Dialogs and frames
 #include <OrvaGUIToolkit/Dialog/FancyTitle.h>
 #include <OrvaGUIToolkit/Dialog/TitleLabel.h>
