@@ -127,7 +127,11 @@ void CCalendarModel::SetDate(const QDate& date)
 {
     if (!date.isValid() || date == m_date)
         return;
-    m_date = qBound(m_dateMin, date, m_dateMax);
+    // A request past a bound that is already selected alone changes nothing.
+    const QDate dateClamped = qBound(m_dateMin, date, m_dateMax);
+    if (dateClamped == m_date && m_dateSelBegin == m_date && m_dateSelEnd == m_date)
+        return;
+    m_date = dateClamped;
     m_dateSelBegin = m_date;
     m_dateSelEnd = m_date;
     Q_EMIT SignalDateChanged(m_date, m_date);

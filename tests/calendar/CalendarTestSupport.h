@@ -65,8 +65,11 @@ inline QList<QDate> SelectedDates(const QTableView* pView)
     return listDates;
 }
 
+// ISO text; years past 9999 (which ISO text leaves empty) keep all their digits.
 inline QString DateText(const QDate& date)
 {
+    if (date.year() > 9999)
+        return QStringLiteral("%1-%2-%3").arg(date.year()).arg(date.month(), 2, 10, QLatin1Char('0')).arg(date.day(), 2, 10, QLatin1Char('0'));
     return date.toString(Qt::ISODate);
 }
 

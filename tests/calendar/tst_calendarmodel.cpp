@@ -223,8 +223,14 @@ void TestCalendarModel::dateSetterClamps()
     QCOMPARE(spy.at(0), QVariantList({QDate(7999, 12, 31), QDate(7999, 12, 31)}));
 
     model.SetDate(QDate(7999, 12, 31));
+    model.SetDate(QDate(8000, 1, 1));
     model.SetDate(QDate());
     QCOMPARE(spy.count(), 1);
+    // Past the bound again, but now the range collapses to the day.
+    model.SetSelectedRange(QDate(7999, 12, 20), QDate(7999, 12, 31));
+    model.SetDate(QDate(8000, 1, 1));
+    QCOMPARE(spy.count(), 3);
+    QCOMPARE(model.GetSelectedBegin(), QDate(7999, 12, 31));
     QCOMPARE(model.GetDate(), QDate(7999, 12, 31));
 }
 

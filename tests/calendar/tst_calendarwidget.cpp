@@ -1,0 +1,493 @@
+#include "CalendarTestSupport.h"
+
+#include "calendar/CalendarView.h"
+
+#include <OrvaGUIToolkit/OrvaGUIToolkit.h>
+
+#include <QtTest/QtTest>
+#include <QtWidgets/QFrame>
+#include <QtWidgets/QLabel>
+#include <QtWidgets/QToolButton>
+
+using namespace CalendarTest;
+using OrvaGUIToolkit::CCalendarModel;
+using OrvaGUIToolkit::CCalendarWidget;
+using OrvaGUIToolkit::struCalendarData;
+
+class TestCalendarWidget : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void init();
+    void cleanup();
+    void formAndDefaults();
+    void namesFromTheGuiLocale();
+    void stepping_data();
+    void stepping();
+    void boundsDisableNavigation();
+    void minimumAfterTheSelectedDate();
+    void selectedDateSetter();
+    void rangeSetterInMultiSelection();
+    void clickSignalsInOrder();
+    void dragInMultiSelection();
+    void keysMoveTheSelection();
+    void wheelShowsMonths();
+    void dayMarks();
+    void dayMarksArePainted();
+    void refusals_data();
+    void refusals();
+    void firstAndLastYears();
+
+private:
+    QTableView* View() const;
+    CCalendarModel* Model() const;
+    QToolButton* Button(const char* szName) const;
+    QString Shown() const;
+
+    CCalendarWidget* m_pCalendar = nullptr;
+    QStringList m_listLog;
+};
+
+void TestCalendarWidget::init()
+{
+    m_pCalendar = new CCalendarWidget;
+    m_pCalendar->SetFirstDayOfWeek(Qt::Sunday);
+    m_pCalendar->SetSelectedDate(QDate(2015, 3, 10));
+    m_pCalendar->show();
+    QVERIFY(QTest::qWaitForWindowExposed(m_pCalendar));
+
+    m_listLog.clear();
+    connect(m_pCalendar, &CCalendarWidget::SignalSelectionChanged, this, [this] { m_listLog << "SelectionChanged"; });
+    connect(m_pCalendar, &CCalendarWidget::SignalClicked, this, [this](QDate date) { m_listLog << "Clicked " + DateText(date); });
+    connect(m_pCalendar, &CCalendarWidget::SignalDateChanged, this, [this](QDate dtBegin, QDate dtEnd) {
+        m_listLog << QStringLiteral("DateChanged %1 %2").arg(DateText(dtBegin), DateText(dtEnd));
+    });
+    connect(m_pCalendar, &CCalendarWidget::SignalYearMonthChanged, this, [this](int iYear, int iMonth) {
+        m_listLog << QStringLiteral("YearMonth %1-%2").arg(iYear).arg(iMonth);
+    });
+}
+
+void TestCalendarWidget::cleanup()
+{
+    delete m_pCalendar;
+}
+
+QTableView* TestCalendarWidget::View() const
+{
+    return m_pCalendar->findChild<QTableView*>(QStringLiteral("m_pView"));
+}
+
+CCalendarModel* TestCalendarWidget::Model() const
+{
+    return qobject_cast<CCalendarModel*>(View()->model());
+}
+
+QToolButton* TestCalendarWidget::Button(const char* szName) const
+{
+    return m_pCalendar->findChild<QToolButton*>(QLatin1String(szName));
+}
+
+// The month on display, and the day of the current cell.
+QString TestCalendarWidget::Shown() const
+{
+    const QModelIndex miCurrent = View()->currentIndex();
+    return QStringLiteral("%1-%2 %3")
+        .arg(m_pCalendar->GetYearShown())
+        .arg(m_pCalendar->GetMonthShown())
+        .arg(DateText(Model()->DateForCell(miCurrent.row(), miCurrent.column())));
+}
+
+void TestCalendarWidget::formAndDefaults()
+{
+    CCalendarWidget calendar;
+    QCOMPARE(calendar.objectName(), QStringLiteral("CCalendarWidgetUi"));
+    QCOMPARE(calendar.size(), QSize(191, 200));
+    QCOMPARE(calendar.frameShape(), QFrame::NoFrame);
+    const auto* pNavBar = calendar.findChild<QFrame*>(QStringLiteral("m_pNavBarFrame"));
+    QVERIFY(pNavBar);
+    QCOMPARE(pNavBar->height(), 26);
+    for (const char* szName : {"m_pPrevMonth", "m_pNextMonth", "m_pPrevYear", "m_pNextYear"}) {
+        const auto* pButton = calendar.findChild<QToolButton*>(QLatin1String(szName));
+        QVERIFY2(pButton && pButton->parent() == pNavBar && pButton->autoRaise(), szName);
+    }
+    QVERIFY(calendar.findChild<QLabel*>(QStringLiteral("m_pMonthLabel")));
+    QCOMPARE(calendar.findChild<QLabel*>(QStringLiteral("m_pYearLabel"))->width(), 30);
+    const auto* pView = calendar.findChild<QTableView*>(QStringLiteral("m_pView"));
+    QVERIFY(qobject_cast<const OrvaGUIToolkit::CCalendarView*>(pView));
+    QCOMPARE(pView->columnWidth(0), 27);
+    QCOMPARE(pView->columnWidth(6), 27);
+    QCOMPARE(calendar.focusProxy(), pView);
+
+    QCOMPARE(calendar.GetSelectionMode(), CCalendarWidget::SingleSelection);
+    QCOMPARE(calendar.property("GetSelectionMode").toInt(), 1);
+    QCOMPARE(calendar.property("GetSelectedDate").toDate(), QDate::currentDate());
+    QCOMPARE(calendar.GetYearShown(), QDate::currentDate().year());
+    QCOMPARE(calendar.GetFirstDayOfWeek(), OrvaGUIToolkit::GetGuiLocale().firstDayOfWeek());
+    QCOMPARE(calendar.GetHorizontalHeaderFormat(), struCalendarData::NarrowDayNames);
+    QVERIFY(calendar.IsOtherDayShown());
+    QVERIFY(calendar.IsHeaderVisible());
+    calendar.SetHeaderVisible(false);
+    QVERIFY(!calendar.IsHeaderVisible());
+    QCOMPARE(calendar.GetWeekdayTextFormat(Qt::Saturday).foreground().color(), QColor(Qt::red));
+    QCOMPARE(calendar.GetWeekdayTextFormat(Qt::Monday), QTextCharFormat());
+
+    QPixmap pixmap(4, 4);
+    pixmap.fill(Qt::green);
+    calendar.setStyleSheet(QStringLiteral("OrvaGUIToolkit--CCalendarWidget { qproperty-m_pixMidWeek: url(%1); }")
+                               .arg(QStringLiteral(":/no/such/picture.png")));
+    QVERIFY(calendar.setProperty("m_pixLeftWeek", pixmap));
+    QCOMPARE(calendar.GetLeftWeekPixmap().size(), QSize(4, 4));
+}
+
+void TestCalendarWidget::namesFromTheGuiLocale()
+{
+    const QLocale localeBefore = OrvaGUIToolkit::GetGuiLocale();
+    OrvaGUIToolkit::InitGuiLocale(QLocale(QLocale::Chinese, QLocale::China));
+    CCalendarWidget calendar;
+    OrvaGUIToolkit::InitGuiLocale(localeBefore);
+    calendar.SetCurrentYearMonth(2015, 3);
+    QCOMPARE(calendar.GetFirstDayOfWeek(), Qt::Sunday);
+    QCOMPARE(calendar.findChild<QLabel*>(QStringLiteral("m_pMonthLabel"))->text(), QStringLiteral("三月"));
+    QCOMPARE(calendar.findChild<QLabel*>(QStringLiteral("m_pYearLabel"))->text(), QStringLiteral("2015"));
+    const QAbstractItemModel* pModel = calendar.findChild<QTableView*>(QStringLiteral("m_pView"))->model();
+    QCOMPARE(pModel->index(0, 0).data().toString(), QStringLiteral("日"));
+    QCOMPARE(pModel->index(0, 1).data().toString(), QStringLiteral("一"));
+
+    // A later change of the widget's own locale renames the month.
+    calendar.setLocale(QLocale(QLocale::English, QLocale::UnitedKingdom));
+    QCOMPARE(calendar.findChild<QLabel*>(QStringLiteral("m_pMonthLabel"))->text(), QStringLiteral("March"));
+    QCOMPARE(pModel->index(0, 1).data().toString(), QStringLiteral("M"));
+}
+
+void TestCalendarWidget::stepping_data()
+{
+    QTest::addColumn<QDate>("selected");
+    QTest::addColumn<QString>("action");
+    QTest::addColumn<QString>("shown");
+    QTest::addColumn<QStringList>("log");
+
+    QTest::newRow("next month from December") << QDate(2016, 12, 15) << "ShowNextMonth" << "2017-1 2017-01-15"
+                                              << QStringList({"YearMonth 2017-1"});
+    QTest::newRow("the 31st steps to the 28th") << QDate(2017, 1, 31) << "ShowNextMonth" << "2017-2 2017-02-28"
+                                                << QStringList({"YearMonth 2017-2"});
+    QTest::newRow("previous month from January") << QDate(2017, 1, 31) << "ShowPreviousMonth" << "2016-12 2016-12-31"
+                                                 << QStringList({"YearMonth 2016-12"});
+    QTest::newRow("next year from a leap day") << QDate(2016, 2, 29) << "ShowNextYear" << "2017-2 2017-02-28"
+                                               << QStringList({"YearMonth 2017-2"});
+    QTest::newRow("previous year") << QDate(2016, 2, 29) << "ShowPreviousYear" << "2015-2 2015-02-28"
+                                   << QStringList({"YearMonth 2015-2"});
+    QTest::newRow("next-month button") << QDate(2017, 1, 31) << "m_pNextMonth" << "2017-2 2017-02-28"
+                                       << QStringList({"YearMonth 2017-2"});
+    QTest::newRow("previous-year button") << QDate(2016, 2, 29) << "m_pPrevYear" << "2015-2 2015-02-28"
+                                          << QStringList({"YearMonth 2015-2"});
+}
+
+void TestCalendarWidget::stepping()
+{
+    QFETCH(QDate, selected);
+    QFETCH(QString, action);
+    QFETCH(QString, shown);
+    QFETCH(QStringList, log);
+
+    m_pCalendar->SetSelectedDate(selected);
+    m_listLog.clear();
+    if (action.startsWith(QLatin1String("m_p")))
+        Button(action.toLatin1().constData())->click();
+    else
+        QVERIFY(QMetaObject::invokeMethod(m_pCalendar, [this, action] {
+            if (action == QLatin1String("ShowNextMonth"))
+                m_pCalendar->ShowNextMonth();
+            else if (action == QLatin1String("ShowPreviousMonth"))
+                m_pCalendar->ShowPreviousMonth();
+            else if (action == QLatin1String("ShowNextYear"))
+                m_pCalendar->ShowNextYear();
+            else
+                m_pCalendar->ShowPreviousYear();
+        }));
+    QCOMPARE(Shown(), shown);
+    QCOMPARE(m_listLog, log);
+    // Stepping shows another month; the selection stays.
+    QCOMPARE(m_pCalendar->GetSelectedDate(), selected);
+}
+
+void TestCalendarWidget::boundsDisableNavigation()
+{
+    m_pCalendar->SetDateRange(QDate(2015, 4, 20), QDate(2015, 2, 5));
+    QCOMPARE(m_pCalendar->GetMinimumDate(), QDate(2015, 2, 5));
+    QCOMPARE(m_pCalendar->GetMaximumDate(), QDate(2015, 4, 20));
+    const auto enabled = [this] {
+        QString strState;
+        for (const char* szName : {"m_pPrevMonth", "m_pPrevYear", "m_pNextMonth", "m_pNextYear"})
+            strState += Button(szName)->isEnabled() ? QLatin1Char('1') : QLatin1Char('0');
+        return strState;
+    };
+    QCOMPARE(enabled(), QStringLiteral("1111"));
+    Button("m_pNextYear")->click();     // a year on is clamped to the maximum
+    QCOMPARE(Shown(), QStringLiteral("2015-4 2015-04-20"));
+    QCOMPARE(enabled(), QStringLiteral("1100"));
+    Button("m_pPrevYear")->click();
+    QCOMPARE(Shown(), QStringLiteral("2015-2 2015-02-05"));
+    QCOMPARE(enabled(), QStringLiteral("0011"));
+    QCOMPARE(m_listLog, QStringList({"YearMonth 2015-4", "YearMonth 2015-2"}));
+
+    // Selecting past the maximum lands on it.
+    m_pCalendar->SetSelectedDate(QDate(2016, 1, 1));
+    QCOMPARE(m_pCalendar->GetSelectedDate(), QDate(2015, 4, 20));
+    QCOMPARE(enabled(), QStringLiteral("1100"));
+}
+
+void TestCalendarWidget::minimumAfterTheSelectedDate()
+{
+    m_pCalendar->SetMinimumDate(QDate(2015, 4, 2));
+    QCOMPARE(m_pCalendar->GetSelectedDate(), QDate(2015, 4, 2));
+    QCOMPARE(SelectedDates(View()), QList<QDate>({QDate(2015, 4, 2)}));
+    QCOMPARE(m_listLog, QStringList({"YearMonth 2015-4", "SelectionChanged"}));
+
+    m_listLog.clear();
+    m_pCalendar->SetMinimumDate(QDate(2015, 4, 2));
+    m_pCalendar->SetMinimumDate(QDate(2015, 3, 1));
+    m_pCalendar->SetMaximumDate(QDate());
+    QCOMPARE(m_listLog, QStringList());
+    m_pCalendar->SetMaximumDate(QDate(2015, 3, 20));
+    QCOMPARE(m_pCalendar->GetSelectedDate(), QDate(2015, 3, 20));
+    QCOMPARE(m_pCalendar->GetMinimumDate(), QDate(2015, 3, 1));
+    QCOMPARE(m_listLog, QStringList({"YearMonth 2015-3", "SelectionChanged"}));
+}
+
+void TestCalendarWidget::selectedDateSetter()
+{
+    m_pCalendar->SetSelectedDate(QDate());
+    m_pCalendar->SetSelectedDate(QDate(2015, 3, 10));
+    QCOMPARE(m_listLog, QStringList());
+    m_pCalendar->SetSelectedDate(QDate(2015, 5, 1));
+    QCOMPARE(m_listLog, QStringList({"DateChanged 2015-05-01 2015-05-01", "YearMonth 2015-5", "SelectionChanged"}));
+    QCOMPARE(SelectedDates(View()), QList<QDate>({QDate(2015, 5, 1)}));
+    QCOMPARE(Shown(), QStringLiteral("2015-5 2015-05-01"));
+}
+
+void TestCalendarWidget::rangeSetterInMultiSelection()
+{
+    m_pCalendar->SetSelectionMode(CCalendarWidget::MultiSelection);
+    m_pCalendar->SetSelectedDate(QDate(2015, 3, 10), QDate(2015, 3, 14));
+    QCOMPARE(SelectedDates(View()), QList<QDate>({QDate(2015, 3, 10), QDate(2015, 3, 11), QDate(2015, 3, 12),
+                                                  QDate(2015, 3, 13), QDate(2015, 3, 14)}));
+    QDate dtBegin;
+    QDate dtEnd;
+    m_pCalendar->GetSelectedDate(dtBegin, dtEnd);
+    QCOMPARE(dtEnd, QDate(2015, 3, 14));
+    QCOMPARE(m_listLog, QStringList({"DateChanged 2015-03-10 2015-03-14"}));
+
+    // From another selected day only the first day remains.
+    m_listLog.clear();
+    m_pCalendar->SetSelectedDate(QDate(2015, 3, 2), QDate(2015, 3, 6));
+    QCOMPARE(SelectedDates(View()), QList<QDate>({QDate(2015, 3, 2)}));
+    QCOMPARE(m_listLog, QStringList({"DateChanged 2015-03-02 2015-03-06", "DateChanged 2015-03-02 2015-03-02"}));
+
+    // A range reaching over years selects only what the grid shows.
+    m_pCalendar->SetSelectedDate(QDate(2015, 3, 2), QDate(9000, 1, 1));
+    QCOMPARE(SelectedDates(View()).size(), 34);
+    m_listLog.clear();
+    m_pCalendar->SetSelectedDate(QDate(2015, 3, 2), QDate());
+    QCOMPARE(m_listLog, QStringList());
+}
+
+void TestCalendarWidget::clickSignalsInOrder()
+{
+    Click(View(), QDate(2015, 3, 18));
+    Click(View(), QDate(2015, 3, 18));
+    // A leading day of April's neighbour brings its month along.
+    Click(View(), QDate(2015, 4, 2));
+    QCOMPARE(m_listLog, QStringList({"DateChanged 2015-03-18 2015-03-18", "SelectionChanged", "Clicked 2015-03-18",
+                                     "Clicked 2015-03-18",
+                                     "DateChanged 2015-04-02 2015-04-02", "YearMonth 2015-4", "SelectionChanged",
+                                     "Clicked 2015-04-02"}));
+    QCOMPARE(SelectedDates(View()), QList<QDate>({QDate(2015, 4, 2)}));
+
+    m_pCalendar->SetSelectionMode(CCalendarWidget::NoSelection);
+    m_listLog.clear();
+    Click(View(), QDate(2015, 4, 8));
+    QCOMPARE(m_listLog, QStringList());
+}
+
+void TestCalendarWidget::dragInMultiSelection()
+{
+    m_pCalendar->SetSelectionMode(CCalendarWidget::MultiSelection);
+    Drag(View(), {QDate(2015, 3, 10), QDate(2015, 3, 6), QDate(2015, 3, 3)});
+    QCOMPARE(m_listLog, QStringList({"DateChanged 2015-03-03 2015-03-10", "Clicked 2015-03-03"}));
+    QCOMPARE(SelectedDates(View()).size(), 8);
+    QDate dtBegin;
+    QDate dtEnd;
+    m_pCalendar->GetSelectedDate(dtBegin, dtEnd);
+    QCOMPARE(dtBegin, QDate(2015, 3, 3));
+    QCOMPARE(dtEnd, QDate(2015, 3, 10));
+    // The selected day itself is not moved by a drag.
+    QCOMPARE(m_pCalendar->GetSelectedDate(), QDate(2015, 3, 10));
+
+    m_listLog.clear();
+    Click(View(), QDate(2015, 3, 20));
+    QCOMPARE(m_listLog, QStringList({"DateChanged 2015-03-20 2015-03-20", "SelectionChanged", "Clicked 2015-03-20"}));
+    QCOMPARE(SelectedDates(View()), QList<QDate>({QDate(2015, 3, 20)}));
+}
+
+void TestCalendarWidget::keysMoveTheSelection()
+{
+    m_pCalendar->SetMaximumDate(QDate(2015, 4, 2));
+    View()->setFocus();
+    QTest::keyClick(View(), Qt::Key_Right);
+    QCOMPARE(m_pCalendar->GetSelectedDate(), QDate(2015, 3, 11));
+    QCOMPARE(SelectedDates(View()), QList<QDate>({QDate(2015, 3, 11)}));
+    QCOMPARE(Shown(), QStringLiteral("2015-3 2015-03-11"));
+    QTest::keyClick(View(), Qt::Key_End);
+    QTest::keyClick(View(), Qt::Key_Down);
+    QCOMPARE(Shown(), QStringLiteral("2015-4 2015-04-02"));
+    QCOMPARE(SelectedDates(View()), QList<QDate>({QDate(2015, 4, 2)}));
+    QCOMPARE(m_listLog, QStringList({"DateChanged 2015-03-11 2015-03-11", "SelectionChanged",
+                                     "DateChanged 2015-03-31 2015-03-31", "SelectionChanged",
+                                     "DateChanged 2015-04-02 2015-04-02", "YearMonth 2015-4", "SelectionChanged"}));
+}
+
+void TestCalendarWidget::wheelShowsMonths()
+{
+    m_pCalendar->SetMinimumDate(QDate(2015, 1, 20));
+    Wheel(View(), -240);
+    QCOMPARE(Shown(), QStringLiteral("2015-5 2015-05-10"));
+    Wheel(View(), 120 * 6);
+    QCOMPARE(Shown(), QStringLiteral("2015-1 2015-01-20"));
+    QCOMPARE(m_listLog, QStringList({"YearMonth 2015-5", "YearMonth 2015-1"}));
+    QCOMPARE(m_pCalendar->GetSelectedDate(), QDate(2015, 3, 10));
+}
+
+void TestCalendarWidget::dayMarks()
+{
+    const QDate date(2015, 3, 12);
+    m_pCalendar->SetDayMarkColor(date, Qt::red);
+    m_pCalendar->SetDayMarkColor(date, Qt::blue);
+    QCOMPARE(m_pCalendar->GetColorByTickType(date), QColor(Qt::blue));
+    m_pCalendar->SetDayMarkColor(QDate(2015, 3, 13), Qt::blue);
+    m_pCalendar->SetDayMarkColor(QDate(2015, 3, 14), QColor(0, 0, 255));
+    m_pCalendar->SetDayMarkColor(QDate(2015, 3, 15), Qt::red);
+    // A mark outside the bounds is kept like any other.
+    m_pCalendar->SetMaximumDate(QDate(2015, 3, 31));
+    m_pCalendar->SetDayMarkColor(QDate(2015, 4, 2), Qt::green);
+
+    m_pCalendar->RemoveAllDayMarkByColor(Qt::blue);
+    QVERIFY(!m_pCalendar->GetColorByTickType(date).isValid());
+    QVERIFY(!m_pCalendar->GetColorByTickType(QDate(2015, 3, 14)).isValid());
+    QCOMPARE(m_pCalendar->GetColorByTickType(QDate(2015, 3, 15)), QColor(Qt::red));
+    QCOMPARE(m_pCalendar->GetColorByTickType(QDate(2015, 4, 2)), QColor(Qt::green));
+    m_pCalendar->RemoveDayMark(QDate(2015, 3, 15));
+    QVERIFY(!m_pCalendar->GetColorByTickType(QDate(2015, 3, 15)).isValid());
+    m_pCalendar->ClearAllDayMark();
+    QVERIFY(!m_pCalendar->GetColorByTickType(QDate(2015, 4, 2)).isValid());
+    QVERIFY(!m_pCalendar->GetColorByTickType(QDate()).isValid());
+}
+
+void TestCalendarWidget::dayMarksArePainted()
+{
+    QPixmap pixmapHeader(8, 8);
+    pixmapHeader.fill(QColor(0, 128, 0));
+    m_pCalendar->SetMidWeekPixmap(pixmapHeader);
+    m_pCalendar->SetDayMarkColor(QDate(2015, 3, 12), QColor(255, 0, 255));
+    const QImage image = View()->viewport()->grab().toImage();
+
+    // 12 March is row 3, column 4: a cell of 27 x 25 (or 24) pixels whose
+    // bottom-right eighth is the flag.
+    const QRect rect = View()->visualRect(Model()->index(3, 4));
+    QCOMPARE(rect.width(), 27);
+    QCOMPARE(image.pixelColor(rect.bottomRight()), QColor(255, 0, 255));
+    QCOMPARE(image.pixelColor(rect.bottomRight() - QPoint(2, 2)), QColor(255, 0, 255));
+    QCOMPARE(image.pixelColor(rect.bottomRight() - QPoint(7, 0)), QColor(255, 0, 255));
+    QVERIFY(image.pixelColor(rect.bottomRight() - QPoint(9, 0)) != QColor(255, 0, 255));
+    QVERIFY(image.pixelColor(rect.bottomRight() - QPoint(5, 5)) != QColor(255, 0, 255));
+    const QRect rectUnmarked = View()->visualRect(Model()->index(3, 5));
+    QVERIFY(image.pixelColor(rectUnmarked.bottomRight()) != QColor(255, 0, 255));
+
+    // The middle day names stand on the picture; the first and last do not.
+    const QRect rectMid = View()->visualRect(Model()->index(0, 3));
+    QCOMPARE(image.pixelColor(rectMid.topLeft() + QPoint(1, 1)), QColor(0, 128, 0));
+    const QRect rectFirst = View()->visualRect(Model()->index(0, 0));
+    QVERIFY(image.pixelColor(rectFirst.topLeft() + QPoint(1, 1)) != QColor(0, 128, 0));
+}
+
+void TestCalendarWidget::refusals_data()
+{
+    QTest::addColumn<QString>("call");
+    QTest::addColumn<QString>("warning");
+    QTest::newRow("month 13") << "SetCurrentYearMonth(2015, 13)"
+                              << "CCalendarWidget::SetCurrentYearMonth: invalid year 2015 or month 13";
+    QTest::newRow("year 0") << "SetCurrentYearMonth(0, 5)"
+                            << "CCalendarWidget::SetCurrentYearMonth: invalid year 0 or month 5";
+    QTest::newRow("weekday 8") << "SetFirstDayOfWeek(8)" << "CCalendarWidget::SetFirstDayOfWeek: invalid day of week 8";
+    QTest::newRow("weekday format 0") << "SetWeekdayTextFormat(0)"
+                                      << "CCalendarWidget::SetWeekdayTextFormat: invalid day of week 0";
+    QTest::newRow("selection mode 3") << "SetSelectionMode(3)"
+                                      << "CCalendarWidget::SetSelectionMode: invalid selection mode 3";
+    QTest::newRow("mark without date") << "SetDayMarkColor(QDate())" << "CCalendarWidget::SetDayMarkColor: !date.isValid()";
+    QTest::newRow("mark without colour") << "SetDayMarkColor(QColor())"
+                                         << "CCalendarWidget::SetDayMarkColor: !color.isValid()";
+}
+
+void TestCalendarWidget::refusals()
+{
+    QFETCH(QString, call);
+    QFETCH(QString, warning);
+    m_pCalendar->SetDayMarkColor(QDate(2015, 3, 12), Qt::red);
+    QTest::ignoreMessage(QtWarningMsg, qPrintable(warning));
+    if (call.startsWith(QLatin1String("SetCurrentYearMonth(2015")))
+        m_pCalendar->SetCurrentYearMonth(2015, 13);
+    else if (call.startsWith(QLatin1String("SetCurrentYearMonth")))
+        m_pCalendar->SetCurrentYearMonth(0, 5);
+    else if (call.startsWith(QLatin1String("SetFirstDayOfWeek")))
+        m_pCalendar->SetFirstDayOfWeek(static_cast<Qt::DayOfWeek>(8));
+    else if (call.startsWith(QLatin1String("SetWeekdayTextFormat")))
+        m_pCalendar->SetWeekdayTextFormat(static_cast<Qt::DayOfWeek>(0), QTextCharFormat());
+    else if (call.startsWith(QLatin1String("SetSelectionMode")))
+        m_pCalendar->SetSelectionMode(static_cast<CCalendarWidget::SelectionMode>(3));
+    else if (call.contains(QLatin1String("QDate()")))
+        m_pCalendar->SetDayMarkColor(QDate(), Qt::red);
+    else
+        m_pCalendar->SetDayMarkColor(QDate(2015, 3, 12), QColor());
+
+    // Nothing changed.
+    QCOMPARE(Shown(), QStringLiteral("2015-3 2015-03-10"));
+    QCOMPARE(m_pCalendar->GetFirstDayOfWeek(), Qt::Sunday);
+    QCOMPARE(m_pCalendar->GetSelectionMode(), CCalendarWidget::SingleSelection);
+    QCOMPARE(m_pCalendar->GetColorByTickType(QDate(2015, 3, 12)), QColor(Qt::red));
+    QCOMPARE(m_pCalendar->GetWeekdayTextFormat(static_cast<Qt::DayOfWeek>(0)), QTextCharFormat());
+    QCOMPARE(m_listLog, QStringList());
+}
+
+void TestCalendarWidget::firstAndLastYears()
+{
+    m_pCalendar->SetDateRange(QDate(1, 1, 1), QDate(9999, 12, 31));
+    m_pCalendar->SetSelectedDate(QDate(1, 1, 1));
+    QCOMPARE(Shown(), QStringLiteral("1-1 0001-01-01"));
+    QVERIFY(!Button("m_pPrevMonth")->isEnabled());
+    // The month before AD 1 is December 1 BC; it may be shown, but none of its days responds.
+    m_pCalendar->ShowPreviousMonth();
+    QCOMPARE(m_pCalendar->GetYearShown(), -1);
+    QCOMPARE(m_pCalendar->GetMonthShown(), 12);
+    m_listLog.clear();
+    Click(View(), QDate(-1, 12, 20));
+    QCOMPARE(m_listLog, QStringList());
+    Button("m_pNextMonth")->click();
+    QCOMPARE(Shown(), QStringLiteral("1-1 0001-01-01"));
+
+    m_pCalendar->SetSelectedDate(QDate(9999, 12, 31));
+    QVERIFY(!Button("m_pNextMonth")->isEnabled());
+    QVERIFY(!Button("m_pNextYear")->isEnabled());
+    m_listLog.clear();
+    QTest::keyClick(View(), Qt::Key_Right);
+    QCOMPARE(m_pCalendar->GetSelectedDate(), QDate(9999, 12, 31));
+    m_pCalendar->ShowNextYear();
+    QCOMPARE(Shown(), QStringLiteral("10000-12 10000-12-31"));
+    Click(View(), QDate(10000, 12, 5));
+    QCOMPARE(m_listLog, QStringList({"SelectionChanged", "YearMonth 10000-12"}));
+    Button("m_pPrevMonth")->click();
+    QCOMPARE(Shown(), QStringLiteral("9999-12 9999-12-31"));
+    QCOMPARE(m_pCalendar->GetSelectedDate(), QDate(9999, 12, 31));
+}
+
+QTEST_MAIN(TestCalendarWidget)
+#include "tst_calendarwidget.moc"
