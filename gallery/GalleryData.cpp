@@ -83,6 +83,31 @@ QList<RecordingSegment> Tags(int iCamera, int iDays)
     return listTags;
 }
 
+QList<RecordingDay> RecordingDays(int iCamera, int iDays)
+{
+    QRandomGenerator generator(quint32(9000 + iCamera));
+    const QDate dateToday = ReferenceNow().date();
+    // Every camera lost a few days when the recorder's disk array was rebuilt;
+    // some cameras lose single days to network faults.
+    const int iRebuildAgo = 38 + iCamera % 5;
+    QList<RecordingDay> listDays;
+    for (int iAgo = iDays - 1; iAgo >= 0; --iAgo) {
+        const QDate date = dateToday.addDays(-iAgo);
+        const bool bOffline = (iAgo >= iRebuildAgo && iAgo < iRebuildAgo + 3) || generator.bounded(100) < 4;
+        if (bOffline) {
+            listDays.append({date, 0, 0.0, 0});
+            continue;
+        }
+        const bool bWeekend = date.dayOfWeek() >= Qt::Saturday;
+        const int iClips = generator.bounded(100) < (bWeekend ? 30 : 60) ? generator.bounded(1, bWeekend ? 9 : 34) : 0;
+        double dHours = 24.0 - generator.bounded(1.5);
+        if (iAgo == 0)
+            dHours = ReferenceNow().time().msecsSinceStartOfDay() / 3600000.0;
+        listDays.append({date, iClips > 0 ? LevelEvent : LevelContinuous, dHours, iClips});
+    }
+    return listDays;
+}
+
 QDateTime ReferenceNow()
 {
     return QDateTime(QDate(2026, 12, 5), QTime(16, 42, 0));

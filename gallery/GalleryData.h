@@ -43,6 +43,20 @@ QList<RecordingSegment> Recordings(int iCamera, int iDays);
 // Tags operators put on recordings ("Plate mismatch", "Tailgating"...).
 QList<RecordingSegment> Tags(int iCamera, int iDays);
 
+// What a camera recorded on one day, as a month calendar summarises it:
+// iLevel is 0 when nothing was recorded (recorder offline, disk swapped),
+// LevelEvent when there were event clips, else LevelContinuous.
+struct RecordingDay
+{
+    QDate date;
+    int iLevel;
+    double dHours;
+    int iEventClips;
+};
+
+// The iDays days up to ReferenceNow() of camera iCamera, oldest first.
+QList<RecordingDay> RecordingDays(int iCamera, int iDays);
+
 // The reference "now" of the gallery: pages show recordings up to this moment.
 QDateTime ReferenceNow();
 

@@ -4,6 +4,7 @@
 #include "pages/TextFieldsPage.h"
 #include "pages/DialogsPage.h"
 #include "pages/PlaybackPage.h"
+#include "pages/CalendarPage.h"
 
 #include <QtCore/QDir>
 #include <QtWidgets/QApplication>
@@ -60,6 +61,11 @@ GalleryWindow::GalleryWindow(QWidget* pParent)
                "drag the time scale, turn the wheel to zoom about the mouse, rest on a recording for a "
                "thumbnail, filter record types from the funnel."),
             new PlaybackPage);
+    AddPage(tr("Calendars"), QStringLiteral("calendars"),
+            tr("Ninety days of a camera's recordings: each day flagged in the corner by what it holds, days "
+               "outside the kept range dimmed, today underlined. Drag to select days to export, step or turn "
+               "the wheel through the months, jump with the month picker."),
+            new CalendarPage);
 
     connect(m_pPageList, &QListWidget::currentRowChanged, m_pPages, &QStackedWidget::setCurrentIndex);
     m_pPageList->setCurrentRow(0);

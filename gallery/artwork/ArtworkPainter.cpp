@@ -336,6 +336,42 @@ void DrawFilter(QPainter& painter, const QSize& size)
 
 } // namespace
 
+// Two chevrons for a year step, one lighter behind the other.
+void DrawDoubleChevron(QPainter& painter, const QSize& size, bool bForward)
+{
+    ScaleToGrid(painter, size);
+    if (!bForward) {
+        painter.translate(24, 0);
+        painter.scale(-1, 1);
+    }
+    painter.setPen(GlyphPen(s_colorGlyph.darker(140), 2.4));
+    painter.drawPolyline(QPolygonF({QPointF(6, 6), QPointF(12, 12), QPointF(6, 18)}));
+    painter.setPen(GlyphPen(s_colorGlyph, 2.4));
+    painter.drawPolyline(QPolygonF({QPointF(12, 6), QPointF(18, 12), QPointF(12, 18)}));
+}
+
+// The band behind the calendar's day names, in three pieces: rounded at the
+// left end, plain in the middle, rounded at the right end. A thin accent
+// line runs along the bottom.
+void DrawWeekBand(QPainter& painter, const QSize& size, int iPiece)
+{
+    painter.setRenderHint(QPainter::Antialiasing);
+    const double dRadius = 6.0;
+    const QRectF rectBand(0, 2, size.width(), size.height() - 4);
+    const QRectF rectShape = iPiece < 0 ? rectBand.adjusted(2, 0, dRadius, 0)
+                           : iPiece > 0 ? rectBand.adjusted(-dRadius, 0, -2, 0)
+                                        : rectBand.adjusted(-dRadius, 0, dRadius, 0);
+    QPainterPath path;
+    path.addRoundedRect(rectShape, dRadius, dRadius);
+    QLinearGradient gradient(0, rectBand.top(), 0, rectBand.bottom());
+    gradient.setColorAt(0, QColor(0x31, 0x3d, 0x4d));
+    gradient.setColorAt(1, QColor(0x27, 0x31, 0x3e));
+    painter.setClipRect(QRectF(QPointF(0, 0), QSizeF(size)));
+    painter.fillPath(path, gradient);
+    painter.setClipPath(path);
+    painter.fillRect(QRectF(0, rectBand.bottom() - 2, size.width(), 2), s_colorAccent.darker(125));
+}
+
 std::vector<AnimationEntry> AllAnimations()
 {
     // Drawn on the wait dialog's background, since GIF has no partial transparency.
@@ -354,6 +390,7 @@ std::vector<ArtworkEntry> AllArtwork()
     const QString strIcons = QStringLiteral("Icon/Images/Public/Icon/");
     const QSize icon(24, 24);
     const QString strDialog = QStringLiteral("Dialog/Images/Public/Control/Dialog/");
+    const QString strCalendar = QStringLiteral("Calendar/Images/Public/Control/Calendar/");
     return {
         {strIcons + QStringLiteral("LiveView.png"), icon, DrawCamera},
         {strIcons + QStringLiteral("Playback.png"), icon, DrawPlay},
@@ -385,5 +422,19 @@ std::vector<ArtworkEntry> AllArtwork()
         {QStringLiteral("Timeslider/Images/Public/Component/Timeslider/ZoomOut.png"), QSize(16, 16),
          [](QPainter& painter, const QSize& size) { DrawMagnifier(painter, size, false); }},
         {QStringLiteral("Timeslider/Images/Public/Component/Timeslider/Filter.png"), QSize(16, 16), DrawFilter},
+        {strCalendar + QStringLiteral("PrevMonth.png"), QSize(16, 16),
+         [](QPainter& painter, const QSize& size) { DrawChevron(painter, size, false); }},
+        {strCalendar + QStringLiteral("NextMonth.png"), QSize(16, 16),
+         [](QPainter& painter, const QSize& size) { DrawChevron(painter, size, true); }},
+        {strCalendar + QStringLiteral("PrevYear.png"), QSize(16, 16),
+         [](QPainter& painter, const QSize& size) { DrawDoubleChevron(painter, size, false); }},
+        {strCalendar + QStringLiteral("NextYear.png"), QSize(16, 16),
+         [](QPainter& painter, const QSize& size) { DrawDoubleChevron(painter, size, true); }},
+        {strCalendar + QStringLiteral("WeekLeft.png"), QSize(27, 25),
+         [](QPainter& painter, const QSize& size) { DrawWeekBand(painter, size, -1); }},
+        {strCalendar + QStringLiteral("WeekMid.png"), QSize(27, 25),
+         [](QPainter& painter, const QSize& size) { DrawWeekBand(painter, size, 0); }},
+        {strCalendar + QStringLiteral("WeekRight.png"), QSize(27, 25),
+         [](QPainter& painter, const QSize& size) { DrawWeekBand(painter, size, 1); }},
     };
 }

@@ -145,7 +145,8 @@ void CCalendarView::mouseMoveEvent(QMouseEvent* pEvent)
     // The base view still tracks the pointer (entered(), hover), but without
     // the buttons: its own drag selection would toggle cells from a press it
     // never saw.
-    QMouseEvent hover(QEvent::MouseMove, QPointF(pEvent->pos()), QPointF(pEvent->globalPos()), Qt::NoButton,
+    const QPoint point = pEvent->pos();
+    QMouseEvent hover(QEvent::MouseMove, QPointF(point), QPointF(viewport()->mapToGlobal(point)), Qt::NoButton,
                       Qt::NoButton, pEvent->modifiers());
     QAbstractItemView::mouseMoveEvent(&hover);
 }

@@ -2,7 +2,8 @@
 
 #include "calendar/CalendarView.h"
 
-#include <OrvaGUIToolkit/OrvaGUIToolkit.h>
+#include <OrvaGUIToolkit/Calendar/CalendarWidget.h>
+#include <OrvaGUIToolkit/Foundation/GuiFunctions.h>
 
 #include <QtTest/QtTest>
 #include <QtWidgets/QFrame>
