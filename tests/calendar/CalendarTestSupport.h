@@ -69,7 +69,10 @@ inline QList<QDate> SelectedDates(const QTableView* pView)
 inline QString DateText(const QDate& date)
 {
     if (date.year() > 9999)
-        return QStringLiteral("%1-%2-%3").arg(date.year()).arg(date.month(), 2, 10, QLatin1Char('0')).arg(date.day(), 2, 10, QLatin1Char('0'));
+        return QStringLiteral("%1-%2-%3")
+            .arg(date.year())
+            .arg(date.month(), 2, 10, QLatin1Char('0'))
+            .arg(date.day(), 2, 10, QLatin1Char('0'));
     return date.toString(Qt::ISODate);
 }
 
