@@ -26,11 +26,34 @@ CRegExpValidator::CRegExpValidator(const QRegExp& regExp, QObject* pParent)
 {
 }
 
+#if QT_VERSION < QT_VERSION_CHECK(6, 0, 0)
 CRegExpValidator::CRegExpValidator(int iMaxLength, const QRegExp& regExp, QObject* pParent)
     : QRegExpValidator(regExp, pParent)
     , m_iMaxLength(iMaxLength)
 {
 }
+#else
+CRegExpValidator::CRegExpValidator(int iMaxLength, const QRegExp& regExp, QObject* pParent)
+    : QValidator(pParent)
+    , m_iMaxLength(iMaxLength)
+    , m_regExp(regExp)
+{
+}
+
+QRegExp CRegExpValidator::regExp() const
+{
+    return m_regExp;
+}
+
+void CRegExpValidator::setRegExp(const QRegExp& regExp)
+{
+    if (regExp == m_regExp)
+        return;
+    m_regExp = regExp;
+    Q_EMIT regExpChanged(m_regExp);
+    Q_EMIT changed();
+}
+#endif
 
 CRegExpValidator::~CRegExpValidator() = default;
 
@@ -68,23 +91,59 @@ QValidator::State CRegExpValidator::validate(QString& strInput, int& iPos) const
         return Intermediate;
     }
     if (regExp().pattern() == AnyTextPattern())
-        return QRegExpValidator::validate(strInput, iPos);
+        return ValidatePattern(strInput, iPos);
+    return RemoveForbidden(strInput, iPos);
+}
 
-    // A forbidden-character expression. Typing puts the offending character in
-    // front of the cursor: take that one out again. A paste or a text set by
-    // code may carry it elsewhere; the nearest one before the cursor (else the
-    // first one) goes, and the line edit validates again until none is left.
-    const QRegExp& forbidden = regExp();
-    int iMatch = forbidden.lastIndexIn(strInput, qMax(0, iPos - 1));
-    if (iMatch < 0 || iMatch >= iPos)
-        iMatch = forbidden.indexIn(strInput);
-    // An expression that only matches the empty string forbids nothing.
-    const int iLength = iMatch < 0 ? 0 : forbidden.matchedLength();
-    if (iLength <= 0)
+// What a regular-expression validator answers: a full match is acceptable, a
+// text the expression could still grow into is intermediate.
+QValidator::State CRegExpValidator::ValidatePattern(QString& strInput, int& iPos) const
+{
+#if QT_VERSION < QT_VERSION_CHECK(6, 0, 0)
+    return QRegExpValidator::validate(strInput, iPos);
+#else
+    QRegExp pattern = m_regExp;
+    if (pattern.exactMatch(strInput))
         return Acceptable;
-    strInput.remove(iMatch, iLength);
-    if (iPos > iMatch)
-        iPos = qMax(iMatch, iPos - iLength);
+    if (pattern.matchedLength() == strInput.size())
+        return Intermediate;
+    iPos = strInput.size();
+    return Invalid;
+#endif
+}
+
+// A forbidden-character expression. Typing puts the offending character in
+// front of the cursor, a paste or a text set by code may carry many anywhere:
+// every match goes in one pass, so the line edit's next validation accepts.
+// The cursor moves back by what was removed in front of it.
+QValidator::State CRegExpValidator::RemoveForbidden(QString& strInput, int& iPos) const
+{
+    QRegExp forbidden = regExp();
+    const int iSize = strInput.size();
+    const int iCursor = qBound(0, iPos, iSize);
+    QString strKept;
+    int iRemovedBeforeCursor = 0;
+    int iFrom = 0;
+    bool bRemoved = false;
+    while (iFrom < iSize) {
+        const int iMatch = forbidden.indexIn(strInput, iFrom);
+        if (iMatch < 0)
+            break;
+        const int iLength = forbidden.matchedLength();
+        // An empty match forbids nothing: look on past it.
+        const int iKeepEnd = iLength > 0 ? iMatch : iMatch + 1;
+        strKept += strInput.mid(iFrom, iKeepEnd - iFrom);
+        if (iLength > 0) {
+            iRemovedBeforeCursor += qBound(0, iCursor - iMatch, iLength);
+            bRemoved = true;
+        }
+        iFrom = iKeepEnd + qMax(0, iLength);
+    }
+    if (!bRemoved)
+        return Acceptable;
+    strKept += strInput.mid(qMin(iFrom, iSize));
+    strInput = strKept;
+    iPos = iCursor - iRemovedBeforeCursor;
     return Intermediate;
 }
 

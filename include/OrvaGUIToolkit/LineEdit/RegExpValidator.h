@@ -3,7 +3,11 @@
 
 #include <OrvaGUIToolkit/OrvaGUIToolkitGlobal.h>
 
+#include <QRegExp>
+#include <QtGui/QValidator>
+#if QT_VERSION < QT_VERSION_CHECK(6, 0, 0)
 #include <QtGui/QRegExpValidator>
+#endif
 
 QT_BEGIN_NAMESPACE
 class QTextCodec;
@@ -19,7 +23,16 @@ namespace OrvaGUIToolkit {
 // pattern; any other expression is taken as a forbidden-character expression.
 // Without a codec of its own the validator counts bytes in the process-wide
 // codec current at validation time (GetGuiTextCodec()).
-class ORVAGUITOOLKIT_EXPORT CRegExpValidator : public QRegExpValidator
+//
+// On Qt 5 the class is a QRegExpValidator. Qt 6 dropped that class, so there
+// the validator derives from QValidator and carries the same expression
+// accessors and change signal itself.
+class ORVAGUITOOLKIT_EXPORT CRegExpValidator
+#if QT_VERSION < QT_VERSION_CHECK(6, 0, 0)
+    : public QRegExpValidator
+#else
+    : public QValidator
+#endif
 {
     Q_OBJECT
 
@@ -39,12 +52,25 @@ public:
 
     QValidator::State validate(QString& strInput, int& iPos) const override;
 
+#if QT_VERSION >= QT_VERSION_CHECK(6, 0, 0)
+    QRegExp regExp() const;
+    void setRegExp(const QRegExp& regExp);
+
+Q_SIGNALS:
+    void regExpChanged(const QRegExp& regExp);
+#endif
+
 private:
+    QValidator::State ValidatePattern(QString& strInput, int& iPos) const;
+    QValidator::State RemoveForbidden(QString& strInput, int& iPos) const;
     int EncodedLength(const QString& strText) const;
     int FittingPrefixLength(const QString& strText) const;
 
     int m_iMaxLength = -1;
     QTextCodec* m_pTextCodec = nullptr;
+#if QT_VERSION >= QT_VERSION_CHECK(6, 0, 0)
+    QRegExp m_regExp;
+#endif
 };
 
 } // namespace OrvaGUIToolkit
