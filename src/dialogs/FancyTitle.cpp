@@ -2,6 +2,7 @@
 
 #include <OrvaGUIToolkit/Foundation/GuiFunctions.h>
 #include <OrvaGUIToolkit/Foundation/WidgetMaximizeManager.h>
+#include "foundation/EventPosition.h"
 
 #include <QtGui/QMouseEvent>
 
@@ -54,7 +55,7 @@ void CFancyTitle::mouseMoveEvent(QMouseEvent* pEvent)
         return;
     // The anchor point follows the cursor but never leaves the available area,
     // so the title stays within reach.
-    pWindow->move(GetAvailablePoint(pEvent->globalPos()) - m_ptDragOrigin);
+    pWindow->move(GetAvailablePoint(EventGlobalPos(pEvent)) - m_ptDragOrigin);
 }
 
 void CFancyTitle::mouseReleaseEvent(QMouseEvent* pEvent)

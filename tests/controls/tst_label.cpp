@@ -80,7 +80,7 @@ void TestLabel::emittedSignals()
             QEvent event(enumType);
             QApplication::sendEvent(&label, &event);
         } else {
-            QMouseEvent event(enumType, QPointF(5, 5), Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
+            QMouseEvent event(enumType, QPointF(5, 5), label.mapToGlobal(QPoint(5, 5)), Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
             QApplication::sendEvent(&label, &event);
         }
     };
