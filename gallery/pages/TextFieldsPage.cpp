@@ -14,7 +14,7 @@
 
 #include <QTextCodec>
 #include <QtCore/QTime>
-#include <QtWidgets/QActionGroup>
+#include <QActionGroup>
 #include <QtWidgets/QFormLayout>
 #include <QtWidgets/QGroupBox>
 #include <QtWidgets/QHBoxLayout>
