@@ -42,7 +42,7 @@ public:
     bool IsScaled() const { return m_bScaled; }
     bool IsHorizontal() const { return m_bHorizontal; }
 
-    // Rounds with qRound (halves towards positive infinity). Values so far out
+    // Rounds halves towards positive infinity. Values so far out
     // that their pixel would not fit an int are pinned far outside any widget.
     int ValueToPixel(double dValue) const
     {
@@ -57,15 +57,17 @@ public:
     double PixelToValue(int iPixel) const;
     void UpdatePixelRange();
 
-    // qRound for pixel positions: NaN gives 0 and values beyond +-1e9 are
-    // pinned there, so later pixel arithmetic cannot overflow.
+    // Rounding for pixel positions, halves towards positive infinity on every
+    // Qt version (Qt 6's qRound takes negative halves away from zero): NaN
+    // gives 0 and values beyond +-1e9 are pinned there, so later pixel
+    // arithmetic cannot overflow.
     static int RoundToPixel(double dPixel)
     {
         // Far beyond any widget, yet adding a widget's width cannot overflow an int.
         constexpr double s_dPixelLimit = 1.0e9;
         if (std::isnan(dPixel))
             return 0;
-        return qRound(qBound(-s_dPixelLimit, dPixel, s_dPixelLimit));
+        return static_cast<int>(std::floor(qBound(-s_dPixelLimit, dPixel, s_dPixelLimit) + 0.5));
     }
 
     int GetPixelStart() const { return m_iPixelStart; }
