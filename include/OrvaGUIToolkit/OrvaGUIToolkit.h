@@ -60,4 +60,14 @@
 #include <OrvaGUIToolkit/Dialog/InformationDlg.h>
 #include <OrvaGUIToolkit/Dialog/WarningDlg.h>
 
+// Menus
+#include <OrvaGUIToolkit/Menu/Menu.h>
+
+// Tab strip
+#include <OrvaGUIToolkit/Tab/AuxiliaryData.h>
+#include <OrvaGUIToolkit/Tab/TabScene.h>
+#include <OrvaGUIToolkit/Tab/TabView.h>
+#include <OrvaGUIToolkit/Tab/TabBar.h>
+#include <OrvaGUIToolkit/Tab/TabWidget.h>
+
 #endif
