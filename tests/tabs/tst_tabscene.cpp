@@ -1,0 +1,420 @@
+#include "TabTestSupport.h"
+
+#include <QtTest/QtTest>
+
+using namespace OrvaGUIToolkit;
+using namespace TabTest;
+
+class TestTabScene : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void tabWidth_data();
+    void tabWidth();
+    void horizontalLayoutAndOverflow();
+    void verticalLayoutAndOverflow();
+    void rightToLeftLayout();
+    void menuBringsHiddenTabForward();
+    void clickingHiddenTabSelectsLastShown();
+    void removalRules_data();
+    void removalRules();
+    void fixedTabs();
+    void moduleOrder();
+    void tabDataLookup();
+    void closeButtonPress();
+    void pressSelectsAndWheelSteps();
+    void reorderByDragging();
+    void dropInFollowsModuleOrder();
+    void dropOnBackgroundAndRefusals();
+};
+
+void TestTabScene::tabWidth_data()
+{
+    QTest::addColumn<int>("iStyle");
+    QTest::addColumn<bool>("bIcons");
+    QTest::addColumn<QString>("strText");
+    QTest::addColumn<int>("iExtraText");
+    QTest::addColumn<int>("iWidth");
+    QTest::newRow("icon only") << int(CTabScene::IconOnly) << true << QStringLiteral("Health") << 0 << 64;
+    QTest::newRow("icon only without icons") << int(CTabScene::IconOnly) << false << QStringLiteral("Health") << 0 << 40;
+    QTest::newRow("empty text") << int(CTabScene::TextOnly) << true << QString() << 0 << 40;
+    QTest::newRow("text only") << int(CTabScene::TextOnly) << true << QStringLiteral("Health") << 1 << 60;
+    QTest::newRow("icon and text") << int(CTabScene::IconAndText) << true << QStringLiteral("Health") << 1 << 84;
+}
+
+void TestTabScene::tabWidth()
+{
+    QFETCH(int, iStyle);
+    QFETCH(bool, bIcons);
+    QFETCH(QString, strText);
+    QFETCH(int, iExtraText);
+    QFETCH(int, iWidth);
+    CTabScene scene;
+    scene.setSceneRect(0, 0, 600, 55);
+    scene.SetTabStyle(CTabScene::TabStyle(iStyle));
+    const QIcon icon = bIcons ? SolidIcon(Qt::red) : QIcon();
+    QCOMPARE(scene.AddTab(icon, icon, strText), 0);
+    QFont font = scene.font();
+    font.setPixelSize(16);
+    const int iText = iExtraText * QFontMetrics(font).horizontalAdvance(strText);
+    const CTabItem* pItem = TabItem(scene, strText);
+    QVERIFY(pItem);
+    QCOMPARE(pItem->boundingRect(), QRectF(0, 0, iWidth + iText, 51));
+}
+
+void TestTabScene::horizontalLayoutAndOverflow()
+{
+    CTabScene scene;
+    scene.setSceneRect(0, 0, 200, 55);
+    AddIconTabs(scene, 4);
+    // 200 pixels hold three tabs of 64; the fourth goes behind the arrow.
+    QCOMPARE(scene.CurrentShowTabNum(), 3);
+    const QList<QPointF> listExpected = {QPointF(-2, 2), QPointF(62, 2), QPointF(126, 2)};
+    for (int i = 0; i < 3; ++i) {
+        const CTabItem* pItem = TabItem(scene, scene.TabText(i));
+        QVERIFY(pItem->isVisible());
+        QCOMPARE(pItem->pos(), listExpected.at(i));
+    }
+    QVERIFY(!TabItem(scene, scene.TabText(3))->isVisible());
+    const CArrowItem* pArrow = Arrow(scene);
+    QVERIFY(pArrow->isVisible());
+    QCOMPARE(pArrow->pos(), QPointF(185, 2));
+    QCOMPARE(pArrow->boundingRect(), QRectF(0, 0, 17, 41));
+    QList<int> listIndex;
+    scene.GetListIndex(listIndex);
+    QCOMPARE(listIndex, QList<int>({0, 1, 2}));
+
+    // The menu lists every tab, hidden or not, with its index as data.
+    CMenu* pMenu = OverflowMenu();
+    QVERIFY(pMenu);
+    QCOMPARE(pMenu->actions().size(), 4);
+    QCOMPARE(pMenu->actions().at(3)->text(), QStringLiteral("Camera 4"));
+    QCOMPARE(pMenu->actions().at(3)->data().toInt(), 3);
+
+    // A wider strip shows all four again and hides the arrow.
+    scene.setSceneRect(0, 0, 300, 55);
+    QCOMPARE(scene.CurrentShowTabNum(), 4);
+    QVERIFY(TabItem(scene, scene.TabText(3))->isVisible());
+    QVERIFY(!pArrow->isVisible());
+}
+
+void TestTabScene::verticalLayoutAndOverflow()
+{
+    CTabScene scene;
+    scene.SetLayoutDirect(CTabScene::Vertical);
+    scene.setSceneRect(0, 0, 80, 200);
+    AddIconTabs(scene, 4);
+    QCOMPARE(scene.CurrentShowTabNum(), 3);
+    const CTabItem* pSecond = TabItem(scene, scene.TabText(1));
+    QCOMPARE(pSecond->pos(), QPointF(2, 62));
+    QCOMPARE(pSecond->boundingRect(), QRectF(0, 0, 80, 64));
+    const CArrowItem* pArrow = Arrow(scene);
+    QVERIFY(pArrow->isVisible());
+    QCOMPARE(pArrow->pos(), QPointF(2, 185));
+    QCOMPARE(pArrow->boundingRect(), QRectF(0, 0, 41, 17));
+}
+
+void TestTabScene::rightToLeftLayout()
+{
+    CTabScene scene;
+    QGraphicsView view(&scene);
+    view.setLayoutDirection(Qt::RightToLeft);
+    scene.setSceneRect(0, 0, 200, 55);
+    AddIconTabs(scene, 4);
+    QCOMPARE(TabItem(scene, scene.TabText(0))->pos(), QPointF(136, 2));
+    QCOMPARE(TabItem(scene, scene.TabText(2))->pos(), QPointF(8, 2));
+    QCOMPARE(Arrow(scene)->pos(), QPointF(-2, 2));
+    // The close button sits at the left end of a right-to-left tab.
+    QCOMPARE(TabItem(scene, scene.TabText(0))->CloseRect(), QRectF(5, 2, 12, 12));
+}
+
+void TestTabScene::menuBringsHiddenTabForward()
+{
+    CTabScene scene;
+    scene.setSceneRect(0, 0, 200, 55);
+    AddIconTabs(scene, 5);
+    scene.SetTabFixed(0, true);
+    scene.SetCurrentIndex(2);
+    QSignalSpy spyMoved(&scene, &CTabScene::SignalTabMoved);
+    QSignalSpy spyCurrent(&scene, &CTabScene::SignalCurrentChanged);
+
+    OverflowMenu()->actions().at(4)->trigger();
+    QCOMPARE(spyMoved.size(), 1);
+    QCOMPARE(spyMoved.at(0), QVariantList({4, 1}));
+    QCOMPARE(scene.CurrentIndex(), 1);
+    QCOMPARE(scene.TabText(1), QStringLiteral("Camera 5"));
+    QCOMPARE(scene.TabText(2), QStringLiteral("Camera 2"));
+    QVERIFY(TabItem(scene, QStringLiteral("Camera 5"))->IsSelected());
+    QCOMPARE(spyCurrent.last().at(0).toInt(), 1);
+
+    // A shown tab is simply selected.
+    spyMoved.clear();
+    OverflowMenu()->actions().at(2)->trigger();
+    QCOMPARE(spyMoved.size(), 0);
+    QCOMPARE(scene.CurrentIndex(), 2);
+}
+
+void TestTabScene::clickingHiddenTabSelectsLastShown()
+{
+    CTabScene scene;
+    scene.setSceneRect(0, 0, 200, 55);
+    AddIconTabs(scene, 5);
+    QSignalSpy spyCurrent(&scene, &CTabScene::SignalCurrentChanged);
+    scene.ClickItem(4);
+    QCOMPARE(scene.CurrentIndex(), 2);
+    QCOMPARE(spyCurrent.size(), 1);
+    QCOMPARE(spyCurrent.at(0).at(0).toInt(), 2);
+    QVERIFY(TabItem(scene, QStringLiteral("Camera 3"))->IsSelected());
+    QVERIFY(!TabItem(scene, QStringLiteral("Camera 5"))->IsSelected());
+}
+
+void TestTabScene::removalRules_data()
+{
+    QTest::addColumn<int>("iCount");
+    QTest::addColumn<int>("iCurrent");
+    QTest::addColumn<int>("iRemove");
+    QTest::addColumn<int>("iExpectedCurrent");
+    QTest::addColumn<QString>("strExpectedText");
+    QTest::newRow("current selects the one before") << 3 << 1 << 1 << 0 << QStringLiteral("Camera 1");
+    QTest::newRow("first while third is current") << 3 << 2 << 0 << 1 << QStringLiteral("Camera 3");
+    QTest::newRow("after the current") << 3 << 0 << 2 << 0 << QStringLiteral("Camera 1");
+    QTest::newRow("first while first is current") << 3 << 0 << 0 << 0 << QStringLiteral("Camera 2");
+    QTest::newRow("the only tab") << 1 << 0 << 0 << -1 << QString();
+}
+
+void TestTabScene::removalRules()
+{
+    QFETCH(int, iCount);
+    QFETCH(int, iCurrent);
+    QFETCH(int, iRemove);
+    QFETCH(int, iExpectedCurrent);
+    QFETCH(QString, strExpectedText);
+    CTabScene scene;
+    scene.setSceneRect(0, 0, 600, 55);
+    AddIconTabs(scene, iCount);
+    scene.SetCurrentIndex(iCurrent);
+    scene.RemoveTab(iRemove);
+    QCOMPARE(scene.Count(), iCount - 1);
+    QCOMPARE(scene.CurrentIndex(), iExpectedCurrent);
+    QCOMPARE(scene.TabText(scene.CurrentIndex()), strExpectedText);
+}
+
+void TestTabScene::fixedTabs()
+{
+    CTabScene scene;
+    scene.setSceneRect(0, 0, 600, 55);
+    AddIconTabs(scene, 4);
+    QSignalSpy spyMoved(&scene, &CTabScene::SignalTabMoved);
+
+    // A tab that becomes fixed joins the fixed group at the front.
+    scene.SetTabFixed(2, true);
+    QCOMPARE(spyMoved.size(), 1);
+    QCOMPARE(spyMoved.at(0), QVariantList({2, 0}));
+    QCOMPARE(scene.TabText(0), QStringLiteral("Camera 3"));
+    scene.SetTabFixed(0, true);
+    QCOMPARE(spyMoved.size(), 1);
+
+    // Nothing goes before a fixed tab, not even an insertion at 0.
+    QCOMPARE(scene.InsertTab(0, QStringLiteral("Camera 9")), 1);
+    QCOMPARE(scene.InsertTab(0, QIcon(), QIcon(), QStringLiteral("Camera 0"), QVariant(), true), 0);
+    QCOMPARE(scene.TabText(1), QStringLiteral("Camera 3"));
+
+    // Removing a fixed tab shrinks the group: the next fixed request moves
+    // the tab to index 1, the group's new end.
+    scene.RemoveTab(0);
+    spyMoved.clear();
+    scene.SetTabFixed(3, true);
+    QCOMPARE(spyMoved.size(), 1);
+    QCOMPARE(spyMoved.at(0), QVariantList({3, 1}));
+    QVERIFY(TabItem(scene, scene.TabText(1))->IsFixed());
+
+    // A fixed tab is never dragged: pressing it and moving off the strip does nothing.
+    QSignalSpy spyBegin(&scene, &CTabScene::SignalBeginDrag);
+    SendMouse(&scene, QEvent::GraphicsSceneMousePress, QPointF(20, 30), Qt::LeftButton);
+    SendMouse(&scene, QEvent::GraphicsSceneMouseMove, QPointF(60, 30), Qt::LeftButton);
+    SendMouse(&scene, QEvent::GraphicsSceneMouseMove, QPointF(60, 90), Qt::LeftButton);
+    QCOMPARE(spyBegin.size(), 0);
+    QCOMPARE(scene.TabText(0), QStringLiteral("Camera 3"));
+}
+
+void TestTabScene::moduleOrder()
+{
+    CTabScene scene;
+    scene.setSceneRect(0, 0, 900, 55);
+    const QStringList& listModules = Modules();
+    for (const QString& strModule : {listModules.at(2), listModules.at(4)})
+        scene.InsertTab(-1, QIcon(), QIcon(), strModule, strModule, false);
+    QCOMPARE(scene.GetItemIndexByFrameID(listModules.at(0)), 0);
+    QCOMPARE(scene.GetItemIndexByFrameID(listModules.at(2)), 0);
+    QCOMPARE(scene.GetItemIndexByFrameID(listModules.at(3)), 1);
+    QCOMPARE(scene.GetItemIndexByFrameID(listModules.at(5)), 2);
+    scene.RemoveTab(0);
+    QCOMPARE(scene.GetItemIndexByFrameID(listModules.at(5)), 1);
+
+    // A tab put back after its window closed lands at its module's place.
+    AuxiliaryData auxData;
+    auxData.m_strText = listModules.at(1);
+    auxData.m_varData = listModules.at(1);
+    auxData.m_strToolTip = QStringLiteral("Tracks of the last hour");
+    QCOMPARE(scene.InsertTabAfterAuxClose(auxData), 0);
+    QCOMPARE(scene.TabText(0), listModules.at(1));
+    QCOMPARE(scene.TabToolTip(0), QStringLiteral("Tracks of the last hour"));
+}
+
+void TestTabScene::tabDataLookup()
+{
+    CTabScene scene;
+    scene.setSceneRect(0, 0, 600, 55);
+    AddIconTabs(scene, 3);
+    QCOMPARE(scene.GetTabIndexByData(QStringLiteral("cam-2")), 1);
+    QCOMPARE(scene.GetTabIndexByData(QStringLiteral("cam-7")), -1);
+    QCOMPARE(scene.GetTabIndexByData(QVariant()), -1);
+    scene.SetTabData(2, 17);
+    QCOMPARE(scene.GetTabIndexByData(QStringLiteral("17")), 2);
+    scene.SetTabToolTip(0, QStringLiteral("Gate north"));
+    QCOMPARE(scene.TabToolTip(0), QStringLiteral("Gate north"));
+    QCOMPARE(TabItem(scene, QStringLiteral("Camera 1"))->toolTip(), QStringLiteral("Gate north"));
+}
+
+void TestTabScene::closeButtonPress()
+{
+    CTabScene scene;
+    scene.setSceneRect(0, 0, 600, 55);
+    AddIconTabs(scene, 3);
+    scene.SetCurrentIndex(0);
+    QSignalSpy spyClose(&scene, &CTabScene::SignalTabAboutToClose);
+    QSignalSpy spyCurrent(&scene, &CTabScene::SignalCurrentChanged);
+    // Tab 1 spans 62..126; its close square is at 62 + 64 - 17 = 109, y 4.
+    SendMouse(&scene, QEvent::GraphicsSceneMousePress, QPointF(114, 9), Qt::LeftButton);
+    SendMouse(&scene, QEvent::GraphicsSceneMouseRelease, QPointF(114, 9), Qt::NoButton);
+    QCOMPARE(spyClose.size(), 1);
+    QCOMPARE(spyClose.at(0).at(0).toInt(), 1);
+    QCOMPARE(spyCurrent.size(), 0);
+    QCOMPARE(scene.Count(), 3);
+
+    // Without its close button the same press selects the tab.
+    scene.SetCloseBtnVisiable(1, false);
+    SendMouse(&scene, QEvent::GraphicsSceneMousePress, QPointF(114, 9), Qt::LeftButton);
+    SendMouse(&scene, QEvent::GraphicsSceneMouseRelease, QPointF(114, 9), Qt::NoButton);
+    QCOMPARE(spyClose.size(), 1);
+    QCOMPARE(scene.CurrentIndex(), 1);
+}
+
+void TestTabScene::pressSelectsAndWheelSteps()
+{
+    CTabScene scene;
+    scene.setSceneRect(0, 0, 200, 55);
+    AddIconTabs(scene, 5);
+    SendMouse(&scene, QEvent::GraphicsSceneMousePress, QPointF(90, 35), Qt::LeftButton);
+    SendMouse(&scene, QEvent::GraphicsSceneMouseRelease, QPointF(90, 35), Qt::NoButton);
+    QCOMPARE(scene.CurrentIndex(), 1);
+
+    const auto wheel = [&scene](int iDelta) {
+        QGraphicsSceneWheelEvent event(QEvent::GraphicsSceneWheel);
+        event.setScenePos(QPointF(90, 35));
+        event.setDelta(iDelta);
+        QApplication::sendEvent(&scene, &event);
+    };
+    wheel(-120);
+    QCOMPARE(scene.CurrentIndex(), 2);
+    // Only the shown tabs are stepped through.
+    wheel(-120);
+    QCOMPARE(scene.CurrentIndex(), 2);
+    wheel(120);
+    wheel(120);
+    wheel(120);
+    QCOMPARE(scene.CurrentIndex(), 0);
+}
+
+void TestTabScene::reorderByDragging()
+{
+    CTabScene scene;
+    scene.setSceneRect(0, 0, 600, 55);
+    AddIconTabs(scene, 3);
+    QSignalSpy spyMoved(&scene, &CTabScene::SignalTabMoved);
+    SendMouse(&scene, QEvent::GraphicsSceneMousePress, QPointF(30, 30), Qt::LeftButton);
+    QCOMPARE(scene.CurrentIndex(), 0);
+    // 20 pixels right: 44 pixels still part the tabs, more than half of 64.
+    SendMouse(&scene, QEvent::GraphicsSceneMouseMove, QPointF(50, 30), Qt::LeftButton);
+    QCOMPARE(spyMoved.size(), 0);
+    QCOMPARE(TabItem(scene, QStringLiteral("Camera 1"))->pos(), QPointF(18, 2));
+    QCOMPARE(TabItem(scene, QStringLiteral("Camera 1"))->zValue(), 65535.0);
+    // 20 more: 24 pixels apart, so the neighbour jumps back by 64.
+    SendMouse(&scene, QEvent::GraphicsSceneMouseMove, QPointF(70, 30), Qt::LeftButton);
+    QCOMPARE(spyMoved.size(), 1);
+    QCOMPARE(spyMoved.at(0), QVariantList({0, 1}));
+    QCOMPARE(TabItem(scene, QStringLiteral("Camera 2"))->pos(), QPointF(-2, 2));
+    QCOMPARE(scene.CurrentIndex(), 1);
+    QCOMPARE(scene.TabText(0), QStringLiteral("Camera 2"));
+    SendMouse(&scene, QEvent::GraphicsSceneMouseRelease, QPointF(70, 30), Qt::NoButton);
+    QCOMPARE(TabItem(scene, QStringLiteral("Camera 1"))->pos(), QPointF(62, 2));
+    QCOMPARE(TabItem(scene, QStringLiteral("Camera 1"))->zValue(), 0.0);
+
+    // Leftwards past the start of the strip the tab stays put.
+    SendMouse(&scene, QEvent::GraphicsSceneMousePress, QPointF(20, 30), Qt::LeftButton);
+    SendMouse(&scene, QEvent::GraphicsSceneMouseMove, QPointF(10, 30), Qt::LeftButton);
+    QCOMPARE(TabItem(scene, QStringLiteral("Camera 2"))->pos(), QPointF(-2, 2));
+    SendMouse(&scene, QEvent::GraphicsSceneMouseRelease, QPointF(10, 30), Qt::NoButton);
+}
+
+void TestTabScene::dropInFollowsModuleOrder()
+{
+    CTabScene scene;
+    scene.setSceneRect(0, 0, 900, 55);
+    const QStringList& listModules = Modules();
+    for (const QString& strModule : {listModules.at(0), listModules.at(4)})
+        scene.InsertTab(-1, QIcon(), QIcon(), strModule, strModule, false);
+    QSignalSpy spyAdded(&scene, &CTabScene::SignalTabDragAdded);
+
+    // Dropped on the right half of the first tab, the tab still lands at its
+    // module's place: after "License Plate Recognition", before "Health".
+    const CTabItem* pFirst = TabItem(scene, listModules.at(0));
+    const QPointF ptDrop = pFirst->mapToScene(QPointF(pFirst->boundingRect().width() - 5, 30));
+    std::unique_ptr<QMimeData> pMime(TabMime(listModules.at(3), listModules.at(3), 2));
+    QVERIFY(SendDrop(&scene, pMime.get(), ptDrop));
+    QCOMPARE(spyAdded.size(), 1);
+    QCOMPARE(spyAdded.at(0).at(0).toInt(), 1);
+    QCOMPARE(scene.Count(), 3);
+    QCOMPARE(scene.TabText(1), listModules.at(3));
+    QCOMPARE(scene.TabData(1).toString(), listModules.at(3));
+    QCOMPARE(scene.TabToolTip(1), listModules.at(3) + QStringLiteral(" (drag me back)"));
+    QVERIFY(!scene.TabIcon(1).isNull());
+
+    // The same tab again is a duplicate and is not added.
+    QVERIFY(SendDrop(&scene, pMime.get(), ptDrop));
+    QCOMPARE(spyAdded.size(), 1);
+    QCOMPARE(scene.Count(), 3);
+}
+
+void TestTabScene::dropOnBackgroundAndRefusals()
+{
+    CTabScene scene;
+    scene.setSceneRect(0, 0, 900, 55);
+    const QStringList& listModules = Modules();
+    scene.InsertTab(-1, QIcon(), QIcon(), listModules.at(0), listModules.at(0), false);
+    QSignalSpy spyAdded(&scene, &CTabScene::SignalTabDragAdded);
+
+    // Mime data without "TabItemData" is foreign: ignored everywhere.
+    std::unique_ptr<QMimeData> pForeign(new QMimeData);
+    pForeign->setText(QStringLiteral("Camera 12"));
+    pForeign->setProperty("TabItemText", QStringLiteral("Camera 12"));
+    QVERIFY(!SendDrop(&scene, pForeign.get(), QPointF(800, 30)));
+    QCOMPARE(scene.Count(), 1);
+
+    // Past the last tab the background takes the drop.
+    std::unique_ptr<QMimeData> pMime(TabMime(listModules.at(5), listModules.at(5)));
+    QVERIFY(SendDrop(&scene, pMime.get(), QPointF(800, 30)));
+    QCOMPARE(spyAdded.size(), 1);
+    QCOMPARE(scene.TabText(1), listModules.at(5));
+
+    // An auxiliary bar takes no drops at all.
+    scene.SetAuxTab(true);
+    std::unique_ptr<QMimeData> pOther(TabMime(listModules.at(2), listModules.at(2)));
+    QVERIFY(!SendDrop(&scene, pOther.get(), QPointF(800, 30)));
+    QCOMPARE(scene.Count(), 2);
+    QCOMPARE(spyAdded.size(), 1);
+}
+
+QTEST_MAIN(TestTabScene)
+#include "tst_tabscene.moc"
