@@ -57,7 +57,10 @@ CTabWidget::CTabWidget(CTabWidgetPrivate& dd, QWidget* pParent)
 {
     Q_D(CTabWidget);
     d->q_ptr = this;
-    setTabBar(new CTabBar(this));
+    auto* pBar = new CTabBar(this);
+    setTabBar(pBar);
+    // Attaching a bar makes it expand again; tabs keep the width of their texts.
+    pBar->setExpanding(false);
     d->InitCorner();
 }
 

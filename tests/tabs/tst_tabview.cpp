@@ -1,0 +1,247 @@
+#include "TabTestSupport.h"
+
+#include "tabs/SlidingWidget.h"
+
+#include <OrvaGUIToolkit/Tab/TabBar.h>
+#include <OrvaGUIToolkit/Tab/TabView.h>
+#include <OrvaGUIToolkit/Tab/TabWidget.h>
+
+#include <QtGui/QDrag>
+#include <QtWidgets/QPushButton>
+#include <QtTest/QtTest>
+
+using namespace OrvaGUIToolkit;
+using namespace TabTest;
+
+class TestTabView : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void resizeLaysTabsOutAgain();
+    void backgroundRefusesNullValues();
+    void propertiesReachTheTabs();
+    void dragOutCarriesTabDescription_data();
+    void dragOutCarriesTabDescription();
+    void dropThroughViewInsertsTab();
+    void navigationPopupButtons();
+    void tabWidgetCorner();
+};
+
+void TestTabView::resizeLaysTabsOutAgain()
+{
+    CTabScene scene;
+    CTabView view(&scene);
+    view.resize(200, 55);
+    AddIconTabs(scene, 4);
+    view.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&view));
+    QCOMPARE(scene.sceneRect(), QRectF(0, 0, 200, 55));
+    QCOMPARE(scene.CurrentShowTabNum(), 3);
+    view.resize(400, 55);
+    QCOMPARE(scene.sceneRect(), QRectF(0, 0, 400, 55));
+    QCOMPARE(scene.CurrentShowTabNum(), 4);
+    QVERIFY(!Arrow(scene)->isVisible());
+}
+
+void TestTabView::backgroundRefusesNullValues()
+{
+    CTabScene scene;
+    CTabView view(&scene);
+    view.resize(120, 40);
+    view.SetBkgroundColor(QColor(0x1b, 0x1f, 0x26));
+    const QImage imageBefore = view.backgroundBrush().texture().toImage();
+    QCOMPARE(imageBefore.size(), QSize(120, 40));
+    QCOMPARE(imageBefore.pixelColor(60, 20), QColor(0x1b, 0x1f, 0x26));
+
+    view.SetBkgroundColor(QColor());
+    view.SetBkgroundPixmap(QPixmap());
+    QCOMPARE(view.backgroundBrush().texture().toImage(), imageBefore);
+    QVERIFY(view.GetBkgroundPixmap().isNull());
+
+    QPixmap pixmap(10, 10);
+    pixmap.fill(Qt::darkCyan);
+    view.SetBkgroundPixmap(pixmap);
+    QCOMPARE(view.backgroundBrush().texture().size(), QSize(120, 40));
+}
+
+void TestTabView::propertiesReachTheTabs()
+{
+    CTabScene scene;
+    CTabView view(&scene);
+    view.resize(600, 55);
+    view.setStyleSheet(QStringLiteral("OrvaGUIToolkit--CTabView { qproperty-m_colorTabText: #336699; "
+                                      "qproperty-m_colorSelTabText: #ffcc00; }"));
+    view.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&view));
+    QCOMPARE(view.GetTabTextColor(), QColor(0x33, 0x66, 0x99));
+    QCOMPARE(view.property("m_colorSelTabText").value<QColor>(), QColor(0xff, 0xcc, 0x00));
+    scene.AddTab(QStringLiteral("Gate north"));
+    const CTabItem* pItem = TabItem(scene, QStringLiteral("Gate north"));
+    QCOMPARE(pItem->GetTextColor(), QColor(0x33, 0x66, 0x99));
+    QCOMPARE(pItem->GetSelTextColor(), QColor(0xff, 0xcc, 0x00));
+}
+
+void TestTabView::dragOutCarriesTabDescription_data()
+{
+    QTest::addColumn<bool>("bAux");
+    QTest::newRow("main bar") << false;
+    QTest::newRow("auxiliary bar") << true;
+}
+
+void TestTabView::dragOutCarriesTabDescription()
+{
+    QFETCH(bool, bAux);
+    QWidget window;
+    CTabScene scene(&window);
+    auto* pView = new CTabView(&scene, &window);
+    pView->setGeometry(0, 0, 400, 55);
+    scene.SetAuxTab(bAux);
+    scene.SetTabStyle(CTabScene::IconOnly);
+    const QStringList& listModules = Modules();
+    for (int i = 0; i < 3; ++i)
+        scene.InsertTab(-1, SolidIcon(Qt::white), SolidIcon(Qt::gray), listModules.at(i), listModules.at(i), false);
+    scene.SetTabToolTip(1, QStringLiteral("Tracks of the last hour"));
+    window.resize(400, 200);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    QSignalSpy spyBegin(&scene, &CTabScene::SignalBeginDrag);
+    QSignalSpy spyLeave(&scene, &CTabScene::SignalDragLeaveTabBar);
+    QSignalSpy spyOut(&scene, &CTabScene::SignalDragOutTabBar);
+
+    // The drag is built before the bar says the tab has left; on a platform
+    // whose drag runs its own loop it is called off from that loop.
+    QVariantMap mapSeen;
+    connect(&scene, &CTabScene::SignalDragLeaveTabBar, pView, [&] {
+        if (QDrag* pDrag = pView->viewport()->findChild<QDrag*>()) {
+            for (const char* szName : {"TabItemText", "TabItemData", "TabItemIndex", "TabItemTips", "SelIcon", "UnSelIcon"})
+                mapSeen.insert(QLatin1String(szName), pDrag->mimeData()->property(szName));
+        }
+        QTimer::singleShot(0, pView, [] { QDrag::cancel(); });
+    });
+    const CTabItem* pSecond = TabItem(scene, listModules.at(1));
+    const QPoint ptPress = pView->mapFromScene(pSecond->mapToScene(QPointF(20, 30)));
+    QTest::mousePress(pView->viewport(), Qt::LeftButton, Qt::NoModifier, ptPress);
+    QCOMPARE(scene.CurrentIndex(), 1);
+    QMouseEvent moveOut(QEvent::MouseMove, QPointF(ptPress.x(), 120), pView->viewport()->mapToGlobal(QPoint(ptPress.x(), 120)),
+                        Qt::NoButton, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(pView->viewport(), &moveOut);
+
+    QCOMPARE(spyBegin.size(), 1);
+    QCOMPARE(spyBegin.at(0).at(0).toInt(), 1);
+    QCOMPARE(spyLeave.size(), 1);
+    QCOMPARE(spyOut.size(), 1);
+    QCOMPARE(mapSeen.value(QStringLiteral("TabItemText")).toString(), listModules.at(1));
+    QCOMPARE(mapSeen.value(QStringLiteral("TabItemData")).toString(), listModules.at(1));
+    QCOMPARE(mapSeen.value(QStringLiteral("TabItemIndex")).toInt(), 1);
+    QCOMPARE(mapSeen.value(QStringLiteral("TabItemTips")).toString(), QStringLiteral("Tracks of the last hour"));
+    QVERIFY(!mapSeen.value(QStringLiteral("SelIcon")).value<QIcon>().isNull());
+    QVERIFY(!mapSeen.value(QStringLiteral("UnSelIcon")).value<QIcon>().isNull());
+
+    // Only the main bar gives the tab up; both remember what went out.
+    QCOMPARE(scene.Count(), bAux ? 3 : 2);
+    AuxiliaryData auxData;
+    scene.GetCurDragOutData(auxData);
+    QCOMPARE(auxData.m_strText, listModules.at(1));
+    QCOMPARE(auxData.m_iIndex, 1);
+    QCOMPARE(scene.GetDragOutTab(), 1);
+    QCOMPARE(scene.GetDragOutTabData().toString(), listModules.at(1));
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+void TestTabView::dropThroughViewInsertsTab()
+{
+    CTabScene scene;
+    CTabView view(&scene);
+    view.resize(900, 55);
+    const QStringList& listModules = Modules();
+    scene.InsertTab(-1, QIcon(), QIcon(), listModules.at(4), listModules.at(4), false);
+    view.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&view));
+    QSignalSpy spyAdded(&scene, &CTabScene::SignalTabDragAdded);
+
+    std::unique_ptr<QMimeData> pMime(TabMime(listModules.at(1), listModules.at(1)));
+    const QPoint ptDrop(700, 30);
+    QDragEnterEvent enter(ptDrop, Qt::MoveAction, pMime.get(), Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(view.viewport(), &enter);
+    QVERIFY(enter.isAccepted());
+    QDragMoveEvent move(ptDrop, Qt::MoveAction, pMime.get(), Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(view.viewport(), &move);
+    QVERIFY(move.isAccepted());
+    QDropEvent drop(ptDrop, Qt::MoveAction, pMime.get(), Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(view.viewport(), &drop);
+    QVERIFY(drop.isAccepted());
+    QCOMPARE(spyAdded.size(), 1);
+    QCOMPARE(scene.TabText(0), listModules.at(1));
+    QCOMPARE(scene.TabText(1), listModules.at(4));
+}
+
+void TestTabView::navigationPopupButtons()
+{
+    CTabScene scene;
+    scene.setSceneRect(0, 0, 900, 55);
+    CSlidingWidget* pPopup = nullptr;
+    const QList<QWidget*> listWidgets = QApplication::topLevelWidgets();
+    for (QWidget* pWidget : listWidgets) {
+        if (auto* pSliding = qobject_cast<CSlidingWidget*>(pWidget))
+            pPopup = pSliding;
+    }
+    QVERIFY(pPopup);
+    const QList<QPushButton*> listButtons = pPopup->Buttons();
+    QCOMPARE(listButtons.size(), 6);
+    for (const QPushButton* pButton : listButtons) {
+        QCOMPARE(pButton->objectName(), QStringLiteral("m_pBtn"));
+        QVERIFY(pButton->isHidden());
+    }
+
+    const QStringList& listModules = Modules();
+    scene.InsertTab(-1, QIcon(), QIcon(), listModules.at(3), listModules.at(3), false);
+    scene.InsertTab(-1, QIcon(), QIcon(), listModules.at(5), listModules.at(5), false);
+    QVERIFY(!listButtons.at(3)->isHidden());
+    QVERIFY(!listButtons.at(5)->isHidden());
+    QVERIFY(listButtons.at(0)->isHidden());
+    QCOMPARE(listButtons.at(3)->text(), listModules.at(3));
+    QCOMPARE(listButtons.at(3)->property("_FrameID_").toString(), listModules.at(3));
+
+    scene.SetSlidingWidgetHoverSelect(listModules.at(5));
+    QCOMPARE(listButtons.at(5)->objectName(), QStringLiteral("m_pBtnHover"));
+    scene.ClearNameOrSheet();
+    QCOMPARE(listButtons.at(5)->objectName(), QStringLiteral("m_pBtn"));
+
+    // A press on a button selects its module's tab.
+    QTest::mousePress(listButtons.at(5), Qt::LeftButton);
+    QCOMPARE(scene.CurrentIndex(), 1);
+    QEvent enter(QEvent::Enter);
+    QApplication::sendEvent(listButtons.at(3), &enter);
+    QVERIFY(TabItem(scene, listModules.at(3))->IsHover());
+    QCOMPARE(listButtons.at(3)->objectName(), QStringLiteral("m_pBtnHover"));
+
+    scene.RemoveTab(0);
+    QVERIFY(listButtons.at(3)->isHidden());
+}
+
+void TestTabView::tabWidgetCorner()
+{
+    CTabWidget widget;
+    widget.addTab(new QWidget, QStringLiteral("Passing vehicles"));
+    widget.addTab(new QWidget, QStringLiteral("Alarms"));
+    auto* pExport = new QPushButton(QStringLiteral("Export"));
+    widget.SetCornerWidget(pExport);
+    widget.resize(700, 300);
+    widget.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&widget));
+
+    auto* pBar = qobject_cast<CTabBar*>(widget.tabBar());
+    QVERIFY(pBar);
+    QVERIFY(!pBar->expanding());
+    QCOMPARE(pBar->elideMode(), Qt::ElideRight);
+    auto* pCorner = widget.findChild<QWidget*>(QStringLiteral("m_pCornerWidget"));
+    QVERIFY(pCorner);
+    QCOMPARE(pExport->parentWidget(), pCorner);
+    QCOMPARE(pCorner->geometry(), QRect(pBar->width() + 30, pBar->y(), 700 - pBar->width() - 30, pBar->height()));
+    widget.resize(900, 300);
+    QCOMPARE(pCorner->width(), 900 - pBar->width() - 30);
+}
+
+QTEST_MAIN(TestTabView)
+#include "tst_tabview.moc"
