@@ -118,7 +118,12 @@ bool CSlidingWidget::eventFilter(QObject* pWatched, QEvent* pEvent)
         return QWidget::eventFilter(pWatched, pEvent);
     switch (pEvent->type()) {
     case QEvent::MouseButtonPress:
+        m_bHandlingEvent = true;
         m_pScene->ClickItem(TabIndexOf(pButton));
+        // The scene may be gone now, and this pop-up with it once the event is over.
+        m_bHandlingEvent = false;
+        if (!m_pScene)
+            return true;
         break;
     case QEvent::Enter:
         m_pScene->SetTabSceneItemHover(TabIndexOf(pButton), true);

@@ -2,6 +2,7 @@
 #define ORVAGUITOOLKIT_TABS_SLIDINGWIDGET_H
 
 #include <QtCore/QList>
+#include <QtCore/QPointer>
 #include <QtCore/QStringList>
 #include <OrvaGUIToolkit/OrvaGUIToolkitGlobal.h>
 
@@ -36,6 +37,9 @@ public:
     void ResetButtons();
     void ClearHover();
     bool IsMouseInside() const { return m_bMouseInside; }
+    // True while a button's event is being handled: the scene must not
+    // delete the pop-up from under it then.
+    bool IsHandlingEvent() const { return m_bHandlingEvent; }
     QList<QPushButton*> Buttons() const { return m_listButtons; }
 
 protected:
@@ -50,8 +54,9 @@ private:
     QList<QPushButton*> m_listButtons;
     QStringList m_listModuleNames;
     QPushButton* m_pHoverButton = nullptr;
-    CTabScene* m_pScene = nullptr;
+    QPointer<CTabScene> m_pScene;
     bool m_bMouseInside = false;
+    bool m_bHandlingEvent = false;
 };
 
 } // namespace OrvaGUIToolkit

@@ -18,6 +18,8 @@
 #include <QtWidgets/QGraphicsSceneWheelEvent>
 #include <QtWidgets/QGraphicsView>
 
+#include <limits>
+
 namespace OrvaGUIToolkit {
 
 namespace {
@@ -117,9 +119,11 @@ void CTabScenePrivate::AddMenuAction(int iIndex)
 
 void CTabScenePrivate::LayoutAlong(bool bVertical)
 {
-    int iRemaining = int(bVertical ? m_rectScene.height() : m_rectScene.width());
-    if (iRemaining < 0)
+    const qreal dExtent = bVertical ? m_rectScene.height() : m_rectScene.width();
+    // NaN fails this test too.
+    if (!(dExtent >= 0))
         return;
+    int iRemaining = int(qMin<qreal>(dExtent, std::numeric_limits<int>::max()));
     // The menu's own slot may be running: old actions go when it is over.
     const QList<QAction*> listOld = m_pMenu->actions();
     for (QAction* pAction : listOld) {
@@ -127,6 +131,8 @@ void CTabScenePrivate::LayoutAlong(bool bVertical)
         pAction->deleteLater();
     }
 
+    const auto ToPixels = [](qreal dLength) { return dLength >= 0 ? int(qMin<qreal>(dLength, 1 << 24)) : 0; };
+    const QSize sizeStrip(ToPixels(m_rectScene.width()), ToPixels(m_rectScene.height()));
     const bool bRightToLeft = !bVertical && WritingDirection() == Qt::RightToLeft;
     qreal dPos = bRightToLeft ? m_rectScene.width() : s_iTabStart;
     bool bOverflow = false;
@@ -135,6 +141,7 @@ void CTabScenePrivate::LayoutAlong(bool bVertical)
     for (int i = 0; i < m_listItems.size(); ++i) {
         CTabItem* pItem = m_listItems.at(i);
         pItem->SetVertical(bVertical);
+        pItem->SetStripSize(sizeStrip);
         iRemaining -= pItem->Length();
         bOverflow = bOverflow || iRemaining < 0;
         if (bOverflow) {
@@ -398,7 +405,7 @@ CTabScene::~CTabScene()
     delete d->m_pDragItem;
     d->m_pDragItem = nullptr;
     // A pop-up whose own handler is running right now is deleted once it returns.
-    if (d->m_pSlidingWidget && d->m_pSlidingWidget->isVisible())
+    if (d->m_pSlidingWidget && d->m_pSlidingWidget->IsHandlingEvent())
         d->m_pSlidingWidget->deleteLater();
     else
         delete d->m_pSlidingWidget.data();

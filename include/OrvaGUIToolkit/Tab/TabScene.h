@@ -29,9 +29,9 @@ class ORVAGUITOOLKIT_EXPORT CTabScene : public QGraphicsScene
     Q_DECLARE_PRIVATE(CTabScene)
 
 public:
-    enum LayoutDirect { Horizontal = 0, Vertical = 1 };
+    enum LayoutDirect : int { Horizontal = 0, Vertical = 1 };
     Q_ENUM(LayoutDirect)
-    enum TabStyle { IconAndText = 0, IconOnly = 1, TextOnly = 2 };
+    enum TabStyle : int { IconAndText = 0, IconOnly = 1, TextOnly = 2 };
     Q_ENUM(TabStyle)
 
     explicit CTabScene(QObject* pParent = nullptr);

@@ -53,7 +53,7 @@ QIcon CTabItem::CurrentIcon() const
 int CTabItem::Width() const
 {
     if (m_bVertical)
-        return scene() ? int(scene()->sceneRect().width()) : s_iBaseWidth;
+        return m_sizeStrip.width();
     int iWidth = s_iBaseWidth;
     if (!CurrentIcon().isNull())
         iWidth += s_iIconGap;
@@ -138,6 +138,14 @@ void CTabItem::SetVertical(bool bVertical)
     m_bVertical = bVertical;
 }
 
+void CTabItem::SetStripSize(const QSize& size)
+{
+    if (m_sizeStrip == size)
+        return;
+    prepareGeometryChange();
+    m_sizeStrip = size;
+}
+
 void CTabItem::SetWritingDirection(Qt::LayoutDirection enumDirection)
 {
     m_enumDirection = enumDirection;
@@ -190,8 +198,8 @@ void CTabItem::PaintHorizontal(QPainter* pPainter)
     const QIcon icon = (m_bSelected || m_bHover) ? m_iconSel : m_iconUnSel;
     if (!CurrentIcon().isNull() && !icon.isNull()) {
         // Centred in the strip's height, whatever the tab's own offset.
-        const qreal dSceneHeight = scene() ? scene()->sceneRect().height() : Height();
-        const int iIconY = int((dSceneHeight - s_iIconSize) / 2 - pos().y());
+        const int iStripHeight = m_sizeStrip.isEmpty() ? Height() : m_sizeStrip.height();
+        const int iIconY = int((iStripHeight - s_iIconSize) / 2 - pos().y());
         const int iIconX = bRightToLeft ? iWidth - s_iTextGap - s_iIconSize : s_iTextGap;
         icon.paint(pPainter, QRect(iIconX, iIconY, s_iIconSize, s_iIconSize));
         if (!bRightToLeft)

@@ -53,6 +53,9 @@ public:
     void SetDropIndicator(bool bShown, bool bBefore);
 
     void SetVertical(bool bVertical);
+    // The size of the strip the tab sits in: a vertical tab is as wide as
+    // it, and icons are centred in its height.
+    void SetStripSize(const QSize& size);
     bool IsVertical() const { return m_bVertical; }
     void SetWritingDirection(Qt::LayoutDirection enumDirection);
     void SetPixmaps(const QPixmap& pmSel, const QPixmap& pmUnSel, const QPixmap& pmClose,
@@ -98,6 +101,7 @@ private:
     bool m_bCloseVisible = true;
     bool m_bVertical = false;
     bool m_bTextShown = true;
+    QSize m_sizeStrip;
     QPixmap m_pmSel;
     QPixmap m_pmUnSel;
     QPixmap m_pmClose;
