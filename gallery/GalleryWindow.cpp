@@ -5,6 +5,7 @@
 #include "pages/DialogsPage.h"
 #include "pages/PlaybackPage.h"
 #include "pages/CalendarPage.h"
+#include "pages/ModuleTabsPage.h"
 
 #include <QtCore/QDir>
 #include <QtWidgets/QApplication>
@@ -66,6 +67,11 @@ GalleryWindow::GalleryWindow(QWidget* pParent)
                "outside the kept range dimmed, today underlined. Drag to select days to export, step or turn "
                "the wheel through the months, jump with the month picker."),
             new CalendarPage);
+    AddPage(tr("Module tabs"), QStringLiteral("module-tabs"),
+            tr("The client's modules as tabs: two fixed, the rest overflowing into the arrow's menu. Click, close, "
+               "drag a tab along the strip to reorder, drag it off to open the module in its own window or onto "
+               "the second monitor's strip; a side bar of icons and the tab widget with its corner area."),
+            new ModuleTabsPage);
 
     connect(m_pPageList, &QListWidget::currentRowChanged, m_pPages, &QStackedWidget::setCurrentIndex);
     m_pPageList->setCurrentRow(0);

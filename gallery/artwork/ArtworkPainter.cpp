@@ -372,6 +372,160 @@ void DrawWeekBand(QPainter& painter, const QSize& size, int iPiece)
     painter.fillRect(QRectF(0, rectBand.bottom() - 2, size.width(), 2), s_colorAccent.darker(125));
 }
 
+// Module tab glyphs of the main window's strip: one per client module, drawn
+// bright for the selected tab and dimmed for the others.
+const QColor s_colorDimGlyph(0x7c, 0x87, 0x95);
+
+void DrawModulePlate(QPainter& painter, const QSize& size, const QColor& color)
+{
+    ScaleToGrid(painter, size);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(GlyphPen(color, 1.8));
+    painter.setBrush(Qt::NoBrush);
+    painter.drawRoundedRect(QRectF(2, 6, 20, 12), 2, 2);
+    painter.setPen(GlyphPen(color, 1.4));
+    for (double dX : {6.0, 10.0, 14.0, 18.0})
+        painter.drawLine(QPointF(dX, 10), QPointF(dX, 14));
+}
+
+void DrawModuleTracking(QPainter& painter, const QSize& size, const QColor& color)
+{
+    ScaleToGrid(painter, size);
+    painter.setRenderHint(QPainter::Antialiasing);
+    QPen pen = GlyphPen(color, 1.8);
+    pen.setDashPattern({1.5, 1.5});
+    painter.setPen(pen);
+    QPainterPath path(QPointF(4, 20));
+    path.cubicTo(QPointF(4, 10), QPointF(20, 14), QPointF(18, 5));
+    painter.drawPath(path);
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(color);
+    painter.drawEllipse(QPointF(4, 20), 2.2, 2.2);
+    painter.setBrush(s_colorAccent);
+    painter.drawEllipse(QPointF(18, 5), 2.6, 2.6);
+}
+
+void DrawModuleSearch(QPainter& painter, const QSize& size, const QColor& color)
+{
+    ScaleToGrid(painter, size);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(GlyphPen(color, 2.0));
+    painter.setBrush(Qt::NoBrush);
+    painter.drawEllipse(QPointF(10, 10), 6, 6);
+    painter.drawLine(QPointF(14.5, 14.5), QPointF(21, 21));
+    painter.setPen(GlyphPen(color, 1.4));
+    painter.drawLine(QPointF(7, 10), QPointF(13, 10));
+}
+
+void DrawModuleAlarm(QPainter& painter, const QSize& size, const QColor& color)
+{
+    ScaleToGrid(painter, size);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(GlyphPen(color, 1.8));
+    painter.setBrush(Qt::NoBrush);
+    QPainterPath path(QPointF(5, 17));
+    path.lineTo(6.5, 15);
+    path.lineTo(6.5, 10);
+    path.cubicTo(QPointF(6.5, 3.5), QPointF(17.5, 3.5), QPointF(17.5, 10));
+    path.lineTo(17.5, 15);
+    path.lineTo(19, 17);
+    path.closeSubpath();
+    painter.drawPath(path);
+    painter.drawLine(QPointF(10, 20), QPointF(14, 20));
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(s_colorAlert);
+    painter.drawEllipse(QPointF(18, 5), 2.5, 2.5);
+}
+
+void DrawModuleHealth(QPainter& painter, const QSize& size, const QColor& color)
+{
+    ScaleToGrid(painter, size);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(GlyphPen(color, 1.8));
+    painter.setBrush(Qt::NoBrush);
+    painter.drawRoundedRect(QRectF(2.5, 4, 19, 16), 2, 2);
+    painter.setPen(GlyphPen(s_colorAccent, 1.8));
+    painter.drawPolyline(QPolygonF({QPointF(5, 12), QPointF(9, 12), QPointF(11, 8), QPointF(13, 16),
+                                    QPointF(15, 12), QPointF(19, 12)}));
+}
+
+void DrawModuleSystem(QPainter& painter, const QSize& size, const QColor& color)
+{
+    ScaleToGrid(painter, size);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(GlyphPen(color, 2.2));
+    for (int i = 0; i < 8; ++i) {
+        painter.save();
+        painter.translate(12, 12);
+        painter.rotate(i * 45.0);
+        painter.drawLine(QPointF(0, -7), QPointF(0, -9.5));
+        painter.restore();
+    }
+    painter.setPen(GlyphPen(color, 1.8));
+    painter.setBrush(Qt::NoBrush);
+    painter.drawEllipse(QPointF(12, 12), 5.5, 5.5);
+    painter.drawEllipse(QPointF(12, 12), 2, 2);
+}
+
+// Tab faces are used as brushes, so a narrow strip tiles across any width:
+// the selected face is lit from above with an accent line at the bottom.
+void DrawTabFace(QPainter& painter, const QSize& size, bool bSelected)
+{
+    QLinearGradient gradient(0, 0, 0, size.height());
+    if (bSelected) {
+        gradient.setColorAt(0, QColor(0x2e, 0x3a, 0x4a));
+        gradient.setColorAt(1, QColor(0x24, 0x2e, 0x3b));
+    } else {
+        gradient.setColorAt(0, QColor(0x1f, 0x25, 0x2d));
+        gradient.setColorAt(1, QColor(0x1a, 0x1f, 0x26));
+    }
+    painter.fillRect(QRect(QPoint(0, 0), size), gradient);
+    if (bSelected)
+        painter.fillRect(QRect(0, size.height() - 3, size.width(), 3), s_colorAccent);
+}
+
+void DrawTabClose(QPainter& painter, const QSize& size, bool bHover)
+{
+    ScaleToGrid(painter, size);
+    painter.setRenderHint(QPainter::Antialiasing);
+    if (bHover) {
+        painter.setPen(Qt::NoPen);
+        painter.setBrush(s_colorAlert);
+        painter.drawEllipse(QRectF(1, 1, 22, 22));
+    }
+    painter.setPen(GlyphPen(bHover ? QColor(Qt::white) : s_colorGlyph, 3.0));
+    painter.drawLine(QPointF(7, 7), QPointF(17, 17));
+    painter.drawLine(QPointF(17, 7), QPointF(7, 17));
+}
+
+void DrawTabLine(QPainter& painter, const QSize& size)
+{
+    QLinearGradient gradient(0, 0, 0, size.height());
+    gradient.setColorAt(0, QColor(0x3a, 0x44, 0x52, 0));
+    gradient.setColorAt(0.5, QColor(0x3a, 0x44, 0x52));
+    gradient.setColorAt(1, QColor(0x3a, 0x44, 0x52, 0));
+    painter.fillRect(QRect(QPoint(0, 0), size), gradient);
+}
+
+// The overflow arrow's backgrounds: at rest, under the mouse and while its menu is open.
+void DrawArrowFace(QPainter& painter, const QSize& size, int iState)
+{
+    const QColor colors[] = {QColor(0x22, 0x29, 0x32), QColor(0x2e, 0x3a, 0x4a), QColor(0x2a, 0x5f, 0xa0)};
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(colors[iState]);
+    painter.drawRoundedRect(QRectF(QPointF(0, 0), QSizeF(size)).adjusted(0.5, 0.5, -0.5, -0.5), 3, 3);
+}
+
+void DrawArrowGlyph(QPainter& painter, const QSize& size)
+{
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(GlyphPen(s_colorGlyph, 1.6));
+    const double dMid = size.height() / 2.0;
+    painter.drawPolyline(QPolygonF({QPointF(2, dMid - 4), QPointF(6, dMid), QPointF(2, dMid + 4)}));
+}
+
+
 std::vector<AnimationEntry> AllAnimations()
 {
     // Drawn on the wait dialog's background, since GIF has no partial transparency.
@@ -436,5 +590,45 @@ std::vector<ArtworkEntry> AllArtwork()
          [](QPainter& painter, const QSize& size) { DrawWeekBand(painter, size, 0); }},
         {strCalendar + QStringLiteral("WeekRight.png"), QSize(27, 25),
          [](QPainter& painter, const QSize& size) { DrawWeekBand(painter, size, 1); }},
+        {QStringLiteral("Tab/Images/Public/Control/Tab/TabSel.png"), QSize(8, 51),
+         [](QPainter& painter, const QSize& size) { DrawTabFace(painter, size, true); }},
+        {QStringLiteral("Tab/Images/Public/Control/Tab/TabUnSel.png"), QSize(8, 51),
+         [](QPainter& painter, const QSize& size) { DrawTabFace(painter, size, false); }},
+        {QStringLiteral("Tab/Images/Public/Control/Tab/Close.png"), QSize(24, 24),
+         [](QPainter& painter, const QSize& size) { DrawTabClose(painter, size, false); }},
+        {QStringLiteral("Tab/Images/Public/Control/Tab/CloseHover.png"), QSize(24, 24),
+         [](QPainter& painter, const QSize& size) { DrawTabClose(painter, size, true); }},
+        {QStringLiteral("Tab/Images/Public/Control/Tab/TabLine.png"), QSize(1, 51), DrawTabLine},
+        {QStringLiteral("Tab/Images/Public/Control/Tab/Arrow.png"), QSize(9, 17), DrawArrowGlyph},
+        {QStringLiteral("Tab/Images/Public/Control/Tab/ArrowUnSel.png"), QSize(17, 41),
+         [](QPainter& painter, const QSize& size) { DrawArrowFace(painter, size, 0); }},
+        {QStringLiteral("Tab/Images/Public/Control/Tab/ArrowHover.png"), QSize(17, 41),
+         [](QPainter& painter, const QSize& size) { DrawArrowFace(painter, size, 1); }},
+        {QStringLiteral("Tab/Images/Public/Control/Tab/ArrowSel.png"), QSize(17, 41),
+         [](QPainter& painter, const QSize& size) { DrawArrowFace(painter, size, 2); }},
+        {QStringLiteral("Tab/Images/Public/Control/Tab/ModulePlateSel.png"), QSize(24, 24),
+         [](QPainter& painter, const QSize& size) { DrawModulePlate(painter, size, Qt::white); }},
+        {QStringLiteral("Tab/Images/Public/Control/Tab/ModulePlate.png"), QSize(24, 24),
+         [](QPainter& painter, const QSize& size) { DrawModulePlate(painter, size, s_colorDimGlyph); }},
+        {QStringLiteral("Tab/Images/Public/Control/Tab/ModuleTrackingSel.png"), QSize(24, 24),
+         [](QPainter& painter, const QSize& size) { DrawModuleTracking(painter, size, Qt::white); }},
+        {QStringLiteral("Tab/Images/Public/Control/Tab/ModuleTracking.png"), QSize(24, 24),
+         [](QPainter& painter, const QSize& size) { DrawModuleTracking(painter, size, s_colorDimGlyph); }},
+        {QStringLiteral("Tab/Images/Public/Control/Tab/ModuleSearchSel.png"), QSize(24, 24),
+         [](QPainter& painter, const QSize& size) { DrawModuleSearch(painter, size, Qt::white); }},
+        {QStringLiteral("Tab/Images/Public/Control/Tab/ModuleSearch.png"), QSize(24, 24),
+         [](QPainter& painter, const QSize& size) { DrawModuleSearch(painter, size, s_colorDimGlyph); }},
+        {QStringLiteral("Tab/Images/Public/Control/Tab/ModuleAlarmSel.png"), QSize(24, 24),
+         [](QPainter& painter, const QSize& size) { DrawModuleAlarm(painter, size, Qt::white); }},
+        {QStringLiteral("Tab/Images/Public/Control/Tab/ModuleAlarm.png"), QSize(24, 24),
+         [](QPainter& painter, const QSize& size) { DrawModuleAlarm(painter, size, s_colorDimGlyph); }},
+        {QStringLiteral("Tab/Images/Public/Control/Tab/ModuleHealthSel.png"), QSize(24, 24),
+         [](QPainter& painter, const QSize& size) { DrawModuleHealth(painter, size, Qt::white); }},
+        {QStringLiteral("Tab/Images/Public/Control/Tab/ModuleHealth.png"), QSize(24, 24),
+         [](QPainter& painter, const QSize& size) { DrawModuleHealth(painter, size, s_colorDimGlyph); }},
+        {QStringLiteral("Tab/Images/Public/Control/Tab/ModuleSystemSel.png"), QSize(24, 24),
+         [](QPainter& painter, const QSize& size) { DrawModuleSystem(painter, size, Qt::white); }},
+        {QStringLiteral("Tab/Images/Public/Control/Tab/ModuleSystem.png"), QSize(24, 24),
+         [](QPainter& painter, const QSize& size) { DrawModuleSystem(painter, size, s_colorDimGlyph); }},
     };
 }
