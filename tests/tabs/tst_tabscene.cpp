@@ -27,6 +27,9 @@ private Q_SLOTS:
     void reorderByDragging();
     void dropInFollowsModuleOrder();
     void dropOnBackgroundAndRefusals();
+    void dropIndicator_data();
+    void dropIndicator();
+    void arrowStaysPressedWhileMenuIsOpen();
 };
 
 void TestTabScene::tabWidth_data()
@@ -414,6 +417,57 @@ void TestTabScene::dropOnBackgroundAndRefusals()
     QVERIFY(!SendDrop(&scene, pOther.get(), QPointF(800, 30)));
     QCOMPARE(scene.Count(), 2);
     QCOMPARE(spyAdded.size(), 1);
+}
+
+void TestTabScene::dropIndicator_data()
+{
+    QTest::addColumn<qreal>("dX");
+    QTest::addColumn<bool>("bFixed");
+    QTest::addColumn<bool>("bBefore");
+    QTest::newRow("left half") << 10.0 << false << true;
+    QTest::newRow("right half") << 50.0 << false << false;
+    QTest::newRow("left half of a fixed tab") << 10.0 << true << false;
+}
+
+void TestTabScene::dropIndicator()
+{
+    QFETCH(qreal, dX);
+    QFETCH(bool, bFixed);
+    QFETCH(bool, bBefore);
+    CTabScene scene;
+    scene.setSceneRect(0, 0, 600, 55);
+    AddIconTabs(scene, 2);
+    scene.SetTabFixed(1, bFixed);
+    CTabItem* pItem = TabItem(scene, QStringLiteral("Camera 2"));
+    std::unique_ptr<QMimeData> pMime(TabMime(QStringLiteral("Camera 7"), QStringLiteral("cam-7")));
+    const QPointF ptScene = pItem->mapToScene(QPointF(dX, 30));
+    for (QEvent::Type enumType : {QEvent::GraphicsSceneDragEnter, QEvent::GraphicsSceneDragMove}) {
+        QGraphicsSceneDragDropEvent event(enumType);
+        event.setScenePos(ptScene);
+        event.setMimeData(pMime.get());
+        event.setProposedAction(Qt::MoveAction);
+        QApplication::sendEvent(&scene, &event);
+    }
+    QVERIFY(pItem->IsDropIndicatorShown());
+    QCOMPARE(pItem->IsDropBefore(), bBefore);
+    QGraphicsSceneDragDropEvent leave(QEvent::GraphicsSceneDragLeave);
+    leave.setMimeData(pMime.get());
+    QApplication::sendEvent(&scene, &leave);
+    QVERIFY(!pItem->IsDropIndicatorShown());
+}
+
+void TestTabScene::arrowStaysPressedWhileMenuIsOpen()
+{
+    CTabScene scene;
+    scene.setSceneRect(0, 0, 200, 55);
+    AddIconTabs(scene, 4);
+    CArrowItem* pArrow = Arrow(scene);
+    SendMouse(&scene, QEvent::GraphicsSceneMousePress, QPointF(192, 20), Qt::LeftButton);
+    QVERIFY(pArrow->IsPressed());
+    CMenu* pMenu = OverflowMenu();
+    QTRY_VERIFY(pMenu->isVisible());
+    pMenu->hide();
+    QVERIFY(!pArrow->IsPressed());
 }
 
 QTEST_MAIN(TestTabScene)

@@ -26,6 +26,7 @@ private Q_SLOTS:
     void dropThroughViewInsertsTab();
     void navigationPopupButtons();
     void tabWidgetCorner();
+    void menuReportsTriggeredAction();
 };
 
 void TestTabView::resizeLaysTabsOutAgain()
@@ -241,6 +242,26 @@ void TestTabView::tabWidgetCorner()
     QCOMPARE(pCorner->geometry(), QRect(pBar->width() + 30, pBar->y(), 700 - pBar->width() - 30, pBar->height()));
     widget.resize(900, 300);
     QCOMPARE(pCorner->width(), 900 - pBar->width() - 30);
+}
+
+void TestTabView::menuReportsTriggeredAction()
+{
+    CMenu menu;
+    menu.AddAction(QStringLiteral("Gate north"), 3);
+    QAction* pSouth = menu.AddAction(SolidIcon(Qt::green), QStringLiteral("Gate south"), QStringLiteral("cam-12"));
+    QCOMPARE(menu.actions().size(), 2);
+    QCOMPARE(menu.FindAction(QStringLiteral("cam-12")), pSouth);
+    QCOMPARE(menu.FindAction(99), nullptr);
+    QSignalSpy spy(&menu, &CMenu::SignalActionTriggered);
+    pSouth->trigger();
+    QCOMPARE(spy.size(), 1);
+    QCOMPARE(spy.at(0).at(0).value<QAction*>(), pSouth);
+
+    menu.setStyleSheet(QStringLiteral("OrvaGUIToolkit--CMenu { qproperty-m_colorBorder: #445566; "
+                                      "qproperty-m_colorHover: #2a5fa0; }"));
+    menu.ensurePolished();
+    QCOMPARE(menu.GetBorderColor(), QColor(0x44, 0x55, 0x66));
+    QCOMPARE(menu.palette().color(QPalette::Highlight), QColor(0x2a, 0x5f, 0xa0));
 }
 
 QTEST_MAIN(TestTabView)

@@ -19,7 +19,6 @@ public:
     void paint(QPainter* pPainter, const QStyleOptionGraphicsItem* pOption, QWidget* pWidget) override;
 
     void SetVertical(bool bVertical);
-    bool IsVertical() const { return m_bVertical; }
     bool IsPressed() const { return m_bPressed; }
     void SetPixmaps(const QPixmap& pmArrow, const QPixmap& pmSel, const QPixmap& pmHover, const QPixmap& pmUnSel);
 

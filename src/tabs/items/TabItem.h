@@ -34,7 +34,6 @@ public:
     QString GetText() const { return m_strText; }
     // An icon-only tab keeps its text as its name but does not show it.
     void SetTextShown(bool bShown);
-    bool IsTextShown() const { return m_bTextShown; }
     QString GetToolTip() const { return m_strToolTip; }
     void SetToolTip(const QString& strToolTip);
     QIcon GetSelIcon() const { return m_iconSel; }
@@ -46,7 +45,6 @@ public:
     void SetFixed(bool bFixed);
     bool IsHover() const { return m_bHover; }
     void SetHover(bool bHover);
-    bool IsCloseVisible() const { return m_bCloseVisible; }
     void SetCloseVisible(bool bVisible);
     bool IsDropIndicatorShown() const { return m_bDropIndicator; }
     bool IsDropBefore() const { return m_bDropBefore; }
@@ -56,7 +54,6 @@ public:
     // The size of the strip the tab sits in: a vertical tab is as wide as
     // it, and icons are centred in its height.
     void SetStripSize(const QSize& size);
-    bool IsVertical() const { return m_bVertical; }
     void SetWritingDirection(Qt::LayoutDirection enumDirection);
     void SetPixmaps(const QPixmap& pmSel, const QPixmap& pmUnSel, const QPixmap& pmClose,
                     const QPixmap& pmCloseHover, const QPixmap& pmTabLine);
