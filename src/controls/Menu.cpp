@@ -132,15 +132,17 @@ void CMenu::paintEvent(QPaintEvent* pEvent)
 {
     Q_D(CMenu);
     {
-        // A flat panel with a one-pixel border instead of the platform frame.
+        // A flat panel instead of the platform's menu frame.
         QPainter painter(this);
         painter.fillRect(rect(), d->m_colorBackground);
-        if (d->m_colorBorder.isValid()) {
-            painter.setPen(d->m_colorBorder);
-            painter.drawRect(rect().adjusted(0, 0, -1, -1));
-        }
     }
     QMenu::paintEvent(pEvent);
+    if (d->m_colorBorder.isValid()) {
+        // Drawn last so that the rows never cover it.
+        QPainter painter(this);
+        painter.setPen(d->m_colorBorder);
+        painter.drawRect(rect().adjusted(0, 0, -1, -1));
+    }
 }
 
 } // namespace OrvaGUIToolkit
