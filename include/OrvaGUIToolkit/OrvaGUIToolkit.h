@@ -59,6 +59,10 @@
 #include <OrvaGUIToolkit/Calendar/DateTimeEdit.h>
 #include <OrvaGUIToolkit/Calendar/YearMonthDayEdit.h>
 #include <OrvaGUIToolkit/Calendar/DateEdit.h>
+#include <OrvaGUIToolkit/Calendar/BeginEndCalendarWidget.h>
+#include <OrvaGUIToolkit/Calendar/BeginEndCalendarTimePopup.h>
+#include <OrvaGUIToolkit/Calendar/RangeDateEdit.h>
+#include <OrvaGUIToolkit/Calendar/RangeDateTimeEdit.h>
 
 // Dialogs and frames
 #include <OrvaGUIToolkit/Dialog/FancyTitle.h>

@@ -1,6 +1,7 @@
 #include "PickerPopups.h"
 
 #include <OrvaGUIToolkit/Foundation/GuiFunctions.h>
+#include <OrvaGUIToolkit/LineEdit/FancyLineEdit.h>
 
 #include <QtWidgets/QStyle>
 #include <QtWidgets/QStyleOptionComboBox>
@@ -26,6 +27,14 @@ bool IsOnDropDownArrow(const QWidget* pOpener, const QPoint& ptGlobal)
                                                        pOpener);
     rectArrow.moveTo(pOpener->mapToGlobal(rectArrow.topLeft()));
     return rectArrow.contains(ptGlobal);
+}
+
+void SetupRangeField(CFancyLineEdit* pField)
+{
+    pField->setReadOnly(true);
+    pField->SetButtonPixmap(CFancyLineEdit::Right,
+                            QPixmap(QStringLiteral(":/OrvaDesk/ComboBox/Images/Public/Control/ComboBox/DateBox.png")));
+    pField->SetButtonVisible(CFancyLineEdit::Right, true);
 }
 
 } // namespace OrvaGUIToolkit
