@@ -88,16 +88,16 @@ CDateTimeEdit::~CDateTimeEdit() = default;
 
 void CDateTimeEdit::mousePressEvent(QMouseEvent* pEvent)
 {
-    if (!calendarPopup()) {
+    if (!calendarPopup() || pEvent->button() != Qt::LeftButton) {
         QDateTimeEdit::mousePressEvent(pEvent);
         return;
     }
-    // The field's own calendar would open beside the panel: the press goes to
-    // the spin box underneath, which places the cursor, and the panel opens.
+    // The text takes its own presses; the field sees those on its drop-down
+    // arrow and frame, which open the toolkit's pop-up in place of the
+    // field's own calendar.
     lineEdit()->setCursorPosition(0);
-    QAbstractSpinBox::mousePressEvent(pEvent);
-    if (pEvent->button() == Qt::LeftButton)
-        d_func()->ShowPopup();
+    pEvent->accept();
+    d_func()->ShowPopup();
 }
 
 } // namespace OrvaGUIToolkit

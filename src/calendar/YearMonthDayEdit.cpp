@@ -51,14 +51,15 @@ CYearMonthDayEdit::~CYearMonthDayEdit() = default;
 
 void CYearMonthDayEdit::mousePressEvent(QMouseEvent* pEvent)
 {
-    if (!calendarPopup()) {
+    if (!calendarPopup() || pEvent->button() != Qt::LeftButton) {
         QDateEdit::mousePressEvent(pEvent);
         return;
     }
-    // The toolkit's calendar replaces the field's own drop-down calendar.
-    QAbstractSpinBox::mousePressEvent(pEvent);
-    if (pEvent->button() == Qt::LeftButton)
-        d_func()->ShowPopup();
+    // The text takes its own presses; the field sees those on its drop-down
+    // arrow and frame, which open the toolkit's pop-up in place of the
+    // field's own calendar.
+    pEvent->accept();
+    d_func()->ShowPopup();
 }
 
 } // namespace OrvaGUIToolkit
