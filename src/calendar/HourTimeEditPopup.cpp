@@ -22,7 +22,7 @@ CHourTimeEditPopup::CHourTimeEditPopup(CHourTimeEditPopupPrivate& dd, QWidget* p
     Q_D(CHourTimeEditPopup);
     d->q_ptr = this;
     d->m_pTableWidget = SetupTimeGrid(this, {QStringLiteral("HourTimeEditPopupClass"), QSize(132, 88), 4, 6, 1});
-    connect(d->m_pTableWidget, &QTableWidget::itemPressed, this, &CHourTimeEditPopup::OnItemPressed);
+    connect(d->m_pTableWidget, &CTimeGridTable::SignalCellPressed, this, &CHourTimeEditPopup::OnItemPressed);
 }
 
 CHourTimeEditPopup::~CHourTimeEditPopup() = default;

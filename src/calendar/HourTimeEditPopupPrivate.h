@@ -3,11 +3,9 @@
 
 #include <OrvaGUIToolkit/Calendar/HourTimeEditPopup.h>
 
-QT_BEGIN_NAMESPACE
-class QTableWidget;
-QT_END_NAMESPACE
-
 namespace OrvaGUIToolkit {
+
+class CTimeGridTable;
 
 class CHourTimeEditPopupPrivate
 {
@@ -17,7 +15,7 @@ public:
     virtual ~CHourTimeEditPopupPrivate();
 
     CHourTimeEditPopup* q_ptr = nullptr;
-    QTableWidget* m_pTableWidget = nullptr;
+    CTimeGridTable* m_pTableWidget = nullptr;
 };
 
 } // namespace OrvaGUIToolkit

@@ -22,7 +22,7 @@ CMinuteTimeEditPopup::CMinuteTimeEditPopup(CMinuteTimeEditPopupPrivate& dd, QWid
     Q_D(CMinuteTimeEditPopup);
     d->q_ptr = this;
     d->m_pTableWidget = SetupTimeGrid(this, {QStringLiteral("MinuteTimeEditPopupClass"), QSize(130, 49), 2, 6, 5});
-    connect(d->m_pTableWidget, &QTableWidget::itemPressed, this, &CMinuteTimeEditPopup::OnItemPressed);
+    connect(d->m_pTableWidget, &CTimeGridTable::SignalCellPressed, this, &CMinuteTimeEditPopup::OnItemPressed);
 }
 
 CMinuteTimeEditPopup::~CMinuteTimeEditPopup() = default;

@@ -3,6 +3,7 @@
 
 #include <OrvaGUIToolkit/Dialog/InformationDlg.h>
 
+#include <QtCore/QPointer>
 #include <QtGui/QMouseEvent>
 #include <QtWidgets/QApplication>
 #include <QtWidgets/QTableWidget>
@@ -44,8 +45,10 @@ inline void PressCell(QTableWidget* pTable, const QString& strText)
     if (listItems.isEmpty())
         return;
     const QPoint point = pTable->visualItemRect(listItems.first()).center();
-    SendMouse(pTable->viewport(), QEvent::MouseButtonPress, point);
-    SendMouse(pTable->viewport(), QEvent::MouseButtonRelease, point);
+    QPointer<QWidget> pViewport(pTable->viewport());
+    SendMouse(pViewport, QEvent::MouseButtonPress, point);
+    if (pViewport)
+        SendMouse(pViewport, QEvent::MouseButtonRelease, point);
 }
 
 } // namespace PickerTest

@@ -1,5 +1,6 @@
 #include "TimeGrid.h"
 
+#include <QtGui/QMouseEvent>
 #include <QtWidgets/QFrame>
 #include <QtWidgets/QHeaderView>
 #include <QtWidgets/QTableWidget>
@@ -7,7 +8,21 @@
 
 namespace OrvaGUIToolkit {
 
-QTableWidget* SetupTimeGrid(QFrame* pFrame, const struTimeGridForm& form)
+CTimeGridTable::CTimeGridTable(int iRows, int iColumns, QWidget* pParent)
+    : QTableWidget(iRows, iColumns, pParent)
+{
+}
+
+void CTimeGridTable::mousePressEvent(QMouseEvent* pEvent)
+{
+    QTableWidget::mousePressEvent(pEvent);
+    if (pEvent->button() != Qt::LeftButton)
+        return;
+    if (QTableWidgetItem* pItem = itemAt(pEvent->pos()))
+        Q_EMIT SignalCellPressed(pItem);
+}
+
+CTimeGridTable* SetupTimeGrid(QFrame* pFrame, const struTimeGridForm& form)
 {
     pFrame->setObjectName(form.strFormName);
     pFrame->setFixedSize(form.sizeFixed);
@@ -15,7 +30,7 @@ QTableWidget* SetupTimeGrid(QFrame* pFrame, const struTimeGridForm& form)
     pLayout->setContentsMargins(0, 0, 0, 0);
     pLayout->setSpacing(0);
 
-    auto* pTable = new QTableWidget(form.iRows, form.iColumns, pFrame);
+    auto* pTable = new CTimeGridTable(form.iRows, form.iColumns, pFrame);
     pTable->setObjectName(QStringLiteral("m_pTableWidget"));
     pTable->setFrameShape(QFrame::NoFrame);
     pTable->setEditTriggers(QAbstractItemView::NoEditTriggers);

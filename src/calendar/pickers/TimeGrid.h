@@ -3,10 +3,10 @@
 
 #include <QtCore/QSize>
 #include <QtCore/QString>
+#include <QtWidgets/QTableWidget>
 
 QT_BEGIN_NAMESPACE
 class QFrame;
-class QTableWidget;
 QT_END_NAMESPACE
 
 namespace OrvaGUIToolkit {
@@ -23,7 +23,23 @@ struct struTimeGridForm
     int iStep = 1;
 };
 
-QTableWidget* SetupTimeGrid(QFrame* pFrame, const struTimeGridForm& form);
+// The table of a grid. It reports a pressed cell once its own handling of
+// the press is over, so that a slot may delete the grid.
+class CTimeGridTable : public QTableWidget
+{
+    Q_OBJECT
+
+public:
+    CTimeGridTable(int iRows, int iColumns, QWidget* pParent);
+
+Q_SIGNALS:
+    void SignalCellPressed(QTableWidgetItem* pItem);
+
+protected:
+    void mousePressEvent(QMouseEvent* pEvent) override;
+};
+
+CTimeGridTable* SetupTimeGrid(QFrame* pFrame, const struTimeGridForm& form);
 
 // Clears the selection and makes current the first cell whose text is
 // strValue; with no such cell nothing is current.
