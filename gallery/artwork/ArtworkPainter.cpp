@@ -436,5 +436,6 @@ std::vector<ArtworkEntry> AllArtwork()
          [](QPainter& painter, const QSize& size) { DrawWeekBand(painter, size, 0); }},
         {strCalendar + QStringLiteral("WeekRight.png"), QSize(27, 25),
          [](QPainter& painter, const QSize& size) { DrawWeekBand(painter, size, 1); }},
+        {QStringLiteral("ComboBox/Images/Public/Control/ComboBox/DateBox.png"), QSize(16, 16), DrawCalendar},
     };
 }

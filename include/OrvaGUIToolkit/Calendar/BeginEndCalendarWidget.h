@@ -26,7 +26,7 @@ class CBeginEndCalendarWidgetPrivate;
 // "m_pMonthLabelBegin", "m_pNextMonthBegin"), "m_pBeginMonthTableWidget",
 // "m_pBeginCalendarWidget", "m_pBeginTimeBgFrame" ("m_pBeginTimeLabel",
 // "m_pBeginTimeEdit"), and the End counterparts ("m_pNavBarFrame_2");
-// under both sides "m_pLabelToday" and "m_pConfirmBtn".
+// under both sides "m_pTodayFrame" with "m_pLabelToday" and "m_pConfirmBtn".
 class ORVAGUITOOLKIT_EXPORT CBeginEndCalendarWidget : public QWidget
 {
     Q_OBJECT

@@ -19,7 +19,7 @@ class CCalendarTimeWidgetPrivate;
 //
 // Style sheets address the panel as "CCalendarTimeWidgetClassUi" and its parts
 // as "m_pCalendarWidget", "m_pTimeBgFrame" (with "m_pTimeLabel" and
-// "m_pTimeEdit"), "m_pCurTimeBtn" and "m_pConfirmBtn".
+// "m_pTimeEdit"), and "m_pButtonFrame" with "m_pCurTimeBtn" and "m_pConfirmBtn".
 class ORVAGUITOOLKIT_EXPORT CCalendarTimeWidget : public QWidget
 {
     Q_OBJECT

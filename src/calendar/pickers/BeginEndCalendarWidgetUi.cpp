@@ -91,13 +91,13 @@ void CBeginEndCalendarWidgetClassUi::SetupUi(QWidget* pWidget)
     SetupSide(pWidget, m_begin, QStringLiteral("Begin"), QStringLiteral("m_pNavBarFrame"));
     SetupSide(pWidget, m_end, QStringLiteral("End"), QStringLiteral("m_pNavBarFrame_2"));
 
-    m_pBottomFrame = CreateFrame(pWidget, QStringLiteral("m_pBottomFrame"));
-    auto* pBottomLayout = new QHBoxLayout(m_pBottomFrame);
+    m_pTodayFrame = CreateFrame(pWidget, QStringLiteral("m_pTodayFrame"));
+    auto* pBottomLayout = new QHBoxLayout(m_pTodayFrame);
     pBottomLayout->setContentsMargins(0, 4, 0, 0);
     pBottomLayout->setSpacing(6);
-    m_pLabelToday = new QLabel(m_pBottomFrame);
+    m_pLabelToday = new QLabel(m_pTodayFrame);
     m_pLabelToday->setObjectName(QStringLiteral("m_pLabelToday"));
-    m_pConfirmBtn = new QPushButton(m_pBottomFrame);
+    m_pConfirmBtn = new QPushButton(m_pTodayFrame);
     m_pConfirmBtn->setObjectName(QStringLiteral("m_pConfirmBtn"));
     pBottomLayout->addWidget(m_pLabelToday);
     pBottomLayout->addStretch(1);
@@ -117,7 +117,7 @@ void CBeginEndCalendarWidgetClassUi::SetupUi(QWidget* pWidget)
         pLayout->addWidget(pSide->m_pTimeBgFrame, 3, iColumn);
         ++iColumn;
     }
-    pLayout->addWidget(m_pBottomFrame, 4, 0, 1, 2);
+    pLayout->addWidget(m_pTodayFrame, 4, 0, 1, 2);
     RetranslateUi();
 }
 

@@ -43,7 +43,7 @@ public:
 
     struRangeSideUi m_begin;
     struRangeSideUi m_end;
-    QFrame* m_pBottomFrame = nullptr;
+    QFrame* m_pTodayFrame = nullptr;
     QLabel* m_pLabelToday = nullptr;
     QPushButton* m_pConfirmBtn = nullptr;
 

@@ -36,19 +36,19 @@ void CCalendarTimeWidgetClassUi::SetupUi(QWidget* pWidget)
     pTimeLayout->addWidget(m_pTimeEdit, 1);
     pLayout->addWidget(m_pTimeBgFrame);
 
-    m_pBottomFrame = new QFrame(pWidget);
-    m_pBottomFrame->setObjectName(QStringLiteral("m_pBottomFrame"));
-    auto* pBottomLayout = new QHBoxLayout(m_pBottomFrame);
+    m_pButtonFrame = new QFrame(pWidget);
+    m_pButtonFrame->setObjectName(QStringLiteral("m_pButtonFrame"));
+    auto* pBottomLayout = new QHBoxLayout(m_pButtonFrame);
     pBottomLayout->setContentsMargins(8, 2, 8, 6);
     pBottomLayout->setSpacing(6);
-    m_pCurTimeBtn = new QPushButton(m_pBottomFrame);
+    m_pCurTimeBtn = new QPushButton(m_pButtonFrame);
     m_pCurTimeBtn->setObjectName(QStringLiteral("m_pCurTimeBtn"));
-    m_pConfirmBtn = new QPushButton(m_pBottomFrame);
+    m_pConfirmBtn = new QPushButton(m_pButtonFrame);
     m_pConfirmBtn->setObjectName(QStringLiteral("m_pConfirmBtn"));
     pBottomLayout->addWidget(m_pCurTimeBtn);
     pBottomLayout->addStretch(1);
     pBottomLayout->addWidget(m_pConfirmBtn);
-    pLayout->addWidget(m_pBottomFrame);
+    pLayout->addWidget(m_pButtonFrame);
 
     RetranslateUi();
     pWidget->resize(m_pCalendarWidget->width(), pLayout->sizeHint().height());

@@ -28,7 +28,7 @@ public:
     QFrame* m_pTimeBgFrame = nullptr;
     QLabel* m_pTimeLabel = nullptr;
     CTimeEdit* m_pTimeEdit = nullptr;
-    QFrame* m_pBottomFrame = nullptr;
+    QFrame* m_pButtonFrame = nullptr;
     QPushButton* m_pCurTimeBtn = nullptr;
     QPushButton* m_pConfirmBtn = nullptr;
 };

@@ -38,6 +38,8 @@ CTimeGridTable* SetupTimeGrid(QFrame* pFrame, const struTimeGridForm& form)
     pTable->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     pTable->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     pTable->setTabKeyNavigation(false);
+    // Two-digit values fill the small cells; cutting them would hide them.
+    pTable->setTextElideMode(Qt::ElideNone);
     pTable->setFocusPolicy(Qt::NoFocus);
     pTable->horizontalHeader()->hide();
     pTable->verticalHeader()->hide();
