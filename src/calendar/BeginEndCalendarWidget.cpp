@@ -271,13 +271,15 @@ void CBeginEndCalendarWidget::OnNextMonthClicked()
 void CBeginEndCalendarWidget::OnBeginSelectionChanged()
 {
     Q_D(CBeginEndCalendarWidget);
-    d->m_ui.m_begin.m_pMonthLabel->setText(d->m_ui.m_begin.m_pCalendarWidget->GetSelectedDate().toString(s_strMonthFormat));
+    const QDate date = d->m_ui.m_begin.m_pCalendarWidget->GetSelectedDate();
+    d->m_ui.m_begin.m_pMonthLabel->setText(date.toString(s_strMonthFormat));
 }
 
 void CBeginEndCalendarWidget::OnEndSelectionChanged()
 {
     Q_D(CBeginEndCalendarWidget);
-    d->m_ui.m_end.m_pMonthLabel->setText(d->m_ui.m_end.m_pCalendarWidget->GetSelectedDate().toString(s_strMonthFormat));
+    const QDate date = d->m_ui.m_end.m_pCalendarWidget->GetSelectedDate();
+    d->m_ui.m_end.m_pMonthLabel->setText(date.toString(s_strMonthFormat));
 }
 
 void CBeginEndCalendarWidget::mousePressEvent(QMouseEvent* pEvent)

@@ -98,11 +98,13 @@ void TestRangePickers::flagsShowTheirParts()
     CBeginEndCalendarWidget panel;
     panel.SetCalendarFlag(CBeginEndCalendarWidget::CalendarFlags(iFlags));
     for (const char* szSide : {"Begin", "End"}) {
-        const QString strSide = QLatin1String(szSide);
-        QCOMPARE(panel.findChild<QWidget*>(QStringLiteral("m_p%1TimeBgFrame").arg(strSide))->isVisibleTo(&panel), bTime);
-        QCOMPARE(panel.findChild<QWidget*>(QStringLiteral("m_p%1CalendarWidget").arg(strSide))->isVisibleTo(&panel), bDay);
-        QCOMPARE(panel.findChild<QWidget*>(QStringLiteral("m_p%1MonthTableWidget").arg(strSide))->isVisibleTo(&panel),
-                 bMonth);
+        const auto shown = [&panel, szSide](const char* szPart) {
+            const QString strName = QStringLiteral("m_p%1%2").arg(QLatin1String(szSide), QLatin1String(szPart));
+            return panel.findChild<QWidget*>(strName)->isVisibleTo(&panel);
+        };
+        QCOMPARE(shown("TimeBgFrame"), bTime);
+        QCOMPARE(shown("CalendarWidget"), bDay);
+        QCOMPARE(shown("MonthTableWidget"), bMonth);
     }
     // Switching the times off and on again connects the time field once.
     panel.SetCalendarFlag(CBeginEndCalendarWidget::DayFlag);
@@ -407,7 +409,11 @@ void TestRangePickers::rangeEditPopupStaysOnScreen()
     QVERIFY(pPopup->isVisible());
     const QRect rectPlaced = pPopup->frameGeometry();
     QVERIFY2(QRect(0, 0, 800, 600).contains(rectPlaced),
-             qPrintable(QStringLiteral("%1,%2 %3x%4").arg(pPopup->x()).arg(pPopup->y()).arg(pPopup->width()).arg(pPopup->height())));
+             qPrintable(QStringLiteral("%1,%2 %3x%4")
+                            .arg(rectPlaced.x())
+                            .arg(rectPlaced.y())
+                            .arg(rectPlaced.width())
+                            .arg(rectPlaced.height())));
     pPopup->hide();
 }
 
