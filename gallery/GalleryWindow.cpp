@@ -6,8 +6,10 @@
 #include "pages/PlaybackPage.h"
 #include "pages/CalendarPage.h"
 #include "pages/ModuleTabsPage.h"
+#include "pages/DateTimePickersPage.h"
 
 #include <QtCore/QDir>
+#include <QtGui/QPainter>
 #include <QtWidgets/QApplication>
 #include <QtWidgets/QHBoxLayout>
 #include <QtWidgets/QLabel>
@@ -72,6 +74,10 @@ GalleryWindow::GalleryWindow(QWidget* pParent)
                "drag a tab along the strip to reorder, drag it off to open the module in its own window or onto "
                "the second monitor's strip; a side bar of icons and the tab widget with its corner area."),
             new ModuleTabsPage);
+    AddPage(tr("Date and time pickers"), QStringLiteral("date-time-pickers"),
+            tr("A playback search form: the recorded period as a begin/end range with times, whole months "
+               "for an export, a moment to jump to and a day to review, each opening its pop-up."),
+            new DateTimePickersPage);
 
     connect(m_pPageList, &QListWidget::currentRowChanged, m_pPages, &QStackedWidget::setCurrentIndex);
     m_pPageList->setCurrentRow(0);
@@ -105,6 +111,10 @@ bool GalleryWindow::SaveScreenshots(const QString& strDir)
             QApplication::processEvents();
         if (!grab().save(dir.filePath(PageSlug(iPage) + QStringLiteral(".png"))))
             return false;
+        // Pop-ups are windows of their own: a page that opens one for its
+        // picture gets it painted over the window's picture.
+        if (OpenScreenshotPopup(iPage) && !SaveWithPopups(dir.filePath(PageSlug(iPage) + QStringLiteral(".png"))))
+            return false;
     }
     return true;
 }
@@ -130,4 +140,33 @@ void GalleryWindow::AddPage(const QString& strTitle, const QString& strSlug,
     m_pPageList->addItem(strTitle);
     m_pPages->addWidget(pFrame);
     m_listSlugs << strSlug;
+}
+
+bool GalleryWindow::OpenScreenshotPopup(int iPage)
+{
+    const QList<QWidget*> listChildren =
+        m_pPages->widget(iPage)->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly);
+    for (QWidget* pChild : listChildren) {
+        if (pChild->metaObject()->indexOfMethod("OpenScreenshotPopup()") < 0)
+            continue;
+        QMetaObject::invokeMethod(pChild, "OpenScreenshotPopup");
+        for (int i = 0; i < 5; ++i)
+            QApplication::processEvents();
+        return true;
+    }
+    return false;
+}
+
+bool GalleryWindow::SaveWithPopups(const QString& strFile)
+{
+    QPixmap pixmap = grab();
+    QPainter painter(&pixmap);
+    for (QWidget* pWindow : QApplication::topLevelWidgets()) {
+        if (!pWindow->isVisible() || pWindow->windowType() != Qt::Popup)
+            continue;
+        painter.drawPixmap(mapFromGlobal(pWindow->geometry().topLeft()), pWindow->grab());
+        pWindow->hide();
+    }
+    painter.end();
+    return pixmap.save(strFile);
 }

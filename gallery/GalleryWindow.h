@@ -26,6 +26,11 @@ private:
     void AddPage(const QString& strTitle, const QString& strSlug, const QString& strDescription,
                  QWidget* pPage);
 
+    // Opens the pop-up a page shows in its screenshot; false when it has none.
+    bool OpenScreenshotPopup(int iPage);
+    // Saves the window with the open pop-ups painted over it, and closes them.
+    bool SaveWithPopups(const QString& strFile);
+
     QListWidget* m_pPageList = nullptr;
     QStackedWidget* m_pPages = nullptr;
     QStringList m_listSlugs;

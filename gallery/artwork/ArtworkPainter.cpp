@@ -630,5 +630,6 @@ std::vector<ArtworkEntry> AllArtwork()
          [](QPainter& painter, const QSize& size) { DrawModuleSystem(painter, size, Qt::white); }},
         {QStringLiteral("Tab/Images/Public/Control/Tab/ModuleSystem.png"), QSize(24, 24),
          [](QPainter& painter, const QSize& size) { DrawModuleSystem(painter, size, s_colorDimGlyph); }},
+        {QStringLiteral("ComboBox/Images/Public/Control/ComboBox/DateBox.png"), QSize(16, 16), DrawCalendar},
     };
 }
