@@ -23,6 +23,10 @@ namespace OrvaGUIToolkit {
 // touch widgets; objects it changes must not be used by the GUI thread until
 // Run() returns. Run() must be called from the GUI thread; called elsewhere,
 // or without a QApplication, it runs the work directly.
+//
+// Run() returns true once the work has run to its end. Work that throws ends
+// early: the wait dialog closes, Run() logs a warning and returns false, and
+// the exception goes no further.
 class ORVAGUITOOLKIT_EXPORT CWaitWatcher : public CUiSingleton<CWaitWatcher>
 {
 public:
