@@ -61,6 +61,9 @@ QString GetFileSize(quint64 uBytes, const QString& strUnit, int iPrecision)
     static const Unit s_units[] = {
         {"TB", 1099511627776.0}, {"GB", 1073741824.0}, {"MB", 1048576.0}, {"KB", 1024.0}};
 
+    // More digits than a double carries say nothing, and QLocale cannot
+    // format an unbounded count of them.
+    iPrecision = qBound(0, iPrecision, 17);
     // A non-zero size never shows as zero; a zero size does.
     const double dFloor = qMin(std::pow(10.0, -iPrecision), static_cast<double>(uBytes));
     const auto formatIn = [&](const Unit& unit) {

@@ -5,6 +5,8 @@
 #include <QtGui/QImage>
 #include <QtGui/QPixmapCache>
 
+#include <limits>
+
 namespace OrvaGUIToolkit {
 
 namespace {
@@ -19,6 +21,17 @@ QRect CornerEllipse(const QRect& rect, int iRadius, Qt::Corner enumCorner)
     case Qt::BottomRightCorner: ellipse.moveBottomRight(rect.bottomRight()); break;
     }
     return ellipse;
+}
+
+// The radius kept between 0 and half the rectangle's shorter side: a corner
+// cannot be rounder than the rectangle, and larger values would overflow the
+// band and ellipse coordinates.
+int ClampedRadius(const QRect& rect, int iRadius)
+{
+    const qint64 iWidth = static_cast<qint64>(rect.right()) - rect.left() + 1;
+    const qint64 iHeight = static_cast<qint64>(rect.bottom()) - rect.top() + 1;
+    const qint64 iHalf = qBound<qint64>(0, qMin(iWidth, iHeight) / 2, std::numeric_limits<int>::max() / 2);
+    return static_cast<int>(qBound<qint64>(0, iRadius, iHalf));
 }
 
 QRegion RoundedRegion(const QRect& rect, int iRadius, const QRect& band1, const QRect& band2,
@@ -43,29 +56,33 @@ QPixmap QStringCovertPixmap(const QString& strPath)
     return pixmap;
 }
 
-QRegion RoundedRect(const QRect& rect, int iRadius)
+QRegion RoundedRect(const QRect& rect, int iRadiusWanted)
 {
+    const int iRadius = ClampedRadius(rect, iRadiusWanted);
     return RoundedRegion(rect, iRadius, rect.adjusted(iRadius, 0, -iRadius, 0),
                          rect.adjusted(0, iRadius, 0, -iRadius),
                          {Qt::TopLeftCorner, Qt::TopRightCorner, Qt::BottomLeftCorner, Qt::BottomRightCorner});
 }
 
-QRegion RoundedLeftRect(const QRect& rect, int iRadius)
+QRegion RoundedLeftRect(const QRect& rect, int iRadiusWanted)
 {
+    const int iRadius = ClampedRadius(rect, iRadiusWanted);
     return RoundedRegion(rect, iRadius, rect.adjusted(iRadius, 0, 0, 0),
                          rect.adjusted(0, iRadius, 0, -iRadius),
                          {Qt::TopLeftCorner, Qt::BottomLeftCorner});
 }
 
-QRegion RoundedRightRect(const QRect& rect, int iRadius)
+QRegion RoundedRightRect(const QRect& rect, int iRadiusWanted)
 {
+    const int iRadius = ClampedRadius(rect, iRadiusWanted);
     return RoundedRegion(rect, iRadius, rect.adjusted(0, 0, -iRadius, 0),
                          rect.adjusted(0, iRadius, 0, -iRadius),
                          {Qt::TopRightCorner, Qt::BottomRightCorner});
 }
 
-QRegion RoundedTopRect(const QRect& rect, int iRadius)
+QRegion RoundedTopRect(const QRect& rect, int iRadiusWanted)
 {
+    const int iRadius = ClampedRadius(rect, iRadiusWanted);
     return RoundedRegion(rect, iRadius, rect.adjusted(0, iRadius, 0, 0),
                          rect.adjusted(iRadius, 0, -iRadius, 0),
                          {Qt::TopLeftCorner, Qt::TopRightCorner});

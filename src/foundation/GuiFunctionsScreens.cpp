@@ -16,16 +16,57 @@ namespace OrvaGUIToolkit {
 
 namespace {
 
+qint64 DistanceOutside(int iValue, int iLow, int iHigh)
+{
+    if (iValue < iLow)
+        return static_cast<qint64>(iLow) - iValue;
+    if (iValue > iHigh)
+        return static_cast<qint64>(iValue) - iHigh;
+    return 0;
+}
+
+// A rectangle of that size whose left and top edges are as given, but moved
+// (saturated) so that its right and bottom edges stay within int: a popup
+// anchored at the far end of the coordinate range must not wrap around.
+QRect SaturatedRect(qint64 iLeft, qint64 iTop, const QSize& size)
+{
+    const auto clampEdge = [](qint64 iEdge, int iLength) {
+        const qint64 iMax = static_cast<qint64>(std::numeric_limits<int>::max()) - qMax(iLength, 0) + 1;
+        return static_cast<int>(qBound<qint64>(std::numeric_limits<int>::min(), iEdge, iMax));
+    };
+    return QRect(clampEdge(iLeft, size.width()), clampEdge(iTop, size.height()), size.width(), size.height());
+}
+
+// The rectangle with those edges, each clamped into int.
+QRect EdgesRect(qint64 iLeft, qint64 iTop, qint64 iRight, qint64 iBottom)
+{
+    const auto clamp = [](qint64 iEdge) {
+        return static_cast<int>(qBound<qint64>(std::numeric_limits<int>::min(), iEdge, std::numeric_limits<int>::max()));
+    };
+    return QRect(QPoint(clamp(iLeft), clamp(iTop)), QPoint(clamp(iRight), clamp(iBottom)));
+}
+
+// The width and height of a rectangle without the int overflow of QRect::size()
+// for rectangles spanning more than half the coordinate range.
+qint64 Width64(const QRect& rect)
+{
+    return static_cast<qint64>(rect.right()) - rect.left() + 1;
+}
+
+qint64 Height64(const QRect& rect)
+{
+    return static_cast<qint64>(rect.bottom()) - rect.top() + 1;
+}
+
 QScreen* ScreenNearest(const QPoint& point)
 {
     QScreen* pNearest = nullptr;
     qint64 iBest = std::numeric_limits<qint64>::max();
     for (QScreen* pScreen : QGuiApplication::screens()) {
         const QRect rect = pScreen->geometry();
-        const qint64 dx = point.x() < rect.left() ? rect.left() - point.x()
-                        : point.x() > rect.right() ? point.x() - rect.right() : 0;
-        const qint64 dy = point.y() < rect.top() ? rect.top() - point.y()
-                        : point.y() > rect.bottom() ? point.y() - rect.bottom() : 0;
+        // In 64 bits: a point far off screen (INT_MIN) is that far from it.
+        const qint64 dx = DistanceOutside(point.x(), rect.left(), rect.right());
+        const qint64 dy = DistanceOutside(point.y(), rect.top(), rect.bottom());
         const qint64 iDistance = dx * dx + dy * dy;
         if (iDistance < iBest) {
             iBest = iDistance;
@@ -66,13 +107,21 @@ QPoint GetAvailablePoint(QPoint point)
 
 QRect GetAvailableGeometry(const QRect& rect, const QWidget* pWidget)
 {
-    QRect result(GetAvailablePoint(rect.topLeft()), rect.size());
+    const QPoint ptTopLeft = GetAvailablePoint(rect.topLeft());
     const QRect screen = ScreenGeometryOf(pWidget);
-    if (result.x() + result.width() > screen.right())
-        result.setLeft(screen.right() - rect.width());
-    if (result.y() + result.height() > screen.bottom())
-        result.setTop(screen.bottom() - rect.height());
-    return result;
+    const qint64 iWidth = Width64(rect);
+    const qint64 iHeight = Height64(rect);
+    // Edges are set, not moved: the right and bottom edges keep their place,
+    // and callers read only the top-left corner.
+    qint64 iLeft = ptTopLeft.x();
+    qint64 iTop = ptTopLeft.y();
+    const qint64 iRight = iLeft + iWidth - 1;
+    const qint64 iBottom = iTop + iHeight - 1;
+    if (iLeft + iWidth > screen.right())
+        iLeft = screen.right() - iWidth;
+    if (iTop + iHeight > screen.bottom())
+        iTop = screen.bottom() - iHeight;
+    return EdgesRect(iLeft, iTop, iRight, iBottom);
 }
 
 QRect GetBorderAvailableGeometry(const QRect& rectAnchor, const QWidget* pPopup)
@@ -89,15 +138,16 @@ QRect GetBorderAvailableGeometry(const QRect& rectAnchor, const QWidget* pPopup)
         pScreen = ScreenNearest(rectAnchor.center());
     const QRect screen = pScreen ? pScreen->geometry() : QRect();
 
-    int iTop = rectAnchor.bottom();
-    if (rectAnchor.bottom() + size.height() > screen.bottom()
-        && rectAnchor.top() - size.height() >= screen.top())
-        iTop = rectAnchor.top() - size.height();
+    // Below the anchor when it fits, else above it when that fits, else below.
+    qint64 iTop = rectAnchor.bottom();
+    if (iTop + size.height() > screen.bottom()
+        && static_cast<qint64>(rectAnchor.top()) - size.height() >= screen.top())
+        iTop = static_cast<qint64>(rectAnchor.top()) - size.height();
 
-    QRect result(qMax(screen.x(), rectAnchor.x()), iTop, size.width(), size.height());
-    if (result.x() + size.width() > screen.right())
-        result.setLeft(screen.right() - size.width());
-    return result;
+    qint64 iLeft = qMax(screen.x(), rectAnchor.x());
+    if (iLeft + size.width() > screen.right())
+        iLeft = static_cast<qint64>(screen.right()) - size.width();
+    return SaturatedRect(iLeft, iTop, size);
 }
 
 void MoveToScreenCenter(QWidget* pWidget)
