@@ -5,32 +5,35 @@
 #include <QtGui/QImage>
 #include <QtGui/QPixmapCache>
 
-#include <limits>
-
 namespace OrvaGUIToolkit {
 
 namespace {
 
-QRect CornerEllipse(const QRect& rect, int iRadius, Qt::Corner enumCorner)
+const qint64 s_iMaxRadius = 32767;
+
+// The ellipse of diameter 2 * iRadius in that corner of rect. It is built at
+// the origin and moved into place: Qt's ellipse regions do not cope with
+// coordinates near the ends of the int range, translated rectangles do. With
+// the radius at most half the rectangle every edge lies inside rect.
+QRegion CornerEllipse(const QRect& rect, int iRadius, Qt::Corner enumCorner)
 {
-    QRect ellipse(0, 0, 2 * iRadius, 2 * iRadius);
-    switch (enumCorner) {
-    case Qt::TopLeftCorner: ellipse.moveTopLeft(rect.topLeft()); break;
-    case Qt::TopRightCorner: ellipse.moveTopRight(rect.topRight()); break;
-    case Qt::BottomLeftCorner: ellipse.moveBottomLeft(rect.bottomLeft()); break;
-    case Qt::BottomRightCorner: ellipse.moveBottomRight(rect.bottomRight()); break;
-    }
-    return ellipse;
+    const int iDiameter = 2 * iRadius;
+    const bool bLeft = enumCorner == Qt::TopLeftCorner || enumCorner == Qt::BottomLeftCorner;
+    const bool bTop = enumCorner == Qt::TopLeftCorner || enumCorner == Qt::TopRightCorner;
+    const int iLeft = bLeft ? rect.left() : rect.right() - (iDiameter - 1);
+    const int iTop = bTop ? rect.top() : rect.bottom() - (iDiameter - 1);
+    return QRegion(QRect(0, 0, iDiameter, iDiameter), QRegion::Ellipse).translated(iLeft, iTop);
 }
 
 // The radius kept between 0 and half the rectangle's shorter side: a corner
 // cannot be rounder than the rectangle, and larger values would overflow the
-// band and ellipse coordinates.
+// band and ellipse coordinates. Qt's ellipse regions also fail (empty, and
+// leaking) from a diameter of 65 536, far beyond any screen.
 int ClampedRadius(const QRect& rect, int iRadius)
 {
     const qint64 iWidth = static_cast<qint64>(rect.right()) - rect.left() + 1;
     const qint64 iHeight = static_cast<qint64>(rect.bottom()) - rect.top() + 1;
-    const qint64 iHalf = qBound<qint64>(0, qMin(iWidth, iHeight) / 2, std::numeric_limits<int>::max() / 2);
+    const qint64 iHalf = qBound<qint64>(0, qMin(iWidth, iHeight) / 2, s_iMaxRadius);
     return static_cast<int>(qBound<qint64>(0, iRadius, iHalf));
 }
 
@@ -38,8 +41,10 @@ QRegion RoundedRegion(const QRect& rect, int iRadius, const QRect& band1, const 
                       std::initializer_list<Qt::Corner> corners)
 {
     QRegion region = QRegion(band1).united(band2);
+    if (iRadius == 0)
+        return region;
     for (Qt::Corner enumCorner : corners)
-        region = region.united(QRegion(CornerEllipse(rect, iRadius, enumCorner), QRegion::Ellipse));
+        region = region.united(CornerEllipse(rect, iRadius, enumCorner));
     return region;
 }
 

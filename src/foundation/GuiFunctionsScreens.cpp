@@ -25,18 +25,6 @@ qint64 DistanceOutside(int iValue, int iLow, int iHigh)
     return 0;
 }
 
-// A rectangle of that size whose left and top edges are as given, but moved
-// (saturated) so that its right and bottom edges stay within int: a popup
-// anchored at the far end of the coordinate range must not wrap around.
-QRect SaturatedRect(qint64 iLeft, qint64 iTop, const QSize& size)
-{
-    const auto clampEdge = [](qint64 iEdge, int iLength) {
-        const qint64 iMax = static_cast<qint64>(std::numeric_limits<int>::max()) - qMax(iLength, 0) + 1;
-        return static_cast<int>(qBound<qint64>(std::numeric_limits<int>::min(), iEdge, iMax));
-    };
-    return QRect(clampEdge(iLeft, size.width()), clampEdge(iTop, size.height()), size.width(), size.height());
-}
-
 // The rectangle with those edges, each clamped into int.
 QRect EdgesRect(qint64 iLeft, qint64 iTop, qint64 iRight, qint64 iBottom)
 {
@@ -44,6 +32,21 @@ QRect EdgesRect(qint64 iLeft, qint64 iTop, qint64 iRight, qint64 iBottom)
         return static_cast<int>(qBound<qint64>(std::numeric_limits<int>::min(), iEdge, std::numeric_limits<int>::max()));
     };
     return QRect(QPoint(clamp(iLeft), clamp(iTop)), QPoint(clamp(iRight), clamp(iBottom)));
+}
+
+// A rectangle of that size whose left and top edges are as given, but moved
+// (saturated) so that its right and bottom edges stay within int: a popup
+// anchored at the far end of the coordinate range must not wrap around.
+QRect SaturatedRect(qint64 iLeft, qint64 iTop, const QSize& size)
+{
+    const auto clampEdge = [](qint64 iEdge, int iLength) {
+        const qint64 iMax = static_cast<qint64>(std::numeric_limits<int>::max()) - qMax(iLength, 0) + 1;
+        return qBound<qint64>(std::numeric_limits<int>::min(), iEdge, iMax);
+    };
+    const qint64 iX = clampEdge(iLeft, size.width());
+    const qint64 iY = clampEdge(iTop, size.height());
+    // Built from its corners: QRect(x, y, w, h) would add x + w in int first.
+    return EdgesRect(iX, iY, iX + size.width() - 1, iY + size.height() - 1);
 }
 
 // The width and height of a rectangle without the int overflow of QRect::size()
@@ -61,15 +64,17 @@ qint64 Height64(const QRect& rect)
 QScreen* ScreenNearest(const QPoint& point)
 {
     QScreen* pNearest = nullptr;
-    qint64 iBest = std::numeric_limits<qint64>::max();
+    quint64 uBest = std::numeric_limits<quint64>::max();
     for (QScreen* pScreen : QGuiApplication::screens()) {
         const QRect rect = pScreen->geometry();
-        // In 64 bits: a point far off screen (INT_MIN) is that far from it.
-        const qint64 dx = DistanceOutside(point.x(), rect.left(), rect.right());
-        const qint64 dy = DistanceOutside(point.y(), rect.top(), rect.bottom());
-        const qint64 iDistance = dx * dx + dy * dy;
-        if (iDistance < iBest) {
-            iBest = iDistance;
+        // Unsigned 64 bits: a point at the far end of the int range is up to
+        // 2^32 - 1 away on each axis; that square fits, and halves of two such
+        // squares add up without wrapping.
+        const quint64 dx = static_cast<quint64>(DistanceOutside(point.x(), rect.left(), rect.right()));
+        const quint64 dy = static_cast<quint64>(DistanceOutside(point.y(), rect.top(), rect.bottom()));
+        const quint64 uDistance = dx * dx / 2 + dy * dy / 2;
+        if (uDistance < uBest) {
+            uBest = uDistance;
             pNearest = pScreen;
         }
     }

@@ -45,7 +45,7 @@ ORVAGUITOOLKIT_EXPORT QStringList GetDragFiles(const QMimeData* pMimeData);
 ORVAGUITOOLKIT_EXPORT QString GetEventName(QEvent::Type enumType);
 
 // Pixmaps and window masks. The radius of a rounded corner is kept between 0
-// and half the rectangle's shorter side.
+// and half the rectangle's shorter side (and at most 32767).
 ORVAGUITOOLKIT_EXPORT QPixmap QStringCovertPixmap(const QString& strPath);
 ORVAGUITOOLKIT_EXPORT QRegion RoundedRect(const QRect& rect, int iRadius);
 ORVAGUITOOLKIT_EXPORT QRegion RoundedLeftRect(const QRect& rect, int iRadius);
