@@ -7,6 +7,7 @@
 #include <OrvaGUIToolkit/Dialog/TitleWidget.h>
 #include <OrvaGUIToolkit/Foundation/WidgetMaximizeManager.h>
 
+#include <QtCore/QPointer>
 #include <QtGui/QKeyEvent>
 #include <QtWidgets/QFrame>
 #include <QtWidgets/QGridLayout>
@@ -224,11 +225,14 @@ void CBaseDialog::SetSizeBtnVisible(bool bVisible)
 
 void CBaseDialog::Maximize()
 {
+    // A handler of the resize may delete the dialog.
+    const QPointer<CBaseDialog> pGuard(this);
     if (CWidgetMaximizeManager::Instance().GetWidgetMaximizeMode() == CWidgetMaximizeManager::MaximizeToFullScreen)
         ShowFullScreen(this);
     else
         ShowMaximized(this);
-    OnUpdateSizeBtnState();
+    if (pGuard)
+        OnUpdateSizeBtnState();
 }
 
 bool CBaseDialog::IsMaximize() const

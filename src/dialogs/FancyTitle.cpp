@@ -6,6 +6,7 @@
 #include <OrvaGUIToolkit/Foundation/WidgetMaximizeManager.h>
 #include "foundation/EventPosition.h"
 
+#include <QtCore/QPointer>
 #include <QtGui/QMouseEvent>
 
 namespace OrvaGUIToolkit {
@@ -61,7 +62,7 @@ void CFancyTitle::mousePressEvent(QMouseEvent* pEvent)
     if (!pWindow || IsFullScreen(pWindow) || pWindow->isFullScreen())
         return;
     // Kept relative to the window, so the cursor keeps its place on it.
-    d->m_ptDragOrigin = mapTo(pWindow, pEvent->pos());
+    d->m_ptDragOrigin = mapTo(pWindow, EventPos(pEvent));
 }
 
 void CFancyTitle::mouseMoveEvent(QMouseEvent* pEvent)
@@ -104,6 +105,9 @@ void CFancyTitle::OnImitateDoubleClick()
     QWidget* pWindow = d->Window();
     if (!d->m_bDoubleClickEnable || !pWindow)
         return;
+    // Resizing the window sends events whose handlers may delete it, and
+    // this title with it.
+    const QPointer<CFancyTitle> pGuard(this);
     if (!IsFullScreen(pWindow) && !IsMaximized(pWindow)) {
         if (CWidgetMaximizeManager::Instance().GetWidgetMaximizeMode() == CWidgetMaximizeManager::MaximizeToFullScreen)
             ShowFullScreen(pWindow);
@@ -112,7 +116,8 @@ void CFancyTitle::OnImitateDoubleClick()
     } else {
         ShowNormal(pWindow, QSize());
     }
-    Q_EMIT SignalWndSizeStatusChanged();
+    if (pGuard)
+        Q_EMIT SignalWndSizeStatusChanged();
 }
 
 } // namespace OrvaGUIToolkit
