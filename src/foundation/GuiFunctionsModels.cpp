@@ -5,6 +5,7 @@
 
 #include <QtGui/QStandardItemModel>
 
+#include <algorithm>
 #include <utility>
 #include <vector>
 
@@ -101,7 +102,7 @@ void InsertSnapshot(const std::vector<CCopiedRow>& vecTop, QStandardItemModel* p
                 continue;
             int iTarget = pParent->rowCount();
             if (bTop && uInsertRow != uAppend) {
-                iTarget = static_cast<int>(qMin<quint64>(uInsertRow, static_cast<quint64>(iTarget)));
+                iTarget = static_cast<int>(std::min<quint64>(uInsertRow, static_cast<quint64>(iTarget)));
                 ++uInsertRow;
             }
             pParent->insertRow(iTarget, row.listItems);

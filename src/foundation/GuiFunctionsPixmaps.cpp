@@ -5,6 +5,8 @@
 #include <QtGui/QImage>
 #include <QtGui/QPixmapCache>
 
+#include <algorithm>
+
 namespace OrvaGUIToolkit {
 
 namespace {
@@ -33,8 +35,8 @@ int ClampedRadius(const QRect& rect, int iRadius)
 {
     const qint64 iWidth = static_cast<qint64>(rect.right()) - rect.left() + 1;
     const qint64 iHeight = static_cast<qint64>(rect.bottom()) - rect.top() + 1;
-    const qint64 iHalf = qBound<qint64>(0, qMin(iWidth, iHeight) / 2, s_iMaxRadius);
-    return static_cast<int>(qBound<qint64>(0, iRadius, iHalf));
+    const qint64 iHalf = std::clamp<qint64>(std::min(iWidth, iHeight) / 2, 0, s_iMaxRadius);
+    return static_cast<int>(std::clamp<qint64>(iRadius, 0, iHalf));
 }
 
 QRegion RoundedRegion(const QRect& rect, int iRadius, const QRect& band1, const QRect& band2,

@@ -10,6 +10,7 @@
 #include <QtWidgets/QLayout>
 #include <QtWidgets/QWidget>
 
+#include <algorithm>
 #include <limits>
 
 namespace OrvaGUIToolkit {
@@ -29,7 +30,7 @@ qint64 DistanceOutside(int iValue, int iLow, int iHigh)
 QRect EdgesRect(qint64 iLeft, qint64 iTop, qint64 iRight, qint64 iBottom)
 {
     const auto clamp = [](qint64 iEdge) {
-        return static_cast<int>(qBound<qint64>(std::numeric_limits<int>::min(), iEdge, std::numeric_limits<int>::max()));
+        return static_cast<int>(std::clamp<qint64>(iEdge, std::numeric_limits<int>::min(), std::numeric_limits<int>::max()));
     };
     return QRect(QPoint(clamp(iLeft), clamp(iTop)), QPoint(clamp(iRight), clamp(iBottom)));
 }
@@ -41,7 +42,7 @@ QRect SaturatedRect(qint64 iLeft, qint64 iTop, const QSize& size)
 {
     const auto clampEdge = [](qint64 iEdge, int iLength) {
         const qint64 iMax = static_cast<qint64>(std::numeric_limits<int>::max()) - qMax(iLength, 0) + 1;
-        return qBound<qint64>(std::numeric_limits<int>::min(), iEdge, iMax);
+        return std::clamp<qint64>(iEdge, std::numeric_limits<int>::min(), iMax);
     };
     const qint64 iX = clampEdge(iLeft, size.width());
     const qint64 iY = clampEdge(iTop, size.height());

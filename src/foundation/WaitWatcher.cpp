@@ -33,6 +33,12 @@ bool RunCatching(const std::function<void()>& function)
 
 } // namespace
 
+bool CWaitWatcher::RefuseNullTarget()
+{
+    qCWarning(lcOrvaGUIToolkit, "CWaitWatcher::Run: pObject == NULL || pFunction == NULL");
+    return false;
+}
+
 bool CWaitWatcher::Run(const std::function<void()>& function, const QString& strImagePath,
                        const QString& strText, QWidget* pParent)
 {

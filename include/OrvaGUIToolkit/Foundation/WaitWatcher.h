@@ -46,6 +46,9 @@ public:
 private:
     friend class CUiSingleton<CWaitWatcher>;
     CWaitWatcher();
+
+    // Logs the refusal of a null object or member function; false.
+    static bool RefuseNullTarget();
 };
 
 extern template class CUiSingleton<CWaitWatcher>;
@@ -55,10 +58,8 @@ bool CWaitWatcher::Run(T* pObject, R (U::*pFunction)(), const QString& strImageP
                        QWidget* pParent)
 {
     static_assert(std::is_base_of<U, T>::value, "the function must be a member of the object's class");
-    if (!pObject || !pFunction) {
-        qWarning("CWaitWatcher::Run: pObject == NULL || pFunction == NULL");
-        return false;
-    }
+    if (!pObject || !pFunction)
+        return RefuseNullTarget();
     return Run([pObject, pFunction] { (pObject->*pFunction)(); }, strImagePath, strText, pParent);
 }
 
