@@ -1,43 +1,71 @@
 #include <OrvaGUIToolkit/Foundation/FullScreenWidget.h>
 
+#include "foundation/FullScreenWidgetPrivate.h"
+
 #include <OrvaGUIToolkit/Foundation/GuiFunctions.h>
 
 #include <QtGui/QKeyEvent>
 
 namespace OrvaGUIToolkit {
 
-CFullScreenWidget::CFullScreenWidget(QWidget* pParent)
-    : QWidget(pParent)
-    , m_enumEmbeddedFlags(windowFlags())
+CFullScreenWidgetPrivate::CFullScreenWidgetPrivate() = default;
+
+CFullScreenWidgetPrivate::~CFullScreenWidgetPrivate() = default;
+
+void CFullScreenWidgetPrivate::Enter()
 {
+    Q_Q(CFullScreenWidget);
+    QWidget* pParentWindow = GetIndependentWindow(q->parentWidget());
+    m_enumEmbeddedFlags = q->windowFlags();
+    m_rectEmbedded = q->geometry();
+    q->setWindowFlags(m_enumEmbeddedFlags | Qt::Window | Qt::FramelessWindowHint);
+    m_sizeFactory.ShowFullScreen(q, false);
+    q->activateWindow();
+    q->setFocus(Qt::OtherFocusReason);
+    if (pParentWindow)
+        pParentWindow->hide();
+}
+
+void CFullScreenWidgetPrivate::Leave()
+{
+    Q_Q(CFullScreenWidget);
+    QWidget* pParentWindow = GetIndependentWindow(q->parentWidget());
+    q->setWindowFlags(m_enumEmbeddedFlags);
+    m_sizeFactory.ShowNormal(q, QSize(), false);
+    q->setGeometry(m_rectEmbedded);
+    q->show();
+    q->updateGeometry();
+    if (pParentWindow)
+        pParentWindow->show();
+}
+
+CFullScreenWidget::CFullScreenWidget(QWidget* pParent)
+    : CFullScreenWidget(*new CFullScreenWidgetPrivate, pParent)
+{
+}
+
+CFullScreenWidget::CFullScreenWidget(CFullScreenWidgetPrivate& dd, QWidget* pParent)
+    : QWidget(pParent)
+    , d_ptr(&dd)
+{
+    Q_D(CFullScreenWidget);
+    d->q_ptr = this;
+    d->m_enumEmbeddedFlags = windowFlags();
 }
 
 CFullScreenWidget::~CFullScreenWidget() = default;
 
 void CFullScreenWidget::SetFullScreen(bool bFullScreen)
 {
+    Q_D(CFullScreenWidget);
     // Without a parent there is no place to come back to and no screen to cover.
     if (bFullScreen == IsFullScreen() || (bFullScreen && !parentWidget()))
         return;
-    QWidget* pParentWindow = GetIndependentWindow(parentWidget());
-    if (bFullScreen) {
-        m_enumEmbeddedFlags = windowFlags();
-        m_rectEmbedded = geometry();
-        setWindowFlags(m_enumEmbeddedFlags | Qt::Window | Qt::FramelessWindowHint);
-        m_sizeFactory.ShowFullScreen(this, false);
-        activateWindow();
-        setFocus(Qt::OtherFocusReason);
-        if (pParentWindow)
-            pParentWindow->hide();
-    } else {
-        setWindowFlags(m_enumEmbeddedFlags);
-        m_sizeFactory.ShowNormal(this, QSize(), false);
-        setGeometry(m_rectEmbedded);
-        show();
-        updateGeometry();
-        if (pParentWindow)
-            pParentWindow->show();
-    }
+    if (bFullScreen)
+        d->Enter();
+    else
+        d->Leave();
+    // Last: a slot may delete the widget.
     Q_EMIT SignalScreenChanged();
 }
 
@@ -53,7 +81,8 @@ void CFullScreenWidget::ExitFullScreen()
 
 bool CFullScreenWidget::IsFullScreen() const
 {
-    return m_sizeFactory.IsFullScreen(this);
+    Q_D(const CFullScreenWidget);
+    return d->m_sizeFactory.IsFullScreen(this);
 }
 
 void CFullScreenWidget::OnChangeScreen()
@@ -64,8 +93,9 @@ void CFullScreenWidget::OnChangeScreen()
 void CFullScreenWidget::keyPressEvent(QKeyEvent* pEvent)
 {
     if (pEvent->key() == Qt::Key_Escape) {
-        ExitFullScreen();
+        // Accepted first: leaving full screen may delete this widget.
         pEvent->accept();
+        ExitFullScreen();
         return;
     }
     QWidget::keyPressEvent(pEvent);

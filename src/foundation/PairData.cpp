@@ -1,42 +1,60 @@
 #include <OrvaGUIToolkit/Foundation/PairData.h>
 
+#include "foundation/PairDataPrivate.h"
+
 namespace OrvaGUIToolkit {
 
-CPairData::CPairData() = default;
-
-CPairData::CPairData(const QVariant& first, const QVariant& second)
-    : m_first(first)
-    , m_second(second)
+CPairData::CPairData()
+    : d_ptr(new CPairDataPrivate)
 {
 }
 
-CPairData::CPairData(const CPairData& other) = default;
-CPairData& CPairData::operator=(const CPairData& other) = default;
+CPairData::CPairData(const QVariant& first, const QVariant& second)
+    : d_ptr(new CPairDataPrivate{first, second})
+{
+}
+
+CPairData::CPairData(const CPairData& other)
+    : d_ptr(new CPairDataPrivate(*other.d_ptr))
+{
+}
+
+CPairData& CPairData::operator=(const CPairData& other)
+{
+    *d_ptr = *other.d_ptr;
+    return *this;
+}
+
 CPairData::~CPairData() = default;
 
 void CPairData::SetFirst(const QVariant& first)
 {
-    m_first = first;
+    Q_D(CPairData);
+    d->m_first = first;
 }
 
 QVariant CPairData::GetFirst() const
 {
-    return m_first;
+    Q_D(const CPairData);
+    return d->m_first;
 }
 
 void CPairData::SetSecond(const QVariant& second)
 {
-    m_second = second;
+    Q_D(CPairData);
+    d->m_second = second;
 }
 
 QVariant CPairData::GetSecond() const
 {
-    return m_second;
+    Q_D(const CPairData);
+    return d->m_second;
 }
 
 bool CPairData::operator==(const CPairData& other) const
 {
-    return m_first == other.m_first && m_second == other.m_second;
+    Q_D(const CPairData);
+    return d->m_first == other.d_ptr->m_first && d->m_second == other.d_ptr->m_second;
 }
 
 bool CPairData::operator!=(const CPairData& other) const

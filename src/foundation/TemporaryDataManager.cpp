@@ -1,5 +1,7 @@
 #include <OrvaGUIToolkit/Foundation/TemporaryDataManager.h>
 
+#include "foundation/TemporaryDataManagerPrivate.h"
+
 #include <QtCore/QSettings>
 
 namespace OrvaGUIToolkit {
@@ -20,36 +22,41 @@ public:
 
 } // namespace
 
-CTemporaryDataManager::CTemporaryDataManager()
-    : m_strOrganization(QStringLiteral("_Orva_TemporaryData_"))
+void CTemporaryDataManagerPrivate::Clear() const
 {
+    CTemporarySettings(m_strOrganization).clear();
+}
+
+CTemporaryDataManager::CTemporaryDataManager()
+    : d_ptr(new CTemporaryDataManagerPrivate)
+{
+    Q_D(CTemporaryDataManager);
     // Whatever a previous run left behind (it may have crashed) is stale.
-    Clear();
+    d->Clear();
 }
 
 CTemporaryDataManager::~CTemporaryDataManager()
 {
-    Clear();
+    Q_D(CTemporaryDataManager);
+    d->Clear();
 }
 
 void CTemporaryDataManager::SetValue(const QString& strKey, const QVariant& value)
 {
-    CTemporarySettings(m_strOrganization).setValue(strKey, value);
+    Q_D(CTemporaryDataManager);
+    CTemporarySettings(d->m_strOrganization).setValue(strKey, value);
 }
 
 QVariant CTemporaryDataManager::GetValue(const QString& strKey, const QVariant& defaultValue) const
 {
-    return CTemporarySettings(m_strOrganization).value(strKey, defaultValue);
+    Q_D(const CTemporaryDataManager);
+    return CTemporarySettings(d->m_strOrganization).value(strKey, defaultValue);
 }
 
 void CTemporaryDataManager::RemoveKey(const QString& strKey)
 {
-    CTemporarySettings(m_strOrganization).remove(strKey);
-}
-
-void CTemporaryDataManager::Clear()
-{
-    CTemporarySettings(m_strOrganization).clear();
+    Q_D(CTemporaryDataManager);
+    CTemporarySettings(d->m_strOrganization).remove(strKey);
 }
 
 } // namespace OrvaGUIToolkit

@@ -1,9 +1,11 @@
 #include <OrvaGUIToolkit/Foundation/WidgetMaximizeManager.h>
 
+#include "foundation/WidgetMaximizeManagerPrivate.h"
+
 namespace OrvaGUIToolkit {
 
 CWidgetMaximizeManager::CWidgetMaximizeManager()
-    : m_iMode(MaximizeToAvailableArea)
+    : d_ptr(new CWidgetMaximizeManagerPrivate)
 {
 }
 
@@ -11,12 +13,14 @@ CWidgetMaximizeManager::~CWidgetMaximizeManager() = default;
 
 void CWidgetMaximizeManager::SetWidgetMaximizeMode(WidgetMaximizeMode enumMode)
 {
-    m_iMode.store(enumMode);
+    Q_D(CWidgetMaximizeManager);
+    d->m_iMode.store(enumMode);
 }
 
 CWidgetMaximizeManager::WidgetMaximizeMode CWidgetMaximizeManager::GetWidgetMaximizeMode() const
 {
-    return static_cast<WidgetMaximizeMode>(m_iMode.load());
+    Q_D(const CWidgetMaximizeManager);
+    return static_cast<WidgetMaximizeMode>(d->m_iMode.load());
 }
 
 } // namespace OrvaGUIToolkit

@@ -1,5 +1,6 @@
 #include <OrvaGUIToolkit/Foundation/WidgetSizeFactory.h>
 
+#include <QtCore/QPointer>
 #include <QtCore/QVariant>
 #include <QtGui/QScreen>
 #include <QtWidgets/QWidget>
@@ -45,9 +46,13 @@ void CWidgetSizeFactory::ShowMaximized(QWidget* pWidget)
     if (!available.isValid())
         return;
     SaveGeometry(pWidget);
-    SetWidgetGeometry(pWidget, available, true);
+    // The state is recorded first, so that handlers of the resize read it
+    // already; the guard covers a handler that deletes the widget.
     SetState(pWidget, MaximizedState);
-    pWidget->show();
+    const QPointer<QWidget> pGuard(pWidget);
+    SetWidgetGeometry(pWidget, available, true);
+    if (pGuard)
+        pWidget->show();
 }
 
 void CWidgetSizeFactory::ShowNormal(QWidget* pWidget, const QSize& size, bool bFixed)
@@ -62,10 +67,14 @@ void CWidgetSizeFactory::ShowNormal(QWidget* pWidget, const QSize& size, bool bF
             SetWidgetSize(pWidget, size, bFixed);
         return;
     }
-    pWidget->move(rectSaved.topLeft());
-    SetWidgetSize(pWidget, size.isValid() ? size : rectSaved.size(), bFixed);
-    pWidget->show();
     pWidget->setProperty(s_szGeometryProperty, QRect());
+    // Moving and resizing send events whose handlers may delete the widget.
+    const QPointer<QWidget> pGuard(pWidget);
+    pWidget->move(rectSaved.topLeft());
+    if (pGuard)
+        SetWidgetSize(pWidget, size.isValid() ? size : rectSaved.size(), bFixed);
+    if (pGuard)
+        pWidget->show();
 }
 
 void CWidgetSizeFactory::ShowNormal(QWidget* pWidget, const QSize& size)
@@ -77,22 +86,19 @@ void CWidgetSizeFactory::ShowFullScreen(QWidget* pWidget, bool bFixed)
 {
     if (!pWidget || IsFullScreen(pWidget))
         return;
-    if (bFixed) {
-        const QScreen* pScreen = ScreenOf(pWidget);
-        if (!pScreen)
-            return;
+    // An embedded widget going full screen covers its parent's screen; it
+    // keeps no geometry of its own since its layout places it on return.
+    const QScreen* pScreen = ScreenOf(bFixed ? pWidget : pWidget->parentWidget());
+    if (!pScreen)
+        return;
+    if (bFixed)
         SaveGeometry(pWidget);
-        SetWidgetGeometry(pWidget, pScreen->geometry(), true);
-    } else {
-        // An embedded widget going full screen covers its parent's screen; it
-        // keeps no geometry of its own since its layout places it on return.
-        const QScreen* pScreen = ScreenOf(pWidget->parentWidget());
-        if (!pScreen)
-            return;
-        pWidget->setGeometry(pScreen->geometry());
-    }
     SetState(pWidget, FullScreenState);
-    pWidget->show();
+    // Resizing sends events whose handlers may delete the widget.
+    const QPointer<QWidget> pGuard(pWidget);
+    SetWidgetGeometry(pWidget, pScreen->geometry(), bFixed);
+    if (pGuard)
+        pWidget->show();
 }
 
 void CWidgetSizeFactory::ShowFullScreen(QWidget* pWidget)
@@ -135,8 +141,10 @@ void CWidgetSizeFactory::SetWidgetGeometry(QWidget* pWidget, const QRect& rect, 
         return;
     pWidget->ensurePolished();
     if (bFixed) {
+        const QPointer<QWidget> pGuard(pWidget);
         pWidget->move(rect.topLeft());
-        pWidget->setFixedSize(rect.size());
+        if (pGuard)
+            pWidget->setFixedSize(rect.size());
     } else {
         pWidget->setGeometry(rect);
     }

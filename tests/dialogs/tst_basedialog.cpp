@@ -3,6 +3,8 @@
 #include <OrvaGUIToolkit/Dialog/TitleWidget.h>
 #include <OrvaGUIToolkit/Foundation/WidgetMaximizeManager.h>
 
+#include "dialogs/BaseDialogWithBottomPrivate.h"
+
 #include <QtGui/QScreen>
 #include <QtWidgets/QGridLayout>
 #include <QtWidgets/QLabel>
@@ -82,6 +84,49 @@ public:
     CNoBottomDialog() { HideBottom(); }
 };
 
+// A dialog of another part of the library: its private class extends the
+// bottom dialog's, as the library's own dialogs outside this folder do.
+class CPlateDialogPrivate;
+
+class CPlateDialog : public CBaseDialogWithBottom
+{
+    Q_DECLARE_PRIVATE(CPlateDialog)
+
+public:
+    CPlateDialog();
+    QLabel* PlateLabel() const;
+    // The base's state, reached through the one private object.
+    QPushButton* ConfirmFromState() const;
+};
+
+class CPlateDialogPrivate : public CBaseDialogWithBottomPrivate
+{
+    Q_DECLARE_PUBLIC(CPlateDialog)
+
+public:
+    QLabel* m_pPlateLabel = nullptr;
+};
+
+CPlateDialog::CPlateDialog()
+    : CBaseDialogWithBottom(*new CPlateDialogPrivate, nullptr)
+{
+    Q_D(CPlateDialog);
+    d->m_pPlateLabel = new QLabel(QStringLiteral("B-AC 4711"));
+    SetContentWnd(d->m_pPlateLabel);
+}
+
+QLabel* CPlateDialog::PlateLabel() const
+{
+    Q_D(const CPlateDialog);
+    return d->m_pPlateLabel;
+}
+
+QPushButton* CPlateDialog::ConfirmFromState() const
+{
+    Q_D(const CPlateDialog);
+    return d->m_pConfirmBtn;
+}
+
 } // namespace
 
 class TestBaseDialog : public QObject
@@ -105,6 +150,7 @@ private Q_SLOTS:
     void contentWindow();
     void hideBottomAndYesNo();
     void titleWidgetParts();
+    void subclassExtendsThePrivateState();
 };
 
 void TestBaseDialog::formHasTheNamedParts()
@@ -424,6 +470,16 @@ void TestBaseDialog::titleWidgetParts()
     title.AddWidget(nullptr);
     QTest::ignoreMessage(QtWarningMsg, "CTitleWidget::AddLayout: pLayout == NULL");
     title.AddLayout(nullptr);
+}
+
+void TestBaseDialog::subclassExtendsThePrivateState()
+{
+    CPlateDialog dialog;
+    QCOMPARE(dialog.PlateLabel()->parentWidget(), dialog.GetSetUpUiWidget());
+    QCOMPARE(dialog.PlateLabel()->text(), QStringLiteral("B-AC 4711"));
+    QCOMPARE(dialog.ConfirmFromState(), dialog.GetConfirmBtn());
+    QCOMPARE(dialog.GetSetUpUiWidget()->objectName(), QStringLiteral("m_pWithBottomWidget"));
+    QCOMPARE(dialog.objectName(), QStringLiteral("CBaseDialogClass"));
 }
 
 QTEST_MAIN(TestBaseDialog)

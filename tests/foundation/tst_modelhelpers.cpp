@@ -46,6 +46,26 @@ QStringList ColumnTexts(const QStandardItemModel& model, const QModelIndex& miPa
     return listTexts;
 }
 
+// Every item that exists, as "row,column:text" under its parent's path,
+// read without creating any item.
+QStringList Dump(const QStandardItem* pParent, const QString& strPath = QString())
+{
+    QStringList listDump;
+    listDump << QStringLiteral("%1[%2x%3]").arg(strPath).arg(pParent->rowCount()).arg(pParent->columnCount());
+    for (int iRow = 0; iRow < pParent->rowCount(); ++iRow) {
+        for (int iColumn = 0; iColumn < pParent->columnCount(); ++iColumn) {
+            const QStandardItem* pItem = pParent->child(iRow, iColumn);
+            if (!pItem)
+                continue;
+            const QString strHere = QStringLiteral("%1/%2,%3").arg(strPath).arg(iRow).arg(iColumn);
+            listDump << strHere + QLatin1Char(':') + pItem->text();
+            if (pItem->hasChildren())
+                listDump << Dump(pItem, strHere);
+        }
+    }
+    return listDump;
+}
+
 } // namespace
 
 class TestModelHelpers : public QObject
@@ -60,6 +80,9 @@ private Q_SLOTS:
     void copyInsertsAtRow_data();
     void copyInsertsAtRow();
     void copyIntoChildAndNullModels();
+    void copySkipsEmptyCellsAndLeavesSourceAlone();
+    void copyOntoItself();
+    void copyUnderACopiedRowIsRefused();
 };
 
 void TestModelHelpers::sortByRow()
@@ -163,6 +186,68 @@ void TestModelHelpers::copyIntoChildAndNullModels()
     QTest::ignoreMessage(QtWarningMsg, "CopyModelData: pSrc == NULL || pDst == NULL");
     CopyModelData(&src, QModelIndex(), nullptr, QModelIndex());
     QCOMPARE(dst.rowCount(), 1);
+}
+
+void TestModelHelpers::copySkipsEmptyCellsAndLeavesSourceAlone()
+{
+    // Row 0 has nothing in its first column; row 1 nothing in its second.
+    QStandardItemModel src(2, 3);
+    src.setItem(0, 1, new QStandardItem(QStringLiteral("Plate")));
+    src.setItem(1, 0, new QStandardItem(QStringLiteral("Camera 4")));
+    src.setItem(1, 2, new QStandardItem(QStringLiteral("12:04")));
+    src.item(1, 0)->appendRow({nullptr, new QStandardItem(QStringLiteral("Lane 2"))});
+    const QStringList listBefore = Dump(src.invisibleRootItem());
+    QCOMPARE(listBefore, (QStringList{QStringLiteral("[2x3]"), QStringLiteral("/0,1:Plate"),
+                                      QStringLiteral("/1,0:Camera 4"), QStringLiteral("/1,0[1x2]"),
+                                      QStringLiteral("/1,0/0,1:Lane 2"), QStringLiteral("/1,2:12:04")}));
+    QStandardItemModel dst;
+
+    CopyModelData(&src, QModelIndex(), &dst, QModelIndex());
+
+    QCOMPARE(Dump(src.invisibleRootItem()), listBefore);
+    QCOMPARE(Dump(dst.invisibleRootItem()),
+             (QStringList{QStringLiteral("[2x2]"), QStringLiteral("/0,0:Plate"), QStringLiteral("/1,0:Camera 4"),
+                          QStringLiteral("/1,0[1x1]"), QStringLiteral("/1,0/0,0:Lane 2"),
+                          QStringLiteral("/1,1:12:04")}));
+}
+
+void TestModelHelpers::copyOntoItself()
+{
+    QStandardItemModel model;
+    model.appendRow(new QStandardItem(QStringLiteral("x")));
+    model.appendRow(new QStandardItem(QStringLiteral("y")));
+    model.item(1)->appendRow(new QStandardItem(QStringLiteral("y.child")));
+
+    CopyModelData(&model, QModelIndex(), &model, QModelIndex(), 1);
+
+    QCOMPARE(ColumnTexts(model, QModelIndex()),
+             (QStringList{QStringLiteral("x"), QStringLiteral("x"), QStringLiteral("y"), QStringLiteral("y")}));
+    QCOMPARE(ColumnTexts(model, model.index(2, 0)), QStringList{QStringLiteral("y.child")});
+    QCOMPARE(ColumnTexts(model, model.index(3, 0)), QStringList{QStringLiteral("y.child")});
+
+    // A row's children copied under that same row: the row is the
+    // destination's parent, not one of the copied rows.
+    CopyModelData(&model, model.index(3, 0), &model, model.index(3, 0));
+    QCOMPARE(ColumnTexts(model, model.index(3, 0)), (QStringList{QStringLiteral("y.child"), QStringLiteral("y.child")}));
+}
+
+void TestModelHelpers::copyUnderACopiedRowIsRefused()
+{
+    QStandardItemModel model;
+    model.appendRow(new QStandardItem(QStringLiteral("Gate")));
+    model.item(0)->appendRow(new QStandardItem(QStringLiteral("Lane 1")));
+    const QStringList listBefore = Dump(model.invisibleRootItem());
+
+    QTest::ignoreMessage(QtWarningMsg, "CopyModelData: miDstParent lies inside the copied rows");
+    CopyModelData(&model, QModelIndex(), &model, model.index(0, 0));
+    QTest::ignoreMessage(QtWarningMsg, "CopyModelData: miDstParent lies inside the copied rows");
+    CopyModelData(&model, QModelIndex(), &model, model.index(0, 0, model.index(0, 0)));
+    QStandardItemModel other;
+    other.appendRow(new QStandardItem(QStringLiteral("Elsewhere")));
+    QTest::ignoreMessage(QtWarningMsg, "CopyModelData: miSrcParent or miDstParent belongs to another model");
+    CopyModelData(&model, other.index(0, 0), &model, QModelIndex());
+
+    QCOMPARE(Dump(model.invisibleRootItem()), listBefore);
 }
 
 QTEST_MAIN(TestModelHelpers)

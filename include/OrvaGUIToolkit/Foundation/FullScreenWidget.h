@@ -5,7 +5,11 @@
 
 #include <QtWidgets/QWidget>
 
+#include <memory>
+
 namespace OrvaGUIToolkit {
+
+class CFullScreenWidgetPrivate;
 
 // A widget, typically a video pane, that can leave its place in the layout and
 // cover its parent's screen. While it is full screen its parent's window is
@@ -13,6 +17,7 @@ namespace OrvaGUIToolkit {
 class ORVAGUITOOLKIT_EXPORT CFullScreenWidget : public QWidget
 {
     Q_OBJECT
+    Q_DECLARE_PRIVATE(CFullScreenWidget)
 
 public:
     explicit CFullScreenWidget(QWidget* pParent = nullptr);
@@ -31,13 +36,10 @@ Q_SIGNALS:
     void SignalScreenChanged();
 
 protected:
+    CFullScreenWidget(CFullScreenWidgetPrivate& dd, QWidget* pParent);
     void keyPressEvent(QKeyEvent* pEvent) override;
 
-private:
-    CWidgetSizeFactory m_sizeFactory;
-    // Where the widget sat in its parent before it went full screen.
-    Qt::WindowFlags m_enumEmbeddedFlags;
-    QRect m_rectEmbedded;
+    const std::unique_ptr<CFullScreenWidgetPrivate> d_ptr;
 };
 
 } // namespace OrvaGUIToolkit

@@ -44,7 +44,8 @@ ORVAGUITOOLKIT_EXPORT QString ParsePathName(const QString& strPath);
 ORVAGUITOOLKIT_EXPORT QStringList GetDragFiles(const QMimeData* pMimeData);
 ORVAGUITOOLKIT_EXPORT QString GetEventName(QEvent::Type enumType);
 
-// Pixmaps and window masks.
+// Pixmaps and window masks. The radius of a rounded corner is kept between 0
+// and half the rectangle's shorter side (and at most 32767).
 ORVAGUITOOLKIT_EXPORT QPixmap QStringCovertPixmap(const QString& strPath);
 ORVAGUITOOLKIT_EXPORT QRegion RoundedRect(const QRect& rect, int iRadius);
 ORVAGUITOOLKIT_EXPORT QRegion RoundedLeftRect(const QRect& rect, int iRadius);
@@ -87,6 +88,9 @@ ORVAGUITOOLKIT_EXPORT void CopyModelData(QStandardItemModel* pSrc, const QModelI
 ORVAGUITOOLKIT_EXPORT void qWait(int iMs);
 ORVAGUITOOLKIT_EXPORT void qSleep(int iMs);
 ORVAGUITOOLKIT_EXPORT void CheckGUIThread(QObject* pObject);
+// The size in the given unit ("TB", "GB", "MB", "KB" or "bytes"; any other
+// text picks the largest unit that the size reaches) with iPrecision decimals,
+// kept between 0 and 17.
 ORVAGUITOOLKIT_EXPORT QString GetFileSize(quint64 uBytes, const QString& strUnit = QString(), int iPrecision = 2);
 
 } // namespace OrvaGUIToolkit

@@ -5,16 +5,22 @@
 
 #include <QtCore/QList>
 
-#include <vector>
+#include <memory>
 
 namespace OrvaGUIToolkit {
+
+class CMultiPairDataPrivate;
 
 // A small map from first to second that keeps insertion order; item models
 // carry it in variants (for example the entries of a combo-box cell editor).
 class ORVAGUITOOLKIT_EXPORT CMultiPairData
 {
+    Q_DECLARE_PRIVATE(CMultiPairData)
+
 public:
     CMultiPairData();
+    CMultiPairData(const CMultiPairData& other);
+    CMultiPairData& operator=(const CMultiPairData& other);
     ~CMultiPairData();
 
     // Adds or replaces the pair of that first; an invalid second removes an
@@ -28,9 +34,7 @@ public:
     bool operator==(const CMultiPairData& other) const;
 
 private:
-    std::vector<CPairData>::iterator Find(const QVariant& first);
-
-    std::vector<CPairData> m_vecPairData;
+    std::unique_ptr<CMultiPairDataPrivate> d_ptr;
 };
 
 } // namespace OrvaGUIToolkit

@@ -6,11 +6,17 @@
 #include <QtCore/QMetaType>
 #include <QtCore/QVariant>
 
+#include <memory>
+
 namespace OrvaGUIToolkit {
+
+class CPairDataPrivate;
 
 // Two variants, first and second. Two pairs are equal when both parts are.
 class ORVAGUITOOLKIT_EXPORT CPairData
 {
+    Q_DECLARE_PRIVATE(CPairData)
+
 public:
     CPairData();
     CPairData(const QVariant& first, const QVariant& second);
@@ -27,8 +33,7 @@ public:
     bool operator!=(const CPairData& other) const;
 
 private:
-    QVariant m_first;
-    QVariant m_second;
+    std::unique_ptr<CPairDataPrivate> d_ptr;
 };
 
 } // namespace OrvaGUIToolkit

@@ -6,7 +6,11 @@
 #include <QtCore/QString>
 #include <QtCore/QVariant>
 
+#include <memory>
+
 namespace OrvaGUIToolkit {
+
+class CTemporaryDataManagerPrivate;
 
 // Key/value data shared by the controls and the client for one run of the
 // program. The values are kept in the user's settings under the organisation
@@ -14,6 +18,8 @@ namespace OrvaGUIToolkit {
 // service is created at the next start and again when it is destroyed.
 class ORVAGUITOOLKIT_EXPORT CTemporaryDataManager : public CUiSingleton<CTemporaryDataManager>
 {
+    Q_DECLARE_PRIVATE(CTemporaryDataManager)
+
 public:
     ~CTemporaryDataManager() override;
 
@@ -25,9 +31,7 @@ private:
     friend class CUiSingleton<CTemporaryDataManager>;
     CTemporaryDataManager();
 
-    void Clear();
-
-    const QString m_strOrganization;
+    const std::unique_ptr<CTemporaryDataManagerPrivate> d_ptr;
 };
 
 extern template class CUiSingleton<CTemporaryDataManager>;

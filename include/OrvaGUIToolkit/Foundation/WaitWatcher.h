@@ -23,6 +23,10 @@ namespace OrvaGUIToolkit {
 // touch widgets; objects it changes must not be used by the GUI thread until
 // Run() returns. Run() must be called from the GUI thread; called elsewhere,
 // or without a QApplication, it runs the work directly.
+//
+// Run() returns true once the work has run to its end. Work that throws ends
+// early: the wait dialog closes, Run() logs a warning and returns false, and
+// the exception goes no further.
 class ORVAGUITOOLKIT_EXPORT CWaitWatcher : public CUiSingleton<CWaitWatcher>
 {
 public:
@@ -42,6 +46,9 @@ public:
 private:
     friend class CUiSingleton<CWaitWatcher>;
     CWaitWatcher();
+
+    // Logs the refusal of a null object or member function; false.
+    static bool RefuseNullTarget();
 };
 
 extern template class CUiSingleton<CWaitWatcher>;
@@ -51,10 +58,8 @@ bool CWaitWatcher::Run(T* pObject, R (U::*pFunction)(), const QString& strImageP
                        QWidget* pParent)
 {
     static_assert(std::is_base_of<U, T>::value, "the function must be a member of the object's class");
-    if (!pObject || !pFunction) {
-        qWarning("CWaitWatcher::Run: pObject == NULL || pFunction == NULL");
-        return false;
-    }
+    if (!pObject || !pFunction)
+        return RefuseNullTarget();
     return Run([pObject, pFunction] { (pObject->*pFunction)(); }, strImagePath, strText, pParent);
 }
 

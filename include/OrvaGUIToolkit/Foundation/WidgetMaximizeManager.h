@@ -3,13 +3,19 @@
 
 #include <OrvaGUIToolkit/Foundation/UiSingleton.h>
 
+#include <memory>
+
 namespace OrvaGUIToolkit {
+
+class CWidgetMaximizeManagerPrivate;
 
 // How the client's windows maximise: to the available screen area (the
 // default) or to full screen. The client sets it once; the base dialogs and
 // their title bars read it whenever they maximise.
 class ORVAGUITOOLKIT_EXPORT CWidgetMaximizeManager : public CUiSingleton<CWidgetMaximizeManager>
 {
+    Q_DECLARE_PRIVATE(CWidgetMaximizeManager)
+
 public:
     enum WidgetMaximizeMode
     {
@@ -26,7 +32,7 @@ private:
     friend class CUiSingleton<CWidgetMaximizeManager>;
     CWidgetMaximizeManager();
 
-    std::atomic<int> m_iMode;
+    const std::unique_ptr<CWidgetMaximizeManagerPrivate> d_ptr;
 };
 
 extern template class CUiSingleton<CWidgetMaximizeManager>;

@@ -1,0 +1,367 @@
+#include <OrvaGUIToolkit/Foundation/File.h>
+#include <OrvaGUIToolkit/Foundation/FullScreenWidget.h>
+#include <OrvaGUIToolkit/Foundation/GuiFunctions.h>
+#include <OrvaGUIToolkit/Foundation/UiSingleton.h>
+#include <OrvaGUIToolkit/Foundation/WaitWatcher.h>
+
+#include "foundation/WaitDialog.h"
+
+#include <QtCore/QException>
+#include <QtCore/QTemporaryDir>
+#include <QtGui/QScreen>
+#include <QtGui/QStandardItemModel>
+#include <QtTest/QtTest>
+
+#include <climits>
+#include <cstdlib>
+#include <stdexcept>
+#include <sys/stat.h>
+
+using namespace OrvaGUIToolkit;
+
+namespace {
+
+// A tree that is one long chain, every node checked: Qt's views and models
+// handle any depth of it, so the toolkit's helpers must too.
+class CChainModel : public QAbstractItemModel
+{
+public:
+    explicit CChainModel(quintptr uDepth)
+        : m_uDepth(uDepth)
+    {
+    }
+
+    QModelIndex index(int iRow, int iColumn, const QModelIndex& miParent) const override
+    {
+        const quintptr uLevel = miParent.isValid() ? miParent.internalId() + 1 : 0;
+        if (iRow != 0 || iColumn != 0 || uLevel >= m_uDepth)
+            return QModelIndex();
+        return createIndex(0, 0, uLevel);
+    }
+    QModelIndex parent(const QModelIndex& miChild) const override
+    {
+        if (!miChild.isValid() || miChild.internalId() == 0)
+            return QModelIndex();
+        return createIndex(0, 0, miChild.internalId() - 1);
+    }
+    int rowCount(const QModelIndex& miParent) const override
+    {
+        const quintptr uLevel = miParent.isValid() ? miParent.internalId() + 1 : 0;
+        return uLevel < m_uDepth ? 1 : 0;
+    }
+    int columnCount(const QModelIndex&) const override { return 1; }
+    QVariant data(const QModelIndex& miIndex, int iRole) const override
+    {
+        if (!miIndex.isValid() || iRole != Qt::CheckStateRole)
+            return QVariant();
+        return int(Qt::Checked);
+    }
+
+private:
+    const quintptr m_uDepth;
+};
+
+// A service of the test's own, to reach its instance after the owner that
+// deletes it at exit has run.
+class CProbeService : public CUiSingleton<CProbeService>
+{
+public:
+    int m_iMagic = 4711;
+
+private:
+    friend class CUiSingleton<CProbeService>;
+    CProbeService() = default;
+};
+
+// Runs at exit after the probe's owner has deleted the first instance (it
+// was registered before that owner existed, and exit handlers run in reverse).
+// Freed memory would stop the sanitizers here; a wrong value ends the run with
+// a failing exit code that the test runner reports.
+void UseProbeAfterDestruction()
+{
+    if (CProbeService::Instance().m_iMagic != 4711)
+        std::_Exit(3);
+}
+
+struct CThrowsQException : QException
+{
+    void raise() const override { throw *this; }
+    CThrowsQException* clone() const override { return new CThrowsQException(*this); }
+};
+
+int WaitDialogCount()
+{
+    int iCount = 0;
+    for (QWidget* pWidget : QApplication::topLevelWidgets())
+        iCount += qobject_cast<CWaitDialog*>(pWidget) ? 1 : 0;
+    return iCount;
+}
+
+const QString s_strHuge(1 << 20, QLatin1Char(':'));
+
+} // namespace
+
+class TestFoundationHostile : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void initTestCase();
+    void fileSizePrecision_data();
+    void fileSizePrecision();
+    void roundedRadius_data();
+    void roundedRadius();
+    void availablePointAtTheEnds_data();
+    void availablePointAtTheEnds();
+    void borderGeometryAtTheEnds_data();
+    void borderGeometryAtTheEnds();
+    void availableGeometryAtTheEnds();
+    void checkCountOfADeepTree();
+    void hugeAndNullInput();
+    void singletonAfterItsDestruction();
+    void throwingWork_data();
+    void throwingWork();
+    void readAllRefusesSpecialFiles_data();
+    void readAllRefusesSpecialFiles();
+    void fullScreenWidgetDeletedByItsSignal();
+};
+
+void TestFoundationHostile::initTestCase()
+{
+    QLocale::setDefault(QLocale::c());
+    QCOMPARE(QGuiApplication::primaryScreen()->availableGeometry(), QRect(0, 0, 800, 600));
+}
+
+void TestFoundationHostile::fileSizePrecision_data()
+{
+    QTest::addColumn<int>("iPrecision");
+    QTest::addColumn<QString>("strExpected");
+    QTest::newRow("INT_MIN") << INT_MIN << QStringLiteral("2 KB");
+    QTest::newRow("-1") << -1 << QStringLiteral("2 KB");
+    QTest::newRow("0") << 0 << QStringLiteral("2 KB");
+    QTest::newRow("17") << 17 << QStringLiteral("1.50000000000000000 KB");
+    QTest::newRow("18") << 18 << QStringLiteral("1.50000000000000000 KB");
+    QTest::newRow("2e9") << 2000000000 << QStringLiteral("1.50000000000000000 KB");
+    QTest::newRow("INT_MAX") << INT_MAX << QStringLiteral("1.50000000000000000 KB");
+}
+
+void TestFoundationHostile::fileSizePrecision()
+{
+    QFETCH(int, iPrecision);
+    QFETCH(QString, strExpected);
+    QCOMPARE(GetFileSize(1536, QStringLiteral("KB"), iPrecision), strExpected);
+    QCOMPARE(GetFileSize(0, QStringLiteral("TB"), iPrecision).left(1), QStringLiteral("0"));
+    QCOMPARE(GetFileSize(std::numeric_limits<quint64>::max(), QString(), iPrecision).right(3), QStringLiteral(" TB"));
+}
+
+// A 100 x 60 rectangle: whatever radius is asked, corners are at most 30
+// round, so the mask never grows past the rectangle nor vanishes.
+void TestFoundationHostile::roundedRadius_data()
+{
+    QTest::addColumn<int>("iRadius");
+    QTest::addColumn<bool>("bRounded");
+    QTest::newRow("INT_MIN") << INT_MIN << false;
+    QTest::newRow("-5") << -5 << false;
+    QTest::newRow("0") << 0 << false;
+    QTest::newRow("30, half the height") << 30 << true;
+    QTest::newRow("65536") << 65536 << true;
+    QTest::newRow("INT_MAX / 2 + 1") << INT_MAX / 2 + 1 << true;
+    QTest::newRow("INT_MAX") << INT_MAX << true;
+}
+
+void TestFoundationHostile::roundedRadius()
+{
+    QFETCH(int, iRadius);
+    QFETCH(bool, bRounded);
+    const QRect rect(0, 0, 100, 60);
+    const QRegion regions[] = {RoundedRect(rect, iRadius), RoundedLeftRect(rect, iRadius),
+                               RoundedRightRect(rect, iRadius), RoundedTopRect(rect, iRadius)};
+    for (const QRegion& region : regions) {
+        QCOMPARE(region.boundingRect(), rect);
+        QVERIFY(region.contains(QPoint(50, 30)));
+        QVERIFY(region.contains(QPoint(50, 0)));
+        if (!bRounded)
+            QCOMPARE(region, QRegion(rect));
+    }
+    // The rounded corners of each function lose their corner pixel.
+    QCOMPARE(regions[0].contains(QPoint(0, 0)), !bRounded);
+    QCOMPARE(regions[0].contains(QPoint(99, 59)), !bRounded);
+    QCOMPARE(regions[1].contains(QPoint(0, 59)), !bRounded);
+    QVERIFY(regions[1].contains(QPoint(99, 0)));
+    QCOMPARE(regions[2].contains(QPoint(99, 0)), !bRounded);
+    QVERIFY(regions[2].contains(QPoint(0, 59)));
+    QCOMPARE(regions[3].contains(QPoint(99, 0)), !bRounded);
+    QVERIFY(regions[3].contains(QPoint(99, 59)));
+
+    // At the far end of the coordinate range the bands and ellipses stay within int.
+    const QRect rectFar(QPoint(INT_MAX - 99, INT_MAX - 59), QPoint(INT_MAX, INT_MAX));
+    QCOMPARE(RoundedRect(rectFar, iRadius).boundingRect(), rectFar);
+}
+
+void TestFoundationHostile::availablePointAtTheEnds_data()
+{
+    QTest::addColumn<QPoint>("point");
+    QTest::addColumn<QPoint>("expected");
+    QTest::newRow("INT_MIN, INT_MIN") << QPoint(INT_MIN, INT_MIN) << QPoint(0, 0);
+    QTest::newRow("INT_MIN, inside") << QPoint(INT_MIN, 300) << QPoint(0, 300);
+    QTest::newRow("INT_MAX, INT_MAX") << QPoint(INT_MAX, INT_MAX) << QPoint(799, 599);
+    QTest::newRow("INT_MAX, INT_MIN") << QPoint(INT_MAX, INT_MIN) << QPoint(799, 0);
+}
+
+void TestFoundationHostile::availablePointAtTheEnds()
+{
+    QFETCH(QPoint, point);
+    QFETCH(QPoint, expected);
+    QCOMPARE(GetAvailablePoint(point), expected);
+}
+
+void TestFoundationHostile::borderGeometryAtTheEnds_data()
+{
+    QTest::addColumn<QRect>("rectAnchor");
+    QTest::addColumn<QRect>("expected");
+    // Nothing fits below, so the popup goes above the anchor; pushed left to the screen's edge.
+    QTest::newRow("near INT_MAX") << QRect(INT_MAX - 20, INT_MAX - 20, 10, 10)
+                                  << QRect(699, INT_MAX - 70, 100, 50);
+    QTest::newRow("near INT_MIN") << QRect(INT_MIN, INT_MIN, 10, 10) << QRect(0, INT_MIN + 9, 100, 50);
+    // Fits neither below nor above: it stays below, pushed back so that its
+    // bottom edge is the last int.
+    QTest::newRow("bottom at INT_MAX") << QRect(QPoint(10, -10), QPoint(20, INT_MAX))
+                                       << QRect(QPoint(10, INT_MAX - 49), QPoint(109, INT_MAX));
+}
+
+void TestFoundationHostile::borderGeometryAtTheEnds()
+{
+    QFETCH(QRect, rectAnchor);
+    QFETCH(QRect, expected);
+    QWidget popup;
+    popup.resize(100, 50);
+    QCOMPARE(GetBorderAvailableGeometry(rectAnchor, &popup), expected);
+}
+
+void TestFoundationHostile::availableGeometryAtTheEnds()
+{
+    // The corner is brought onto the screen, then the left and top edges move
+    // back so that the size fits: 799 - 5 and 599 - 5.
+    QCOMPARE(GetAvailableGeometry(QRect(INT_MAX - 10, INT_MAX - 10, 5, 5), nullptr).topLeft(), QPoint(794, 594));
+    QCOMPARE(GetAvailableGeometry(QRect(INT_MIN, INT_MIN, 5, 5), nullptr).topLeft(), QPoint(0, 0));
+    const QRect rectWhole(QPoint(INT_MIN, INT_MIN), QPoint(INT_MAX, INT_MAX));
+    QCOMPARE(GetAvailableGeometry(rectWhole, nullptr).topLeft(), QPoint(INT_MIN, INT_MIN));
+}
+
+void TestFoundationHostile::checkCountOfADeepTree()
+{
+    CChainModel model(300000);
+    QCOMPARE(GetCheckCount(&model, QModelIndex()), 300000);
+    QCOMPARE(GetCheckCount(&model, model.index(0, 0, QModelIndex())), 299999);
+}
+
+void TestFoundationHostile::hugeAndNullInput()
+{
+    QVERIFY(!ParseIpv6(s_strHuge));
+    QVERIFY(!ParseIp4(s_strHuge));
+    QVERIFY(!IsMulticast(s_strHuge));
+    QVERIFY(!IsInputValid(s_strHuge));
+    QVERIFY(IsInputValidV2(QString(1 << 20, QLatin1Char('a'))));
+    QCOMPARE(IPToFullString(s_strHuge), QString());
+    QCOMPARE(FullStringToIP(s_strHuge), s_strHuge);
+    QCOMPARE(ParseUrl(QString(1 << 20, QLatin1Char('"'))).size(), (1 << 20) * 6 + 12);
+    QVERIFY(ParseMonthValid(INT_MIN, INT_MAX));
+
+    QCOMPARE(ConvertToUnicode(nullptr), QString());
+    QCOMPARE(ConvertUtf8ToAnsi(nullptr), std::string());
+    QCOMPARE(GetDragFiles(nullptr), QStringList());
+    QCOMPARE(GetIndependentWindow(nullptr), static_cast<QWidget*>(nullptr));
+    QCOMPARE(GetParentWindow(nullptr), static_cast<QWidget*>(nullptr));
+    MoveToScreenCenter(nullptr);
+    QCOMPARE(GetCheckCount(nullptr, QModelIndex()), 0);
+    QCOMPARE(GetEventName(static_cast<QEvent::Type>(65535)), QStringLiteral("65535"));
+
+    // Negative waits return at once; the body of qWait still runs once.
+    QElapsedTimer timer;
+    timer.start();
+    qWait(INT_MIN);
+    qSleep(INT_MIN);
+    QVERIFY(timer.elapsed() < 5000);
+}
+
+void TestFoundationHostile::singletonAfterItsDestruction()
+{
+    // Registered before the first instance (and with it its owner) exists.
+    QCOMPARE(std::atexit(UseProbeAfterDestruction), 0);
+    QCOMPARE(CProbeService::Instance().m_iMagic, 4711);
+    QCOMPARE(&CProbeService::Instance(), &CProbeService::Instance());
+}
+
+void TestFoundationHostile::throwingWork_data()
+{
+    QTest::addColumn<int>("iKind");
+    QTest::newRow("standard exception") << 0;
+    QTest::newRow("Qt exception") << 1;
+    QTest::newRow("int") << 2;
+}
+
+void TestFoundationHostile::throwingWork()
+{
+    QFETCH(int, iKind);
+    QWidget window;
+    window.show();
+    const auto work = [iKind] {
+        QThread::msleep(30);
+        if (iKind == 0)
+            throw std::runtime_error("camera list unreadable");
+        if (iKind == 1)
+            throw CThrowsQException();
+        throw 42;
+    };
+    QTest::ignoreMessage(QtWarningMsg, "CWaitWatcher::Run: the work threw an exception");
+    QVERIFY(!CWaitWatcher::Instance().Run(work, QString(), QStringLiteral("Loading cameras..."), &window));
+    QCOMPARE(WaitDialogCount(), 0);
+
+    // The watcher still works afterwards.
+    bool bRan = false;
+    QVERIFY(CWaitWatcher::Instance().Run([&bRan] { bRan = true; }, QString(), QString(), &window));
+    QVERIFY(bRan);
+}
+
+void TestFoundationHostile::readAllRefusesSpecialFiles_data()
+{
+    QTest::addColumn<QString>("strKind");
+    QTest::newRow("device") << QStringLiteral("device");
+    QTest::newRow("FIFO") << QStringLiteral("fifo");
+    QTest::newRow("directory") << QStringLiteral("directory");
+}
+
+void TestFoundationHostile::readAllRefusesSpecialFiles()
+{
+    QFETCH(QString, strKind);
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    QString strPath = dir.path();
+    if (strKind == QLatin1String("device")) {
+        strPath = QStringLiteral("/dev/zero");
+    } else if (strKind == QLatin1String("fifo")) {
+        strPath = dir.filePath(QStringLiteral("pipe"));
+        QCOMPARE(mkfifo(QFile::encodeName(strPath).constData(), 0600), 0);
+    }
+    QTest::ignoreMessage(QtDebugMsg, qPrintable(QStringLiteral("Unable to open %1: Not a regular file").arg(strPath)));
+    QCOMPARE(CFile::ReadAll(strPath), QString());
+}
+
+void TestFoundationHostile::fullScreenWidgetDeletedByItsSignal()
+{
+    QWidget window;
+    window.resize(400, 300);
+    auto* pVideo = new CFullScreenWidget(&window);
+    window.show();
+    pVideo->EnterFullScreen();
+    QVERIFY(pVideo->IsFullScreen());
+    QPointer<CFullScreenWidget> pGuard(pVideo);
+    connect(pVideo, &CFullScreenWidget::SignalScreenChanged, pVideo, [pVideo] { delete pVideo; });
+    QKeyEvent escape(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
+    QApplication::sendEvent(pVideo, &escape);
+    QVERIFY(pGuard.isNull());
+    QVERIFY(escape.isAccepted());
+}
+
+QTEST_MAIN(TestFoundationHostile)
+#include "tst_foundation_hostile.moc"
