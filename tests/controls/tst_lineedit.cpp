@@ -217,7 +217,7 @@ void TestLineEdit::passwordRefusesClipboard_data()
 {
     QTest::addColumn<QKeySequence>("sequence");
     QTest::newRow("paste") << QKeySequence(QKeySequence::Paste);
-    QTest::newRow("shift+insert") << QKeySequence(Qt::SHIFT + Qt::Key_Insert);
+    QTest::newRow("shift+insert") << QKeySequence(Qt::SHIFT | Qt::Key_Insert);
     QTest::newRow("copy") << QKeySequence(QKeySequence::Copy);
     QTest::newRow("cut") << QKeySequence(QKeySequence::Cut);
 }
