@@ -52,12 +52,30 @@ void CLineEdit::focusInEvent(QFocusEvent* pEvent)
 
 void CLineEdit::focusOutEvent(QFocusEvent* pEvent)
 {
+    Q_D(CLineEdit);
+    d->m_enumFocusOutState = CLineEditPrivate::FocusOutState::Leaving;
     QLineEdit::focusOutEvent(pEvent);
+    const bool bFinished = d->m_enumFocusOutState == CLineEditPrivate::FocusOutState::FinishedWhileLeaving;
+    d->m_enumFocusOutState = CLineEditPrivate::FocusOutState::None;
+    if (bFinished) {
+        const QPointer<CLineEdit> pThis(this);
+        Q_EMIT SignalEditingFinished(text());
+        if (!pThis)
+            return;
+    }
     Q_EMIT SignalFousOut(text());
 }
 
+// Return finishes the edit from QLineEdit's key handling, which touches
+// nothing after it, so it is reported at once. A focus change finishes it from
+// inside the focus-out handling; focusOutEvent() reports it after that.
 void CLineEdit::OnEditingFinished()
 {
+    Q_D(CLineEdit);
+    if (d->m_enumFocusOutState != CLineEditPrivate::FocusOutState::None) {
+        d->m_enumFocusOutState = CLineEditPrivate::FocusOutState::FinishedWhileLeaving;
+        return;
+    }
     Q_EMIT SignalEditingFinished(text());
 }
 

@@ -80,6 +80,22 @@ std::function<void(QWidget*)> Send(QEvent::Type enumType)
     };
 }
 
+// Types a character, so that the edit counts as changed, then finishes it
+// with Return or by leaving the field.
+std::function<void(QWidget*)> FinishEdit(QEvent::Type enumHow)
+{
+    return [enumHow](QWidget* pWidget) {
+        QKeyEvent keyX(QEvent::KeyPress, Qt::Key_X, Qt::NoModifier, QStringLiteral("x"));
+        QApplication::sendEvent(pWidget, &keyX);
+        if (enumHow == QEvent::KeyPress) {
+            QKeyEvent keyReturn(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
+            QApplication::sendEvent(pWidget, &keyReturn);
+        } else {
+            Send(enumHow)(pWidget);
+        }
+    };
+}
+
 // A fancy line edit whose left and right buttons are shown.
 QWidget* CreateFancy()
 {
@@ -133,6 +149,10 @@ const std::vector<DeletingCase>& DeletingCases()
          Send(QEvent::FocusIn)},
         {"line edit focus out", [] { return new CLineEdit; }, DeleteOn<CLineEdit>(&CLineEdit::SignalFousOut),
          Send(QEvent::FocusOut)},
+        {"line edit finished by Return", [] { return new CLineEdit; },
+         DeleteOn<CLineEdit>(&CLineEdit::SignalEditingFinished), FinishEdit(QEvent::KeyPress)},
+        {"line edit finished by focus out", [] { return new CLineEdit; },
+         DeleteOn<CLineEdit>(&CLineEdit::SignalEditingFinished), FinishEdit(QEvent::FocusOut)},
         {"placeholder focus in", [] { return new CPlaceholdLineEdit; }, DeleteOn<CLineEdit>(&CLineEdit::SignalFocusIn),
          Send(QEvent::FocusIn)},
         {"fancy focus in", CreateFancy, DeleteOn<CLineEdit>(&CLineEdit::SignalFocusIn), Send(QEvent::FocusIn)},
