@@ -1,17 +1,26 @@
-#include <OrvaGUIToolkit/CheckBox/CheckBox.h>
+#include "controls/CheckBoxPrivate.h"
 
 #include <QtCore/QSignalBlocker>
 
 namespace OrvaGUIToolkit {
 
 CCheckBox::CCheckBox(QWidget* pParent)
-    : QCheckBox(pParent)
+    : CCheckBox(*new CCheckBoxPrivate, pParent)
 {
 }
 
 CCheckBox::CCheckBox(const QString& strText, QWidget* pParent)
-    : QCheckBox(strText, pParent)
+    : CCheckBox(*new CCheckBoxPrivate, pParent)
 {
+    setText(strText);
+}
+
+CCheckBox::CCheckBox(CCheckBoxPrivate& dd, QWidget* pParent)
+    : QCheckBox(pParent)
+    , d_ptr(&dd)
+{
+    Q_D(CCheckBox);
+    d->q_ptr = this;
 }
 
 CCheckBox::~CCheckBox() = default;

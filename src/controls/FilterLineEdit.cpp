@@ -1,4 +1,4 @@
-#include <OrvaGUIToolkit/LineEdit/FilterLineEdit.h>
+#include "controls/FilterLineEditPrivate.h"
 
 #include <OrvaGUIToolkit/ToolTip/ToolTip.h>
 
@@ -14,10 +14,40 @@ const int s_iClearIconSize = 24;
 
 } // namespace
 
-CFilterLineEdit::CFilterLineEdit(QWidget* pParent)
-    : CFancyLineEdit(pParent)
-    , m_regExp(ForbiddenCharactersRegExp(true))
+QString CFilterLineEditPrivate::DefaultWarning()
 {
+    return CFilterLineEdit::tr("Input cannot contain any of the following characters:") + ForbiddenCharactersList(true);
+}
+
+void CFilterLineEditPrivate::OnCheckFilter(const QString& strText)
+{
+    Q_Q(CFilterLineEdit);
+    if (m_bValidate && m_regExp.indexIn(strText) >= 0) {
+        // Re-enters this slot with the last filter, which changes nothing.
+        const int iCursor = q->cursorPosition() - (strText.size() - m_strLastFilter.size());
+        q->setText(m_strLastFilter);
+        q->setCursorPosition(qBound(0, iCursor, m_strLastFilter.size()));
+        CToolTip::ShowText(m_strWarning, q->mapToGlobal(QPoint(0, 0)), q);
+        return;
+    }
+    if (strText == m_strLastFilter)
+        return;
+    const QString strOld = m_strLastFilter;
+    m_strLastFilter = strText;
+    Q_EMIT q->SignalFilterChanged(strText, strOld);
+}
+
+CFilterLineEdit::CFilterLineEdit(QWidget* pParent)
+    : CFilterLineEdit(*new CFilterLineEditPrivate, pParent)
+{
+}
+
+CFilterLineEdit::CFilterLineEdit(CFilterLineEditPrivate& dd, QWidget* pParent)
+    : CFancyLineEdit(dd, pParent)
+{
+    Q_D(CFilterLineEdit);
+    d->m_regExp = ForbiddenCharactersRegExp(true);
+    d->m_strWarning = CFilterLineEditPrivate::DefaultWarning();
     const QIcon iconClear = QIcon::fromTheme(
         QStringLiteral("edit-clear"),
         QIcon(QStringLiteral(":/OrvaDesk/LineEdit/Images/Public/Control/LineEdit/EditClear.png")));
@@ -26,57 +56,38 @@ CFilterLineEdit::CFilterLineEdit(QWidget* pParent)
     SetAutoHideButton(Right, true);
     SetButtonToolTip(Right, tr("Clear Text"));
     setPlaceholderText(tr("Filter"));
-    m_strWarning = DefaultWarning();
     connect(this, &CFancyLineEdit::SignalRightButtonClicked, this, &QLineEdit::clear);
-    connect(this, &QLineEdit::textChanged, this, &CFilterLineEdit::OnCheckFilter);
+    connect(this, &QLineEdit::textChanged, this, [d](const QString& strText) { d->OnCheckFilter(strText); });
 }
 
 CFilterLineEdit::~CFilterLineEdit() = default;
 
 void CFilterLineEdit::SetRegExp(const QRegExp& regExp, const QString& strWarning)
 {
-    m_regExp = regExp;
-    m_strWarning = strWarning;
-    m_bValidate = true;
+    Q_D(CFilterLineEdit);
+    d->m_regExp = regExp;
+    d->m_strWarning = strWarning;
+    d->m_bValidate = true;
 }
 
 void CFilterLineEdit::SetDefaultRegExp(bool bOn)
 {
-    m_regExp = ForbiddenCharactersRegExp(true);
-    m_strWarning = DefaultWarning();
-    m_bValidate = bOn;
+    Q_D(CFilterLineEdit);
+    d->m_regExp = ForbiddenCharactersRegExp(true);
+    d->m_strWarning = CFilterLineEditPrivate::DefaultWarning();
+    d->m_bValidate = bOn;
 }
 
 bool CFilterLineEdit::IsValidating() const
 {
-    return m_bValidate;
+    Q_D(const CFilterLineEdit);
+    return d->m_bValidate;
 }
 
 QString CFilterLineEdit::GetFilterText() const
 {
-    return m_strLastFilter;
-}
-
-void CFilterLineEdit::OnCheckFilter(const QString& strText)
-{
-    if (m_bValidate && m_regExp.indexIn(strText) >= 0) {
-        // Re-enters this slot with the last filter, which changes nothing.
-        const int iCursor = cursorPosition() - (strText.size() - m_strLastFilter.size());
-        setText(m_strLastFilter);
-        setCursorPosition(qBound(0, iCursor, m_strLastFilter.size()));
-        CToolTip::ShowText(m_strWarning, mapToGlobal(QPoint(0, 0)), this);
-        return;
-    }
-    if (strText == m_strLastFilter)
-        return;
-    const QString strOld = m_strLastFilter;
-    m_strLastFilter = strText;
-    Q_EMIT SignalFilterChanged(strText, strOld);
-}
-
-QString CFilterLineEdit::DefaultWarning() const
-{
-    return tr("Input cannot contain any of the following characters:") + ForbiddenCharactersList(true);
+    Q_D(const CFilterLineEdit);
+    return d->m_strLastFilter;
 }
 
 } // namespace OrvaGUIToolkit

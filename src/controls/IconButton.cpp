@@ -1,7 +1,9 @@
-#include <OrvaGUIToolkit/LineEdit/IconButton.h>
+#include "controls/IconButtonPrivate.h"
 
 #include <QtCore/QPropertyAnimation>
 #include <QtGui/QPainter>
+
+#include <cmath>
 
 namespace OrvaGUIToolkit {
 
@@ -11,9 +13,22 @@ const int s_iFadeDuration = 160;
 
 } // namespace
 
-CIconButton::CIconButton(QWidget* pParent)
-    : QPushButton(pParent)
+QSize CIconButtonPrivate::PixmapSize() const
 {
+    return m_pixPixmap.size() / m_pixPixmap.devicePixelRatio();
+}
+
+CIconButton::CIconButton(QWidget* pParent)
+    : CIconButton(*new CIconButtonPrivate, pParent)
+{
+}
+
+CIconButton::CIconButton(CIconButtonPrivate& dd, QWidget* pParent)
+    : QPushButton(pParent)
+    , d_ptr(&dd)
+{
+    Q_D(CIconButton);
+    d->q_ptr = this;
     setFocusPolicy(Qt::NoFocus);
     setCursor(Qt::ArrowCursor);
     setFlat(true);
@@ -23,69 +38,80 @@ CIconButton::~CIconButton() = default;
 
 void CIconButton::SetPixmap(const QPixmap& pixmap)
 {
-    m_pixPixmap = pixmap;
+    Q_D(CIconButton);
+    d->m_pixPixmap = pixmap;
     updateGeometry();
     update();
 }
 
 QPixmap CIconButton::GetPixmap() const
 {
-    return m_pixPixmap;
+    Q_D(const CIconButton);
+    return d->m_pixPixmap;
 }
 
 void CIconButton::SetIconOpacity(float fOpacity)
 {
-    const float fClamped = qBound(0.0f, fOpacity, 1.0f);
-    if (qFuzzyCompare(1.0f + fClamped, 1.0f + m_fIconOpacity))
+    Q_D(CIconButton);
+    // NaN has no place between transparent and opaque.
+    if (std::isnan(fOpacity))
         return;
-    m_fIconOpacity = fClamped;
+    const float fClamped = qBound(0.0f, fOpacity, 1.0f);
+    if (qFuzzyCompare(1.0f + fClamped, 1.0f + d->m_fIconOpacity))
+        return;
+    d->m_fIconOpacity = fClamped;
     update();
 }
 
 float CIconButton::GetIconOpacity() const
 {
-    return m_fIconOpacity;
+    Q_D(const CIconButton);
+    return d->m_fIconOpacity;
 }
 
 void CIconButton::SetOpenAnimation(bool bOpenAnimation)
 {
-    m_bOpenAnimation = bOpenAnimation;
+    Q_D(CIconButton);
+    d->m_bOpenAnimation = bOpenAnimation;
     update();
 }
 
 bool CIconButton::IsOpenAnimation() const
 {
-    return m_bOpenAnimation;
+    Q_D(const CIconButton);
+    return d->m_bOpenAnimation;
 }
 
 void CIconButton::AnimateShow(bool bShow)
 {
-    if (m_pAnimation)
-        m_pAnimation->stop();
+    Q_D(CIconButton);
+    if (d->m_pAnimation)
+        d->m_pAnimation->stop();
     auto* pAnimation = new QPropertyAnimation(this, "m_fIconOpacity", this);
     pAnimation->setDuration(s_iFadeDuration);
     pAnimation->setEndValue(bShow ? 1.0f : 0.0f);
-    m_pAnimation = pAnimation;
+    d->m_pAnimation = pAnimation;
     pAnimation->start(QAbstractAnimation::DeleteWhenStopped);
 }
 
 QSize CIconButton::sizeHint() const
 {
-    return m_pixPixmap.isNull() ? QSize(16, 16) : m_pixPixmap.size() / m_pixPixmap.devicePixelRatio();
+    Q_D(const CIconButton);
+    return d->m_pixPixmap.isNull() ? QSize(16, 16) : d->PixmapSize();
 }
 
 // Only the picture is drawn: the button has no frame or background of its own,
 // so it sits on the line edit it belongs to.
 void CIconButton::paintEvent(QPaintEvent* /*pEvent*/)
 {
-    if (m_pixPixmap.isNull())
+    Q_D(CIconButton);
+    if (d->m_pixPixmap.isNull())
         return;
     QPainter painter(this);
-    painter.setOpacity(m_bOpenAnimation ? m_fIconOpacity : 1.0);
-    const QSize sizePixmap = m_pixPixmap.size() / m_pixPixmap.devicePixelRatio();
-    QRect rectPixmap(QPoint(0, 0), sizePixmap);
+    painter.setOpacity(d->m_bOpenAnimation ? d->m_fIconOpacity : 1.0);
+    QRect rectPixmap(QPoint(0, 0), d->PixmapSize());
     rectPixmap.moveCenter(rect().center());
-    painter.drawPixmap(rectPixmap, m_pixPixmap);
+    painter.drawPixmap(rectPixmap, d->m_pixPixmap);
 }
 
 } // namespace OrvaGUIToolkit

@@ -1,19 +1,33 @@
-#include <OrvaGUIToolkit/Label/Label.h>
+#include "controls/LabelPrivate.h"
 
 #include <QtCore/QEvent>
+#include <QtCore/QPointer>
 
 namespace OrvaGUIToolkit {
 
-CLabel::CLabel(QWidget* pParent)
-    : QLabel(pParent)
+void CLabelPrivate::ShowText()
 {
-    ResetAlignment();
+    Q_Q(CLabel);
+    q->setText(m_strText + m_strPunctuation);
+}
+
+CLabel::CLabel(QWidget* pParent)
+    : CLabel(*new CLabelPrivate, pParent)
+{
 }
 
 CLabel::CLabel(const QString& strText, QWidget* pParent)
-    : QLabel(strText, pParent)
-    , m_strText(strText)
+    : CLabel(*new CLabelPrivate, pParent)
 {
+    SetText(strText);
+}
+
+CLabel::CLabel(CLabelPrivate& dd, QWidget* pParent)
+    : QLabel(pParent)
+    , d_ptr(&dd)
+{
+    Q_D(CLabel);
+    d->q_ptr = this;
     ResetAlignment();
 }
 
@@ -21,24 +35,28 @@ CLabel::~CLabel() = default;
 
 QString CLabel::GetText() const
 {
-    return m_strText;
+    Q_D(const CLabel);
+    return d->m_strText;
 }
 
 void CLabel::SetText(const QString& strText)
 {
-    m_strText = strText;
-    ShowText();
+    Q_D(CLabel);
+    d->m_strText = strText;
+    d->ShowText();
 }
 
 QString CLabel::GetPunctuation() const
 {
-    return m_strPunctuation;
+    Q_D(const CLabel);
+    return d->m_strPunctuation;
 }
 
 void CLabel::SetPunctuation(const QString& strPunctuation)
 {
-    m_strPunctuation = strPunctuation;
-    ShowText();
+    Q_D(CLabel);
+    d->m_strPunctuation = strPunctuation;
+    d->ShowText();
 }
 
 Qt::Alignment CLabel::GetAlignment() const
@@ -57,9 +75,12 @@ void CLabel::ResetAlignment()
     SetAlignment(Qt::AlignLeft | Qt::AlignVCenter);
 }
 
+// The signal goes out before the base handling; a slot may delete the label,
+// and then the event is taken as handled.
 bool CLabel::event(QEvent* pEvent)
 {
     if (isEnabled()) {
+        const QPointer<CLabel> pThis(this);
         switch (pEvent->type()) {
         case QEvent::MouseButtonPress: Q_EMIT SignalMouseClicked(); break;
         case QEvent::MouseButtonDblClick: Q_EMIT SignalDoubleClicked(); break;
@@ -67,13 +88,10 @@ bool CLabel::event(QEvent* pEvent)
         case QEvent::Leave: Q_EMIT SignalMouseLeave(); break;
         default: break;
         }
+        if (!pThis)
+            return true;
     }
     return QLabel::event(pEvent);
-}
-
-void CLabel::ShowText()
-{
-    setText(m_strText + m_strPunctuation);
 }
 
 } // namespace OrvaGUIToolkit

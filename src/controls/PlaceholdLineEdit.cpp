@@ -1,9 +1,14 @@
-#include <OrvaGUIToolkit/LineEdit/PlaceholdLineEdit.h>
+#include "controls/PlaceholdLineEditPrivate.h"
 
 namespace OrvaGUIToolkit {
 
 CPlaceholdLineEdit::CPlaceholdLineEdit(QWidget* pParent)
-    : CLineEdit(pParent)
+    : CPlaceholdLineEdit(*new CPlaceholdLineEditPrivate, pParent)
+{
+}
+
+CPlaceholdLineEdit::CPlaceholdLineEdit(CPlaceholdLineEditPrivate& dd, QWidget* pParent)
+    : CLineEdit(dd, pParent)
 {
 }
 
@@ -17,12 +22,14 @@ void CPlaceholdLineEdit::setPlaceholderText(const QString& strText)
 
 void CPlaceholdLineEdit::SetToolTips(const QString& strToolTips)
 {
-    m_strToolTips = strToolTips;
+    Q_D(CPlaceholdLineEdit);
+    d->m_strToolTips = strToolTips;
 }
 
 void CPlaceholdLineEdit::focusInEvent(QFocusEvent* pEvent)
 {
-    setToolTip(m_strToolTips);
+    Q_D(CPlaceholdLineEdit);
+    setToolTip(d->m_strToolTips);
     CLineEdit::focusInEvent(pEvent);
 }
 

@@ -1,5 +1,6 @@
-#include <OrvaGUIToolkit/Button/PushButton.h>
+#include "controls/PushButtonPrivate.h"
 
+#include <QtCore/QPointer>
 #include <QtGui/QKeySequence>
 #include <QtGui/QShortcutEvent>
 #include <QtWidgets/QStyleOptionButton>
@@ -8,18 +9,29 @@
 namespace OrvaGUIToolkit {
 
 CPushButton::CPushButton(QWidget* pParent)
-    : QPushButton(pParent)
+    : CPushButton(*new CPushButtonPrivate, pParent)
 {
 }
 
 CPushButton::CPushButton(const QString& strText, QWidget* pParent)
-    : QPushButton(strText, pParent)
+    : CPushButton(*new CPushButtonPrivate, pParent)
 {
+    setText(strText);
 }
 
 CPushButton::CPushButton(const QIcon& icon, const QString& strText, QWidget* pParent)
-    : QPushButton(icon, strText, pParent)
+    : CPushButton(*new CPushButtonPrivate, pParent)
 {
+    setIcon(icon);
+    setText(strText);
+}
+
+CPushButton::CPushButton(CPushButtonPrivate& dd, QWidget* pParent)
+    : QPushButton(pParent)
+    , d_ptr(&dd)
+{
+    Q_D(CPushButton);
+    d->q_ptr = this;
 }
 
 CPushButton::~CPushButton() = default;
@@ -86,16 +98,22 @@ void CPushButton::paintEvent(QPaintEvent*)
     painter.drawControl(QStyle::CE_PushButton, option);
 }
 
+// The hover signals go out before the base handling; a slot may delete the
+// button, and then there is nothing left to handle.
 void CPushButton::enterEvent(EnterEvent* pEvent)
 {
+    const QPointer<CPushButton> pThis(this);
     Q_EMIT SignalMouseEnter();
-    QPushButton::enterEvent(pEvent);
+    if (pThis)
+        QPushButton::enterEvent(pEvent);
 }
 
 void CPushButton::leaveEvent(QEvent* pEvent)
 {
+    const QPointer<CPushButton> pThis(this);
     Q_EMIT SignalMouseLeave();
-    QPushButton::leaveEvent(pEvent);
+    if (pThis)
+        QPushButton::leaveEvent(pEvent);
 }
 
 } // namespace OrvaGUIToolkit

@@ -1,4 +1,4 @@
-#include <OrvaGUIToolkit/LineEdit/RegExpValidator.h>
+#include "controls/RegExpValidatorPrivate.h"
 
 #include <OrvaGUIToolkit/Foundation/GuiFunctions.h>
 
@@ -16,99 +16,21 @@ const QString& AnyTextPattern()
 
 } // namespace
 
-CRegExpValidator::CRegExpValidator(int iMaxLength, QObject* pParent)
-    : CRegExpValidator(iMaxLength, QRegExp(AnyTextPattern()), pParent)
-{
-}
-
-CRegExpValidator::CRegExpValidator(const QRegExp& regExp, QObject* pParent)
-    : CRegExpValidator(-1, regExp, pParent)
-{
-}
-
-#if QT_VERSION < QT_VERSION_CHECK(6, 0, 0)
-CRegExpValidator::CRegExpValidator(int iMaxLength, const QRegExp& regExp, QObject* pParent)
-    : QRegExpValidator(regExp, pParent)
-    , m_iMaxLength(iMaxLength)
-{
-}
-#else
-CRegExpValidator::CRegExpValidator(int iMaxLength, const QRegExp& regExp, QObject* pParent)
-    : QValidator(pParent)
-    , m_iMaxLength(iMaxLength)
-    , m_regExp(regExp)
-{
-}
-
-QRegExp CRegExpValidator::regExp() const
-{
-    return m_regExp;
-}
-
-void CRegExpValidator::setRegExp(const QRegExp& regExp)
-{
-    if (regExp == m_regExp)
-        return;
-    m_regExp = regExp;
-    Q_EMIT regExpChanged(m_regExp);
-    Q_EMIT changed();
-}
-#endif
-
-CRegExpValidator::~CRegExpValidator() = default;
-
-int CRegExpValidator::GetMaxLength() const
-{
-    return m_iMaxLength;
-}
-
-void CRegExpValidator::SetMaxLength(int iMaxLength)
-{
-    if (iMaxLength == m_iMaxLength)
-        return;
-    m_iMaxLength = iMaxLength;
-    Q_EMIT changed();
-}
-
-QTextCodec* CRegExpValidator::GetTextCodec() const
-{
-    return m_pTextCodec ? m_pTextCodec : GetGuiTextCodec();
-}
-
-void CRegExpValidator::SetTextCodec(QTextCodec* pCodec)
-{
-    if (pCodec == m_pTextCodec)
-        return;
-    m_pTextCodec = pCodec;
-    Q_EMIT changed();
-}
-
-QValidator::State CRegExpValidator::validate(QString& strInput, int& iPos) const
-{
-    if (m_iMaxLength >= 0 && EncodedLength(strInput) > m_iMaxLength) {
-        strInput.truncate(FittingPrefixLength(strInput));
-        iPos = strInput.size();
-        return Intermediate;
-    }
-    if (regExp().pattern() == AnyTextPattern())
-        return ValidatePattern(strInput, iPos);
-    return RemoveForbidden(strInput, iPos);
-}
-
 // What a regular-expression validator answers: a full match is acceptable, a
 // text the expression could still grow into is intermediate.
-QValidator::State CRegExpValidator::ValidatePattern(QString& strInput, int& iPos) const
+QValidator::State CRegExpValidatorPrivate::ValidatePattern(QString& strInput, int& iPos) const
 {
+    Q_Q(const CRegExpValidator);
 #if QT_VERSION < QT_VERSION_CHECK(6, 0, 0)
-    return QRegExpValidator::validate(strInput, iPos);
+    return q->QRegExpValidator::validate(strInput, iPos);
 #else
-    QRegExp pattern = m_regExp;
+    QRegExp pattern = q->regExp();
     if (pattern.exactMatch(strInput))
-        return Acceptable;
+        return QValidator::Acceptable;
     if (pattern.matchedLength() == strInput.size())
-        return Intermediate;
+        return QValidator::Intermediate;
     iPos = strInput.size();
-    return Invalid;
+    return QValidator::Invalid;
 #endif
 }
 
@@ -116,9 +38,10 @@ QValidator::State CRegExpValidator::ValidatePattern(QString& strInput, int& iPos
 // front of the cursor, a paste or a text set by code may carry many anywhere:
 // every match goes in one pass, so the line edit's next validation accepts.
 // The cursor moves back by what was removed in front of it.
-QValidator::State CRegExpValidator::RemoveForbidden(QString& strInput, int& iPos) const
+QValidator::State CRegExpValidatorPrivate::RemoveForbidden(QString& strInput, int& iPos) const
 {
-    QRegExp forbidden = regExp();
+    Q_Q(const CRegExpValidator);
+    QRegExp forbidden = q->regExp();
     const int iSize = strInput.size();
     const int iCursor = qBound(0, iPos, iSize);
     QString strKept;
@@ -140,16 +63,17 @@ QValidator::State CRegExpValidator::RemoveForbidden(QString& strInput, int& iPos
         iFrom = iKeepEnd + qMax(0, iLength);
     }
     if (!bRemoved)
-        return Acceptable;
+        return QValidator::Acceptable;
     strKept += strInput.mid(qMin(iFrom, iSize));
     strInput = strKept;
     iPos = iCursor - iRemovedBeforeCursor;
-    return Intermediate;
+    return QValidator::Intermediate;
 }
 
-int CRegExpValidator::EncodedLength(const QString& strText) const
+int CRegExpValidatorPrivate::EncodedLength(const QString& strText) const
 {
-    QTextCodec* pCodec = GetTextCodec();
+    Q_Q(const CRegExpValidator);
+    QTextCodec* pCodec = q->GetTextCodec();
     // Without any codec the text is counted as UTF-8, the encoding Qt falls back on.
     return pCodec ? pCodec->fromUnicode(strText).size() : strText.toUtf8().size();
 }
@@ -157,7 +81,7 @@ int CRegExpValidator::EncodedLength(const QString& strText) const
 // The longest prefix whose encoding fits in the byte limit, never splitting a
 // surrogate pair. Encoded lengths grow with the prefix, so a binary search
 // over the prefix length finds it with a logarithmic number of encodings.
-int CRegExpValidator::FittingPrefixLength(const QString& strText) const
+int CRegExpValidatorPrivate::FittingPrefixLength(const QString& strText) const
 {
     int iLow = 0;
     int iHigh = strText.size();
@@ -171,6 +95,105 @@ int CRegExpValidator::FittingPrefixLength(const QString& strText) const
     if (iLow > 0 && strText.at(iLow - 1).isHighSurrogate())
         --iLow;
     return iLow;
+}
+
+CRegExpValidator::CRegExpValidator(int iMaxLength, QObject* pParent)
+    : CRegExpValidator(iMaxLength, QRegExp(AnyTextPattern()), pParent)
+{
+}
+
+CRegExpValidator::CRegExpValidator(const QRegExp& regExp, QObject* pParent)
+    : CRegExpValidator(-1, regExp, pParent)
+{
+}
+
+CRegExpValidator::CRegExpValidator(int iMaxLength, const QRegExp& regExp, QObject* pParent)
+    : CRegExpValidator(*new CRegExpValidatorPrivate, iMaxLength, regExp, pParent)
+{
+}
+
+#if QT_VERSION < QT_VERSION_CHECK(6, 0, 0)
+CRegExpValidator::CRegExpValidator(CRegExpValidatorPrivate& dd, int iMaxLength, const QRegExp& regExp,
+                                   QObject* pParent)
+    : QRegExpValidator(regExp, pParent)
+    , d_ptr(&dd)
+{
+    Q_D(CRegExpValidator);
+    d->q_ptr = this;
+    d->m_iMaxLength = iMaxLength;
+}
+#else
+CRegExpValidator::CRegExpValidator(CRegExpValidatorPrivate& dd, int iMaxLength, const QRegExp& regExp,
+                                   QObject* pParent)
+    : QValidator(pParent)
+    , d_ptr(&dd)
+{
+    Q_D(CRegExpValidator);
+    d->q_ptr = this;
+    d->m_iMaxLength = iMaxLength;
+    d->m_regExp = regExp;
+}
+
+QRegExp CRegExpValidator::regExp() const
+{
+    Q_D(const CRegExpValidator);
+    return d->m_regExp;
+}
+
+void CRegExpValidator::setRegExp(const QRegExp& regExp)
+{
+    Q_D(CRegExpValidator);
+    if (regExp == d->m_regExp)
+        return;
+    d->m_regExp = regExp;
+    Q_EMIT regExpChanged(d->m_regExp);
+    Q_EMIT changed();
+}
+#endif
+
+CRegExpValidator::~CRegExpValidator() = default;
+
+int CRegExpValidator::GetMaxLength() const
+{
+    Q_D(const CRegExpValidator);
+    return d->m_iMaxLength;
+}
+
+void CRegExpValidator::SetMaxLength(int iMaxLength)
+{
+    Q_D(CRegExpValidator);
+    if (iMaxLength == d->m_iMaxLength)
+        return;
+    d->m_iMaxLength = iMaxLength;
+    Q_EMIT changed();
+}
+
+QTextCodec* CRegExpValidator::GetTextCodec() const
+{
+    Q_D(const CRegExpValidator);
+    return d->m_pTextCodec ? d->m_pTextCodec : GetGuiTextCodec();
+}
+
+void CRegExpValidator::SetTextCodec(QTextCodec* pCodec)
+{
+    Q_D(CRegExpValidator);
+    if (pCodec == d->m_pTextCodec)
+        return;
+    d->m_pTextCodec = pCodec;
+    Q_EMIT changed();
+}
+
+QValidator::State CRegExpValidator::validate(QString& strInput, int& iPos) const
+{
+    Q_D(const CRegExpValidator);
+    if (d->m_iMaxLength >= 0 && d->EncodedLength(strInput) > d->m_iMaxLength) {
+        strInput.truncate(d->FittingPrefixLength(strInput));
+        iPos = strInput.size();
+        return Intermediate;
+    }
+    if (regExp().pattern() == AnyTextPattern())
+        return d->ValidatePattern(strInput, iPos);
+    return d->RemoveForbidden(strInput, iPos);
 }
 
 } // namespace OrvaGUIToolkit

@@ -1,25 +1,27 @@
-#include <OrvaGUIToolkit/Button/ToolButton.h>
+#include "controls/ToolButtonPrivate.h"
+
+#include <QtCore/QPointer>
 
 namespace OrvaGUIToolkit {
 
 CToolButton::CToolButton(QWidget* pParent)
-    : QToolButton(pParent)
+    : CToolButton(*new CToolButtonPrivate, pParent)
 {
-    Init();
 }
 
 CToolButton::CToolButton(const QIcon& icon, const QString& strToolTip, QWidget* pParent)
-    : QToolButton(pParent)
+    : CToolButton(*new CToolButtonPrivate, pParent)
 {
-    Init();
     setIcon(icon);
     setToolTip(strToolTip);
 }
 
-CToolButton::~CToolButton() = default;
-
-void CToolButton::Init()
+CToolButton::CToolButton(CToolButtonPrivate& dd, QWidget* pParent)
+    : QToolButton(pParent)
+    , d_ptr(&dd)
 {
+    Q_D(CToolButton);
+    d->q_ptr = this;
     setAutoRaise(true);
     setToolButtonStyle(Qt::ToolButtonIconOnly);
     setCursor(Qt::PointingHandCursor);
@@ -27,16 +29,24 @@ void CToolButton::Init()
     setFocusPolicy(Qt::NoFocus);
 }
 
+CToolButton::~CToolButton() = default;
+
+// The hover signals go out before the base handling; a slot may delete the
+// button, and then there is nothing left to handle.
 void CToolButton::enterEvent(EnterEvent* pEvent)
 {
+    const QPointer<CToolButton> pThis(this);
     Q_EMIT SignalMouseEnter();
-    QToolButton::enterEvent(pEvent);
+    if (pThis)
+        QToolButton::enterEvent(pEvent);
 }
 
 void CToolButton::leaveEvent(QEvent* pEvent)
 {
+    const QPointer<CToolButton> pThis(this);
     Q_EMIT SignalMouseLeave();
-    QToolButton::leaveEvent(pEvent);
+    if (pThis)
+        QToolButton::leaveEvent(pEvent);
 }
 
 } // namespace OrvaGUIToolkit

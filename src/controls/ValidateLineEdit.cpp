@@ -1,4 +1,4 @@
-#include <OrvaGUIToolkit/LineEdit/ValidateLineEdit.h>
+#include "controls/ValidateLineEditPrivate.h"
 
 #include <OrvaGUIToolkit/ToolTip/ToolTip.h>
 
@@ -7,9 +7,15 @@
 namespace OrvaGUIToolkit {
 
 CValidateLineEdit::CValidateLineEdit(QWidget* pParent)
-    : CLineEdit(pParent)
-    , m_regExp(ForbiddenCharactersRegExp(false))
+    : CValidateLineEdit(*new CValidateLineEditPrivate, pParent)
 {
+}
+
+CValidateLineEdit::CValidateLineEdit(CValidateLineEditPrivate& dd, QWidget* pParent)
+    : CLineEdit(dd, pParent)
+{
+    Q_D(CValidateLineEdit);
+    d->m_regExp = ForbiddenCharactersRegExp(false);
     connect(this, &QLineEdit::textChanged, this, &CValidateLineEdit::OnTextChanged);
 }
 
@@ -17,37 +23,41 @@ CValidateLineEdit::~CValidateLineEdit() = default;
 
 void CValidateLineEdit::SetRegExp(const QRegExp& regExp, const QString& strWarning)
 {
-    m_regExp = regExp;
-    m_strWarning = strWarning;
-    m_bCustomWarning = true;
+    Q_D(CValidateLineEdit);
+    d->m_regExp = regExp;
+    d->m_strWarning = strWarning;
+    d->m_bCustomWarning = true;
 }
 
 QRegExp CValidateLineEdit::GetRegExp() const
 {
-    return m_regExp;
+    Q_D(const CValidateLineEdit);
+    return d->m_regExp;
 }
 
 QString CValidateLineEdit::GetWarningText() const
 {
-    if (m_bCustomWarning)
-        return m_strWarning;
+    Q_D(const CValidateLineEdit);
+    if (d->m_bCustomWarning)
+        return d->m_strWarning;
     return tr("Input cannot contain any of the following characters:") + ForbiddenCharactersList(false);
 }
 
 void CValidateLineEdit::OnTextChanged(const QString& strText)
 {
-    if (m_regExp.indexIn(strText) < 0) {
-        if (strText != m_strLastText) {
-            m_strLastText = strText;
+    Q_D(CValidateLineEdit);
+    if (d->m_regExp.indexIn(strText) < 0) {
+        if (strText != d->m_strLastText) {
+            d->m_strLastText = strText;
             Q_EMIT SignalTextChanged(strText);
         }
         return;
     }
     // Setting the text back re-enters this slot with the accepted text, which
     // changes nothing further. The cursor stays where the refused input began.
-    const int iCursor = cursorPosition() - (strText.size() - m_strLastText.size());
-    setText(m_strLastText);
-    setCursorPosition(qBound(0, iCursor, m_strLastText.size()));
+    const int iCursor = cursorPosition() - (strText.size() - d->m_strLastText.size());
+    setText(d->m_strLastText);
+    setCursorPosition(qBound(0, iCursor, d->m_strLastText.size()));
     CToolTip::ShowText(GetWarningText(), mapToGlobal(QPoint(0, 0)), this);
 }
 

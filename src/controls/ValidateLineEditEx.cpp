@@ -1,11 +1,16 @@
-#include <OrvaGUIToolkit/LineEdit/ValidateLineEditEx.h>
+#include "controls/ValidateLineEditExPrivate.h"
 
 #include "foundation/ForbiddenCharacters.h"
 
 namespace OrvaGUIToolkit {
 
 CValidateLineEditEx::CValidateLineEditEx(QWidget* pParent)
-    : CValidateLineEdit(pParent)
+    : CValidateLineEditEx(*new CValidateLineEditExPrivate, pParent)
+{
+}
+
+CValidateLineEditEx::CValidateLineEditEx(CValidateLineEditExPrivate& dd, QWidget* pParent)
+    : CValidateLineEdit(dd, pParent)
 {
     SetRegExp(ForbiddenCharactersRegExp(true),
               tr("Input cannot contain any of the following characters:") + ForbiddenCharactersList(true));

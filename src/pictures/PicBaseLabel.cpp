@@ -1,9 +1,28 @@
-#include <OrvaGUIToolkit/Picture/PicBaseLabel.h>
+#include "pictures/PicBaseLabelPrivate.h"
 
+#include <QtCore/QPointer>
 #include <QtGui/QMouseEvent>
 #include <QtGui/QPainter>
 
 namespace OrvaGUIToolkit {
+
+namespace {
+
+// A margin beyond any widget's size only empties the picture area; keeping
+// margins inside the widget size range keeps the rectangle arithmetic from
+// overflowing.
+int ClampMargin(int iMargin)
+{
+    return qBound(0, iMargin, QWIDGETSIZE_MAX);
+}
+
+} // namespace
+
+int CPicBaseLabelPrivate::CaptionHeight() const
+{
+    Q_Q(const CPicBaseLabel);
+    return m_strText.isEmpty() ? 0 : q->fontMetrics().height() + 6;
+}
 
 CPicBaseLabel::CPicBaseLabel(QWidget* pParent)
     : CPicBaseLabel(2, 2, 2, 2, pParent)
@@ -11,61 +30,75 @@ CPicBaseLabel::CPicBaseLabel(QWidget* pParent)
 }
 
 CPicBaseLabel::CPicBaseLabel(int iLeft, int iTop, int iRight, int iBottom, QWidget* pParent)
-    : QWidget(pParent)
-    , m_margins(qMax(0, iLeft), qMax(0, iTop), qMax(0, iRight), qMax(0, iBottom))
-    , m_colorSelected(0x3b, 0x8e, 0xea)
-    , m_colorCaption(Qt::white)
-    , m_colorCaptionBackground(0, 0, 0, 160)
+    : CPicBaseLabel(*new CPicBaseLabelPrivate, QMargins(iLeft, iTop, iRight, iBottom), pParent)
 {
+}
+
+CPicBaseLabel::CPicBaseLabel(CPicBaseLabelPrivate& dd, const QMargins& margins, QWidget* pParent)
+    : QWidget(pParent)
+    , d_ptr(&dd)
+{
+    Q_D(CPicBaseLabel);
+    d->q_ptr = this;
+    d->m_margins = QMargins(ClampMargin(margins.left()), ClampMargin(margins.top()), ClampMargin(margins.right()),
+                            ClampMargin(margins.bottom()));
 }
 
 CPicBaseLabel::~CPicBaseLabel() = default;
 
 bool CPicBaseLabel::LoadPicture(const QString& strPath)
 {
-    m_pixPicture = QPixmap(strPath);
+    Q_D(CPicBaseLabel);
+    d->m_pixPicture = QPixmap(strPath);
     update();
-    return !m_pixPicture.isNull();
+    return !d->m_pixPicture.isNull();
 }
 
 void CPicBaseLabel::SetPicture(unsigned uLsh, const QPixmap& pixmap)
 {
-    m_uLsh = uLsh;
-    m_pixPicture = pixmap;
+    Q_D(CPicBaseLabel);
+    d->m_uLsh = uLsh;
+    d->m_pixPicture = pixmap;
     update();
 }
 
 QPixmap CPicBaseLabel::GetPicture() const
 {
-    return m_pixPicture;
+    Q_D(const CPicBaseLabel);
+    return d->m_pixPicture;
 }
 
 bool CPicBaseLabel::HasPicture() const
 {
-    return !m_pixPicture.isNull();
+    Q_D(const CPicBaseLabel);
+    return !d->m_pixPicture.isNull();
 }
 
 unsigned CPicBaseLabel::GetPicLsh() const
 {
-    return m_uLsh;
+    Q_D(const CPicBaseLabel);
+    return d->m_uLsh;
 }
 
 void CPicBaseLabel::SetPicLsh(unsigned uLsh)
 {
-    m_uLsh = uLsh;
+    Q_D(CPicBaseLabel);
+    d->m_uLsh = uLsh;
 }
 
 void CPicBaseLabel::SetSelected(bool bSelected)
 {
-    if (m_bSelected == bSelected)
+    Q_D(CPicBaseLabel);
+    if (d->m_bSelected == bSelected)
         return;
-    m_bSelected = bSelected;
+    d->m_bSelected = bSelected;
     update();
 }
 
 bool CPicBaseLabel::IsSelected() const
 {
-    return m_bSelected;
+    Q_D(const CPicBaseLabel);
+    return d->m_bSelected;
 }
 
 void CPicBaseLabel::SetTips(const QString& strTips)
@@ -80,119 +113,135 @@ QString CPicBaseLabel::GetTips() const
 
 void CPicBaseLabel::SetText(const QString& strText)
 {
-    m_strText = strText;
+    Q_D(CPicBaseLabel);
+    d->m_strText = strText;
     update();
 }
 
 QString CPicBaseLabel::GetText() const
 {
-    return m_strText;
+    Q_D(const CPicBaseLabel);
+    return d->m_strText;
 }
 
 QMargins CPicBaseLabel::GetPictureMargins() const
 {
-    return m_margins;
+    Q_D(const CPicBaseLabel);
+    return d->m_margins;
 }
 
 QColor CPicBaseLabel::GetSelectedColor() const
 {
-    return m_colorSelected;
+    Q_D(const CPicBaseLabel);
+    return d->m_colorSelected;
 }
 
 void CPicBaseLabel::SetSelectedColor(const QColor& color)
 {
-    m_colorSelected = color;
+    Q_D(CPicBaseLabel);
+    d->m_colorSelected = color;
     update();
 }
 
 QColor CPicBaseLabel::GetCaptionColor() const
 {
-    return m_colorCaption;
+    Q_D(const CPicBaseLabel);
+    return d->m_colorCaption;
 }
 
 void CPicBaseLabel::SetCaptionColor(const QColor& color)
 {
-    m_colorCaption = color;
+    Q_D(CPicBaseLabel);
+    d->m_colorCaption = color;
     update();
 }
 
 QColor CPicBaseLabel::GetCaptionBackgroundColor() const
 {
-    return m_colorCaptionBackground;
+    Q_D(const CPicBaseLabel);
+    return d->m_colorCaptionBackground;
 }
 
 void CPicBaseLabel::SetCaptionBackgroundColor(const QColor& color)
 {
-    m_colorCaptionBackground = color;
+    Q_D(CPicBaseLabel);
+    d->m_colorCaptionBackground = color;
     update();
 }
 
 QPixmap CPicBaseLabel::GetBackground() const
 {
-    return m_pmBackground;
+    Q_D(const CPicBaseLabel);
+    return d->m_pmBackground;
 }
 
 void CPicBaseLabel::SetBackground(const QPixmap& pixmap)
 {
-    m_pmBackground = pixmap;
+    Q_D(CPicBaseLabel);
+    d->m_pmBackground = pixmap;
     update();
 }
 
 QRect CPicBaseLabel::PictureRect() const
 {
-    if (m_pixPicture.isNull())
+    Q_D(const CPicBaseLabel);
+    if (d->m_pixPicture.isNull())
         return QRect();
-    const QRect area = rect().marginsRemoved(m_margins).adjusted(0, 0, 0, -CaptionHeight());
+    const QRect area = rect().marginsRemoved(d->m_margins).adjusted(0, 0, 0, -d->CaptionHeight());
     if (area.width() <= 0 || area.height() <= 0)
         return QRect();
-    const QSize size = m_pixPicture.size().scaled(area.size(), Qt::KeepAspectRatio);
+    const QSize size = d->m_pixPicture.size().scaled(area.size(), Qt::KeepAspectRatio);
     QRect picture(QPoint(0, 0), size);
     picture.moveCenter(area.center());
     return picture;
 }
 
-int CPicBaseLabel::CaptionHeight() const
-{
-    return m_strText.isEmpty() ? 0 : fontMetrics().height() + 6;
-}
-
 void CPicBaseLabel::paintEvent(QPaintEvent*)
 {
+    Q_D(CPicBaseLabel);
     QPainter painter(this);
-    if (!m_pmBackground.isNull())
-        painter.drawPixmap(rect(), m_pmBackground);
+    if (!d->m_pmBackground.isNull())
+        painter.drawPixmap(rect(), d->m_pmBackground);
 
     const QRect picture = PictureRect();
     if (!picture.isEmpty()) {
         painter.setRenderHint(QPainter::SmoothPixmapTransform);
-        painter.drawPixmap(picture, m_pixPicture);
+        painter.drawPixmap(picture, d->m_pixPicture);
     }
-    if (!m_strText.isEmpty()) {
-        const QRect caption(rect().left(), rect().bottom() - CaptionHeight() + 1, width(), CaptionHeight());
-        painter.fillRect(caption, m_colorCaptionBackground);
-        painter.setPen(m_colorCaption);
+    if (!d->m_strText.isEmpty()) {
+        const int iCaptionHeight = d->CaptionHeight();
+        const QRect caption(rect().left(), rect().bottom() - iCaptionHeight + 1, width(), iCaptionHeight);
+        painter.fillRect(caption, d->m_colorCaptionBackground);
+        painter.setPen(d->m_colorCaption);
         painter.drawText(caption.adjusted(4, 0, -4, 0), Qt::AlignCenter,
-                         fontMetrics().elidedText(m_strText, Qt::ElideRight, caption.width() - 8));
+                         fontMetrics().elidedText(d->m_strText, Qt::ElideRight, caption.width() - 8));
     }
-    if (m_bSelected && m_colorSelected.isValid()) {
-        painter.setPen(QPen(m_colorSelected, 2));
+    if (d->m_bSelected && d->m_colorSelected.isValid()) {
+        painter.setPen(QPen(d->m_colorSelected, 2));
         painter.setBrush(Qt::NoBrush);
         painter.drawRect(rect().adjusted(1, 1, -1, -1));
     }
 }
 
+// The signals go out before the base handling; a slot may delete the label,
+// and then there is nothing left to handle.
 void CPicBaseLabel::mousePressEvent(QMouseEvent* pEvent)
 {
+    const QPointer<CPicBaseLabel> pThis(this);
     if (pEvent->button() == Qt::LeftButton)
         Q_EMIT SignalPicLabelClicked();
-    QWidget::mousePressEvent(pEvent);
+    if (pThis)
+        QWidget::mousePressEvent(pEvent);
 }
 
 void CPicBaseLabel::mouseDoubleClickEvent(QMouseEvent* pEvent)
 {
+    Q_D(CPicBaseLabel);
+    const QPointer<CPicBaseLabel> pThis(this);
     if (pEvent->button() == Qt::LeftButton)
-        Q_EMIT SignalDoubleClicked(m_uLsh);
-    QWidget::mouseDoubleClickEvent(pEvent);
+        Q_EMIT SignalDoubleClicked(d->m_uLsh);
+    if (pThis)
+        QWidget::mouseDoubleClickEvent(pEvent);
 }
 
 } // namespace OrvaGUIToolkit

@@ -1,19 +1,31 @@
-#include <OrvaGUIToolkit/Picture/PicLabel.h>
+#include "pictures/PicLabelPrivate.h"
 
 #include <QtGui/QPainter>
 
 namespace OrvaGUIToolkit {
 
+namespace {
+
+// The margins of a picture label built without margins of its own.
+const QMargins s_marginsDefault(2, 2, 2, 2);
+
+} // namespace
+
 CPicLabel::CPicLabel(QWidget* pParent)
-    : CPicBaseLabel(pParent)
-    , m_strPlaceholder(tr("No picture"))
+    : CPicLabel(*new CPicLabelPrivate, s_marginsDefault, pParent)
 {
 }
 
 CPicLabel::CPicLabel(int iLeft, int iTop, int iRight, int iBottom, QWidget* pParent)
-    : CPicBaseLabel(iLeft, iTop, iRight, iBottom, pParent)
-    , m_strPlaceholder(tr("No picture"))
+    : CPicLabel(*new CPicLabelPrivate, QMargins(iLeft, iTop, iRight, iBottom), pParent)
 {
+}
+
+CPicLabel::CPicLabel(CPicLabelPrivate& dd, const QMargins& margins, QWidget* pParent)
+    : CPicBaseLabel(dd, margins, pParent)
+{
+    Q_D(CPicLabel);
+    d->m_strPlaceholder = tr("No picture");
 }
 
 CPicLabel::~CPicLabel() = default;
@@ -30,23 +42,26 @@ void CPicLabel::PutPicture(const QString& strPath)
 
 QString CPicLabel::GetPlaceholder() const
 {
-    return m_strPlaceholder;
+    Q_D(const CPicLabel);
+    return d->m_strPlaceholder;
 }
 
 void CPicLabel::SetPlaceholder(const QString& strText)
 {
-    m_strPlaceholder = strText;
+    Q_D(CPicLabel);
+    d->m_strPlaceholder = strText;
     update();
 }
 
 void CPicLabel::paintEvent(QPaintEvent* pEvent)
 {
+    Q_D(CPicLabel);
     CPicBaseLabel::paintEvent(pEvent);
-    if (HasPicture() || m_strPlaceholder.isEmpty())
+    if (HasPicture() || d->m_strPlaceholder.isEmpty())
         return;
     QPainter painter(this);
     painter.setPen(palette().color(QPalette::Disabled, QPalette::WindowText));
-    painter.drawText(rect(), Qt::AlignCenter | Qt::TextWordWrap, m_strPlaceholder);
+    painter.drawText(rect(), Qt::AlignCenter | Qt::TextWordWrap, d->m_strPlaceholder);
 }
 
 } // namespace OrvaGUIToolkit

@@ -94,9 +94,6 @@ void TestFancyLineEdit::iconButtonFadeEndState()
     QTRY_VERIFY(button.findChildren<QPropertyAnimation*>().isEmpty());
     QTest::qWait(200);
     QCOMPARE(button.GetIconOpacity(), 0.0f);
-
-    button.SetIconOpacity(3.0f);
-    QCOMPARE(button.GetIconOpacity(), 1.0f);
 }
 
 void TestFancyLineEdit::marginsFollowButtons_data()

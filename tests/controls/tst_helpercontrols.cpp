@@ -4,6 +4,7 @@
 
 #include <QtCore/QTemporaryDir>
 #include <QtTest/QtTest>
+#include <QtWidgets/QStyleOptionSlider>
 
 using namespace OrvaGUIToolkit;
 
@@ -114,6 +115,8 @@ void TestHelperControls::pictureStyleProperties()
     QCOMPARE(selected.pixelColor(1, 15), QColor(0xe0, 0x4f, 0x4f));
 }
 
+// The handle's colour at its centre: #3a4452 at rest, #4f5d70 under the
+// mouse and for as long as it is dragged, wherever the mouse goes meanwhile.
 void TestHelperControls::scrollBarHandleHover()
 {
     CScrollBar bar(Qt::Vertical);
@@ -121,25 +124,39 @@ void TestHelperControls::scrollBarHandleHover()
     bar.setRange(0, 100);
     bar.setPageStep(50);
     QCOMPARE(bar.sizeHint().width(), 10);
-    const QRect handle = bar.HandleRect();
-    QVERIFY(handle.height() > 0 && handle.top() < 100);
-
-    const auto moveTo = [&bar](const QPoint& point) {
-        QMouseEvent move(QEvent::MouseMove, point, Qt::NoButton, Qt::NoButton, Qt::NoModifier);
-        QApplication::sendEvent(&bar, &move);
+    QStyleOptionSlider option;
+    option.initFrom(&bar);
+    option.orientation = Qt::Vertical;
+    option.minimum = 0;
+    option.maximum = 100;
+    option.pageStep = 50;
+    const QPoint ptHandle =
+        bar.style()->subControlRect(QStyle::CC_ScrollBar, &option, QStyle::SC_ScrollBarSlider, &bar).center();
+    const QPoint ptGroove(5, 190);
+    const QColor colorRest(0x3a, 0x44, 0x52);
+    const QColor colorHover(0x4f, 0x5d, 0x70);
+    const auto handleColor = [&bar, ptHandle] { return bar.grab().toImage().pixelColor(ptHandle); };
+    const auto send = [&bar](QEvent::Type enumType, const QPoint& point, Qt::MouseButtons enumButtons) {
+        QMouseEvent event(enumType, point, bar.mapToGlobal(point),
+                          enumType == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton, enumButtons, Qt::NoModifier);
+        QApplication::sendEvent(&bar, &event);
     };
-    moveTo(handle.center());
-    QVERIFY(bar.IsHandleHovered());
-    moveTo(QPoint(5, 180));
-    QVERIFY(!bar.IsHandleHovered());
-    moveTo(handle.center());
+
+    QCOMPARE(handleColor(), colorRest);
+    send(QEvent::MouseMove, ptHandle, Qt::NoButton);
+    QCOMPARE(handleColor(), colorHover);
+    send(QEvent::MouseMove, ptGroove, Qt::NoButton);
+    QCOMPARE(handleColor(), colorRest);
+    send(QEvent::MouseMove, ptHandle, Qt::NoButton);
     QEvent leave(QEvent::Leave);
     QApplication::sendEvent(&bar, &leave);
-    QVERIFY(!bar.IsHandleHovered());
+    QCOMPARE(handleColor(), colorRest);
 
-    bar.setValue(100);
-    const QRect bottom = bar.HandleRect();
-    QVERIFY(bottom.top() > handle.top());
+    send(QEvent::MouseButtonPress, ptHandle, Qt::LeftButton);
+    QApplication::sendEvent(&bar, &leave);
+    QCOMPARE(handleColor(), colorHover);
+    send(QEvent::MouseButtonRelease, ptHandle, Qt::NoButton);
+    QCOMPARE(bar.value(), 0);
 }
 
 void TestHelperControls::checkBoxWholeWidgetToggles()

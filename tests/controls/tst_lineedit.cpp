@@ -49,6 +49,7 @@ private Q_SLOTS:
     void byteLimitTypedPastedSet_data();
     void byteLimitTypedPastedSet();
     void byteLimitReplacesOwnValidator();
+    void editingFinishedBeforeFocusOut();
 
     void passwordRefusesClipboard_data();
     void passwordRefusesClipboard();
@@ -213,11 +214,30 @@ void TestLineEdit::byteLimitReplacesOwnValidator()
     QVERIFY(!pOwned.isNull());
 }
 
+// Return reports the finished edit; leaving the field reports it before the
+// focus loss, each with the text.
+void TestLineEdit::editingFinishedBeforeFocusOut()
+{
+    CLineEdit edit;
+    QStringList listSignals;
+    connect(&edit, &CLineEdit::SignalEditingFinished, this,
+            [&listSignals](const QString& strText) { listSignals << QStringLiteral("finished ") + strText; });
+    connect(&edit, &CLineEdit::SignalFousOut, this,
+            [&listSignals](const QString& strText) { listSignals << QStringLiteral("out ") + strText; });
+    QTest::keyClicks(&edit, QStringLiteral("B7"));
+    QTest::keyClick(&edit, Qt::Key_Return);
+    QCOMPARE(listSignals, QStringList{QStringLiteral("finished B7")});
+    QTest::keyClicks(&edit, QStringLiteral("4"));
+    SendFocus(&edit, QEvent::FocusOut);
+    QCOMPARE(listSignals, (QStringList{QStringLiteral("finished B7"), QStringLiteral("finished B74"),
+                                       QStringLiteral("out B74")}));
+}
+
 void TestLineEdit::passwordRefusesClipboard_data()
 {
     QTest::addColumn<QKeySequence>("sequence");
     QTest::newRow("paste") << QKeySequence(QKeySequence::Paste);
-    QTest::newRow("shift+insert") << QKeySequence(Qt::SHIFT + Qt::Key_Insert);
+    QTest::newRow("shift+insert") << QKeySequence(Qt::SHIFT | Qt::Key_Insert);
     QTest::newRow("copy") << QKeySequence(QKeySequence::Copy);
     QTest::newRow("cut") << QKeySequence(QKeySequence::Cut);
 }

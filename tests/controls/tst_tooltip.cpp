@@ -1,4 +1,4 @@
-#include <OrvaGUIToolkit/ToolTip/ToolTip.h>
+#include "controls/ToolTipPrivate.h"
 
 #include <QtGui/QScreen>
 #include <QtTest/QtTest>
@@ -36,7 +36,7 @@ void TestToolTip::showsAndHides()
     QVERIFY(CToolTip::IsVisible());
     QCOMPARE(CToolTip::GetText(), QStringLiteral("Camera offline"));
     QCOMPARE(CToolTip::GetWidget(), &edit);
-    QVERIFY(CToolTip::GetInstance()->windowFlags() & Qt::ToolTip);
+    QVERIFY(CToolTipPrivate::Existing()->windowFlags() & Qt::ToolTip);
 
     // An empty text hides the tip, as HideText() does.
     CToolTip::ShowText(QString(), QPoint(50, 50), nullptr);
@@ -44,13 +44,15 @@ void TestToolTip::showsAndHides()
     QCOMPARE(CToolTip::GetText(), QString());
 }
 
-// Shown at the bottom-right corner, the tip moves back inside the available area.
+// Shown at (798, 598) on the 800 x 600 screen, the tip has no room below or
+// right of the point: it ends at the right edge and 4 pixels above the point.
 void TestToolTip::staysOnScreen()
 {
-    const QRect rectAvailable = QGuiApplication::primaryScreen()->availableGeometry();
     CToolTip::ShowText(QStringLiteral("Input cannot contain any of the following characters:\n / \\ : * ? \" < > |"),
-                       rectAvailable.bottomRight() - QPoint(2, 2), nullptr);
-    QVERIFY(rectAvailable.contains(CToolTip::GetInstance()->frameGeometry()));
+                       QPoint(798, 598), nullptr);
+    const QRect rectTip = CToolTipPrivate::Existing()->frameGeometry();
+    QCOMPARE(rectTip.right(), 799);
+    QCOMPARE(rectTip.bottom(), 593);
 }
 
 void TestToolTip::hidesWithWidgetOrInput_data()

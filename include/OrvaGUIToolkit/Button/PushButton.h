@@ -5,7 +5,11 @@
 
 #include <QtWidgets/QPushButton>
 
+#include <memory>
+
 namespace OrvaGUIToolkit {
+
+class CPushButtonPrivate;
 
 // A push button that reports hover, shows ampersands literally instead of
 // treating them as mnemonics, and drops its icon when it is too narrow to show
@@ -13,6 +17,7 @@ namespace OrvaGUIToolkit {
 class ORVAGUITOOLKIT_EXPORT CPushButton : public QPushButton
 {
     Q_OBJECT
+    Q_DECLARE_PRIVATE(CPushButton)
 
 public:
     explicit CPushButton(QWidget* pParent = nullptr);
@@ -28,10 +33,15 @@ Q_SIGNALS:
     void SignalMouseLeave();
 
 protected:
+    // For buttons that extend the state: dd derives from the button's state
+    // and is owned by the button from here on.
+    CPushButton(CPushButtonPrivate& dd, QWidget* pParent);
     bool event(QEvent* pEvent) override;
     void paintEvent(QPaintEvent* pEvent) override;
     void enterEvent(EnterEvent* pEvent) override;
     void leaveEvent(QEvent* pEvent) override;
+
+    const std::unique_ptr<CPushButtonPrivate> d_ptr;
 };
 
 } // namespace OrvaGUIToolkit

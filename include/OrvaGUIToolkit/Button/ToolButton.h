@@ -5,7 +5,11 @@
 
 #include <QtWidgets/QToolButton>
 
+#include <memory>
+
 namespace OrvaGUIToolkit {
+
+class CToolButtonPrivate;
 
 // A flat, icon-only tool button for tool strips and the timelines' zoom
 // buttons. It raises itself under the mouse, shows the pointing-hand cursor and
@@ -14,6 +18,7 @@ namespace OrvaGUIToolkit {
 class ORVAGUITOOLKIT_EXPORT CToolButton : public QToolButton
 {
     Q_OBJECT
+    Q_DECLARE_PRIVATE(CToolButton)
 
 public:
     explicit CToolButton(QWidget* pParent = nullptr);
@@ -25,11 +30,13 @@ Q_SIGNALS:
     void SignalMouseLeave();
 
 protected:
+    // For buttons that extend the state: dd derives from the button's state
+    // and is owned by the button from here on.
+    CToolButton(CToolButtonPrivate& dd, QWidget* pParent);
     void enterEvent(EnterEvent* pEvent) override;
     void leaveEvent(QEvent* pEvent) override;
 
-private:
-    void Init();
+    const std::unique_ptr<CToolButtonPrivate> d_ptr;
 };
 
 } // namespace OrvaGUIToolkit

@@ -5,7 +5,11 @@
 
 #include <QtWidgets/QCheckBox>
 
+#include <memory>
+
 namespace OrvaGUIToolkit {
+
+class CCheckBoxPrivate;
 
 // The toolkit's check box: the whole widget, text included, toggles it, and
 // SetCheckStateSilently() lets a control sync it without re-entering its own
@@ -13,6 +17,7 @@ namespace OrvaGUIToolkit {
 class ORVAGUITOOLKIT_EXPORT CCheckBox : public QCheckBox
 {
     Q_OBJECT
+    Q_DECLARE_PRIVATE(CCheckBox)
 
 public:
     explicit CCheckBox(QWidget* pParent = nullptr);
@@ -22,7 +27,12 @@ public:
     void SetCheckStateSilently(Qt::CheckState enumState);
 
 protected:
+    // For check boxes that extend the state: dd derives from the check box's
+    // state and is owned by the check box from here on.
+    CCheckBox(CCheckBoxPrivate& dd, QWidget* pParent);
     bool hitButton(const QPoint& pos) const override;
+
+    const std::unique_ptr<CCheckBoxPrivate> d_ptr;
 };
 
 } // namespace OrvaGUIToolkit

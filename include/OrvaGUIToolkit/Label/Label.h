@@ -5,13 +5,18 @@
 
 #include <QtWidgets/QLabel>
 
+#include <memory>
+
 namespace OrvaGUIToolkit {
+
+class CLabelPrivate;
 
 // A label whose trailing punctuation (typically a colon) is kept apart from
 // its text, and which reports clicks, double clicks and hover while enabled.
 class ORVAGUITOOLKIT_EXPORT CLabel : public QLabel
 {
     Q_OBJECT
+    Q_DECLARE_PRIVATE(CLabel)
     Q_PROPERTY(QString strText READ GetText WRITE SetText)
     Q_PROPERTY(QString strPunctuation READ GetPunctuation WRITE SetPunctuation)
     Q_PROPERTY(Qt::Alignment m_enumAlignment READ GetAlignment WRITE SetAlignment RESET ResetAlignment)
@@ -36,13 +41,12 @@ Q_SIGNALS:
     void SignalMouseLeave();
 
 protected:
+    // For labels that extend the state: dd derives from the label's state and
+    // is owned by the label from here on.
+    CLabel(CLabelPrivate& dd, QWidget* pParent);
     bool event(QEvent* pEvent) override;
 
-private:
-    void ShowText();
-
-    QString m_strText;
-    QString m_strPunctuation;
+    const std::unique_ptr<CLabelPrivate> d_ptr;
 };
 
 } // namespace OrvaGUIToolkit

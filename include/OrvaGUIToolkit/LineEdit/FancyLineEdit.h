@@ -3,7 +3,6 @@
 
 #include <OrvaGUIToolkit/LineEdit/LineEdit.h>
 
-#include <QtCore/QPointer>
 #include <QtGui/QPixmap>
 
 QT_BEGIN_NAMESPACE
@@ -13,6 +12,7 @@ QT_END_NAMESPACE
 namespace OrvaGUIToolkit {
 
 class CIconButton;
+class CFancyLineEditPrivate;
 
 // A line edit with an icon button at either end (search, clear, a drop-down
 // menu...). The text margins leave room for the visible buttons; an
@@ -22,6 +22,7 @@ class CIconButton;
 class ORVAGUITOOLKIT_EXPORT CFancyLineEdit : public CLineEdit
 {
     Q_OBJECT
+    Q_DECLARE_PRIVATE(CFancyLineEdit)
 
 public:
     enum Side { Left = 0, Right = 1 };
@@ -55,28 +56,12 @@ Q_SIGNALS:
     void SignalRightButtonClicked();
 
 protected:
+    // For line edits that extend the state: dd derives from the line edit's
+    // state and is owned by the line edit from here on.
+    CFancyLineEdit(CFancyLineEditPrivate& dd, QWidget* pParent);
     void resizeEvent(QResizeEvent* pEvent) override;
     void focusInEvent(QFocusEvent* pEvent) override;
     void changeEvent(QEvent* pEvent) override;
-
-private Q_SLOTS:
-    void OnCheckButtons(const QString& strText);
-    void OnIconClicked();
-
-private:
-    void UpdateMargins();
-    void UpdateButtonPositions();
-    int SideMargin(Side enumSide) const;
-    // The side drawn at the left or right edge in the current layout direction.
-    Side VisualSide(Side enumEdge) const;
-    QString ShownToolTip(Side enumSide) const;
-
-    CIconButton* m_pIconButton[2] = {nullptr, nullptr};
-    QPointer<QMenu> m_pMenu[2];
-    bool m_bVisible[2] = {false, false};
-    bool m_bMenuTabFocusTrigger[2] = {false, false};
-    QString m_strToolTip[2];
-    QString m_strOldText;
 };
 
 } // namespace OrvaGUIToolkit

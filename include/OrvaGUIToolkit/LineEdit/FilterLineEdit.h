@@ -7,6 +7,8 @@
 
 namespace OrvaGUIToolkit {
 
+class CFilterLineEditPrivate;
+
 // A filter field: a fancy line edit with a clear button that fades in with
 // the first character, reporting each change of the filter text with the old
 // and the new filter. Optionally it refuses forbidden characters like the
@@ -14,6 +16,7 @@ namespace OrvaGUIToolkit {
 class ORVAGUITOOLKIT_EXPORT CFilterLineEdit : public CFancyLineEdit
 {
     Q_OBJECT
+    Q_DECLARE_PRIVATE(CFilterLineEdit)
 
 public:
     explicit CFilterLineEdit(QWidget* pParent = nullptr);
@@ -31,16 +34,10 @@ public:
 Q_SIGNALS:
     void SignalFilterChanged(const QString& strNewFilter, const QString& strOldFilter);
 
-private Q_SLOTS:
-    void OnCheckFilter(const QString& strText);
-
-private:
-    QString DefaultWarning() const;
-
-    QString m_strLastFilter;
-    QRegExp m_regExp;
-    QString m_strWarning;
-    bool m_bValidate = false;
+protected:
+    // For line edits that extend the state: dd derives from the line edit's
+    // state and is owned by the line edit from here on.
+    CFilterLineEdit(CFilterLineEditPrivate& dd, QWidget* pParent);
 };
 
 } // namespace OrvaGUIToolkit

@@ -3,15 +3,14 @@
 
 #include <OrvaGUIToolkit/OrvaGUIToolkitGlobal.h>
 
-#include <QtCore/QPointer>
 #include <QtGui/QPixmap>
 #include <QtWidgets/QPushButton>
 
-QT_BEGIN_NAMESPACE
-class QPropertyAnimation;
-QT_END_NAMESPACE
+#include <memory>
 
 namespace OrvaGUIToolkit {
+
+class CIconButtonPrivate;
 
 // A button that is nothing but a picture, as carried inside a line edit. With
 // its animation flag set it fades its picture in and out (AnimateShow) and is
@@ -20,6 +19,7 @@ namespace OrvaGUIToolkit {
 class ORVAGUITOOLKIT_EXPORT CIconButton : public QPushButton
 {
     Q_OBJECT
+    Q_DECLARE_PRIVATE(CIconButton)
     Q_PROPERTY(float m_fIconOpacity READ GetIconOpacity WRITE SetIconOpacity)
     Q_PROPERTY(bool m_bOpenAnimation READ IsOpenAnimation WRITE SetOpenAnimation)
     Q_PROPERTY(QPixmap m_pixPixmap READ GetPixmap WRITE SetPixmap)
@@ -30,7 +30,8 @@ public:
 
     void SetPixmap(const QPixmap& pixmap);
     QPixmap GetPixmap() const;
-    // 0 is transparent, 1 opaque; values outside are clamped.
+    // 0 is transparent, 1 opaque; values outside are clamped and NaN is
+    // refused.
     void SetIconOpacity(float fOpacity);
     float GetIconOpacity() const;
     void SetOpenAnimation(bool bOpenAnimation);
@@ -43,13 +44,12 @@ public:
     QSize sizeHint() const override;
 
 protected:
+    // For buttons that extend the state: dd derives from the button's state
+    // and is owned by the button from here on.
+    CIconButton(CIconButtonPrivate& dd, QWidget* pParent);
     void paintEvent(QPaintEvent* pEvent) override;
 
-private:
-    float m_fIconOpacity = 0.0f;
-    bool m_bOpenAnimation = false;
-    QPixmap m_pixPixmap;
-    QPointer<QPropertyAnimation> m_pAnimation;
+    const std::unique_ptr<CIconButtonPrivate> d_ptr;
 };
 
 } // namespace OrvaGUIToolkit

@@ -3,18 +3,20 @@
 
 #include <OrvaGUIToolkit/OrvaGUIToolkitGlobal.h>
 
-#include <QtCore/QPointer>
 #include <QtWidgets/QLineEdit>
+
+#include <memory>
 
 namespace OrvaGUIToolkit {
 
-class CRegExpValidator;
+class CLineEditPrivate;
 
 // The toolkit's line edit: reports focus, cursor placement by the mouse and
 // finished edits with the text, and can limit its text by encoded bytes.
 class ORVAGUITOOLKIT_EXPORT CLineEdit : public QLineEdit
 {
     Q_OBJECT
+    Q_DECLARE_PRIVATE(CLineEdit)
 
 public:
     explicit CLineEdit(QWidget* pParent = nullptr);
@@ -34,15 +36,17 @@ Q_SIGNALS:
     void SignalFousOut(const QString& strText);
 
 protected:
+    // For line edits that extend the state: dd derives from the line edit's
+    // state and is owned by the line edit from here on.
+    CLineEdit(CLineEditPrivate& dd, QWidget* pParent);
     void mousePressEvent(QMouseEvent* pEvent) override;
     void focusInEvent(QFocusEvent* pEvent) override;
     void focusOutEvent(QFocusEvent* pEvent) override;
 
+    const std::unique_ptr<CLineEditPrivate> d_ptr;
+
 private Q_SLOTS:
     void OnEditingFinished();
-
-private:
-    QPointer<CRegExpValidator> m_pByteValidator;
 };
 
 } // namespace OrvaGUIToolkit

@@ -9,11 +9,15 @@
 #include <QtGui/QRegExpValidator>
 #endif
 
+#include <memory>
+
 QT_BEGIN_NAMESPACE
 class QTextCodec;
 QT_END_NAMESPACE
 
 namespace OrvaGUIToolkit {
+
+class CRegExpValidatorPrivate;
 
 // A validator that limits a text by the number of bytes it takes in a text
 // codec (fields stored in fixed-size byte buffers by devices and databases),
@@ -35,6 +39,7 @@ class ORVAGUITOOLKIT_EXPORT CRegExpValidator
 #endif
 {
     Q_OBJECT
+    Q_DECLARE_PRIVATE(CRegExpValidator)
 
 public:
     explicit CRegExpValidator(int iMaxLength, QObject* pParent = nullptr);
@@ -60,17 +65,12 @@ Q_SIGNALS:
     void regExpChanged(const QRegExp& regExp);
 #endif
 
-private:
-    QValidator::State ValidatePattern(QString& strInput, int& iPos) const;
-    QValidator::State RemoveForbidden(QString& strInput, int& iPos) const;
-    int EncodedLength(const QString& strText) const;
-    int FittingPrefixLength(const QString& strText) const;
+protected:
+    // For validators that extend the state: dd derives from the validator's
+    // state and is owned by the validator from here on.
+    CRegExpValidator(CRegExpValidatorPrivate& dd, int iMaxLength, const QRegExp& regExp, QObject* pParent);
 
-    int m_iMaxLength = -1;
-    QTextCodec* m_pTextCodec = nullptr;
-#if QT_VERSION >= QT_VERSION_CHECK(6, 0, 0)
-    QRegExp m_regExp;
-#endif
+    const std::unique_ptr<CRegExpValidatorPrivate> d_ptr;
 };
 
 } // namespace OrvaGUIToolkit

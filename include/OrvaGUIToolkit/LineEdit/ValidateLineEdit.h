@@ -7,6 +7,8 @@
 
 namespace OrvaGUIToolkit {
 
+class CValidateLineEditPrivate;
+
 // A line edit for file and device names. Any change that brings in a
 // forbidden character (typed, pasted or set by code) is undone: the field
 // returns to its last accepted text and a tool tip says which characters are
@@ -14,6 +16,7 @@ namespace OrvaGUIToolkit {
 class ORVAGUITOOLKIT_EXPORT CValidateLineEdit : public CLineEdit
 {
     Q_OBJECT
+    Q_DECLARE_PRIVATE(CValidateLineEdit)
 
 public:
     explicit CValidateLineEdit(QWidget* pParent = nullptr);
@@ -33,11 +36,10 @@ Q_SIGNALS:
 public Q_SLOTS:
     void OnTextChanged(const QString& strText);
 
-private:
-    QRegExp m_regExp;
-    QString m_strLastText;
-    QString m_strWarning;
-    bool m_bCustomWarning = false;
+protected:
+    // For line edits that extend the state: dd derives from the line edit's
+    // state and is owned by the line edit from here on.
+    CValidateLineEdit(CValidateLineEditPrivate& dd, QWidget* pParent);
 };
 
 } // namespace OrvaGUIToolkit

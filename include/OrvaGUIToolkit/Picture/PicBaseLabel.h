@@ -8,15 +8,21 @@
 #include <QtGui/QPixmap>
 #include <QtWidgets/QWidget>
 
+#include <memory>
+
 namespace OrvaGUIToolkit {
+
+class CPicBaseLabelPrivate;
 
 // A captured picture (a vehicle snapshot, a camera thumbnail) drawn scaled to
 // fit inside its margins, over an optional background, with an optional
 // caption strip and a selection frame. It is identified by the serial number
-// the picture lists hand out.
+// the picture lists hand out. Margins are taken between 0 and the largest
+// widget size.
 class ORVAGUITOOLKIT_EXPORT CPicBaseLabel : public QWidget
 {
     Q_OBJECT
+    Q_DECLARE_PRIVATE(CPicBaseLabel)
     Q_PROPERTY(QColor m_colorSelected READ GetSelectedColor WRITE SetSelectedColor)
     Q_PROPERTY(QColor m_colorCaption READ GetCaptionColor WRITE SetCaptionColor)
     Q_PROPERTY(QColor m_colorCaptionBackground READ GetCaptionBackgroundColor WRITE SetCaptionBackgroundColor)
@@ -63,22 +69,14 @@ Q_SIGNALS:
     void SignalPicLabelClicked();
 
 protected:
+    // For labels that extend the state: dd derives from the label's state and
+    // is owned by the label from here on.
+    CPicBaseLabel(CPicBaseLabelPrivate& dd, const QMargins& margins, QWidget* pParent);
     void paintEvent(QPaintEvent* pEvent) override;
     void mousePressEvent(QMouseEvent* pEvent) override;
     void mouseDoubleClickEvent(QMouseEvent* pEvent) override;
 
-private:
-    int CaptionHeight() const;
-
-    unsigned m_uLsh = 0xFFFFFFFF;
-    QPixmap m_pixPicture;
-    QPixmap m_pmBackground;
-    QMargins m_margins;
-    QString m_strText;
-    QColor m_colorSelected;
-    QColor m_colorCaption;
-    QColor m_colorCaptionBackground;
-    bool m_bSelected = false;
+    const std::unique_ptr<CPicBaseLabelPrivate> d_ptr;
 };
 
 } // namespace OrvaGUIToolkit

@@ -5,11 +5,14 @@
 
 namespace OrvaGUIToolkit {
 
+class CPicLabelPrivate;
+
 // A picture label that is handed ready pixmaps (decoded frames, thumbnails)
 // and shows a placeholder text while it has none.
 class ORVAGUITOOLKIT_EXPORT CPicLabel : public CPicBaseLabel
 {
     Q_OBJECT
+    Q_DECLARE_PRIVATE(CPicLabel)
     Q_PROPERTY(QString strPlaceholder READ GetPlaceholder WRITE SetPlaceholder)
 
 public:
@@ -25,10 +28,10 @@ public:
     void SetPlaceholder(const QString& strText);
 
 protected:
+    // For labels that extend the state: dd derives from the label's state and
+    // is owned by the label from here on.
+    CPicLabel(CPicLabelPrivate& dd, const QMargins& margins, QWidget* pParent);
     void paintEvent(QPaintEvent* pEvent) override;
-
-private:
-    QString m_strPlaceholder;
 };
 
 } // namespace OrvaGUIToolkit

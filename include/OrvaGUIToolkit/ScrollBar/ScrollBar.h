@@ -5,20 +5,21 @@
 
 #include <QtGui/QColor>
 #include <QtWidgets/QScrollBar>
-#include <QtWidgets/QStyle>
 
-QT_BEGIN_NAMESPACE
-class QPainter;
-QT_END_NAMESPACE
+#include <memory>
 
 namespace OrvaGUIToolkit {
 
+class CScrollBarPrivate;
+
 // A slim flat scroll bar: a plain groove, a rounded handle and, where the
 // style has arrow buttons, small arrows, in colours that style sheets set
-// through its properties.
+// through its properties. The handle takes the hover colour under the mouse
+// and while it is dragged.
 class ORVAGUITOOLKIT_EXPORT CScrollBar : public QScrollBar
 {
     Q_OBJECT
+    Q_DECLARE_PRIVATE(CScrollBar)
     Q_PROPERTY(QColor m_colorGroove READ GetGrooveColor WRITE SetGrooveColor)
     Q_PROPERTY(QColor m_colorHandle READ GetHandleColor WRITE SetHandleColor)
     Q_PROPERTY(QColor m_colorHandleHover READ GetHandleHoverColor WRITE SetHandleHoverColor)
@@ -36,24 +37,16 @@ public:
     void SetHandleHoverColor(const QColor& color);
 
     QSize sizeHint() const override;
-    // The handle's rectangle in widget coordinates.
-    QRect HandleRect() const;
-    bool IsHandleHovered() const;
 
 protected:
+    // For scroll bars that extend the state: dd derives from the scroll bar's
+    // state and is owned by the scroll bar from here on.
+    CScrollBar(CScrollBarPrivate& dd, Qt::Orientation enumOrientation, QWidget* pParent);
     void paintEvent(QPaintEvent* pEvent) override;
     void mouseMoveEvent(QMouseEvent* pEvent) override;
     void leaveEvent(QEvent* pEvent) override;
 
-private:
-    void SetHandleHovered(bool bHovered);
-    QRect SubControlRect(QStyle::SubControl enumControl) const;
-    void PaintArrow(QPainter& painter, QStyle::SubControl enumControl) const;
-
-    QColor m_colorGroove;
-    QColor m_colorHandle;
-    QColor m_colorHandleHover;
-    bool m_bHandleHovered = false;
+    const std::unique_ptr<CScrollBarPrivate> d_ptr;
 };
 
 } // namespace OrvaGUIToolkit

@@ -3,15 +3,13 @@
 
 #include <OrvaGUIToolkit/OrvaGUIToolkitGlobal.h>
 
-#include <QtCore/QPointer>
-#include <QtCore/QTimer>
 #include <QtWidgets/QFrame>
 
-QT_BEGIN_NAMESPACE
-class QLabel;
-QT_END_NAMESPACE
+#include <memory>
 
 namespace OrvaGUIToolkit {
+
+class CToolTipPrivate;
 
 // The toolkit's tool tip: one frameless tool-tip window with a label, shared by
 // every control. Style sheets address the window as "CToolTip" and its label as
@@ -21,6 +19,7 @@ namespace OrvaGUIToolkit {
 class ORVAGUITOOLKIT_EXPORT CToolTip : public QFrame
 {
     Q_OBJECT
+    Q_DECLARE_PRIVATE(CToolTip)
 
 public:
     // Shows strText just below and right of ptGlobal (global coordinates), kept
@@ -34,8 +33,6 @@ public:
     static QString GetText();
     // The widget the visible tip was shown for (null while hidden).
     static QWidget* GetWidget();
-    // The tip window while it exists (for placement checks and styling).
-    static CToolTip* GetInstance();
 
     ~CToolTip() override;
 
@@ -43,18 +40,10 @@ protected:
     bool eventFilter(QObject* pWatched, QEvent* pEvent) override;
 
 private:
+    // The one tip window is made by ShowText() alone.
     CToolTip();
-    static CToolTip* Instance();
-    static void DestroyInstance();
 
-    void ShowFor(const QString& strText, const QPoint& ptGlobal, QWidget* pWidget);
-    void HideTip();
-    void Place(const QPoint& ptGlobal, const QWidget* pWidget);
-    void WatchWidget(QWidget* pWidget);
-
-    QLabel* m_pTextLabel = nullptr;
-    QTimer m_timerHide;
-    QPointer<QWidget> m_pWidget;
+    const std::unique_ptr<CToolTipPrivate> d_ptr;
 };
 
 } // namespace OrvaGUIToolkit
