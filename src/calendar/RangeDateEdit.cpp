@@ -34,11 +34,9 @@ CRangeDateEdit::CRangeDateEdit(QWidget* pParent)
 }
 
 CRangeDateEdit::CRangeDateEdit(CRangeDateEditPrivate& dd, QWidget* pParent)
-    : CFancyLineEdit(pParent)
-    , d_ptr(&dd)
+    : CFancyLineEdit(dd, pParent)
 {
     Q_D(CRangeDateEdit);
-    d->q_ptr = this;
     SetupRangeField(this);
     connect(this, &CFancyLineEdit::SignalRightButtonClicked, this, &CRangeDateEdit::OnShowCalendar);
     setText(d->ShownText());

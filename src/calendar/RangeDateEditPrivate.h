@@ -3,22 +3,23 @@
 
 #include <OrvaGUIToolkit/Calendar/RangeDateEdit.h>
 
+#include "controls/FancyLineEditPrivate.h"
+
 namespace OrvaGUIToolkit {
 
 class CBeginEndCalendarTimePopup;
 
-class CRangeDateEditPrivate
+class CRangeDateEditPrivate : public CFancyLineEditPrivate
 {
     Q_DECLARE_PUBLIC(CRangeDateEdit)
 
 public:
-    virtual ~CRangeDateEditPrivate();
+    ~CRangeDateEditPrivate() override;
 
     void EnsurePopup();
     // The custom text when there is one, else the range.
     QString ShownText() const;
 
-    CRangeDateEdit* q_ptr = nullptr;
     // Created when first needed, a child of the field.
     CBeginEndCalendarTimePopup* m_pPopup = nullptr;
     QDate m_dateBegin = QDate::currentDate();

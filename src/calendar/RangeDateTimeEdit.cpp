@@ -33,11 +33,9 @@ CRangeDateTimeEdit::CRangeDateTimeEdit(QWidget* pParent)
 }
 
 CRangeDateTimeEdit::CRangeDateTimeEdit(CRangeDateTimeEditPrivate& dd, QWidget* pParent)
-    : CFancyLineEdit(pParent)
-    , d_ptr(&dd)
+    : CFancyLineEdit(dd, pParent)
 {
     Q_D(CRangeDateTimeEdit);
-    d->q_ptr = this;
     SetupRangeField(this);
     connect(this, &CFancyLineEdit::SignalRightButtonClicked, this, &CRangeDateTimeEdit::OnShowCalendar);
     setText(d->ShownText());

@@ -3,21 +3,22 @@
 
 #include <OrvaGUIToolkit/Calendar/RangeDateTimeEdit.h>
 
+#include "controls/FancyLineEditPrivate.h"
+
 namespace OrvaGUIToolkit {
 
 class CBeginEndCalendarTimePopup;
 
-class CRangeDateTimeEditPrivate
+class CRangeDateTimeEditPrivate : public CFancyLineEditPrivate
 {
     Q_DECLARE_PUBLIC(CRangeDateTimeEdit)
 
 public:
-    virtual ~CRangeDateTimeEditPrivate();
+    ~CRangeDateTimeEditPrivate() override;
 
     void EnsurePopup();
     QString ShownText() const;
 
-    CRangeDateTimeEdit* q_ptr = nullptr;
     // Created when first needed, a child of the field.
     CBeginEndCalendarTimePopup* m_pPopup = nullptr;
     QDateTime m_dateBegin = QDateTime::currentDateTime();

@@ -4,8 +4,6 @@
 #include <OrvaGUIToolkit/Calendar/BeginEndCalendarWidget.h>
 #include <OrvaGUIToolkit/LineEdit/FancyLineEdit.h>
 
-#include <memory>
-
 namespace OrvaGUIToolkit {
 
 class CRangeDateEditPrivate;
@@ -42,8 +40,6 @@ public Q_SLOTS:
 
 protected:
     CRangeDateEdit(CRangeDateEditPrivate& dd, QWidget* pParent);
-
-    const std::unique_ptr<CRangeDateEditPrivate> d_ptr;
 };
 
 } // namespace OrvaGUIToolkit

@@ -5,8 +5,6 @@
 
 #include <QtCore/QDateTime>
 
-#include <memory>
-
 namespace OrvaGUIToolkit {
 
 class CRangeDateTimeEditPrivate;
@@ -38,8 +36,6 @@ public Q_SLOTS:
 
 protected:
     CRangeDateTimeEdit(CRangeDateTimeEditPrivate& dd, QWidget* pParent);
-
-    const std::unique_ptr<CRangeDateTimeEditPrivate> d_ptr;
 };
 
 } // namespace OrvaGUIToolkit
