@@ -60,4 +60,8 @@
 #include <OrvaGUIToolkit/Dialog/InformationDlg.h>
 #include <OrvaGUIToolkit/Dialog/WarningDlg.h>
 
+// Schedule editor
+#include <OrvaGUIToolkit/Schedule/ScheduleData.h>
+#include <OrvaGUIToolkit/Schedule/ScheduleWidget.h>
+
 #endif
