@@ -145,6 +145,10 @@ void ScheduleWidgetPrivate::InitSchedule()
     Q_Q(ScheduleWidget);
     if (!TestOptions(m_enumOptions))
         qCWarning(lcOrvaGUIToolkit, "ScheduleWidget::InitSchedule: unknown options %d", int(m_enumOptions));
+    // Signals spell the type without its namespace; queued connections and
+    // signal spies find it by that name.
+    qRegisterMetaType<ScheduleData::ScheduleItemType>("ScheduleData::ScheduleItemType");
+    qRegisterMetaType<ScheduleData::ScheduleItemType>();
     q->setObjectName(QStringLiteral("ScheduleWidget"));
     q->SetCloseBtnVisible(true);
     q->SetTitle(ScheduleWidget::tr("Templates Management"));
@@ -320,7 +324,9 @@ void ScheduleWidgetPrivate::ResetStyleSheet()
     if (m_bEditMode && pCurrent) {
         pCurrent->setObjectName(QStringLiteral("CurSelectedBtn"));
         // Over empty space the row shows what a drag would draw.
-        m_pScheduleFrame->SetCursor(QCursor(pCurrent->icon().pixmap(16, 16), -1, -1));
+        // Without the client's picture a cross still tells drawing from dragging.
+        const QPixmap pmCursor = pCurrent->icon().pixmap(16, 16);
+        m_pScheduleFrame->SetCursor(pmCursor.isNull() ? QCursor(Qt::CrossCursor) : QCursor(pmCursor, -1, -1));
     }
     for (QPushButton* pButton : {m_pBtnContinuous, m_pBtnEvent, m_pBtnCommand, m_pBtnReserved})
         Repolish(pButton);
@@ -385,8 +391,9 @@ void ScheduleWidgetPrivate::CancleTemplateEdit()
 
 int ScheduleWidgetPrivate::GetEmptyTemplate() const
 {
+    // The last slot holds the customized schedule itself, never a copy of it.
     const int iIndex = m_lstTemplates.indexOf(EmptyWeek());
-    return iIndex >= 0 ? iIndex : m_iFixedTemplateCount;
+    return iIndex >= 0 && iIndex < m_lstTemplates.size() - 1 ? iIndex : m_iFixedTemplateCount;
 }
 
 ScheduleWidget::ScheduleWidget(Options enumOptions, int iMoveStep, int iResizeStep, QWidget* pParent)
