@@ -29,7 +29,7 @@ class ORVAGUITOOLKIT_EXPORT ScheduleWidget : public CBaseDialogWithBottom
 
 public:
     // Compared for equality; any other value behaves as RecordSchedule.
-    enum Options {
+    enum Options : int {
         RecordSchedule = 0,     // Continuous, Event Recording, Command
         CaptureSchedule = 1,    // Schedule Capture, Event Capture
         EventSchedule = 2       // event spans only, no type buttons
