@@ -5,6 +5,7 @@
 #include "pages/DialogsPage.h"
 #include "pages/PlaybackPage.h"
 #include "pages/CalendarPage.h"
+#include "pages/SchedulePage.h"
 
 #include <QtCore/QDir>
 #include <QtWidgets/QApplication>
@@ -66,6 +67,11 @@ GalleryWindow::GalleryWindow(QWidget* pParent)
                "outside the kept range dimmed, today underlined. Drag to select days to export, step or turn "
                "the wheel through the months, jump with the month picker."),
             new CalendarPage);
+    AddPage(tr("Recording schedule"), QStringLiteral("recording-schedule"),
+            tr("When each camera records: spans of continuous and event recording painted per weekday in "
+               "7.5-minute steps, fixed templates, renamable user templates and a camera's customized "
+               "schedule. Pick a day and copy it to the rest of the week."),
+            new SchedulePage);
 
     connect(m_pPageList, &QListWidget::currentRowChanged, m_pPages, &QStackedWidget::setCurrentIndex);
     m_pPageList->setCurrentRow(0);
