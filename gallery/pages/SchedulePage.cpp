@@ -3,12 +3,14 @@
 #include "GalleryData.h"
 
 #include <OrvaGUIToolkit/Dialog/TitleWidget.h>
+#include <OrvaGUIToolkit/Foundation/GuiFunctions.h>
 #include <OrvaGUIToolkit/Label/Label.h>
 #include <OrvaGUIToolkit/Schedule/ScheduleWidget.h>
 
 #include <QtWidgets/QButtonGroup>
 #include <QtWidgets/QHBoxLayout>
 #include <QtWidgets/QPushButton>
+#include <QtWidgets/QToolButton>
 #include <QtWidgets/QVBoxLayout>
 
 using namespace OrvaGUIToolkit;
@@ -107,6 +109,9 @@ SchedulePage::SchedulePage(QWidget* pParent)
     pLayout->addStretch(1);
 
     ShowTemplates();
+    auto* pCopyMonday = new QPushButton(tr("Copy Monday to other days..."), this);
+    pModes->insertWidget(2, pCopyMonday);
+    connect(pCopyMonday, &QPushButton::clicked, this, &SchedulePage::OpenCopyTo);
 }
 
 void SchedulePage::Embed(ScheduleWidget* pDialog)
@@ -116,7 +121,7 @@ void SchedulePage::Embed(ScheduleWidget* pDialog)
     pDialog->setWindowFlags(Qt::Widget);
     if (auto* pTitle = pDialog->findChild<CTitleWidget*>(QStringLiteral("m_pTitleWidget")))
         pTitle->SetOpenWidgetMoveEnable(false);
-    QList<QString> lstNames{QString(), QString(), QString(), tr("Loading dock"), tr("Car park nights")};
+    QList<QString> lstNames{QString(), QString(), QString(), tr("Loading dock"), tr("Car park")};
     pDialog->SetTemplateName(lstNames);
     pDialog->AddScheduleTemplate(SiteTemplates());
     connect(pDialog, &ScheduleWidget::SignalSaveTemplateModified, this, [this] {
@@ -141,6 +146,18 @@ void SchedulePage::ShowCustomizedSchedule()
     Embed(new ScheduleWidget(ScheduleWidget::RecordSchedule, StepValue, StepValue, this));
     m_pDialog->SetRecordParameters(ScheduleWidget::CustomTemplateId, EntranceSchedule());
     Log(tr("The camera's own schedule: edit it and save it as a template."));
+}
+
+// What the operator does by hand: pick Monday, then Copy to.
+void SchedulePage::OpenCopyTo()
+{
+    const auto lstButtons = m_pDialog->findChildren<QPushButton*>();
+    for (QPushButton* pButton : lstButtons) {
+        if (pButton->text() == GetGuiLocale().dayName(1, QLocale::ShortFormat))
+            pButton->click();
+    }
+    if (auto* pCopy = m_pDialog->findChild<QToolButton*>(QStringLiteral("m_pBtnCopy")))
+        pCopy->click();
 }
 
 void SchedulePage::ReportResult(int iResult)

@@ -25,6 +25,7 @@ public:
 private:
     void ShowTemplates();
     void ShowCustomizedSchedule();
+    void OpenCopyTo();
     void Embed(OrvaGUIToolkit::ScheduleWidget* pDialog);
     void ReportResult(int iResult);
     void Log(const QString& strMessage);

@@ -86,12 +86,14 @@ void ScheduleWidgetPrivate::SetupForm()
     Q_Q(ScheduleWidget);
     QWidget* pContent = q->GetSetUpUiWidget();
     auto* pMain = new QHBoxLayout(pContent);
-    pMain->setContentsMargins(10, 6, 10, 0);
-    pMain->setSpacing(10);
+    // The week grid needs 703 pixels of the dialog's 885: the template list
+    // takes what is left.
+    pMain->setContentsMargins(6, 6, 6, 0);
+    pMain->setSpacing(8);
 
     auto* pTempFrame = new QFrame(pContent);
     pTempFrame->setObjectName(QStringLiteral("m_pTempFrame"));
-    pTempFrame->setFixedWidth(150);
+    pTempFrame->setFixedWidth(140);
     auto* pTempLayout = new QVBoxLayout(pTempFrame);
     pTempLayout->setContentsMargins(8, 12, 8, 12);
     pTempLayout->setSpacing(6);
@@ -136,6 +138,7 @@ void ScheduleWidgetPrivate::SetupForm()
 
     m_pScheduleFrame = new ScheduleFrame(pContent);
     m_pScheduleFrame->setObjectName(QStringLiteral("m_pScheduleFrame"));
+    m_pScheduleFrame->setMinimumWidth(m_pScheduleFrame->sizeHint().width());
     pRight->addWidget(m_pScheduleFrame, 1);
     pMain->addLayout(pRight, 1);
 }
@@ -279,6 +282,8 @@ void ScheduleWidgetPrivate::InitTempByType(int iId)
         q->SetTitle(ScheduleWidget::tr("Customized Schedule"));
         for (CRadioEditComb* pEntry : qAsConst(m_lstEntries))
             pEntry->hide();
+        // The narrower dialog of a customized schedule keeps its width for the grid.
+        m_lstEntries.first()->parentWidget()->hide();
         m_pBtnSaveAs->show();
         q->setFixedWidth(750);
     } else {

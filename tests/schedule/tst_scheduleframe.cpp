@@ -48,6 +48,14 @@ void tst_ScheduleFrame::rows()
     QCOMPARE(frame.GetRowCount(), 8);
     QCOMPARE(frame.GetDayButton(7)->text(), QStringLiteral("Holiday"));
     QCOMPARE(frame.GetTimeTip()->size(), QSize(80, 22));
+    // The day buttons stand left of their rows.
+    frame.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&frame));
+    QPushButton* pMonday = frame.GetDayButton(0);
+    QVERIFY(pMonday->isVisible());
+    const QWidget* pOuter = frame.GetView(0)->parentWidget();
+    QVERIFY2(pMonday->mapTo(&frame, QPoint(pMonday->width(), 0)).x() <= pOuter->x(),
+             qPrintable(QStringLiteral("%1 %2").arg(pMonday->mapTo(&frame, QPoint(0, 0)).x()).arg(pOuter->x())));
     QVERIFY(frame.GetTimeTip()->isReadOnly());
 }
 
