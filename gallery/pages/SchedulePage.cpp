@@ -61,7 +61,6 @@ QList<Week> SiteTemplates()
     loadingDock[6] = {{At(0), At(24), Event}};
 
     Week carPark = EveryDay({{At(0), At(6, 30), Continuous}, {At(6, 30), At(19, 30), Event}, {At(19, 30), At(24), Continuous}});
-    carPark[4].push_back({At(23, 0), At(24), Continuous});
 
     return {EveryDay({{At(0), At(24), Continuous}}), workWeek, EveryDay({{At(0), At(24), Event}}), loadingDock, carPark};
 }
