@@ -427,10 +427,10 @@ void ScheduleWidget::AddScheduleTemplate(const QList<QMap<int, std::vector<Sched
 {
     Q_D(ScheduleWidget);
     const int iDays = d->EmptyWeek().size();
-    const int iCount = qMin(lstTemplates.size(), int(ScheduleWidgetPrivate::TemplateCount));
+    const int iCount = qMin(int(lstTemplates.size()), int(ScheduleWidgetPrivate::TemplateCount));
     for (int i = 0; i < iCount; ++i) {
         const ScheduleWeek& week = lstTemplates.at(i);
-        const int iGivenDays = qMin(iDays, week.size());
+        const int iGivenDays = qMin(iDays, int(week.size()));
         for (int iDay = 0; iDay < iGivenDays; ++iDay)
             d->m_lstTemplates[i][iDay] = week.value(iDay);
     }
@@ -440,7 +440,7 @@ void ScheduleWidget::AddScheduleTemplate(const QList<QMap<int, std::vector<Sched
 void ScheduleWidget::SetTemplateName(const QList<QString>& lstNames)
 {
     Q_D(ScheduleWidget);
-    const int iCount = qMin(lstNames.size(), d->m_lstTemplateNames.size());
+    const int iCount = int(qMin(lstNames.size(), d->m_lstTemplateNames.size()));
     for (int i = 0; i < iCount; ++i) {
         QString strName = lstNames.at(i);
         if (strName.isEmpty())
@@ -463,7 +463,7 @@ void ScheduleWidget::SetRecordParameters(int iId, const QMap<int, std::vector<Sc
         return;
     if (iId == CustomTemplateId) {
         ScheduleWeek& custom = d->m_lstTemplates.last();
-        const int iDays = qMin(custom.size(), mapData.size());
+        const int iDays = int(qMin(custom.size(), mapData.size()));
         for (int iDay = 0; iDay < iDays; ++iDay)
             custom[iDay] = mapData.value(iDay);
         d->m_pScheduleFrame->SetData(custom);

@@ -58,6 +58,8 @@ private Q_SLOTS:
     void itemRectSnapsOutward_data();
     void itemRectSnapsOutward();
     void typeColours();
+    void hitZones_data();
+    void hitZones();
     void moveStopsAtDayEdgeAndNeighbour_data();
     void moveStopsAtDayEdgeAndNeighbour();
     void resizeKeepsOneStepAndNeighbours_data();
@@ -149,6 +151,26 @@ void tst_ScheduleItems::typeColours()
     QCOMPARE(ScheduleTimeItem::TypeColor(16), QColor(0xa0, 0xaa, 0xde));
     QCOMPARE(ScheduleTimeItem::TypeColor(4), QColor(197, 113, 45));
     QCOMPARE(ScheduleTimeItem::TypeColor(-7), QColor(197, 113, 45));
+}
+
+void tst_ScheduleItems::hitZones_data()
+{
+    QTest::addColumn<qreal>("dX");
+    QTest::addColumn<int>("iShape");
+    // A bar 96 pixels wide: two-pixel edge strips, the body between them.
+    QTest::newRow("left edge") << 0.5 << int(Qt::SizeHorCursor);
+    QTest::newRow("left strip's end") << 2.0 << int(Qt::SizeHorCursor);
+    QTest::newRow("body") << 2.5 << int(Qt::OpenHandCursor);
+    QTest::newRow("middle") << 48.0 << int(Qt::OpenHandCursor);
+    QTest::newRow("right strip") << 94.5 << int(Qt::SizeHorCursor);
+}
+
+void tst_ScheduleItems::hitZones()
+{
+    QFETCH(qreal, dX);
+    auto pScene = MakeDay(0);
+    QVERIFY(pScene->AddTimeItem(T(8, 0), T(12, 0), 1));
+    QTEST(int(pScene->GetItemsInOrder().first()->CursorShapeAt(QPointF(dX, 7))), "iShape");
 }
 
 void tst_ScheduleItems::moveStopsAtDayEdgeAndNeighbour_data()

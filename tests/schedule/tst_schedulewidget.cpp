@@ -96,6 +96,7 @@ private Q_SLOTS:
     void recordParameters();
     void switchingKeepsEdits();
     void confirmUnchangedEmitsNothing();
+    void switchingByTheClientDiscardsEdits();
     void renameRefusals_data();
     void renameRefusals();
     void renameIsReported();
@@ -332,6 +333,21 @@ void tst_ScheduleWidget::confirmUnchangedEmitsNothing()
     QCOMPARE(spyNames.count(), 0);
     QCOMPARE(widget.result(), int(QDialog::Accepted));
     QVERIFY(!widget.isVisible());
+}
+
+void tst_ScheduleWidget::switchingByTheClientDiscardsEdits()
+{
+    ScheduleWidget widget(ScheduleWidget::RecordSchedule, 1800, 1800);
+    widget.AddScheduleTemplate(ClientTemplates());
+    widget.SetCurrentTemplate(3);
+    DragScene(Grid(widget)->GetScene(0), QPointF(0, 7), QPointF(48, 7));
+    widget.SetCurrentTemplate(4);
+    widget.SetCurrentTemplate(3);
+    QCOMPARE(widget.GetRecordParameters(), ClientTemplates().at(3));
+    QList<Week> lstData;
+    QList<bool> lstFlags;
+    widget.GetModifiedTempData(&lstData, &lstFlags);
+    QVERIFY(!lstFlags.at(3));
 }
 
 void tst_ScheduleWidget::renameRefusals_data()
