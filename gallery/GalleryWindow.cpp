@@ -7,6 +7,7 @@
 #include "pages/CalendarPage.h"
 #include "pages/ModuleTabsPage.h"
 #include "pages/DateTimePickersPage.h"
+#include "pages/SchedulePage.h"
 
 #include <QtCore/QDir>
 #include <QtGui/QPainter>
@@ -78,6 +79,11 @@ GalleryWindow::GalleryWindow(QWidget* pParent)
             tr("A playback search form: the recorded period as a begin/end range with times, whole months "
                "for an export, a moment to jump to and a day to review, each opening its pop-up."),
             new DateTimePickersPage);
+    AddPage(tr("Recording schedule"), QStringLiteral("recording-schedule"),
+            tr("When each camera records: spans of continuous and event recording painted per weekday in "
+               "7.5-minute steps, fixed templates, renamable user templates and a camera's customized "
+               "schedule. Pick a day and copy it to the rest of the week."),
+            new SchedulePage);
 
     connect(m_pPageList, &QListWidget::currentRowChanged, m_pPages, &QStackedWidget::setCurrentIndex);
     m_pPageList->setCurrentRow(0);

@@ -539,6 +539,97 @@ std::vector<AnimationEntry> AllAnimations()
     };
 }
 
+namespace {
+
+// A span-type button: a bar of the type's fill colour over a clock.
+void DrawScheduleType(QPainter& painter, const QSize& size, const QColor& colorFill)
+{
+    ScaleToGrid(painter, size);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(GlyphPen(s_colorGlyph, 1.6));
+    painter.setBrush(Qt::NoBrush);
+    painter.drawEllipse(QRectF(3, 2, 14, 14));
+    painter.drawLine(QPointF(10, 5), QPointF(10, 9));
+    painter.drawLine(QPointF(10, 9), QPointF(13, 11));
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(colorFill);
+    painter.drawRoundedRect(QRectF(2, 18, 20, 4), 1, 1);
+}
+
+// Remove the selected spans: a bar with a minus.
+void DrawDeletePlan(QPainter& painter, const QSize& size)
+{
+    ScaleToGrid(painter, size);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(QColor(0x5d, 0x80, 0xf8));
+    painter.drawRoundedRect(QRectF(2, 9, 13, 6), 1, 1);
+    painter.setPen(GlyphPen(s_colorAlert, 2.4));
+    painter.drawLine(QPointF(16, 12), QPointF(22, 12));
+}
+
+// Delete all: a waste bin.
+void DrawBin(QPainter& painter, const QSize& size)
+{
+    ScaleToGrid(painter, size);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(GlyphPen(s_colorGlyph, 1.8));
+    painter.setBrush(Qt::NoBrush);
+    painter.drawLine(QPointF(4, 6), QPointF(20, 6));
+    painter.drawLine(QPointF(9, 6), QPointF(10, 3));
+    painter.drawLine(QPointF(10, 3), QPointF(14, 3));
+    painter.drawLine(QPointF(14, 3), QPointF(15, 6));
+    QPolygonF body;
+    body << QPointF(6, 6) << QPointF(7.5, 21) << QPointF(16.5, 21) << QPointF(18, 6);
+    painter.drawPolyline(body);
+    painter.drawLine(QPointF(10, 10), QPointF(10, 17));
+    painter.drawLine(QPointF(14, 10), QPointF(14, 17));
+}
+
+// Copy to: two overlapping sheets.
+void DrawCopySheets(QPainter& painter, const QSize& size)
+{
+    ScaleToGrid(painter, size);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(GlyphPen(s_colorGlyph, 1.8));
+    painter.setBrush(Qt::NoBrush);
+    painter.drawRoundedRect(QRectF(3, 3, 12, 14), 1.5, 1.5);
+    painter.setBrush(QColor(0x1b, 0x1f, 0x24));
+    painter.setPen(GlyphPen(s_colorAccent, 1.8));
+    painter.drawRoundedRect(QRectF(9, 8, 12, 14), 1.5, 1.5);
+}
+
+// The hour scale above a day row: labels every two hours over the 576-pixel
+// row that starts 9 pixels in and 26 pixels down.
+void DrawHourScale(QPainter& painter, const QSize& size)
+{
+    painter.fillRect(QRect(QPoint(0, 0), size), QColor(0x1b, 0x1f, 0x24));
+    QFont font = painter.font();
+    font.setPixelSize(10);
+    painter.setFont(font);
+    for (int iHour = 0; iHour <= 24; ++iHour) {
+        const int iX = 9 + iHour * 24;
+        painter.setPen(QColor(0x4a, 0x55, 0x62));
+        painter.drawLine(iX, iHour % 2 == 0 ? 19 : 22, iX, 25);
+        if (iHour % 2 != 0)
+            continue;
+        painter.setPen(QColor(0x8d, 0x98, 0xa6));
+        painter.drawText(QRect(iX - 12, 4, 24, 14), Qt::AlignCenter, QString::number(iHour));
+    }
+}
+
+// The groove of a day row: hour lines on a dark track.
+void DrawDayGrid(QPainter& painter, const QSize& size)
+{
+    painter.fillRect(QRect(QPoint(0, 0), size), QColor(0x2a, 0x30, 0x38));
+    for (int iHour = 1; iHour < 24; ++iHour) {
+        painter.setPen(iHour % 6 == 0 ? QColor(0x56, 0x62, 0x70) : QColor(0x3a, 0x42, 0x4d));
+        painter.drawLine(iHour * 24, 0, iHour * 24, size.height());
+    }
+}
+
+} // namespace
+
 std::vector<ArtworkEntry> AllArtwork()
 {
     const QString strIcons = QStringLiteral("Icon/Images/Public/Icon/");
@@ -631,5 +722,18 @@ std::vector<ArtworkEntry> AllArtwork()
         {QStringLiteral("Tab/Images/Public/Control/Tab/ModuleSystem.png"), QSize(24, 24),
          [](QPainter& painter, const QSize& size) { DrawModuleSystem(painter, size, s_colorDimGlyph); }},
         {QStringLiteral("ComboBox/Images/Public/Control/ComboBox/DateBox.png"), QSize(16, 16), DrawCalendar},
+        {QStringLiteral("Schedule/Images/Public/Component/Schedule/Continuous.png"), QSize(16, 16),
+         [](QPainter& painter, const QSize& size) { DrawScheduleType(painter, size, QColor(93, 128, 248)); }},
+        {QStringLiteral("Schedule/Images/Public/Component/Schedule/Event.png"), QSize(16, 16),
+         [](QPainter& painter, const QSize& size) { DrawScheduleType(painter, size, QColor(197, 113, 45)); }},
+        {QStringLiteral("Schedule/Images/Public/Component/Schedule/Command.png"), QSize(16, 16),
+         [](QPainter& painter, const QSize& size) { DrawScheduleType(painter, size, QColor(142, 212, 99)); }},
+        {QStringLiteral("Schedule/Images/Public/Component/Schedule/EventCommand.png"), QSize(16, 16),
+         [](QPainter& painter, const QSize& size) { DrawScheduleType(painter, size, QColor(0xa0, 0xaa, 0xde)); }},
+        {QStringLiteral("Schedule/Images/Public/Component/Schedule/HourScale.png"), QSize(635, 44), DrawHourScale},
+        {QStringLiteral("Schedule/Images/Public/Component/Schedule/DayGrid.png"), QSize(576, 14), DrawDayGrid},
+        {strIcons + QStringLiteral("DeletePlan.png"), QSize(16, 16), DrawDeletePlan},
+        {strIcons + QStringLiteral("Remove.png"), QSize(16, 16), DrawBin},
+        {strIcons + QStringLiteral("Copy.png"), QSize(16, 16), DrawCopySheets},
     };
 }

@@ -82,5 +82,8 @@
 #include <OrvaGUIToolkit/Tab/TabView.h>
 #include <OrvaGUIToolkit/Tab/TabBar.h>
 #include <OrvaGUIToolkit/Tab/TabWidget.h>
+// Schedule editor
+#include <OrvaGUIToolkit/Schedule/ScheduleData.h>
+#include <OrvaGUIToolkit/Schedule/ScheduleWidget.h>
 
 #endif

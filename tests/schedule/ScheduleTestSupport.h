@@ -1,0 +1,88 @@
+#ifndef ORVAGUITOOLKIT_TESTS_SCHEDULETESTSUPPORT_H
+#define ORVAGUITOOLKIT_TESTS_SCHEDULETESTSUPPORT_H
+
+#include <OrvaGUIToolkit/Dialog/WarningDlg.h>
+#include <OrvaGUIToolkit/Schedule/ScheduleData.h>
+
+#include <QtCore/QElapsedTimer>
+#include <QtCore/QTimer>
+#include <QtWidgets/QApplication>
+#include <QtWidgets/QGraphicsScene>
+#include <QtWidgets/QGraphicsSceneMouseEvent>
+
+#include <functional>
+#include <vector>
+
+namespace ScheduleTest {
+
+using OrvaGUIToolkit::ScheduleData;
+using Week = QMap<int, std::vector<ScheduleData>>;
+
+inline QTime T(int iHour, int iMinute, int iSecond = 0)
+{
+    return QTime(iHour, iMinute, iSecond);
+}
+
+inline ScheduleData Span(QTime start, QTime stop, ScheduleData::ScheduleItemType type = ScheduleData::Continuous)
+{
+    return ScheduleData(start, stop, type);
+}
+
+inline Week EmptyWeek(int iDays = 7)
+{
+    Week week;
+    for (int i = 0; i < iDays; ++i)
+        week.insert(i, {});
+    return week;
+}
+
+// A scene mouse event sent straight to the scene, so that the left button is
+// held during moves on every Qt version.
+inline void SendSceneMouse(QGraphicsScene* pScene, QEvent::Type enumType, const QPointF& ptScene,
+                           const QPointF& ptPress = QPointF())
+{
+    QGraphicsSceneMouseEvent event(enumType);
+    event.setScenePos(ptScene);
+    event.setScreenPos(ptScene.toPoint() + QPoint(100, 200));
+    event.setButtonDownScenePos(Qt::LeftButton, ptPress);
+    event.setButton(enumType == QEvent::GraphicsSceneMouseMove ? Qt::NoButton : Qt::LeftButton);
+    event.setButtons(enumType == QEvent::GraphicsSceneMouseRelease ? Qt::NoButton : Qt::LeftButton);
+    QApplication::sendEvent(pScene, &event);
+}
+
+// Press at ptFrom, move in steps of a pixel to ptTo, release there.
+inline void DragScene(QGraphicsScene* pScene, const QPointF& ptFrom, const QPointF& ptTo)
+{
+    SendSceneMouse(pScene, QEvent::GraphicsSceneMousePress, ptFrom, ptFrom);
+    const int iSteps = qMax(1, int(qAbs(ptTo.x() - ptFrom.x())));
+    for (int i = 1; i <= iSteps; ++i)
+        SendSceneMouse(pScene, QEvent::GraphicsSceneMouseMove, ptFrom + (ptTo - ptFrom) * i / iSteps, ptFrom);
+    SendSceneMouse(pScene, QEvent::GraphicsSceneMouseRelease, ptTo, ptFrom);
+}
+
+// Answers the next question from the event loop; gives up after five seconds
+// by rejecting whatever modal window is open, so that no test can hang.
+inline void AnswerNextQuestion(std::function<void(OrvaGUIToolkit::CWarningDlg*)> fnAnswer)
+{
+    auto* pTimer = new QTimer;
+    auto* pElapsed = new QElapsedTimer;
+    pElapsed->start();
+    QObject::connect(pTimer, &QTimer::timeout, [pTimer, pElapsed, fnAnswer] {
+        auto* pQuestion = qobject_cast<OrvaGUIToolkit::CWarningDlg*>(QApplication::activeModalWidget());
+        const bool bGiveUp = pElapsed->elapsed() > 5000;
+        if (!pQuestion && !bGiveUp)
+            return;
+        pTimer->stop();
+        pTimer->deleteLater();
+        delete pElapsed;
+        if (pQuestion)
+            fnAnswer(pQuestion);
+        else if (auto* pModal = qobject_cast<QDialog*>(QApplication::activeModalWidget()))
+            pModal->reject();
+    });
+    pTimer->start(10);
+}
+
+} // namespace ScheduleTest
+
+#endif
