@@ -98,7 +98,10 @@ struct SRun
     {
         if (!pBrush)
             return;
-        pPainter->fillRect(QRect(ClampToInt(iLeft), iTop, ClampToInt(iRight - iLeft + 1), ClampToInt(iHeight)),
+        // Sides within the pixel limit (the top is too): the rectangle's far
+        // edges fit an int.
+        pPainter->fillRect(QRect(CChartAxis::BoundPixel(iLeft), iTop, CChartAxis::BoundPixel(iRight - iLeft + 1),
+                                 CChartAxis::BoundPixel(iHeight)),
                            *pBrush);
     }
     // Overlapping fills of a translucent brush would blend twice.
@@ -347,7 +350,7 @@ bool CTimeRectSeries::IsAdmitted(int iType) const
 
 int CTimeRectSeries::MapY(int iY) const
 {
-    return m_bMapY && GetYAxis() ? GetYAxis()->ValueToPixel(iY) : iY;
+    return m_bMapY && GetYAxis() ? GetYAxis()->ValueToPixel(iY) : CChartAxis::BoundPixel(iY);
 }
 
 bool CTimeRectSeries::HitTest(const QPoint& point) const
