@@ -128,6 +128,11 @@ QString CAxisSeries::LabelText(qint64 iTime, int iOffset) const
     auto it = m_hashLabelTexts.constFind(key);
     if (it != m_hashLabelTexts.constEnd())
         return it.value();
+    // Beyond some million years a date-time cannot be formed (nor its
+    // milliseconds counted in 64 bits): no label.
+    constexpr qint64 s_iLatestLabel = Q_INT64_C(1) << 45;
+    if (iTime > s_iLatestLabel || iTime < -s_iLatestLabel)
+        return QString();
     // Scrolling through months meets new ticks all the time; keep the cache small.
     if (m_hashLabelTexts.size() >= s_iMaxCachedLabels)
         m_hashLabelTexts.clear();
