@@ -102,9 +102,14 @@ struct SRun
             return;
         // Sides within the pixel limit (the top is too): the rectangle's far
         // edges fit an int.
-        pPainter->fillRect(QRect(CChartAxis::BoundPixel(iLeft), iTop, CChartAxis::BoundPixel(iRight - iLeft + 1),
-                                 CChartAxis::BoundPixel(iHeight)),
-                           *pBrush);
+        const QRect rect(CChartAxis::BoundPixel(iLeft), iTop, CChartAxis::BoundPixel(iRight - iLeft + 1),
+                         CChartAxis::BoundPixel(iHeight));
+        // A plain colour takes QPainter's quickest path, which skips the
+        // brush's pattern and gradient checks.
+        if (pBrush->style() == Qt::SolidPattern)
+            pPainter->fillRect(rect, pBrush->color());
+        else
+            pPainter->fillRect(rect, *pBrush);
     }
     // Overlapping fills of a translucent brush would blend twice.
     bool CanTake(qint64 iNewLeft, qint64 iNewRight) const
