@@ -22,6 +22,10 @@ class CChartAxis
 public:
     CChartAxis(CAxisPanel* pOwner, bool bHorizontal, bool bReversed);
 
+    // Refuses (with a warning) a bound that is NaN or infinite, or bounds an
+    // infinite distance apart, and keeps the previous range: such a range
+    // would map nothing to a pixel ever again.
+    // Finite bounds are taken as they are, in either order.
     void SetRange(double dMin, double dMax);
     void GetRange(double& dMin, double& dMax) const;
     double GetMin() const { return m_dMin; }
@@ -42,32 +46,37 @@ public:
     bool IsScaled() const { return m_bScaled; }
     bool IsHorizontal() const { return m_bHorizontal; }
 
-    // Rounds halves towards positive infinity. Values so far out
-    // that their pixel would not fit an int are pinned far outside any widget.
+    // Rounds halves towards positive infinity. Values so far out that their
+    // pixel would lie beyond +-PixelLimit are pinned there, far outside any
+    // widget.
     int ValueToPixel(double dValue) const
     {
         if (m_bReversed)
             return RoundToPixel((m_dMax - dValue) * m_dScale);
-        return RoundToPixel((dValue - m_dMin) * m_dScale) + m_iPixelStart;
+        return BoundPixel(qint64(RoundToPixel((dValue - m_dMin) * m_dScale)) + m_iPixelStart);
     }
     // Inverse of ValueToPixel() up to rounding: min + offset for an upright
     // axis, max - offset for a reversed one (the panel's vertical axis), the
     // offset being (pixel - pixelStart) * span / pixelLength. An axis with no
-    // pixel span gives min (max when reversed).
+    // pixel span gives min (max when reversed). Works in doubles throughout,
+    // so pixels near INT_MIN or INT_MAX and spans near DBL_MAX give a finite
+    // value (saturated to +-DBL_MAX at worst).
     double PixelToValue(int iPixel) const;
     void UpdatePixelRange();
 
+    // Pixel coordinates of the engine stay within +-PixelLimit: far beyond any
+    // widget, yet the sum of two of them, or of one and a widget's size, still
+    // fits an int, so pixel arithmetic never overflows.
+    static constexpr int PixelLimit = 1000000000;
+    static int BoundPixel(qint64 iPixel) { return int(qBound(qint64(-PixelLimit), iPixel, qint64(PixelLimit))); }
     // Rounding for pixel positions, halves towards positive infinity on every
     // Qt version (Qt 6's qRound takes negative halves away from zero): NaN
-    // gives 0 and values beyond +-1e9 are pinned there, so later pixel
-    // arithmetic cannot overflow.
+    // gives 0 and values are pinned to +-PixelLimit.
     static int RoundToPixel(double dPixel)
     {
-        // Far beyond any widget, yet adding a widget's width cannot overflow an int.
-        constexpr double s_dPixelLimit = 1.0e9;
         if (std::isnan(dPixel))
             return 0;
-        return static_cast<int>(std::floor(qBound(-s_dPixelLimit, dPixel, s_dPixelLimit) + 0.5));
+        return static_cast<int>(std::floor(qBound(-double(PixelLimit), dPixel, double(PixelLimit)) + 0.5));
     }
 
     int GetPixelStart() const { return m_iPixelStart; }

@@ -1,7 +1,7 @@
 #include "ChartTestSupport.h"
 
 #include "foundation/GuiFunctionsInternal.h"
-#include "timeline/AxisSeries.h"
+#include "timeline/engine/AxisSeries.h"
 
 #include <QtCore/QDateTime>
 #include <QtCore/QFile>
@@ -83,6 +83,7 @@ private Q_SLOTS:
     void drawsNothingWithoutStepOrWidth();
     void paintsMajorAndMinorTicks();
     void labelPlacement();
+    void defaultTopsAre42();
 };
 
 void TestAxisSeries::ticksCountFromLocalMidnight_data()
@@ -259,6 +260,40 @@ void TestAxisSeries::labelPlacement()
     fixture.pSeries->SetLabelTop(20);
     rectLabel = Bounds(fixture.Paint(), s_colorText, rectArea);
     QVERIFY2(rectLabel.isValid() && rectLabel.top() < 20, qPrintable(QString::number(rectLabel.top())));
+}
+
+void TestAxisSeries::defaultTopsAre42()
+{
+    CTimeZoneScope scope("UTC");
+    // Tops left as constructed; 600 pixels for 6 hours, a tick at x = 60.
+    ChartTest::SFixture<CAxisSeries> fixture(new CAxisSeries(s_iBase), s_dUtcMidnight + 1800,
+                                             s_dUtcMidnight + 1800 + 6 * 3600);
+    fixture.pSeries->SetInterval(3600);
+    // Labels every other tick: the minor tick at x = 160 stands clear of them.
+    fixture.pSeries->SetLabelEvery(2);
+    fixture.option.colorScaleLine = s_colorScale;
+    fixture.option.colorAxisSmallText = QColor(0, 0, 255);
+    fixture.option.colorAxisText = s_colorText;
+    QCOMPARE(fixture.pSeries->GetTickTop(), 42);
+    QCOMPARE(fixture.pSeries->GetLabelTop(), 42);
+    const QRect rectMinor(130, 0, 60, 62);
+    const QRect rectMajor(55, 0, 10, 62);
+    QImage image = fixture.Paint();
+    QCOMPARE(Bounds(image, s_colorScale, rectMinor), QRect(159, 42, 1, 5));
+    // The label drawn over the major tick may cover its lowest row.
+    QCOMPARE(Bounds(image, s_colorScale, rectMajor).topLeft(), QPoint(59, 42));
+    // The label box starts at row 42; its glyphs (right of the tick) a little lower.
+    const QRect rectGlyphs(62, 0, 20, 62);
+    const QRect rectLabel = Bounds(image, QColor(), rectGlyphs);
+    QVERIFY2(rectLabel.top() >= 42 && rectLabel.top() <= 46, qPrintable(QString::number(rectLabel.top())));
+
+    // Simple mode raises the label box by 6 pixels, to row 36, and widens it
+    // by half on each side, so the text starts left of the tick; the ticks stay.
+    fixture.pSeries->SetSimple(true);
+    image = fixture.Paint();
+    QCOMPARE(Bounds(image, s_colorScale, rectMinor), QRect(159, 42, 1, 5));
+    const QRect rectSimple = Bounds(image, QColor(), QRect(20, 0, 38, 62));
+    QVERIFY2(rectSimple.top() >= 36 && rectSimple.top() <= 40, qPrintable(QString::number(rectSimple.top())));
 }
 
 QTEST_MAIN(TestAxisSeries)
