@@ -17,9 +17,9 @@
 //
 // Run: QT_QPA_PLATFORM=offscreen build/bench/bench/timeline/bench_chartview
 
-#include "timeline/ChartStyleOption.h"
-#include "timeline/ChartView.h"
-#include "timeline/TimeRectSeries.h"
+#include "timeline/engine/ChartStyleOption.h"
+#include "timeline/engine/ChartView.h"
+#include "timeline/engine/TimeRectSeries.h"
 
 #include <QtCore/QElapsedTimer>
 #include <QtCore/QRandomGenerator>

@@ -19,7 +19,7 @@
 //
 // Run: QT_QPA_PLATFORM=offscreen build/bench/bench/bench_multichartview
 
-#include "timeline/ChartView.h"
+#include "timeline/engine/ChartView.h"
 
 #include <OrvaGUIToolkit/Timeline/MultiTimeSlider.h>
 

@@ -1,11 +1,11 @@
 #include "SingleTimeSliderPrivate.h"
 
-#include "AxisSeries.h"
-#include "GrooveSeries.h"
-#include "MouseTextSeries.h"
-#include "SingleChartView.h"
-#include "TagSeries.h"
-#include "TimeRectSeries.h"
+#include "timeline/engine/AxisSeries.h"
+#include "timeline/engine/GrooveSeries.h"
+#include "timeline/engine/MouseTextSeries.h"
+#include "timeline/engine/SingleChartView.h"
+#include "timeline/engine/TagSeries.h"
+#include "timeline/engine/TimeRectSeries.h"
 
 #include <QtCore/QPointer>
 #include <QtCore/QTimer>

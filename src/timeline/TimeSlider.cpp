@@ -2,9 +2,9 @@
 
 #include "foundation/ToolkitLogging.h"
 
-#include "AxisSeries.h"
-#include "ChartView.h"
-#include "MouseTextSeries.h"
+#include "timeline/engine/AxisSeries.h"
+#include "timeline/engine/ChartView.h"
+#include "timeline/engine/MouseTextSeries.h"
 #include "foundation/GuiFunctionsInternal.h"
 
 #include <QtCore/QCoreApplication>

@@ -1,7 +1,7 @@
 #ifndef ORVAGUITOOLKIT_TIMESLIDERTESTSUPPORT_H
 #define ORVAGUITOOLKIT_TIMESLIDERTESTSUPPORT_H
 
-#include "timeline/ChartView.h"
+#include "timeline/engine/ChartView.h"
 
 #include <OrvaGUIToolkit/Timeline/TimeSlider.h>
 

@@ -1,9 +1,9 @@
-#include "ChartTestSupport.h"
+#include "engine/ChartTestSupport.h"
 #include "TimeSliderTestSupport.h"
 
-#include "timeline/LineSeries.h"
-#include "timeline/MultiChartView.h"
-#include "timeline/TimeRectSeries.h"
+#include "timeline/engine/LineSeries.h"
+#include "timeline/engine/MultiChartView.h"
+#include "timeline/engine/TimeRectSeries.h"
 #include "timeline/TimeSliderFilterPopup.h"
 
 #include <OrvaGUIToolkit/CheckBox/CheckBox.h>

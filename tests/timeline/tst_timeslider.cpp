@@ -1,11 +1,11 @@
-#include "ChartTestSupport.h"
+#include "engine/ChartTestSupport.h"
 #include "TimeSliderTestSupport.h"
 
-#include "timeline/AxisSeries.h"
-#include "timeline/MouseTextSeries.h"
-#include "timeline/SingleChartView.h"
-#include "timeline/TagSeries.h"
-#include "timeline/TimeRectSeries.h"
+#include "timeline/engine/AxisSeries.h"
+#include "timeline/engine/MouseTextSeries.h"
+#include "timeline/engine/SingleChartView.h"
+#include "timeline/engine/TagSeries.h"
+#include "timeline/engine/TimeRectSeries.h"
 
 #include <OrvaGUIToolkit/Button/ToolButton.h>
 #include <OrvaGUIToolkit/LineEdit/LineEdit.h>

@@ -1,11 +1,11 @@
 #include "ChartTestSupport.h"
 
-#include "timeline/BackGroundSeries.h"
-#include "timeline/GrooveSeries.h"
-#include "timeline/LineSeries.h"
-#include "timeline/RectSeries.h"
-#include "timeline/SelectRectSeries.h"
-#include "timeline/TagSeries.h"
+#include "timeline/engine/BackGroundSeries.h"
+#include "timeline/engine/GrooveSeries.h"
+#include "timeline/engine/LineSeries.h"
+#include "timeline/engine/RectSeries.h"
+#include "timeline/engine/SelectRectSeries.h"
+#include "timeline/engine/TagSeries.h"
 
 #include <QtTest/QtTest>
 

@@ -1,6 +1,6 @@
 #include "ChartTestSupport.h"
 
-#include "timeline/TimeRectSeries.h"
+#include "timeline/engine/TimeRectSeries.h"
 
 #include <QtCore/QRandomGenerator>
 #include <QtTest/QtTest>

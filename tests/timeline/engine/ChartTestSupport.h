@@ -1,9 +1,9 @@
 #ifndef ORVAGUITOOLKIT_CHARTTESTSUPPORT_H
 #define ORVAGUITOOLKIT_CHARTTESTSUPPORT_H
 
-#include "timeline/AxisPanel.h"
-#include "timeline/ChartSeries.h"
-#include "timeline/ChartStyleOption.h"
+#include "timeline/engine/AxisPanel.h"
+#include "timeline/engine/ChartSeries.h"
+#include "timeline/engine/ChartStyleOption.h"
 
 #include <QtCore/QByteArray>
 #include <QtGui/QImage>

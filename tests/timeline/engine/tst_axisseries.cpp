@@ -1,7 +1,7 @@
 #include "ChartTestSupport.h"
 
 #include "foundation/GuiFunctionsInternal.h"
-#include "timeline/AxisSeries.h"
+#include "timeline/engine/AxisSeries.h"
 
 #include <QtCore/QDateTime>
 #include <QtCore/QFile>

@@ -1,6 +1,6 @@
 #include "ChartTestSupport.h"
 
-#include "timeline/ChartView.h"
+#include "timeline/engine/ChartView.h"
 
 #include <QtTest/QtTest>
 #include <QtWidgets/QAbstractButton>
