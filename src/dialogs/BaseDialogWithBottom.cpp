@@ -1,7 +1,7 @@
 #include "foundation/ToolkitLogging.h"
 #include <OrvaGUIToolkit/Dialog/BaseDialogWithBottom.h>
 
-#include "BaseDialogPrivate.h"
+#include "dialogs/BaseDialogWithBottomPrivate.h"
 
 #include <QtCore/QCoreApplication>
 #include <QtGui/QKeyEvent>
@@ -12,35 +12,40 @@
 
 namespace OrvaGUIToolkit {
 
-// The bottom form ("BaseDialogBottomUi"): a frame with the left, confirm and
-// cancel buttons. Its texts are translated in the form's own context.
-class CBaseDialogWithBottomPrivate
-{
-public:
-    void SetupForm(QWidget* pParent)
-    {
-        m_pBottomFrame = new QFrame(pParent);
-        m_pBottomFrame->setObjectName(QStringLiteral("m_pBottomFrame"));
-        auto* pLayout = new QHBoxLayout(m_pBottomFrame);
-        m_pLeftBtn = new QPushButton(m_pBottomFrame);
-        m_pLeftBtn->setObjectName(QStringLiteral("m_pLeftBtn"));
-        m_pConfirmBtn = new QPushButton(QCoreApplication::translate("BaseDialogBottomUi", "Confirm"), m_pBottomFrame);
-        m_pConfirmBtn->setObjectName(QStringLiteral("m_pConfirmBtn"));
-        m_pCancelBtn = new QPushButton(QCoreApplication::translate("BaseDialogBottomUi", "Cancel"), m_pBottomFrame);
-        m_pCancelBtn->setObjectName(QStringLiteral("m_pCancelBtn"));
-        for (QPushButton* pButton : {m_pLeftBtn, m_pConfirmBtn, m_pCancelBtn})
-            pButton->setAutoDefault(false);
-        pLayout->addWidget(m_pLeftBtn);
-        pLayout->addStretch(1);
-        pLayout->addWidget(m_pConfirmBtn);
-        pLayout->addWidget(m_pCancelBtn);
-    }
+CBaseDialogWithBottomPrivate::CBaseDialogWithBottomPrivate() = default;
 
-    QFrame* m_pBottomFrame = nullptr;
-    QPushButton* m_pLeftBtn = nullptr;
-    QPushButton* m_pConfirmBtn = nullptr;
-    QPushButton* m_pCancelBtn = nullptr;
-};
+CBaseDialogWithBottomPrivate::~CBaseDialogWithBottomPrivate() = default;
+
+void CBaseDialogWithBottomPrivate::InitBottom()
+{
+    Q_Q(CBaseDialogWithBottom);
+    m_pSetUpUiWidget->setObjectName(QStringLiteral("m_pWithBottomWidget"));
+    SetupBottomForm();
+    m_pGridBaseDialog->addWidget(m_pBottomFrame, 2, 0, 1, 1);
+    m_pLeftBtn->hide();
+    QObject::connect(m_pConfirmBtn, &QPushButton::clicked, q, &CBaseDialogWithBottom::accept);
+    QObject::connect(m_pCancelBtn, &QPushButton::clicked, q, &CBaseDialogWithBottom::reject);
+}
+
+void CBaseDialogWithBottomPrivate::SetupBottomForm()
+{
+    Q_Q(CBaseDialogWithBottom);
+    m_pBottomFrame = new QFrame(q);
+    m_pBottomFrame->setObjectName(QStringLiteral("m_pBottomFrame"));
+    auto* pLayout = new QHBoxLayout(m_pBottomFrame);
+    m_pLeftBtn = new QPushButton(m_pBottomFrame);
+    m_pLeftBtn->setObjectName(QStringLiteral("m_pLeftBtn"));
+    m_pConfirmBtn = new QPushButton(QCoreApplication::translate("BaseDialogBottomUi", "Confirm"), m_pBottomFrame);
+    m_pConfirmBtn->setObjectName(QStringLiteral("m_pConfirmBtn"));
+    m_pCancelBtn = new QPushButton(QCoreApplication::translate("BaseDialogBottomUi", "Cancel"), m_pBottomFrame);
+    m_pCancelBtn->setObjectName(QStringLiteral("m_pCancelBtn"));
+    for (QPushButton* pButton : {m_pLeftBtn, m_pConfirmBtn, m_pCancelBtn})
+        pButton->setAutoDefault(false);
+    pLayout->addWidget(m_pLeftBtn);
+    pLayout->addStretch(1);
+    pLayout->addWidget(m_pConfirmBtn);
+    pLayout->addWidget(m_pCancelBtn);
+}
 
 namespace {
 
@@ -52,67 +57,77 @@ bool IsConfirmKey(int iKey)
 } // namespace
 
 CBaseDialogWithBottom::CBaseDialogWithBottom(QWidget* pParent)
-    : CBaseDialog(pParent)
-    , dBottom(new CBaseDialogWithBottomPrivate)
+    : CBaseDialogWithBottom(*new CBaseDialogWithBottomPrivate, pParent)
 {
-    CBaseDialog::d->m_pSetUpUiWidget->setObjectName(QStringLiteral("m_pWithBottomWidget"));
-    dBottom->SetupForm(this);
-    CBaseDialog::d->m_pGridBaseDialog->addWidget(dBottom->m_pBottomFrame, 2, 0, 1, 1);
-    dBottom->m_pLeftBtn->hide();
-    connect(dBottom->m_pConfirmBtn, &QPushButton::clicked, this, &CBaseDialogWithBottom::accept);
-    connect(dBottom->m_pCancelBtn, &QPushButton::clicked, this, &CBaseDialogWithBottom::reject);
+}
+
+CBaseDialogWithBottom::CBaseDialogWithBottom(CBaseDialogWithBottomPrivate& dd, QWidget* pParent)
+    : CBaseDialog(dd, pParent)
+{
+    Q_D(CBaseDialogWithBottom);
+    d->InitBottom();
 }
 
 CBaseDialogWithBottom::~CBaseDialogWithBottom() = default;
 
 QPushButton* CBaseDialogWithBottom::GetLeftBtn() const
 {
-    return dBottom->m_pLeftBtn;
+    Q_D(const CBaseDialogWithBottom);
+    return d->m_pLeftBtn;
 }
 
 QPushButton* CBaseDialogWithBottom::GetConfirmBtn() const
 {
-    return dBottom->m_pConfirmBtn;
+    Q_D(const CBaseDialogWithBottom);
+    return d->m_pConfirmBtn;
 }
 
 QPushButton* CBaseDialogWithBottom::GetCancelBtn() const
 {
-    return dBottom->m_pCancelBtn;
+    Q_D(const CBaseDialogWithBottom);
+    return d->m_pCancelBtn;
 }
 
 void CBaseDialogWithBottom::SetLeftBtnVisible(bool bVisible)
 {
-    dBottom->m_pLeftBtn->setVisible(bVisible);
+    Q_D(CBaseDialogWithBottom);
+    d->m_pLeftBtn->setVisible(bVisible);
 }
 
 void CBaseDialogWithBottom::SetConfirmBtnVisible(bool bVisible)
 {
-    dBottom->m_pConfirmBtn->setVisible(bVisible);
+    Q_D(CBaseDialogWithBottom);
+    d->m_pConfirmBtn->setVisible(bVisible);
 }
 
 void CBaseDialogWithBottom::SetCancelBtnVisible(bool bVisible)
 {
-    dBottom->m_pCancelBtn->setVisible(bVisible);
+    Q_D(CBaseDialogWithBottom);
+    d->m_pCancelBtn->setVisible(bVisible);
 }
 
 void CBaseDialogWithBottom::SetConfirmBtnText(const QString& strText)
 {
-    dBottom->m_pConfirmBtn->setText(strText);
+    Q_D(CBaseDialogWithBottom);
+    d->m_pConfirmBtn->setText(strText);
 }
 
 void CBaseDialogWithBottom::SetCancelBtnText(const QString& strText)
 {
-    dBottom->m_pCancelBtn->setText(strText);
+    Q_D(CBaseDialogWithBottom);
+    d->m_pCancelBtn->setText(strText);
 }
 
 void CBaseDialogWithBottom::SetConfirmBtnMinimumSize(const QSize& size)
 {
-    dBottom->m_pConfirmBtn->setMinimumSize(size);
+    Q_D(CBaseDialogWithBottom);
+    d->m_pConfirmBtn->setMinimumSize(size);
 }
 
 void CBaseDialogWithBottom::SetCancelBtnMinimumSize(const QSize& size)
 {
-    dBottom->m_pCancelBtn->setMinimumSize(size);
+    Q_D(CBaseDialogWithBottom);
+    d->m_pCancelBtn->setMinimumSize(size);
 }
 
 void CBaseDialogWithBottom::SetYesAndNoText()
@@ -135,19 +150,21 @@ bool CBaseDialogWithBottom::ReConnect(const QObject* pSender, const char* szSign
 
 void CBaseDialogWithBottom::HideBottom()
 {
-    CBaseDialog::d->m_pSetUpUiWidget->setObjectName(QStringLiteral("m_pNoBottomWidget"));
-    dBottom->m_pBottomFrame->hide();
+    Q_D(CBaseDialogWithBottom);
+    d->m_pSetUpUiWidget->setObjectName(QStringLiteral("m_pNoBottomWidget"));
+    d->m_pBottomFrame->hide();
 }
 
 void CBaseDialogWithBottom::keyPressEvent(QKeyEvent* pEvent)
 {
+    Q_D(CBaseDialogWithBottom);
     if (!IsConfirmKey(pEvent->key())) {
         CBaseDialog::keyPressEvent(pEvent);
         return;
     }
     pEvent->accept();
-    if (dBottom->m_pConfirmBtn->isVisibleTo(this))
-        dBottom->m_pConfirmBtn->click();
+    if (d->m_pConfirmBtn->isVisibleTo(this))
+        d->m_pConfirmBtn->click();
 }
 
 } // namespace OrvaGUIToolkit

@@ -1,5 +1,7 @@
 #include <OrvaGUIToolkit/Dialog/FancyTitle.h>
 
+#include "dialogs/FancyTitlePrivate.h"
+
 #include <OrvaGUIToolkit/Foundation/GuiFunctions.h>
 #include <OrvaGUIToolkit/Foundation/WidgetMaximizeManager.h>
 #include "foundation/EventPosition.h"
@@ -8,60 +10,79 @@
 
 namespace OrvaGUIToolkit {
 
-const QPoint CFancyTitle::s_ptNoDrag(-1, -1);
+const QPoint CFancyTitlePrivate::s_ptNoDrag(-1, -1);
+
+CFancyTitlePrivate::CFancyTitlePrivate()
+    : m_ptDragOrigin(s_ptNoDrag)
+{
+}
+
+CFancyTitlePrivate::~CFancyTitlePrivate() = default;
+
+QWidget* CFancyTitlePrivate::Window()
+{
+    Q_Q(CFancyTitle);
+    return GetIndependentWindow(q);
+}
 
 CFancyTitle::CFancyTitle(QWidget* pParent)
-    : QFrame(pParent)
-    , m_ptDragOrigin(s_ptNoDrag)
+    : CFancyTitle(*new CFancyTitlePrivate, pParent)
 {
+}
+
+CFancyTitle::CFancyTitle(CFancyTitlePrivate& dd, QWidget* pParent)
+    : QFrame(pParent)
+    , d_ptr(&dd)
+{
+    d_ptr->q_ptr = this;
 }
 
 CFancyTitle::~CFancyTitle() = default;
 
 void CFancyTitle::SetOpenWidgetMoveEnable(bool bEnable)
 {
-    m_bMoveEnable = bEnable;
+    Q_D(CFancyTitle);
+    d->m_bMoveEnable = bEnable;
 }
 
 void CFancyTitle::SetOpenDoubleClickEnable(bool bEnable)
 {
-    m_bDoubleClickEnable = bEnable;
-}
-
-QWidget* CFancyTitle::Window()
-{
-    return GetIndependentWindow(this);
+    Q_D(CFancyTitle);
+    d->m_bDoubleClickEnable = bEnable;
 }
 
 void CFancyTitle::mousePressEvent(QMouseEvent* pEvent)
 {
+    Q_D(CFancyTitle);
     QFrame::mousePressEvent(pEvent);
-    if (pEvent->button() != Qt::LeftButton || !m_bMoveEnable)
+    if (pEvent->button() != Qt::LeftButton || !d->m_bMoveEnable)
         return;
-    QWidget* pWindow = Window();
+    QWidget* pWindow = d->Window();
     if (!pWindow || IsFullScreen(pWindow) || pWindow->isFullScreen())
         return;
     // Kept relative to the window, so the cursor keeps its place on it.
-    m_ptDragOrigin = mapTo(pWindow, pEvent->pos());
+    d->m_ptDragOrigin = mapTo(pWindow, pEvent->pos());
 }
 
 void CFancyTitle::mouseMoveEvent(QMouseEvent* pEvent)
 {
+    Q_D(CFancyTitle);
     QFrame::mouseMoveEvent(pEvent);
-    if (m_ptDragOrigin == s_ptNoDrag)
+    if (d->m_ptDragOrigin == CFancyTitlePrivate::s_ptNoDrag)
         return;
-    QWidget* pWindow = Window();
+    QWidget* pWindow = d->Window();
     if (!pWindow)
         return;
     // The anchor point follows the cursor but never leaves the available area,
     // so the title stays within reach.
-    pWindow->move(GetAvailablePoint(EventGlobalPos(pEvent)) - m_ptDragOrigin);
+    pWindow->move(GetAvailablePoint(EventGlobalPos(pEvent)) - d->m_ptDragOrigin);
 }
 
 void CFancyTitle::mouseReleaseEvent(QMouseEvent* pEvent)
 {
+    Q_D(CFancyTitle);
     QFrame::mouseReleaseEvent(pEvent);
-    m_ptDragOrigin = s_ptNoDrag;
+    d->m_ptDragOrigin = CFancyTitlePrivate::s_ptNoDrag;
 }
 
 void CFancyTitle::mouseDoubleClickEvent(QMouseEvent* pEvent)
@@ -79,8 +100,9 @@ void CFancyTitle::resizeEvent(QResizeEvent* pEvent)
 
 void CFancyTitle::OnImitateDoubleClick()
 {
-    QWidget* pWindow = Window();
-    if (!m_bDoubleClickEnable || !pWindow)
+    Q_D(CFancyTitle);
+    QWidget* pWindow = d->Window();
+    if (!d->m_bDoubleClickEnable || !pWindow)
         return;
     if (!IsFullScreen(pWindow) && !IsMaximized(pWindow)) {
         if (CWidgetMaximizeManager::Instance().GetWidgetMaximizeMode() == CWidgetMaximizeManager::MaximizeToFullScreen)

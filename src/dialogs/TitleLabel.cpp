@@ -1,13 +1,26 @@
 #include <OrvaGUIToolkit/Dialog/TitleLabel.h>
 
+#include "dialogs/TitleLabelPrivate.h"
+
 #include <QtGui/QPainter>
 #include <QtWidgets/QStyle>
 
 namespace OrvaGUIToolkit {
 
+CTitleLabelPrivate::CTitleLabelPrivate() = default;
+
+CTitleLabelPrivate::~CTitleLabelPrivate() = default;
+
 CTitleLabel::CTitleLabel(QWidget* pParent)
-    : QLabel(pParent)
+    : CTitleLabel(*new CTitleLabelPrivate, pParent)
 {
+}
+
+CTitleLabel::CTitleLabel(CTitleLabelPrivate& dd, QWidget* pParent)
+    : QLabel(pParent)
+    , d_ptr(&dd)
+{
+    d_ptr->q_ptr = this;
     setAlignment(Qt::AlignCenter);
 }
 
@@ -15,7 +28,8 @@ CTitleLabel::~CTitleLabel() = default;
 
 void CTitleLabel::SetTitleText(const QString& strText)
 {
-    m_strTitleText = strText;
+    Q_D(CTitleLabel);
+    d->m_strTitleText = strText;
     setToolTip(strText);
     updateGeometry();
     update();
@@ -23,15 +37,17 @@ void CTitleLabel::SetTitleText(const QString& strText)
 
 QString CTitleLabel::GetTitleText() const
 {
-    return m_strTitleText;
+    Q_D(const CTitleLabel);
+    return d->m_strTitleText;
 }
 
 QSize CTitleLabel::sizeHint() const
 {
+    Q_D(const CTitleLabel);
     const QMargins margins = contentsMargins();
     const QPixmap pixTitle = pixmap(Qt::ReturnByValue);
     const int iHeight = pixTitle.isNull() ? fontMetrics().height() : pixTitle.height();
-    return QSize(ContentWidth(), iHeight) + QSize(margins.left() + margins.right(), margins.top() + margins.bottom());
+    return QSize(d->ContentWidth(), iHeight) + QSize(margins.left() + margins.right(), margins.top() + margins.bottom());
 }
 
 QSize CTitleLabel::minimumSizeHint() const
@@ -40,20 +56,22 @@ QSize CTitleLabel::minimumSizeHint() const
     return QSize(0, sizeHint().height());
 }
 
-int CTitleLabel::ContentWidth() const
+int CTitleLabelPrivate::ContentWidth() const
 {
-    const QPixmap pixTitle = pixmap(Qt::ReturnByValue);
+    Q_Q(const CTitleLabel);
+    const QPixmap pixTitle = q->pixmap(Qt::ReturnByValue);
     if (!pixTitle.isNull())
         return pixTitle.width();
-    return fontMetrics().horizontalAdvance(m_strTitleText);
+    return q->fontMetrics().horizontalAdvance(m_strTitleText);
 }
 
-void CTitleLabel::CentreOnParent(QRect& rect, Qt::Alignment& enumAlign, int iContentWidth) const
+void CTitleLabelPrivate::CentreOnParent(QRect& rect, Qt::Alignment& enumAlign, int iContentWidth) const
 {
-    const QWidget* pParent = parentWidget();
+    Q_Q(const CTitleLabel);
+    const QWidget* pParent = q->parentWidget();
     if (!pParent)
         return;
-    const int iCentre = mapFromParent(pParent->rect().center()).x();
+    const int iCentre = q->mapFromParent(pParent->rect().center()).x();
     const int iHalf = iContentWidth / 2;
     const Qt::Alignment enumVertical = enumAlign & Qt::AlignVertical_Mask;
     if (iCentre > rect.right() || iCentre + iHalf > rect.right()) {
@@ -68,21 +86,22 @@ void CTitleLabel::CentreOnParent(QRect& rect, Qt::Alignment& enumAlign, int iCon
 
 void CTitleLabel::paintEvent(QPaintEvent*)
 {
+    Q_D(CTitleLabel);
     const QPixmap pixTitle = pixmap(Qt::ReturnByValue);
-    if (pixTitle.isNull() && m_strTitleText.isEmpty())
+    if (pixTitle.isNull() && d->m_strTitleText.isEmpty())
         return;
-    const int iContentWidth = ContentWidth();
+    const int iContentWidth = d->ContentWidth();
 
     QPainter painter(this);
     drawFrame(&painter);
     QRect rect = contentsRect();
     // Elided only when it does not fit the label at all; the tool tip has it whole.
     const QString strShown = iContentWidth > rect.width()
-        ? fontMetrics().elidedText(m_strTitleText, Qt::ElideRight, rect.width())
-        : m_strTitleText;
+        ? fontMetrics().elidedText(d->m_strTitleText, Qt::ElideRight, rect.width())
+        : d->m_strTitleText;
     Qt::Alignment enumAlign = QStyle::visualAlignment(layoutDirection(), alignment());
     if ((enumAlign & Qt::AlignHCenter) && iContentWidth < rect.width())
-        CentreOnParent(rect, enumAlign, iContentWidth);
+        d->CentreOnParent(rect, enumAlign, iContentWidth);
 
     if (!pixTitle.isNull())
         style()->drawItemPixmap(&painter, rect, static_cast<int>(enumAlign), pixTitle);

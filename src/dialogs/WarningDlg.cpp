@@ -1,5 +1,7 @@
 #include <OrvaGUIToolkit/Dialog/WarningDlg.h>
 
+#include "dialogs/WarningDlgPrivate.h"
+
 #include <OrvaGUIToolkit/Foundation/GuiFunctions.h>
 
 #include <QtCore/QPointer>
@@ -8,27 +10,43 @@
 
 namespace OrvaGUIToolkit {
 
-CWarningDlg::CWarningDlg(const QString& strText, const QString& strTitle, QWidget* pParent)
-    : CBaseDialogWithBottom(pParent)
-    , m_strText(strText)
-{
-    setObjectName(QStringLiteral("CWarningDlg"));
-    SetTitle(strTitle.isEmpty() ? tr("Warning") : strTitle);
-    SetCloseBtnVisible(true);
+CWarningDlgPrivate::CWarningDlgPrivate() = default;
 
-    auto* pContent = new QWidget(this);
+CWarningDlgPrivate::~CWarningDlgPrivate() = default;
+
+void CWarningDlgPrivate::InitQuestion(const QString& strText, const QString& strTitle)
+{
+    Q_Q(CWarningDlg);
+    m_strText = strText;
+    q->setObjectName(QStringLiteral("CWarningDlg"));
+    q->SetTitle(strTitle.isEmpty() ? CWarningDlg::tr("Warning") : strTitle);
+    q->SetCloseBtnVisible(true);
+
+    auto* pContent = new QWidget(q);
     auto* pLayout = new QHBoxLayout(pContent);
     pLayout->setSpacing(14);
     m_pIconLabel = new QLabel(pContent);
     m_pIconLabel->setObjectName(QStringLiteral("m_pIconLabel"));
-    SetIcon(QStringCovertPixmap(QStringLiteral(":/OrvaDesk/Dialog/Images/Public/Control/Dialog/Warning.png")));
+    q->SetIcon(QStringCovertPixmap(QStringLiteral(":/OrvaDesk/Dialog/Images/Public/Control/Dialog/Warning.png")));
     auto* pTextLabel = new QLabel(strText, pContent);
     pTextLabel->setObjectName(QStringLiteral("m_pTextLabel"));
     pTextLabel->setWordWrap(true);
     pTextLabel->setMinimumWidth(260);
     pLayout->addWidget(m_pIconLabel, 0, Qt::AlignTop);
     pLayout->addWidget(pTextLabel, 1);
-    SetContentWnd(pContent);
+    q->SetContentWnd(pContent);
+}
+
+CWarningDlg::CWarningDlg(const QString& strText, const QString& strTitle, QWidget* pParent)
+    : CWarningDlg(*new CWarningDlgPrivate, strText, strTitle, pParent)
+{
+}
+
+CWarningDlg::CWarningDlg(CWarningDlgPrivate& dd, const QString& strText, const QString& strTitle, QWidget* pParent)
+    : CBaseDialogWithBottom(dd, pParent)
+{
+    Q_D(CWarningDlg);
+    d->InitQuestion(strText, strTitle);
 }
 
 CWarningDlg::~CWarningDlg() = default;
@@ -45,18 +63,21 @@ int CWarningDlg::CheckMessageInfo(const QString& strText, const QString& strTitl
 
 QString CWarningDlg::GetText() const
 {
-    return m_strText;
+    Q_D(const CWarningDlg);
+    return d->m_strText;
 }
 
 QPixmap CWarningDlg::GetIcon() const
 {
-    return m_pIconLabel->pixmap(Qt::ReturnByValue);
+    Q_D(const CWarningDlg);
+    return d->m_pIconLabel->pixmap(Qt::ReturnByValue);
 }
 
 void CWarningDlg::SetIcon(const QPixmap& pixIcon)
 {
-    m_pIconLabel->setPixmap(pixIcon);
-    m_pIconLabel->setVisible(!pixIcon.isNull());
+    Q_D(CWarningDlg);
+    d->m_pIconLabel->setPixmap(pixIcon);
+    d->m_pIconLabel->setVisible(!pixIcon.isNull());
 }
 
 } // namespace OrvaGUIToolkit

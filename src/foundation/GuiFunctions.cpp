@@ -624,3 +624,18 @@ int GetLocalUtcOffset()
 }
 
 } // namespace OrvaGUIToolkit
+
+namespace OrvaGUIToolkit {
+
+bool IsSelfOrAncestor(const QWidget* pWidget, const QWidget* pDescendant)
+{
+    if (!pWidget)
+        return false;
+    for (const QWidget* pLevel = pDescendant; pLevel; pLevel = pLevel->parentWidget()) {
+        if (pLevel == pWidget)
+            return true;
+    }
+    return false;
+}
+
+} // namespace OrvaGUIToolkit

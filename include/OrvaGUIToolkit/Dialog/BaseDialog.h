@@ -29,6 +29,7 @@ class CBaseDialogPrivate;
 class ORVAGUITOOLKIT_EXPORT CBaseDialog : public QDialog, public CWidgetSizeFactory
 {
     Q_OBJECT
+    Q_DECLARE_PRIVATE(CBaseDialog)
 
 public:
     explicit CBaseDialog(QWidget* pParent = nullptr);
@@ -39,11 +40,14 @@ public:
     void SetTitleAlignment(Qt::Alignment enumAlignment);
     void HideTitle();
     void SetContentsMargins(int iLeft, int iTop, int iRight, int iBottom);
-    // Puts the client's widget into the content area, in place of any earlier one.
+    // Puts the client's widget into the content area, in place of any earlier
+    // one. Refused, with a warning, for the dialog itself or one of its
+    // ancestors.
     void SetContentWnd(QWidget* pWidget);
     // The content widget, on which a client may also set up its own form.
     QWidget* GetSetUpUiWidget() const;
     // Appends a widget to the title bar, before the size and close buttons.
+    // Refused, with a warning, for the dialog itself or one of its ancestors.
     void AddTitleWidget(QWidget* pWidget);
     void SetTitleDoubleClickEnable(bool bEnable);
 
@@ -57,15 +61,17 @@ public:
     bool IsMaximize() const;
 
 protected:
+    // For dialogs that extend the state: dd derives from the base's state and
+    // is owned by the dialog from here on.
+    CBaseDialog(CBaseDialogPrivate& dd, QWidget* pParent);
     void keyPressEvent(QKeyEvent* pEvent) override;
     void resizeEvent(QResizeEvent* pEvent) override;
 
 private Q_SLOTS:
     void OnUpdateSizeBtnState();
 
-private:
-    friend class CBaseDialogWithBottom;
-    std::unique_ptr<CBaseDialogPrivate> d;
+protected:
+    const std::unique_ptr<CBaseDialogPrivate> d_ptr;
 };
 
 } // namespace OrvaGUIToolkit

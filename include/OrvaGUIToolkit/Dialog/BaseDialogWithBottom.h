@@ -18,6 +18,7 @@ class CBaseDialogWithBottomPrivate;
 class ORVAGUITOOLKIT_EXPORT CBaseDialogWithBottom : public CBaseDialog
 {
     Q_OBJECT
+    Q_DECLARE_PRIVATE(CBaseDialogWithBottom)
 
 public:
     explicit CBaseDialogWithBottom(QWidget* pParent = nullptr);
@@ -44,11 +45,9 @@ public:
                           const char* szMethod, Qt::ConnectionType enumType = Qt::AutoConnection);
 
 protected:
+    CBaseDialogWithBottom(CBaseDialogWithBottomPrivate& dd, QWidget* pParent);
     void HideBottom();
     void keyPressEvent(QKeyEvent* pEvent) override;
-
-private:
-    std::unique_ptr<CBaseDialogWithBottomPrivate> dBottom;
 };
 
 } // namespace OrvaGUIToolkit

@@ -5,7 +5,11 @@
 
 #include <QtWidgets/QFrame>
 
+#include <memory>
+
 namespace OrvaGUIToolkit {
+
+class CFancyTitlePrivate;
 
 // The title strip of a frameless window. Dragging it with the left button
 // moves the window (never off the available screen area, never while full
@@ -13,6 +17,7 @@ namespace OrvaGUIToolkit {
 class ORVAGUITOOLKIT_EXPORT CFancyTitle : public QFrame, public CWidgetSizeFactory
 {
     Q_OBJECT
+    Q_DECLARE_PRIVATE(CFancyTitle)
 
 public:
     explicit CFancyTitle(QWidget* pParent = nullptr);
@@ -31,20 +36,16 @@ Q_SIGNALS:
     void SignalWndSizeStatusChanged();
 
 protected:
+    // For title bars that extend the state: dd derives from the base's state
+    // and is owned by the title from here on.
+    CFancyTitle(CFancyTitlePrivate& dd, QWidget* pParent);
     void mousePressEvent(QMouseEvent* pEvent) override;
     void mouseMoveEvent(QMouseEvent* pEvent) override;
     void mouseReleaseEvent(QMouseEvent* pEvent) override;
     void mouseDoubleClickEvent(QMouseEvent* pEvent) override;
     void resizeEvent(QResizeEvent* pEvent) override;
 
-private:
-    QWidget* Window();
-
-    static const QPoint s_ptNoDrag;
-    // The press position in the window's coordinates; s_ptNoDrag between drags.
-    QPoint m_ptDragOrigin;
-    bool m_bMoveEnable = true;
-    bool m_bDoubleClickEnable = false;
+    const std::unique_ptr<CFancyTitlePrivate> d_ptr;
 };
 
 } // namespace OrvaGUIToolkit

@@ -5,13 +5,9 @@
 
 #include <QtGui/QPixmap>
 
-QT_BEGIN_NAMESPACE
-class QLabel;
-class QPropertyAnimation;
-class QTimer;
-QT_END_NAMESPACE
-
 namespace OrvaGUIToolkit {
+
+class CInformationDlgPrivate;
 
 // A transient notice in the bottom right corner of the screen. It does not
 // take the focus, shows one message at a time (a new one replaces the one on
@@ -21,6 +17,7 @@ class ORVAGUITOOLKIT_EXPORT CInformationDlg : public CBaseDialog
     Q_OBJECT
     // The sign beside the text; a null picture hides it.
     Q_PROPERTY(QPixmap m_pixIcon READ GetIcon WRITE SetIcon)
+    Q_DECLARE_PRIVATE(CInformationDlg)
 
 public:
     ~CInformationDlg() override;
@@ -42,14 +39,6 @@ protected:
 
 private:
     CInformationDlg(const QString& strText, QWidget* pParent, bool bAutoClose);
-    void PlaceAtScreenRightBottom(const QWidget* pAnchor);
-    void StartFadeOut();
-
-    QLabel* m_pIconLabel = nullptr;
-    QLabel* m_pTextLabel = nullptr;
-    QTimer* m_pDisplayTimer = nullptr;
-    QPropertyAnimation* m_pFadeAnimation = nullptr;
-    const bool m_bAutoClose;
 };
 
 } // namespace OrvaGUIToolkit

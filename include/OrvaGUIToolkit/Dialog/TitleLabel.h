@@ -5,7 +5,11 @@
 
 #include <QtWidgets/QLabel>
 
+#include <memory>
+
 namespace OrvaGUIToolkit {
+
+class CTitleLabelPrivate;
 
 // The text of a title bar. A centred title is centred on the whole bar (the
 // label's parent), not on the space that the bar's other widgets leave it,
@@ -13,6 +17,7 @@ namespace OrvaGUIToolkit {
 class ORVAGUITOOLKIT_EXPORT CTitleLabel : public QLabel
 {
     Q_OBJECT
+    Q_DECLARE_PRIVATE(CTitleLabel)
 
 public:
     explicit CTitleLabel(QWidget* pParent = nullptr);
@@ -25,13 +30,10 @@ public:
     QSize minimumSizeHint() const override;
 
 protected:
+    CTitleLabel(CTitleLabelPrivate& dd, QWidget* pParent);
     void paintEvent(QPaintEvent* pEvent) override;
 
-private:
-    int ContentWidth() const;
-    void CentreOnParent(QRect& rect, Qt::Alignment& enumAlign, int iContentWidth) const;
-
-    QString m_strTitleText;
+    const std::unique_ptr<CTitleLabelPrivate> d_ptr;
 };
 
 } // namespace OrvaGUIToolkit

@@ -4,14 +4,12 @@
 #include <OrvaGUIToolkit/Dialog/FancyTitle.h>
 
 QT_BEGIN_NAMESPACE
-class QHBoxLayout;
-class QLabel;
 class QLayout;
 QT_END_NAMESPACE
 
 namespace OrvaGUIToolkit {
 
-class CTitleLabel;
+class CTitleWidgetPrivate;
 
 // A title bar: an optional icon, the title, and whatever widgets the window
 // adds after them (its buttons, for example).
@@ -20,6 +18,7 @@ class ORVAGUITOOLKIT_EXPORT CTitleWidget : public CFancyTitle
     Q_OBJECT
     Q_PROPERTY(Qt::Alignment m_enumTitlePixmapAlignment READ GetTitlePixmapAlignment
                WRITE SetTitlePixmapAlignment RESET ResetTitlePixmapAlignment)
+    Q_DECLARE_PRIVATE(CTitleWidget)
 
 public:
     explicit CTitleWidget(QWidget* pParent = nullptr);
@@ -41,10 +40,8 @@ public:
     void SetLayoutContentsMargins(int iLeft, int iTop, int iRight, int iBottom);
     void SetLayoutSpacing(int iSpacing);
 
-private:
-    QLabel* m_pIconLabel = nullptr;
-    CTitleLabel* m_pTitleLabel = nullptr;
-    QHBoxLayout* m_pLayout = nullptr;
+protected:
+    CTitleWidget(CTitleWidgetPrivate& dd, QWidget* pParent);
 };
 
 } // namespace OrvaGUIToolkit

@@ -5,11 +5,9 @@
 
 #include <QtGui/QPixmap>
 
-QT_BEGIN_NAMESPACE
-class QLabel;
-QT_END_NAMESPACE
-
 namespace OrvaGUIToolkit {
+
+class CWarningDlgPrivate;
 
 // A modal question with a warning sign, a text, a confirm and a cancel button.
 class ORVAGUITOOLKIT_EXPORT CWarningDlg : public CBaseDialogWithBottom
@@ -17,6 +15,7 @@ class ORVAGUITOOLKIT_EXPORT CWarningDlg : public CBaseDialogWithBottom
     Q_OBJECT
     // The sign beside the text; a null picture hides it.
     Q_PROPERTY(QPixmap m_pixIcon READ GetIcon WRITE SetIcon)
+    Q_DECLARE_PRIVATE(CWarningDlg)
 
 public:
     CWarningDlg(const QString& strText, const QString& strTitle, QWidget* pParent = nullptr);
@@ -31,9 +30,8 @@ public:
     QPixmap GetIcon() const;
     void SetIcon(const QPixmap& pixIcon);
 
-private:
-    QString m_strText;
-    QLabel* m_pIconLabel = nullptr;
+protected:
+    CWarningDlg(CWarningDlgPrivate& dd, const QString& strText, const QString& strTitle, QWidget* pParent);
 };
 
 } // namespace OrvaGUIToolkit
