@@ -1,6 +1,7 @@
 #ifndef ORVAGUITOOLKIT_TIMESLIDERTESTSUPPORT_H
 #define ORVAGUITOOLKIT_TIMESLIDERTESTSUPPORT_H
 
+#include "timeline/TimeSliderPrivate.h"
 #include "timeline/engine/ChartView.h"
 
 #include <OrvaGUIToolkit/Timeline/TimeSlider.h>
@@ -12,6 +13,17 @@
 #include <cmath>
 
 namespace SliderTest {
+
+// The state and the chart view of a slider, reached through its private part.
+inline OrvaGUIToolkit::CTimeSliderPrivate* Priv(const OrvaGUIToolkit::CTimeSlider& slider)
+{
+    return const_cast<OrvaGUIToolkit::CTimeSliderPrivate*>(OrvaGUIToolkit::CTimeSliderPrivate::Get(&slider));
+}
+
+inline OrvaGUIToolkit::CChartView* View(const OrvaGUIToolkit::CTimeSlider& slider)
+{
+    return Priv(slider)->m_pChartView;
+}
 
 // Sends a mouse event straight to the view, as the window system would,
 // with the buttons held during a move.
@@ -75,7 +87,7 @@ inline SRange Visible(const OrvaGUIToolkit::CTimeSlider& slider)
 inline void Settle(OrvaGUIToolkit::CTimeSlider& slider)
 {
     QCoreApplication::sendPostedEvents();
-    slider.GetChartView()->UpdateChart();
+    View(slider)->UpdateChart();
 }
 
 inline double Centre(const OrvaGUIToolkit::CTimeSlider& slider)
@@ -95,9 +107,9 @@ inline double Span(const OrvaGUIToolkit::CTimeSlider& slider)
 inline qint64 ExpectedTimeAt(const OrvaGUIToolkit::CTimeSlider& slider, int iX)
 {
     const SRange range = Visible(slider);
-    const QRect rectChart = slider.GetChartView()->GetChartRect();
+    const QRect rectChart = View(slider)->GetChartRect();
     const double dValue = range.dMin + double(iX - rectChart.left()) * (range.dMax - range.dMin) / rectChart.width();
-    return qint64(std::trunc(dValue)) + slider.GetBase() - QDateTime::currentDateTime().offsetFromUtc();
+    return qint64(std::trunc(dValue)) + Priv(slider)->m_iBase - QDateTime::currentDateTime().offsetFromUtc();
 }
 
 } // namespace SliderTest

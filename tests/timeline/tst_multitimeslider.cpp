@@ -4,6 +4,7 @@
 #include "timeline/engine/LineSeries.h"
 #include "timeline/engine/MultiChartView.h"
 #include "timeline/engine/TimeRectSeries.h"
+#include "timeline/MultiTimeSliderPrivate.h"
 #include "timeline/TimeSliderFilterPopup.h"
 
 #include <OrvaGUIToolkit/CheckBox/CheckBox.h>
@@ -36,13 +37,13 @@ struTimeSliderData::TimeSegmentParam Segment(const QDate& day, const QTime& begi
 // A point inside track k's band, whatever the row geometry.
 QPoint BandPoint(const CMultiTimeSlider& slider, int iTrack, int iX = 300)
 {
-    return QPoint(iX, slider.GetTop() + iTrack * slider.GetRowHeight() + slider.GetBandOffset() + 5);
+    return QPoint(iX, CMultiTimeSliderPrivate::Get(&slider)->m_layout.iTop + iTrack * CMultiTimeSliderPrivate::Get(&slider)->m_layout.iRowHeight + CMultiTimeSliderPrivate::Get(&slider)->m_layout.iBandOffset + 5);
 }
 
 QList<CTimeRectSeries*> Tracks(const CMultiTimeSlider& slider)
 {
     QList<CChartSeries*> listSeries;
-    slider.GetChartView()->FindAllSeries(ChartSeriesTimeRect, listSeries);
+    SliderTest::View(slider)->FindAllSeries(ChartSeriesTimeRect, listSeries);
     QList<CTimeRectSeries*> listTracks;
     for (CChartSeries* pSeries : listSeries)
         listTracks.append(static_cast<CTimeRectSeries*>(pSeries));
@@ -103,7 +104,7 @@ void TestMultiTimeSlider::seekRoad()
     CMultiTimeSlider slider;
     const QDateTime dtPlay(QDate(2026, 3, 5), QTime(10, 0));
     Fill(slider, dtPlay);
-    CChartView* pView = slider.GetChartView();
+    CChartView* pView = SliderTest::View(slider);
     slider.SetSpanType(struTimeSliderData::Scale2HoursBy10Minutes);
     QCOMPARE(slider.GetZoomLevel(), 12);
     QCOMPARE(Centre(slider), slider.TimeToValue(dtPlay.toSecsSinceEpoch()));
@@ -113,11 +114,11 @@ void TestMultiTimeSlider::seekRoad()
     const double dBefore = Centre(slider);
     const QPoint ptPress(400, 20);
     SendMouse(pView, QEvent::MouseButtonPress, ptPress);
-    QVERIFY(slider.IsMoving());
+    QVERIFY(SliderTest::Priv(slider)->m_bMoving);
     QCOMPARE(pView->cursor().shape(), Qt::ClosedHandCursor);
     SendMouse(pView, QEvent::MouseMove, ptPress - QPoint(100, 0));
     SendMouse(pView, QEvent::MouseButtonRelease, ptPress - QPoint(100, 0));
-    QVERIFY(!slider.IsMoving());
+    QVERIFY(!SliderTest::Priv(slider)->m_bMoving);
     QVERIFY(Centre(slider) > dBefore + 800);
     SliderTest::Settle(slider);
 
@@ -181,7 +182,7 @@ void TestMultiTimeSlider::segmentsAreClippedPerTrack()
     CTimeRectSeries* pTrack = listTracks.at(1);
     QCOMPARE(pTrack->GetRectCount(), 2);
     QCOMPARE(listTracks.at(0)->GetRectCount() + listTracks.at(2)->GetRectCount(), 0);
-    QCOMPARE(qint64(pTrack->GetRects(1).constFirst().begin.x()), slider.GetRangeMin() + 43200);
+    QCOMPARE(qint64(pTrack->GetRects(1).constFirst().begin.x()), SliderTest::Priv(slider)->m_iRangeMin + 43200);
 
     QMap<unsigned, Segments> mapSegments;
     mapSegments.insert(2, {Segment(s_dayFirst, QTime(1, 0), QTime(2, 0), 1)});
@@ -201,15 +202,15 @@ void TestMultiTimeSlider::clickAndSelectPerTrack()
 {
     CMultiTimeSlider slider;
     Fill(slider);
-    CChartView* pView = slider.GetChartView();
+    CChartView* pView = SliderTest::View(slider);
     QSignalSpy spyClicked(&slider, &CMultiTimeSlider::SignalClicked);
     QSignalSpy spyClick(&slider, QOverload<int, time_t>::of(&CMultiTimeSlider::SignalMouseClick));
     QSignalSpy spySelect(&slider, &CMultiTimeSlider::SignalSelect);
 
     // Only a recorded part of a track is a hit; the top band is none.
-    QCOMPARE(slider.TrackAt(BandPoint(slider, 1)), 1);
-    QCOMPARE(slider.TrackAt(BandPoint(slider, 3)), -1);
-    QCOMPARE(slider.TrackAt(QPoint(300, 20)), -1);
+    QCOMPARE(CMultiTimeSliderPrivate::Get(&slider)->TrackAt(BandPoint(slider, 1)), 1);
+    QCOMPARE(CMultiTimeSliderPrivate::Get(&slider)->TrackAt(BandPoint(slider, 3)), -1);
+    QCOMPARE(CMultiTimeSliderPrivate::Get(&slider)->TrackAt(QPoint(300, 20)), -1);
 
     Click(pView, BandPoint(slider, 0));
     QCOMPARE(spyClicked.count(), 1);
@@ -241,7 +242,7 @@ void TestMultiTimeSlider::marqueeWithShiftDrag()
 {
     CMultiTimeSlider slider;
     Fill(slider);
-    auto* pView = static_cast<CMultiChartView*>(slider.GetChartView());
+    auto* pView = static_cast<CMultiChartView*>(SliderTest::View(slider));
     unsigned uIndex = 0;
     QList<struTimeSliderData::SelectedData> listData;
 
@@ -310,7 +311,7 @@ void TestMultiTimeSlider::showIndexScrolls()
     auto* pScrollBar = slider.findChild<CScrollBar*>();
     QVERIFY(pScrollBar && !pScrollBar->isHidden());
     slider.SetShowIndex(uIndex);
-    QCOMPARE(pScrollBar->value(), iFirstRow * slider.GetRowHeight());
+    QCOMPARE(pScrollBar->value(), iFirstRow * CMultiTimeSliderPrivate::Get(&slider)->m_layout.iRowHeight);
     // Shown and tall enough: the scroll bar hides.
     slider.show();
     slider.resize(800, 2000);
@@ -324,7 +325,7 @@ void TestMultiTimeSlider::playMarksAndSyncTime()
     CMultiTimeSlider slider;
     Fill(slider, QDateTime(s_dtNoon.date(), QTime(9, 0)));
     slider.ShowZoomByType(12);
-    auto* pMarks = static_cast<CLineSeries*>(slider.GetChartView()->FindSeries(ChartSeriesLine));
+    auto* pMarks = static_cast<CLineSeries*>(SliderTest::View(slider)->FindSeries(ChartSeriesLine));
     const unsigned uTime = unsigned(QDateTime(s_dtNoon.date(), QTime(9, 30)).toSecsSinceEpoch());
 
     QVERIFY(slider.IsSyncTime());
@@ -425,11 +426,10 @@ void TestMultiTimeSlider::hoverAsksForAThumbnail()
     Fill(slider);
     QSignalSpy spyThumbnail(&slider, QOverload<bool, time_t>::of(&CMultiTimeSlider::SignalThumbnail));
     QSignalSpy spyHide(&slider, QOverload<bool>::of(&CMultiTimeSlider::SignalThumbnail));
-    SendMouse(slider.GetChartView(), QEvent::MouseMove, BandPoint(slider, 2), Qt::NoButton);
+    SendMouse(SliderTest::View(slider), QEvent::MouseMove, BandPoint(slider, 2), Qt::NoButton);
     QVERIFY(spyThumbnail.wait(3000));
     QCOMPARE(spyThumbnail.at(0).at(0).toBool(), true);
     QCOMPARE(qint64(spyThumbnail.at(0).at(1).value<time_t>()), ExpectedTimeAt(slider, 300));
-    QCOMPARE(slider.GetThumbnailIndex(), 2);
 
     QPixmap pixmap(160, 90);
     pixmap.fill(Qt::darkGreen);
@@ -437,7 +437,7 @@ void TestMultiTimeSlider::hoverAsksForAThumbnail()
     auto* pLabel = slider.findChild<CPicLabel*>();
     QVERIFY(pLabel && pLabel->isVisible() && pLabel->HasPicture());
     // Off the recordings the thumbnail goes.
-    SendMouse(slider.GetChartView(), QEvent::MouseMove, BandPoint(slider, 3), Qt::NoButton);
+    SendMouse(SliderTest::View(slider), QEvent::MouseMove, BandPoint(slider, 3), Qt::NoButton);
     QVERIFY(!pLabel->isVisible());
     QCOMPARE(spyHide.count(), 1);
 }
@@ -449,11 +449,11 @@ void TestMultiTimeSlider::simplifyModeKeepsHitTesting()
     CMultiTimeSlider slider;
     slider.SetShowSimplifyMode();
     QVERIFY(slider.IsSimplifyMode());
-    QVERIFY(slider.GetRowHeight() < normal.GetRowHeight());
+    QVERIFY(CMultiTimeSliderPrivate::Get(&slider)->m_layout.iRowHeight < CMultiTimeSliderPrivate::Get(&normal)->m_layout.iRowHeight);
     QVERIFY(slider.GetHintHeight() < normal.GetHintHeight());
     Fill(slider);
-    QCOMPARE(slider.TrackAt(BandPoint(slider, 2)), 2);
-    QCOMPARE(slider.TrackAt(BandPoint(slider, 3)), -1);
+    QCOMPARE(CMultiTimeSliderPrivate::Get(&slider)->TrackAt(BandPoint(slider, 2)), 2);
+    QCOMPARE(CMultiTimeSliderPrivate::Get(&slider)->TrackAt(BandPoint(slider, 3)), -1);
 }
 
 QTEST_MAIN(TestMultiTimeSlider)
