@@ -19,6 +19,7 @@
 //
 // Run: QT_QPA_PLATFORM=offscreen build/bench/bench/bench_multichartview
 
+#include "timeline/MultiTimeSliderPrivate.h"
 #include "timeline/engine/ChartView.h"
 
 #include <OrvaGUIToolkit/Timeline/MultiTimeSlider.h>
@@ -109,7 +110,8 @@ const QVector<QVector<STimes>>& TrackTimes()
 struct SSlider
 {
     CMultiTimeSlider slider;
-    CChartView* pView = slider.GetChartView();
+    CMultiTimeSliderPrivate* d = CMultiTimeSliderPrivate::Get(&slider);
+    CChartView* pView = d->m_pChartView;
 
     SSlider()
     {
@@ -118,7 +120,7 @@ struct SSlider
         slider.SetTimeSliderCount(s_iTracks);
         for (int i = 0; i < s_iTracks; ++i)
             slider.AddTime(Tracks().at(i), i);
-        slider.resize(s_iWidth, slider.GetTop() + slider.GetRowHeight() * s_iTracks + slider.GetBandOffset());
+        slider.resize(s_iWidth, d->BandTop(s_iTracks));
         slider.show();
         QCoreApplication::processEvents();
     }
@@ -158,11 +160,11 @@ SAnchorFrame VisibleRects(SSlider& slider)
     double dMax = 0.0;
     axis.GetRange(dMin, dMax);
     SAnchorFrame frame;
-    const int iRow = slider.slider.GetRowHeight();
+    const int iRow = slider.d->m_layout.iRowHeight;
     // Axis value = time_t + this shift (the local offset less the base).
     const double dShift = slider.slider.TimeToValue(0);
     for (int iTrack = 0; iTrack < s_iTracks; ++iTrack) {
-        const int iTop = slider.slider.GetTop() + iTrack * iRow + slider.slider.GetBandOffset();
+        const int iTop = slider.d->BandTop(iTrack);
         for (int iLevel : {1, 2}) {
             for (const STimes& segment : TrackTimes().at(iTrack)) {
                 if (segment.iLevel != iLevel)
