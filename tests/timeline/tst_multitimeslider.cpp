@@ -89,6 +89,11 @@ private Q_SLOTS:
     void filterLevels();
     void hoverAsksForAThumbnail();
     void simplifyModeKeepsHitTesting();
+    void scrollBarShowsOnlyWhenRowsOverflow_data();
+    void scrollBarShowsOnlyWhenRowsOverflow();
+    void rowsSitAtTheirDocumentedPixels();
+    void simplifyModeMovesExistingSegments();
+    void trackRectsFollowTheScrolling();
 };
 
 void TestMultiTimeSlider::seekRoad_data()
@@ -454,6 +459,123 @@ void TestMultiTimeSlider::simplifyModeKeepsHitTesting()
     Fill(slider);
     QCOMPARE(CMultiTimeSliderPrivate::Get(&slider)->TrackAt(BandPoint(slider, 2)), 2);
     QCOMPARE(CMultiTimeSliderPrivate::Get(&slider)->TrackAt(BandPoint(slider, 3)), -1);
+}
+
+namespace {
+
+QList<double> YValues(const CChartSeries* pSeries)
+{
+    QList<double> listValues;
+    for (int i = 0; i < pSeries->GetPointCount(); ++i)
+        listValues.append(pSeries->GetYValue(i));
+    return listValues;
+}
+
+} // namespace
+
+// The rows span (0, 50 + 24 x count); the scroll bar appears only when that
+// exceeds the slider's height, with a maximum of content - height + 2.
+void TestMultiTimeSlider::scrollBarShowsOnlyWhenRowsOverflow_data()
+{
+    QTest::addColumn<unsigned>("uCount");
+    QTest::addColumn<int>("iHeight");
+    QTest::addColumn<double>("dSpan");
+    QTest::addColumn<bool>("bShown");
+    QTest::addColumn<int>("iMaximum");
+    QTest::newRow("six tracks in 200") << 6u << 200 << 194.0 << false << 0;
+    QTest::newRow("six tracks just fit") << 6u << 194 << 194.0 << false << 0;
+    QTest::newRow("six tracks, one pixel short") << 6u << 193 << 194.0 << true << 3;
+    QTest::newRow("sixteen tracks in 200") << 16u << 200 << 434.0 << true << 236;
+    QTest::newRow("one track") << 1u << 74 << 74.0 << false << 0;
+}
+
+void TestMultiTimeSlider::scrollBarShowsOnlyWhenRowsOverflow()
+{
+    QFETCH(unsigned, uCount);
+    QFETCH(int, iHeight);
+    QFETCH(double, dSpan);
+    QFETCH(bool, bShown);
+    QFETCH(int, iMaximum);
+    CMultiTimeSlider slider;
+    slider.resize(800, iHeight);
+    slider.SetTimeSliderCount(uCount);
+    double dMin = -1.0;
+    double dMax = -1.0;
+    SliderTest::View(slider)->GetYAxis()->GetRange(dMin, dMax);
+    QCOMPARE(dMin, 0.0);
+    QCOMPARE(dMax, dSpan);
+    auto* pScrollBar = slider.findChild<CScrollBar*>();
+    QCOMPARE(!pScrollBar->isHidden(), bShown);
+    if (bShown)
+        QCOMPARE(pScrollBar->maximum(), iMaximum);
+}
+
+// Names, play marks and row boundaries sit on the row tops, 50 + 24 k; only
+// the segments are 10 pixels lower, 60 + 24 k to 84 + 24 k.
+void TestMultiTimeSlider::rowsSitAtTheirDocumentedPixels()
+{
+    CMultiTimeSlider slider;
+    slider.SetTimeRange(s_dayFirst, s_dayLast);
+    slider.SetTimeSliderCount(3);
+    slider.AddTime({Segment(s_dayFirst, QTime(1, 0), QTime(2, 0), 1)}, 2);
+    CChartView* pView = SliderTest::View(slider);
+    QCOMPARE(YValues(pView->FindSeries(ChartSeriesBackGround)), QList<double>({50, 74, 98}));
+    QCOMPARE(YValues(pView->FindSeries(ChartSeriesLine)), QList<double>({50, 74, 98}));
+    QCOMPARE(YValues(pView->FindSeries(ChartSeriesSelectRect)), QList<double>({50, 74, 98, 122}));
+    const STimeRect rect = Tracks(slider).at(2)->GetRects(1).constFirst();
+    QCOMPARE(rect.begin.y(), 108);
+    QCOMPARE(rect.end.y(), 132);
+}
+
+void TestMultiTimeSlider::simplifyModeMovesExistingSegments()
+{
+    CMultiTimeSlider slider;
+    slider.SetTimeRange(s_dayFirst, s_dayLast);
+    slider.SetTimeSliderCount(3);
+    slider.AddTime({Segment(s_dayFirst, QTime(1, 0), QTime(2, 0), 1), Segment(s_dayFirst, QTime(3, 0), QTime(4, 0), 2),
+                    Segment(s_dayFirst, QTime(5, 0), QTime(6, 0), 1)},
+                   2);
+    slider.SetShowSimplifyMode();
+    QCOMPARE(slider.GetHintHeight(), 24);
+    CChartView* pView = SliderTest::View(slider);
+    QCOMPARE(YValues(pView->FindSeries(ChartSeriesBackGround)), QList<double>({10, 20, 30}));
+    QCOMPARE(YValues(pView->FindSeries(ChartSeriesSelectRect)), QList<double>({10, 20, 30, 40}));
+    double dMin = -1.0;
+    double dMax = -1.0;
+    pView->GetYAxis()->GetRange(dMin, dMax);
+    QCOMPARE(dMax, 40.0);
+    // Every segment moved to track 2's slim band, 31..41, in its order.
+    const QVector<STimeRect> vecLevel1 = Tracks(slider).at(2)->GetRects(1);
+    QCOMPARE(vecLevel1.size(), 2);
+    QCOMPARE(vecLevel1.at(1).end.x() - vecLevel1.at(0).begin.x(), 5 * 3600);
+    const STimeRect level2 = Tracks(slider).at(2)->GetRects(2).constFirst();
+    for (const STimeRect& rect : vecLevel1 + QVector<STimeRect>{level2}) {
+        QCOMPARE(rect.begin.y(), 31);
+        QCOMPARE(rect.end.y(), 41);
+    }
+}
+
+// A client lines its own widgets up with the tracks: the band of each track,
+// moved up by the scrolling, reported once the scrolling is done.
+void TestMultiTimeSlider::trackRectsFollowTheScrolling()
+{
+    CMultiTimeSlider slider;
+    slider.resize(815, 200);
+    slider.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&slider));
+    slider.SetTimeSliderCount(16);
+    QCOMPARE(slider.GetTrackRect(1).top(), 84);
+    QCOMPARE(slider.GetTrackRect(1).height(), 24);
+    QCOMPARE(slider.GetTrackRect(1).left(), 15);
+    QVERIFY(slider.GetTrackRect(16).isEmpty());
+    QVERIFY(slider.GetTrackRect(-1).isEmpty());
+
+    QSignalSpy spyScrolled(&slider, &CMultiTimeSlider::SignalVisibleRowsScrolled);
+    slider.SetShowIndex(9);
+    QCOMPARE(slider.GetTrackRect(9).top(), 60 + 3 * 24);
+    QCOMPARE(spyScrolled.count(), 0);
+    QVERIFY(spyScrolled.wait(1000));
+    QCOMPARE(spyScrolled.constFirst().constFirst().toInt(), 144);
 }
 
 QTEST_MAIN(TestMultiTimeSlider)

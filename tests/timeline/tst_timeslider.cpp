@@ -60,6 +60,7 @@ private Q_SLOTS:
     void dragStopsAtTheSlack_data();
     void dragStopsAtTheSlack();
     void maxAndNormalSize();
+    void scaleAndGrooveRows();
     void segmentsAreClippedToTheDays();
     void clickReportsTheTimeUnderTheMouse();
     void briefExitIsNoLeave();
@@ -304,6 +305,31 @@ void TestTimeSlider::maxAndNormalSize()
     QCOMPARE(slider.GetZoomLevel(), 7);
     QVERIFY(!pZoomIn->isVisible());
     QVERIFY(pView->FindSeries(ChartSeriesAxis)->IsSimple());
+}
+
+// The groove spans 26..36 with segments in 29..36; the time scale's ticks
+// and labels stay on row 42 in both presentations.
+void TestTimeSlider::scaleAndGrooveRows()
+{
+    CSingleTimeSlider slider;
+    const QDate day(2026, 5, 4);
+    slider.SetTimeRange(day, day);
+    slider.AddTime({Segment(QDateTime(day, QTime(10, 0)), QDateTime(day, QTime(11, 0)), 1)});
+    CChartView* pView = SliderTest::View(slider);
+    QCOMPARE(pView->GetSeries(0)->GetYValue(0), 26.0);
+    const STimeRect rect = static_cast<CTimeRectSeries*>(pView->FindSeries(ChartSeriesTimeRect))->GetRects(1).constFirst();
+    QCOMPARE(rect.begin.y(), 29);
+    QCOMPARE(rect.end.y(), 36);
+    auto* pAxis = static_cast<CAxisSeries*>(pView->FindSeries(ChartSeriesAxis));
+    for (bool bMax : {false, true, false}) {
+        if (bMax)
+            slider.ShowMaxsize();
+        else
+            slider.ShowNormalSize();
+        QCOMPARE(pAxis->IsSimple(), !bMax);
+        QCOMPARE(pAxis->GetTickTop(), 42);
+        QCOMPARE(pAxis->GetLabelTop(), 42);
+    }
 }
 
 void TestTimeSlider::segmentsAreClippedToTheDays()
