@@ -289,7 +289,7 @@ void CMultiTimeSliderPrivate::OnPress(QMouseEvent* pEvent)
     if (pEvent->button() != Qt::LeftButton)
         return;
     CMultiChartView* pView = View();
-    m_ptPress = pEvent->pos();
+    m_ptPress = MousePos(pEvent);
     const int iTrack = TrackAt(m_ptPress);
     if (pView->GetChartRect().contains(m_ptPress)) {
         m_enumDrag = InTopBand(m_ptPress, false) ? DragState::Scale : DragState::Pressed;
@@ -317,7 +317,7 @@ void CMultiTimeSliderPrivate::OnMove(QMouseEvent* pEvent)
 {
     Q_Q(CMultiTimeSlider);
     const QPointer<CMultiTimeSlider> guard(q);
-    const QPoint ptMouse = pEvent->pos();
+    const QPoint ptMouse = MousePos(pEvent);
     m_ptMouse = ptMouse;
     if (TrackAt(ptMouse) >= 0 && View()->GetChartRect().contains(ptMouse)) {
         m_pHoverTimer->start(s_iHoverDelay);
@@ -350,7 +350,7 @@ void CMultiTimeSliderPrivate::OnRelease(QMouseEvent* pEvent)
         m_bMoving = false;
     if (pEvent->button() != Qt::LeftButton)
         return;
-    const QPoint ptRelease = pEvent->pos();
+    const QPoint ptRelease = MousePos(pEvent);
     View()->setCursor(InTopBand(ptRelease, true) ? Qt::OpenHandCursor : Qt::ArrowCursor);
     if (enumDrag != DragState::Pressed || !View()->GetChartRect().contains(ptRelease))
         return;

@@ -213,11 +213,11 @@ bool CSingleTimeSlider::eventFilter(QObject* pWatched, QEvent* pEvent)
 void CSingleTimeSliderPrivate::OnViewPress(QMouseEvent* pEvent)
 {
     CSingleChartView* pView = View();
-    if (pEvent->button() != Qt::LeftButton || !pView->GetChartRect().contains(pEvent->pos()))
+    if (pEvent->button() != Qt::LeftButton || !pView->GetChartRect().contains(MousePos(pEvent)))
         return;
     m_bMoving = true;
     m_enumDrag = DragState::Pressed;
-    m_ptPress = pEvent->pos();
+    m_ptPress = MousePos(pEvent);
     if (pView->underMouse())
         pView->setCursor(Qt::OpenHandCursor);
     BeginDrag(m_ptPress);
@@ -226,16 +226,18 @@ void CSingleTimeSliderPrivate::OnViewPress(QMouseEvent* pEvent)
 void CSingleTimeSliderPrivate::OnViewMove(QMouseEvent* pEvent)
 {
     Q_Q(CSingleTimeSlider);
-    m_ptMouse = pEvent->pos();
+    m_ptMouse = MousePos(pEvent);
+    // The distance in 64 bits: the mouse may be reported far outside.
+    const qint64 iDistance = qAbs(qint64(MousePos(pEvent).x()) - m_ptPress.x()) + qAbs(qint64(MousePos(pEvent).y()) - m_ptPress.y());
     if (m_enumDrag == DragState::Pressed && (pEvent->buttons() & Qt::LeftButton)
-        && (pEvent->pos() - m_ptPress).manhattanLength() >= QApplication::startDragDistance()) {
+        && iDistance >= QApplication::startDragDistance()) {
         m_enumDrag = DragState::Dragging;
         View()->setCursor(Qt::ClosedHandCursor);
     }
     // The time under the mouse follows it, not only the periodic refresh.
     q->OnUpdateTimeSlider();
     if (m_enumDrag == DragState::Dragging && (pEvent->buttons() & Qt::LeftButton))
-        DragTo(pEvent->pos());
+        DragTo(MousePos(pEvent));
 }
 
 void CSingleTimeSliderPrivate::OnViewRelease(QMouseEvent* pEvent)
@@ -247,8 +249,8 @@ void CSingleTimeSliderPrivate::OnViewRelease(QMouseEvent* pEvent)
     m_enumDrag = DragState::None;
     m_bMoving = false;
     View()->unsetCursor();
-    if (bClick && View()->GetChartRect().contains(pEvent->pos()))
-        Q_EMIT q->SignalMouseClick(time_t(TimeAtX(pEvent->pos().x())));
+    if (bClick && View()->GetChartRect().contains(MousePos(pEvent)))
+        Q_EMIT q->SignalMouseClick(time_t(TimeAtX(MousePos(pEvent).x())));
 }
 
 void CSingleTimeSliderPrivate::OnViewEnter()

@@ -140,6 +140,9 @@ void CTimeSlider::SetMinMaxBySpan(double dSpan)
         qCWarning(lcOrvaGUIToolkit, "CTimeSlider::SetMinMaxBySpan: dSpan is not a finite span");
         return;
     }
+    // Never wider than the browsable range and its slack: the time scale
+    // draws a tick per step across the whole span.
+    dSpan = qMin(dSpan, double(d->m_iRangeMax - d->m_iRangeMin));
     CChartAxis* pAxis = d->m_pChartView->GetXAxis();
     double dMin = 0.0;
     double dMax = 0.0;
@@ -246,7 +249,7 @@ void CTimeSlider::OnSlotZoomOut()
 void CTimeSlider::wheelEvent(QWheelEvent* pEvent)
 {
     Q_D(CTimeSlider);
-    d->m_ptMouse = d->m_pChartView->mapFrom(this, pEvent->position().toPoint());
+    d->m_ptMouse = d->m_pChartView->mapFrom(this, SaturatedPoint(pEvent->position()));
     d->m_bZoomAtMouse = true;
     if (pEvent->angleDelta().y() < 1)
         OnSlotZoomOut();

@@ -5,6 +5,7 @@
 
 #include <QtCore/QDateTime>
 #include <QtCore/QPoint>
+#include <QtGui/QMouseEvent>
 
 QT_BEGIN_NAMESPACE
 class QTimer;
@@ -13,6 +14,24 @@ QT_END_NAMESPACE
 namespace OrvaGUIToolkit {
 
 class CChartView;
+
+// A position in whole pixels, saturated short of the int limits: a mouse
+// reported far outside the window must not overflow the rounding.
+inline QPoint SaturatedPoint(const QPointF& point)
+{
+    constexpr double dLimit = 2147483000.0;
+    return QPoint(qRound(qBound(-dLimit, point.x(), dLimit)), qRound(qBound(-dLimit, point.y(), dLimit)));
+}
+
+// A mouse event's position in the receiver, saturated as above.
+inline QPoint MousePos(const QMouseEvent* pEvent)
+{
+#if QT_VERSION >= QT_VERSION_CHECK(6, 0, 0)
+    return SaturatedPoint(pEvent->position());
+#else
+    return SaturatedPoint(pEvent->localPos());
+#endif
+}
 
 // The state of a timeline. The subclasses' private parts derive from it and
 // create the chart view they draw through; the slider owns it from then on.
