@@ -7,6 +7,7 @@
 #include <OrvaGUIToolkit/ScrollBar/ScrollBar.h>
 #include <OrvaGUIToolkit/Timeline/MultiTimeSlider.h>
 #include <OrvaGUIToolkit/Timeline/SingleTimeSlider.h>
+#include <OrvaGUIToolkit/Timeline/TagEditDialog.h>
 
 #include <QtCore/QPointer>
 #include <QtTest/QtTest>
@@ -76,6 +77,8 @@ private Q_SLOTS:
     void deletingSlotMulti();
     void deletingSlotSingle_data();
     void deletingSlotSingle();
+    void deletingSlotTagDialog_data();
+    void deletingSlotTagDialog();
 };
 
 void TestTimelineHostile::spansAreRefused_data()
@@ -435,6 +438,29 @@ void TestTimelineHostile::deletingSlotSingle()
         QApplication::sendEvent(pView, &leave);
         QTRY_VERIFY_WITH_TIMEOUT(!guard, 2000);
     }
+    QVERIFY(!guard);
+}
+
+void TestTimelineHostile::deletingSlotTagDialog_data()
+{
+    QTest::addColumn<bool>("bOnSave");
+    QTest::newRow("SignalSaveInput") << true;
+    QTest::newRow("SignalClosed") << false;
+}
+
+void TestTimelineHostile::deletingSlotTagDialog()
+{
+    QFETCH(bool, bOnSave);
+    auto* pDialog = new CTagEditDialog;
+    const QPointer<CTagEditDialog> guard(pDialog);
+    pDialog->SetTagTime(QStringLiteral("2026-03-04 10:30:00"));
+    pDialog->SetInputText(QStringLiteral("Barrier forced"));
+    pDialog->show();
+    if (bOnSave)
+        DeleteOn(pDialog, pDialog, &CTagEditDialog::SignalSaveInput);
+    else
+        DeleteOn(pDialog, pDialog, &CTagEditDialog::SignalClosed);
+    pDialog->accept();
     QVERIFY(!guard);
 }
 

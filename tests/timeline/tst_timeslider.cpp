@@ -1,6 +1,7 @@
 #include "engine/ChartTestSupport.h"
 #include "TimeSliderTestSupport.h"
 
+#include "timeline/TagEditDialogPrivate.h"
 #include "timeline/engine/AxisSeries.h"
 #include "timeline/engine/MouseTextSeries.h"
 #include "timeline/engine/SingleChartView.h"
@@ -431,7 +432,7 @@ void TestTimeSlider::tagDialogRefusesAnEmptyName()
     QCOMPARE(CToolTip::GetText(), QStringLiteral("Tag name cannot be empty."));
 
     // Forbidden file-name characters never get in.
-    QTest::keyClicks(dialog.GetNameEdit(), QStringLiteral("Gate/2 tailgating"));
+    QTest::keyClicks(CTagEditDialogPrivate::Get(&dialog)->m_pNameEdit, QStringLiteral("Gate/2 tailgating"));
     dialog.accept();
     QVERIFY(!dialog.isVisible());
     QCOMPARE(spySave.count(), 1);
@@ -452,11 +453,11 @@ void TestTimeSlider::tagDialogReportsOnlyChangedNames()
     QCOMPARE(spySave.count(), 0);
     QCOMPARE(spyClosed.count(), 1);
     dialog.show();
-    dialog.GetNameEdit()->setText(QStringLiteral("Plate mismatch, checked"));
+    CTagEditDialogPrivate::Get(&dialog)->m_pNameEdit->setText(QStringLiteral("Plate mismatch, checked"));
     dialog.accept();
     QCOMPARE(spySave.count(), 1);
     dialog.show();
-    dialog.GetNameEdit()->clear();
+    CTagEditDialogPrivate::Get(&dialog)->m_pNameEdit->clear();
     dialog.reject();
     QCOMPARE(spySave.count(), 1);
     QCOMPARE(spyClosed.count(), 3);
