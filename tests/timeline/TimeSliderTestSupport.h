@@ -102,16 +102,6 @@ inline double Span(const OrvaGUIToolkit::CTimeSlider& slider)
     return range.dMax - range.dMin;
 }
 
-// The time a click at view x must report: the pixel's axis value, truncated,
-// turned back into a time_t.
-inline qint64 ExpectedTimeAt(const OrvaGUIToolkit::CTimeSlider& slider, int iX)
-{
-    const SRange range = Visible(slider);
-    const QRect rectChart = View(slider)->GetChartRect();
-    const double dValue = range.dMin + double(iX - rectChart.left()) * (range.dMax - range.dMin) / rectChart.width();
-    return qint64(std::trunc(dValue)) + Priv(slider)->m_iBase - QDateTime::currentDateTime().offsetFromUtc();
-}
-
 } // namespace SliderTest
 
 #endif
