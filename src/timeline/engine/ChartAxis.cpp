@@ -1,9 +1,11 @@
 #include "ChartAxis.h"
 
 #include "AxisPanel.h"
+#include "foundation/ToolkitLogging.h"
 
 #include <QtCore/QtGlobal>
 
+#include <cfloat>
 #include <cmath>
 
 namespace OrvaGUIToolkit {
@@ -17,6 +19,12 @@ CChartAxis::CChartAxis(CAxisPanel* pOwner, bool bHorizontal, bool bReversed)
 
 void CChartAxis::SetRange(double dMin, double dMax)
 {
+    // The span is checked too: two finite bounds of opposite sign can still be
+    // an infinite distance apart.
+    if (!std::isfinite(dMax - dMin)) {
+        qCWarning(lcOrvaGUIToolkit, "CChartAxis::SetRange: !std::isfinite(dMax - dMin)");
+        return;
+    }
     m_dMin = dMin;
     m_dMax = dMax;
 }
@@ -31,10 +39,13 @@ double CChartAxis::PixelToValue(int iPixel) const
 {
     if (m_iPixelLength == 0)
         return m_bReversed ? m_dMax : m_dMin;
-    const double dOffset = double(iPixel - m_iPixelStart) * m_dSpan / m_iPixelLength;
+    // The span is divided first: span * pixels could exceed DBL_MAX where the
+    // value itself does not.
+    const double dOffset = (double(iPixel) - m_iPixelStart) * (m_dSpan / m_iPixelLength);
     // Follows the direction ValueToPixel() uses, so the two stay inverse also
     // for a vertical axis that is not reversed.
-    return m_bReversed ? m_dMax - dOffset : m_dMin + dOffset;
+    const double dValue = m_bReversed ? m_dMax - dOffset : m_dMin + dOffset;
+    return qBound(-DBL_MAX, dValue, DBL_MAX);
 }
 
 void CChartAxis::UpdatePixelRange()

@@ -22,6 +22,10 @@ class CChartAxis
 public:
     CChartAxis(CAxisPanel* pOwner, bool bHorizontal, bool bReversed);
 
+    // Refuses (with a warning) a bound that is NaN or infinite, or bounds an
+    // infinite distance apart, and keeps the previous range: such a range
+    // would map nothing to a pixel ever again.
+    // Finite bounds are taken as they are, in either order.
     void SetRange(double dMin, double dMax);
     void GetRange(double& dMin, double& dMax) const;
     double GetMin() const { return m_dMin; }
@@ -53,7 +57,9 @@ public:
     // Inverse of ValueToPixel() up to rounding: min + offset for an upright
     // axis, max - offset for a reversed one (the panel's vertical axis), the
     // offset being (pixel - pixelStart) * span / pixelLength. An axis with no
-    // pixel span gives min (max when reversed).
+    // pixel span gives min (max when reversed). Works in doubles throughout,
+    // so pixels near INT_MIN or INT_MAX and spans near DBL_MAX give a finite
+    // value (saturated to +-DBL_MAX at worst).
     double PixelToValue(int iPixel) const;
     void UpdatePixelRange();
 

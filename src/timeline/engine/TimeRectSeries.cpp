@@ -22,20 +22,93 @@ int ClampToInt(qint64 iValue)
     return static_cast<int>(qBound(qint64(INT_MIN), iValue, qint64(INT_MAX)));
 }
 
-bool IsVisible(const STimeRect& rect, double dMin, double dMax)
+template <typename TSegment>
+bool IsVisible(const TSegment& segment, double dMin, double dMax)
 {
-    const double dBegin = rect.begin.x();
-    const double dEnd = rect.end.x();
+    const double dBegin = double(segment.iBegin);
+    const double dEnd = double(segment.iEnd);
     return (dBegin >= dMin && dBegin <= dMax) || (dEnd >= dMin && dEnd <= dMax)
         || (dBegin <= dMin && dEnd >= dMax);
 }
 
-void FillBand(QPainter* pPainter, qint64 iLeft, qint64 iRight, int iTop, const STimeRect& rect)
+// The first index in [0, iCount) for which bBefore(index) is false, where
+// bBefore is true for a prefix of the indexes. The search starts at the answer
+// of the previous paint and widens its steps from there: a repaint at the same
+// or a nearby range needs a handful of probes, while a plain binary search
+// starts over, with every probe a cache miss after the pixmap was cleared.
+template <typename TBefore>
+int PartitionFrom(int iHint, int iCount, TBefore bBefore)
 {
-    const qint64 iHeight = qint64(rect.end.y()) - rect.begin.y();
-    pPainter->fillRect(QRect(ClampToInt(iLeft), iTop, ClampToInt(iRight - iLeft + 1), ClampToInt(iHeight)),
-                       rect.brush);
+    iHint = qBound(0, iHint, iCount);
+    // The answer lies in [iLow, iHigh] once the steps have bracketed it.
+    qint64 iLow = 0;
+    qint64 iHigh = iCount;
+    if (iHint < iCount && bBefore(iHint)) {
+        qint64 iBefore = iHint;
+        for (qint64 iStep = 1;; iStep *= 2) {
+            const qint64 iProbe = iBefore + iStep;
+            if (iProbe >= iCount || !bBefore(int(iProbe))) {
+                iLow = iBefore + 1;
+                iHigh = qMin<qint64>(iProbe, iCount);
+                break;
+            }
+            iBefore = iProbe;
+        }
+    } else if (iHint > 0 && !bBefore(iHint - 1)) {
+        qint64 iAfter = iHint - 1;
+        for (qint64 iStep = 1;; iStep *= 2) {
+            const qint64 iProbe = iAfter - iStep;
+            if (iProbe < 0 || bBefore(int(iProbe))) {
+                iLow = qMax<qint64>(iProbe + 1, 0);
+                iHigh = iAfter;
+                break;
+            }
+            iAfter = iProbe;
+        }
+    } else {
+        return iHint;
+    }
+    while (iLow < iHigh) {
+        const qint64 iMiddle = iLow + (iHigh - iLow) / 2;
+        if (bBefore(int(iMiddle)))
+            iLow = iMiddle + 1;
+        else
+            iHigh = iMiddle;
+    }
+    return int(iLow);
 }
+
+bool IsOpaque(const QBrush& brush)
+{
+    return brush.style() == Qt::SolidPattern && brush.color().alpha() == 255;
+}
+
+// Consecutive segments of one brush and height, gathered while they touch on
+// screen and filled as one rectangle.
+struct SRun
+{
+    qint64 iLeft = 0;
+    qint64 iRight = -1;
+    int iTop = 0;
+    qint64 iHeight = 0;
+    const QBrush* pBrush = nullptr;
+    bool bOpaque = false;
+
+    void Fill(QPainter* pPainter) const
+    {
+        if (!pBrush)
+            return;
+        pPainter->fillRect(QRect(ClampToInt(iLeft), iTop, ClampToInt(iRight - iLeft + 1), ClampToInt(iHeight)),
+                           *pBrush);
+    }
+    // Overlapping fills of a translucent brush would blend twice.
+    bool CanTake(qint64 iNewLeft, qint64 iNewRight) const
+    {
+        const bool bTouches = iNewLeft <= iRight + 1 && iNewRight >= iLeft - 1;
+        const bool bOverlaps = iNewLeft <= iRight && iNewRight >= iLeft;
+        return pBrush && bTouches && (bOpaque || !bOverlaps);
+    }
+};
 
 } // namespace
 
@@ -58,22 +131,46 @@ int CTimeRectSeries::SeriesType() const
 
 void CTimeRectSeries::AddRect(const QPoint& begin, const QPoint& end, const QBrush& brush, int iType)
 {
-    STimeRect rect;
-    rect.begin = begin;
-    rect.end = end;
-    rect.brush = brush;
-    rect.type = iType;
+    AddRect(begin.x(), end.x(), begin.y(), end.y(), brush, iType);
+}
 
-    SGroup& group = m_mapGroups[iType];
-    const int iLow = qMin(begin.x(), end.x());
-    const int iHigh = qMax(begin.x(), end.x());
-    if (!group.vecRects.isEmpty()) {
-        const STimeRect& last = group.vecRects.constLast();
-        if (iLow < qMin(last.begin.x(), last.end.x()))
+void CTimeRectSeries::AddRect(qint64 iBegin, qint64 iEnd, int iTop, int iBottom, const QBrush& brush, int iType)
+{
+    auto it = m_mapGroups.find(iType);
+    if (it == m_mapGroups.end()) {
+        it = m_mapGroups.insert(iType, SGroup());
+        it->bAdmitted = IsAdmitted(iType);
+    }
+    SGroup& group = *it;
+    SSegment segment{iBegin, iEnd, iTop, iBottom, brush, false, IsOpaque(brush)};
+    const qint64 iLow = qMin(iBegin, iEnd);
+    const qint64 iHigh = qMax(iBegin, iEnd);
+    if (!group.vecSegments.isEmpty()) {
+        const SSegment& last = group.vecSegments.constLast();
+        if (iLow < qMin(last.iBegin, last.iEnd))
             group.bSorted = false;
+        segment.bSameAsPrevious = last.brush == brush && qint64(last.iBottom) - last.iTop == qint64(iBottom) - iTop;
+        // Recorders hand over the same few brushes again and again: share one.
+        if (segment.bSameAsPrevious)
+            segment.brush = last.brush;
     }
     group.vecReach.append(group.vecReach.isEmpty() ? iHigh : qMax(group.vecReach.constLast(), iHigh));
-    group.vecRects.append(rect);
+    group.vecSegments.append(segment);
+    SetDirty(true);
+}
+
+void CTimeRectSeries::PlaceInBand(int iTop, int iBottom)
+{
+    for (SGroup& group : m_mapGroups) {
+        const SSegment* pPrevious = nullptr;
+        for (SSegment& segment : group.vecSegments) {
+            segment.iTop = iTop;
+            segment.iBottom = iBottom;
+            // All heights are equal now, so only the brushes tell runs apart.
+            segment.bSameAsPrevious = pPrevious && pPrevious->brush == segment.brush;
+            pPrevious = &segment;
+        }
+    }
     SetDirty(true);
 }
 
@@ -82,7 +179,9 @@ void CTimeRectSeries::ClearType(int iType)
     const auto it = m_mapGroups.find(iType);
     if (it == m_mapGroups.end())
         return;
+    const bool bAdmitted = it->bAdmitted;
     *it = SGroup();
+    it->bAdmitted = bAdmitted;
     SetDirty(true);
 }
 
@@ -91,11 +190,30 @@ bool CTimeRectSeries::HasRects() const
     return !m_mapGroups.isEmpty();
 }
 
+void CTimeRectSeries::SetTypeFilter(const QList<int>& listTypes)
+{
+    m_listTypeFilter = listTypes;
+    // Decided once per group here rather than per group and paint.
+    for (auto it = m_mapGroups.begin(); it != m_mapGroups.end(); ++it)
+        it->bAdmitted = IsAdmitted(it.key());
+}
+
 QVector<STimeRect> CTimeRectSeries::GetRects(int iType) const
 {
-    QVector<STimeRect> vecRects = m_mapGroups.value(iType).vecRects;
-    for (STimeRect& rect : vecRects)
-        CachedPixels(rect, rect.pixelX, rect.pixelWidth);
+    QVector<STimeRect> vecRects;
+    const auto it = m_mapGroups.constFind(iType);
+    if (it == m_mapGroups.constEnd())
+        return vecRects;
+    vecRects.reserve(it->vecSegments.size());
+    for (const SSegment& segment : it->vecSegments) {
+        STimeRect rect;
+        rect.begin = QPoint(ClampToInt(segment.iBegin), segment.iTop);
+        rect.end = QPoint(ClampToInt(segment.iEnd), segment.iBottom);
+        rect.brush = segment.brush;
+        rect.type = iType;
+        CachedPixels(segment, rect.pixelX, rect.pixelWidth);
+        vecRects.append(rect);
+    }
     return vecRects;
 }
 
@@ -103,7 +221,7 @@ int CTimeRectSeries::GetRectCount() const
 {
     int iCount = 0;
     for (const SGroup& group : m_mapGroups)
-        iCount += group.vecRects.size();
+        iCount += group.vecSegments.size();
     return iCount;
 }
 
@@ -115,15 +233,15 @@ void CTimeRectSeries::Calculate()
     m_bCalculated = true;
 }
 
-void CTimeRectSeries::CachedPixels(const STimeRect& rect, int& iPixelX, int& iPixelWidth) const
+void CTimeRectSeries::CachedPixels(const SSegment& segment, int& iPixelX, int& iPixelWidth) const
 {
     if (!m_bCalculated) {
         iPixelX = 0;
         iPixelWidth = 0;
         return;
     }
-    iPixelX = m_axisCalculated.ValueToPixel(rect.begin.x());
-    iPixelWidth = ClampToInt(qint64(m_axisCalculated.ValueToPixel(rect.end.x())) - iPixelX + 1);
+    iPixelX = m_axisCalculated.ValueToPixel(double(segment.iBegin));
+    iPixelWidth = ClampToInt(qint64(m_axisCalculated.ValueToPixel(double(segment.iEnd))) - iPixelX + 1);
 }
 
 void CTimeRectSeries::Paint(QPainter* pPainter, const CChartStyleOption& option)
@@ -138,9 +256,9 @@ void CTimeRectSeries::Paint(QPainter* pPainter, const CChartStyleOption& option)
     GetXAxis()->GetRange(dMin, dMax);
     const int iPixelMin = ValueToX(dMin);
     const int iPixelMax = ValueToX(dMax);
-    for (auto it = m_mapGroups.cbegin(); it != m_mapGroups.cend(); ++it) {
-        if (IsAdmitted(it.key()))
-            PaintGroup(pPainter, it.value(), dMin, dMax, iPixelMin, iPixelMax);
+    for (const SGroup& group : qAsConst(m_mapGroups)) {
+        if (group.bAdmitted)
+            PaintGroup(pPainter, group, dMin, dMax, iPixelMin, iPixelMax);
     }
 }
 
@@ -150,40 +268,59 @@ void CTimeRectSeries::PaintGroup(QPainter* pPainter, const SGroup& group, double
     int iFirst = 0;
     int iLast = 0;
     VisibleWindow(group, dMin, dMax, iFirst, iLast);
-    const STimeRect* const pRects = group.vecRects.constData();
+    const SSegment* const pSegments = group.vecSegments.constData();
 
     // The first visible segment is placed exactly and anchors the group.
     int i = iFirst;
-    while (i < iLast && !IsVisible(pRects[i], dMin, dMax))
+    while (i < iLast && !IsVisible(pSegments[i], dMin, dMax))
         ++i;
     if (i >= iLast)
         return;
-    const STimeRect& first = pRects[i];
-    m_iBandTop = MapY(first.begin.y());
-    m_iBandBottom = MapY(first.end.y());
-    const int iBandTop = m_iBandTop;
-    FillBand(pPainter, ValueToX(qMax<double>(first.begin.x(), dMin)), ValueToX(qMin<double>(first.end.x(), dMax)),
-             iBandTop, first);
+    const SSegment& first = pSegments[i];
+    m_iBandTop = MapY(first.iTop);
+    m_iBandBottom = MapY(first.iBottom);
+    SRun run;
+    run.iLeft = ValueToX(qMax(double(first.iBegin), dMin));
+    run.iRight = ValueToX(qMin(double(first.iEnd), dMax));
+    run.iTop = m_iBandTop;
+    run.iHeight = qint64(first.iBottom) - first.iTop;
+    run.pBrush = &first.brush;
+    run.bOpaque = first.bOpaque;
     int iPixelX = 0;
     int iPixelWidth = 0;
     CachedPixels(first, iPixelX, iPixelWidth);
-    const qint64 iShift = qint64(ValueToX(first.begin.x())) - iPixelX;
+    const qint64 iShift = qint64(ValueToX(double(first.iBegin))) - iPixelX;
 
+    // Whether every segment since the run's last one continued its brush.
+    bool bSameAsRun = true;
     for (++i; i < iLast; ++i) {
-        const STimeRect& rect = pRects[i];
-        CachedPixels(rect, iPixelX, iPixelWidth);
-        const qint64 iLeft = iPixelX + iShift;
-        const qint64 iRight = iLeft + iPixelWidth - 1;
-        if (iLeft > iPixelMax || iRight < iPixelMin)
+        const SSegment& segment = pSegments[i];
+        bSameAsRun = bSameAsRun && segment.bSameAsPrevious;
+        CachedPixels(segment, iPixelX, iPixelWidth);
+        const qint64 iLeft = qMax<qint64>(iPixelX + iShift, iPixelMin);
+        const qint64 iRight = qMin<qint64>(iPixelX + iShift + iPixelWidth - 1, iPixelMax);
+        if (iLeft > iPixelMax || iRight < iPixelMin || iLeft > iRight)
             continue;
-        FillBand(pPainter, qMax<qint64>(iLeft, iPixelMin), qMin<qint64>(iRight, iPixelMax), iBandTop, rect);
+        if (bSameAsRun && run.CanTake(iLeft, iRight)) {
+            run.iLeft = qMin(run.iLeft, iLeft);
+            run.iRight = qMax(run.iRight, iRight);
+            continue;
+        }
+        run.Fill(pPainter);
+        run.iLeft = iLeft;
+        run.iRight = iRight;
+        run.iHeight = qint64(segment.iBottom) - segment.iTop;
+        run.pBrush = &segment.brush;
+        run.bOpaque = segment.bOpaque;
+        bSameAsRun = true;
     }
+    run.Fill(pPainter);
 }
 
 void CTimeRectSeries::VisibleWindow(const SGroup& group, double dMin, double dMax, int& iFirst, int& iLast) const
 {
     iFirst = 0;
-    iLast = group.vecRects.size();
+    iLast = group.vecSegments.size();
     const double dScale = GetXAxis()->GetScale();
     if (!group.bSorted || !(dScale > 0.0) || !std::isfinite(dScale) || !(dMin <= dMax))
         return;
@@ -191,13 +328,16 @@ void CTimeRectSeries::VisibleWindow(const SGroup& group, double dMin, double dMa
     const double dLow = dMin - dReserve;
     const double dHigh = dMax + dReserve;
     // Segments start in ascending order: the ones after iLast start right of the chart.
-    const auto itLast = std::partition_point(group.vecRects.cbegin(), group.vecRects.cend(),
-        [dHigh](const STimeRect& rect) { return qMin(rect.begin.x(), rect.end.x()) <= dHigh; });
+    const SSegment* const pSegments = group.vecSegments.constData();
+    iLast = PartitionFrom(group.iHintLast, iLast, [pSegments, dHigh](int i) {
+        return double(qMin(pSegments[i].iBegin, pSegments[i].iEnd)) <= dHigh;
+    });
     // No segment before iFirst reaches into the chart.
-    const auto itFirst = std::partition_point(group.vecReach.cbegin(), group.vecReach.cend(),
-        [dLow](int iReach) { return iReach < dLow; });
-    iLast = int(itLast - group.vecRects.cbegin());
-    iFirst = int(itFirst - group.vecReach.cbegin());
+    const qint64* const pReach = group.vecReach.constData();
+    iFirst = PartitionFrom(group.iHintFirst, group.vecReach.size(),
+                           [pReach, dLow](int i) { return double(pReach[i]) < dLow; });
+    group.iHintFirst = iFirst;
+    group.iHintLast = iLast;
 }
 
 bool CTimeRectSeries::IsAdmitted(int iType) const
@@ -214,16 +354,22 @@ bool CTimeRectSeries::HitTest(const QPoint& point) const
 {
     if (m_iBandTop == -1 && m_iBandBottom == -1)
         return false;
-    const int iY = MapY(point.y());
-    return m_iBandTop <= iY && iY <= m_iBandBottom;
+    return HitTestPixelRow(MapY(point.y()));
+}
+
+bool CTimeRectSeries::HitTestPixelRow(int iPixelY) const
+{
+    if (m_iBandTop == -1 && m_iBandBottom == -1)
+        return false;
+    return m_iBandTop <= iPixelY && iPixelY <= m_iBandBottom;
 }
 
 bool CTimeRectSeries::HasTimeIn(qint64 iTime1, qint64 iTime2) const
 {
     for (const SGroup& group : m_mapGroups) {
-        for (const STimeRect& rect : group.vecRects) {
-            const qint64 iBegin = rect.begin.x();
-            const qint64 iEnd = rect.end.x();
+        for (const SSegment& segment : group.vecSegments) {
+            const qint64 iBegin = segment.iBegin;
+            const qint64 iEnd = segment.iEnd;
             if ((iBegin <= iTime1 && iTime1 <= iEnd) || (iBegin <= iTime2 && iTime2 <= iEnd)
                 || (iTime1 <= iBegin && iEnd <= iTime2))
                 return true;
@@ -241,9 +387,9 @@ bool CTimeRectSeries::GetValidRange(qint64 iTime1, qint64 iTime2, qint64& iStart
     bool bStartCovered = false;
     bool bEndCovered = false;
     for (const SGroup& group : m_mapGroups) {
-        for (const STimeRect& rect : group.vecRects) {
-            const qint64 iBegin = rect.begin.x();
-            const qint64 iFinish = rect.end.x();
+        for (const SSegment& segment : group.vecSegments) {
+            const qint64 iBegin = segment.iBegin;
+            const qint64 iFinish = segment.iEnd;
             if (!bStartCovered) {
                 if (iBegin <= iTime1 && iTime1 <= iFinish) {
                     iStart = iTime1;

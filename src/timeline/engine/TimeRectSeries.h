@@ -12,11 +12,11 @@
 
 namespace OrvaGUIToolkit {
 
-// One recorded segment. x values are horizontal axis values (seconds, see
-// CAxisSeries); y values are pixel rows, or vertical axis values when the
-// series maps y. pixelX and pixelWidth are the segment's left pixel and width
-// at the scale of the last Calculate(); the series works them out when it
-// needs them and fills them in the copies GetRects() returns.
+// One recorded segment as the series reports it. x values are horizontal
+// axis values (seconds, see CAxisSeries), saturated to the int range; y values
+// are pixel rows, or vertical axis values when the series maps y. pixelX and
+// pixelWidth are the segment's left pixel and width at the scale of the last
+// Calculate(), filled in the copies GetRects() returns.
 struct STimeRect
 {
     QPoint begin;
@@ -29,6 +29,10 @@ struct STimeRect
 
 // The recorded segments of one track, drawn as bands and grouped by record
 // type (the client's level number) so that types can be filtered.
+//
+// Times are kept as 64-bit values, so recordings after 2038-01-19 or before
+// 1901-12-14 are drawn like any other; the QPoint interface remains for
+// callers whose times fit an int.
 //
 // Drawing: in each admitted group the first visible segment (in insertion
 // order) is placed exactly from its times; it also gives the band's top and
@@ -45,7 +49,12 @@ struct STimeRect
 // While a group's segments arrive in chronological order (each one starting
 // no earlier than the previous one, the usual case for recordings), painting
 // finds the visible ones by binary search instead of visiting every segment;
-// a group filled out of order is scanned in full. Both draw the same.
+// the search starts from the window of the previous paint. A group filled
+// out of order is scanned in full. Consecutive segments with
+// the same brush and height that touch or overlap on screen are filled as one
+// rectangle (overlapping ones only when the brush is opaque, where one fill
+// and two look alike): at a day's zoom most recordings are narrower than a
+// pixel. All of this draws the same as filling segment by segment.
 class CTimeRectSeries : public CChartSeries
 {
 public:
@@ -59,11 +68,16 @@ public:
 
     // Appends a segment to the group of its type, creating the group.
     void AddRect(const QPoint& begin, const QPoint& end, const QBrush& brush, int iType);
+    // The same with 64-bit times: begin and end time, top and bottom y.
+    void AddRect(qint64 iBegin, qint64 iEnd, int iTop, int iBottom, const QBrush& brush, int iType);
+    // Moves every segment into the band iTop..iBottom (y values as AddRect()
+    // takes them), e.g. when the rows of the chart change height.
+    void PlaceInBand(int iTop, int iBottom);
     // Empties the group of that type; the emptied group still counts for HasRects().
     void ClearType(int iType);
     bool HasRects() const;
     // Types drawn from the next paint on; a list holding -1 draws every type.
-    void SetTypeFilter(const QList<int>& listTypes) { m_listTypeFilter = listTypes; }
+    void SetTypeFilter(const QList<int>& listTypes);
     QList<int> GetTypeFilter() const { return m_listTypeFilter; }
     // When true, begin.y and end.y go through the vertical axis.
     void SetMapY(bool bMapY) { m_bMapY = bMapY; }
@@ -76,7 +90,10 @@ public:
     // offset). False before the first paint and after a paint that showed no
     // segment.
     bool HitTest(const QPoint& point) const;
-    // True when some segment [begin.x, end.x] meets [iTime1, iTime2].
+    // The same for a pixel row of the chart, whatever the vertical mapping:
+    // what a mouse position is compared with, with no scroll offset to add.
+    bool HitTestPixelRow(int iPixelY) const;
+    // True when some segment [begin, end] meets [iTime1, iTime2].
     bool HasTimeIn(qint64 iTime1, qint64 iTime2) const;
     // The part of [iTime1, iTime2] that the segments cover, from the first to
     // the last covered instant: iStart is iTime1 when a segment holds it, else
@@ -93,13 +110,30 @@ public:
     int GetRectCount() const;
 
 private:
+    struct SSegment
+    {
+        qint64 iBegin;
+        qint64 iEnd;
+        int iTop;
+        int iBottom;
+        QBrush brush;
+        // Filled like the segment before it in the group (same brush and
+        // height), and a brush that covers what lies below it completely.
+        bool bSameAsPrevious;
+        bool bOpaque;
+    };
+
     struct SGroup
     {
-        QVector<STimeRect> vecRects;
+        QVector<SSegment> vecSegments;
         // Running maximum of the later end of each segment, for the binary search.
-        QVector<int> vecReach;
+        QVector<qint64> vecReach;
         // Each segment starts no earlier than the one before it.
         bool bSorted = true;
+        bool bAdmitted = true;
+        // Where the visible window of the last paint began and ended.
+        mutable int iHintFirst = 0;
+        mutable int iHintLast = 0;
     };
 
     bool IsAdmitted(int iType) const;
@@ -109,7 +143,7 @@ private:
     void VisibleWindow(const SGroup& group, double dMin, double dMax, int& iFirst, int& iLast) const;
     int MapY(int iY) const;
     // pixelX and pixelWidth at the scale of the last Calculate().
-    void CachedPixels(const STimeRect& rect, int& iPixelX, int& iPixelWidth) const;
+    void CachedPixels(const SSegment& segment, int& iPixelX, int& iPixelWidth) const;
 
     // The horizontal axis as it was at the last Calculate().
     CChartAxis m_axisCalculated;

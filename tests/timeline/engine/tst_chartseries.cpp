@@ -212,7 +212,7 @@ void TestChartSeries::tagMarkers()
     fixture.Add(700);
     // Centred on x = 110, 2 pixels above the tag's top; the one outside is not drawn.
     QCOMPARE(Bounds(fixture.Paint()), QRect(102, 18, 16, 16));
-    QCOMPARE(fixture.pSeries->GetTagRects(), (QMap<int, QRect>{{100, QRect(102, 18, 16, 16)}}));
+    QCOMPARE(fixture.pSeries->GetTagRects(), (QMap<qint64, QRect>{{100, QRect(102, 18, 16, 16)}}));
     // A tag spanning the chart's left end is drawn there, keyed by the
     // range's start truncated to whole seconds.
     fixture.pSeries->Clear();
@@ -297,7 +297,7 @@ void TestChartSeries::tagNamesAndExtremes()
     fixture.Add(INT_MAX);
     fixture.SetRange(-1.0e12, 1.0e12);
     fixture.Paint();
-    QCOMPARE(fixture.pSeries->GetTagRects().keys(), (QList<int>{INT_MIN}));
+    QCOMPARE(fixture.pSeries->GetTagRects().keys(), (QList<qint64>{INT_MIN}));
 }
 
 QTEST_MAIN(TestChartSeries)
