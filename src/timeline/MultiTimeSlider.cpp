@@ -116,14 +116,9 @@ int CMultiTimeSliderPrivate::ScrollOffset() const
 
 int CMultiTimeSliderPrivate::TrackAt(const QPoint& point) const
 {
-    // Bands keep the pixels of their last paint; the point is compared in
-    // vertical values, which differ from pixels by the scroll position.
-    const qint64 iY = qint64(point.y()) + ScrollOffset();
-    if (iY < INT_MIN || iY > INT_MAX)
-        return -1;
-    const QPoint ptValue(point.x(), int(iY));
+    // Bands keep the pixel rows of their last paint.
     for (int i = 0; i < int(m_uCount); ++i) {
-        if (m_vecTracks.at(i)->HitTest(ptValue))
+        if (m_vecTracks.at(i)->HitTestPixelRow(point.y()))
             return i;
     }
     return -1;
@@ -136,10 +131,7 @@ void CMultiTimeSliderPrivate::PlaceTags()
     // A row scrolled under the time scale takes its tags out of sight.
     if (iTop - 2 < m_layout.iTop)
         iTop = -s_iHiddenTag;
-    const QVector<STagInfo> vecTags = m_pTags->GetTags();
-    m_pTags->Clear();
-    for (const STagInfo& tag : vecTags)
-        m_pTags->AddTag(QPoint(tag.begin.x(), iTop), QPoint(tag.end.x(), iTop), tag.name);
+    m_pTags->SetMarkerTop(iTop);
 }
 
 CTimeRectSeries* CMultiTimeSliderPrivate::NewTrack() const
@@ -212,19 +204,8 @@ void CMultiTimeSliderPrivate::PlaceRows()
 
 void CMultiTimeSliderPrivate::PlaceSegments()
 {
-    for (int i = 0; i < m_vecTracks.size(); ++i) {
-        CTimeRectSeries* pTrack = m_vecTracks.at(i);
-        const QPoint ptTop(0, BandTop(i));
-        const QPoint ptBottom(0, BandTop(i) + m_layout.iRowHeight);
-        for (int iType : pTrack->GetTypes()) {
-            // Emptied and refilled group by group, so each keeps its order.
-            const QVector<STimeRect> vecRects = pTrack->GetRects(iType);
-            pTrack->ClearType(iType);
-            for (const STimeRect& rect : vecRects)
-                pTrack->AddRect(QPoint(rect.begin.x(), ptTop.y()), QPoint(rect.end.x(), ptBottom.y()), rect.brush,
-                                rect.type);
-        }
-    }
+    for (int i = 0; i < m_vecTracks.size(); ++i)
+        m_vecTracks.at(i)->PlaceInBand(BandTop(i), BandTop(i) + m_layout.iRowHeight);
 }
 
 void CMultiTimeSliderPrivate::ApplyFilter()
@@ -482,10 +463,10 @@ void CMultiTimeSlider::AddTime(const QList<struTimeSliderData::TimeSegmentParam>
     const int iTop = d->BandTop(iIndex);
     const int iBottom = iTop + d->m_layout.iRowHeight;
     for (const struTimeSliderData::TimeSegmentParam& segment : listSegments) {
-        int iBegin = 0;
-        int iEnd = 0;
+        qint64 iBegin = 0;
+        qint64 iEnd = 0;
         if (d->SegmentToValues(segment.dtBegin, segment.dtEnd, iBegin, iEnd))
-            pTrack->AddRect(QPoint(iBegin, iTop), QPoint(iEnd, iBottom), segment.brush, segment.iLevel);
+            pTrack->AddRect(iBegin, iEnd, iTop, iBottom, segment.brush, segment.iLevel);
     }
     RepaintTimeSlider();
 }
@@ -503,10 +484,10 @@ void CMultiTimeSlider::AddTag(const QList<struTimeSliderData::TimeSegmentParam>&
 {
     Q_D(CMultiTimeSlider);
     for (const struTimeSliderData::TimeSegmentParam& tag : listTags) {
-        int iBegin = 0;
-        int iEnd = 0;
+        qint64 iBegin = 0;
+        qint64 iEnd = 0;
         if (d->SegmentToValues(tag.dtBegin, tag.dtEnd, iBegin, iEnd))
-            d->m_pTags->AddTag(QPoint(iBegin, 0), QPoint(iEnd, 0), tag.strName);
+            d->m_pTags->AddTag(iBegin, iEnd, 0, tag.strName);
     }
     d->PlaceTags();
     RepaintTimeSlider();

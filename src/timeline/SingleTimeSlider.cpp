@@ -97,14 +97,14 @@ void CSingleTimeSlider::LoadTagSeries()
 void CSingleTimeSlider::AddTime(const QDateTime& dtBegin, const QDateTime& dtEnd, const QBrush& brush, int iLevel)
 {
     Q_D(CSingleTimeSlider);
-    int iBegin = 0;
-    int iEnd = 0;
+    qint64 iBegin = 0;
+    qint64 iEnd = 0;
     if (!d->SegmentToValues(dtBegin, dtEnd, iBegin, iEnd))
         return;
     auto* pSeries = static_cast<CTimeRectSeries*>(d->View()->FindSeries(ChartSeriesTimeRect));
     if (pSeries)
-        pSeries->AddRect(QPoint(iBegin, CSingleTimeSliderPrivate::s_iBandTop),
-                         QPoint(iEnd, CSingleTimeSliderPrivate::s_iBandBottom), brush, iLevel);
+        pSeries->AddRect(iBegin, iEnd, CSingleTimeSliderPrivate::s_iBandTop, CSingleTimeSliderPrivate::s_iBandBottom,
+                         brush, iLevel);
 }
 
 void CSingleTimeSlider::AddTime(const QList<struTimeSliderData::TimeSegmentParam>& listSegments)
@@ -120,11 +120,10 @@ void CSingleTimeSlider::AddTag(const QList<struTimeSliderData::TimeSegmentParam>
     LoadTagSeries();
     auto* pTags = static_cast<CTagSeries*>(d->View()->FindSeries(ChartSeriesTag));
     for (const struTimeSliderData::TimeSegmentParam& tag : listTags) {
-        int iBegin = 0;
-        int iEnd = 0;
+        qint64 iBegin = 0;
+        qint64 iEnd = 0;
         if (d->SegmentToValues(tag.dtBegin, tag.dtEnd, iBegin, iEnd))
-            pTags->AddTag(QPoint(iBegin, CSingleTimeSliderPrivate::s_iTagTop),
-                          QPoint(iEnd, CSingleTimeSliderPrivate::s_iTagTop), tag.strName);
+            pTags->AddTag(iBegin, iEnd, CSingleTimeSliderPrivate::s_iTagTop, tag.strName);
     }
     RepaintTimeSlider();
 }

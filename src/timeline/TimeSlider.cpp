@@ -11,7 +11,6 @@
 #include <QtCore/QTimer>
 #include <QtGui/QWheelEvent>
 
-#include <climits>
 #include <cmath>
 
 namespace OrvaGUIToolkit {
@@ -413,7 +412,8 @@ void CTimeSliderPrivate::SetVisibleRange(double dMin, double dMax)
         m_pChartView->GetXAxis()->SetRange(dMin, dMax);
 }
 
-bool CTimeSliderPrivate::SegmentToValues(const QDateTime& dtBegin, const QDateTime& dtEnd, int& iBegin, int& iEnd) const
+bool CTimeSliderPrivate::SegmentToValues(const QDateTime& dtBegin, const QDateTime& dtEnd, qint64& iBegin,
+                                         qint64& iEnd) const
 {
     if (!dtBegin.isValid() || !dtEnd.isValid() || !m_dtBegin.isValid())
         return false;
@@ -429,12 +429,8 @@ bool CTimeSliderPrivate::SegmentToValues(const QDateTime& dtBegin, const QDateTi
         return false;
     const qint64 iClippedBegin = qMax(iSegmentBegin, m_iBeginSecs);
     const qint64 iClippedEnd = qMin(iSegmentEnd, m_iEndSecs);
-    const qint64 iValueBegin = m_iRangeMin + s_iHalfDay + (iClippedBegin - m_iBeginSecs);
-    const qint64 iValueEnd = iValueBegin + (iClippedEnd - iClippedBegin);
-    if (iValueBegin < INT_MIN || iValueEnd > INT_MAX)
-        return false;
-    iBegin = int(iValueBegin);
-    iEnd = int(iValueEnd);
+    iBegin = m_iRangeMin + s_iHalfDay + (iClippedBegin - m_iBeginSecs);
+    iEnd = iBegin + (iClippedEnd - iClippedBegin);
     return true;
 }
 

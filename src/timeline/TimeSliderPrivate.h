@@ -71,9 +71,8 @@ public:
     // Clears the text shown under the mouse.
     void ClearMouseText();
     // Clips a segment to the browsable days and gives its ends as axis
-    // values. False for an invalid or reversed segment, one outside the days,
-    // or one whose values do not fit the int coordinates of the series.
-    bool SegmentToValues(const QDateTime& dtBegin, const QDateTime& dtEnd, int& iBegin, int& iEnd) const;
+    // values. False for an invalid or reversed segment or one outside the days.
+    bool SegmentToValues(const QDateTime& dtBegin, const QDateTime& dtEnd, qint64& iBegin, qint64& iEnd) const;
     // Sets the visible range, keeping it finite.
     void SetVisibleRange(double dMin, double dMax);
 

@@ -66,6 +66,8 @@ private Q_SLOTS:
     void playTimesAreClamped();
     void farDateRanges_data();
     void farDateRanges();
+    void recordingsBeyond32BitTimes_data();
+    void recordingsBeyond32BitTimes();
     void indexesOutOfRange_data();
     void indexesOutOfRange();
     void dragsFarOutside_data();
@@ -186,6 +188,41 @@ void TestTimelineHostile::farDateRanges()
     const SliderTest::SRange range = SliderTest::Visible(slider);
     QVERIFY(std::isfinite(range.dMin) && std::isfinite(range.dMax));
     QCOMPARE(range.dMax - range.dMin, 86400.0);
+    // The segment lies inside an accepted range and outside a refused one.
+    QCOMPARE(CMultiTimeSliderPrivate::Get(&slider)->m_vecTracks.at(1)->GetRectCount(), bAccepted ? 1 : 0);
+}
+
+void TestTimelineHostile::recordingsBeyond32BitTimes_data()
+{
+    QTest::addColumn<QDate>("day");
+    QTest::newRow("2040") << QDate(2040, 6, 1);
+    QTest::newRow("1890") << QDate(1890, 6, 1);
+}
+
+// Recordings after 2038-01-19 and before 1901-12-14 are drawn and clicked
+// like any other; the clicked time is the wall-clock time under the mouse.
+void TestTimelineHostile::recordingsBeyond32BitTimes()
+{
+    QFETCH(QDate, day);
+    CSingleTimeSlider slider;
+    slider.resize(600, 60);
+    slider.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&slider));
+    slider.SetTimeRange(day, day);
+    // Straddles the day's start: clipped to its midnight, not dropped.
+    slider.AddTime({SliderTest::Segment(QDateTime(day.addDays(-1), QTime(23, 0)), QDateTime(day, QTime(11, 0)), 1)});
+    // Playing times are unsigned 32-bit seconds: the day is shown directly.
+    SliderTest::Priv(slider)->SetVisibleRange(slider.TimeToValue(QDateTime(day, QTime(0, 0)).toSecsSinceEpoch()),
+                                              slider.TimeToValue(QDateTime(day.addDays(1), QTime(0, 0)).toSecsSinceEpoch()));
+    SliderTest::Settle(slider);
+    const auto* pSeries = static_cast<const CTimeRectSeries*>(View(slider)->FindSeries(ChartSeriesTimeRect));
+    QCOMPARE(pSeries->GetRectCount(), 1);
+    QCOMPARE(pSeries->GetBandTop(), 29);
+    QSignalSpy spyClick(&slider, &CSingleTimeSlider::SignalMouseClick);
+    SliderTest::Click(View(slider), QPoint(View(slider)->GetChartRect().left(), 30));
+    QCOMPARE(spyClick.count(), 1);
+    QCOMPARE(QDateTime::fromSecsSinceEpoch(qint64(spyClick.constFirst().constFirst().value<time_t>())),
+             QDateTime(day, QTime(0, 0)));
 }
 
 void TestTimelineHostile::indexesOutOfRange_data()
