@@ -19,7 +19,6 @@
 //
 // Run: QT_QPA_PLATFORM=offscreen build/bench/bench/bench_multichartview
 
-#include "timeline/MultiTimeSliderPrivate.h"
 #include "timeline/engine/ChartView.h"
 
 #include <OrvaGUIToolkit/Timeline/MultiTimeSlider.h>
@@ -43,6 +42,11 @@ constexpr int s_iSegments = 2000;
 constexpr int s_iDays = 7;
 constexpr int s_iWidth = 1200;
 constexpr int s_iDragPixels = 40;
+// The multi-track timeline's rows: the time-scale band on top, rows of 24
+// pixels, each segment's band 10 pixels below its row's top.
+constexpr int s_iTop = 50;
+constexpr int s_iRowHeight = 24;
+constexpr int s_iBandOffset = 10;
 const QDate s_dayFirst(2026, 11, 29);
 
 QBrush BrushOf(int iLevel)
@@ -110,8 +114,8 @@ const QVector<QVector<STimes>>& TrackTimes()
 struct SSlider
 {
     CMultiTimeSlider slider;
-    CMultiTimeSliderPrivate* d = CMultiTimeSliderPrivate::Get(&slider);
-    CChartView* pView = d->m_pChartView;
+    // The slider's drawing surface, its one chart view child.
+    CChartView* pView = slider.findChild<CChartView*>();
 
     SSlider()
     {
@@ -120,7 +124,7 @@ struct SSlider
         slider.SetTimeSliderCount(s_iTracks);
         for (int i = 0; i < s_iTracks; ++i)
             slider.AddTime(Tracks().at(i), i);
-        slider.resize(s_iWidth, d->BandTop(s_iTracks));
+        slider.resize(s_iWidth, s_iTop + s_iRowHeight * s_iTracks + s_iBandOffset);
         slider.show();
         QCoreApplication::processEvents();
     }
@@ -160,11 +164,11 @@ SAnchorFrame VisibleRects(SSlider& slider)
     double dMax = 0.0;
     axis.GetRange(dMin, dMax);
     SAnchorFrame frame;
-    const int iRow = slider.d->m_layout.iRowHeight;
+    const int iRow = s_iRowHeight;
     // Axis value = time_t + this shift (the local offset less the base).
     const double dShift = slider.slider.TimeToValue(0);
     for (int iTrack = 0; iTrack < s_iTracks; ++iTrack) {
-        const int iTop = slider.d->BandTop(iTrack);
+        const int iTop = s_iTop + iTrack * iRow + s_iBandOffset;
         for (int iLevel : {1, 2}) {
             for (const STimes& segment : TrackTimes().at(iTrack)) {
                 if (segment.iLevel != iLevel)

@@ -94,7 +94,10 @@ int CAxisPanel::GetSeriesCount() const
 
 void CAxisPanel::SetChartRect(int iX, int iY, int iWidth, int iHeight)
 {
-    m_rectChart = QRect(iX, iY, iWidth, iHeight);
+    // Every side within the pixel limit, so neither QRect nor the axes
+    // overflow working out the far edges.
+    const auto bound = [](int iValue) { return CChartAxis::BoundPixel(iValue); };
+    m_rectChart = QRect(bound(iX), bound(iY), bound(iWidth), bound(iHeight));
 }
 
 void CAxisPanel::SetViewRect(const QRect& rect)

@@ -44,6 +44,7 @@ public:
     void ClearSeries();
     int GetSeriesCount() const;
 
+    // Each value is pinned to +-CChartAxis::PixelLimit.
     void SetChartRect(int iX, int iY, int iWidth, int iHeight);
     void SetViewRect(const QRect& rect);
     QRect GetChartRect() const { return m_rectChart; }

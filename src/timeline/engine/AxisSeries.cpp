@@ -7,6 +7,7 @@
 #include <QtCore/QDateTime>
 #include <QtGui/QPainter>
 
+#include <climits>
 #include <cmath>
 
 namespace OrvaGUIToolkit {
@@ -19,6 +20,19 @@ qint64 FloorMod(qint64 iValue, qint64 iDivisor)
 {
     const qint64 iRest = iValue % iDivisor;
     return iRest < 0 ? iRest + iDivisor : iRest;
+}
+
+// base + value - offset for the label of a tick; a sum beyond the range of
+// time_t (a hostile base) gives the nearest end, which shows no label.
+qint64 SaturatedSum(qint64 iBase, qint64 iValue, qint64 iOffset)
+{
+    qint64 iSum = 0;
+    if (__builtin_add_overflow(iBase, iValue, &iSum))
+        return iBase > 0 ? LLONG_MAX : LLONG_MIN;
+    qint64 iResult = 0;
+    if (__builtin_sub_overflow(iSum, iOffset, &iResult))
+        return iOffset < 0 ? LLONG_MAX : LLONG_MIN;
+    return iResult;
 }
 
 // Horizontal values far outside any sensible time are not worth a tick.
@@ -60,7 +74,10 @@ QVector<CAxisSeries::STick> CAxisSeries::GetTicks() const
     // Ticks start at the local midnight of the day that holds dMin; the ones
     // before dMin are skipped arithmetically instead of one by one.
     const qint64 iMin = static_cast<qint64>(dMin);
-    qint64 iTick = iMin - FloorMod(m_iBaseTime + iMin, s_iSecondsPerDay);
+    // (base + min) mod day, from the two remainders so that no base overflows.
+    const qint64 iIntoDay = FloorMod(FloorMod(m_iBaseTime, s_iSecondsPerDay) + FloorMod(iMin, s_iSecondsPerDay),
+                                     s_iSecondsPerDay);
+    qint64 iTick = iMin - iIntoDay;
     if (iTick < dMin)
         iTick += (static_cast<qint64>(std::ceil(dMin)) - iTick + iStep - 1) / iStep * iStep;
 
@@ -76,7 +93,7 @@ QVector<CAxisSeries::STick> CAxisSeries::GetTicks() const
             tick.iX += 1;
         tick.bMajor = m_iLabelEvery == 0 || k % m_iLabelEvery == 0;
         if (tick.bMajor)
-            tick.strLabel = LabelText(m_iBaseTime + iTick - iOffset, iOffset);
+            tick.strLabel = LabelText(SaturatedSum(m_iBaseTime, iTick, iOffset), iOffset);
         vecTicks.append(tick);
     }
     return vecTicks;
@@ -111,6 +128,11 @@ QString CAxisSeries::LabelText(qint64 iTime, int iOffset) const
     auto it = m_hashLabelTexts.constFind(key);
     if (it != m_hashLabelTexts.constEnd())
         return it.value();
+    // Beyond some million years a date-time cannot be formed (nor its
+    // milliseconds counted in 64 bits): no label.
+    constexpr qint64 s_iLatestLabel = Q_INT64_C(1) << 45;
+    if (iTime > s_iLatestLabel || iTime < -s_iLatestLabel)
+        return QString();
     // Scrolling through months meets new ticks all the time; keep the cache small.
     if (m_hashLabelTexts.size() >= s_iMaxCachedLabels)
         m_hashLabelTexts.clear();

@@ -1,6 +1,7 @@
 #ifndef ORVAGUITOOLKIT_AXISSERIES_H
 #define ORVAGUITOOLKIT_AXISSERIES_H
 
+#include "ChartAxis.h"
 #include "ChartSeries.h"
 
 #include <QtCore/QHash>
@@ -47,9 +48,10 @@ public:
 
     void SetBaseTime(qint64 iBaseTime) { m_iBaseTime = iBaseTime; }
     qint64 GetBaseTime() const { return m_iBaseTime; }
-    void SetLabelTop(int iTop) { m_iLabelTop = iTop; }
+    // Tops are pinned to +-CChartAxis::PixelLimit.
+    void SetLabelTop(int iTop) { m_iLabelTop = CChartAxis::BoundPixel(iTop); }
     int GetLabelTop() const { return m_iLabelTop; }
-    void SetTickTop(int iTop) { m_iTickTop = iTop; }
+    void SetTickTop(int iTop) { m_iTickTop = CChartAxis::BoundPixel(iTop); }
     int GetTickTop() const { return m_iTickTop; }
     // 0: labels centred on their tick; 1: labels start 2 pixels right of it.
     void SetLabelAlignment(int iAlignment) { m_iLabelAlignment = iAlignment; }

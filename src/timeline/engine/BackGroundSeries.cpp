@@ -40,24 +40,41 @@ QString CBackGroundSeries::GetName(int iIndex) const
 
 void CBackGroundSeries::Paint(QPainter* pPainter, const CChartStyleOption& option)
 {
-    const CAxisPanel* pPanel = GetPanel();
-    if (!pPanel)
+    if (!GetPanel())
         return;
-    const QRect rectChart = pPanel->GetChartRect();
-    // An unset colour leaves the widget's own background visible.
-    if (option.colorLeftChartBackground.isValid())
-        pPainter->fillRect(pPanel->GetViewRect(), option.colorLeftChartBackground);
-    if (option.colorRightChartBackground.isValid())
-        pPainter->fillRect(QRect(13, 0, rectChart.width() + 4, rectChart.height()),
-                           option.colorRightChartBackground);
-
+    FillAreas(pPainter, option);
     pPainter->setPen(QPen(option.colorAxisName, 2, Qt::SolidLine, Qt::SquareCap, Qt::BevelJoin));
     for (int i = 0; i < GetPointCount(); ++i) {
         const auto it = m_mapNames.constFind(i);
         if (it == m_mapNames.constEnd())
             continue;
-        pPainter->drawText(QRect(5, GetYPixel(i), 112, 24), Qt::AlignLeft | Qt::AlignVCenter, it.value());
+        // Only the start of a name fits the 112 pixels; laying out the rest of
+        // a huge one would cost a repaint dearly.
+        pPainter->drawText(QRect(5, GetYPixel(i), 112, 24), Qt::AlignLeft | Qt::AlignVCenter,
+                           it.value().left(s_iMaxNameLength));
     }
+}
+
+void CBackGroundSeries::FillAreas(QPainter* pPainter, const CChartStyleOption& option) const
+{
+    const CAxisPanel* pPanel = GetPanel();
+    const QRect rectView = pPanel->GetViewRect();
+    const QRect rectChart = pPanel->GetChartRect();
+    const QRect rectRight(13, 0, rectChart.width() + 4, rectChart.height());
+    const QColor& colorLeft = option.colorLeftChartBackground;
+    const QColor& colorRight = option.colorRightChartBackground;
+    // An unset colour leaves the widget's own background visible. Under an
+    // opaque right area only the rest of the view needs the left colour: the
+    // two areas cover most of the view, and each fill is a pass over it.
+    if (colorLeft.isValid()) {
+        pPainter->save();
+        if (colorRight.isValid() && colorRight.alpha() == 255)
+            pPainter->setClipRegion(QRegion(rectView).subtracted(QRegion(rectRight)), Qt::IntersectClip);
+        pPainter->fillRect(rectView, colorLeft);
+        pPainter->restore();
+    }
+    if (colorRight.isValid())
+        pPainter->fillRect(rectRight, colorRight);
 }
 
 } // namespace OrvaGUIToolkit

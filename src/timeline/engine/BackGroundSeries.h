@@ -26,6 +26,11 @@ public:
     QString GetName(int iIndex) const;
 
 private:
+    // Longer names are drawn by their start only: 112 pixels show far fewer.
+    static constexpr int s_iMaxNameLength = 256;
+
+    void FillAreas(QPainter* pPainter, const CChartStyleOption& option) const;
+
     QMap<int, QString> m_mapNames;
 };
 

@@ -51,6 +51,7 @@ double CChartAxis::PixelToValue(int iPixel) const
 void CChartAxis::UpdatePixelRange()
 {
     const QRect rectChart = m_pOwner ? m_pOwner->GetChartRect() : QRect();
+    // The panel keeps the rectangle within PixelLimit, so the end fits an int.
     m_iPixelStart = m_bHorizontal ? rectChart.left() : rectChart.top();
     m_iPixelEnd = m_iPixelStart + (m_bHorizontal ? rectChart.width() : rectChart.height());
     m_iPixelLength = m_iPixelEnd - m_iPixelStart;

@@ -46,13 +46,14 @@ public:
     bool IsScaled() const { return m_bScaled; }
     bool IsHorizontal() const { return m_bHorizontal; }
 
-    // Rounds halves towards positive infinity. Values so far out
-    // that their pixel would not fit an int are pinned far outside any widget.
+    // Rounds halves towards positive infinity. Values so far out that their
+    // pixel would lie beyond +-PixelLimit are pinned there, far outside any
+    // widget.
     int ValueToPixel(double dValue) const
     {
         if (m_bReversed)
             return RoundToPixel((m_dMax - dValue) * m_dScale);
-        return RoundToPixel((dValue - m_dMin) * m_dScale) + m_iPixelStart;
+        return BoundPixel(qint64(RoundToPixel((dValue - m_dMin) * m_dScale)) + m_iPixelStart);
     }
     // Inverse of ValueToPixel() up to rounding: min + offset for an upright
     // axis, max - offset for a reversed one (the panel's vertical axis), the
@@ -63,17 +64,19 @@ public:
     double PixelToValue(int iPixel) const;
     void UpdatePixelRange();
 
+    // Pixel coordinates of the engine stay within +-PixelLimit: far beyond any
+    // widget, yet the sum of two of them, or of one and a widget's size, still
+    // fits an int, so pixel arithmetic never overflows.
+    static constexpr int PixelLimit = 1000000000;
+    static int BoundPixel(qint64 iPixel) { return int(qBound<qint64>(-PixelLimit, iPixel, PixelLimit)); }
     // Rounding for pixel positions, halves towards positive infinity on every
     // Qt version (Qt 6's qRound takes negative halves away from zero): NaN
-    // gives 0 and values beyond +-1e9 are pinned there, so later pixel
-    // arithmetic cannot overflow.
+    // gives 0 and values are pinned to +-PixelLimit.
     static int RoundToPixel(double dPixel)
     {
-        // Far beyond any widget, yet adding a widget's width cannot overflow an int.
-        constexpr double s_dPixelLimit = 1.0e9;
         if (std::isnan(dPixel))
             return 0;
-        return static_cast<int>(std::floor(qBound(-s_dPixelLimit, dPixel, s_dPixelLimit) + 0.5));
+        return static_cast<int>(std::floor(qBound<double>(-PixelLimit, dPixel, PixelLimit) + 0.5));
     }
 
     int GetPixelStart() const { return m_iPixelStart; }

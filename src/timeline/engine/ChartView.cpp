@@ -107,10 +107,12 @@ void CChartView::PostUpdateChart()
 
 void CChartView::SetCurrentDateTime(const QDateTime& dtCurrent)
 {
-    if (dtCurrent.date() != m_dtCurrent.date())
-        Q_EMIT SignalCalendarDateChanged(dtCurrent.date());
+    const bool bDateChanged = dtCurrent.date() != m_dtCurrent.date();
     m_dtCurrent = dtCurrent;
     m_pCalendarBtn->setText(dtCurrent.toString(QStringLiteral("yyyy/MM/dd hh:mm:ss")));
+    // Last: a slot may delete the view.
+    if (bDateChanged)
+        Q_EMIT SignalCalendarDateChanged(dtCurrent.date());
 }
 
 QDateTime CChartView::GetCurrentDateTime() const
@@ -125,8 +127,9 @@ void CChartView::SetCalendarBtnHidden(bool bHidden)
 
 void CChartView::SetMargins(int iLeft, int iRight)
 {
-    m_iLeftMargin = iLeft;
-    m_iRightMargin = iRight;
+    // No wider than a widget can be, so the chart's width cannot overflow.
+    m_iLeftMargin = qBound(0, iLeft, QWIDGETSIZE_MAX);
+    m_iRightMargin = qBound(0, iRight, QWIDGETSIZE_MAX);
 }
 
 void CChartView::GetMargins(int& iLeft, int& iRight) const

@@ -57,11 +57,12 @@ public:
     void PostUpdateChart();
 
     // Stores the date-time, shows it on "CalendarBtn" ("yyyy/MM/dd hh:mm:ss")
-    // and emits SignalCalendarDateChanged() when its date differs from the
-    // stored one.
+    // and then emits SignalCalendarDateChanged() when its date differs from
+    // the stored one.
     void SetCurrentDateTime(const QDateTime& dtCurrent);
     QDateTime GetCurrentDateTime() const;
     void SetCalendarBtnHidden(bool bHidden);
+    // Each margin is kept within 0..QWIDGETSIZE_MAX.
     void SetMargins(int iLeft, int iRight);
     void GetMargins(int& iLeft, int& iRight) const;
     // The x of the mid line: the centre of the chart rectangle, where the

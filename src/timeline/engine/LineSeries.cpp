@@ -29,7 +29,8 @@ void CLineSeries::Paint(QPainter* pPainter, const CChartStyleOption& option)
     QPainterPath path;
     for (int i = 0; i < GetPointCount(); ++i) {
         const double dX = GetXValue(i);
-        if (dX < dMin || dX > dMax)
+        // Written so that a NaN value counts as outside (x -1 means no mark).
+        if (!(dMin <= dX && dX <= dMax))
             continue;
         const int iX = GetXPixel(i);
         const int iY = GetYPixel(i);

@@ -31,7 +31,8 @@ void CMouseTextSeries::Paint(QPainter* pPainter, const CChartStyleOption& option
     double dMin = 0.0;
     double dMax = 0.0;
     GetXAxis()->GetRange(dMin, dMax);
-    if (m_dTime < dMin || m_dTime > dMax)
+    // Written so that a NaN time counts as outside.
+    if (!(dMin <= m_dTime && m_dTime <= dMax))
         return;
     pPainter->setPen(option.colorMouseText);
     const QRect rect = pPainter->boundingRect(QRect(ValueToX(m_dTime), m_iTextTop, 15, 8),

@@ -1,6 +1,7 @@
 #ifndef ORVAGUITOOLKIT_MOUSETEXTSERIES_H
 #define ORVAGUITOOLKIT_MOUSETEXTSERIES_H
 
+#include "ChartAxis.h"
 #include "ChartSeries.h"
 
 #include <QtCore/QString>
@@ -25,7 +26,8 @@ public:
     // Horizontal value the text is drawn at.
     void SetTime(double dTime) { m_dTime = dTime; }
     double GetTime() const { return m_dTime; }
-    void SetTextTop(int iTop) { m_iTextTop = iTop; }
+    // Pinned to +-CChartAxis::PixelLimit.
+    void SetTextTop(int iTop) { m_iTextTop = CChartAxis::BoundPixel(iTop); }
     int GetTextTop() const { return m_iTextTop; }
 
 private:

@@ -112,7 +112,8 @@ void CTagSeries::Paint(QPainter* pPainter, const CChartStyleOption& option)
         const int iX = ValueToX(dTime) - iWidth / 2;
         if (iX <= iLastRight)
             continue;
-        const QRect rect(iX, (m_bCommonTop ? m_iCommonTop : tag.iTop) - 2, iWidth, pixTag.height());
+        const int iTop = CChartAxis::BoundPixel(m_bCommonTop ? m_iCommonTop : tag.iTop);
+        const QRect rect(iX, iTop - 2, iWidth, pixTag.height());
         pPainter->drawPixmap(rect.topLeft(), pixTag);
         iLastRight = qint64(iX) + iWidth;
         m_mapTagRects.insert(TruncateToKey(dTime), rect);

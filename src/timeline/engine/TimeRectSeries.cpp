@@ -16,6 +16,8 @@ namespace {
 // Cached placement may differ from an exact one by rounding (at most two
 // pixels), so the binary search keeps this many pixels of reserve on each side.
 constexpr double s_dWindowReservePixels = 3.0;
+// Pixel distances from which mapped values may meet the pixel limit.
+constexpr double s_dFarPixels = CChartAxis::PixelLimit / 4.0;
 
 int ClampToInt(qint64 iValue)
 {
@@ -98,8 +100,16 @@ struct SRun
     {
         if (!pBrush)
             return;
-        pPainter->fillRect(QRect(ClampToInt(iLeft), iTop, ClampToInt(iRight - iLeft + 1), ClampToInt(iHeight)),
-                           *pBrush);
+        // Sides within the pixel limit (the top is too): the rectangle's far
+        // edges fit an int.
+        const QRect rect(CChartAxis::BoundPixel(iLeft), iTop, CChartAxis::BoundPixel(iRight - iLeft + 1),
+                         CChartAxis::BoundPixel(iHeight));
+        // A plain colour takes QPainter's quickest path, which skips the
+        // brush's pattern and gradient checks.
+        if (pBrush->style() == Qt::SolidPattern)
+            pPainter->fillRect(rect, pBrush->color());
+        else
+            pPainter->fillRect(rect, *pBrush);
     }
     // Overlapping fills of a translucent brush would blend twice.
     bool CanTake(qint64 iNewLeft, qint64 iNewRight) const
@@ -254,6 +264,10 @@ void CTimeRectSeries::Paint(QPainter* pPainter, const CChartStyleOption& option)
     double dMin = 0.0;
     double dMax = 0.0;
     GetXAxis()->GetRange(dMin, dMax);
+    // Scrolled so far at one scale that cached pixels would be pinned: place
+    // the segments anew.
+    if (m_bCalculated && !(qAbs(dMin - m_axisCalculated.GetMin()) * GetXAxis()->GetScale() < s_dFarPixels))
+        Calculate();
     const int iPixelMin = ValueToX(dMin);
     const int iPixelMax = ValueToX(dMax);
     for (const SGroup& group : qAsConst(m_mapGroups)) {
@@ -286,10 +300,16 @@ void CTimeRectSeries::PaintGroup(QPainter* pPainter, const SGroup& group, double
     run.iHeight = qint64(first.iBottom) - first.iTop;
     run.pBrush = &first.brush;
     run.bOpaque = first.bOpaque;
+    // The shift is taken at the segment's begin, unless that lies so far left
+    // of the chart that its pixels would be pinned and hide the shift (a
+    // segment that started decades earlier): then at the chart's start, which
+    // gives the same shift at an unchanged scale up to rounding.
+    const bool bBeginFar = !((dMin - double(first.iBegin)) * GetXAxis()->GetScale() < s_dFarPixels);
+    const double dAnchor = bBeginFar ? dMin : double(first.iBegin);
+    const qint64 iShift = qint64(ValueToX(dAnchor))
+        - (m_bCalculated ? m_axisCalculated.ValueToPixel(dAnchor) : 0);
     int iPixelX = 0;
     int iPixelWidth = 0;
-    CachedPixels(first, iPixelX, iPixelWidth);
-    const qint64 iShift = qint64(ValueToX(double(first.iBegin))) - iPixelX;
 
     // Whether every segment since the run's last one continued its brush.
     bool bSameAsRun = true;
@@ -347,7 +367,7 @@ bool CTimeRectSeries::IsAdmitted(int iType) const
 
 int CTimeRectSeries::MapY(int iY) const
 {
-    return m_bMapY && GetYAxis() ? GetYAxis()->ValueToPixel(iY) : iY;
+    return m_bMapY && GetYAxis() ? GetYAxis()->ValueToPixel(iY) : CChartAxis::BoundPixel(iY);
 }
 
 bool CTimeRectSeries::HitTest(const QPoint& point) const
@@ -360,6 +380,10 @@ bool CTimeRectSeries::HitTest(const QPoint& point) const
 bool CTimeRectSeries::HitTestPixelRow(int iPixelY) const
 {
     if (m_iBandTop == -1 && m_iBandBottom == -1)
+        return false;
+    // Rows at the pixel limit stand for anything beyond it, far outside the
+    // chart: a band pinned there is not hit by another far-away row.
+    if (qAbs(qint64(iPixelY)) >= CChartAxis::PixelLimit)
         return false;
     return m_iBandTop <= iPixelY && iPixelY <= m_iBandBottom;
 }

@@ -92,6 +92,7 @@ public:
     bool HitTest(const QPoint& point) const;
     // The same for a pixel row of the chart, whatever the vertical mapping:
     // what a mouse position is compared with, with no scroll offset to add.
+    // Rows at or beyond +-CChartAxis::PixelLimit never hit.
     bool HitTestPixelRow(int iPixelY) const;
     // True when some segment [begin, end] meets [iTime1, iTime2].
     bool HasTimeIn(qint64 iTime1, qint64 iTime2) const;

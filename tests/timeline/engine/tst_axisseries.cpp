@@ -83,6 +83,7 @@ private Q_SLOTS:
     void drawsNothingWithoutStepOrWidth();
     void paintsMajorAndMinorTicks();
     void labelPlacement();
+    void defaultTopsAre42();
 };
 
 void TestAxisSeries::ticksCountFromLocalMidnight_data()
@@ -259,6 +260,35 @@ void TestAxisSeries::labelPlacement()
     fixture.pSeries->SetLabelTop(20);
     rectLabel = Bounds(fixture.Paint(), s_colorText, rectArea);
     QVERIFY2(rectLabel.isValid() && rectLabel.top() < 20, qPrintable(QString::number(rectLabel.top())));
+}
+
+void TestAxisSeries::defaultTopsAre42()
+{
+    CTimeZoneScope scope("UTC");
+    // Tops left as constructed; 600 pixels for 6 hours, a tick at x = 60.
+    ChartTest::SFixture<CAxisSeries> fixture(new CAxisSeries(s_iBase), s_dUtcMidnight + 1800,
+                                             s_dUtcMidnight + 1800 + 6 * 3600);
+    fixture.pSeries->SetInterval(3600);
+    fixture.option.colorScaleLine = s_colorScale;
+    fixture.option.colorAxisSmallText = QColor(0, 0, 255);
+    fixture.option.colorAxisText = s_colorText;
+    QCOMPARE(fixture.pSeries->GetTickTop(), 42);
+    QCOMPARE(fixture.pSeries->GetLabelTop(), 42);
+    const QRect rectArea(30, 0, 60, 62);
+    QImage image = fixture.Paint();
+    QCOMPARE(Bounds(image, s_colorScale, rectArea), QRect(59, 42, 2, 7));
+    // The label box starts at row 42; its glyphs (right of the tick) a little lower.
+    const QRect rectGlyphs(62, 0, 20, 62);
+    const QRect rectLabel = Bounds(image, QColor(), rectGlyphs);
+    QVERIFY2(rectLabel.top() >= 42 && rectLabel.top() <= 46, qPrintable(QString::number(rectLabel.top())));
+
+    // Simple mode raises the label box by 6 pixels, to row 36, and widens it
+    // by half on each side, so the text starts left of the tick; the ticks stay.
+    fixture.pSeries->SetSimple(true);
+    image = fixture.Paint();
+    QCOMPARE(Bounds(image, s_colorScale, rectArea), QRect(59, 42, 2, 7));
+    const QRect rectSimple = Bounds(image, QColor(), QRect(20, 0, 38, 62));
+    QVERIFY2(rectSimple.top() >= 36 && rectSimple.top() <= 40, qPrintable(QString::number(rectSimple.top())));
 }
 
 QTEST_MAIN(TestAxisSeries)

@@ -91,6 +91,7 @@ private Q_SLOTS:
     void sameDrawingAsSegmentBySegment_data();
     void sameDrawingAsSegmentBySegment();
     void badInput();
+    void placeInSimplifyRows();
 };
 
 void TestTimeRectSeries::laterSegmentsMoveWithTheFirst()
@@ -125,10 +126,11 @@ void TestTimeRectSeries::laterSegmentsMoveWithTheFirst()
     QCOMPARE(Bounds(image, s_colorBlue, QRect(0, 0, 60, 62)), QRect(27, 29, 1, 7));
     QCOMPARE(Bounds(image, s_colorBlue, QRect(60, 0, 570, 62)), QRect(70, 29, 31, 2));
 
-    // A new scale recalculates: every segment is exact again.
+    // A new scale recalculates: every segment is exact again (3 pixels a
+    // unit: 10.75 units from the start are 32.25 pixels, from x = 10).
     fixture.SetRange(0.25, 200.25);
     fixture.Paint();
-    QCOMPARE(fixture.pSeries->GetRects(0).at(1).pixelX, 10 + qRound(10.75 * 3));
+    QCOMPARE(fixture.pSeries->GetRects(0).at(1).pixelX, 42);
 }
 
 void TestTimeRectSeries::typeFilter_data()
@@ -360,6 +362,30 @@ void TestTimeRectSeries::badInput()
     QPainter painter(&image);
     orphan.Paint(&painter, CChartStyleOption());
     QVERIFY(!orphan.HitTest(QPoint(5, 5)));
+}
+
+void TestTimeRectSeries::placeInSimplifyRows()
+{
+    // Track 2 of a multi-track chart: rows 24 high from y = 50, the band 10
+    // below the row's top; vertical values are pixels plus the scroll (0).
+    ChartTest::SFixture<CTimeRectSeries> fixture(new CTimeRectSeries, 0.0, 600.0, 200);
+    CChartAxis* pYAxis = fixture.panel.GetYAxis();
+    pYAxis->SetReversed(false);
+    pYAxis->SetScaled(false);
+    pYAxis->SetRange(0.0, 194.0);
+    fixture.pSeries->SetMapY(true);
+    fixture.pSeries->AddRect(QPoint(100, 108), QPoint(200, 132), s_colorRed, 1);
+    fixture.pSeries->AddRect(QPoint(300, 108), QPoint(350, 132), s_colorRed, 1);
+    fixture.pSeries->AddRect(QPoint(400, 108), QPoint(450, 132), s_colorBlue, 2);
+    QCOMPARE(Bounds(fixture.Paint(), s_colorRed), QRect(110, 108, 251, 24));
+    // Simplify rows: 10 high from y = 10, the band 1 below: track 2 from 31.
+    fixture.pSeries->PlaceInBand(31, 41);
+    const QImage image = fixture.Paint();
+    QCOMPARE(Bounds(image, s_colorRed), QRect(110, 31, 251, 10));
+    QCOMPARE(Bounds(image, s_colorBlue), QRect(410, 31, 51, 10));
+    QCOMPARE(fixture.pSeries->GetRects(2).constFirst().begin, QPoint(400, 31));
+    QVERIFY(fixture.pSeries->HitTestPixelRow(41));
+    QVERIFY(!fixture.pSeries->HitTestPixelRow(42));
 }
 
 QTEST_MAIN(TestTimeRectSeries)
