@@ -68,7 +68,7 @@ public:
     // widget, yet the sum of two of them, or of one and a widget's size, still
     // fits an int, so pixel arithmetic never overflows.
     static constexpr int PixelLimit = 1000000000;
-    static int BoundPixel(qint64 iPixel) { return int(qBound<qint64>(-PixelLimit, iPixel, PixelLimit)); }
+    static int BoundPixel(qint64 iPixel) { return int(qBound(qint64(-PixelLimit), iPixel, qint64(PixelLimit))); }
     // Rounding for pixel positions, halves towards positive infinity on every
     // Qt version (Qt 6's qRound takes negative halves away from zero): NaN
     // gives 0 and values are pinned to +-PixelLimit.
@@ -76,7 +76,7 @@ public:
     {
         if (std::isnan(dPixel))
             return 0;
-        return static_cast<int>(std::floor(qBound<double>(-PixelLimit, dPixel, PixelLimit) + 0.5));
+        return static_cast<int>(std::floor(qBound(-double(PixelLimit), dPixel, double(PixelLimit)) + 0.5));
     }
 
     int GetPixelStart() const { return m_iPixelStart; }

@@ -347,6 +347,11 @@ void CTimeRectSeries::VisibleWindow(const SGroup& group, double dMin, double dMa
     const double dReserve = s_dWindowReservePixels / dScale;
     const double dLow = dMin - dReserve;
     const double dHigh = dMax + dReserve;
+    if (dLow == group.dHintLow && dHigh == group.dHintHigh && iLast == group.iHintCount) {
+        iFirst = group.iHintFirst;
+        iLast = group.iHintLast;
+        return;
+    }
     // Segments start in ascending order: the ones after iLast start right of the chart.
     const SSegment* const pSegments = group.vecSegments.constData();
     iLast = PartitionFrom(group.iHintLast, iLast, [pSegments, dHigh](int i) {
@@ -358,6 +363,9 @@ void CTimeRectSeries::VisibleWindow(const SGroup& group, double dMin, double dMa
                            [pReach, dLow](int i) { return double(pReach[i]) < dLow; });
     group.iHintFirst = iFirst;
     group.iHintLast = iLast;
+    group.dHintLow = dLow;
+    group.dHintHigh = dHigh;
+    group.iHintCount = group.vecSegments.size();
 }
 
 bool CTimeRectSeries::IsAdmitted(int iType) const

@@ -10,6 +10,8 @@
 #include <QtCore/QVector>
 #include <QtGui/QBrush>
 
+#include <limits>
+
 namespace OrvaGUIToolkit {
 
 // One recorded segment as the series reports it. x values are horizontal
@@ -132,9 +134,13 @@ private:
         // Each segment starts no earlier than the one before it.
         bool bSorted = true;
         bool bAdmitted = true;
-        // Where the visible window of the last paint began and ended.
+        // The visible window of the last paint, and the range and segment
+        // count it was found for: a repaint of the same range reuses it.
         mutable int iHintFirst = 0;
         mutable int iHintLast = 0;
+        mutable double dHintLow = std::numeric_limits<double>::quiet_NaN();
+        mutable double dHintHigh = std::numeric_limits<double>::quiet_NaN();
+        mutable int iHintCount = -1;
     };
 
     bool IsAdmitted(int iType) const;
