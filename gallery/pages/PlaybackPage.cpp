@@ -10,6 +10,7 @@
 #include <QtCore/QRandomGenerator>
 #include <QtCore/QTimer>
 #include <QtGui/QMouseEvent>
+#include <QtGui/QCursor>
 #include <QtGui/QLinearGradient>
 #include <QtGui/QPainter>
 #include <QtGui/QPainterPath>
@@ -252,8 +253,10 @@ public:
     {
         setObjectName(QStringLiteral("PlaybackTrackNames"));
         setFixedWidth(168);
-        if (auto* pScrollBar = pSlider->findChild<QScrollBar*>())
-            connect(pScrollBar, &QScrollBar::valueChanged, this, QOverload<>::of(&QWidget::update));
+        connect(pSlider, &CMultiTimeSlider::SignalVisibleRowsScrolled, this, [this](int iOffset) {
+            m_iScroll = iOffset;
+            update();
+        });
     }
 
     void SetSelected(int iCamera)
@@ -265,24 +268,23 @@ public:
     std::function<void(int)> m_onClicked;
 
 protected:
-    int Scroll() const
-    {
-        const auto* pScrollBar = m_pSlider->findChild<QScrollBar*>();
-        return pScrollBar && pScrollBar->isVisible() ? pScrollBar->value() : 0;
-    }
-
+    // Each name is level with its track's recordings, as the timeline draws
+    // them now.
     QRect RowRect(int iRow) const
     {
-        const int iTop = m_pSlider->GetTop() + iRow * m_pSlider->GetRowHeight() + m_pSlider->GetBandOffset() - Scroll();
-        return QRect(0, iTop, width(), m_pSlider->GetRowHeight());
+        const QRect rectTrack = m_pSlider->GetTrackRect(iRow);
+        return QRect(0, rectTrack.top(), width(), rectTrack.height());
     }
+
+    // The header reaches down to where the first track starts unscrolled.
+    int HeaderHeight() const { return m_pSlider->GetTrackRect(0).top() + m_iScroll; }
 
     void paintEvent(QPaintEvent*) override
     {
         QPainter painter(this);
         painter.setRenderHint(QPainter::Antialiasing);
         painter.fillRect(rect(), QColor(0x15, 0x19, 0x1e));
-        const int iTop = m_pSlider->GetTop();
+        const int iTop = HeaderHeight();
         painter.fillRect(QRect(0, 0, width(), iTop), QColor(0x12, 0x16, 0x1a));
         painter.setPen(QColor(0x8b, 0x96, 0xa3));
         painter.drawText(QRect(12, 0, width() - 12, iTop - 4), Qt::AlignLeft | Qt::AlignBottom,
@@ -307,7 +309,7 @@ protected:
     void mousePressEvent(QMouseEvent* pEvent) override
     {
         for (int i = 0; i < s_iCameraCount; ++i) {
-            if (RowRect(i).contains(pEvent->pos()) && pEvent->pos().y() >= m_pSlider->GetTop() && m_onClicked)
+            if (RowRect(i).contains(pEvent->pos()) && pEvent->pos().y() >= HeaderHeight() && m_onClicked)
                 m_onClicked(i);
         }
     }
@@ -315,6 +317,7 @@ protected:
 private:
     CMultiTimeSlider* m_pSlider;
     int m_iSelected = -1;
+    int m_iScroll = 0;
 };
 
 PlaybackPage::PlaybackPage(QWidget* pParent)
@@ -513,7 +516,13 @@ void PlaybackPage::OnTrackClicked(int iIndex, time_t tTime)
 
 void PlaybackPage::OnThumbnail(bool bShow, time_t tTime)
 {
-    const int iCamera = m_pMulti->GetThumbnailIndex();
+    // The camera whose track the mouse rests on.
+    const QPoint ptMouse = m_pMulti->mapFromGlobal(QCursor::pos());
+    int iCamera = -1;
+    for (int i = 0; i < s_iCameraCount && iCamera < 0; ++i) {
+        if (m_pMulti->GetTrackRect(i).contains(ptMouse))
+            iCamera = i;
+    }
     if (!bShow || iCamera < 0)
         return;
     QPixmap pixmap(192, 108);

@@ -1,5 +1,6 @@
+#include "MultiTimeSliderPrivate.h"
+
 #include "foundation/ToolkitLogging.h"
-#include <OrvaGUIToolkit/Timeline/MultiTimeSlider.h>
 
 #include "timeline/engine/AxisSeries.h"
 #include "timeline/engine/BackGroundSeries.h"
@@ -17,6 +18,7 @@
 #include <OrvaGUIToolkit/Foundation/GuiFunctions.h>
 #include <OrvaGUIToolkit/ScrollBar/ScrollBar.h>
 
+#include <QtCore/QPointer>
 #include <QtCore/QTimer>
 #include <QtGui/QCursor>
 #include <QtGui/QMouseEvent>
@@ -35,96 +37,101 @@ constexpr int s_iShownRows = 4;
 // Pixel row of tags whose track is scrolled away: far above the view.
 constexpr int s_iHiddenTag = 10000;
 
-struct SLayout
-{
-    int iTop;
-    int iRowHeight;
-    int iBandOffset;
-};
-
-constexpr SLayout s_layoutNormal = {50, 24, 10};
-constexpr SLayout s_layoutSimplify = {10, 10, 1};
-
 } // namespace
 
-class CMultiTimeSliderPrivate
+constexpr CMultiTimeSliderPrivate::SLayout CMultiTimeSliderPrivate::s_layoutNormal;
+constexpr CMultiTimeSliderPrivate::SLayout CMultiTimeSliderPrivate::s_layoutSimplify;
+
+CMultiTimeSliderPrivate::CMultiTimeSliderPrivate()
+    : CTimeSliderPrivate(new CMultiChartView)
 {
-public:
-    explicit CMultiTimeSliderPrivate(CMultiTimeSlider* pSlider)
-        : q(pSlider)
-    {
-    }
+}
 
-    CTimeRectSeries* NewTrack() const;
-    // Vertical value of the top of track iRow's band. Names, play marks, the
-    // selected row's outline and the marquee use it too, so that they frame
-    // the track's recordings exactly.
-    int RowTop(int iRow) const { return m_layout.iTop + iRow * m_layout.iRowHeight + m_layout.iBandOffset; }
-    void AddTracks(int iCount);
-    void RebuildSelectSeries();
-    void PlaceRows();
-    void ApplyFilter();
-    double VerticalSpan() const;
-    // The horizontal value under a view x, inside the visible range.
-    double ValueAtX(int iX) const;
-    bool InTopBand(const QPoint& point, bool bReduced) const;
-    void UpdateMarquee(const QPoint& ptMouse);
-    // Tags sit on the first track's row; they are drawn in pixels, so they
-    // are placed again whenever the tracks scroll.
-    void PlaceTags();
-    void HideThumbnail();
+CMultiTimeSliderPrivate::~CMultiTimeSliderPrivate() = default;
 
-    void OnPress(QMouseEvent* pEvent);
-    void OnMove(QMouseEvent* pEvent);
-    void OnRelease(QMouseEvent* pEvent);
-    void OnEnter();
-    void OnLeave();
+CMultiChartView* CMultiTimeSliderPrivate::View() const
+{
+    return static_cast<CMultiChartView*>(m_pChartView);
+}
 
-    CMultiTimeSlider* q;
-    CMultiChartView* m_pView = nullptr;
-    CScrollBar* m_pScrollBar = nullptr;
-    CTimeSliderFilterPopup* m_pFilterPopup = nullptr;
-    CTimeSilderPictureLabel* m_pThumbnail = nullptr;
-    QTimer* m_pHoverTimer = nullptr;
+void CMultiTimeSliderPrivate::InitMulti()
+{
+    Q_Q(CMultiTimeSlider);
+    CMultiChartView* pView = View();
+    auto* pLayout = new QGridLayout(q);
+    pLayout->setContentsMargins(0, 0, 0, 0);
+    pLayout->setSpacing(0);
+    pLayout->addWidget(pView, 0, 0);
+    m_pScrollBar = new CScrollBar(Qt::Vertical, q);
+    m_pScrollBar->setObjectName(QStringLiteral("MultiTimeSliderScrollBar"));
+    m_pScrollBar->hide();
+    pLayout->addWidget(m_pScrollBar, 0, 1);
+    QObject::connect(m_pScrollBar, &QScrollBar::valueChanged, q, &CMultiTimeSlider::OnScrollBarValueChanged);
+    // Queued: a receiver may delete the slider, which must not happen while
+    // the scroll bar is still inside its own mouse handling.
+    QObject::connect(m_pScrollBar, &QScrollBar::valueChanged, q, &CMultiTimeSlider::SignalVisibleRowsScrolled,
+                     Qt::QueuedConnection);
 
-    CBackGroundSeries* m_pBackGround = nullptr;
-    QVector<CTimeRectSeries*> m_vecTracks;
-    CLineSeries* m_pPlayMarks = nullptr;
-    CRectSeries* m_pTopBand = nullptr;
-    CAxisSeries* m_pAxis = nullptr;
-    CMouseTextSeries* m_pMouseText = nullptr;
-    CTagSeries* m_pTags = nullptr;
-    CSelectRectSeries* m_pSelect = nullptr;
+    m_pFilterPopup = new CTimeSliderFilterPopup(q);
+    QObject::connect(m_pFilterPopup, &CTimeSliderFilterPopup::SignalFilter, q, &CMultiTimeSlider::OnFilterTriggered);
 
-    SLayout m_layout = s_layoutNormal;
-    bool m_bSimplify = false;
-    unsigned m_uCount = 0;
-    int m_iSelectedRow = -1;
-    int m_iSpanType = struTimeSliderData::ScaleDayBy2Hours;
-    QList<int> m_listFiltered = {-1};
-    int m_iThumbnailIndex = -1;
+    QObject::connect(pView, &CChartView::SignalMoveLeft, q, &CTimeSlider::MoveLeft);
+    QObject::connect(pView, &CChartView::SignalMoveRight, q, &CTimeSlider::MoveRight);
+    QObject::connect(pView, &CChartView::SignalDelayRelease, q, &CTimeSlider::OnSlotReleaseMove);
+    QObject::connect(pView, &CChartView::SignalZoomOut, q, &CTimeSlider::OnSlotZoomOut);
+    QObject::connect(pView, &CChartView::SignalZoomIn, q, &CTimeSlider::OnSlotZoomIn);
+    QObject::connect(pView, &CMultiChartView::SignalFilterBtnClicked, q, &CMultiTimeSlider::OnPopupFilterMenu);
+    QObject::connect(pView, &CChartView::SignalCalendarBtnClicked, q, &CMultiTimeSlider::SignalPopupCalendar);
+    pView->installEventFilter(q);
 
-    QPoint m_ptPress;
-    bool m_bPressed = false;
-    bool m_bScaleDrag = false;
-    bool m_bMarqueeDrag = false;
-    int m_iMarqueeRow = -1;
-    QList<QPair<double, double>> m_listMarqueeBefore;
-};
+    // Vertical values are pixels; scrolling shifts the vertical range.
+    pView->GetYAxis()->SetReversed(false);
+    pView->GetYAxis()->SetScaled(false);
 
-void CMultiTimeSliderPrivate::PlaceTags()
+    m_pHoverTimer = new QTimer(q);
+    m_pHoverTimer->setSingleShot(true);
+    QObject::connect(m_pHoverTimer, &QTimer::timeout, q, &CMultiTimeSlider::OnHoverTimerOut);
+}
+
+void CMultiTimeSliderPrivate::ReportDateChanged(const QDate& date)
+{
+    Q_Q(CMultiTimeSlider);
+    // The slider reports the date itself, after its own work, rather than
+    // forwarding the view's signal from inside the view's update.
+    Q_EMIT q->SignalCalendarDateChanged(date);
+}
+
+double CMultiTimeSliderPrivate::VerticalSpan() const
+{
+    return m_layout.iTop + double(m_layout.iRowHeight) * m_uCount;
+}
+
+int CMultiTimeSliderPrivate::ScrollOffset() const
 {
     double dMin = 0.0;
     double dMax = 0.0;
-    m_pView->GetYAxis()->GetRange(dMin, dMax);
-    int iTop = RowTop(0) - int(dMin);
+    View()->GetYAxis()->GetRange(dMin, dMax);
+    return int(dMin);
+}
+
+int CMultiTimeSliderPrivate::TrackAt(const QPoint& point) const
+{
+    // Bands keep the pixel rows of their last paint.
+    for (int i = 0; i < int(m_uCount); ++i) {
+        if (m_vecTracks.at(i)->HitTestPixelRow(point.y()))
+            return i;
+    }
+    return -1;
+}
+
+void CMultiTimeSliderPrivate::PlaceTags()
+{
+    // Tags are drawn in pixels on the first track's band.
+    int iTop = BandTop(0) - ScrollOffset();
     // A row scrolled under the time scale takes its tags out of sight.
     if (iTop - 2 < m_layout.iTop)
         iTop = -s_iHiddenTag;
-    const QVector<STagInfo> vecTags = m_pTags->GetTags();
-    m_pTags->Clear();
-    for (const STagInfo& tag : vecTags)
-        m_pTags->AddTag(QPoint(tag.begin.x(), iTop), QPoint(tag.end.x(), iTop), tag.name);
+    m_pTags->SetMarkerTop(iTop);
 }
 
 CTimeRectSeries* CMultiTimeSliderPrivate::NewTrack() const
@@ -139,15 +146,16 @@ void CMultiTimeSliderPrivate::AddTracks(int iCount)
 {
     // New tracks go right after the last one, under the top band, the time
     // scale and the overlays, so that scrolled tracks never cover them.
+    CMultiChartView* pView = View();
     while (m_vecTracks.size() < iCount) {
         const int iIndex = m_vecTracks.size();
         int iPlace = 0;
-        for (int i = 0; i < m_pView->GetSeriesCount(); ++i) {
-            if (m_pView->GetSeries(i) == m_vecTracks.constLast())
+        for (int i = 0; i < pView->GetSeriesCount(); ++i) {
+            if (pView->GetSeries(i) == m_vecTracks.constLast())
                 iPlace = i + 1;
         }
         CTimeRectSeries* pTrack = NewTrack();
-        m_pView->InsertSeries(iPlace, pTrack);
+        pView->InsertSeries(iPlace, pTrack);
         m_vecTracks.append(pTrack);
         m_pBackGround->AddPoint(0.0, RowTop(iIndex));
         m_pPlayMarks->AddPoint(-1.0, RowTop(iIndex));
@@ -158,13 +166,14 @@ void CMultiTimeSliderPrivate::RebuildSelectSeries()
 {
     // One row-selection series whatever the count: it is replaced, with its
     // selection and marquee, so that it stays the top layer.
+    CMultiChartView* pView = View();
     int iMarqueeRow = -1;
     QList<QPair<double, double>> listRanges;
     if (m_pSelect) {
         m_pSelect->GetRanges(iMarqueeRow, listRanges);
-        for (int i = 0; i < m_pView->GetSeriesCount(); ++i) {
-            if (m_pView->GetSeries(i) == m_pSelect) {
-                m_pView->RemoveSeries(i);
+        for (int i = 0; i < pView->GetSeriesCount(); ++i) {
+            if (pView->GetSeries(i) == m_pSelect) {
+                pView->RemoveSeries(i);
                 break;
             }
         }
@@ -178,7 +187,7 @@ void CMultiTimeSliderPrivate::RebuildSelectSeries()
     m_pSelect->SetSelectedRow(m_iSelectedRow);
     for (const QPair<double, double>& range : qAsConst(listRanges))
         m_pSelect->AddRange(iMarqueeRow, range.first, range.second);
-    m_pView->AddSeries(m_pSelect);
+    pView->AddSeries(m_pSelect);
 }
 
 void CMultiTimeSliderPrivate::PlaceRows()
@@ -193,43 +202,46 @@ void CMultiTimeSliderPrivate::PlaceRows()
     }
 }
 
+void CMultiTimeSliderPrivate::PlaceSegments()
+{
+    for (int i = 0; i < m_vecTracks.size(); ++i)
+        m_vecTracks.at(i)->PlaceInBand(BandTop(i), BandTop(i) + m_layout.iRowHeight);
+}
+
 void CMultiTimeSliderPrivate::ApplyFilter()
 {
     for (CTimeRectSeries* pTrack : qAsConst(m_vecTracks))
         pTrack->SetTypeFilter(m_listFiltered);
 }
 
-double CMultiTimeSliderPrivate::VerticalSpan() const
-{
-    // The last band ends a band offset below the last row's boundary.
-    return m_layout.iTop + double(m_layout.iRowHeight) * m_uCount + m_layout.iBandOffset;
-}
-
 double CMultiTimeSliderPrivate::ValueAtX(int iX) const
 {
+    Q_Q(const CMultiTimeSlider);
     double dMin = 0.0;
     double dMax = 0.0;
     q->GetVisibleRange(dMin, dMax);
-    const QRect rectChart = m_pView->GetChartRect();
+    const QRect rectChart = View()->GetChartRect();
     if (rectChart.width() <= 0)
         return dMin;
-    const double dValue = dMin + double(iX - rectChart.left()) * (dMax - dMin) / rectChart.width();
+    const double dValue = dMin + (double(iX) - rectChart.left()) * (dMax - dMin) / rectChart.width();
     return qBound(dMin, dValue, dMax);
 }
 
 bool CMultiTimeSliderPrivate::InTopBand(const QPoint& point, bool bReduced) const
 {
-    const QRect rectChart = m_pView->GetChartRect();
+    CMultiChartView* pView = View();
+    const QRect rectChart = pView->GetChartRect();
     if (!bReduced)
         return QRect(0, 0, rectChart.width(), m_layout.iTop).contains(point);
     int iLeft = 0;
     int iRight = 0;
-    m_pView->GetMargins(iLeft, iRight);
-    return QRect(iLeft, 0, m_pView->width() - iLeft - iRight, m_layout.iTop).contains(point);
+    pView->GetMargins(iLeft, iRight);
+    return QRect(iLeft, 0, pView->width() - iLeft - iRight, m_layout.iTop).contains(point);
 }
 
 void CMultiTimeSliderPrivate::UpdateMarquee(const QPoint& ptMouse)
 {
+    Q_Q(CMultiTimeSlider);
     if (!m_pSelect)
         return;
     int iRow = -1;
@@ -240,12 +252,12 @@ void CMultiTimeSliderPrivate::UpdateMarquee(const QPoint& ptMouse)
     for (const QPair<double, double>& range : qAsConst(m_listMarqueeBefore))
         m_pSelect->AddRange(m_iMarqueeRow, range.first, range.second);
     m_pSelect->AddRange(m_iMarqueeRow, ValueAtX(m_ptPress.x()), ValueAtX(ptMouse.x()));
-    q->UpdateTimeSlider();
     q->RepaintTimeSlider();
 }
 
 void CMultiTimeSliderPrivate::HideThumbnail()
 {
+    Q_Q(CMultiTimeSlider);
     if (m_pThumbnail && m_pThumbnail->isVisible()) {
         m_pThumbnail->hide();
         Q_EMIT q->SignalThumbnail(false);
@@ -254,181 +266,155 @@ void CMultiTimeSliderPrivate::HideThumbnail()
 
 void CMultiTimeSliderPrivate::OnPress(QMouseEvent* pEvent)
 {
+    Q_Q(CMultiTimeSlider);
     if (pEvent->button() != Qt::LeftButton)
         return;
-    m_ptPress = pEvent->pos();
-    const int iTrack = q->TrackAt(m_ptPress);
-    if (iTrack >= 0)
-        Q_EMIT q->SignalClicked(iTrack);
-    if (!m_pView->GetChartRect().contains(m_ptPress))
-        return;
-    m_bPressed = true;
-    m_bScaleDrag = InTopBand(m_ptPress, false);
-    m_bMarqueeDrag = false;
-    if (m_bScaleDrag) {
-        m_pView->setCursor(Qt::ClosedHandCursor);
-        q->SetMoving(true);
-    } else {
-        m_pView->setCursor(Qt::ArrowCursor);
-        if ((pEvent->modifiers() & Qt::ShiftModifier) && m_pView->IsOpenSelectRect() && m_pSelect) {
-            m_iMarqueeRow = m_pSelect->RowAt(m_ptPress);
-            if (m_iMarqueeRow >= 0 && m_iMarqueeRow < int(m_uCount)) {
-                int iRow = -1;
-                m_pSelect->GetRanges(iRow, m_listMarqueeBefore);
-                m_bMarqueeDrag = true;
+    CMultiChartView* pView = View();
+    m_ptPress = MousePos(pEvent);
+    const int iTrack = TrackAt(m_ptPress);
+    if (pView->GetChartRect().contains(m_ptPress)) {
+        m_enumDrag = InTopBand(m_ptPress, false) ? DragState::Scale : DragState::Pressed;
+        if (m_enumDrag == DragState::Scale) {
+            pView->setCursor(Qt::ClosedHandCursor);
+            m_bMoving = true;
+        } else {
+            pView->setCursor(Qt::ArrowCursor);
+            if ((pEvent->modifiers() & Qt::ShiftModifier) && pView->IsOpenSelectRect() && m_pSelect) {
+                m_iMarqueeRow = m_pSelect->RowAt(m_ptPress);
+                if (m_iMarqueeRow >= 0 && m_iMarqueeRow < int(m_uCount)) {
+                    int iRow = -1;
+                    m_pSelect->GetRanges(iRow, m_listMarqueeBefore);
+                    m_enumDrag = DragState::Marquee;
+                }
             }
         }
+        BeginDrag(m_ptPress);
     }
-    q->BeginDrag(m_ptPress);
+    if (iTrack >= 0)
+        Q_EMIT q->SignalClicked(iTrack);
 }
 
 void CMultiTimeSliderPrivate::OnMove(QMouseEvent* pEvent)
 {
-    const QPoint ptMouse = pEvent->pos();
-    q->SetMousePos(ptMouse);
-    if (q->TrackAt(ptMouse) >= 0 && m_pView->GetChartRect().contains(ptMouse)) {
+    Q_Q(CMultiTimeSlider);
+    const QPointer<CMultiTimeSlider> guard(q);
+    const QPoint ptMouse = MousePos(pEvent);
+    m_ptMouse = ptMouse;
+    if (TrackAt(ptMouse) >= 0 && View()->GetChartRect().contains(ptMouse)) {
         m_pHoverTimer->start(s_iHoverDelay);
     } else {
         m_pHoverTimer->stop();
         HideThumbnail();
+        if (!guard)
+            return;
     }
-    if (m_bPressed && m_bScaleDrag) {
-        q->DragTo(ptMouse);
-    } else if (m_bPressed && m_bMarqueeDrag) {
+    if (m_enumDrag == DragState::Scale) {
+        DragTo(ptMouse);
+        if (!guard)
+            return;
+    } else if (m_enumDrag == DragState::Marquee) {
         UpdateMarquee(ptMouse);
-    } else if (!m_bPressed) {
-        m_pView->setCursor(InTopBand(ptMouse, true) ? Qt::OpenHandCursor : Qt::ArrowCursor);
+    } else if (m_enumDrag == DragState::None) {
+        View()->setCursor(InTopBand(ptMouse, true) ? Qt::OpenHandCursor : Qt::ArrowCursor);
     }
     q->OnUpdateTimeSlider();
 }
 
 void CMultiTimeSliderPrivate::OnRelease(QMouseEvent* pEvent)
 {
-    const bool bWasPressed = m_bPressed;
-    const bool bScaleDrag = m_bScaleDrag;
-    const bool bMarqueeDrag = m_bMarqueeDrag;
-    m_bPressed = false;
-    m_bScaleDrag = false;
-    m_bMarqueeDrag = false;
+    Q_Q(CMultiTimeSlider);
+    const DragState enumDrag = m_enumDrag;
+    m_enumDrag = DragState::None;
     const QPoint ptPress = m_ptPress;
     m_ptPress = QPoint();
-    if (bScaleDrag)
-        q->SetMoving(false);
+    if (enumDrag == DragState::Scale)
+        m_bMoving = false;
     if (pEvent->button() != Qt::LeftButton)
         return;
-    const QPoint ptRelease = pEvent->pos();
-    m_pView->setCursor(InTopBand(ptRelease, true) ? Qt::OpenHandCursor : Qt::ArrowCursor);
-    if (!bWasPressed || bScaleDrag || bMarqueeDrag || !m_pView->GetChartRect().contains(ptRelease))
+    const QPoint ptRelease = MousePos(pEvent);
+    View()->setCursor(InTopBand(ptRelease, true) ? Qt::OpenHandCursor : Qt::ArrowCursor);
+    if (enumDrag != DragState::Pressed || !View()->GetChartRect().contains(ptRelease))
         return;
-    const int iTrack = q->TrackAt(ptRelease);
+    const int iTrack = TrackAt(ptRelease);
     if (iTrack < 0)
         return;
-    const time_t tTime = time_t(q->TimeAtX(ptRelease.x()));
+    const time_t tTime = time_t(TimeAtX(ptRelease.x()));
     if (ptPress.x() != ptRelease.x()) {
-        Q_EMIT q->SignalSelect(iTrack, time_t(q->TimeAtX(ptPress.x())), tTime);
-    } else {
-        Q_EMIT q->SignalMouseClick(tTime);
-        Q_EMIT q->SignalMouseClick(iTrack, tTime);
+        Q_EMIT q->SignalSelect(iTrack, time_t(TimeAtX(ptPress.x())), tTime);
+        return;
     }
+    const QPointer<CMultiTimeSlider> guard(q);
+    Q_EMIT q->SignalMouseClick(tTime);
+    if (guard)
+        Q_EMIT q->SignalMouseClick(iTrack, tTime);
 }
 
 void CMultiTimeSliderPrivate::OnEnter()
 {
+    Q_Q(CMultiTimeSlider);
+    m_pUpdateTimer->start(s_iUpdateInterval);
     Q_EMIT q->SignalMouseEnter();
-    q->StartUpdateTimer();
 }
 
 void CMultiTimeSliderPrivate::OnLeave()
 {
-    q->ClearMouseText();
-    q->StopUpdateTimer();
+    Q_Q(CMultiTimeSlider);
+    ClearMouseText();
+    m_pUpdateTimer->stop();
     m_pHoverTimer->stop();
-    Q_EMIT q->SignalMouseLeave();
-    if (m_pView->cursor().shape() == Qt::OpenHandCursor)
-        m_pView->unsetCursor();
+    if (View()->cursor().shape() == Qt::OpenHandCursor)
+        View()->unsetCursor();
     q->RepaintTimeSlider();
+    Q_EMIT q->SignalMouseLeave();
 }
 
 CMultiTimeSlider::CMultiTimeSlider(QWidget* pParent)
-    : CTimeSlider(new CMultiChartView, pParent)
-    , dMulti(new CMultiTimeSliderPrivate(this))
+    : CTimeSlider(*new CMultiTimeSliderPrivate, pParent)
 {
+    Q_D(CMultiTimeSlider);
     qRegisterMetaType<time_t>("time_t");
     qRegisterMetaType<QList<int>>("QList<int>");
-    dMulti->m_pView = static_cast<CMultiChartView*>(GetChartView());
-    CMultiChartView* pView = dMulti->m_pView;
-
-    auto* pLayout = new QGridLayout(this);
-    pLayout->setContentsMargins(0, 0, 0, 0);
-    pLayout->setSpacing(0);
-    pLayout->addWidget(pView, 0, 0);
-    dMulti->m_pScrollBar = new CScrollBar(Qt::Vertical, this);
-    dMulti->m_pScrollBar->setObjectName(QStringLiteral("MultiTimeSliderScrollBar"));
-    dMulti->m_pScrollBar->hide();
-    pLayout->addWidget(dMulti->m_pScrollBar, 0, 1);
-    connect(dMulti->m_pScrollBar, &QScrollBar::valueChanged, this, &CMultiTimeSlider::OnScrollBarValueChanged);
-
-    dMulti->m_pFilterPopup = new CTimeSliderFilterPopup(this);
-    connect(dMulti->m_pFilterPopup, &CTimeSliderFilterPopup::SignalFilter, this,
-            &CMultiTimeSlider::OnFilterTriggered);
-
-    connect(pView, &CChartView::SignalMoveLeft, this, &CTimeSlider::MoveLeft);
-    connect(pView, &CChartView::SignalMoveRight, this, &CTimeSlider::MoveRight);
-    connect(pView, &CChartView::SignalDelayRelease, this, &CTimeSlider::OnSlotReleaseMove);
-    connect(pView, &CChartView::SignalZoomOut, this, &CTimeSlider::OnSlotZoomOut);
-    connect(pView, &CChartView::SignalZoomIn, this, &CTimeSlider::OnSlotZoomIn);
-    connect(pView, &CMultiChartView::SignalFilterBtnClicked, this, &CMultiTimeSlider::OnPopupFilterMenu);
-    connect(pView, &CChartView::SignalCalendarBtnClicked, this, &CMultiTimeSlider::SignalPopupCalendar);
-    connect(pView, &CChartView::SignalCalendarDateChanged, this, &CMultiTimeSlider::SignalCalendarDateChanged);
-    pView->installEventFilter(this);
-
-    // Vertical values are pixels; scrolling shifts the vertical range.
-    pView->GetYAxis()->SetReversed(false);
-    pView->GetYAxis()->SetScaled(false);
-
+    d->InitMulti();
     LoadChartView();
     const QDate today = QDate::currentDate();
     SetTimeRange(today, today);
     ShowZoomByType(struTimeSliderData::ScaleDayBy2Hours);
     SetTimeSliderCount(1);
-
-    dMulti->m_pHoverTimer = new QTimer(this);
-    dMulti->m_pHoverTimer->setSingleShot(true);
-    connect(dMulti->m_pHoverTimer, &QTimer::timeout, this, &CMultiTimeSlider::OnHoverTimerOut);
 }
 
 CMultiTimeSlider::~CMultiTimeSlider() = default;
 
 void CMultiTimeSlider::LoadChartView()
 {
-    CMultiTimeSliderPrivate& p = *dMulti;
-    if (p.m_pBackGround)
+    Q_D(CMultiTimeSlider);
+    if (d->m_pBackGround)
         return;
-    const SLayout& layout = p.m_layout;
-    p.m_pBackGround = new CBackGroundSeries;
-    p.m_pBackGround->AddPoint(0.0, p.RowTop(0));
-    p.m_pView->AddSeries(p.m_pBackGround);
-    p.m_vecTracks.append(p.NewTrack());
-    p.m_pView->AddSeries(p.m_vecTracks.constFirst());
-    p.m_pPlayMarks = new CLineSeries;
-    p.m_pPlayMarks->AddPoint(-1.0, p.RowTop(0));
-    p.m_pView->AddSeries(p.m_pPlayMarks);
-    p.m_pTopBand = new CRectSeries;
-    p.m_pTopBand->SetHeight(layout.iTop);
-    p.m_pView->AddSeries(p.m_pTopBand);
-    p.m_pAxis = new CAxisSeries(GetBase());
-    p.m_pAxis->SetTickTop(layout.iTop - 8);
-    p.m_pAxis->SetLabelTop(layout.iTop - 18);
-    p.m_pView->AddSeries(p.m_pAxis);
-    p.m_pMouseText = new CMouseTextSeries;
-    p.m_pView->AddSeries(p.m_pMouseText);
-    p.m_pTags = new CTagSeries;
-    p.m_pView->AddSeries(p.m_pTags);
+    CMultiChartView* pView = d->View();
+    const CMultiTimeSliderPrivate::SLayout& layout = d->m_layout;
+    d->m_pBackGround = new CBackGroundSeries;
+    d->m_pBackGround->AddPoint(0.0, d->RowTop(0));
+    pView->AddSeries(d->m_pBackGround);
+    d->m_vecTracks.append(d->NewTrack());
+    pView->AddSeries(d->m_vecTracks.constFirst());
+    d->m_pPlayMarks = new CLineSeries;
+    d->m_pPlayMarks->AddPoint(-1.0, d->RowTop(0));
+    pView->AddSeries(d->m_pPlayMarks);
+    d->m_pTopBand = new CRectSeries;
+    d->m_pTopBand->SetHeight(layout.iTop);
+    pView->AddSeries(d->m_pTopBand);
+    d->m_pAxis = new CAxisSeries(d->m_iBase);
+    d->m_pAxis->SetTickTop(layout.iTop - 8);
+    d->m_pAxis->SetLabelTop(layout.iTop - 18);
+    pView->AddSeries(d->m_pAxis);
+    d->m_pMouseText = new CMouseTextSeries;
+    pView->AddSeries(d->m_pMouseText);
+    d->m_pTags = new CTagSeries;
+    pView->AddSeries(d->m_pTags);
 }
 
 void CMultiTimeSlider::SetTimeSliderCount(unsigned uCount)
 {
-    CMultiTimeSliderPrivate& p = *dMulti;
+    Q_D(CMultiTimeSlider);
     if (uCount == 0) {
         qCWarning(lcOrvaGUIToolkit, "CMultiTimeSlider::SetTimeSliderCount: uCount == 0");
         return;
@@ -437,99 +423,103 @@ void CMultiTimeSlider::SetTimeSliderCount(unsigned uCount)
         qCWarning(lcOrvaGUIToolkit, "CMultiTimeSlider::SetTimeSliderCount: uCount > 64");
         uCount = s_uMaxCount;
     }
-    p.AddTracks(int(uCount));
-    p.m_uCount = qMax<unsigned>(uCount, unsigned(p.m_vecTracks.size()));
-    p.RebuildSelectSeries();
-    p.m_pView->GetYAxis()->SetRange(0.0, p.VerticalSpan());
-    p.m_pScrollBar->setValue(0);
+    d->AddTracks(int(uCount));
+    d->m_uCount = qMax<unsigned>(uCount, unsigned(d->m_vecTracks.size()));
+    d->RebuildSelectSeries();
+    d->View()->GetYAxis()->SetRange(0.0, d->VerticalSpan());
+    d->m_pScrollBar->setValue(0);
     UpdateTimeSlider();
     RepaintTimeSlider();
 }
 
 unsigned CMultiTimeSlider::GetTimeSliderCount() const
 {
-    return dMulti->m_uCount;
+    Q_D(const CMultiTimeSlider);
+    return d->m_uCount;
 }
 
 void CMultiTimeSlider::SetChartName(unsigned uIndex, const QString& strName)
 {
+    Q_D(CMultiTimeSlider);
     if (uIndex >= s_uMaxCount)
         return;
-    dMulti->m_pBackGround->SetName(int(uIndex), strName);
+    d->m_pBackGround->SetName(int(uIndex), strName);
     RepaintTimeSlider();
 }
 
 void CMultiTimeSlider::SetChartNames(const QStringList& listNames)
 {
-    dMulti->m_pBackGround->SetNames(listNames.mid(0, int(s_uMaxCount)));
+    Q_D(CMultiTimeSlider);
+    d->m_pBackGround->SetNames(listNames.mid(0, int(s_uMaxCount)));
     RepaintTimeSlider();
 }
 
 void CMultiTimeSlider::AddTime(const QList<struTimeSliderData::TimeSegmentParam>& listSegments, int iIndex)
 {
-    CMultiTimeSliderPrivate& p = *dMulti;
-    if (iIndex < 0 || iIndex >= int(p.m_uCount))
+    Q_D(CMultiTimeSlider);
+    if (iIndex < 0 || iIndex >= int(d->m_uCount))
         return;
-    CTimeRectSeries* pTrack = p.m_vecTracks.at(iIndex);
-    const int iTop = p.RowTop(iIndex);
+    CTimeRectSeries* pTrack = d->m_vecTracks.at(iIndex);
+    const int iTop = d->BandTop(iIndex);
+    const int iBottom = iTop + d->m_layout.iRowHeight;
     for (const struTimeSliderData::TimeSegmentParam& segment : listSegments) {
-        int iBegin = 0;
-        int iEnd = 0;
-        if (SegmentToValues(segment.dtBegin, segment.dtEnd, iBegin, iEnd))
-            pTrack->AddRect(QPoint(iBegin, iTop), QPoint(iEnd, iTop + p.m_layout.iRowHeight), segment.brush,
-                            segment.iLevel);
+        qint64 iBegin = 0;
+        qint64 iEnd = 0;
+        if (d->SegmentToValues(segment.dtBegin, segment.dtEnd, iBegin, iEnd))
+            pTrack->AddRect(iBegin, iEnd, iTop, iBottom, segment.brush, segment.iLevel);
     }
     RepaintTimeSlider();
 }
 
 void CMultiTimeSlider::AddTime(const QMap<unsigned, QList<struTimeSliderData::TimeSegmentParam>>& mapSegments)
 {
+    Q_D(CMultiTimeSlider);
     for (auto it = mapSegments.cbegin(); it != mapSegments.cend(); ++it) {
-        if (it.key() < dMulti->m_uCount)
+        if (it.key() < d->m_uCount)
             AddTime(it.value(), int(it.key()));
     }
 }
 
 void CMultiTimeSlider::AddTag(const QList<struTimeSliderData::TimeSegmentParam>& listTags)
 {
-    CMultiTimeSliderPrivate& p = *dMulti;
+    Q_D(CMultiTimeSlider);
     for (const struTimeSliderData::TimeSegmentParam& tag : listTags) {
-        int iBegin = 0;
-        int iEnd = 0;
-        if (SegmentToValues(tag.dtBegin, tag.dtEnd, iBegin, iEnd))
-            p.m_pTags->AddTag(QPoint(iBegin, 0), QPoint(iEnd, 0), tag.strName);
+        qint64 iBegin = 0;
+        qint64 iEnd = 0;
+        if (d->SegmentToValues(tag.dtBegin, tag.dtEnd, iBegin, iEnd))
+            d->m_pTags->AddTag(iBegin, iEnd, 0, tag.strName);
     }
-    p.PlaceTags();
+    d->PlaceTags();
     RepaintTimeSlider();
 }
 
 void CMultiTimeSlider::ClearTime(int iIndex)
 {
-    CMultiTimeSliderPrivate& p = *dMulti;
-    if (iIndex < 0 || iIndex >= int(p.m_uCount))
+    Q_D(CMultiTimeSlider);
+    if (iIndex < 0 || iIndex >= int(d->m_uCount))
         return;
-    p.m_vecTracks.at(iIndex)->Clear();
-    if (p.m_pSelect)
-        p.m_pSelect->ClearRow(iIndex);
-    p.m_pPlayMarks->SetXValue(iIndex, -1.0);
+    d->m_vecTracks.at(iIndex)->Clear();
+    if (d->m_pSelect)
+        d->m_pSelect->ClearRow(iIndex);
+    d->m_pPlayMarks->SetXValue(iIndex, -1.0);
     RepaintTimeSlider();
 }
 
 void CMultiTimeSlider::RemoveTimeByTimeLevel(int iIndex, int iLevel)
 {
-    CMultiTimeSliderPrivate& p = *dMulti;
-    if (iIndex < 0 || iIndex >= int(p.m_uCount))
+    Q_D(CMultiTimeSlider);
+    if (iIndex < 0 || iIndex >= int(d->m_uCount))
         return;
-    p.m_vecTracks.at(iIndex)->ClearType(iLevel);
+    d->m_vecTracks.at(iIndex)->ClearType(iLevel);
     RepaintTimeSlider();
 }
 
 void CMultiTimeSlider::ClearAllTimeRectSeries()
 {
-    CMultiTimeSliderPrivate& p = *dMulti;
-    for (CTimeRectSeries* pTrack : qAsConst(p.m_vecTracks))
+    Q_D(CMultiTimeSlider);
+    for (CTimeRectSeries* pTrack : qAsConst(d->m_vecTracks))
         pTrack->Clear();
-    p.m_pTags->Clear();
+    d->m_pTags->Clear();
     ClearMarqueeArea();
     ClearSinglePlayLine(-1);
     RepaintTimeSlider();
@@ -537,36 +527,37 @@ void CMultiTimeSlider::ClearAllTimeRectSeries()
 
 void CMultiTimeSlider::ClearTag()
 {
-    dMulti->m_pTags->Clear();
+    Q_D(CMultiTimeSlider);
+    d->m_pTags->Clear();
     RepaintTimeSlider();
 }
 
 void CMultiTimeSlider::SetPlayTime(unsigned uIndex, unsigned uTime, bool bFollow)
 {
-    CMultiTimeSliderPrivate& p = *dMulti;
+    Q_D(CMultiTimeSlider);
     if (uTime == s_uNoTime || IsSyncTime())
         return;
-    qint64 iTime = uTime;
-    QDateTime dtFirst;
-    QDateTime dtLast;
-    GetTimeRange(dtFirst, dtLast);
-    if (dtFirst.isValid())
-        iTime = qBound(dtFirst.toSecsSinceEpoch(), iTime, dtLast.toSecsSinceEpoch() + 1);
-    if (uIndex >= unsigned(p.m_pPlayMarks->GetPointCount()) || uIndex >= p.m_uCount)
+    if (uIndex >= unsigned(d->m_pPlayMarks->GetPointCount()) || uIndex >= d->m_uCount)
         return;
-    p.m_pPlayMarks->SetXValue(int(uIndex), TimeToValue(iTime));
+    qint64 iTime = uTime;
+    if (d->m_dtBegin.isValid())
+        iTime = qBound(d->m_iBeginSecs, iTime, d->m_iEndSecs);
+    const double dValue = TimeToValue(iTime);
+    d->m_pPlayMarks->SetXValue(int(uIndex), dValue);
     double dMin = 0.0;
     double dMax = 0.0;
     GetVisibleRange(dMin, dMax);
-    const double dValue = TimeToValue(iTime);
+    RepaintTimeSlider();
+    // Last: re-centring may report a new date to a receiver that deletes
+    // the slider.
     if (bFollow && (dValue < dMin || dValue > dMax))
         OnPlayTime(unsigned(iTime));
-    RepaintTimeSlider();
 }
 
 void CMultiTimeSlider::ClearSinglePlayLine(int iIndex)
 {
-    CLineSeries* pMarks = dMulti->m_pPlayMarks;
+    Q_D(CMultiTimeSlider);
+    CLineSeries* pMarks = d->m_pPlayMarks;
     if (iIndex >= 0 && iIndex < pMarks->GetPointCount()) {
         pMarks->SetXValue(iIndex, -1.0);
     } else {
@@ -578,18 +569,21 @@ void CMultiTimeSlider::ClearSinglePlayLine(int iIndex)
 
 void CMultiTimeSlider::OpenSynTime()
 {
+    Q_D(CMultiTimeSlider);
     ClearSinglePlayLine(-1);
-    dMulti->m_pView->SetShowMidLine(true);
+    d->View()->SetShowMidLine(true);
 }
 
 void CMultiTimeSlider::CloseSynTime()
 {
-    dMulti->m_pView->SetShowMidLine(false);
+    Q_D(CMultiTimeSlider);
+    d->View()->SetShowMidLine(false);
 }
 
 bool CMultiTimeSlider::IsSyncTime() const
 {
-    return dMulti->m_pView->IsShowMidLine();
+    Q_D(const CMultiTimeSlider);
+    return d->View()->IsShowMidLine();
 }
 
 void CMultiTimeSlider::SetSyncTime(unsigned uTime)
@@ -605,19 +599,20 @@ void CMultiTimeSlider::SetCurrentTime(const QDateTime& dtTime)
 
 void CMultiTimeSlider::SetSelectIndex(unsigned uIndex)
 {
-    CMultiTimeSliderPrivate& p = *dMulti;
-    const int iRow = uIndex < p.m_uCount ? int(uIndex) : -1;
-    if (iRow == p.m_iSelectedRow)
+    Q_D(CMultiTimeSlider);
+    const int iRow = uIndex < d->m_uCount ? int(uIndex) : -1;
+    if (iRow == d->m_iSelectedRow)
         return;
-    p.m_iSelectedRow = iRow;
-    if (p.m_pSelect)
-        p.m_pSelect->SetSelectedRow(iRow);
+    d->m_iSelectedRow = iRow;
+    if (d->m_pSelect)
+        d->m_pSelect->SetSelectedRow(iRow);
     RepaintTimeSlider();
 }
 
 int CMultiTimeSlider::GetSelectIndex() const
 {
-    return dMulti->m_iSelectedRow;
+    Q_D(const CMultiTimeSlider);
+    return d->m_iSelectedRow;
 }
 
 void CMultiTimeSlider::ClearSelectTimeSlider()
@@ -627,25 +622,29 @@ void CMultiTimeSlider::ClearSelectTimeSlider()
 
 void CMultiTimeSlider::SetShowIndex(unsigned uIndex)
 {
-    CMultiTimeSliderPrivate& p = *dMulti;
-    if (uIndex >= p.m_uCount)
+    Q_D(CMultiTimeSlider);
+    if (uIndex >= d->m_uCount)
         return;
-    const int iStep = qMax(1, p.m_pScrollBar->singleStep());
-    const int iFirst = p.m_pScrollBar->value() / iStep;
+    const int iStep = qMax(1, d->m_pScrollBar->singleStep());
+    const int iFirst = d->m_pScrollBar->value() / iStep;
     if (int(uIndex) >= iFirst && int(uIndex) < iFirst + s_iShownRows)
         return;
-    p.m_pScrollBar->setValue(qMax(int(uIndex) - (s_iShownRows - 1), 0) * iStep);
+    d->m_pScrollBar->setValue(qMax(int(uIndex) - (s_iShownRows - 1), 0) * iStep);
 }
 
 bool CMultiTimeSlider::IsOpenSelectRect() const
 {
-    return dMulti->m_pView->IsOpenSelectRect();
+    Q_D(const CMultiTimeSlider);
+    return d->View()->IsOpenSelectRect();
 }
 
 void CMultiTimeSlider::GetMarqueeAreaRects(unsigned& uIndex, QList<struTimeSliderData::SelectedData>& listData) const
 {
+    Q_D(const CMultiTimeSlider);
     listData.clear();
-    const CSelectRectSeries* pSelect = dMulti->m_pSelect;
+    // "None" until a row holds a marquee; one track has no row selection.
+    uIndex = s_uNoTime;
+    const CSelectRectSeries* pSelect = d->m_pSelect;
     if (!pSelect)
         return;
     int iRow = -1;
@@ -659,12 +658,13 @@ void CMultiTimeSlider::GetMarqueeAreaRects(unsigned& uIndex, QList<struTimeSlide
 void CMultiTimeSlider::GetValidMarqueeAreaRects(unsigned& uIndex,
                                                 QList<struTimeSliderData::SelectedData>& listData) const
 {
+    Q_D(const CMultiTimeSlider);
     QList<struTimeSliderData::SelectedData> listAll;
     GetMarqueeAreaRects(uIndex, listAll);
     listData.clear();
-    if (uIndex >= unsigned(dMulti->m_vecTracks.size()))
+    if (uIndex >= unsigned(d->m_vecTracks.size()))
         return;
-    const CTimeRectSeries* pTrack = dMulti->m_vecTracks.at(int(uIndex));
+    const CTimeRectSeries* pTrack = d->m_vecTracks.at(int(uIndex));
     for (const struTimeSliderData::SelectedData& range : qAsConst(listAll)) {
         // Whole seconds that reach into the range, then back inside it.
         qint64 iStart = 0;
@@ -680,7 +680,8 @@ void CMultiTimeSlider::GetValidMarqueeAreaRects(unsigned& uIndex,
 
 void CMultiTimeSlider::ClearMarqueeArea()
 {
-    CSelectRectSeries* pSelect = dMulti->m_pSelect;
+    Q_D(CMultiTimeSlider);
+    CSelectRectSeries* pSelect = d->m_pSelect;
     if (!pSelect)
         return;
     pSelect->ClearRow(pSelect->GetMarqueeRow());
@@ -689,53 +690,56 @@ void CMultiTimeSlider::ClearMarqueeArea()
 
 void CMultiTimeSlider::AddTimeLevel(const QIcon& icon, const QString& strText, int iLevel)
 {
-    dMulti->m_pFilterPopup->AddLevel(icon, strText, iLevel);
+    Q_D(CMultiTimeSlider);
+    d->m_pFilterPopup->AddLevel(icon, strText, iLevel);
 }
 
 void CMultiTimeSlider::AddTimeLevels(const QList<int>& listLevels)
 {
-    CMultiTimeSliderPrivate& p = *dMulti;
+    Q_D(CMultiTimeSlider);
     if (listLevels.isEmpty())
         return;
-    if (p.m_listFiltered.contains(-1))
-        p.m_listFiltered.clear();
+    if (d->m_listFiltered.contains(-1))
+        d->m_listFiltered.clear();
     for (int iLevel : listLevels) {
-        if (!p.m_listFiltered.contains(iLevel))
-            p.m_listFiltered.append(iLevel);
+        if (!d->m_listFiltered.contains(iLevel))
+            d->m_listFiltered.append(iLevel);
     }
-    p.ApplyFilter();
-    p.m_pFilterPopup->SetFilteredLevels(p.m_listFiltered);
+    d->ApplyFilter();
+    d->m_pFilterPopup->SetFilteredLevels(d->m_listFiltered);
     RepaintTimeSlider();
 }
 
 void CMultiTimeSlider::SetFilteredLevels(const QList<int>& listLevels)
 {
-    CMultiTimeSliderPrivate& p = *dMulti;
+    Q_D(CMultiTimeSlider);
     if (listLevels.isEmpty())
         return;
-    p.m_listFiltered = listLevels;
-    p.ApplyFilter();
-    p.m_pFilterPopup->SetFilteredLevels(listLevels);
+    d->m_listFiltered = listLevels;
+    d->ApplyFilter();
+    d->m_pFilterPopup->SetFilteredLevels(listLevels);
     RepaintTimeSlider();
 }
 
 QList<int> CMultiTimeSlider::GetFilteredLevels() const
 {
-    return dMulti->m_listFiltered;
+    Q_D(const CMultiTimeSlider);
+    return d->m_listFiltered;
 }
 
 void CMultiTimeSlider::ClearTimeLevel()
 {
-    CMultiTimeSliderPrivate& p = *dMulti;
-    p.m_listFiltered = {-1};
-    p.ApplyFilter();
-    p.m_pFilterPopup->ClearLevels();
+    Q_D(CMultiTimeSlider);
+    d->m_listFiltered = {-1};
+    d->ApplyFilter();
+    d->m_pFilterPopup->ClearLevels();
     RepaintTimeSlider();
 }
 
 void CMultiTimeSlider::SetSpanType(struTimeSliderData::TimeSliderOneScale enumLevel)
 {
-    dMulti->m_iSpanType = enumLevel;
+    Q_D(CMultiTimeSlider);
+    d->m_iSpanType = enumLevel;
     if (int(enumLevel) == GetZoomLevel())
         return;
     ShowZoomByType(enumLevel);
@@ -744,119 +748,100 @@ void CMultiTimeSlider::SetSpanType(struTimeSliderData::TimeSliderOneScale enumLe
 
 void CMultiTimeSlider::SetShowSimplifyMode()
 {
-    CMultiTimeSliderPrivate& p = *dMulti;
-    if (p.m_bSimplify)
+    Q_D(CMultiTimeSlider);
+    if (d->m_bSimplify)
         return;
-    p.m_bSimplify = true;
-    p.m_layout = s_layoutSimplify;
-    p.m_pView->SetShowSimplifyMode();
-    p.PlaceRows();
-    p.m_pTopBand->SetHeight(p.m_layout.iTop);
-    if (!p.m_pMouseText) {
-        p.m_pMouseText = new CMouseTextSeries;
-        p.m_pView->AddSeries(p.m_pMouseText);
+    d->m_bSimplify = true;
+    d->m_layout = CMultiTimeSliderPrivate::s_layoutSimplify;
+    d->View()->SetShowSimplifyMode();
+    d->PlaceRows();
+    d->PlaceSegments();
+    d->m_pTopBand->SetHeight(d->m_layout.iTop);
+    if (!d->m_pMouseText) {
+        d->m_pMouseText = new CMouseTextSeries;
+        d->View()->AddSeries(d->m_pMouseText);
     }
-    p.m_pAxis->SetLabelAlignment(1);
-    p.m_pAxis->SetLabelEvery(4);
-    p.m_pAxis->SetTickTop(p.m_layout.iTop - 8);
-    p.m_pAxis->SetLabelTop(p.m_layout.iTop - 10);
-    p.m_pMouseText->SetTextTop(p.m_pAxis->GetLabelTop());
-    p.m_pScrollBar->setSingleStep(p.m_layout.iRowHeight);
-    p.m_pView->GetYAxis()->SetRange(0.0, p.VerticalSpan());
-    p.m_pScrollBar->setValue(0);
-    p.PlaceTags();
+    d->m_pAxis->SetLabelAlignment(1);
+    d->m_pAxis->SetLabelEvery(4);
+    d->m_pAxis->SetTickTop(d->m_layout.iTop - 8);
+    d->m_pAxis->SetLabelTop(d->m_layout.iTop - 10);
+    d->m_pMouseText->SetTextTop(d->m_pAxis->GetLabelTop());
+    d->m_pScrollBar->setSingleStep(d->m_layout.iRowHeight);
+    d->View()->GetYAxis()->SetRange(0.0, d->VerticalSpan());
+    d->m_pScrollBar->setValue(0);
+    d->PlaceTags();
     UpdateTimeSlider();
     RepaintTimeSlider();
 }
 
 bool CMultiTimeSlider::IsSimplifyMode() const
 {
-    return dMulti->m_bSimplify;
+    Q_D(const CMultiTimeSlider);
+    return d->m_bSimplify;
 }
 
 void CMultiTimeSlider::SetCalendarHide(bool bHide)
 {
-    dMulti->m_pView->SetCalendarBtnHidden(bHide);
+    Q_D(CMultiTimeSlider);
+    d->View()->SetCalendarBtnHidden(bHide);
 }
 
 void CMultiTimeSlider::ShowThumbnail(const QPixmap& pixmap)
 {
-    CMultiTimeSliderPrivate& p = *dMulti;
-    if (!p.m_pThumbnail)
-        p.m_pThumbnail = new CTimeSilderPictureLabel(this);
-    p.m_pThumbnail->PutPicture(pixmap);
-    p.m_pThumbnail->show();
-}
-
-int CMultiTimeSlider::GetThumbnailIndex() const
-{
-    return dMulti->m_iThumbnailIndex;
+    Q_D(CMultiTimeSlider);
+    if (!d->m_pThumbnail)
+        d->m_pThumbnail = new CTimeSilderPictureLabel(this);
+    d->m_pThumbnail->PutPicture(pixmap);
+    d->m_pThumbnail->show();
 }
 
 int CMultiTimeSlider::GetHintHeight() const
 {
-    return dMulti->m_layout.iTop + dMulti->m_layout.iRowHeight + 4;
+    Q_D(const CMultiTimeSlider);
+    return d->m_layout.iTop + d->m_layout.iRowHeight + 4;
 }
 
 void CMultiTimeSlider::Reset()
 {
+    Q_D(CMultiTimeSlider);
     ClearSelectTimeSlider();
     ClearAllTimeRectSeries();
     const QDate today = QDate::currentDate();
     SetTimeRange(today, today);
-    ShowZoomByType(dMulti->m_iSpanType);
+    ShowZoomByType(d->m_iSpanType);
     RepaintTimeSlider();
 }
 
 void CMultiTimeSlider::UpdateTimeSlider()
 {
-    CMultiTimeSliderPrivate& p = *dMulti;
-    const int iContent = int(std::ceil(p.VerticalSpan()));
-    p.m_pScrollBar->setSingleStep(p.m_layout.iRowHeight);
-    p.m_pScrollBar->setPageStep(qMax(p.m_layout.iRowHeight, height()));
+    Q_D(CMultiTimeSlider);
+    const int iContent = int(std::ceil(d->VerticalSpan()));
+    d->m_pScrollBar->setSingleStep(d->m_layout.iRowHeight);
+    d->m_pScrollBar->setPageStep(qMax(d->m_layout.iRowHeight, height()));
     if (iContent <= height()) {
-        p.m_pScrollBar->setValue(0);
-        p.m_pScrollBar->hide();
+        d->m_pScrollBar->setValue(0);
+        d->m_pScrollBar->hide();
         return;
     }
-    p.m_pScrollBar->setRange(0, iContent - height() + 2);
-    p.m_pScrollBar->show();
+    d->m_pScrollBar->setRange(0, iContent - height() + 2);
+    d->m_pScrollBar->show();
 }
 
-int CMultiTimeSlider::GetTop() const
+QRect CMultiTimeSlider::GetTrackRect(int iTrack) const
 {
-    return dMulti->m_layout.iTop;
-}
-
-int CMultiTimeSlider::GetRowHeight() const
-{
-    return dMulti->m_layout.iRowHeight;
-}
-
-int CMultiTimeSlider::GetBandOffset() const
-{
-    return dMulti->m_layout.iBandOffset;
-}
-
-int CMultiTimeSlider::TrackAt(const QPoint& point) const
-{
-    const CMultiTimeSliderPrivate& p = *dMulti;
-    // Bands keep the pixels of their last paint; the point is compared in
-    // vertical values, which differ from pixels by the scroll position.
-    double dMin = 0.0;
-    double dMax = 0.0;
-    p.m_pView->GetYAxis()->GetRange(dMin, dMax);
-    const QPoint ptValue(point.x(), point.y() + int(dMin));
-    for (int i = 0; i < int(p.m_uCount); ++i) {
-        if (p.m_vecTracks.at(i)->HitTest(ptValue))
-            return i;
-    }
-    return -1;
+    Q_D(const CMultiTimeSlider);
+    if (iTrack < 0 || iTrack >= int(d->m_uCount))
+        return QRect();
+    const QRect rectChart = d->View()->GetChartRect();
+    const QRect rectTrack(rectChart.left(), d->BandTop(iTrack) - d->ScrollOffset(), rectChart.width(),
+                          d->m_layout.iRowHeight);
+    return rectTrack.translated(d->View()->pos());
 }
 
 void CMultiTimeSlider::OnPopupFilterMenu()
 {
-    CTimeSliderFilterPopup* pPopup = dMulti->m_pFilterPopup;
+    Q_D(CMultiTimeSlider);
+    CTimeSliderFilterPopup* pPopup = d->m_pFilterPopup;
     if (pPopup->isVisible())
         return;
     pPopup->adjustSize();
@@ -867,58 +852,67 @@ void CMultiTimeSlider::OnPopupFilterMenu()
 
 void CMultiTimeSlider::OnFilterTriggered(QList<int> listLevels)
 {
-    CMultiTimeSliderPrivate& p = *dMulti;
-    p.m_listFiltered = listLevels;
-    p.m_pFilterPopup->SetFilteredLevels(listLevels);
-    p.ApplyFilter();
-    Q_EMIT SignalFilterTriggered(listLevels);
+    Q_D(CMultiTimeSlider);
+    d->m_listFiltered = listLevels;
+    d->m_pFilterPopup->SetFilteredLevels(listLevels);
+    d->ApplyFilter();
     RepaintTimeSlider();
+    Q_EMIT SignalFilterTriggered(listLevels);
 }
 
 void CMultiTimeSlider::OnScrollBarValueChanged(int iValue)
 {
-    dMulti->m_pView->GetYAxis()->SetRange(iValue, iValue + dMulti->VerticalSpan());
-    dMulti->PlaceTags();
+    Q_D(CMultiTimeSlider);
+    // Positions outside the rows mean nothing; kept inside, they never
+    // overflow the pixel arithmetic of hit tests and tags.
+    const double dSpan = d->VerticalSpan();
+    const double dValue = qBound(0.0, double(iValue), dSpan);
+    d->View()->GetYAxis()->SetRange(dValue, dValue + dSpan);
+    d->PlaceTags();
     RepaintTimeSlider();
 }
 
 void CMultiTimeSlider::OnHoverTimerOut()
 {
-    CMultiTimeSliderPrivate& p = *dMulti;
-    if (!p.m_pThumbnail)
-        p.m_pThumbnail = new CTimeSilderPictureLabel(this);
-    const QPoint ptMouse = GetMousePos();
-    p.m_iThumbnailIndex = TrackAt(ptMouse);
-    const qint64 iTime = TimeAtX(ptMouse.x());
+    Q_D(CMultiTimeSlider);
+    if (!d->m_pThumbnail)
+        d->m_pThumbnail = new CTimeSilderPictureLabel(this);
+    const qint64 iTime = d->TimeAtX(d->m_ptMouse.x());
     const QPoint ptCursor = QCursor::pos();
-    p.m_pThumbnail->move(ptCursor.x() - p.m_pThumbnail->width() / 2,
-                         ptCursor.y() - p.m_pThumbnail->height() - s_iThumbnailGap);
+    d->m_pThumbnail->move(ptCursor.x() - d->m_pThumbnail->width() / 2,
+                          ptCursor.y() - d->m_pThumbnail->height() - s_iThumbnailGap);
     Q_EMIT SignalThumbnail(true, time_t(iTime));
 }
 
 bool CMultiTimeSlider::eventFilter(QObject* pWatched, QEvent* pEvent)
 {
-    if (pWatched == dMulti->m_pView) {
-        switch (pEvent->type()) {
-        case QEvent::MouseButtonPress:
-            dMulti->OnPress(static_cast<QMouseEvent*>(pEvent));
-            break;
-        case QEvent::MouseMove:
-            dMulti->OnMove(static_cast<QMouseEvent*>(pEvent));
-            break;
-        case QEvent::MouseButtonRelease:
-            dMulti->OnRelease(static_cast<QMouseEvent*>(pEvent));
-            break;
-        case QEvent::Enter:
-            dMulti->OnEnter();
-            break;
-        case QEvent::Leave:
-            dMulti->OnLeave();
-            break;
-        default:
-            break;
-        }
+    Q_D(CMultiTimeSlider);
+    if (pWatched != d->View())
+        return CTimeSlider::eventFilter(pWatched, pEvent);
+    // A receiver of a signal emitted below may delete the slider, and the
+    // view with it: then the event is done with.
+    const QPointer<CMultiTimeSlider> guard(this);
+    switch (pEvent->type()) {
+    case QEvent::MouseButtonPress:
+        d->OnPress(static_cast<QMouseEvent*>(pEvent));
+        break;
+    case QEvent::MouseMove:
+        d->OnMove(static_cast<QMouseEvent*>(pEvent));
+        break;
+    case QEvent::MouseButtonRelease:
+        d->OnRelease(static_cast<QMouseEvent*>(pEvent));
+        break;
+    case QEvent::Enter:
+        d->OnEnter();
+        break;
+    case QEvent::Leave:
+        d->OnLeave();
+        break;
+    default:
+        break;
     }
+    if (!guard)
+        return true;
     return CTimeSlider::eventFilter(pWatched, pEvent);
 }
 

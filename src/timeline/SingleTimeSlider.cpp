@@ -1,4 +1,4 @@
-#include <OrvaGUIToolkit/Timeline/SingleTimeSlider.h>
+#include "SingleTimeSliderPrivate.h"
 
 #include "timeline/engine/AxisSeries.h"
 #include "timeline/engine/GrooveSeries.h"
@@ -7,6 +7,7 @@
 #include "timeline/engine/TagSeries.h"
 #include "timeline/engine/TimeRectSeries.h"
 
+#include <QtCore/QPointer>
 #include <QtCore/QTimer>
 #include <QtGui/QMouseEvent>
 #include <QtWidgets/QApplication>
@@ -20,28 +21,46 @@ constexpr int s_iLeaveDelay = 500;
 
 } // namespace
 
-CSingleTimeSlider::CSingleTimeSlider(QWidget* pParent)
-    : CTimeSlider(new CSingleChartView, pParent)
-    , m_pView(static_cast<CSingleChartView*>(GetChartView()))
-    , m_pLeaveTimer(new QTimer(this))
+CSingleTimeSliderPrivate::CSingleTimeSliderPrivate()
+    : CTimeSliderPrivate(new CSingleChartView)
 {
-    qRegisterMetaType<time_t>("time_t");
-    auto* pLayout = new QGridLayout(this);
+}
+
+CSingleTimeSliderPrivate::~CSingleTimeSliderPrivate() = default;
+
+CSingleChartView* CSingleTimeSliderPrivate::View() const
+{
+    return static_cast<CSingleChartView*>(m_pChartView);
+}
+
+void CSingleTimeSliderPrivate::InitSingle()
+{
+    Q_Q(CSingleTimeSlider);
+    CSingleChartView* pView = View();
+    auto* pLayout = new QGridLayout(q);
     pLayout->setContentsMargins(0, 0, 0, 0);
     pLayout->setSpacing(0);
-    pLayout->addWidget(m_pView, 0, 0);
-    m_pView->installEventFilter(this);
+    pLayout->addWidget(pView, 0, 0);
+    pView->installEventFilter(q);
 
+    m_pLeaveTimer = new QTimer(q);
     m_pLeaveTimer->setSingleShot(true);
     m_pLeaveTimer->setInterval(s_iLeaveDelay);
-    connect(m_pLeaveTimer, &QTimer::timeout, this, &CSingleTimeSlider::OnLeaveTimerOut);
+    QObject::connect(m_pLeaveTimer, &QTimer::timeout, q, [this] { OnLeaveTimerOut(); });
 
-    connect(m_pView, &CChartView::SignalMoveLeft, this, &CTimeSlider::MoveLeft);
-    connect(m_pView, &CChartView::SignalMoveRight, this, &CTimeSlider::MoveRight);
-    connect(m_pView, &CChartView::SignalDelayRelease, this, &CTimeSlider::OnSlotReleaseMove);
-    connect(m_pView, &CChartView::SignalZoomOut, this, &CTimeSlider::OnSlotZoomOut);
-    connect(m_pView, &CChartView::SignalZoomIn, this, &CTimeSlider::OnSlotZoomIn);
+    QObject::connect(pView, &CChartView::SignalMoveLeft, q, &CTimeSlider::MoveLeft);
+    QObject::connect(pView, &CChartView::SignalMoveRight, q, &CTimeSlider::MoveRight);
+    QObject::connect(pView, &CChartView::SignalDelayRelease, q, &CTimeSlider::OnSlotReleaseMove);
+    QObject::connect(pView, &CChartView::SignalZoomOut, q, &CTimeSlider::OnSlotZoomOut);
+    QObject::connect(pView, &CChartView::SignalZoomIn, q, &CTimeSlider::OnSlotZoomIn);
+}
 
+CSingleTimeSlider::CSingleTimeSlider(QWidget* pParent)
+    : CTimeSlider(*new CSingleTimeSliderPrivate, pParent)
+{
+    Q_D(CSingleTimeSlider);
+    qRegisterMetaType<time_t>("time_t");
+    d->InitSingle();
     LoadChartView();
     const QDate today = QDate::currentDate();
     SetTimeRange(today, today);
@@ -52,33 +71,40 @@ CSingleTimeSlider::~CSingleTimeSlider() = default;
 
 void CSingleTimeSlider::LoadChartView()
 {
+    Q_D(CSingleTimeSlider);
+    CSingleChartView* pView = d->View();
+    if (pView->GetSeriesCount() > 0)
+        return;
     auto* pGroove = new CGrooveSeries;
-    pGroove->AddPoint(0.0, s_iGrooveTop);
-    m_pView->AddSeries(pGroove);
-    m_pView->AddSeries(new CTimeRectSeries);
-    auto* pAxis = new CAxisSeries(GetBase());
+    pGroove->AddPoint(0.0, CSingleTimeSliderPrivate::s_iGrooveTop);
+    pView->AddSeries(pGroove);
+    pView->AddSeries(new CTimeRectSeries);
+    // The compact presentation starts with the compact scale; its ticks and
+    // labels keep the series' own rows in both presentations.
+    auto* pAxis = new CAxisSeries(d->m_iBase);
     pAxis->SetSimple(true);
-    pAxis->SetTickTop(s_iTickTop);
-    pAxis->SetLabelTop(s_iSimpleLabelTop);
-    m_pView->AddSeries(pAxis);
-    m_pView->AddSeries(new CMouseTextSeries);
+    pView->AddSeries(pAxis);
+    pView->AddSeries(new CMouseTextSeries);
 }
 
 void CSingleTimeSlider::LoadTagSeries()
 {
-    if (!m_pView->FindSeries(ChartSeriesTag))
-        m_pView->AddSeries(new CTagSeries);
+    Q_D(CSingleTimeSlider);
+    if (!d->View()->FindSeries(ChartSeriesTag))
+        d->View()->AddSeries(new CTagSeries);
 }
 
 void CSingleTimeSlider::AddTime(const QDateTime& dtBegin, const QDateTime& dtEnd, const QBrush& brush, int iLevel)
 {
-    int iBegin = 0;
-    int iEnd = 0;
-    if (!SegmentToValues(dtBegin, dtEnd, iBegin, iEnd))
+    Q_D(CSingleTimeSlider);
+    qint64 iBegin = 0;
+    qint64 iEnd = 0;
+    if (!d->SegmentToValues(dtBegin, dtEnd, iBegin, iEnd))
         return;
-    auto* pSeries = static_cast<CTimeRectSeries*>(m_pView->FindSeries(ChartSeriesTimeRect));
+    auto* pSeries = static_cast<CTimeRectSeries*>(d->View()->FindSeries(ChartSeriesTimeRect));
     if (pSeries)
-        pSeries->AddRect(QPoint(iBegin, s_iBandTop), QPoint(iEnd, s_iBandBottom), brush, iLevel);
+        pSeries->AddRect(iBegin, iEnd, CSingleTimeSliderPrivate::s_iBandTop, CSingleTimeSliderPrivate::s_iBandBottom,
+                         brush, iLevel);
 }
 
 void CSingleTimeSlider::AddTime(const QList<struTimeSliderData::TimeSegmentParam>& listSegments)
@@ -90,155 +116,169 @@ void CSingleTimeSlider::AddTime(const QList<struTimeSliderData::TimeSegmentParam
 
 void CSingleTimeSlider::AddTag(const QList<struTimeSliderData::TimeSegmentParam>& listTags)
 {
+    Q_D(CSingleTimeSlider);
     LoadTagSeries();
-    auto* pTags = static_cast<CTagSeries*>(m_pView->FindSeries(ChartSeriesTag));
+    auto* pTags = static_cast<CTagSeries*>(d->View()->FindSeries(ChartSeriesTag));
     for (const struTimeSliderData::TimeSegmentParam& tag : listTags) {
-        int iBegin = 0;
-        int iEnd = 0;
-        if (SegmentToValues(tag.dtBegin, tag.dtEnd, iBegin, iEnd))
-            pTags->AddTag(QPoint(iBegin, s_iTagTop), QPoint(iEnd, s_iTagTop), tag.strName);
+        qint64 iBegin = 0;
+        qint64 iEnd = 0;
+        if (d->SegmentToValues(tag.dtBegin, tag.dtEnd, iBegin, iEnd))
+            pTags->AddTag(iBegin, iEnd, CSingleTimeSliderPrivate::s_iTagTop, tag.strName);
     }
     RepaintTimeSlider();
 }
 
 void CSingleTimeSlider::ClearTag()
 {
-    if (CChartSeries* pTags = m_pView->FindSeries(ChartSeriesTag))
+    Q_D(CSingleTimeSlider);
+    if (CChartSeries* pTags = d->View()->FindSeries(ChartSeriesTag))
         pTags->Clear();
     RepaintTimeSlider();
 }
 
 void CSingleTimeSlider::ShowMaxsize()
 {
-    m_bMaxsize = true;
-    m_pView->SetMargins(CSingleChartView::s_iLeftMargin, CSingleChartView::s_iMaxRightMargin);
-    m_pView->SetZoomBtnsVisible(true);
-    if (auto* pAxis = static_cast<CAxisSeries*>(m_pView->FindSeries(ChartSeriesAxis))) {
+    Q_D(CSingleTimeSlider);
+    d->m_bMaxsize = true;
+    d->View()->SetMargins(CSingleChartView::s_iLeftMargin, CSingleChartView::s_iMaxRightMargin);
+    d->View()->SetZoomBtnsVisible(true);
+    if (CChartSeries* pAxis = d->View()->FindSeries(ChartSeriesAxis))
         pAxis->SetSimple(false);
-        pAxis->SetLabelTop(s_iLabelTop);
-    }
     // The new margins change the chart rectangle the zoom maps through.
-    m_pView->UpdateRects();
+    d->View()->UpdateRects();
     ShowZoomByType(qMax<int>(GetZoomLevel(), struTimeSliderData::ScaleDayBy2Hours));
 }
 
 void CSingleTimeSlider::ShowNormalSize()
 {
-    m_bMaxsize = false;
-    m_pView->SetMargins(CSingleChartView::s_iLeftMargin, CSingleChartView::s_iRightMargin);
-    m_pView->SetZoomBtnsVisible(false);
-    if (auto* pAxis = static_cast<CAxisSeries*>(m_pView->FindSeries(ChartSeriesAxis))) {
+    Q_D(CSingleTimeSlider);
+    d->m_bMaxsize = false;
+    d->View()->SetMargins(CSingleChartView::s_iLeftMargin, CSingleChartView::s_iRightMargin);
+    d->View()->SetZoomBtnsVisible(false);
+    if (CChartSeries* pAxis = d->View()->FindSeries(ChartSeriesAxis))
         pAxis->SetSimple(true);
-        pAxis->SetLabelTop(s_iSimpleLabelTop);
-    }
-    m_pView->UpdateRects();
+    d->View()->UpdateRects();
     ShowZoomByType(struTimeSliderData::ScaleDayBy12Hours);
 }
 
 bool CSingleTimeSlider::IsMaxsize() const
 {
-    return m_bMaxsize;
+    Q_D(const CSingleTimeSlider);
+    return d->m_bMaxsize;
 }
 
 void CSingleTimeSlider::Reset()
 {
+    Q_D(CSingleTimeSlider);
     Clear();
     // Clear() empties every series' points; the groove needs its top back.
-    if (CChartSeries* pGroove = m_pView->GetSeries(0))
-        pGroove->AddPoint(0.0, s_iGrooveTop);
+    if (CChartSeries* pGroove = d->View()->GetSeries(0))
+        pGroove->AddPoint(0.0, CSingleTimeSliderPrivate::s_iGrooveTop);
     RepaintTimeSlider();
 }
 
 bool CSingleTimeSlider::eventFilter(QObject* pWatched, QEvent* pEvent)
 {
-    if (pWatched != m_pView)
+    Q_D(CSingleTimeSlider);
+    if (pWatched != d->View())
         return CTimeSlider::eventFilter(pWatched, pEvent);
+    // A receiver of a signal emitted below may delete the slider, and the
+    // view with it: then the event is done with.
+    const QPointer<CSingleTimeSlider> guard(this);
     switch (pEvent->type()) {
     case QEvent::MouseButtonPress:
-        OnViewPress(static_cast<QMouseEvent*>(pEvent));
+        d->OnViewPress(static_cast<QMouseEvent*>(pEvent));
         break;
     case QEvent::MouseMove:
-        OnViewMove(static_cast<QMouseEvent*>(pEvent));
+        d->OnViewMove(static_cast<QMouseEvent*>(pEvent));
         break;
     case QEvent::MouseButtonRelease:
-        OnViewRelease(static_cast<QMouseEvent*>(pEvent));
+        d->OnViewRelease(static_cast<QMouseEvent*>(pEvent));
         break;
     case QEvent::Enter:
-        OnViewEnter();
+        d->OnViewEnter();
         break;
     case QEvent::Leave:
-        OnViewLeave();
+        d->OnViewLeave();
         break;
     default:
         break;
     }
+    if (!guard)
+        return true;
     return CTimeSlider::eventFilter(pWatched, pEvent);
 }
 
-void CSingleTimeSlider::OnViewPress(QMouseEvent* pEvent)
+void CSingleTimeSliderPrivate::OnViewPress(QMouseEvent* pEvent)
 {
-    if (pEvent->button() != Qt::LeftButton || !m_pView->GetChartRect().contains(pEvent->pos()))
+    CSingleChartView* pView = View();
+    if (pEvent->button() != Qt::LeftButton || !pView->GetChartRect().contains(MousePos(pEvent)))
         return;
-    SetMoving(true);
-    m_bPressed = true;
-    m_bDragged = false;
-    m_ptPress = pEvent->pos();
-    if (m_pView->underMouse())
-        m_pView->setCursor(Qt::OpenHandCursor);
+    m_bMoving = true;
+    m_enumDrag = DragState::Pressed;
+    m_ptPress = MousePos(pEvent);
+    if (pView->underMouse())
+        pView->setCursor(Qt::OpenHandCursor);
     BeginDrag(m_ptPress);
 }
 
-void CSingleTimeSlider::OnViewMove(QMouseEvent* pEvent)
+void CSingleTimeSliderPrivate::OnViewMove(QMouseEvent* pEvent)
 {
-    SetMousePos(pEvent->pos());
-    if (m_bPressed && (pEvent->buttons() & Qt::LeftButton)) {
-        if (!m_bDragged && (pEvent->pos() - m_ptPress).manhattanLength() >= QApplication::startDragDistance()) {
-            m_bDragged = true;
-            m_pView->setCursor(Qt::ClosedHandCursor);
-        }
-        if (m_bDragged)
-            DragTo(pEvent->pos());
+    Q_Q(CSingleTimeSlider);
+    m_ptMouse = MousePos(pEvent);
+    // The distance in 64 bits: the mouse may be reported far outside.
+    const qint64 iDistance = qAbs(qint64(MousePos(pEvent).x()) - m_ptPress.x()) + qAbs(qint64(MousePos(pEvent).y()) - m_ptPress.y());
+    if (m_enumDrag == DragState::Pressed && (pEvent->buttons() & Qt::LeftButton)
+        && iDistance >= QApplication::startDragDistance()) {
+        m_enumDrag = DragState::Dragging;
+        View()->setCursor(Qt::ClosedHandCursor);
     }
     // The time under the mouse follows it, not only the periodic refresh.
-    OnUpdateTimeSlider();
+    q->OnUpdateTimeSlider();
+    if (m_enumDrag == DragState::Dragging && (pEvent->buttons() & Qt::LeftButton))
+        DragTo(MousePos(pEvent));
 }
 
-void CSingleTimeSlider::OnViewRelease(QMouseEvent* pEvent)
+void CSingleTimeSliderPrivate::OnViewRelease(QMouseEvent* pEvent)
 {
-    if (pEvent->button() != Qt::LeftButton || !m_bPressed)
+    Q_Q(CSingleTimeSlider);
+    if (pEvent->button() != Qt::LeftButton || m_enumDrag == DragState::None)
         return;
-    m_bPressed = false;
-    SetMoving(false);
-    m_pView->unsetCursor();
-    if (!m_bDragged && m_pView->GetChartRect().contains(pEvent->pos()))
-        Q_EMIT SignalMouseClick(time_t(TimeAtX(pEvent->pos().x())));
-    m_bDragged = false;
+    const bool bClick = m_enumDrag == DragState::Pressed;
+    m_enumDrag = DragState::None;
+    m_bMoving = false;
+    View()->unsetCursor();
+    if (bClick && View()->GetChartRect().contains(MousePos(pEvent)))
+        Q_EMIT q->SignalMouseClick(time_t(TimeAtX(MousePos(pEvent).x())));
 }
 
-void CSingleTimeSlider::OnViewEnter()
+void CSingleTimeSliderPrivate::OnViewEnter()
 {
+    Q_Q(CSingleTimeSlider);
+    m_pUpdateTimer->start(s_iUpdateInterval);
     // Coming back within the leave delay is no new visit.
     if (m_pLeaveTimer->isActive())
         m_pLeaveTimer->stop();
     else
-        Q_EMIT SignalMouseEnter();
-    StartUpdateTimer();
+        Q_EMIT q->SignalMouseEnter();
 }
 
-void CSingleTimeSlider::OnViewLeave()
+void CSingleTimeSliderPrivate::OnViewLeave()
 {
+    Q_Q(CSingleTimeSlider);
     ClearMouseText();
-    StopUpdateTimer();
+    m_pUpdateTimer->stop();
     m_pLeaveTimer->start();
-    if (m_pView->cursor().shape() == Qt::OpenHandCursor)
-        m_pView->unsetCursor();
-    RepaintTimeSlider();
+    if (View()->cursor().shape() == Qt::OpenHandCursor)
+        View()->unsetCursor();
+    q->RepaintTimeSlider();
 }
 
-void CSingleTimeSlider::OnLeaveTimerOut()
+void CSingleTimeSliderPrivate::OnLeaveTimerOut()
 {
+    Q_Q(CSingleTimeSlider);
     m_pLeaveTimer->stop();
-    Q_EMIT SignalMouseLeave();
+    Q_EMIT q->SignalMouseLeave();
 }
 
 } // namespace OrvaGUIToolkit

@@ -1,5 +1,6 @@
+#include "TimeSliderPrivate.h"
+
 #include "foundation/ToolkitLogging.h"
-#include <OrvaGUIToolkit/Timeline/TimeSlider.h>
 
 #include "timeline/engine/AxisSeries.h"
 #include "timeline/engine/ChartView.h"
@@ -10,7 +11,6 @@
 #include <QtCore/QTimer>
 #include <QtGui/QWheelEvent>
 
-#include <climits>
 #include <cmath>
 
 namespace OrvaGUIToolkit {
@@ -19,7 +19,6 @@ namespace {
 
 constexpr int s_iDay = 86400;
 constexpr int s_iHalfDay = 43200;
-constexpr int s_iUpdateInterval = 5000;
 
 struct SLevel
 {
@@ -54,59 +53,59 @@ qint64 LocalMidnight(const QDate& date)
     return QDateTime(date, QTime(0, 0)).toSecsSinceEpoch();
 }
 
+// Whole seconds of a double, saturated at the ends of qint64 (0 for NaN):
+// pixel and range arithmetic at the extremes must never overflow.
+qint64 SaturatedSeconds(double dValue)
+{
+    if (std::isnan(dValue))
+        return 0;
+    constexpr double dLimit = 9.0e18;
+    return qint64(qBound(-dLimit, std::trunc(dValue), dLimit));
+}
+
 } // namespace
 
-class CTimeSliderPrivate
+CTimeSliderPrivate::CTimeSliderPrivate(CChartView* pChartView)
+    : m_pChartView(pChartView)
 {
-public:
-    CChartView* m_pChartView = nullptr;
-    bool m_bMoving = false;
-    int m_iBase = 0;
-    QDateTime m_dtBegin;
-    QDateTime m_dtEnd;
-    // The same as time_t, for converting segments without date-time arithmetic.
-    qint64 m_iBeginSecs = 0;
-    qint64 m_iEndSecs = 0;
-    qint64 m_iRangeMin = 0;
-    qint64 m_iRangeMax = 0;
-    int m_iLevel = struTimeSliderData::ScaleDayBy12Hours;
-    int m_iPressOffset = 0;
-    QPoint m_ptMouse;
-    bool m_bZoomAtMouse = false;
-    double m_dPressMin = 0.0;
-    double m_dPressMax = 0.0;
-    QTimer* m_pUpdateTimer = nullptr;
-};
+}
 
-CTimeSlider::CTimeSlider(CChartView* pChartView, QWidget* pParent)
-    : QFrame(pParent)
-    , d(new CTimeSliderPrivate)
+CTimeSliderPrivate::~CTimeSliderPrivate() = default;
+
+void CTimeSliderPrivate::Init()
 {
-    if (!pChartView)
-        qCWarning(lcOrvaGUIToolkit, "CTimeSlider::CTimeSlider: pChartView == NULL");
-    d->m_pChartView = pChartView;
-    if (pChartView)
-        pChartView->setParent(this);
-    d->m_iBase = GetLocalUtcOffset();
+    Q_Q(CTimeSlider);
+    m_pChartView->setParent(q);
+    m_iBase = GetLocalUtcOffset();
     const QDate today = QDate::currentDate();
-    d->m_iRangeMin = LocalMidnight(today) + GetLocalUtcOffset() - d->m_iBase;
-    d->m_iRangeMax = LocalMidnight(today.addDays(1)) + GetLocalUtcOffset() - d->m_iBase;
-    setMouseTracking(true);
+    m_iRangeMin = LocalMidnight(today) + GetLocalUtcOffset() - m_iBase;
+    m_iRangeMax = LocalMidnight(today.addDays(1)) + GetLocalUtcOffset() - m_iBase;
+    q->setMouseTracking(true);
 
-    d->m_pUpdateTimer = new QTimer(this);
-    connect(d->m_pUpdateTimer, &QTimer::timeout, this, &CTimeSlider::OnUpdateTimeSlider);
-    connect(this, &CTimeSlider::SignalMouseEnter, this, &CTimeSlider::OnUpdateTimeSlider);
+    m_pUpdateTimer = new QTimer(q);
+    QObject::connect(m_pUpdateTimer, &QTimer::timeout, q, &CTimeSlider::OnUpdateTimeSlider);
+    QObject::connect(q, &CTimeSlider::SignalMouseEnter, q, &CTimeSlider::OnUpdateTimeSlider);
+}
+
+CTimeSlider::CTimeSlider(CTimeSliderPrivate& dd, QWidget* pParent)
+    : QFrame(pParent)
+    , d_ptr(&dd)
+{
+    Q_D(CTimeSlider);
+    d->q_ptr = this;
+    d->Init();
 }
 
 CTimeSlider::~CTimeSlider() = default;
 
 void CTimeSlider::SetTimeRange(const QDate& dtFirst, const QDate& dtLast)
 {
+    Q_D(CTimeSlider);
     if (!dtFirst.isValid() || !dtLast.isValid() || dtFirst > dtLast)
         return;
     const QDateTime dtBegin(dtFirst, QTime(0, 0));
     const QDateTime dtEnd(dtLast.addDays(1), QTime(0, 0));
-    if (dtBegin == d->m_dtBegin && dtEnd == d->m_dtEnd)
+    if (!dtBegin.isValid() || !dtEnd.isValid() || (dtBegin == d->m_dtBegin && dtEnd == d->m_dtEnd))
         return;
     d->m_dtBegin = dtBegin;
     d->m_dtEnd = dtEnd;
@@ -118,25 +117,31 @@ void CTimeSlider::SetTimeRange(const QDate& dtFirst, const QDate& dtLast)
 
 void CTimeSlider::GetTimeRange(QDateTime& dtFirst, QDateTime& dtLast) const
 {
+    Q_D(const CTimeSlider);
     dtFirst = d->m_dtBegin;
     dtLast = d->m_dtEnd.isValid() ? d->m_dtEnd.addSecs(-1) : QDateTime();
 }
 
 void CTimeSlider::ShowZoomByType(int iLevel)
 {
+    Q_D(CTimeSlider);
     d->m_iLevel = iLevel;
     SetMinMaxBySpan(GetShowSpan(iLevel));
-    if (d->m_pChartView) {
-        if (CChartSeries* pAxis = d->m_pChartView->FindSeries(ChartSeriesAxis))
-            pAxis->SetInterval(GetOneStepSpan(iLevel));
-    }
+    if (CChartSeries* pAxis = d->m_pChartView->FindSeries(ChartSeriesAxis))
+        pAxis->SetInterval(GetOneStepSpan(iLevel));
     RepaintTimeSlider();
 }
 
 void CTimeSlider::SetMinMaxBySpan(double dSpan)
 {
-    if (!d->m_pChartView)
+    Q_D(CTimeSlider);
+    if (!std::isfinite(dSpan) || dSpan < 0.0) {
+        qCWarning(lcOrvaGUIToolkit, "CTimeSlider::SetMinMaxBySpan: dSpan is not a finite span");
         return;
+    }
+    // Never wider than the browsable range and its slack: the time scale
+    // draws a tick per step across the whole span.
+    dSpan = qMin(dSpan, double(d->m_iRangeMax - d->m_iRangeMin));
     CChartAxis* pAxis = d->m_pChartView->GetXAxis();
     double dMin = 0.0;
     double dMax = 0.0;
@@ -153,90 +158,57 @@ void CTimeSlider::SetMinMaxBySpan(double dSpan)
         dNewMin = d->m_iRangeMin;
     else if (dNewMin + dSpan > d->m_iRangeMax)
         dNewMin = d->m_iRangeMax - dSpan;
-    pAxis->SetRange(dNewMin, dNewMin + dSpan);
+    d->SetVisibleRange(dNewMin, dNewMin + dSpan);
 }
 
 int CTimeSlider::GetZoomLevel() const
 {
+    Q_D(const CTimeSlider);
     return d->m_iLevel;
-}
-
-void CTimeSlider::SetZoomLevel(int iLevel)
-{
-    d->m_iLevel = iLevel;
 }
 
 QDateTime CTimeSlider::CurrentTime() const
 {
-    return d->m_pChartView ? d->m_pChartView->GetCurrentDateTime() : QDateTime();
+    Q_D(const CTimeSlider);
+    return d->m_pChartView->GetCurrentDateTime();
 }
 
 void CTimeSlider::GetVisibleRange(double& dMin, double& dMax) const
 {
-    dMin = 0.0;
-    dMax = 0.0;
-    if (d->m_pChartView)
-        d->m_pChartView->GetXAxis()->GetRange(dMin, dMax);
-}
-
-qint64 CTimeSlider::GetRangeMin() const
-{
-    return d->m_iRangeMin;
-}
-
-qint64 CTimeSlider::GetRangeMax() const
-{
-    return d->m_iRangeMax;
-}
-
-int CTimeSlider::GetBase() const
-{
-    return d->m_iBase;
-}
-
-bool CTimeSlider::IsMoving() const
-{
-    return d->m_bMoving;
-}
-
-void CTimeSlider::SetMoving(bool bMoving)
-{
-    d->m_bMoving = bMoving;
+    Q_D(const CTimeSlider);
+    d->m_pChartView->GetXAxis()->GetRange(dMin, dMax);
 }
 
 double CTimeSlider::TimeToValue(qint64 iTime) const
 {
-    return double(iTime + GetLocalUtcOffset() - d->m_iBase);
+    Q_D(const CTimeSlider);
+    // In doubles: times near the ends of qint64 must not wrap.
+    return double(iTime) + double(GetLocalUtcOffset() - d->m_iBase);
 }
 
 qint64 CTimeSlider::ValueToTime(double dValue) const
 {
+    Q_D(const CTimeSlider);
     if (!std::isfinite(dValue))
         return 0;
-    return qint64(std::floor(dValue)) + d->m_iBase - GetLocalUtcOffset();
+    return SaturatedSeconds(std::floor(dValue) + double(d->m_iBase - GetLocalUtcOffset()));
 }
 
 void CTimeSlider::RepaintTimeSlider()
 {
-    if (d->m_pChartView)
-        d->m_pChartView->PostUpdateChart();
+    Q_D(CTimeSlider);
+    d->m_pChartView->PostUpdateChart();
 }
 
 void CTimeSlider::Clear()
 {
-    if (!d->m_pChartView)
-        return;
+    Q_D(CTimeSlider);
     for (int i = 0; i < d->m_pChartView->GetSeriesCount(); ++i)
         d->m_pChartView->GetSeries(i)->Clear();
 }
 
 void CTimeSlider::Reset()
 {
-}
-
-CChartView* CTimeSlider::GetChartView() const
-{
-    return d->m_pChartView;
 }
 
 int CTimeSlider::GetShowSpan(int iLevel)
@@ -259,6 +231,7 @@ int CTimeSlider::GetLeftSpace(int iLevel)
 
 void CTimeSlider::OnSlotZoomIn()
 {
+    Q_D(CTimeSlider);
     if (d->m_iLevel > struTimeSliderData::ScaleDayBy2Hours
         && d->m_iLevel <= struTimeSliderData::Scale12MinutesByMinute)
         ShowZoomByType(d->m_iLevel - 1);
@@ -266,6 +239,7 @@ void CTimeSlider::OnSlotZoomIn()
 
 void CTimeSlider::OnSlotZoomOut()
 {
+    Q_D(CTimeSlider);
     if (d->m_iLevel >= struTimeSliderData::ScaleDayBy12Hours
         && d->m_iLevel < struTimeSliderData::Scale12MinutesByMinute)
         ShowZoomByType(d->m_iLevel + 1);
@@ -273,8 +247,8 @@ void CTimeSlider::OnSlotZoomOut()
 
 void CTimeSlider::wheelEvent(QWheelEvent* pEvent)
 {
-    if (d->m_pChartView)
-        d->m_ptMouse = d->m_pChartView->mapFrom(this, pEvent->position().toPoint());
+    Q_D(CTimeSlider);
+    d->m_ptMouse = d->m_pChartView->mapFrom(this, SaturatedPoint(pEvent->position()));
     d->m_bZoomAtMouse = true;
     if (pEvent->angleDelta().y() < 1)
         OnSlotZoomOut();
@@ -286,43 +260,26 @@ void CTimeSlider::wheelEvent(QWheelEvent* pEvent)
 
 void CTimeSlider::MoveRight()
 {
-    MoveByStep(1);
+    Q_D(CTimeSlider);
+    d->MoveByStep(1);
 }
 
 void CTimeSlider::MoveLeft()
 {
-    MoveByStep(-1);
-}
-
-void CTimeSlider::MoveByStep(int iDirection)
-{
-    if (!d->m_pChartView)
-        return;
-    d->m_bMoving = true;
-    double dMin = 0.0;
-    double dMax = 0.0;
-    GetVisibleRange(dMin, dMax);
-    const double dSpan = dMax - dMin;
-    const double dStep = GetOneStepSpan(d->m_iLevel);
-    // The leading edge moves one tick step, stopping at the browsable range;
-    // the span stays.
-    if (iDirection > 0)
-        dMin = qMin<double>(dMax + dStep, d->m_iRangeMax) - dSpan;
-    else
-        dMin = qMax<double>(dMin - dStep, d->m_iRangeMin);
-    d->m_pChartView->GetXAxis()->SetRange(dMin, dMin + dSpan);
-    UpdateCurrentDateTimeFromCentre();
-    RepaintTimeSlider();
+    Q_D(CTimeSlider);
+    d->MoveByStep(-1);
 }
 
 void CTimeSlider::OnSlotReleaseMove()
 {
+    Q_D(CTimeSlider);
     d->m_bMoving = false;
 }
 
 void CTimeSlider::OnPlayTime(unsigned uTime)
 {
-    if (uTime == s_uNoTime || d->m_bMoving || !d->m_pChartView)
+    Q_D(CTimeSlider);
+    if (uTime == s_uNoTime || d->m_bMoving)
         return;
     qint64 iTime = uTime;
     if (d->m_dtBegin.isValid() && d->m_dtEnd.isValid())
@@ -332,9 +289,11 @@ void CTimeSlider::OnPlayTime(unsigned uTime)
     GetVisibleRange(dMin, dMax);
     const double dHalf = (dMax - dMin) / 2.0;
     const double dTime = TimeToValue(iTime);
-    d->m_pChartView->GetXAxis()->SetRange(dTime - dHalf, dTime + dHalf);
-    d->m_pChartView->SetCurrentDateTime(QDateTime::fromSecsSinceEpoch(iTime));
+    d->SetVisibleRange(dTime - dHalf, dTime + dHalf);
+    const bool bDateChanged = d->ShowDateTime(iTime);
     RepaintTimeSlider();
+    if (bDateChanged)
+        d->ReportDateChanged(CurrentTime().date());
 }
 
 void CTimeSlider::OnPlayTime(const QDateTime& dtTime)
@@ -348,12 +307,11 @@ void CTimeSlider::OnPlayTime(const QDateTime& dtTime)
 
 void CTimeSlider::OnUpdateTimeSlider()
 {
-    if (!d->m_pChartView)
-        return;
+    Q_D(CTimeSlider);
     auto* pText = static_cast<CMouseTextSeries*>(d->m_pChartView->FindSeries(ChartSeriesMouseText));
     if (pText) {
         if (d->m_pChartView->GetChartRect().contains(d->m_ptMouse)) {
-            const qint64 iTime = TimeAtX(d->m_ptMouse.x());
+            const qint64 iTime = d->TimeAtX(d->m_ptMouse.x());
             pText->SetTime(TimeToValue(iTime));
             pText->SetText(QDateTime::fromSecsSinceEpoch(iTime).toString(QStringLiteral("hh:mm:ss")));
         } else {
@@ -363,89 +321,101 @@ void CTimeSlider::OnUpdateTimeSlider()
     RepaintTimeSlider();
 }
 
-void CTimeSlider::ClearMouseText()
+void CTimeSliderPrivate::MoveByStep(int iDirection)
 {
-    if (!d->m_pChartView)
-        return;
-    if (CChartSeries* pText = d->m_pChartView->FindSeries(ChartSeriesMouseText))
+    Q_Q(CTimeSlider);
+    m_bMoving = true;
+    double dMin = 0.0;
+    double dMax = 0.0;
+    q->GetVisibleRange(dMin, dMax);
+    const double dSpan = dMax - dMin;
+    const double dStep = CTimeSlider::GetOneStepSpan(m_iLevel);
+    // The leading edge moves one tick step, stopping at the browsable range;
+    // the span stays.
+    if (iDirection > 0)
+        dMin = qMin<double>(dMax + dStep, m_iRangeMax) - dSpan;
+    else
+        dMin = qMax<double>(dMin - dStep, m_iRangeMin);
+    SetVisibleRange(dMin, dMin + dSpan);
+    const bool bDateChanged = ShowCentreDateTime();
+    q->RepaintTimeSlider();
+    if (bDateChanged)
+        ReportDateChanged(q->CurrentTime().date());
+}
+
+void CTimeSliderPrivate::ReportDateChanged(const QDate&)
+{
+}
+
+void CTimeSliderPrivate::ClearMouseText()
+{
+    if (CChartSeries* pText = m_pChartView->FindSeries(ChartSeriesMouseText))
         pText->Clear();
 }
 
-void CTimeSlider::StartUpdateTimer()
+qint64 CTimeSliderPrivate::TimeAtX(int iX) const
 {
-    d->m_pUpdateTimer->start(s_iUpdateInterval);
-}
-
-void CTimeSlider::StopUpdateTimer()
-{
-    d->m_pUpdateTimer->stop();
-}
-
-void CTimeSlider::SetMousePos(const QPoint& ptMouse)
-{
-    d->m_ptMouse = ptMouse;
-}
-
-QPoint CTimeSlider::GetMousePos() const
-{
-    return d->m_ptMouse;
-}
-
-qint64 CTimeSlider::TimeAtX(int iX) const
-{
-    if (!d->m_pChartView)
-        return 0;
-    const QRect rectChart = d->m_pChartView->GetChartRect();
+    Q_Q(const CTimeSlider);
+    const QRect rectChart = m_pChartView->GetChartRect();
     double dMin = 0.0;
     double dMax = 0.0;
-    GetVisibleRange(dMin, dMax);
+    q->GetVisibleRange(dMin, dMax);
     if (rectChart.width() <= 0)
-        return ValueToTime(dMin);
-    const double dValue = double(iX - rectChart.left()) * (dMax - dMin) / rectChart.width() + dMin;
-    return qint64(std::trunc(dValue)) + d->m_iBase - GetLocalUtcOffset();
+        return q->ValueToTime(dMin);
+    const double dValue = (double(iX) - rectChart.left()) * (dMax - dMin) / rectChart.width() + dMin;
+    return SaturatedSeconds(SaturatedSeconds(dValue) + double(m_iBase - GetLocalUtcOffset()));
 }
 
-void CTimeSlider::BeginDrag(const QPoint& ptPress)
+void CTimeSliderPrivate::BeginDrag(const QPoint& ptPress)
 {
-    if (!d->m_pChartView)
-        return;
-    GetVisibleRange(d->m_dPressMin, d->m_dPressMax);
-    const QRect rectChart = d->m_pChartView->GetChartRect();
-    d->m_iPressOffset = rectChart.width() > 0
-        ? int((ptPress.x() - rectChart.left()) * (d->m_dPressMax - d->m_dPressMin) / rectChart.width())
+    Q_Q(CTimeSlider);
+    q->GetVisibleRange(m_dPressMin, m_dPressMax);
+    const QRect rectChart = m_pChartView->GetChartRect();
+    m_iPressOffset = rectChart.width() > 0
+        ? SaturatedSeconds((double(ptPress.x()) - rectChart.left()) * (m_dPressMax - m_dPressMin) / rectChart.width())
         : 0;
 }
 
-void CTimeSlider::DragTo(const QPoint& ptMouse)
+void CTimeSliderPrivate::DragTo(const QPoint& ptMouse)
 {
-    if (!d->m_pChartView)
-        return;
-    const QRect rectChart = d->m_pChartView->GetChartRect();
+    Q_Q(CTimeSlider);
+    const QRect rectChart = m_pChartView->GetChartRect();
     if (rectChart.width() <= 0)
         return;
-    const double dSpan = d->m_dPressMax - d->m_dPressMin;
-    const int iOffset = int((ptMouse.x() - rectChart.left()) * dSpan / rectChart.width());
-    const int iDelta = iOffset - d->m_iPressOffset;
-    const int iSlack = GetLeftSpace(d->m_iLevel);
-    double dMin = d->m_dPressMin - iDelta;
-    if (iDelta < 0) {
+    const double dSpan = m_dPressMax - m_dPressMin;
+    // In doubles and 64-bit seconds: a mouse far outside the window or a huge
+    // span must still move the range, never wrap.
+    const qint64 iOffset = SaturatedSeconds((double(ptMouse.x()) - rectChart.left()) * dSpan / rectChart.width());
+    const double dDelta = double(iOffset) - double(m_iPressOffset);
+    const int iSlack = CTimeSlider::GetLeftSpace(m_iLevel);
+    double dMin = m_dPressMin - dDelta;
+    if (dDelta < 0) {
         // Dragged to the left: later times come in from the right.
-        const double dLimit = double(d->m_iRangeMax) - s_iHalfDay + iSlack;
-        if (d->m_dPressMax - iDelta > dLimit)
+        const double dLimit = double(m_iRangeMax) - s_iHalfDay + iSlack;
+        if (m_dPressMax - dDelta > dLimit)
             dMin = dLimit - dSpan;
     } else {
-        const double dLimit = double(d->m_iRangeMin) + s_iHalfDay - iSlack;
-        if (d->m_dPressMin - iDelta < dLimit)
+        const double dLimit = double(m_iRangeMin) + s_iHalfDay - iSlack;
+        if (m_dPressMin - dDelta < dLimit)
             dMin = dLimit;
     }
-    d->m_pChartView->GetXAxis()->SetRange(dMin, dMin + dSpan);
-    UpdateCurrentDateTimeFromCentre();
-    RepaintTimeSlider();
+    SetVisibleRange(dMin, dMin + dSpan);
+    const bool bDateChanged = ShowCentreDateTime();
+    q->RepaintTimeSlider();
+    if (bDateChanged)
+        ReportDateChanged(q->CurrentTime().date());
 }
 
-bool CTimeSlider::SegmentToValues(const QDateTime& dtBegin, const QDateTime& dtEnd, int& iBegin, int& iEnd) const
+void CTimeSliderPrivate::SetVisibleRange(double dMin, double dMax)
 {
-    if (!dtBegin.isValid() || !dtEnd.isValid() || !d->m_dtBegin.isValid())
+    if (std::isfinite(dMin) && std::isfinite(dMax))
+        m_pChartView->GetXAxis()->SetRange(dMin, dMax);
+}
+
+bool CTimeSliderPrivate::SegmentToValues(const QDateTime& dtBegin, const QDateTime& dtEnd, qint64& iBegin,
+                                         qint64& iEnd) const
+{
+    if (!dtBegin.isValid() || !dtEnd.isValid() || !m_dtBegin.isValid())
         return false;
     // Whole seconds throughout: every local date-time conversion costs a
     // time-zone look-up, and clients hand over segments by the hundred thousand.
@@ -454,27 +424,31 @@ bool CTimeSlider::SegmentToValues(const QDateTime& dtBegin, const QDateTime& dtE
     if (iSegmentEnd < iSegmentBegin)
         return false;
     const bool bPoint = iSegmentBegin == iSegmentEnd;
-    if (bPoint ? (iSegmentBegin < d->m_iBeginSecs || iSegmentBegin >= d->m_iEndSecs)
-               : (iSegmentBegin >= d->m_iEndSecs || iSegmentEnd <= d->m_iBeginSecs))
+    if (bPoint ? (iSegmentBegin < m_iBeginSecs || iSegmentBegin >= m_iEndSecs)
+               : (iSegmentBegin >= m_iEndSecs || iSegmentEnd <= m_iBeginSecs))
         return false;
-    const qint64 iClippedBegin = qMax(iSegmentBegin, d->m_iBeginSecs);
-    const qint64 iClippedEnd = qMin(iSegmentEnd, d->m_iEndSecs);
-    const qint64 iValueBegin = d->m_iRangeMin + s_iHalfDay + (iClippedBegin - d->m_iBeginSecs);
-    const qint64 iValueEnd = iValueBegin + (iClippedEnd - iClippedBegin);
-    if (iValueBegin < INT_MIN || iValueEnd > INT_MAX)
-        return false;
-    iBegin = int(iValueBegin);
-    iEnd = int(iValueEnd);
+    const qint64 iClippedBegin = qMax(iSegmentBegin, m_iBeginSecs);
+    const qint64 iClippedEnd = qMin(iSegmentEnd, m_iEndSecs);
+    iBegin = m_iRangeMin + s_iHalfDay + (iClippedBegin - m_iBeginSecs);
+    iEnd = iBegin + (iClippedEnd - iClippedBegin);
     return true;
 }
 
-void CTimeSlider::UpdateCurrentDateTimeFromCentre()
+bool CTimeSliderPrivate::ShowDateTime(qint64 iTime)
 {
+    const QDate dateBefore = m_pChartView->GetCurrentDateTime().date();
+    const QDateTime dtTime = QDateTime::fromSecsSinceEpoch(iTime);
+    m_pChartView->SetCurrentDateTime(dtTime);
+    return dtTime.date() != dateBefore;
+}
+
+bool CTimeSliderPrivate::ShowCentreDateTime()
+{
+    Q_Q(CTimeSlider);
     double dMin = 0.0;
     double dMax = 0.0;
-    GetVisibleRange(dMin, dMax);
-    const qint64 iCentre = ValueToTime(std::round((dMin + dMax) / 2.0));
-    d->m_pChartView->SetCurrentDateTime(QDateTime::fromSecsSinceEpoch(iCentre));
+    q->GetVisibleRange(dMin, dMax);
+    return ShowDateTime(q->ValueToTime(std::round((dMin + dMax) / 2.0)));
 }
 
 } // namespace OrvaGUIToolkit

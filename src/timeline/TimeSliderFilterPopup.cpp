@@ -109,8 +109,10 @@ void CTimeSliderFilterPopup::OnClickOkBtn()
             listChecked.append(iLevel);
     }
     m_listConfirmed = listChecked;
-    Q_EMIT SignalFilter(listChecked);
+    // Hidden before the signal: a receiver may delete the timeline, and the
+    // pop-up with it.
     hide();
+    Q_EMIT SignalFilter(listChecked);
 }
 
 void CTimeSliderFilterPopup::OnClickCancelBtn()

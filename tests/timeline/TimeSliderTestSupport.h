@@ -1,6 +1,7 @@
 #ifndef ORVAGUITOOLKIT_TIMESLIDERTESTSUPPORT_H
 #define ORVAGUITOOLKIT_TIMESLIDERTESTSUPPORT_H
 
+#include "timeline/TimeSliderPrivate.h"
 #include "timeline/engine/ChartView.h"
 
 #include <OrvaGUIToolkit/Timeline/TimeSlider.h>
@@ -12,6 +13,17 @@
 #include <cmath>
 
 namespace SliderTest {
+
+// The state and the chart view of a slider, reached through its private part.
+inline OrvaGUIToolkit::CTimeSliderPrivate* Priv(const OrvaGUIToolkit::CTimeSlider& slider)
+{
+    return const_cast<OrvaGUIToolkit::CTimeSliderPrivate*>(OrvaGUIToolkit::CTimeSliderPrivate::Get(&slider));
+}
+
+inline OrvaGUIToolkit::CChartView* View(const OrvaGUIToolkit::CTimeSlider& slider)
+{
+    return Priv(slider)->m_pChartView;
+}
 
 // Sends a mouse event straight to the view, as the window system would,
 // with the buttons held during a move.
@@ -75,7 +87,7 @@ inline SRange Visible(const OrvaGUIToolkit::CTimeSlider& slider)
 inline void Settle(OrvaGUIToolkit::CTimeSlider& slider)
 {
     QCoreApplication::sendPostedEvents();
-    slider.GetChartView()->UpdateChart();
+    View(slider)->UpdateChart();
 }
 
 inline double Centre(const OrvaGUIToolkit::CTimeSlider& slider)
@@ -88,16 +100,6 @@ inline double Span(const OrvaGUIToolkit::CTimeSlider& slider)
 {
     const SRange range = Visible(slider);
     return range.dMax - range.dMin;
-}
-
-// The time a click at view x must report: the pixel's axis value, truncated,
-// turned back into a time_t.
-inline qint64 ExpectedTimeAt(const OrvaGUIToolkit::CTimeSlider& slider, int iX)
-{
-    const SRange range = Visible(slider);
-    const QRect rectChart = slider.GetChartView()->GetChartRect();
-    const double dValue = range.dMin + double(iX - rectChart.left()) * (range.dMax - range.dMin) / rectChart.width();
-    return qint64(std::trunc(dValue)) + slider.GetBase() - QDateTime::currentDateTime().offsetFromUtc();
 }
 
 } // namespace SliderTest

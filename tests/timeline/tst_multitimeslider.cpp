@@ -4,6 +4,7 @@
 #include "timeline/engine/LineSeries.h"
 #include "timeline/engine/MultiChartView.h"
 #include "timeline/engine/TimeRectSeries.h"
+#include "timeline/MultiTimeSliderPrivate.h"
 #include "timeline/TimeSliderFilterPopup.h"
 
 #include <OrvaGUIToolkit/CheckBox/CheckBox.h>
@@ -18,7 +19,6 @@ using ChartTest::CTimeZoneScope;
 using SliderTest::Centre;
 using SliderTest::Click;
 using SliderTest::Drag;
-using SliderTest::ExpectedTimeAt;
 using SliderTest::SendMouse;
 using Segments = QList<struTimeSliderData::TimeSegmentParam>;
 
@@ -36,13 +36,13 @@ struTimeSliderData::TimeSegmentParam Segment(const QDate& day, const QTime& begi
 // A point inside track k's band, whatever the row geometry.
 QPoint BandPoint(const CMultiTimeSlider& slider, int iTrack, int iX = 300)
 {
-    return QPoint(iX, slider.GetTop() + iTrack * slider.GetRowHeight() + slider.GetBandOffset() + 5);
+    return QPoint(iX, CMultiTimeSliderPrivate::Get(&slider)->m_layout.iTop + iTrack * CMultiTimeSliderPrivate::Get(&slider)->m_layout.iRowHeight + CMultiTimeSliderPrivate::Get(&slider)->m_layout.iBandOffset + 5);
 }
 
 QList<CTimeRectSeries*> Tracks(const CMultiTimeSlider& slider)
 {
     QList<CChartSeries*> listSeries;
-    slider.GetChartView()->FindAllSeries(ChartSeriesTimeRect, listSeries);
+    SliderTest::View(slider)->FindAllSeries(ChartSeriesTimeRect, listSeries);
     QList<CTimeRectSeries*> listTracks;
     for (CChartSeries* pSeries : listSeries)
         listTracks.append(static_cast<CTimeRectSeries*>(pSeries));
@@ -88,6 +88,11 @@ private Q_SLOTS:
     void filterLevels();
     void hoverAsksForAThumbnail();
     void simplifyModeKeepsHitTesting();
+    void scrollBarShowsOnlyWhenRowsOverflow_data();
+    void scrollBarShowsOnlyWhenRowsOverflow();
+    void rowsSitAtTheirDocumentedPixels();
+    void simplifyModeMovesExistingSegments();
+    void trackRectsFollowTheScrolling();
 };
 
 void TestMultiTimeSlider::seekRoad_data()
@@ -103,22 +108,23 @@ void TestMultiTimeSlider::seekRoad()
     CMultiTimeSlider slider;
     const QDateTime dtPlay(QDate(2026, 3, 5), QTime(10, 0));
     Fill(slider, dtPlay);
-    CChartView* pView = slider.GetChartView();
+    CChartView* pView = SliderTest::View(slider);
     slider.SetSpanType(struTimeSliderData::Scale2HoursBy10Minutes);
     QCOMPARE(slider.GetZoomLevel(), 12);
     QCOMPARE(Centre(slider), slider.TimeToValue(dtPlay.toSecsSinceEpoch()));
     SliderTest::Settle(slider);
 
-    // Drag the time scale 100 pixels to the left: later times come in.
-    const double dBefore = Centre(slider);
+    // Drag the time scale 100 pixels to the left: later times come in. The
+    // chart is 785 pixels wide from x = 15, so 7200 seconds span it: the press
+    // lies 3531 s, the release 2614 s right of the left edge (whole seconds).
     const QPoint ptPress(400, 20);
     SendMouse(pView, QEvent::MouseButtonPress, ptPress);
-    QVERIFY(slider.IsMoving());
+    QVERIFY(SliderTest::Priv(slider)->m_bMoving);
     QCOMPARE(pView->cursor().shape(), Qt::ClosedHandCursor);
     SendMouse(pView, QEvent::MouseMove, ptPress - QPoint(100, 0));
     SendMouse(pView, QEvent::MouseButtonRelease, ptPress - QPoint(100, 0));
-    QVERIFY(!slider.IsMoving());
-    QVERIFY(Centre(slider) > dBefore + 800);
+    QVERIFY(!SliderTest::Priv(slider)->m_bMoving);
+    QCOMPARE(slider.CurrentTime(), QDateTime(dtPlay.date(), QTime(10, 15, 17)));
     SliderTest::Settle(slider);
 
     // Click on the third track: its index and the time under the mouse.
@@ -128,13 +134,11 @@ void TestMultiTimeSlider::seekRoad()
     QCOMPARE(spyClick.count(), 1);
     QCOMPARE(spyClick.at(0).at(0).toInt(), 2);
     const time_t tClicked = spyClick.at(0).at(1).value<time_t>();
-    QCOMPARE(qint64(tClicked), ExpectedTimeAt(slider, 250));
+    // 235 pixels into the chart from 09:15:17: 2155.4 seconds later.
+    const QDateTime dtClicked(dtPlay.date(), QTime(9, 51, 12));
+    QCOMPARE(QDateTime::fromSecsSinceEpoch(tClicked), dtClicked);
     QCOMPARE(spyClickTime.count(), 1);
     QCOMPARE(spyClickTime.at(0).at(0).value<time_t>(), tClicked);
-    // The clicked time is on the wall clock where the click was.
-    const QDateTime dtClicked = QDateTime::fromSecsSinceEpoch(tClicked);
-    QCOMPARE(dtClicked.date(), dtPlay.date());
-    QVERIFY(dtClicked.time() > QTime(9, 30) && dtClicked.time() < QTime(10, 30));
 
     // The player seeks and reports its time: the mid line shows it.
     slider.OnPlayTime(unsigned(tClicked));
@@ -181,7 +185,7 @@ void TestMultiTimeSlider::segmentsAreClippedPerTrack()
     CTimeRectSeries* pTrack = listTracks.at(1);
     QCOMPARE(pTrack->GetRectCount(), 2);
     QCOMPARE(listTracks.at(0)->GetRectCount() + listTracks.at(2)->GetRectCount(), 0);
-    QCOMPARE(qint64(pTrack->GetRects(1).constFirst().begin.x()), slider.GetRangeMin() + 43200);
+    QCOMPARE(qint64(pTrack->GetRects(1).constFirst().begin.x()), SliderTest::Priv(slider)->m_iRangeMin + 43200);
 
     QMap<unsigned, Segments> mapSegments;
     mapSegments.insert(2, {Segment(s_dayFirst, QTime(1, 0), QTime(2, 0), 1)});
@@ -201,15 +205,15 @@ void TestMultiTimeSlider::clickAndSelectPerTrack()
 {
     CMultiTimeSlider slider;
     Fill(slider);
-    CChartView* pView = slider.GetChartView();
+    CChartView* pView = SliderTest::View(slider);
     QSignalSpy spyClicked(&slider, &CMultiTimeSlider::SignalClicked);
     QSignalSpy spyClick(&slider, QOverload<int, time_t>::of(&CMultiTimeSlider::SignalMouseClick));
     QSignalSpy spySelect(&slider, &CMultiTimeSlider::SignalSelect);
 
     // Only a recorded part of a track is a hit; the top band is none.
-    QCOMPARE(slider.TrackAt(BandPoint(slider, 1)), 1);
-    QCOMPARE(slider.TrackAt(BandPoint(slider, 3)), -1);
-    QCOMPARE(slider.TrackAt(QPoint(300, 20)), -1);
+    QCOMPARE(CMultiTimeSliderPrivate::Get(&slider)->TrackAt(BandPoint(slider, 1)), 1);
+    QCOMPARE(CMultiTimeSliderPrivate::Get(&slider)->TrackAt(BandPoint(slider, 3)), -1);
+    QCOMPARE(CMultiTimeSliderPrivate::Get(&slider)->TrackAt(QPoint(300, 20)), -1);
 
     Click(pView, BandPoint(slider, 0));
     QCOMPARE(spyClicked.count(), 1);
@@ -225,8 +229,11 @@ void TestMultiTimeSlider::clickAndSelectPerTrack()
     QCOMPARE(spyClick.count(), 1);
     QCOMPARE(spySelect.count(), 1);
     QCOMPARE(spySelect.at(0).at(0).toInt(), 2);
-    QCOMPARE(qint64(spySelect.at(0).at(1).value<time_t>()), ExpectedTimeAt(slider, 200));
-    QCOMPARE(qint64(spySelect.at(0).at(2).value<time_t>()), ExpectedTimeAt(slider, 320));
+    // The day from midnight over 785 pixels from x = 15: x 200 and 320.
+    QCOMPARE(QDateTime::fromSecsSinceEpoch(spySelect.at(0).at(1).value<time_t>()),
+             QDateTime(s_dtNoon.date(), QTime(5, 39, 21)));
+    QCOMPARE(QDateTime::fromSecsSinceEpoch(spySelect.at(0).at(2).value<time_t>()),
+             QDateTime(s_dtNoon.date(), QTime(9, 19, 29)));
 
     // An empty track and a right button report nothing.
     Click(pView, BandPoint(slider, 3));
@@ -241,7 +248,7 @@ void TestMultiTimeSlider::marqueeWithShiftDrag()
 {
     CMultiTimeSlider slider;
     Fill(slider);
-    auto* pView = static_cast<CMultiChartView*>(slider.GetChartView());
+    auto* pView = static_cast<CMultiChartView*>(SliderTest::View(slider));
     unsigned uIndex = 0;
     QList<struTimeSliderData::SelectedData> listData;
 
@@ -261,11 +268,11 @@ void TestMultiTimeSlider::marqueeWithShiftDrag()
     QCOMPARE(uIndex, 1u);
     // One range per drag, however many moves it had.
     QCOMPARE(listData.size(), 1);
-    const SliderTest::SRange visible = SliderTest::Visible(slider);
-    const double dPerPixel = (visible.dMax - visible.dMin) / pView->GetChartRect().width();
-    const int iLeft = pView->GetChartRect().left();
-    QVERIFY(qAbs(listData.at(0).dStart - (visible.dMin + (100 - iLeft) * dPerPixel)) < 1.0);
-    QVERIFY(qAbs(listData.at(0).dEnd - (visible.dMin + (600 - iLeft) * dPerPixel)) < 1.0);
+    // x 100 and 600 of the day from midnight: 02:35:55.4 and 17:53:07.3.
+    const double dStart = slider.TimeToValue(QDateTime(s_dtNoon.date(), QTime(2, 35, 55)).toSecsSinceEpoch());
+    const double dEnd = slider.TimeToValue(QDateTime(s_dtNoon.date(), QTime(17, 53, 7)).toSecsSinceEpoch());
+    QVERIFY(listData.at(0).dStart - dStart >= 0.0 && listData.at(0).dStart - dStart < 1.0);
+    QVERIFY(listData.at(0).dEnd - dEnd >= 0.0 && listData.at(0).dEnd - dEnd < 1.0);
 
     // Track 1 records 06:00-12:00 only: the valid part ends at noon.
     QList<struTimeSliderData::SelectedData> listValid;
@@ -310,7 +317,7 @@ void TestMultiTimeSlider::showIndexScrolls()
     auto* pScrollBar = slider.findChild<CScrollBar*>();
     QVERIFY(pScrollBar && !pScrollBar->isHidden());
     slider.SetShowIndex(uIndex);
-    QCOMPARE(pScrollBar->value(), iFirstRow * slider.GetRowHeight());
+    QCOMPARE(pScrollBar->value(), iFirstRow * CMultiTimeSliderPrivate::Get(&slider)->m_layout.iRowHeight);
     // Shown and tall enough: the scroll bar hides.
     slider.show();
     slider.resize(800, 2000);
@@ -324,7 +331,7 @@ void TestMultiTimeSlider::playMarksAndSyncTime()
     CMultiTimeSlider slider;
     Fill(slider, QDateTime(s_dtNoon.date(), QTime(9, 0)));
     slider.ShowZoomByType(12);
-    auto* pMarks = static_cast<CLineSeries*>(slider.GetChartView()->FindSeries(ChartSeriesLine));
+    auto* pMarks = static_cast<CLineSeries*>(SliderTest::View(slider)->FindSeries(ChartSeriesLine));
     const unsigned uTime = unsigned(QDateTime(s_dtNoon.date(), QTime(9, 30)).toSecsSinceEpoch());
 
     QVERIFY(slider.IsSyncTime());
@@ -425,11 +432,11 @@ void TestMultiTimeSlider::hoverAsksForAThumbnail()
     Fill(slider);
     QSignalSpy spyThumbnail(&slider, QOverload<bool, time_t>::of(&CMultiTimeSlider::SignalThumbnail));
     QSignalSpy spyHide(&slider, QOverload<bool>::of(&CMultiTimeSlider::SignalThumbnail));
-    SendMouse(slider.GetChartView(), QEvent::MouseMove, BandPoint(slider, 2), Qt::NoButton);
+    SendMouse(SliderTest::View(slider), QEvent::MouseMove, BandPoint(slider, 2), Qt::NoButton);
     QVERIFY(spyThumbnail.wait(3000));
     QCOMPARE(spyThumbnail.at(0).at(0).toBool(), true);
-    QCOMPARE(qint64(spyThumbnail.at(0).at(1).value<time_t>()), ExpectedTimeAt(slider, 300));
-    QCOMPARE(slider.GetThumbnailIndex(), 2);
+    QCOMPARE(QDateTime::fromSecsSinceEpoch(spyThumbnail.at(0).at(1).value<time_t>()),
+             QDateTime(s_dtNoon.date(), QTime(8, 42, 48)));
 
     QPixmap pixmap(160, 90);
     pixmap.fill(Qt::darkGreen);
@@ -437,7 +444,7 @@ void TestMultiTimeSlider::hoverAsksForAThumbnail()
     auto* pLabel = slider.findChild<CPicLabel*>();
     QVERIFY(pLabel && pLabel->isVisible() && pLabel->HasPicture());
     // Off the recordings the thumbnail goes.
-    SendMouse(slider.GetChartView(), QEvent::MouseMove, BandPoint(slider, 3), Qt::NoButton);
+    SendMouse(SliderTest::View(slider), QEvent::MouseMove, BandPoint(slider, 3), Qt::NoButton);
     QVERIFY(!pLabel->isVisible());
     QCOMPARE(spyHide.count(), 1);
 }
@@ -449,11 +456,128 @@ void TestMultiTimeSlider::simplifyModeKeepsHitTesting()
     CMultiTimeSlider slider;
     slider.SetShowSimplifyMode();
     QVERIFY(slider.IsSimplifyMode());
-    QVERIFY(slider.GetRowHeight() < normal.GetRowHeight());
+    QVERIFY(CMultiTimeSliderPrivate::Get(&slider)->m_layout.iRowHeight < CMultiTimeSliderPrivate::Get(&normal)->m_layout.iRowHeight);
     QVERIFY(slider.GetHintHeight() < normal.GetHintHeight());
     Fill(slider);
-    QCOMPARE(slider.TrackAt(BandPoint(slider, 2)), 2);
-    QCOMPARE(slider.TrackAt(BandPoint(slider, 3)), -1);
+    QCOMPARE(CMultiTimeSliderPrivate::Get(&slider)->TrackAt(BandPoint(slider, 2)), 2);
+    QCOMPARE(CMultiTimeSliderPrivate::Get(&slider)->TrackAt(BandPoint(slider, 3)), -1);
+}
+
+namespace {
+
+QList<double> YValues(const CChartSeries* pSeries)
+{
+    QList<double> listValues;
+    for (int i = 0; i < pSeries->GetPointCount(); ++i)
+        listValues.append(pSeries->GetYValue(i));
+    return listValues;
+}
+
+} // namespace
+
+// The rows span (0, 50 + 24 x count); the scroll bar appears only when that
+// exceeds the slider's height, with a maximum of content - height + 2.
+void TestMultiTimeSlider::scrollBarShowsOnlyWhenRowsOverflow_data()
+{
+    QTest::addColumn<unsigned>("uCount");
+    QTest::addColumn<int>("iHeight");
+    QTest::addColumn<double>("dSpan");
+    QTest::addColumn<bool>("bShown");
+    QTest::addColumn<int>("iMaximum");
+    QTest::newRow("six tracks in 200") << 6u << 200 << 194.0 << false << 0;
+    QTest::newRow("six tracks just fit") << 6u << 194 << 194.0 << false << 0;
+    QTest::newRow("six tracks, one pixel short") << 6u << 193 << 194.0 << true << 3;
+    QTest::newRow("sixteen tracks in 200") << 16u << 200 << 434.0 << true << 236;
+    QTest::newRow("one track") << 1u << 74 << 74.0 << false << 0;
+}
+
+void TestMultiTimeSlider::scrollBarShowsOnlyWhenRowsOverflow()
+{
+    QFETCH(unsigned, uCount);
+    QFETCH(int, iHeight);
+    QFETCH(double, dSpan);
+    QFETCH(bool, bShown);
+    QFETCH(int, iMaximum);
+    CMultiTimeSlider slider;
+    slider.resize(800, iHeight);
+    slider.SetTimeSliderCount(uCount);
+    double dMin = -1.0;
+    double dMax = -1.0;
+    SliderTest::View(slider)->GetYAxis()->GetRange(dMin, dMax);
+    QCOMPARE(dMin, 0.0);
+    QCOMPARE(dMax, dSpan);
+    auto* pScrollBar = slider.findChild<CScrollBar*>();
+    QCOMPARE(!pScrollBar->isHidden(), bShown);
+    if (bShown)
+        QCOMPARE(pScrollBar->maximum(), iMaximum);
+}
+
+// Names, play marks and row boundaries sit on the row tops, 50 + 24 k; only
+// the segments are 10 pixels lower, 60 + 24 k to 84 + 24 k.
+void TestMultiTimeSlider::rowsSitAtTheirDocumentedPixels()
+{
+    CMultiTimeSlider slider;
+    slider.SetTimeRange(s_dayFirst, s_dayLast);
+    slider.SetTimeSliderCount(3);
+    slider.AddTime({Segment(s_dayFirst, QTime(1, 0), QTime(2, 0), 1)}, 2);
+    CChartView* pView = SliderTest::View(slider);
+    QCOMPARE(YValues(pView->FindSeries(ChartSeriesBackGround)), QList<double>({50, 74, 98}));
+    QCOMPARE(YValues(pView->FindSeries(ChartSeriesLine)), QList<double>({50, 74, 98}));
+    QCOMPARE(YValues(pView->FindSeries(ChartSeriesSelectRect)), QList<double>({50, 74, 98, 122}));
+    const STimeRect rect = Tracks(slider).at(2)->GetRects(1).constFirst();
+    QCOMPARE(rect.begin.y(), 108);
+    QCOMPARE(rect.end.y(), 132);
+}
+
+void TestMultiTimeSlider::simplifyModeMovesExistingSegments()
+{
+    CMultiTimeSlider slider;
+    slider.SetTimeRange(s_dayFirst, s_dayLast);
+    slider.SetTimeSliderCount(3);
+    slider.AddTime({Segment(s_dayFirst, QTime(1, 0), QTime(2, 0), 1), Segment(s_dayFirst, QTime(3, 0), QTime(4, 0), 2),
+                    Segment(s_dayFirst, QTime(5, 0), QTime(6, 0), 1)},
+                   2);
+    slider.SetShowSimplifyMode();
+    QCOMPARE(slider.GetHintHeight(), 24);
+    CChartView* pView = SliderTest::View(slider);
+    QCOMPARE(YValues(pView->FindSeries(ChartSeriesBackGround)), QList<double>({10, 20, 30}));
+    QCOMPARE(YValues(pView->FindSeries(ChartSeriesSelectRect)), QList<double>({10, 20, 30, 40}));
+    double dMin = -1.0;
+    double dMax = -1.0;
+    pView->GetYAxis()->GetRange(dMin, dMax);
+    QCOMPARE(dMax, 40.0);
+    // Every segment moved to track 2's slim band, 31..41, in its order.
+    const QVector<STimeRect> vecLevel1 = Tracks(slider).at(2)->GetRects(1);
+    QCOMPARE(vecLevel1.size(), 2);
+    QCOMPARE(vecLevel1.at(1).end.x() - vecLevel1.at(0).begin.x(), 5 * 3600);
+    const STimeRect level2 = Tracks(slider).at(2)->GetRects(2).constFirst();
+    for (const STimeRect& rect : vecLevel1 + QVector<STimeRect>{level2}) {
+        QCOMPARE(rect.begin.y(), 31);
+        QCOMPARE(rect.end.y(), 41);
+    }
+}
+
+// A client lines its own widgets up with the tracks: the band of each track,
+// moved up by the scrolling, reported once the scrolling is done.
+void TestMultiTimeSlider::trackRectsFollowTheScrolling()
+{
+    CMultiTimeSlider slider;
+    slider.resize(815, 200);
+    slider.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&slider));
+    slider.SetTimeSliderCount(16);
+    QCOMPARE(slider.GetTrackRect(1).top(), 84);
+    QCOMPARE(slider.GetTrackRect(1).height(), 24);
+    QCOMPARE(slider.GetTrackRect(1).left(), 15);
+    QVERIFY(slider.GetTrackRect(16).isEmpty());
+    QVERIFY(slider.GetTrackRect(-1).isEmpty());
+
+    QSignalSpy spyScrolled(&slider, &CMultiTimeSlider::SignalVisibleRowsScrolled);
+    slider.SetShowIndex(9);
+    QCOMPARE(slider.GetTrackRect(9).top(), 60 + 3 * 24);
+    QCOMPARE(spyScrolled.count(), 0);
+    QVERIFY(spyScrolled.wait(1000));
+    QCOMPARE(spyScrolled.constFirst().constFirst().toInt(), 144);
 }
 
 QTEST_MAIN(TestMultiTimeSlider)

@@ -1,6 +1,7 @@
 #include "engine/ChartTestSupport.h"
 #include "TimeSliderTestSupport.h"
 
+#include "timeline/TagEditDialogPrivate.h"
 #include "timeline/engine/AxisSeries.h"
 #include "timeline/engine/MouseTextSeries.h"
 #include "timeline/engine/SingleChartView.h"
@@ -60,6 +61,7 @@ private Q_SLOTS:
     void dragStopsAtTheSlack_data();
     void dragStopsAtTheSlack();
     void maxAndNormalSize();
+    void scaleAndGrooveRows();
     void segmentsAreClippedToTheDays();
     void clickReportsTheTimeUnderTheMouse();
     void briefExitIsNoLeave();
@@ -99,14 +101,14 @@ void TestTimeSlider::levels()
     CSingleTimeSlider slider;
     Prepare(slider, iLevel, QDateTime(QDate(2026, 5, 4), QTime(12, 0)));
     QCOMPARE(Span(slider), double(iSpan));
-    QCOMPARE(slider.GetChartView()->FindSeries(ChartSeriesAxis)->GetInterval(), iStep);
+    QCOMPARE(SliderTest::View(slider)->FindSeries(ChartSeriesAxis)->GetInterval(), iStep);
 }
 
 void TestTimeSlider::wheelKeepsTheTimeUnderTheMouse()
 {
     CSingleTimeSlider slider;
     Prepare(slider, 10, QDateTime(QDate(2026, 5, 4), QTime(12, 0)), 824);
-    CChartView* pView = slider.GetChartView();
+    CChartView* pView = SliderTest::View(slider);
     const QPoint ptMouse(200, 30);
     const double dBefore = pView->GetXAxis()->PixelToValue(ptMouse.x());
 
@@ -134,11 +136,11 @@ void TestTimeSlider::rangeFollowsLocalMidnight()
     CSingleTimeSlider slider;
     const QDate first = QDate::currentDate().addDays(-2);
     slider.SetTimeRange(first, first.addDays(2));
-    const qint64 iLocal = QDateTime::currentDateTime().offsetFromUtc() - slider.GetBase();
-    QCOMPARE(slider.GetRangeMin(), QDateTime(first, QTime(0, 0)).toSecsSinceEpoch() - 43200 + iLocal);
-    QCOMPARE(slider.GetRangeMax(), QDateTime(first.addDays(3), QTime(0, 0)).toSecsSinceEpoch() + 43200 + iLocal);
+    const qint64 iLocal = QDateTime::currentDateTime().offsetFromUtc() - SliderTest::Priv(slider)->m_iBase;
+    QCOMPARE(SliderTest::Priv(slider)->m_iRangeMin, QDateTime(first, QTime(0, 0)).toSecsSinceEpoch() - 43200 + iLocal);
+    QCOMPARE(SliderTest::Priv(slider)->m_iRangeMax, QDateTime(first.addDays(3), QTime(0, 0)).toSecsSinceEpoch() + 43200 + iLocal);
     const qint64 iMidnight = QDateTime(QDate::currentDate(), QTime(0, 0)).toSecsSinceEpoch();
-    QCOMPARE((slider.GetBase() + qint64(slider.TimeToValue(iMidnight))) % 86400, qint64(0));
+    QCOMPARE((SliderTest::Priv(slider)->m_iBase + qint64(slider.TimeToValue(iMidnight))) % 86400, qint64(0));
     QCOMPARE(slider.ValueToTime(slider.TimeToValue(iMidnight + 1234)), iMidnight + 1234);
 
     QDateTime dtFirst;
@@ -151,10 +153,10 @@ void TestTimeSlider::rangeFollowsLocalMidnight()
 void TestTimeSlider::badRangesAreIgnored()
 {
     CSingleTimeSlider slider;
-    const qint64 iMin = slider.GetRangeMin();
+    const qint64 iMin = SliderTest::Priv(slider)->m_iRangeMin;
     slider.SetTimeRange(s_dayLast, s_dayFirst);
     slider.SetTimeRange(QDate(), s_dayFirst);
-    QCOMPARE(slider.GetRangeMin(), iMin);
+    QCOMPARE(SliderTest::Priv(slider)->m_iRangeMin, iMin);
 }
 
 void TestTimeSlider::playTimeCentresAndClamps()
@@ -162,7 +164,7 @@ void TestTimeSlider::playTimeCentresAndClamps()
     CTimeZoneScope scope("Europe/Berlin");
     CSingleTimeSlider slider;
     Prepare(slider, 12, QDateTime(QDate(2026, 5, 2), QTime(0, 0)));
-    QSignalSpy spyDate(slider.GetChartView(), &CChartView::SignalCalendarDateChanged);
+    QSignalSpy spyDate(SliderTest::View(slider), &CChartView::SignalCalendarDateChanged);
     const QDateTime dtPlay(QDate(2026, 5, 3), QTime(8, 15, 30));
     slider.OnPlayTime(unsigned(dtPlay.toSecsSinceEpoch()));
     QCOMPARE(Centre(slider), slider.TimeToValue(dtPlay.toSecsSinceEpoch()));
@@ -191,7 +193,7 @@ void TestTimeSlider::movingStepsAndStaysInTheRange()
     const QDateTime dtPlay(QDate(2026, 5, 3), QTime(8, 0));
     Prepare(slider, 12, dtPlay);
     slider.MoveRight();
-    QVERIFY(slider.IsMoving());
+    QVERIFY(SliderTest::Priv(slider)->m_bMoving);
     QCOMPARE(Centre(slider), slider.TimeToValue(dtPlay.toSecsSinceEpoch()) + 600);
     QCOMPARE(slider.CurrentTime(), dtPlay.addSecs(600));
     slider.OnPlayTime(dtPlay.addDays(2));
@@ -207,17 +209,17 @@ void TestTimeSlider::movingStepsAndStaysInTheRange()
     slider.OnPlayTime(QDateTime(day, QTime(23, 0)));
     for (int i = 0; i < 100; ++i)
         slider.MoveRight();
-    QCOMPARE(Visible(slider).dMax, double(slider.GetRangeMax()));
+    QCOMPARE(Visible(slider).dMax, double(SliderTest::Priv(slider)->m_iRangeMax));
     QCOMPARE(Span(slider), 7200.0);
     slider.SetMinMaxBySpan(86400);
-    QCOMPARE(Visible(slider).dMax, double(slider.GetRangeMax()));
-    QCOMPARE(Visible(slider).dMin, double(slider.GetRangeMax()) - 86400);
+    QCOMPARE(Visible(slider).dMax, double(SliderTest::Priv(slider)->m_iRangeMax));
+    QCOMPARE(Visible(slider).dMin, double(SliderTest::Priv(slider)->m_iRangeMax) - 86400);
     slider.SetMinMaxBySpan(7200);
     for (int i = 0; i < 300; ++i)
         slider.MoveLeft();
-    QCOMPARE(Visible(slider).dMin, double(slider.GetRangeMin()));
+    QCOMPARE(Visible(slider).dMin, double(SliderTest::Priv(slider)->m_iRangeMin));
     slider.SetMinMaxBySpan(86400);
-    QCOMPARE(Visible(slider).dMin, double(slider.GetRangeMin()));
+    QCOMPARE(Visible(slider).dMin, double(SliderTest::Priv(slider)->m_iRangeMin));
 }
 
 void TestTimeSlider::dragStopsAtTheSlack_data()
@@ -244,7 +246,7 @@ void TestTimeSlider::dragStopsAtTheSlack()
     CSingleTimeSlider slider;
     const QDate day(2026, 5, 4);
     Prepare(slider, iLevel, QDateTime(day, tStart), 824, day, day);
-    CChartView* pView = slider.GetChartView();
+    CChartView* pView = SliderTest::View(slider);
     const SliderTest::SRange before = Visible(slider);
     const double dSpan = before.dMax - before.dMin;
     const QRect rectChart = pView->GetChartRect();
@@ -252,7 +254,7 @@ void TestTimeSlider::dragStopsAtTheSlack()
 
     QSignalSpy spyClick(&slider, &CSingleTimeSlider::SignalMouseClick);
     SendMouse(pView, QEvent::MouseButtonPress, ptPress);
-    QVERIFY(slider.IsMoving());
+    QVERIFY(SliderTest::Priv(slider)->m_bMoving);
     SendMouse(pView, QEvent::MouseMove, ptPress + QPoint(iDx, 0));
     const SliderTest::SRange after = Visible(slider);
     QCOMPARE(after.dMax - after.dMin, dSpan);
@@ -260,12 +262,12 @@ void TestTimeSlider::dragStopsAtTheSlack()
     if (!bPinned)
         QCOMPARE(after.dMin, before.dMin - (valueAt(ptPress.x() + iDx) - valueAt(ptPress.x())));
     else if (iDx > 0)
-        QCOMPARE(after.dMin, double(slider.GetRangeMin() + 43200 - CTimeSlider::GetLeftSpace(iLevel)));
+        QCOMPARE(after.dMin, double(SliderTest::Priv(slider)->m_iRangeMin + 43200 - CTimeSlider::GetLeftSpace(iLevel)));
     else
-        QCOMPARE(after.dMax, double(slider.GetRangeMax() - 43200 + CTimeSlider::GetLeftSpace(iLevel)));
+        QCOMPARE(after.dMax, double(SliderTest::Priv(slider)->m_iRangeMax - 43200 + CTimeSlider::GetLeftSpace(iLevel)));
     QCOMPARE(slider.CurrentTime().toSecsSinceEpoch(), slider.ValueToTime(std::round((after.dMin + after.dMax) / 2)));
     SendMouse(pView, QEvent::MouseButtonRelease, ptPress + QPoint(iDx, 0));
-    QVERIFY(!slider.IsMoving());
+    QVERIFY(!SliderTest::Priv(slider)->m_bMoving);
     QCOMPARE(spyClick.count(), 0);
 }
 
@@ -277,7 +279,7 @@ void TestTimeSlider::maxAndNormalSize()
     slider.resize(600, 60);
     slider.show();
     QVERIFY(QTest::qWaitForWindowExposed(&slider));
-    CChartView* pView = slider.GetChartView();
+    CChartView* pView = SliderTest::View(slider);
     auto* pZoomIn = pView->findChild<CToolButton*>(QStringLiteral("ZoomInBtn"));
     auto* pZoomOut = pView->findChild<CToolButton*>(QStringLiteral("ZoomOutBtn"));
     QVERIFY(pZoomIn && pZoomOut);
@@ -306,6 +308,31 @@ void TestTimeSlider::maxAndNormalSize()
     QVERIFY(pView->FindSeries(ChartSeriesAxis)->IsSimple());
 }
 
+// The groove spans 26..36 with segments in 29..36; the time scale's ticks
+// and labels stay on row 42 in both presentations.
+void TestTimeSlider::scaleAndGrooveRows()
+{
+    CSingleTimeSlider slider;
+    const QDate day(2026, 5, 4);
+    slider.SetTimeRange(day, day);
+    slider.AddTime({Segment(QDateTime(day, QTime(10, 0)), QDateTime(day, QTime(11, 0)), 1)});
+    CChartView* pView = SliderTest::View(slider);
+    QCOMPARE(pView->GetSeries(0)->GetYValue(0), 26.0);
+    const STimeRect rect = static_cast<CTimeRectSeries*>(pView->FindSeries(ChartSeriesTimeRect))->GetRects(1).constFirst();
+    QCOMPARE(rect.begin.y(), 29);
+    QCOMPARE(rect.end.y(), 36);
+    auto* pAxis = static_cast<CAxisSeries*>(pView->FindSeries(ChartSeriesAxis));
+    for (bool bMax : {false, true, false}) {
+        if (bMax)
+            slider.ShowMaxsize();
+        else
+            slider.ShowNormalSize();
+        QCOMPARE(pAxis->IsSimple(), !bMax);
+        QCOMPARE(pAxis->GetTickTop(), 42);
+        QCOMPARE(pAxis->GetLabelTop(), 42);
+    }
+}
+
 void TestTimeSlider::segmentsAreClippedToTheDays()
 {
     CSingleTimeSlider slider;
@@ -321,17 +348,17 @@ void TestTimeSlider::segmentsAreClippedToTheDays()
         Segment(QDateTime(), QDateTime(day, QTime(8, 0)), 1),
     });
 
-    auto* pSeries = static_cast<CTimeRectSeries*>(slider.GetChartView()->FindSeries(ChartSeriesTimeRect));
+    auto* pSeries = static_cast<CTimeRectSeries*>(SliderTest::View(slider)->FindSeries(ChartSeriesTimeRect));
     QCOMPARE(pSeries->GetRectCount(), 2);
     const STimeRect first = pSeries->GetRects(1).constFirst();
-    QCOMPARE(first.begin.x(), int(slider.GetRangeMin() + 43200));
+    QCOMPARE(first.begin.x(), int(SliderTest::Priv(slider)->m_iRangeMin + 43200));
     QCOMPARE(first.end.x() - first.begin.x(), 3600);
     const STimeRect second = pSeries->GetRects(2).constFirst();
     QCOMPARE(double(second.begin.x()), slider.TimeToValue(QDateTime(day, QTime(10, 0)).toSecsSinceEpoch()));
     QCOMPARE(second.end.x() - second.begin.x(), 5400);
 
     slider.AddTag({Segment(QDateTime(day, QTime(10, 30)), QDateTime(day, QTime(10, 30)), 0)});
-    auto* pTags = static_cast<CTagSeries*>(slider.GetChartView()->FindSeries(ChartSeriesTag));
+    auto* pTags = static_cast<CTagSeries*>(SliderTest::View(slider)->FindSeries(ChartSeriesTag));
     QVERIFY(pTags);
     QCOMPARE(pTags->GetTagCount(), 1);
     slider.Reset();
@@ -343,7 +370,7 @@ void TestTimeSlider::clickReportsTheTimeUnderTheMouse()
     CTimeZoneScope scope("Asia/Shanghai");
     CSingleTimeSlider slider;
     Prepare(slider, 7, QDateTime(QDate(2026, 5, 3), QTime(12, 0)), 824);
-    CChartView* pView = slider.GetChartView();
+    CChartView* pView = SliderTest::View(slider);
     QSignalSpy spyClick(&slider, &CSingleTimeSlider::SignalMouseClick);
     // The left edge of the chart is midnight, a quarter in is 06:00.
     const QRect rectChart = pView->GetChartRect();
@@ -365,7 +392,7 @@ void TestTimeSlider::briefExitIsNoLeave()
 {
     CSingleTimeSlider slider;
     slider.resize(600, 60);
-    QWidget* pView = slider.GetChartView();
+    QWidget* pView = SliderTest::View(slider);
     QSignalSpy spyEnter(&slider, &CTimeSlider::SignalMouseEnter);
     QSignalSpy spyLeave(&slider, &CTimeSlider::SignalMouseLeave);
     QEvent enter(QEvent::Enter);
@@ -382,12 +409,12 @@ void TestTimeSlider::briefExitIsNoLeave()
     QApplication::sendEvent(pView, &enter);
     QCOMPARE(spyEnter.count(), 2);
 
-    // The time under the mouse shows while inside and goes on leaving.
-    SliderTest::Settle(slider);
-    SendMouse(pView, QEvent::MouseMove, QPoint(300, 30), Qt::NoButton);
-    auto* pText = static_cast<CMouseTextSeries*>(slider.GetChartView()->FindSeries(ChartSeriesMouseText));
-    QCOMPARE(pText->GetText(), QDateTime::fromSecsSinceEpoch(SliderTest::ExpectedTimeAt(slider, 300))
-                                   .toString(QStringLiteral("hh:mm:ss")));
+    // The time under the mouse shows while inside and goes on leaving: the
+    // chart's left edge is the midnight before the playing time.
+    Prepare(slider, 7, QDateTime(QDate(2026, 5, 3), QTime(12, 0)));
+    SendMouse(pView, QEvent::MouseMove, QPoint(SliderTest::View(slider)->GetChartRect().left(), 30), Qt::NoButton);
+    auto* pText = static_cast<CMouseTextSeries*>(SliderTest::View(slider)->FindSeries(ChartSeriesMouseText));
+    QCOMPARE(pText->GetText(), QStringLiteral("00:00:00"));
     QApplication::sendEvent(pView, &leave);
     QVERIFY(pText->GetText().isEmpty());
 }
@@ -405,7 +432,7 @@ void TestTimeSlider::tagDialogRefusesAnEmptyName()
     QCOMPARE(CToolTip::GetText(), QStringLiteral("Tag name cannot be empty."));
 
     // Forbidden file-name characters never get in.
-    QTest::keyClicks(dialog.GetNameEdit(), QStringLiteral("Gate/2 tailgating"));
+    QTest::keyClicks(CTagEditDialogPrivate::Get(&dialog)->m_pNameEdit, QStringLiteral("Gate/2 tailgating"));
     dialog.accept();
     QVERIFY(!dialog.isVisible());
     QCOMPARE(spySave.count(), 1);
@@ -426,11 +453,11 @@ void TestTimeSlider::tagDialogReportsOnlyChangedNames()
     QCOMPARE(spySave.count(), 0);
     QCOMPARE(spyClosed.count(), 1);
     dialog.show();
-    dialog.GetNameEdit()->setText(QStringLiteral("Plate mismatch, checked"));
+    CTagEditDialogPrivate::Get(&dialog)->m_pNameEdit->setText(QStringLiteral("Plate mismatch, checked"));
     dialog.accept();
     QCOMPARE(spySave.count(), 1);
     dialog.show();
-    dialog.GetNameEdit()->clear();
+    CTagEditDialogPrivate::Get(&dialog)->m_pNameEdit->clear();
     dialog.reject();
     QCOMPARE(spySave.count(), 1);
     QCOMPARE(spyClosed.count(), 3);

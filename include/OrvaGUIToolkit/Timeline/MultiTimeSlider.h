@@ -5,6 +5,7 @@
 
 #include <QtCore/QList>
 #include <QtCore/QMap>
+#include <QtCore/QRect>
 #include <QtCore/QStringList>
 #include <QtGui/QIcon>
 #include <QtGui/QPixmap>
@@ -27,6 +28,7 @@ class CMultiTimeSliderPrivate;
 class ORVAGUITOOLKIT_EXPORT CMultiTimeSlider : public CTimeSlider
 {
     Q_OBJECT
+    Q_DECLARE_PRIVATE(CMultiTimeSlider)
 
 public:
     explicit CMultiTimeSlider(QWidget* pParent = nullptr);
@@ -98,18 +100,16 @@ public:
     void SetCalendarHide(bool bHide);
     // Shows the thumbnail pop-up above the mouse with the picture.
     void ShowThumbnail(const QPixmap& pixmap);
-    // The track of the last thumbnail request, -1 before any.
-    int GetThumbnailIndex() const;
     int GetHintHeight() const;
     void Reset() override;
     // Shows the vertical scroll bar when the tracks do not fit.
     void UpdateTimeSlider();
 
-    int GetTop() const;
-    int GetRowHeight() const;
-    int GetBandOffset() const;
-    // The track whose band holds the point (view coordinates), else -1.
-    int TrackAt(const QPoint& point) const;
+    // Where track iTrack's recordings are drawn now, in the slider's
+    // coordinates: the chart's width and one row's height, moved up by the
+    // vertical scrolling. An empty rectangle for an index without a track.
+    // Clients align their own per-track widgets (names, buttons) with it.
+    QRect GetTrackRect(int iTrack) const;
 
     static constexpr unsigned s_uMaxCount = 64;
 
@@ -129,14 +129,15 @@ Q_SIGNALS:
     void SignalFilterTriggered(QList<int> listLevels);
     void SignalThumbnail(bool bShow, time_t tTime);
     void SignalThumbnail(bool bShow);
+    // The tracks scrolled vertically to iOffset pixels from the top (0: the
+    // first track right under the time scale). Delivered from the event loop,
+    // after the scrolling is done.
+    void SignalVisibleRowsScrolled(int iOffset);
 
 protected:
     bool eventFilter(QObject* pWatched, QEvent* pEvent) override;
     void resizeEvent(QResizeEvent* pEvent) override;
 
-private:
-    friend class CMultiTimeSliderPrivate;
-    std::unique_ptr<CMultiTimeSliderPrivate> dMulti;
 };
 
 } // namespace OrvaGUIToolkit

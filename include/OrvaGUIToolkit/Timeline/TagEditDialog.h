@@ -3,13 +3,9 @@
 
 #include <OrvaGUIToolkit/Dialog/BaseDialogWithBottom.h>
 
-QT_BEGIN_NAMESPACE
-class QLabel;
-QT_END_NAMESPACE
-
 namespace OrvaGUIToolkit {
 
-class CLineEdit;
+class CTagEditDialogPrivate;
 
 // The small dialog in which an operator names a tag put on a recording: the
 // tag's time ("Tag Time:") and its name ("Tag Name:", refused when empty).
@@ -18,6 +14,7 @@ class CLineEdit;
 class ORVAGUITOOLKIT_EXPORT CTagEditDialog : public CBaseDialogWithBottom
 {
     Q_OBJECT
+    Q_DECLARE_PRIVATE(CTagEditDialog)
 
 public:
     explicit CTagEditDialog(QWidget* pParent = nullptr);
@@ -33,10 +30,6 @@ public:
     void SetInputText(const QString& strText);
     QString GetInputText() const;
     bool IsEditing() const;
-    CLineEdit* GetNameEdit() const;
-
-    // Longest tag name, in bytes of the process-wide codec.
-    static constexpr int s_iMaxNameBytes = 64;
 
 public Q_SLOTS:
     void done(int iResult) override;
@@ -44,12 +37,6 @@ public Q_SLOTS:
 Q_SIGNALS:
     void SignalSaveInput(QString strTime, QString strName);
     void SignalClosed();
-
-private:
-    bool m_bEditing = false;
-    QString m_strOldName;
-    QLabel* m_pTimeLabel = nullptr;
-    CLineEdit* m_pNameEdit = nullptr;
 };
 
 } // namespace OrvaGUIToolkit

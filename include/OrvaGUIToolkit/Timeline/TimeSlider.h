@@ -12,7 +12,6 @@
 
 namespace OrvaGUIToolkit {
 
-class CChartView;
 class CTimeSliderPrivate;
 
 // The base of every playback timeline: a frame around a chart view that keeps
@@ -20,6 +19,7 @@ class CTimeSliderPrivate;
 // playing time by centring the view on it, scrolls by steps, zooms with the
 // buttons and the wheel, lets the user drag the scale (a little beyond the
 // browsable days, by the slack of the level) and repaints asynchronously.
+// CSingleTimeSlider and CMultiTimeSlider are the timelines a client creates.
 //
 // The horizontal axis is in local seconds relative to a base fixed at
 // construction: value = time_t + GetLocalUtcOffset() - base, so whole axis
@@ -27,11 +27,9 @@ class CTimeSliderPrivate;
 class ORVAGUITOOLKIT_EXPORT CTimeSlider : public QFrame
 {
     Q_OBJECT
+    Q_DECLARE_PRIVATE(CTimeSlider)
 
 public:
-    // The slider takes ownership of the view (a child of its layout in the
-    // subclasses).
-    explicit CTimeSlider(CChartView* pChartView, QWidget* pParent = nullptr);
     ~CTimeSlider() override;
 
     // The browsable days, first and last included. Nothing when dtFirst >
@@ -46,6 +44,7 @@ public:
     // wheel turns) and gives the time scale the level's tick step.
     void ShowZoomByType(int iLevel);
     // Sets the visible span, kept inside the browsable range and its slack.
+    // A span that is negative, infinite or not a number is refused.
     void SetMinMaxBySpan(double dSpan);
     int GetZoomLevel() const;
 
@@ -53,15 +52,9 @@ public:
     QDateTime CurrentTime() const;
     // The visible range as horizontal axis values.
     void GetVisibleRange(double& dMin, double& dMax) const;
-    // Axis limits of the browsable range: its days plus half a day each side.
-    qint64 GetRangeMin() const;
-    qint64 GetRangeMax() const;
-    int GetBase() const;
-    // True while the user browses (buttons held, scale pressed): play times
-    // are ignored then.
-    bool IsMoving() const;
 
     double TimeToValue(qint64 iTime) const;
+    // Whole seconds; 0 for a value that is not finite.
     qint64 ValueToTime(double dValue) const;
 
     // Posts one repaint to the chart view; the view rebuilds its picture when
@@ -70,8 +63,6 @@ public:
     // Empties every series of the chart.
     void Clear();
     virtual void Reset();
-
-    CChartView* GetChartView() const;
 
     // Visible span, tick step (also the scroll step) and drag slack of a zoom
     // level, in seconds. Unknown levels: a span of 86400, step and slack 0.
@@ -102,35 +93,12 @@ Q_SIGNALS:
     void SignalMouseLeave();
 
 protected:
+    // The subclasses hand in their private part, which owns the chart view.
+    CTimeSlider(CTimeSliderPrivate& dd, QWidget* pParent);
+
     void wheelEvent(QWheelEvent* pEvent) override;
 
-    // Scale dragging shared by the subclasses: BeginDrag() at the press (view
-    // coordinates), DragTo() on each move.
-    void BeginDrag(const QPoint& ptPress);
-    void DragTo(const QPoint& ptMouse);
-    void SetMoving(bool bMoving);
-    void SetMousePos(const QPoint& ptMouse);
-    QPoint GetMousePos() const;
-    // The time under a view x: the chart's left edge maps to the visible
-    // minimum, its right edge to the maximum.
-    qint64 TimeAtX(int iX) const;
-    // Makes the centre of the visible range the view's current date-time.
-    void UpdateCurrentDateTimeFromCentre();
-    // Scrolls one tick step later (iDirection > 0) or earlier.
-    void MoveByStep(int iDirection);
-    void StartUpdateTimer();
-    void StopUpdateTimer();
-    // Clears the text shown under the mouse.
-    void ClearMouseText();
-    // Sets the stored zoom level without changing the view.
-    void SetZoomLevel(int iLevel);
-    // Clips a segment to the browsable days and gives its ends as axis
-    // values. False for an invalid or reversed segment, one outside the days,
-    // or one whose values do not fit the int coordinates of the series.
-    bool SegmentToValues(const QDateTime& dtBegin, const QDateTime& dtEnd, int& iBegin, int& iEnd) const;
-
-private:
-    std::unique_ptr<CTimeSliderPrivate> d;
+    const std::unique_ptr<CTimeSliderPrivate> d_ptr;
 };
 
 } // namespace OrvaGUIToolkit
