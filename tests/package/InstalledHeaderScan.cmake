@@ -7,10 +7,7 @@
 #    outside comments. Private classes of the d-pointer pattern ("...Private")
 #    are the one exception: installed headers declare them without defining them.
 #
-# Usage: cmake -DSOURCE_DIR=<tree with include/ and src/> [-DALLOWED=<header:Name,...>] -P InstalledHeaderScan.cmake
-# ALLOWED lists known findings that are on their way out, as
-# "<path below include/OrvaGUIToolkit>:<Name>" separated by commas; each is
-# reported, not failed.
+# Usage: cmake -DSOURCE_DIR=<tree with include/ and src/> -P InstalledHeaderScan.cmake
 
 cmake_minimum_required(VERSION 3.16)
 
@@ -25,8 +22,6 @@ function(orva_strip_comments TEXT OUT)
     string(REGEX REPLACE "\"[^\"\n]*\"" "\"\"" text "${text}")
     set(${OUT} "${text}" PARENT_SCOPE)
 endfunction()
-
-string(REPLACE "," ";" ALLOWED "${ALLOWED}")
 
 set(ident "[A-Za-z_][A-Za-z0-9_]*")
 set(space "[ \t\r\n]")
@@ -71,11 +66,7 @@ foreach(header ${installed_headers})
     orva_strip_comments("${raw}" text)
     foreach(name ${internal_names})
         if(text MATCHES "(^|[^A-Za-z0-9_])${name}([^A-Za-z0-9_]|$)")
-            if("${header}:${name}" IN_LIST ALLOWED)
-                message(STATUS "known, to be removed: ${header} names the internal type ${name}")
-            else()
-                list(APPEND findings "${header}: names the internal type ${name}")
-            endif()
+            list(APPEND findings "${header}: names the internal type ${name}")
         endif()
     endforeach()
 endforeach()
