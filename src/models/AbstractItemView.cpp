@@ -46,9 +46,11 @@ CAbstractItemView::CAbstractItemView(CAbstractItemViewPrivate& dd, QWidget* pPar
     connect(this, &QTreeView::collapsed, this, &CAbstractItemView::OnResizeColumnToContents);
 
     auto* pHeader = new CHeaderView(Qt::Horizontal, this);
+    // The tree view sets the header's clickability from its sorting switch;
+    // the check box needs clicks whatever the sorting.
+    setHeader(pHeader);
     pHeader->setSectionsClickable(true);
     pHeader->setSectionsMovable(false);
-    setHeader(pHeader);
     connect(pHeader, &CHeaderView::SignalCheckStateChanged, this, &CAbstractItemView::SignalHeaderCheckStateChanged);
 
     setAllColumnsShowFocus(true);
