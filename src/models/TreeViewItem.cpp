@@ -220,8 +220,12 @@ bool CTreeViewItem::InsertChilds(int iPosition, const QList<CTreeViewItem*>& lis
         return false;
     }
     for (int i = 0; i < listItems.count(); ++i) {
-        if (!d->CanAdopt(listItems.at(i), "InsertChilds") || listItems.indexOf(listItems.at(i)) != i)
+        if (!d->CanAdopt(listItems.at(i), "InsertChilds"))
             return false;
+        if (listItems.indexOf(listItems.at(i)) != i) {
+            qCWarning(lcOrvaGUIToolkit, "CTreeViewItem::InsertChilds: an item is listed twice");
+            return false;
+        }
     }
     for (int i = 0; i < listItems.count(); ++i) {
         listItems.at(i)->SetParent(this);
