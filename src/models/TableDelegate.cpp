@@ -101,7 +101,10 @@ QRect CTableDelegatePrivate::CellRect(const QStyleOptionViewItem& option) const
 void CTableDelegatePrivate::PaintProgress(QPainter* pPainter, const QStyleOptionViewItem& option, int iValue) const
 {
     QStyleOptionProgressBar progress;
-    progress.initFrom(m_pProgressBar);
+    if (m_pProgressBar)
+        progress.initFrom(m_pProgressBar);
+    else
+        progress.palette = option.palette;
     progress.state = option.state | QStyle::State_Horizontal;
     progress.direction = option.direction;
     progress.rect = option.rect.adjusted(2, 2, -2, -2);

@@ -39,15 +39,15 @@ bool CTreeViewItemPrivate::IsSelfOrAncestor(const CTreeViewItem* pItem) const
 bool CTreeViewItemPrivate::CanAdopt(const CTreeViewItem* pItem, const char* pszFunction) const
 {
     if (!pItem) {
-        qCWarning(lcOrvaGUIToolkit, "CTreeViewItem::%s: pItem == NULL", pszFunction);
-        return false;
-    }
-    if (pItem->d_func()->m_pHolder) {
-        qCWarning(lcOrvaGUIToolkit, "CTreeViewItem::%s: pItem already has a holder", pszFunction);
+        qCWarning(lcOrvaGUIToolkit, "%s: pItem == NULL", pszFunction);
         return false;
     }
     if (IsSelfOrAncestor(pItem)) {
-        qCWarning(lcOrvaGUIToolkit, "CTreeViewItem::%s: pItem is this item or one of its ancestors", pszFunction);
+        qCWarning(lcOrvaGUIToolkit, "%s: pItem is this item or one of its ancestors", pszFunction);
+        return false;
+    }
+    if (pItem->d_func()->m_pHolder) {
+        qCWarning(lcOrvaGUIToolkit, "%s: pItem already has a holder", pszFunction);
         return false;
     }
     return true;
@@ -206,7 +206,7 @@ bool CTreeViewItem::InsertChild(int iPosition, CTreeViewItem* pItem)
         qCWarning(lcOrvaGUIToolkit, "CTreeViewItem::InsertChild: iPosition out of range");
         return false;
     }
-    if (!d->CanAdopt(pItem, "InsertChild"))
+    if (!d->CanAdopt(pItem, "CTreeViewItem::InsertChild"))
         return false;
     d->Adopt(iPosition, pItem);
     return true;
@@ -220,7 +220,7 @@ bool CTreeViewItem::InsertChilds(int iPosition, const QList<CTreeViewItem*>& lis
         return false;
     }
     for (int i = 0; i < listItems.count(); ++i) {
-        if (!d->CanAdopt(listItems.at(i), "InsertChilds"))
+        if (!d->CanAdopt(listItems.at(i), "CTreeViewItem::InsertChilds"))
             return false;
         if (listItems.indexOf(listItems.at(i)) != i) {
             qCWarning(lcOrvaGUIToolkit, "CTreeViewItem::InsertChilds: an item is listed twice");

@@ -30,7 +30,7 @@ public:
     // that really hold the nodes (parent links may be set freely).
     bool IsSelfOrAncestor(const CTreeViewItem* pItem) const;
     // Refuses an item that already sits in a children list or would become
-    // its own descendant; Function names the caller in the warning.
+    // its own descendant; pszFunction ("CClass::Function") starts the warning.
     bool CanAdopt(const CTreeViewItem* pItem, const char* pszFunction) const;
     void Adopt(int iPosition, CTreeViewItem* pItem);
 

@@ -18,7 +18,9 @@ bool CTreeViewModelPrivate::CanInsert(const QList<CTreeViewItem*>& listItems, in
     }
     const CTreeViewItem* pNode = q->GetItem(miParent);
     for (int i = 0; i < listItems.count(); ++i) {
-        if (!CTreeViewItemPrivate::Get(pNode)->CanAdopt(listItems.at(i), pszFunction))
+        if (!CTreeViewItemPrivate::Get(pNode)->CanAdopt(listItems.at(i),
+                                                        qPrintable(QStringLiteral("CTreeViewModel::")
+                                                                   + QLatin1String(pszFunction))))
             return false;
         if (listItems.indexOf(listItems.at(i)) != i) {
             qCWarning(lcOrvaGUIToolkit, "CTreeViewModel::%s: an item is listed twice", pszFunction);
