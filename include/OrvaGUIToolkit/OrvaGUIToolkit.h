@@ -50,6 +50,19 @@
 #include <OrvaGUIToolkit/Calendar/CalendarData.h>
 #include <OrvaGUIToolkit/Calendar/CalendarWidget.h>
 #include <OrvaGUIToolkit/Calendar/CalendarMonthWidget.h>
+#include <OrvaGUIToolkit/Calendar/TimeEdit.h>
+#include <OrvaGUIToolkit/Calendar/HourTimeEditPopup.h>
+#include <OrvaGUIToolkit/Calendar/MinuteTimeEditPopup.h>
+#include <OrvaGUIToolkit/Calendar/CalendarTimeWidget.h>
+#include <OrvaGUIToolkit/Calendar/ComplexCalendarTimePopup.h>
+#include <OrvaGUIToolkit/Calendar/CalendarTimePopup.h>
+#include <OrvaGUIToolkit/Calendar/DateTimeEdit.h>
+#include <OrvaGUIToolkit/Calendar/YearMonthDayEdit.h>
+#include <OrvaGUIToolkit/Calendar/DateEdit.h>
+#include <OrvaGUIToolkit/Calendar/BeginEndCalendarWidget.h>
+#include <OrvaGUIToolkit/Calendar/BeginEndCalendarTimePopup.h>
+#include <OrvaGUIToolkit/Calendar/RangeDateEdit.h>
+#include <OrvaGUIToolkit/Calendar/RangeDateTimeEdit.h>
 
 // Dialogs and frames
 #include <OrvaGUIToolkit/Dialog/FancyTitle.h>

@@ -1,0 +1,14 @@
+#include <OrvaGUIToolkit/Calendar/DateEdit.h>
+
+namespace OrvaGUIToolkit {
+
+CDateEdit::CDateEdit(QWidget* pParent)
+    : QDateEdit(QDate::currentDate(), pParent)
+{
+    setDisplayFormat(QStringLiteral("yyyy-MM-dd"));
+    setCalendarPopup(true);
+}
+
+CDateEdit::~CDateEdit() = default;
+
+} // namespace OrvaGUIToolkit

@@ -1,0 +1,417 @@
+#include <OrvaGUIToolkit/OrvaGUIToolkit.h>
+
+#include "PickerTestSupport.h"
+
+#include <QtTest/QtTest>
+#include <QtWidgets/QLineEdit>
+#include <QtWidgets/QPushButton>
+
+using namespace OrvaGUIToolkit;
+
+class TestTimePickers : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void grids_data();
+    void grids();
+    void gridValue_data();
+    void gridValue();
+    void gridPressReportsValue();
+    void timeEditChangesOnlyItsSection_data();
+    void timeEditChangesOnlyItsSection();
+    void timeEditReportsClicks();
+    void panelOpensTheGridOfTheSection_data();
+    void panelOpensTheGridOfTheSection();
+    void minuteGridOnMinute37();
+    void panelConfirm();
+    void panelCurrentTime();
+    void dateTimeEdit();
+    void dateTimeEditConstructors_data();
+    void dateTimeEditConstructors();
+    void dateTimeEditPopup();
+    void yearMonthDayPopup();
+    void calendarPopupRestoresOnClose();
+    void dateEdit();
+};
+
+namespace {
+
+QTableWidget* GridOf(QWidget* pPopup)
+{
+    return pPopup ? pPopup->findChild<QTableWidget*>(QStringLiteral("m_pTableWidget")) : nullptr;
+}
+
+QStringList Texts(const QTableWidget* pTable)
+{
+    QStringList listTexts;
+    for (int iRow = 0; iRow < pTable->rowCount(); ++iRow) {
+        for (int iColumn = 0; iColumn < pTable->columnCount(); ++iColumn)
+            listTexts << pTable->item(iRow, iColumn)->text();
+    }
+    return listTexts;
+}
+
+// Clicks the panel's time field inside a section, as the user does.
+void ClickSection(CTimeEdit* pEdit, QDateTimeEdit::Section enumSection)
+{
+    pEdit->setCurrentSection(enumSection);
+    auto* pLine = pEdit->findChild<QLineEdit*>();
+    QMouseEvent release(QEvent::MouseButtonRelease, QPointF(2, 2), QPointF(pLine->mapToGlobal(QPoint(2, 2))),
+                        Qt::LeftButton, Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(pLine, &release);
+}
+
+} // namespace
+
+void TestTimePickers::grids_data()
+{
+    QTest::addColumn<bool>("bHour");
+    QTest::addColumn<QString>("strName");
+    QTest::addColumn<QSize>("size");
+    QTest::addColumn<int>("iRows");
+    QTest::addColumn<QStringList>("listTexts");
+    QStringList listHours;
+    for (int i = 0; i < 24; ++i)
+        listHours << QString::number(i);
+    QTest::newRow("hours") << true << "HourTimeEditPopupClass" << QSize(132, 88) << 4 << listHours;
+    QTest::newRow("minutes") << false << "MinuteTimeEditPopupClass" << QSize(130, 49) << 2
+                             << QStringList{"0", "5", "10", "15", "20", "25", "30", "35", "40", "45", "50", "55"};
+}
+
+void TestTimePickers::grids()
+{
+    QFETCH(bool, bHour);
+    QWidget parent;
+    QWidget* pPopup = bHour ? static_cast<QWidget*>(new CHourTimeEditPopup(&parent))
+                            : static_cast<QWidget*>(new CMinuteTimeEditPopup(&parent));
+    QFETCH(QString, strName);
+    QCOMPARE(pPopup->objectName(), strName);
+    QFETCH(QSize, size);
+    QCOMPARE(pPopup->size(), size);
+    QTableWidget* pTable = GridOf(pPopup);
+    QVERIFY(pTable);
+    QFETCH(int, iRows);
+    QCOMPARE(pTable->rowCount(), iRows);
+    QCOMPARE(pTable->columnCount(), 6);
+    QFETCH(QStringList, listTexts);
+    QCOMPARE(Texts(pTable), listTexts);
+}
+
+void TestTimePickers::gridValue_data()
+{
+    QTest::addColumn<QString>("strValue");
+    QTest::addColumn<int>("iRow");
+    QTest::addColumn<int>("iColumn");
+    QTest::newRow("40") << "40" << 1 << 2;
+    QTest::newRow("0") << "0" << 0 << 0;
+    QTest::newRow("55") << "55" << 1 << 5;
+    QTest::newRow("37 is no cell") << "37" << -1 << -1;
+    QTest::newRow("empty") << "" << -1 << -1;
+}
+
+void TestTimePickers::gridValue()
+{
+    CMinuteTimeEditPopup popup;
+    QTableWidget* pTable = GridOf(&popup);
+    pTable->setCurrentCell(0, 3);
+    QFETCH(QString, strValue);
+    popup.SetValue(strValue);
+    QFETCH(int, iRow);
+    QCOMPARE(pTable->currentRow(), iRow);
+    QFETCH(int, iColumn);
+    QCOMPARE(pTable->currentColumn(), iColumn);
+    QVERIFY(pTable->selectedItems().size() <= 1);
+}
+
+void TestTimePickers::gridPressReportsValue()
+{
+    CHourTimeEditPopup popup;
+    popup.show();
+    QSignalSpy spy(&popup, &CHourTimeEditPopup::SignalTimeChanged);
+    PickerTest::PressCell(GridOf(&popup), QStringLiteral("17"));
+    QCOMPARE(spy.size(), 1);
+    QCOMPARE(spy.at(0).at(0).toInt(), 17);
+}
+
+void TestTimePickers::timeEditChangesOnlyItsSection_data()
+{
+    QTest::addColumn<int>("iSection");
+    QTest::addColumn<int>("iValue");
+    QTest::addColumn<QTime>("timeExpected");
+    QTest::newRow("hour") << int(QDateTimeEdit::HourSection) << 22 << QTime(22, 37, 15);
+    QTest::newRow("minute") << int(QDateTimeEdit::MinuteSection) << 40 << QTime(8, 40, 15);
+    QTest::newRow("second") << int(QDateTimeEdit::SecondSection) << 5 << QTime(8, 37, 5);
+    QTest::newRow("hour 24 is no time") << int(QDateTimeEdit::HourSection) << 24 << QTime(8, 37, 15);
+    QTest::newRow("minute -5 is no time") << int(QDateTimeEdit::MinuteSection) << -5 << QTime(8, 37, 15);
+}
+
+void TestTimePickers::timeEditChangesOnlyItsSection()
+{
+    CTimeEdit edit(QTime(8, 37, 15));
+    QCOMPARE(edit.displayFormat(), QStringLiteral("hh:mm:ss"));
+    QFETCH(int, iSection);
+    edit.setCurrentSection(QDateTimeEdit::Section(iSection));
+    QFETCH(int, iValue);
+    edit.OnChangeTime(iValue);
+    QFETCH(QTime, timeExpected);
+    QCOMPARE(edit.time(), timeExpected);
+}
+
+void TestTimePickers::timeEditReportsClicks()
+{
+    CTimeEdit edit;
+    QSignalSpy spy(&edit, &CTimeEdit::SignalClicked);
+    ClickSection(&edit, QDateTimeEdit::MinuteSection);
+    QCOMPARE(spy.size(), 1);
+    auto* pLine = edit.findChild<QLineEdit*>();
+    PickerTest::SendMouse(pLine, QEvent::MouseButtonPress, QPoint(2, 2));
+    QCOMPARE(spy.size(), 1);
+}
+
+void TestTimePickers::panelOpensTheGridOfTheSection_data()
+{
+    QTest::addColumn<int>("iSection");
+    QTest::addColumn<bool>("bHourShown");
+    QTest::addColumn<bool>("bMinuteShown");
+    QTest::addColumn<int>("iPressed");
+    QTest::addColumn<QTime>("timeExpected");
+    QTest::newRow("hour") << int(QDateTimeEdit::HourSection) << true << false << 21 << QTime(21, 37, 15);
+    QTest::newRow("minute") << int(QDateTimeEdit::MinuteSection) << false << true << 40 << QTime(8, 40, 15);
+    QTest::newRow("second") << int(QDateTimeEdit::SecondSection) << false << true << 55 << QTime(8, 37, 55);
+}
+
+void TestTimePickers::panelOpensTheGridOfTheSection()
+{
+    QFETCH(bool, bHourShown);
+    CCalendarTimeWidget panel;
+    panel.show();
+    panel.SetDateTime(QDateTime(QDate(2017, 4, 11), QTime(8, 37, 15)));
+    auto* pEdit = panel.findChild<CTimeEdit*>(QStringLiteral("m_pTimeEdit"));
+    QFETCH(int, iSection);
+    ClickSection(pEdit, QDateTimeEdit::Section(iSection));
+
+    auto* pHour = panel.findChild<CHourTimeEditPopup*>();
+    auto* pMinute = panel.findChild<CMinuteTimeEditPopup*>();
+    QCOMPARE(pHour && pHour->isVisible(), bHourShown);
+    QFETCH(bool, bMinuteShown);
+    QCOMPARE(pMinute && pMinute->isVisible(), bMinuteShown);
+    QWidget* pGrid = bHourShown ? static_cast<QWidget*>(pHour) : static_cast<QWidget*>(pMinute);
+    // The grid's bottom-right corner sits on the field's top-right corner.
+    const QPoint ptEditTopRight = pEdit->mapTo(&panel, QPoint(pEdit->width() - 1, 0));
+    QCOMPARE(pGrid->geometry().bottomRight(), ptEditTopRight + QPoint(-1, -1));
+
+    QFETCH(int, iPressed);
+    PickerTest::PressCell(GridOf(pGrid), QString::number(iPressed));
+    QFETCH(QTime, timeExpected);
+    QCOMPARE(pEdit->time(), timeExpected);
+
+    // A click on the calendar closes the grids.
+    panel.findChild<CCalendarWidget*>()->SignalClicked(QDate(2017, 4, 12));
+    QVERIFY(!pGrid->isVisible());
+}
+
+void TestTimePickers::minuteGridOnMinute37()
+{
+    CCalendarTimeWidget panel;
+    panel.show();
+    panel.SetDateTime(QDateTime(QDate(2017, 4, 11), QTime(8, 37, 15)));
+    auto* pEdit = panel.findChild<CTimeEdit*>(QStringLiteral("m_pTimeEdit"));
+    ClickSection(pEdit, QDateTimeEdit::MinuteSection);
+    QTableWidget* pTable = GridOf(panel.findChild<CMinuteTimeEditPopup*>());
+    QVERIFY(pTable);
+    QCOMPARE(pTable->currentItem(), nullptr);
+    QVERIFY(pTable->selectedItems().isEmpty());
+
+    // Back on the hours, the hour grid replaces the minute grid on the 8.
+    ClickSection(pEdit, QDateTimeEdit::HourSection);
+    QVERIFY(!pTable->isVisible());
+    QTableWidget* pHours = GridOf(panel.findChild<CHourTimeEditPopup*>());
+    QCOMPARE(pHours->currentItem()->text(), QStringLiteral("8"));
+
+    // Hiding the panel takes the grids along.
+    panel.hide();
+    QVERIFY(!pHours->isVisibleTo(&panel));
+}
+
+void TestTimePickers::panelConfirm()
+{
+    CCalendarTimeWidget panel;
+    QSignalSpy spyChanged(&panel, &CCalendarTimeWidget::SignalDateChanged);
+    QSignalSpy spyConfirm(&panel, &CCalendarTimeWidget::SignalClickedConfirmBtn);
+    const QDateTime dtGiven(QDate(2017, 4, 11), QTime(8, 0, 0));
+    panel.SetDateTime(dtGiven);
+    auto* pConfirm = panel.findChild<QPushButton*>(QStringLiteral("m_pConfirmBtn"));
+    QCOMPARE(pConfirm->text(), QStringLiteral("Confirm"));
+    pConfirm->click();
+    QCOMPARE(spyChanged.size(), 0);
+    QCOMPARE(spyConfirm.size(), 1);
+
+    panel.findChild<CTimeEdit*>()->setTime(QTime(9, 30, 0));
+    pConfirm->click();
+    QCOMPARE(spyChanged.size(), 1);
+    QCOMPARE(spyChanged.at(0).at(0).toDateTime(), QDateTime(QDate(2017, 4, 11), QTime(9, 30, 0)));
+    QCOMPARE(spyConfirm.size(), 2);
+    QDateTime dtRead;
+    panel.GetDateTime(dtRead);
+    QCOMPARE(dtRead, QDateTime(QDate(2017, 4, 11), QTime(9, 30, 0)));
+}
+
+void TestTimePickers::panelCurrentTime()
+{
+    CCalendarTimeWidget panel;
+    QSignalSpy spy(&panel, &CCalendarTimeWidget::SignalDateChanged);
+    panel.SetDateTime(QDateTime(QDate(2017, 4, 11), QTime(8, 0, 0)));
+    auto* pButton = panel.findChild<QPushButton*>(QStringLiteral("m_pCurTimeBtn"));
+    QCOMPARE(pButton->text(), QStringLiteral("Current Time"));
+    pButton->click();
+    QDateTime dtRead;
+    panel.GetDateTime(dtRead);
+    QCOMPARE(dtRead.date(), QDate::currentDate());
+    QVERIFY(qAbs(dtRead.time().secsTo(QTime::currentTime())) < 5);
+    QCOMPARE(spy.size(), 0);
+}
+
+void TestTimePickers::dateTimeEdit()
+{
+    CDateTimeEdit edit;
+    QCOMPARE(edit.displayFormat(), QStringLiteral("yyyy-MM-dd hh:mm:ss"));
+    QVERIFY(edit.calendarPopup());
+    QCOMPARE(edit.date(), QDate::currentDate());
+}
+
+void TestTimePickers::dateTimeEditConstructors_data()
+{
+    QTest::addColumn<int>("iCase");
+    QTest::addColumn<QDateTime>("dtExpected");
+    const QDate dateToday = QDate::currentDate();
+    QTest::newRow("date-time") << 0 << QDateTime(QDate(2017, 4, 11), QTime(8, 30, 5));
+    QTest::newRow("date") << 1 << QDateTime(QDate(2017, 4, 11), QTime(0, 0));
+    QTest::newRow("time") << 2 << QDateTime(dateToday, QTime(8, 30, 5));
+    QTest::newRow("variant date") << 3 << QDateTime(QDate(2017, 4, 11), QTime(0, 0));
+    QTest::newRow("variant time") << 4 << QDateTime(dateToday, QTime(8, 30, 5));
+    QTest::newRow("variant date-time") << 5 << QDateTime(QDate(2017, 4, 11), QTime(8, 30, 5));
+}
+
+void TestTimePickers::dateTimeEditConstructors()
+{
+    const QDate date(2017, 4, 11);
+    const QTime time(8, 30, 5);
+    std::unique_ptr<CDateTimeEdit> pEdit;
+QT_WARNING_PUSH
+QT_WARNING_DISABLE_DEPRECATED
+    QFETCH(int, iCase);
+    switch (iCase) {
+    case 0: pEdit.reset(new CDateTimeEdit(QDateTime(date, time))); break;
+    case 1: pEdit.reset(new CDateTimeEdit(date)); break;
+    case 2: pEdit.reset(new CDateTimeEdit(time)); break;
+    case 3: pEdit.reset(new CDateTimeEdit(QVariant(date), QVariant::Date)); break;
+    case 4: pEdit.reset(new CDateTimeEdit(QVariant(time), QVariant::Time)); break;
+    default: pEdit.reset(new CDateTimeEdit(QVariant(QDateTime(date, time)), QVariant::DateTime)); break;
+    }
+QT_WARNING_POP
+    QFETCH(QDateTime, dtExpected);
+    QCOMPARE(pEdit->dateTime(), dtExpected);
+    QCOMPARE(pEdit->displayFormat(), QStringLiteral("yyyy-MM-dd hh:mm:ss"));
+}
+
+void TestTimePickers::dateTimeEditPopup()
+{
+    CDateTimeEdit edit(QDateTime(QDate(2017, 4, 11), QTime(8, 30, 0)));
+    edit.setDateRange(QDate(2017, 1, 1), QDate(2017, 12, 31));
+    edit.move(100, 100);
+    edit.show();
+    PickerTest::SendMouse(&edit, QEvent::MouseButtonPress, QPoint(edit.width() - 4, edit.height() / 2));
+    auto* pPopup = edit.findChild<CComplexCalendarTimePopup*>();
+    QVERIFY(pPopup);
+    QVERIFY(pPopup->isVisible());
+    QVERIFY(pPopup->windowFlags().testFlag(Qt::Popup));
+    QDateTime dtShown;
+    pPopup->GetDateTime(dtShown);
+    QCOMPARE(dtShown, QDateTime(QDate(2017, 4, 11), QTime(8, 30, 0)));
+    auto* pCalendar = pPopup->findChild<CCalendarWidget*>();
+    QCOMPARE(pCalendar->GetMaximumDate(), QDate(2017, 12, 31));
+    // Under the field.
+    const QPoint ptUnder = edit.mapToGlobal(QPoint(0, edit.height() - 1));
+    QVERIFY2(qAbs(pPopup->geometry().top() - ptUnder.y()) <= 4, qPrintable(QString::number(pPopup->geometry().top())));
+    QVERIFY(qAbs(pPopup->geometry().left() - ptUnder.x()) <= 4);
+
+    pCalendar->SetSelectedDate(QDate(2017, 5, 2));
+    pPopup->findChild<QPushButton*>(QStringLiteral("m_pConfirmBtn"))->click();
+    QCOMPARE(edit.dateTime(), QDateTime(QDate(2017, 5, 2), QTime(8, 30, 0)));
+    QVERIFY(!pPopup->isVisible());
+
+    // The next press reuses the pop-up.
+    PickerTest::SendMouse(&edit, QEvent::MouseButtonPress, QPoint(edit.width() - 4, edit.height() / 2));
+    QCOMPARE(edit.findChildren<CComplexCalendarTimePopup*>().size(), 1);
+    QVERIFY(pPopup->isVisible());
+    pPopup->hide();
+}
+
+void TestTimePickers::yearMonthDayPopup()
+{
+    CYearMonthDayEdit edit(QDate(2017, 4, 11));
+    QVERIFY(edit.calendarPopup());
+    edit.show();
+    PickerTest::SendMouse(&edit, QEvent::MouseButtonPress, QPoint(edit.width() - 4, edit.height() / 2));
+    auto* pPopup = edit.findChild<CCalendarTimePopup*>();
+    QVERIFY(pPopup);
+    QVERIFY(pPopup->isVisible());
+    QCOMPARE(pPopup->GetSelectedDate(), QDate(2017, 4, 11));
+
+    // Browsing follows in the field; a click on a day takes it and closes.
+    pPopup->GetCalendarWidget()->SetSelectedDate(QDate(2017, 4, 20));
+    QCOMPARE(edit.date(), QDate(2017, 4, 20));
+    QSignalSpy spyActivated(pPopup, &CCalendarTimePopup::activated);
+    pPopup->dateSelected(QDate(2017, 4, 21));
+    QCOMPARE(spyActivated.size(), 1);
+    QCOMPARE(edit.date(), QDate(2017, 4, 21));
+    QVERIFY(!pPopup->isVisible());
+}
+
+void TestTimePickers::calendarPopupRestoresOnClose()
+{
+    CCalendarTimePopup popup;
+    QVERIFY(popup.GetCalendarWidget());
+    QCOMPARE(popup.size(), popup.GetCalendarWidget()->size());
+    QSignalSpy spyHiding(&popup, &CCalendarTimePopup::hidingCalendar);
+    QSignalSpy spyReset(&popup, &CCalendarTimePopup::resetButton);
+    QSignalSpy spyNew(&popup, &CCalendarTimePopup::newDateSelected);
+    popup.SetDate(QDate(2017, 4, 11));
+    popup.show();
+    spyNew.clear();
+    // Browsing marks a pick; Escape takes the mark back, so closing reports
+    // the date the pop-up opened on.
+    popup.GetCalendarWidget()->SetSelectedDate(QDate(2017, 4, 15));
+    QCOMPARE(spyNew.size(), 1);
+    QCOMPARE(spyNew.at(0).at(0).toDate(), QDate(2017, 4, 15));
+    QTest::keyClick(&popup, Qt::Key_Escape);
+    QVERIFY(!popup.isVisible());
+    QCOMPARE(spyReset.size(), 1);
+    QCOMPARE(spyHiding.size(), 1);
+    QCOMPARE(spyHiding.at(0).at(0).toDate(), QDate(2017, 4, 11));
+
+    // Closed after a pick: no way back.
+    popup.SetDate(QDate(2017, 4, 11));
+    popup.show();
+    popup.GetCalendarWidget()->SetSelectedDate(QDate(2017, 4, 16));
+    popup.hide();
+    QCOMPARE(spyHiding.size(), 1);
+    QCOMPARE(spyReset.size(), 2);
+
+    popup.SetDateRange(QDate(2017, 4, 1), QDate(2017, 4, 30));
+    QCOMPARE(popup.GetCalendarWidget()->GetMinimumDate(), QDate(2017, 4, 1));
+    popup.SetFirstDayOfWeek(Qt::Monday);
+    QCOMPARE(popup.GetCalendarWidget()->GetFirstDayOfWeek(), Qt::Monday);
+}
+
+void TestTimePickers::dateEdit()
+{
+    CDateEdit edit;
+    QCOMPARE(edit.displayFormat(), QStringLiteral("yyyy-MM-dd"));
+    QCOMPARE(edit.date(), QDate::currentDate());
+    QVERIFY(edit.calendarPopup());
+}
+
+QTEST_MAIN(TestTimePickers)
+#include "tst_timepickers.moc"
