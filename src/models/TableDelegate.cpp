@@ -1,5 +1,7 @@
 #include <OrvaGUIToolkit/ItemView/TableDelegate.h>
 
+#include <OrvaGUIToolkit/Calendar/DateTimeEdit.h>
+#include <OrvaGUIToolkit/Calendar/YearMonthDayEdit.h>
 #include <OrvaGUIToolkit/ComboBox/ComboBox.h>
 #include <OrvaGUIToolkit/Foundation/MultiPairData.h>
 #include <OrvaGUIToolkit/LineEdit/LineEdit.h>
@@ -183,6 +185,12 @@ QWidget* CTableDelegate::createEditor(QWidget* pParent, const QStyleOptionViewIt
         });
         return pCombo;
     }
+    const QVariant dateTime = miIndex.data(DateTimeEditRole);
+    if (dateTime.isValid())
+        return new CDateTimeEdit(dateTime.toDateTime(), pParent);
+    const QVariant date = miIndex.data(DateEditRole);
+    if (date.isValid())
+        return new CYearMonthDayEdit(date.toDate(), pParent);
     return CreateLineEditor(pParent, miIndex);
 }
 
@@ -190,6 +198,14 @@ void CTableDelegate::setEditorData(QWidget* pEditor, const QModelIndex& miIndex)
 {
     if (qobject_cast<CComboBox*>(pEditor))
         return;
+    if (auto* pDateTime = qobject_cast<CDateTimeEdit*>(pEditor)) {
+        pDateTime->setDateTime(miIndex.data(DateTimeEditRole).toDateTime());
+        return;
+    }
+    if (auto* pDate = qobject_cast<CYearMonthDayEdit*>(pEditor)) {
+        pDate->setDate(miIndex.data(DateEditRole).toDate());
+        return;
+    }
     CAbstractItemViewDelegate::setEditorData(pEditor, miIndex);
 }
 
@@ -205,6 +221,16 @@ void CTableDelegate::setModelData(QWidget* pEditor, QAbstractItemModel* pModel, 
             pModel->setData(miIndex, itemData, ComboItemDataRole);
         pModel->setData(miIndex, pCombo->currentText(), Qt::EditRole);
         Q_EMIT pThis->SignalComboBoxTextChanged(miIndex);
+        return;
+    }
+    if (auto* pDateTime = qobject_cast<CDateTimeEdit*>(pEditor)) {
+        pModel->setData(miIndex, pDateTime->dateTime(), DateTimeEditRole);
+        pModel->setData(miIndex, pDateTime->text(), Qt::EditRole);
+        return;
+    }
+    if (auto* pDate = qobject_cast<CYearMonthDayEdit*>(pEditor)) {
+        pModel->setData(miIndex, pDate->date(), DateEditRole);
+        pModel->setData(miIndex, pDate->text(), Qt::EditRole);
         return;
     }
     if (auto* pEdit = qobject_cast<QLineEdit*>(pEditor)) {

@@ -1,3 +1,5 @@
+#include <OrvaGUIToolkit/Calendar/DateTimeEdit.h>
+#include <OrvaGUIToolkit/Calendar/YearMonthDayEdit.h>
 #include <OrvaGUIToolkit/ComboBox/ComboBox.h>
 #include <OrvaGUIToolkit/ItemView/HeaderView.h>
 #include <OrvaGUIToolkit/ItemView/ImageItemViewDelegate.h>
@@ -37,6 +39,9 @@ private Q_SLOTS:
     void comboEditor();
     void comboEditorAddsMissingText();
     void lineEditorLimits();
+    void editorChosenByRole_data();
+    void editorChosenByRole();
+    void dateEditorsWriteBack();
     void columnFittingWaitsForTheBurst();
     void imageDelegateSize();
 
@@ -334,6 +339,67 @@ void TestItemViews::lineEditorLimits()
     QVERIFY(!qobject_cast<QLineEdit*>(pPlain.get())->validator());
 }
 
+void TestItemViews::editorChosenByRole_data()
+{
+    QTest::addColumn<QList<int>>("roles");
+    QTest::addColumn<QString>("editorClass");
+    QTest::newRow("plain") << QList<int>() << QStringLiteral("OrvaGUIToolkit::CLineEdit");
+    QTest::newRow("date") << QList<int>{DateEditRole} << QStringLiteral("OrvaGUIToolkit::CYearMonthDayEdit");
+    QTest::newRow("date-time") << QList<int>{DateTimeEditRole} << QStringLiteral("OrvaGUIToolkit::CDateTimeEdit");
+    QTest::newRow("date-time before date") << QList<int>{DateEditRole, DateTimeEditRole}
+                                           << QStringLiteral("OrvaGUIToolkit::CDateTimeEdit");
+    QTest::newRow("combo before all") << QList<int>{DateEditRole, DateTimeEditRole, ComboItemsRole}
+                                      << QStringLiteral("OrvaGUIToolkit::CComboBox");
+}
+
+void TestItemViews::editorChosenByRole()
+{
+    QFETCH(QList<int>, roles);
+    QFETCH(QString, editorClass);
+    CTableWidget table;
+    FillAlarms(table, 1);
+    const QDateTime dtAlarm(QDate(2026, 11, 30), QTime(8, 15, 0));
+    for (int iRole : roles) {
+        const QVariant value = iRole == DateEditRole       ? QVariant(dtAlarm.date())
+                               : iRole == DateTimeEditRole ? QVariant(dtAlarm)
+                                                           : QVariant(QStringList{QStringLiteral("Gate 0")});
+        table.SetUserDefineData(0, 1, value, iRole);
+    }
+    auto* pDelegate = qobject_cast<CTableDelegate*>(table.itemDelegate());
+    std::unique_ptr<QWidget> pEditor(
+        pDelegate->createEditor(table.viewport(), QStyleOptionViewItem(), table.GetIndex(0, 1)));
+    QVERIFY(pEditor);
+    QCOMPARE(QString::fromLatin1(pEditor->metaObject()->className()), editorClass);
+}
+
+void TestItemViews::dateEditorsWriteBack()
+{
+    CTableWidget table;
+    FillAlarms(table, 2);
+    table.SetUserDefineData(0, 0, QDateTime(QDate(2026, 11, 30), QTime(8, 15, 0)), DateTimeEditRole);
+    table.SetUserDefineData(1, 0, QDate(2026, 12, 1), DateEditRole);
+    auto* pDelegate = qobject_cast<CTableDelegate*>(table.itemDelegate());
+    std::unique_ptr<QWidget> pEditor(
+        pDelegate->createEditor(table.viewport(), QStyleOptionViewItem(), table.GetIndex(0, 0)));
+    auto* pDateTime = qobject_cast<CDateTimeEdit*>(pEditor.get());
+    QVERIFY(pDateTime);
+    pDelegate->setEditorData(pDateTime, table.GetIndex(0, 0));
+    QCOMPARE(pDateTime->dateTime(), QDateTime(QDate(2026, 11, 30), QTime(8, 15, 0)));
+    pDateTime->setDateTime(QDateTime(QDate(2026, 12, 2), QTime(9, 30, 0)));
+    pDelegate->setModelData(pDateTime, table.model(), table.GetIndex(0, 0));
+    QCOMPARE(table.GetUserDefineData(0, 0, DateTimeEditRole).toDateTime(), QDateTime(QDate(2026, 12, 2), QTime(9, 30, 0)));
+    QCOMPARE(table.GetText(0, 0), pDateTime->text());
+
+    pEditor.reset(pDelegate->createEditor(table.viewport(), QStyleOptionViewItem(), table.GetIndex(1, 0)));
+    auto* pDate = qobject_cast<CYearMonthDayEdit*>(pEditor.get());
+    QVERIFY(pDate);
+    QCOMPARE(pDate->date(), QDate(2026, 12, 1));
+    pDate->setDate(QDate(2026, 12, 5));
+    pDelegate->setModelData(pDate, table.model(), table.GetIndex(1, 0));
+    QCOMPARE(table.GetUserDefineData(1, 0, DateEditRole).toDate(), QDate(2026, 12, 5));
+    QCOMPARE(table.GetText(1, 0), pDate->text());
+}
+
 // Thirty rows inserted one by one give one fitting, 50 ms after the last.
 void TestItemViews::columnFittingWaitsForTheBurst()
 {
@@ -350,7 +416,7 @@ void TestItemViews::columnFittingWaitsForTheBurst()
     for (int iRow = 0; iRow < 30; ++iRow) {
         table.AddBottomLevelItem();
         table.SetText(iRow, 0, QStringLiteral("Plate ") + QString(iRow + 1, QLatin1Char('W')));
-        QTest::qWait(5);
+        QCoreApplication::processEvents();
     }
     const qint64 iBurstEnd = timer.elapsed();
     const auto fittings = [&spy]() {

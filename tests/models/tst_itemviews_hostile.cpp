@@ -239,6 +239,9 @@ void TestItemViewsHostile::oddCellValues_data()
     QTest::newRow("cover colour invalid") << int(CoverColorRole) << QVariant(QColor());
     QTest::newRow("image of wrong type") << int(Pixmap2Role) << QVariant(QStringLiteral("not a pixmap"));
     QTest::newRow("combo items of wrong type") << int(ComboItemsRole) << QVariant(42);
+    QTest::newRow("invalid date-time") << int(DateTimeEditRole) << QVariant(QDateTime(QDate(2026, 2, 30), QTime()));
+    QTest::newRow("invalid date") << int(DateEditRole) << QVariant(QDate(-1, 13, 40));
+    QTest::newRow("date of wrong type") << int(DateEditRole) << QVariant(QStringLiteral("yesterday"));
 }
 
 // Whatever a cell holds, painting, hit tests and editors keep working.

@@ -12,7 +12,8 @@ class CTableDelegatePrivate;
 // (Pixmap1Role..Pixmap3Role) with hit tests, tool tips and a pointing-hand
 // cursor, a progress-bar cell (ProgressRole), a cover colour (CoverColorRole),
 // and an editor chosen by the cell's roles: combo box (ComboItemsRole), date
-// and time (DateTimeEditRole), date (DateEditRole), else a line edit limited
+// and time (CDateTimeEdit, DateTimeEditRole), date (CYearMonthDayEdit,
+// DateEditRole), else a line edit limited
 // by EditMaxLengthRole and EditRegExpRole.
 class ORVAGUITOOLKIT_EXPORT CTableDelegate : public CAbstractItemViewDelegate
 {
