@@ -5,6 +5,7 @@
 #include "pages/DialogsPage.h"
 #include "pages/PlaybackPage.h"
 #include "pages/CalendarPage.h"
+#include "pages/TablesTreesPage.h"
 
 #include <QtCore/QDir>
 #include <QtWidgets/QApplication>
@@ -66,6 +67,11 @@ GalleryWindow::GalleryWindow(QWidget* pParent)
                "outside the kept range dimmed, today underlined. Drag to select days to export, step or turn "
                "the wheel through the months, jump with the month picker."),
             new CalendarPage);
+    AddPage(tr("Tables and trees"), QStringLiteral("tables-trees"),
+            tr("A site's cameras by area and recorder with check boxes that follow each other and a header that "
+               "counts the areas; alarms with play, download and delete buttons, time, alarm and plate editors and "
+               "export progress; vehicle search results that turn red where they hold the typed word."),
+            new TablesTreesPage);
 
     connect(m_pPageList, &QListWidget::currentRowChanged, m_pPages, &QStackedWidget::setCurrentIndex);
     m_pPageList->setCurrentRow(0);

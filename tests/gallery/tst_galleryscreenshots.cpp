@@ -42,7 +42,7 @@ void TestGalleryScreenshots::rendersEveryPage()
     QCOMPARE(gallery.exitCode(), 0);
 
     const QStringList listShots = QDir(dir.path()).entryList({QStringLiteral("*.png")}, QDir::Files);
-    for (const char* szPage : {"basic-controls", "text-fields", "dialogs", "playback", "calendars"})
+    for (const char* szPage : {"basic-controls", "text-fields", "dialogs", "playback", "calendars", "tables-trees"})
         QVERIFY2(listShots.contains(QLatin1String(szPage) + QStringLiteral(".png")), szPage);
     for (const QString& strShot : listShots) {
         const QImage image(dir.filePath(strShot));
