@@ -2,7 +2,6 @@
 
 #include "models/TreeViewPrivate.h"
 
-#include <QtCore/QPersistentModelIndex>
 
 namespace OrvaGUIToolkit {
 
@@ -36,6 +35,27 @@ bool CTreeViewPrivate::HasCheckedChild(const QModelIndex& miParent) const
     return false;
 }
 
+void CTreeViewPrivate::ConnectStructureWatch(QAbstractItemModel* pModel)
+{
+    Q_Q(CTreeView);
+    const auto count = [this]() { ++m_uStructureChanges; };
+    m_listStructureWatch = {
+        QObject::connect(pModel, &QAbstractItemModel::rowsInserted, q, count),
+        QObject::connect(pModel, &QAbstractItemModel::rowsAboutToBeRemoved, q, count),
+        QObject::connect(pModel, &QAbstractItemModel::rowsAboutToBeMoved, q, count),
+        QObject::connect(pModel, &QAbstractItemModel::layoutAboutToBeChanged, q, count),
+        QObject::connect(pModel, &QAbstractItemModel::modelAboutToBeReset, q, count),
+        QObject::connect(pModel, &QObject::destroyed, q, count),
+    };
+}
+
+void CTreeViewPrivate::DisconnectStructureWatch()
+{
+    for (const QMetaObject::Connection& connection : qAsConst(m_listStructureWatch))
+        QObject::disconnect(connection);
+    m_listStructureWatch.clear();
+}
+
 bool CTreeViewPrivate::CanPropagate(const QModelIndex& miIndex) const
 {
     return m_bAutoChangeCheckbox && q_func()->model() && miIndex.isValid()
@@ -67,12 +87,16 @@ bool CTreeView::IsAutoChangeCheckbox() const
 
 void CTreeView::setModel(QAbstractItemModel* pModel)
 {
+    Q_D(CTreeView);
+    d->DisconnectStructureWatch();
+    ++d->m_uStructureChanges;
     if (QAbstractItemModel* pOld = model()) {
         disconnect(pOld, &QAbstractItemModel::rowsInserted, this, &CTreeView::OnUpdateCheckState);
         disconnect(pOld, &QAbstractItemModel::rowsRemoved, this, &CTreeView::OnUpdateCheckState);
     }
     CAbstractItemView::setModel(pModel);
     if (pModel) {
+        d->ConnectStructureWatch(pModel);
         connect(pModel, &QAbstractItemModel::rowsInserted, this, &CTreeView::OnUpdateCheckState);
         connect(pModel, &QAbstractItemModel::rowsRemoved, this, &CTreeView::OnUpdateCheckState);
     }
@@ -80,8 +104,9 @@ void CTreeView::setModel(QAbstractItemModel* pModel)
 
 // A node's new check state goes down to its children and up to its parent.
 // Every write to the parent raises dataChanged for the parent in turn, so the
-// change climbs to the top by itself. Slots of the model may remove rows
-// meanwhile, hence the persistent indexes.
+// change climbs to the top by itself. A slot of the model may add or remove
+// rows meanwhile; the indexes at hand are then stale and the work stops (the
+// model's row signals re-derive the parents concerned).
 void CTreeView::dataChanged(const QModelIndex& miTopLeft, const QModelIndex& miBottomRight,
                             const QVector<int>& vecRoles)
 {
@@ -90,13 +115,12 @@ void CTreeView::dataChanged(const QModelIndex& miTopLeft, const QModelIndex& miB
         CAbstractItemView::dataChanged(miTopLeft, miBottomRight, vecRoles);
         return;
     }
-    const QPersistentModelIndex miTop(miTopLeft);
-    const QPersistentModelIndex miBottom(miBottomRight);
-    UpdateChildCheckState(miTop);
-    if (!miTop.isValid())
+    const quint64 uStructure = d->m_uStructureChanges;
+    UpdateChildCheckState(miTopLeft);
+    if (d->m_uStructureChanges != uStructure)
         return;
-    const int iState = miTop.data(Qt::CheckStateRole).toInt();
-    const QModelIndex miParent = miTop.parent();
+    const int iState = miTopLeft.data(Qt::CheckStateRole).toInt();
+    const QModelIndex miParent = miTopLeft.parent();
     if (miParent.isValid()) {
         const int iParentState = miParent.data(Qt::CheckStateRole).toInt();
         if (iState == Qt::Checked && iParentState != Qt::Checked) {
@@ -109,9 +133,8 @@ void CTreeView::dataChanged(const QModelIndex& miTopLeft, const QModelIndex& miB
             model()->setData(miParent, int(Qt::PartiallyChecked), Qt::CheckStateRole);
         }
     }
-    if (miTop.isValid() && model())
-        CAbstractItemView::dataChanged(miTop, miBottom.isValid() ? QModelIndex(miBottom) : QModelIndex(miTop),
-                                       vecRoles);
+    if (d->m_uStructureChanges == uStructure)
+        CAbstractItemView::dataChanged(miTopLeft, miBottomRight, vecRoles);
 }
 
 void CTreeView::OnUpdateCheckState(const QModelIndex& miParent)
@@ -129,14 +152,17 @@ void CTreeView::UpdateChildCheckState(const QModelIndex& miIndex)
     const int iState = miIndex.data(Qt::CheckStateRole).toInt();
     if (iState != Qt::Unchecked && iState != Qt::Checked)
         return;
-    const QPersistentModelIndex miNode(miIndex);
+    const quint64 uStructure = d->m_uStructureChanges;
     bool bAllTaken = true;
-    for (int iRow = 0; miNode.isValid() && model() && iRow < model()->rowCount(miNode); ++iRow) {
-        if (!model()->setData(model()->index(iRow, 0, miNode), iState, Qt::CheckStateRole))
+    const int iRows = model()->rowCount(miIndex);
+    for (int iRow = 0; iRow < iRows; ++iRow) {
+        if (!model()->setData(model()->index(iRow, 0, miIndex), iState, Qt::CheckStateRole))
             bAllTaken = false;
+        if (d->m_uStructureChanges != uStructure)
+            return;
     }
-    if (!bAllTaken && miNode.isValid())
-        OnUpdateCheckState(miNode);
+    if (!bAllTaken)
+        OnUpdateCheckState(miIndex);
 }
 
 void CTreeView::ExpandAll(const QModelIndex& miIndex)

@@ -19,7 +19,14 @@ public:
     // Whether the propagation may run on miIndex.
     bool CanPropagate(const QModelIndex& miIndex) const;
 
+    // Counts every change of the model's structure: indexes held across a
+    // setData() are trusted only while it stays the same.
+    void ConnectStructureWatch(QAbstractItemModel* pModel);
+    void DisconnectStructureWatch();
+
     bool m_bAutoChangeCheckbox = true;
+    quint64 m_uStructureChanges = 0;
+    QList<QMetaObject::Connection> m_listStructureWatch;
 };
 
 } // namespace OrvaGUIToolkit
