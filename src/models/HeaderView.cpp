@@ -101,9 +101,11 @@ void CHeaderView::setModel(QAbstractItemModel* pModel)
     }
 }
 
+// Most changes come from models whose header has no check box; that is the
+// cheaper question, so it comes first.
 void CHeaderView::OnDataChanged(const QModelIndex& miIndex)
 {
-    if (miIndex.data(Qt::CheckStateRole).isValid())
+    if (d_func()->SectionData(0, Qt::CheckStateRole).isValid() && miIndex.data(Qt::CheckStateRole).isValid())
         OnUpdateCheckState();
 }
 

@@ -62,6 +62,25 @@ bool CTreeViewPrivate::CanPropagate(const QModelIndex& miIndex) const
         && miIndex.data(Qt::CheckStateRole).isValid();
 }
 
+void CTreeViewPrivate::PushStateDown(const QModelIndex& miIndex, int iState)
+{
+    Q_Q(CTreeView);
+    if (iState != Qt::Unchecked && iState != Qt::Checked)
+        return;
+    QAbstractItemModel* pModel = q->model();
+    const quint64 uStructure = m_uStructureChanges;
+    bool bAllTaken = true;
+    const int iRows = pModel->rowCount(miIndex);
+    for (int iRow = 0; iRow < iRows; ++iRow) {
+        if (!pModel->setData(pModel->index(iRow, 0, miIndex), iState, Qt::CheckStateRole))
+            bAllTaken = false;
+        if (m_uStructureChanges != uStructure)
+            return;
+    }
+    if (!bAllTaken)
+        q->OnUpdateCheckState(miIndex);
+}
+
 CTreeView::CTreeView(QWidget* pParent)
     : CTreeView(*new CTreeViewPrivate, pParent)
 {
@@ -111,15 +130,16 @@ void CTreeView::dataChanged(const QModelIndex& miTopLeft, const QModelIndex& miB
                             const QVector<int>& vecRoles)
 {
     Q_D(CTreeView);
-    if (!d->CanPropagate(miTopLeft)) {
+    const QVariant check = miTopLeft.data(Qt::CheckStateRole);
+    if (!d->m_bAutoChangeCheckbox || !model() || !check.isValid()) {
         CAbstractItemView::dataChanged(miTopLeft, miBottomRight, vecRoles);
         return;
     }
     const quint64 uStructure = d->m_uStructureChanges;
-    UpdateChildCheckState(miTopLeft);
+    const int iState = check.toInt();
+    d->PushStateDown(miTopLeft, iState);
     if (d->m_uStructureChanges != uStructure)
         return;
-    const int iState = miTopLeft.data(Qt::CheckStateRole).toInt();
     const QModelIndex miParent = miTopLeft.parent();
     if (miParent.isValid()) {
         const int iParentState = miParent.data(Qt::CheckStateRole).toInt();
@@ -147,22 +167,8 @@ void CTreeView::OnUpdateCheckState(const QModelIndex& miParent)
 void CTreeView::UpdateChildCheckState(const QModelIndex& miIndex)
 {
     Q_D(CTreeView);
-    if (!d->CanPropagate(miIndex))
-        return;
-    const int iState = miIndex.data(Qt::CheckStateRole).toInt();
-    if (iState != Qt::Unchecked && iState != Qt::Checked)
-        return;
-    const quint64 uStructure = d->m_uStructureChanges;
-    bool bAllTaken = true;
-    const int iRows = model()->rowCount(miIndex);
-    for (int iRow = 0; iRow < iRows; ++iRow) {
-        if (!model()->setData(model()->index(iRow, 0, miIndex), iState, Qt::CheckStateRole))
-            bAllTaken = false;
-        if (d->m_uStructureChanges != uStructure)
-            return;
-    }
-    if (!bAllTaken)
-        OnUpdateCheckState(miIndex);
+    if (d->CanPropagate(miIndex))
+        d->PushStateDown(miIndex, miIndex.data(Qt::CheckStateRole).toInt());
 }
 
 void CTreeView::ExpandAll(const QModelIndex& miIndex)

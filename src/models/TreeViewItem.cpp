@@ -169,10 +169,10 @@ bool CTreeViewItem::SetData(int iColumn, int iRole, const QVariant& value)
         d->m_vecColumnData.resize(size_t(iColumn) + 1);
     const int iStored = StoredRole(iRole);
     CTreeViewItemPrivate::RoleValues& values = d->m_vecColumnData[size_t(iColumn)];
+    // An equal value stays equal when assigned, so there is no need to compare.
     for (auto& pair : values) {
         if (pair.first == iStored) {
-            if (!(pair.second == value))
-                pair.second = value;
+            pair.second = value;
             return true;
         }
     }

@@ -16,6 +16,9 @@ public:
     Qt::CheckState DerivedCheckState(const QModelIndex& miParent) const;
     // Whether any child of miParent holds a non-zero check state.
     bool HasCheckedChild(const QModelIndex& miParent) const;
+    // Writes iState, when checked or unchecked, to every child of miIndex;
+    // re-derives miIndex when a child refuses it.
+    void PushStateDown(const QModelIndex& miIndex, int iState);
     // Whether the propagation may run on miIndex.
     bool CanPropagate(const QModelIndex& miIndex) const;
 
