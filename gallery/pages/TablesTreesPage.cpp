@@ -243,11 +243,11 @@ void TablesTreesPage::FillAlarms()
             m_pAlarms->SetFlags(iRow, iColumn, Qt::ItemIsSelectable | Qt::ItemIsEnabled | Qt::ItemIsUserCheckable
                                                    | Qt::ItemIsEditable);
     }
-    m_pAlarms->setColumnWidth(ColumnTime, 180);
-    m_pAlarms->setColumnWidth(ColumnCamera, 150);
-    m_pAlarms->setColumnWidth(ColumnAlarm, 140);
-    m_pAlarms->setColumnWidth(ColumnPlate, 100);
-    m_pAlarms->setColumnWidth(ColumnExport, 110);
+    m_pAlarms->setColumnWidth(ColumnTime, 172);
+    m_pAlarms->setColumnWidth(ColumnCamera, 132);
+    m_pAlarms->setColumnWidth(ColumnAlarm, 128);
+    m_pAlarms->setColumnWidth(ColumnPlate, 84);
+    m_pAlarms->setColumnWidth(ColumnExport, 74);
 }
 
 QWidget* TablesTreesPage::CreateSearchBox()
@@ -302,7 +302,7 @@ void TablesTreesPage::OnTreeChecksChanged()
 {
     int iTotal = 0;
     const int iChecked = CountChecked(m_pTreeModel, QModelIndex(), &iTotal);
-    m_pTreeSummary->setText(tr("%1 of %2 channels chosen for the video wall").arg(iChecked).arg(iTotal));
+    m_pTreeSummary->setText(tr("%1 of %2 channels on the video wall").arg(iChecked).arg(iTotal));
 }
 
 void TablesTreesPage::OnAlarmClicked(const QModelIndex& miIndex, CItemDataRole enumRole)
