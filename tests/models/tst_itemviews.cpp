@@ -92,7 +92,12 @@ void TestItemViews::initTestCase()
 
 void TestItemViews::itemDataRoleIsRegistered()
 {
-    QCOMPARE(QMetaType::type("OrvaGUIToolkit::CItemDataRole"), qMetaTypeId<CItemDataRole>());
+#if QT_VERSION >= QT_VERSION_CHECK(6, 0, 0)
+    const int iType = QMetaType::fromName("OrvaGUIToolkit::CItemDataRole").id();
+#else
+    const int iType = QMetaType::type("OrvaGUIToolkit::CItemDataRole");
+#endif
+    QCOMPARE(iType, qMetaTypeId<CItemDataRole>());
     QCOMPARE(int(Pixmap2Role), 213);
     QCOMPARE(int(ProgressRole), 292);
 }
