@@ -8,6 +8,7 @@
 #include "pages/ModuleTabsPage.h"
 #include "pages/DateTimePickersPage.h"
 #include "pages/SchedulePage.h"
+#include "pages/TablesTreesPage.h"
 
 #include <QtCore/QDir>
 #include <QtGui/QPainter>
@@ -84,6 +85,11 @@ GalleryWindow::GalleryWindow(QWidget* pParent)
                "7.5-minute steps, fixed templates, renamable user templates and a camera's customized "
                "schedule. Pick a day and copy it to the rest of the week."),
             new SchedulePage);
+    AddPage(tr("Tables and trees"), QStringLiteral("tables-trees"),
+            tr("A site's cameras by area and recorder with check boxes that follow each other and a header that "
+               "counts the areas; alarms with play, download and delete buttons, time, alarm and plate editors and "
+               "export progress; vehicle search results that turn red where they hold the typed word."),
+            new TablesTreesPage);
 
     connect(m_pPageList, &QListWidget::currentRowChanged, m_pPages, &QStackedWidget::setCurrentIndex);
     m_pPageList->setCurrentRow(0);

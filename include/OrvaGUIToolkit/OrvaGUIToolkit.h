@@ -85,5 +85,29 @@
 // Schedule editor
 #include <OrvaGUIToolkit/Schedule/ScheduleData.h>
 #include <OrvaGUIToolkit/Schedule/ScheduleWidget.h>
+// Combo box, scroll bars and progress bar of the item views
+#include <OrvaGUIToolkit/ComboBox/ComboBox.h>
+#include <OrvaGUIToolkit/ScrollBar/HorScrollBar.h>
+#include <OrvaGUIToolkit/ScrollBar/VerScrollBar.h>
+#include <OrvaGUIToolkit/ProgressBar/ProgressBar.h>
+
+// Item models and views
+#include <OrvaGUIToolkit/ItemView/ItemDataRole.h>
+#include <OrvaGUIToolkit/ItemView/StyleOptionViewItemV5.h>
+#include <OrvaGUIToolkit/ItemView/TreeViewItem.h>
+#include <OrvaGUIToolkit/ItemView/TreeViewModel.h>
+#include <OrvaGUIToolkit/ItemView/ModelKeyMapping.h>
+#include <OrvaGUIToolkit/ItemView/StandardItem.h>
+#include <OrvaGUIToolkit/ItemView/StandardItemModel.h>
+#include <OrvaGUIToolkit/ItemView/AbstractItemViewDelegate.h>
+#include <OrvaGUIToolkit/ItemView/TableDelegate.h>
+#include <OrvaGUIToolkit/ItemView/TreeViewWithRightPixmapDelegate.h>
+#include <OrvaGUIToolkit/ItemView/MoreRightPixmapDelegate.h>
+#include <OrvaGUIToolkit/ItemView/ImageItemViewDelegate.h>
+#include <OrvaGUIToolkit/ItemView/HeaderView.h>
+#include <OrvaGUIToolkit/ItemView/AbstractItemView.h>
+#include <OrvaGUIToolkit/ItemView/TreeView.h>
+#include <OrvaGUIToolkit/ItemView/TableView.h>
+#include <OrvaGUIToolkit/ItemView/TableWidget.h>
 
 #endif

@@ -52,6 +52,7 @@ void TestGalleryScreenshots::rendersEveryPage()
         "module-tabs",
         "date-time-pickers",
         "recording-schedule",
+        "tables-trees",
     };
     for (const char* szPage : aszPages)
         QVERIFY2(listShots.contains(QLatin1String(szPage) + QStringLiteral(".png")), szPage);

@@ -1,0 +1,12 @@
+#include <OrvaGUIToolkit/ScrollBar/VerScrollBar.h>
+
+namespace OrvaGUIToolkit {
+
+CVerScrollBar::CVerScrollBar(QWidget* pParent)
+    : CScrollBar(Qt::Vertical, pParent)
+{
+}
+
+CVerScrollBar::~CVerScrollBar() = default;
+
+} // namespace OrvaGUIToolkit

@@ -1,0 +1,212 @@
+#include <OrvaGUIToolkit/ItemView/TreeViewModel.h>
+
+#include "foundation/ToolkitLogging.h"
+#include "models/TreeViewItemPrivate.h"
+#include "models/TreeViewModelPrivate.h"
+
+namespace OrvaGUIToolkit {
+
+CTreeViewModelPrivate::~CTreeViewModelPrivate() = default;
+
+bool CTreeViewModelPrivate::CanInsert(const QList<CTreeViewItem*>& listItems, int iRow,
+                                      const QModelIndex& miParent, const char* pszFunction) const
+{
+    Q_Q(const CTreeViewModel);
+    if (iRow < 0 || iRow > q->rowCount(miParent)) {
+        qCWarning(lcOrvaGUIToolkit, "CTreeViewModel::%s: row < 0 || row > rowCount(parent)", pszFunction);
+        return false;
+    }
+    const CTreeViewItem* pNode = q->GetItem(miParent);
+    for (int i = 0; i < listItems.count(); ++i) {
+        if (!CTreeViewItemPrivate::Get(pNode)->CanAdopt(listItems.at(i),
+                                                        qPrintable(QStringLiteral("CTreeViewModel::")
+                                                                   + QLatin1String(pszFunction))))
+            return false;
+        if (listItems.indexOf(listItems.at(i)) != i) {
+            qCWarning(lcOrvaGUIToolkit, "CTreeViewModel::%s: an item is listed twice", pszFunction);
+            return false;
+        }
+    }
+    return true;
+}
+
+CTreeViewModel::CTreeViewModel(QObject* pParent)
+    : CTreeViewModel(*new CTreeViewModelPrivate, pParent)
+{
+}
+
+CTreeViewModel::CTreeViewModel(CTreeViewModelPrivate& dd, QObject* pParent)
+    : QAbstractItemModel(pParent)
+    , d_ptr(&dd)
+{
+    d_ptr->q_ptr = this;
+}
+
+CTreeViewModel::~CTreeViewModel() = default;
+
+CTreeViewItem* CTreeViewModel::RootItem() const
+{
+    return d_func()->m_pRootItem.get();
+}
+
+CTreeViewItem* CTreeViewModel::GetItem(const QModelIndex& miIndex) const
+{
+    if (miIndex.isValid() && miIndex.internalPointer())
+        return static_cast<CTreeViewItem*>(miIndex.internalPointer());
+    return RootItem();
+}
+
+QModelIndex CTreeViewModel::index(int iRow, int iColumn, const QModelIndex& miParent) const
+{
+    if (iColumn < 0 || iColumn >= columnCount() || miParent.column() > 0)
+        return QModelIndex();
+    CTreeViewItem* pChild = GetItem(miParent)->Child(iRow);
+    return pChild ? createIndex(iRow, iColumn, pChild) : QModelIndex();
+}
+
+QModelIndex CTreeViewModel::parent(const QModelIndex& miIndex) const
+{
+    if (!miIndex.isValid())
+        return QModelIndex();
+    CTreeViewItem* pParent = GetItem(miIndex)->parent();
+    if (!pParent || pParent == RootItem())
+        return QModelIndex();
+    return createIndex(pParent->ChildNumber(), 0, pParent);
+}
+
+int CTreeViewModel::rowCount(const QModelIndex& miParent) const
+{
+    if (miParent.column() > 0)
+        return 0;
+    return GetItem(miParent)->ChildCount();
+}
+
+int CTreeViewModel::columnCount(const QModelIndex& /*miParent*/) const
+{
+    return RootItem()->ColumnCount();
+}
+
+QVariant CTreeViewModel::data(const QModelIndex& miIndex, int iRole) const
+{
+    if (!miIndex.isValid())
+        return QVariant();
+    return GetItem(miIndex)->data(miIndex.column(), iRole);
+}
+
+bool CTreeViewModel::setData(const QModelIndex& miIndex, const QVariant& value, int iRole)
+{
+    if (!miIndex.isValid())
+        return false;
+    const bool bResult = GetItem(miIndex)->SetData(miIndex.column(), iRole, value);
+    if (bResult)
+        Q_EMIT dataChanged(miIndex, miIndex);
+    return bResult;
+}
+
+QVariant CTreeViewModel::headerData(int iSection, Qt::Orientation enumOrientation, int iRole) const
+{
+    if (iRole == Qt::TextAlignmentRole)
+        return int(Qt::AlignLeft | Qt::AlignVCenter);
+    if (enumOrientation == Qt::Vertical)
+        return QVariant();
+    return RootItem()->data(iSection, iRole);
+}
+
+bool CTreeViewModel::setHeaderData(int iSection, Qt::Orientation enumOrientation, const QVariant& value, int iRole)
+{
+    const bool bResult = RootItem()->SetData(iSection, iRole, value);
+    if (bResult)
+        Q_EMIT headerDataChanged(enumOrientation, iSection, iSection);
+    return bResult;
+}
+
+Qt::ItemFlags CTreeViewModel::flags(const QModelIndex& miIndex) const
+{
+    return GetItem(miIndex)->GetFlags(miIndex.isValid() ? miIndex.column() : -1);
+}
+
+bool CTreeViewModel::insertColumns(int iPosition, int iColumns, const QModelIndex& miParent)
+{
+    if (iColumns < 1 || iPosition < 0 || iPosition > columnCount() || miParent.isValid()) {
+        qCWarning(lcOrvaGUIToolkit, "CTreeViewModel::insertColumns: position or columns out of range");
+        return false;
+    }
+    beginInsertColumns(miParent, iPosition, iPosition + iColumns - 1);
+    const bool bResult = RootItem()->InsertColumns(iPosition, iColumns);
+    endInsertColumns();
+    return bResult;
+}
+
+bool CTreeViewModel::removeColumns(int iPosition, int iColumns, const QModelIndex& miParent)
+{
+    if (iColumns < 1 || iPosition < 0 || iPosition + qint64(iColumns) > columnCount() || miParent.isValid()) {
+        qCWarning(lcOrvaGUIToolkit, "CTreeViewModel::removeColumns: position or columns out of range");
+        return false;
+    }
+    beginRemoveColumns(miParent, iPosition, iPosition + iColumns - 1);
+    const bool bResult = RootItem()->RemoveColumns(iPosition, iColumns);
+    endRemoveColumns();
+    if (RootItem()->ColumnCount() == 0 && rowCount() > 0)
+        removeRows(0, rowCount(), QModelIndex());
+    return bResult;
+}
+
+bool CTreeViewModel::insertRows(int iPosition, int iRows, const QModelIndex& miParent)
+{
+    if (iRows < 1 || iRows > s_iMaxNewChildren || iPosition < 0 || iPosition > rowCount(miParent)
+        || miParent.column() > 0) {
+        qCWarning(lcOrvaGUIToolkit, "CTreeViewModel::insertRows: position or rows out of range");
+        return false;
+    }
+    beginInsertRows(miParent, iPosition, iPosition + iRows - 1);
+    const bool bResult = GetItem(miParent)->InsertChildren(iPosition, iRows, columnCount());
+    endInsertRows();
+    return bResult;
+}
+
+bool CTreeViewModel::insertRow(CTreeViewItem* pItem, int iRow, const QModelIndex& miParent)
+{
+    Q_D(CTreeViewModel);
+    if (!d->CanInsert(QList<CTreeViewItem*>() << pItem, iRow, miParent, "insertRow"))
+        return false;
+    beginInsertRows(miParent, iRow, iRow);
+    CTreeViewItem* pNode = GetItem(miParent);
+    pItem->SetParent(pNode);
+    pNode->InsertChild(iRow, pItem);
+    endInsertRows();
+    return true;
+}
+
+bool CTreeViewModel::insertRows(int iRow, const QList<CTreeViewItem*>& listItems, const QModelIndex& miParent)
+{
+    Q_D(CTreeViewModel);
+    if (listItems.isEmpty() || !d->CanInsert(listItems, iRow, miParent, "insertRows"))
+        return false;
+    beginInsertRows(miParent, iRow, iRow + listItems.count() - 1);
+    const bool bResult = GetItem(miParent)->InsertChilds(iRow, listItems);
+    endInsertRows();
+    return bResult;
+}
+
+bool CTreeViewModel::removeRows(int iPosition, int iRows, const QModelIndex& miParent)
+{
+    if (iRows == 0)
+        return false;
+    if (iPosition < 0 || iRows < 1 || iPosition + qint64(iRows) > rowCount(miParent)) {
+        qCWarning(lcOrvaGUIToolkit, "CTreeViewModel::removeRows: position or rows out of range");
+        return false;
+    }
+    beginRemoveRows(miParent, iPosition, iPosition + iRows - 1);
+    const bool bResult = GetItem(miParent)->RemoveChildren(iPosition, iRows);
+    endRemoveRows();
+    return bResult;
+}
+
+void CTreeViewModel::Clear()
+{
+    removeRows(0, RootItem()->ChildCount(), QModelIndex());
+    beginResetModel();
+    endResetModel();
+}
+
+} // namespace OrvaGUIToolkit
