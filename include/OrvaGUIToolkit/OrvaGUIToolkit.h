@@ -70,4 +70,7 @@
 #include <OrvaGUIToolkit/Tab/TabBar.h>
 #include <OrvaGUIToolkit/Tab/TabWidget.h>
 
+// Charts
+#include <OrvaGUIToolkit/Chart/PieChartView.h>
+
 #endif
