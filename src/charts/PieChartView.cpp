@@ -59,11 +59,13 @@ public:
     void PaintSliceLabels(QPainter& painter, const PieSlice& slice) const;
     void PaintLegend(QPainter& painter, const QVector<PieSlice>& vecSlices) const;
     void ExecContextMenu(const QPoint& ptGlobal);
+    // A hidden view gets no resize event, yet its sizes must follow the widget.
+    void SyncSize() const;
 
     CPieChartView* q_ptr = nullptr;
     int m_iMargin = 10;
-    int m_iTotalSize = 0;
-    int m_iPieSize = 0;
+    mutable int m_iTotalSize = 0;
+    mutable int m_iPieSize = 0;
     // Persistent so that a model reset or removed rows never leave a dangling
     // index behind: such slices simply drop out of the pie.
     QList<QPersistentModelIndex> m_listIndexes;
@@ -161,20 +163,26 @@ void CPieChartViewPrivate::ExecContextMenu(const QPoint& ptGlobal)
 {
     Q_Q(CPieChartView);
     QPointer<CPieChartView> pGuard(q);
-    CMenu menu(q);
-    QAction* pValue = menu.AddAction(m_bShowValue ? CPieChartView::tr("Hide Value")
-                                                  : CPieChartView::tr("Show Value"));
-    QAction* pPercent = menu.AddAction(m_bShowPercent ? CPieChartView::tr("Hide Percent")
-                                                      : CPieChartView::tr("Show Percent"));
-    QAction* pChosen = menu.exec(ptGlobal);
-    // The menu runs its own event loop: the view may have been deleted meanwhile
-    // (and the menu with it, as its child).
-    if (!pGuard)
-        return;
-    if (pChosen == pValue)
-        q->SetShowValueAndPercent(!m_bShowValue, m_bShowPercent);
-    else if (pChosen == pPercent)
-        q->SetShowValueAndPercent(m_bShowValue, !m_bShowPercent);
+    // On the heap: deleting the view while the menu is open deletes the menu too.
+    QPointer<CMenu> pMenu = new CMenu(q);
+    QAction* pValue = pMenu->AddAction(m_bShowValue ? CPieChartView::tr("Hide Value")
+                                                    : CPieChartView::tr("Show Value"));
+    QAction* pPercent = pMenu->AddAction(m_bShowPercent ? CPieChartView::tr("Hide Percent")
+                                                        : CPieChartView::tr("Show Percent"));
+    QObject::connect(pValue, &QAction::triggered, q,
+                     [this] { q_func()->SetShowValueAndPercent(!m_bShowValue, m_bShowPercent); });
+    QObject::connect(pPercent, &QAction::triggered, q,
+                     [this] { q_func()->SetShowValueAndPercent(m_bShowValue, !m_bShowPercent); });
+    pMenu->exec(ptGlobal);
+    if (pGuard)
+        delete pMenu.data();
+}
+
+void CPieChartViewPrivate::SyncSize() const
+{
+    Q_Q(const CPieChartView);
+    m_iTotalSize = q->height();
+    m_iPieSize = qMax(0, m_iTotalSize - 2 * m_iMargin);
 }
 
 CPieChartView::CPieChartView(QWidget* pParent)
@@ -188,8 +196,7 @@ CPieChartView::CPieChartView(CPieChartViewPrivate& dd, QWidget* pParent)
 {
     Q_D(CPieChartView);
     d->q_ptr = this;
-    d->m_iTotalSize = height();
-    d->m_iPieSize = qMax(0, d->m_iTotalSize - 2 * d->m_iMargin);
+    d->SyncSize();
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
 }
@@ -234,6 +241,7 @@ void CPieChartView::SetShowValueAndPercent(bool bShowValue, bool bShowPercent)
 QModelIndex CPieChartView::indexAt(const QPoint& ptPos) const
 {
     Q_D(const CPieChartView);
+    d->SyncSize();
     if (d->m_listIndexes.isEmpty())
         return QModelIndex();
     const int iX = ptPos.x() + horizontalOffset();
@@ -269,6 +277,7 @@ QRect CPieChartView::itemRect(const QModelIndex& miIndex) const
 QRegion CPieChartView::itemRegion(const QModelIndex& miIndex) const
 {
     Q_D(const CPieChartView);
+    d->SyncSize();
     PieSlice slice;
     if (!d->FindSlice(miIndex, slice) || d->m_iPieSize <= 0)
         return QRegion();
@@ -400,8 +409,7 @@ void CPieChartView::scrollContentsBy(int dx, int dy)
 void CPieChartView::updateGeometries()
 {
     Q_D(CPieChartView);
-    d->m_iTotalSize = height();
-    d->m_iPieSize = qMax(0, d->m_iTotalSize - 2 * d->m_iMargin);
+    d->SyncSize();
     const QSize sizeViewport = viewport()->size();
     horizontalScrollBar()->setPageStep(sizeViewport.width());
     horizontalScrollBar()->setRange(0, qMax(0, 2 * d->m_iTotalSize - sizeViewport.width()));
@@ -447,6 +455,7 @@ void CPieChartView::paintEvent(QPaintEvent*)
     Q_D(CPieChartView);
     if (d->m_listIndexes.isEmpty())
         return;
+    d->SyncSize();
     QPainter painter(viewport());
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setPen(palette().color(QPalette::WindowText));
