@@ -6,6 +6,7 @@
 #include "pages/PlaybackPage.h"
 #include "pages/CalendarPage.h"
 #include "pages/ModuleTabsPage.h"
+#include "pages/StatisticsPage.h"
 
 #include <QtCore/QDir>
 #include <QtWidgets/QApplication>
@@ -72,6 +73,11 @@ GalleryWindow::GalleryWindow(QWidget* pParent)
                "drag a tab along the strip to reorder, drag it off to open the module in its own window or onto "
                "the second monitor's strip; a side bar of icons and the tab widget with its corner area."),
             new ModuleTabsPage);
+    AddPage(tr("Statistics"), QStringLiteral("statistics"),
+            tr("The alarm center's day in pies: today's alarms by type with values, percentages and leader "
+               "lines for the narrow slices, and the recognised vehicles by colour. Click a slice, drag a band "
+               "across slices, right-click to show or hide the labels."),
+            new StatisticsPage);
 
     connect(m_pPageList, &QListWidget::currentRowChanged, m_pPages, &QStackedWidget::setCurrentIndex);
     m_pPageList->setCurrentRow(0);

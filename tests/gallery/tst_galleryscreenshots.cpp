@@ -42,7 +42,8 @@ void TestGalleryScreenshots::rendersEveryPage()
     QCOMPARE(gallery.exitCode(), 0);
 
     const QStringList listShots = QDir(dir.path()).entryList({QStringLiteral("*.png")}, QDir::Files);
-    for (const char* szPage : {"basic-controls", "text-fields", "dialogs", "playback", "calendars", "module-tabs"})
+    for (const char* szPage : {"basic-controls", "text-fields", "dialogs", "playback", "calendars", "module-tabs",
+                              "statistics"})
         QVERIFY2(listShots.contains(QLatin1String(szPage) + QStringLiteral(".png")), szPage);
     for (const QString& strShot : listShots) {
         const QImage image(dir.filePath(strShot));
