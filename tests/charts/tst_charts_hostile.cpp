@@ -35,14 +35,16 @@ private Q_SLOTS:
 
 namespace {
 
-// Visits every 7th pixel with the public geometry calls; every answer must be
+// Visits a grid of about 30 x 30 points with the public geometry calls; every answer must be
 // finite and inside the widget (or empty).
 void ProbeEverywhere(TestPieView& view, const QStandardItemModel& model)
 {
     const int iSide = view.height();
     const QRect rectContent(QPoint(-1000 - iSide, -1000 - iSide), QSize(4 * iSide + 2000, 4 * iSide + 2000));
-    for (int y = -7; y < view.height() + 7; y += 7) {
-        for (int x = -7; x < view.width() + 7; x += 7) {
+    const int iStepX = qMax(7, view.width() / 30);
+    const int iStepY = qMax(7, view.height() / 30);
+    for (int y = -iStepY; y < view.height() + iStepY; y += iStepY) {
+        for (int x = -iStepX; x < view.width() + iStepX; x += iStepX) {
             const QModelIndex miHit = view.indexAt(QPoint(x, y));
             QVERIFY(!miHit.isValid() || miHit.model() == &model);
         }
