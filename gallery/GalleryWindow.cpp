@@ -9,6 +9,7 @@
 #include "pages/DateTimePickersPage.h"
 #include "pages/SchedulePage.h"
 #include "pages/TablesTreesPage.h"
+#include "pages/StatisticsPage.h"
 
 #include <QtCore/QDir>
 #include <QtGui/QPainter>
@@ -90,6 +91,11 @@ GalleryWindow::GalleryWindow(QWidget* pParent)
                "counts the areas; alarms with play, download and delete buttons, time, alarm and plate editors and "
                "export progress; vehicle search results that turn red where they hold the typed word."),
             new TablesTreesPage);
+    AddPage(tr("Statistics"), QStringLiteral("statistics"),
+            tr("The alarm center's day in pies: today's alarms by type with values, percentages and leader "
+               "lines for the narrow slices, and the recognised vehicles by colour. Click a slice, drag a band "
+               "across slices, right-click to show or hide the labels."),
+            new StatisticsPage);
 
     connect(m_pPageList, &QListWidget::currentRowChanged, m_pPages, &QStackedWidget::setCurrentIndex);
     m_pPageList->setCurrentRow(0);

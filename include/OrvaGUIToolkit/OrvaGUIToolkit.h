@@ -110,4 +110,7 @@
 #include <OrvaGUIToolkit/ItemView/TableView.h>
 #include <OrvaGUIToolkit/ItemView/TableWidget.h>
 
+// Charts
+#include <OrvaGUIToolkit/Chart/PieChartView.h>
+
 #endif

@@ -53,6 +53,7 @@ void TestGalleryScreenshots::rendersEveryPage()
         "date-time-pickers",
         "recording-schedule",
         "tables-trees",
+        "statistics",
     };
     for (const char* szPage : aszPages)
         QVERIFY2(listShots.contains(QLatin1String(szPage) + QStringLiteral(".png")), szPage);
