@@ -83,4 +83,12 @@
 #include <OrvaGUIToolkit/Tab/TabBar.h>
 #include <OrvaGUIToolkit/Tab/TabWidget.h>
 
+// Layouts and the video wall
+#include <OrvaGUIToolkit/Layout/SplitTypeData.h>
+#include <OrvaGUIToolkit/Layout/LayoutElementData.h>
+#include <OrvaGUIToolkit/Layout/LayoutElementConfig.h>
+#include <OrvaGUIToolkit/Layout/GenericDS.h>
+#include <OrvaGUIToolkit/Layout/WidgetLayoutMgr.h>
+#include <OrvaGUIToolkit/Layout/SelectCutNum.h>
+
 #endif
