@@ -19,7 +19,11 @@ bool CXmlDocumentReader::ParseText(QDomDocument& document, const QString& strXml
     document.clear();
     if (!IsAcceptable(strXml))
         return false;
-    return document.setContent(strXml);
+    // A failed parse may leave a partial tree behind; nothing of it is used.
+    if (document.setContent(strXml))
+        return true;
+    document.clear();
+    return false;
 }
 
 CXmlDocumentReader::FileResult CXmlDocumentReader::ParseFile(QDomDocument& document, const QString& strPath)

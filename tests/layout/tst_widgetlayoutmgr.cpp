@@ -1,0 +1,4 @@
+#include <QtTest/QtTest>
+class T : public QObject { Q_OBJECT private Q_SLOTS: void none() { QVERIFY(true); } };
+QTEST_MAIN(T)
+#include "tst_widgetlayoutmgr.moc"
