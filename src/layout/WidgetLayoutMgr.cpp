@@ -12,6 +12,7 @@
 #include <QtWidgets/QWidget>
 #include <QtXml/QDomDocument>
 
+#include <algorithm>
 #include <climits>
 #include <map>
 #include <memory>
@@ -513,9 +514,13 @@ void CWidgetLayoutMgr::SetHideExWidget(QWidget* pWidget)
     }
 }
 
+// Compared by address only: the widget may already be deleted, and a guarded
+// pointer must not be made from it.
 bool CWidgetLayoutMgr::CheckWidgetValid(QWidget* pWidget) const
 {
-    return pWidget && d_func()->m_listWidgets.contains(pWidget);
+    const QList<QPointer<QWidget>>& listWidgets = d_func()->m_listWidgets;
+    return pWidget && std::any_of(listWidgets.cbegin(), listWidgets.cend(),
+                                  [pWidget](const QPointer<QWidget>& pListed) { return pListed.data() == pWidget; });
 }
 
 bool CWidgetLayoutMgr::IsCustomSplitType(const SplitType& enumType)
