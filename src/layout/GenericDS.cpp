@@ -3,7 +3,7 @@
 #include "layout/XmlDocumentReader.h"
 
 #include <QtCore/QFile>
-#include <QtCore/QTextCodec>
+#include <QTextCodec>
 #include <QtXml/QDomDocument>
 
 namespace OrvaGUIToolkit {

@@ -124,7 +124,7 @@ int CLayoutElementConfig::GetLayoutVirtualWndCount() const
 {
     qint64 iCells = 0;
     for (const struLayoutElementData& item : d_func()->m_vecItems)
-        iCells = qBound<qint64>(INT_MIN, iCells + qint64(item.rowSpan) * item.columnSpan, INT_MAX);
+        iCells = qBound(qint64(INT_MIN), iCells + qint64(item.rowSpan) * item.columnSpan, qint64(INT_MAX));
     return static_cast<int>(iCells);
 }
 

@@ -5,7 +5,7 @@
 #include <QtCore/QByteArray>
 #include <QtCore/QFile>
 #include <QtCore/QRegularExpression>
-#include <QtCore/QTextCodec>
+#include <QTextCodec>
 #include <QtCore/QXmlStreamReader>
 #include <QtXml/QDomDocument>
 

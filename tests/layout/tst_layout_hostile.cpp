@@ -5,7 +5,7 @@
 #include <QtCore/QElapsedTimer>
 #include <QtCore/QPointer>
 #include <QtCore/QTemporaryDir>
-#include <QtCore/QTextCodec>
+#include <QTextCodec>
 #include <QtTest/QtTest>
 #include <QtWidgets/QGridLayout>
 #include <QtWidgets/QToolButton>
