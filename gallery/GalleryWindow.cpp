@@ -7,6 +7,7 @@
 #include "pages/CalendarPage.h"
 #include "pages/ModuleTabsPage.h"
 #include "pages/DateTimePickersPage.h"
+#include "pages/VideoWallPage.h"
 
 #include <QtCore/QDir>
 #include <QtGui/QPainter>
@@ -78,6 +79,11 @@ GalleryWindow::GalleryWindow(QWidget* pParent)
             tr("A playback search form: the recorded period as a begin/end range with times, whole months "
                "for an export, a moment to jump to and a day to review, each opening its pop-up."),
             new DateTimePickersPage);
+    AddPage(tr("Video wall"), QStringLiteral("video-wall"),
+            tr("Sixty-four live cameras laid out from the site's layout configuration: pick a split from the "
+               "pop-up, from one window to sixty-four or a wide arrangement; double-click a window to show it "
+               "alone and again to go back; the arrow keys move between neighbouring windows."),
+            new VideoWallPage);
 
     connect(m_pPageList, &QListWidget::currentRowChanged, m_pPages, &QStackedWidget::setCurrentIndex);
     m_pPageList->setCurrentRow(0);

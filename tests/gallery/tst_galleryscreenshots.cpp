@@ -43,7 +43,8 @@ void TestGalleryScreenshots::rendersEveryPage()
 
     const QStringList listShots = QDir(dir.path()).entryList({QStringLiteral("*.png")}, QDir::Files);
     for (const char* szPage : {"basic-controls", "text-fields", "dialogs", "playback", "calendars",
-                              "module-tabs", "date-time-pickers"})
+                              "module-tabs", "date-time-pickers",
+                              "video-wall"})
         QVERIFY2(listShots.contains(QLatin1String(szPage) + QStringLiteral(".png")), szPage);
     for (const QString& strShot : listShots) {
         const QImage image(dir.filePath(strShot));
