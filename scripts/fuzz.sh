@@ -23,5 +23,5 @@ export LSAN_OPTIONS="suppressions=$PWD/tests/sanitizers/lsan.supp:print_suppress
 export UBSAN_OPTIONS="halt_on_error=1:print_stacktrace=1"
 # New inputs go to the build tree; the seed corpus in fuzz/ stays as committed.
 "$build/fuzz/fuzz_layout_xml" "$build/corpus/layout_xml" fuzz/corpus/layout_xml \
-  -max_total_time="$seconds" -max_len=65536 -timeout=10 -rss_limit_mb=2048 \
+  -max_total_time="$seconds" -max_len=16384 -timeout=10 -rss_limit_mb=2048 \
   -artifact_prefix="$build/findings/" -print_final_stats=1

@@ -8,6 +8,7 @@ packages=(
   qtbase5-dev qtbase5-dev-tools qttools5-dev qttools5-dev-tools
   qt6-base-dev qt6-base-dev-tools qt6-5compat-dev qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools
   libgl-dev ccache fonts-dejavu-core fonts-wqy-microhei tzdata
+  clang libclang-rt-14-dev
 )
 
 missing=()
