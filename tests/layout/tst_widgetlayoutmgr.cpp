@@ -8,10 +8,15 @@
 #include <QtWidgets/QWidget>
 
 #include <memory>
+#include <type_traits>
 #include <vector>
 
 using namespace OrvaGUIToolkit;
 using namespace LayoutTest;
+
+// Copies would share and delete the same layout records.
+static_assert(!std::is_copy_constructible<CWidgetLayoutMgr>::value, "a layout manager cannot be copied");
+static_assert(!std::is_copy_assignable<CWidgetLayoutMgr>::value, "a layout manager cannot be assigned");
 
 namespace {
 
