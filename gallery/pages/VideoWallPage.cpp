@@ -206,6 +206,11 @@ QWidget* VideoWallPage::CreateToolBar()
     return pBar;
 }
 
+void VideoWallPage::OpenScreenshotPopup()
+{
+    OnSplitButtonClicked();
+}
+
 // The selector is made on first use and kept, as the client does.
 void VideoWallPage::OnSplitButtonClicked()
 {

@@ -26,6 +26,9 @@ public:
     explicit VideoWallPage(QWidget* pParent = nullptr);
     ~VideoWallPage() override;
 
+    // The screenshot shows the split selector open under its button.
+    Q_INVOKABLE void OpenScreenshotPopup();
+
 private Q_SLOTS:
     void OnSplitButtonClicked();
     void OnSplitTypeChosen(int iSplitType);
