@@ -10,6 +10,7 @@
 #include "pages/SchedulePage.h"
 #include "pages/TablesTreesPage.h"
 #include "pages/StatisticsPage.h"
+#include "pages/VideoWallPage.h"
 
 #include <QtCore/QDir>
 #include <QtGui/QPainter>
@@ -96,6 +97,11 @@ GalleryWindow::GalleryWindow(QWidget* pParent)
                "lines for the narrow slices, and the recognised vehicles by colour. Click a slice, drag a band "
                "across slices, right-click to show or hide the labels."),
             new StatisticsPage);
+    AddPage(tr("Video wall"), QStringLiteral("video-wall"),
+            tr("Sixty-four live cameras laid out from the site's layout configuration: pick a split from the "
+               "pop-up, from one window to sixty-four or a wide arrangement; double-click a window to show it "
+               "alone and again to go back; the arrow keys move between neighbouring windows."),
+            new VideoWallPage);
 
     connect(m_pPageList, &QListWidget::currentRowChanged, m_pPages, &QStackedWidget::setCurrentIndex);
     m_pPageList->setCurrentRow(0);

@@ -9,6 +9,7 @@ packages=(
   qt6-base-dev qt6-base-dev-tools qt6-5compat-dev qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools
   libgl-dev ccache fonts-dejavu-core fonts-wqy-microhei tzdata
   xvfb xauth libqt6opengl6-dev
+  clang libclang-rt-14-dev
 )
 
 missing=()

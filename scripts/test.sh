@@ -17,4 +17,12 @@ for preset in asan asan-qt6; do
   echo "== $preset: tests"
   ctest --preset "$preset" || status=1
 done
+
+# ---- Fuzzing -------------------------------------------------------------
+# The layout configuration readers take files people edit by hand: about a
+# minute of libFuzzer under AddressSanitizer from the seed corpus in fuzz/.
+echo "== fuzz: layout XML readers (60 s)"
+bash scripts/fuzz.sh 60 || status=1
+# ---- End of fuzzing ------------------------------------------------------
+
 exit "$status"

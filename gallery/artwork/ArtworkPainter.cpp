@@ -526,6 +526,34 @@ void DrawArrowGlyph(QPainter& painter, const QSize& size)
 }
 
 
+// A split layout of the video area as the split selector shows it: a rows x
+// columns grid whose large windows (row, column, rows, columns) are tinted.
+void DrawSplit(QPainter& painter, const QSize& size, int iRows, int iColumns, const std::vector<QRect>& vecLarge)
+{
+    const QRectF rectArea = QRectF(QPointF(0, 0), QSizeF(size)).adjusted(0.5, 0.5, -0.5, -0.5);
+    const double dCellWidth = rectArea.width() / iColumns;
+    const double dCellHeight = rectArea.height() / iRows;
+    auto cellRect = [&](const QRect& rectCells) {
+        return QRectF(rectArea.left() + rectCells.x() * dCellWidth, rectArea.top() + rectCells.y() * dCellHeight,
+                      rectCells.width() * dCellWidth, rectCells.height() * dCellHeight);
+    };
+    painter.fillRect(rectArea, QColor(0x1b, 0x22, 0x2b));
+    painter.setPen(QPen(s_colorGlyph, 1));
+    std::vector<std::vector<bool>> vecCovered(iRows, std::vector<bool>(iColumns, false));
+    for (const QRect& rectLarge : vecLarge) {
+        painter.fillRect(cellRect(rectLarge), QColor(0x2a, 0x5f, 0xa0));
+        painter.drawRect(cellRect(rectLarge));
+        for (int iRow = rectLarge.top(); iRow <= rectLarge.bottom(); ++iRow)
+            for (int iColumn = rectLarge.left(); iColumn <= rectLarge.right(); ++iColumn)
+                vecCovered[iRow][iColumn] = true;
+    }
+    for (int iRow = 0; iRow < iRows; ++iRow)
+        for (int iColumn = 0; iColumn < iColumns; ++iColumn)
+            if (!vecCovered[iRow][iColumn])
+                painter.drawRect(cellRect(QRect(iColumn, iRow, 1, 1)));
+}
+
+
 std::vector<AnimationEntry> AllAnimations()
 {
     // Drawn on the wait dialog's background, since GIF has no partial transparency.
@@ -735,5 +763,45 @@ std::vector<ArtworkEntry> AllArtwork()
         {strIcons + QStringLiteral("DeletePlan.png"), QSize(16, 16), DrawDeletePlan},
         {strIcons + QStringLiteral("Remove.png"), QSize(16, 16), DrawBin},
         {strIcons + QStringLiteral("Copy.png"), QSize(16, 16), DrawCopySheets},
+        {QStringLiteral("CutWnd/Images/Public/Component/CutWnd/Cut_1_1.png"), QSize(21, 19),
+         [](QPainter& painter, const QSize& size) { DrawSplit(painter, size, 1, 1, {}); }},
+        {QStringLiteral("CutWnd/Images/Public/Component/CutWnd/Cut_2_4.png"), QSize(21, 19),
+         [](QPainter& painter, const QSize& size) { DrawSplit(painter, size, 2, 2, {}); }},
+        {QStringLiteral("CutWnd/Images/Public/Component/CutWnd/Cut_3_6.png"), QSize(21, 19),
+         [](QPainter& painter, const QSize& size) { DrawSplit(painter, size, 3, 3, {QRect(0, 0, 2, 2)}); }},
+        {QStringLiteral("CutWnd/Images/Public/Component/CutWnd/Cut_4_8.png"), QSize(21, 19),
+         [](QPainter& painter, const QSize& size) { DrawSplit(painter, size, 4, 4, {QRect(0, 0, 3, 3)}); }},
+        {QStringLiteral("CutWnd/Images/Public/Component/CutWnd/Cut_3_9.png"), QSize(21, 19),
+         [](QPainter& painter, const QSize& size) { DrawSplit(painter, size, 3, 3, {}); }},
+        {QStringLiteral("CutWnd/Images/Public/Component/CutWnd/Cut_4_13.png"), QSize(21, 19),
+         [](QPainter& painter, const QSize& size) { DrawSplit(painter, size, 4, 4, {QRect(1, 1, 2, 2)}); }},
+        {QStringLiteral("CutWnd/Images/Public/Component/CutWnd/Cut_4_16.png"), QSize(21, 19),
+         [](QPainter& painter, const QSize& size) { DrawSplit(painter, size, 4, 4, {}); }},
+        {QStringLiteral("CutWnd/Images/Public/Component/CutWnd/Cut_5_25.png"), QSize(21, 19),
+         [](QPainter& painter, const QSize& size) { DrawSplit(painter, size, 5, 5, {}); }},
+        {QStringLiteral("CutWnd/Images/Public/Component/CutWnd/Cut_7_32.png"), QSize(21, 19),
+         [](QPainter& painter, const QSize& size) { DrawSplit(painter, size, 7, 7, {QRect(0, 0, 3, 3), QRect(3, 0, 2, 2), QRect(5, 0, 2, 2), QRect(0, 3, 2, 2)}); }},
+        {QStringLiteral("CutWnd/Images/Public/Component/CutWnd/Cut_6_36.png"), QSize(21, 19),
+         [](QPainter& painter, const QSize& size) { DrawSplit(painter, size, 6, 6, {}); }},
+        {QStringLiteral("CutWnd/Images/Public/Component/CutWnd/Cut_8_64.png"), QSize(21, 19),
+         [](QPainter& painter, const QSize& size) { DrawSplit(painter, size, 8, 8, {}); }},
+        {QStringLiteral("CutWnd/Images/Public/Component/CutWnd/Cut_3_4_4.png"), QSize(21, 19),
+         [](QPainter& painter, const QSize& size) { DrawSplit(painter, size, 3, 4, {QRect(0, 0, 3, 3)}); }},
+        {QStringLiteral("CutWnd/Images/Public/Component/CutWnd/Cut_3_4_6.png"), QSize(21, 19),
+         [](QPainter& painter, const QSize& size) { DrawSplit(painter, size, 3, 4, {QRect(0, 0, 2, 2), QRect(2, 0, 2, 2)}); }},
+        {QStringLiteral("CutWnd/Images/Public/Component/CutWnd/Cut_6_8_7.png"), QSize(21, 19),
+         [](QPainter& painter, const QSize& size) { DrawSplit(painter, size, 6, 8, {QRect(0, 0, 6, 4), QRect(6, 0, 2, 2), QRect(6, 2, 2, 2), QRect(0, 4, 2, 2), QRect(2, 4, 2, 2), QRect(4, 4, 2, 2), QRect(6, 4, 2, 2)}); }},
+        {QStringLiteral("CutWnd/Images/Public/Component/CutWnd/Cut_3_4_9.png"), QSize(21, 19),
+         [](QPainter& painter, const QSize& size) { DrawSplit(painter, size, 3, 4, {QRect(0, 0, 2, 2)}); }},
+        {QStringLiteral("CutWnd/Images/Public/Component/CutWnd/Cut_3_4_12.png"), QSize(21, 19),
+         [](QPainter& painter, const QSize& size) { DrawSplit(painter, size, 3, 4, {}); }},
+        {QStringLiteral("CutWnd/Images/Public/Component/CutWnd/Cut_6_8_16.png"), QSize(21, 19),
+         [](QPainter& painter, const QSize& size) { DrawSplit(painter, size, 6, 8, {QRect(0, 0, 4, 4), QRect(4, 0, 2, 2), QRect(6, 0, 2, 2), QRect(0, 4, 2, 2), QRect(2, 4, 2, 2), QRect(4, 4, 2, 2), QRect(6, 4, 2, 1), QRect(6, 5, 2, 1)}); }},
+        {QStringLiteral("CutWnd/Images/Public/Component/CutWnd/Cut_6_8_24.png"), QSize(21, 19),
+         [](QPainter& painter, const QSize& size) { DrawSplit(painter, size, 6, 8, {QRect(0, 0, 2, 2), QRect(2, 0, 2, 2), QRect(4, 0, 2, 2), QRect(6, 0, 2, 2), QRect(0, 2, 2, 2), QRect(2, 2, 2, 2), QRect(4, 2, 2, 2), QRect(6, 2, 2, 2)}); }},
+        {QStringLiteral("CutWnd/Images/Public/Component/CutWnd/Cut_6_8_36.png"), QSize(21, 19),
+         [](QPainter& painter, const QSize& size) { DrawSplit(painter, size, 6, 8, {QRect(0, 0, 2, 2), QRect(2, 0, 2, 2), QRect(4, 0, 2, 2), QRect(6, 0, 2, 2)}); }},
+        {QStringLiteral("CutWnd/Images/Public/Component/CutWnd/Cut_6_8_48.png"), QSize(21, 19),
+         [](QPainter& painter, const QSize& size) { DrawSplit(painter, size, 6, 8, {}); }},
     };
 }

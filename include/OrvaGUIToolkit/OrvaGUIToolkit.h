@@ -113,4 +113,12 @@
 // Charts
 #include <OrvaGUIToolkit/Chart/PieChartView.h>
 
+// Layouts and the video wall
+#include <OrvaGUIToolkit/Layout/SplitTypeData.h>
+#include <OrvaGUIToolkit/Layout/LayoutElementData.h>
+#include <OrvaGUIToolkit/Layout/LayoutElementConfig.h>
+#include <OrvaGUIToolkit/Layout/GenericDS.h>
+#include <OrvaGUIToolkit/Layout/WidgetLayoutMgr.h>
+#include <OrvaGUIToolkit/Layout/SelectCutNum.h>
+
 #endif

@@ -54,6 +54,7 @@ void TestGalleryScreenshots::rendersEveryPage()
         "recording-schedule",
         "tables-trees",
         "statistics",
+        "video-wall",
     };
     for (const char* szPage : aszPages)
         QVERIFY2(listShots.contains(QLatin1String(szPage) + QStringLiteral(".png")), szPage);

@@ -1,0 +1,385 @@
+#include "LayoutTestSupport.h"
+
+#include <OrvaGUIToolkit/OrvaGUIToolkit.h>
+
+#include <QtCore/QTemporaryDir>
+#include <QtTest/QtTest>
+#include <QtWidgets/QGridLayout>
+#include <QtWidgets/QWidget>
+
+#include <memory>
+#include <type_traits>
+#include <vector>
+
+using namespace OrvaGUIToolkit;
+using namespace LayoutTest;
+
+// Copies would share and delete the same layout records.
+static_assert(!std::is_copy_constructible<CWidgetLayoutMgr>::value, "a layout manager cannot be copied");
+static_assert(!std::is_copy_assignable<CWidgetLayoutMgr>::value, "a layout manager cannot be assigned");
+
+namespace {
+
+// Six windows: one large window over two rows and columns, five small ones
+// around it on a 3 x 3 grid.
+QString SixWindows()
+{
+    const QString strW = QStringLiteral("QWidget");
+    return Config(3, 6,
+                  Item(strW, 0, 0, 0, 2, 2) + Item(strW, 1, 0, 2) + Item(strW, 2, 1, 2) + Item(strW, 3, 2, 0)
+                      + Item(strW, 4, 2, 1) + Item(strW, 5, 2, 2),
+                  QStringLiteral("1,1,1"), QStringLiteral("1,1,1"));
+}
+
+QString OneWindow()
+{
+    return Config(1, 1, Item(QStringLiteral("QWidget"), 0, 0, 0), QStringLiteral("1"), QStringLiteral("1"));
+}
+
+// Custom layout 201: two windows side by side with a spacer below.
+QString CustomXml(int iLeftStretch)
+{
+    const QString strItems = Item(QStringLiteral("QWidget"), 0, 0, 0) + Item(QStringLiteral("QWidget"), 1, 0, 1)
+        + Item(QStringLiteral("QSpacerItem"), 0, 1, 0, 1, 2);
+    return Document(Config(201, 2, strItems, QStringLiteral("1,1"), QStringLiteral("%1,1").arg(iLeftStretch)));
+}
+
+} // namespace
+
+class TestWidgetLayoutMgr : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void init();
+    void cleanup();
+    void initLaysOutFirstWindows();
+    void initRefusals();
+    void layoutWidgetsNeedARecord();
+    void switchAndReset();
+    void suitableType_data();
+    void suitableType();
+    void neighbours_data();
+    void neighbours();
+    void spans();
+    void reDisplayStandard();
+    void reDisplayCustom();
+    void maximiseAndBack();
+    void rowStretchWithEmptyPart();
+    void missingWindowEndsLayout();
+    void lastRecordWins();
+
+private:
+    QRect CellOf(int iWidget) const;
+
+    QTemporaryDir m_dir;
+    QString m_strConfig;
+    std::unique_ptr<QWidget> m_pParent;
+    std::vector<QWidget*> m_vecWindows;
+    QList<QWidget*> m_listWindows;
+    std::unique_ptr<CWidgetLayoutMgr> m_pMgr;
+};
+
+void TestWidgetLayoutMgr::init()
+{
+    m_strConfig = m_dir.filePath(QStringLiteral("layouts.xml"));
+    QVERIFY(WriteFile(m_strConfig,
+                      Document(OneWindow() + Grid(2, 2) + SixWindows() + Grid(4, 3) + Grid(8, 4)).toUtf8()));
+    m_pParent.reset(new QWidget);
+    m_pParent->resize(600, 600);
+    m_listWindows.clear();
+    for (int i = 0; i < 10; ++i) {
+        auto* pWindow = new QWidget(m_pParent.get());
+        pWindow->setObjectName(QStringLiteral("Window%1").arg(i));
+        m_listWindows << pWindow;
+    }
+    m_pMgr.reset(new CWidgetLayoutMgr);
+    QVERIFY(m_pMgr->Init(m_strConfig, m_pParent.get(), m_listWindows, 2));
+    m_pParent->show();
+}
+
+void TestWidgetLayoutMgr::cleanup()
+{
+    m_pMgr.reset();
+    m_pParent.reset();
+}
+
+QRect TestWidgetLayoutMgr::CellOf(int iWidget) const
+{
+    m_pParent->layout()->activate();
+    return m_listWindows.at(iWidget)->geometry();
+}
+
+void TestWidgetLayoutMgr::initLaysOutFirstWindows()
+{
+    QCOMPARE(m_pMgr->GetSplitType(), 2);
+    for (int i = 0; i < 10; ++i)
+        QCOMPARE(m_listWindows.at(i)->isVisible(), i < 4);
+    QCOMPARE(CellOf(0), QRect(0, 0, 300, 300));
+    QCOMPARE(CellOf(3), QRect(300, 300, 300, 300));
+    QList<QWidget*> listAll;
+    m_pMgr->GetAllWidgets(listAll);
+    QCOMPARE(listAll, m_listWindows);
+    QCOMPARE(m_pMgr->GetWidget(9), m_listWindows.at(9));
+    QVERIFY(!m_pMgr->GetWidget(10));
+    QVERIFY(!m_pMgr->GetWidget(-1));
+
+    QVERIFY(m_pMgr->ReDisplay(3));
+    QCOMPARE(CellOf(0), QRect(0, 0, 400, 400));
+    QCOMPARE(CellOf(2), QRect(400, 200, 200, 200));
+    QCOMPARE(CellOf(5), QRect(400, 400, 200, 200));
+    QVERIFY(m_listWindows.at(5)->isVisible());
+    QVERIFY(!m_listWindows.at(6)->isVisible());
+}
+
+void TestWidgetLayoutMgr::initRefusals()
+{
+    CWidgetLayoutMgr mgr;
+    QVERIFY(!mgr.Init(m_strConfig, nullptr, m_listWindows, 2));
+    QWidget parent;
+    QVERIFY(!mgr.Init(QStringList{m_strConfig, m_dir.filePath(QStringLiteral("missing.xml"))}, &parent, {}, 2));
+    // The records of the first file were dropped with the failure.
+    QCOMPARE(mgr.GetWndCountByType(2), 0);
+    QVERIFY(!mgr.ResetWidgets({}, 2));
+    QVERIFY(mgr.Init(QStringList{m_strConfig}, &parent, {}, 2));
+    QCOMPARE(mgr.GetWndCountByType(8), 16);
+    QCOMPARE(mgr.GetVirtualWndCountByType(3), 9);
+    QCOMPARE(mgr.GetVirtualWndCountByType(77), 0);
+    // No record for the type: the grid is not built and the type not taken.
+    QVERIFY(!mgr.ResetWidgets({}, 77));
+    QCOMPARE(mgr.GetSplitType(), 0);
+}
+
+void TestWidgetLayoutMgr::layoutWidgetsNeedARecord()
+{
+    QList<QWidget*> listLayout;
+    m_pMgr->GetLayoutWidgets(listLayout);
+    QCOMPARE(listLayout, m_listWindows.mid(0, 4));
+    CWidgetLayoutMgr empty;
+    QTest::ignoreMessage(QtWarningMsg, "CWidgetLayoutMgr::GetLayoutWidgets: pElementConfig == NULL");
+    empty.GetLayoutWidgets(listLayout);
+    QVERIFY(listLayout.isEmpty());
+}
+
+void TestWidgetLayoutMgr::switchAndReset()
+{
+    QVERIFY(m_pMgr->SwitchDisplay(0, 3));
+    QCOMPARE(CellOf(3), QRect(0, 0, 300, 300));
+    QCOMPARE(CellOf(0), QRect(300, 300, 300, 300));
+    QCOMPARE(m_pMgr->IndexOf(m_listWindows.at(3)), 0);
+    QCOMPARE(m_pMgr->GetWidget(3), m_listWindows.at(0));
+    // The order of addition is kept for the windows a layout takes.
+    QList<QWidget*> listLayout;
+    m_pMgr->GetLayoutWidgets(listLayout);
+    QCOMPARE(listLayout, m_listWindows.mid(0, 4));
+    QVERIFY(m_pMgr->SwitchDisplay(m_listWindows.at(1), m_listWindows.at(7)));
+    QVERIFY(m_listWindows.at(7)->isVisible());
+    QVERIFY(!m_listWindows.at(1)->isVisible());
+    m_pMgr->ResetSwitch();
+    QCOMPARE(CellOf(0), QRect(0, 0, 300, 300));
+    QCOMPARE(CellOf(1), QRect(300, 0, 300, 300));
+    QVERIFY(!m_listWindows.at(7)->isVisible());
+    QVERIFY(!m_pMgr->SwitchDisplay(0, 10));
+    QVERIFY(!m_pMgr->SwitchDisplay(-1, 0));
+    QVERIFY(m_pMgr->SwitchDisplay(2, 2));
+    QWidget stranger;
+    QCOMPARE(m_pMgr->IndexOf(&stranger), 0);
+}
+
+void TestWidgetLayoutMgr::suitableType_data()
+{
+    QTest::addColumn<int>("iMin");
+    QTest::addColumn<int>("iMax");
+    QTest::addColumn<QVector<int>>("vecCandidates");
+    QTest::addColumn<int>("iExpected");
+    const QVector<int> vecAll;
+    QTest::newRow("5..20 takes six") << 5 << 20 << vecAll << 3;
+    QTest::newRow("5..20 square grids") << 5 << 20 << QVector<int>{1, 2, 4, 8} << 4;
+    QTest::newRow("tie: first wins") << 4 << 4 << QVector<int>{8, 2, 2} << 2;
+    QTest::newRow("17..20") << 17 << 20 << vecAll << 0;
+    QTest::newRow("exactly one") << 1 << 1 << vecAll << 1;
+    QTest::newRow("max below min") << 9 << 4 << vecAll << 0;
+    QTest::newRow("6 windows") << 5 << 6 << vecAll << 3;
+    QTest::newRow("whole int range") << INT_MIN << INT_MAX << vecAll << 1;
+    QTest::newRow("candidates only") << 2 << 64 << QVector<int>{8, 4} << 4;
+    QTest::newRow("unknown candidate") << 0 << 64 << QVector<int>{99, 8} << 99;
+}
+
+void TestWidgetLayoutMgr::suitableType()
+{
+    QFETCH(int, iMin);
+    QFETCH(int, iMax);
+    QFETCH(QVector<int>, vecCandidates);
+    QFETCH(int, iExpected);
+    if (vecCandidates.isEmpty())
+        QCOMPARE(m_pMgr->GetSuitableLayoutType(iMin, iMax), iExpected);
+    else
+        QCOMPARE(m_pMgr->GetSuitableLayoutType(iMin, iMax, vecCandidates), iExpected);
+}
+
+void TestWidgetLayoutMgr::neighbours_data()
+{
+    QTest::addColumn<int>("iType");
+    QTest::addColumn<int>("iFrom");
+    QTest::addColumn<int>("iDirection");
+    QTest::addColumn<int>("iExpected");
+    QTest::newRow("2x2 above 2") << 2 << 2 << int(CWidgetLayoutMgr::Up) << 0;
+    QTest::newRow("2x2 below 0") << 2 << 0 << int(CWidgetLayoutMgr::Down) << 2;
+    QTest::newRow("2x2 above 0 stays") << 2 << 0 << int(CWidgetLayoutMgr::Up) << 0;
+    QTest::newRow("2x2 previous of 0 wraps") << 2 << 0 << int(CWidgetLayoutMgr::Previous) << 3;
+    QTest::newRow("2x2 next of 3 wraps") << 2 << 3 << int(CWidgetLayoutMgr::Next) << 0;
+    QTest::newRow("2x2 next of 1") << 2 << 1 << int(CWidgetLayoutMgr::Next) << 2;
+    QTest::newRow("six below large") << 3 << 0 << int(CWidgetLayoutMgr::Down) << 3;
+    QTest::newRow("six above 4") << 3 << 4 << int(CWidgetLayoutMgr::Up) << 0;
+    QTest::newRow("six above 5") << 3 << 5 << int(CWidgetLayoutMgr::Up) << 2;
+    QTest::newRow("six below 5 stays") << 3 << 5 << int(CWidgetLayoutMgr::Down) << 5;
+}
+
+void TestWidgetLayoutMgr::neighbours()
+{
+    QFETCH(int, iType);
+    QFETCH(int, iFrom);
+    QFETCH(int, iDirection);
+    QFETCH(int, iExpected);
+    QVERIFY(m_pMgr->ReDisplay(iType));
+    QCOMPARE(m_pMgr->GetWidget(m_listWindows.at(iFrom), CWidgetLayoutMgr::Direction(iDirection)),
+             m_listWindows.at(iExpected));
+}
+
+void TestWidgetLayoutMgr::spans()
+{
+    QVERIFY(m_pMgr->ReDisplay(3));
+    int iRowSpan = 0;
+    int iColumnSpan = 0;
+    m_pMgr->GetWidgetSpan(m_listWindows.at(0), iRowSpan, iColumnSpan);
+    QCOMPARE(iRowSpan, 2);
+    QCOMPARE(iColumnSpan, 2);
+    m_pMgr->GetWidgetSpan(m_listWindows.at(8), iRowSpan, iColumnSpan);
+    QCOMPARE(iRowSpan, -1);
+    QCOMPARE(iColumnSpan, -1);
+    QVERIFY(!m_pMgr->GetWidget(m_listWindows.at(8), CWidgetLayoutMgr::Up));
+    m_pMgr->GetWidgetSpanByIndex(3, 4, iRowSpan, iColumnSpan);
+    QCOMPARE(iRowSpan, 1);
+    m_pMgr->GetWidgetSpanByIndex(3, 6, iRowSpan, iColumnSpan);
+    QCOMPARE(iRowSpan, -1);
+    m_pMgr->GetWidgetSpanByIndex(55, 0, iRowSpan, iColumnSpan);
+    QCOMPARE(iColumnSpan, -1);
+}
+
+void TestWidgetLayoutMgr::reDisplayStandard()
+{
+    m_pParent->layout()->setObjectName(QStringLiteral("untouched"));
+    QVERIFY(m_pMgr->ReDisplay(2, QStringLiteral("<ignored/>")));
+    QCOMPARE(m_pParent->layout()->objectName(), QStringLiteral("untouched"));
+    QVERIFY(m_pMgr->GetXml().isEmpty());
+    QVERIFY(m_pMgr->ReDisplay(4));
+    QVERIFY(m_pParent->layout()->objectName().isEmpty());
+    QCOMPARE(m_pMgr->GetSplitType(), 4);
+    QVERIFY(!m_pMgr->ReDisplay(42));
+    QCOMPARE(m_pMgr->GetSplitType(), 4);
+}
+
+void TestWidgetLayoutMgr::reDisplayCustom()
+{
+    QVERIFY(!m_pMgr->ReDisplay(203, QString()));
+    QCOMPARE(m_pMgr->GetSplitType(), 203);
+    QVERIFY(m_pMgr->ReDisplay(201, CustomXml(1)));
+    QCOMPARE(m_pMgr->GetSplitType(), 201);
+    QCOMPARE(CellOf(1), QRect(300, 0, 300, 300));
+    QVERIFY(!m_listWindows.at(2)->isVisible());
+    m_pParent->layout()->setObjectName(QStringLiteral("untouched"));
+    QVERIFY(m_pMgr->ReDisplay(201, CustomXml(1)));
+    QCOMPARE(m_pParent->layout()->objectName(), QStringLiteral("untouched"));
+    QVERIFY(m_pMgr->ReDisplay(201, CustomXml(2)));
+    QVERIFY(m_pParent->layout()->objectName().isEmpty());
+    QCOMPARE(CellOf(0), QRect(0, 0, 400, 300));
+    QCOMPARE(m_pMgr->GetXml(), CustomXml(2));
+}
+
+void TestWidgetLayoutMgr::maximiseAndBack()
+{
+    m_pMgr->ShowMaximized(2);
+    QVERIFY(m_pMgr->Maximized(m_listWindows.at(2)));
+    QVERIFY(!m_pMgr->Maximized(m_listWindows.at(0)));
+    QCOMPARE(CellOf(2), QRect(0, 0, 600, 600));
+    for (int i = 0; i < 10; ++i)
+        QCOMPARE(m_listWindows.at(i)->isVisible(), i == 2);
+    m_pMgr->ShowNormal();
+    QVERIFY(!m_pMgr->Maximized(m_listWindows.at(2)));
+    QCOMPARE(CellOf(2), QRect(0, 300, 300, 300));
+    QVERIFY(m_listWindows.at(0)->isVisible());
+
+    QWidget stranger(m_pParent.get());
+    m_pParent->layout()->setObjectName(QStringLiteral("untouched"));
+    m_pMgr->ShowMaximized(&stranger);
+    m_pMgr->ShowMaximized(nullptr);
+    m_pMgr->ShowMaximized(99);
+    QCOMPARE(m_pParent->layout()->objectName(), QStringLiteral("untouched"));
+
+    // One window alone cannot be maximised any further.
+    QVERIFY(m_pMgr->ReDisplay(1));
+    m_pParent->layout()->setObjectName(QStringLiteral("single"));
+    m_pMgr->ShowMaximized(0);
+    m_pMgr->ShowNormal();
+    QCOMPARE(m_pParent->layout()->objectName(), QStringLiteral("single"));
+    QVERIFY(!m_pMgr->Maximized(m_listWindows.at(0)));
+}
+
+void TestWidgetLayoutMgr::rowStretchWithEmptyPart()
+{
+    CWidgetLayoutMgr mgr;
+    QWidget parent;
+    QVERIFY(WriteFile(m_strConfig, Document(Config(2, 1, Item(QStringLiteral("QWidget"), 0, 0, 0, 3, 1),
+                                                   QStringLiteral("1,,2"), QStringLiteral(" 3")))
+                                       .toUtf8()));
+    QWidget window;
+    QVERIFY(mgr.Init(m_strConfig, &parent, {&window}, 2));
+    auto* pGrid = qobject_cast<QGridLayout*>(parent.layout());
+    QVERIFY(pGrid);
+    QCOMPARE(pGrid->rowStretch(0), 1);
+    QCOMPARE(pGrid->rowStretch(1), 0);
+    QCOMPARE(pGrid->rowStretch(2), 2);
+    QCOMPARE(pGrid->columnStretch(0), 3);
+    QCOMPARE(pGrid->contentsMargins(), QMargins());
+    QCOMPARE(pGrid->spacing(), 0);
+    QCOMPARE(window.parentWidget(), &parent);
+}
+
+void TestWidgetLayoutMgr::missingWindowEndsLayout()
+{
+    const QString strW = QStringLiteral("QWidget");
+    QVERIFY(WriteFile(m_strConfig,
+                      Document(Config(2, 4,
+                                      Item(strW, 0, 0, 0) + Item(QStringLiteral("QLabel"), 1, 0, 1)
+                                          + Item(QStringLiteral("QSpacerItem"), 9, 0, 1) + Item(strW, 7, 1, 0)
+                                          + Item(strW, 1, 1, 1)))
+                          .toUtf8()));
+    QWidget parent;
+    QWidget window0;
+    QWidget window1;
+    CWidgetLayoutMgr mgr;
+    QVERIFY(mgr.Init(m_strConfig, &parent, {&window0, &window1}, 2));
+    // The window, then the spacer; the label is skipped and window 7 ends the grid.
+    QCOMPARE(parent.layout()->count(), 2);
+    QCOMPARE(parent.layout()->itemAt(0)->widget(), &window0);
+    QVERIFY(parent.layout()->itemAt(1)->spacerItem());
+    QCOMPARE(parent.layout()->indexOf(&window1), -1);
+}
+
+void TestWidgetLayoutMgr::lastRecordWins()
+{
+    const QString strSecond = m_dir.filePath(QStringLiteral("site.xml"));
+    QVERIFY(WriteFile(strSecond, Document(Config(2, 3, QString(), QString(), QString(), QStringLiteral("Three")))
+                                     .toUtf8()));
+    CWidgetLayoutMgr mgr;
+    QWidget parent;
+    QVERIFY(mgr.Init(QStringList{m_strConfig, strSecond}, &parent, {}, 4));
+    QCOMPARE(mgr.GetWndCountByType(2), 3);
+    QCOMPARE(mgr.GetWndCountByType(4), 9);
+    CLayoutElementConfig config;
+    QVERIFY(mgr.GetSingleLayoutElementByXml(config, Document(Config(2, 3, QString()))));
+    QCOMPARE(config.GetLayoutWndCount(), 3);
+}
+
+QTEST_MAIN(TestWidgetLayoutMgr)
+#include "tst_widgetlayoutmgr.moc"
