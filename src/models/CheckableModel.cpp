@@ -40,7 +40,8 @@ bool CCheckableModel::setData(const QModelIndex& miIndex, const QVariant& value,
 
 Qt::ItemFlags CCheckableModel::flags(const QModelIndex& miIndex) const
 {
-    return CCombination_Model::flags(miIndex) | Qt::ItemIsUserCheckable;
+    const Qt::ItemFlags flagsBase = CCombination_Model::flags(miIndex);
+    return miIndex.isValid() ? flagsBase | Qt::ItemIsUserCheckable : flagsBase;
 }
 
 void CCheckableModel::SetUnChecked(const QModelIndex& miParent)
