@@ -5,6 +5,7 @@
 #include "foundation/ToolkitLogging.h"
 #include "models/CombinationModelPrivate.h"
 
+#include <QtCore/QPointer>
 #include <QtGui/QColor>
 #include <QtGui/QStandardItemModel>
 
@@ -15,6 +16,7 @@ namespace OrvaGUIToolkit {
 namespace {
 
 const QColor s_colorKeyword(220, 82, 82, 255);
+constexpr int s_iMaxColumns = 4096;
 
 } // namespace
 
@@ -460,14 +462,15 @@ void CCombination_ModelPrivate::RemoveAt(int iPosition)
     CCombinationRecord* pRecord = m_vecTopRecords[size_t(iPosition)];
     const QObject* pObject = pRecord->pSourceObject;
     const int iRows = pRecord->iRows;
+    QObject::disconnect(pObject, nullptr, q, nullptr);
     if (iRows > 0)
         q->beginRemoveRows(TopParent(), pRecord->iOffset, pRecord->iOffset + iRows - 1);
     m_vecTopRecords.erase(m_vecTopRecords.begin() + iPosition);
     DeleteTree(pRecord);
     RecomputeOffsets();
+    // Last: a view's slot may delete the combination.
     if (iRows > 0)
         q->endRemoveRows();
-    QObject::disconnect(pObject, nullptr, q, nullptr);
 }
 
 void CCombination_ModelPrivate::ClearMapping()
@@ -525,10 +528,15 @@ QAbstractItemModel* CCombination_Model::GetRootModel() const
 
 void CCombination_Model::SetColumnCount(int iCount)
 {
+    // More columns than any header could show would only exhaust memory.
+    if (iCount < 0 || iCount > s_iMaxColumns) {
+        qCWarning(lcOrvaGUIToolkit, "CCombination_Model::SetColumnCount: iCount out of range");
+        return;
+    }
     const int iColumns = columnCount();
     if (iCount > iColumns)
         insertColumns(iColumns, iCount - iColumns);
-    else if (iCount >= 0 && iCount < iColumns)
+    else if (iCount < iColumns)
         removeColumns(iCount, iColumns - iCount);
 }
 
@@ -834,6 +842,10 @@ bool CCombination_Model::insertRows(int, int, const QModelIndex&)
 
 bool CCombination_Model::insertColumns(int iColumn, int iCount, const QModelIndex&)
 {
+    if (iCount > s_iMaxColumns - columnCount()) {
+        qCWarning(lcOrvaGUIToolkit, "CCombination_Model::insertColumns: count out of range");
+        return false;
+    }
     return d_func()->Root()->insertColumns(iColumn, iCount);
 }
 
@@ -910,10 +922,12 @@ void CCombination_Model::OnSourceModelDestroyed(QObject* pObject)
     const int iPosition = d->IndexOfModel(pObject);
     if (iPosition < 0)
         return;
+    const QPointer<CCombination_Model> pGuard(this);
     d->m_pModelBeingDestroyed = d->m_vecTopRecords[size_t(iPosition)]->pModel;
     d->RemoveAt(iPosition);
     qCWarning(lcOrvaGUIToolkit, "---CCombination_ModelPrivate::OnSourceModelDestroyed--");
-    d->m_pModelBeingDestroyed = nullptr;
+    if (pGuard)
+        d->m_pModelBeingDestroyed = nullptr;
 }
 
 void CCombination_Model::OnSourceLayoutAboutToBeChanged()
@@ -1045,6 +1059,7 @@ void CCombination_Model::OnRootRowsAboutToBeRemoved(const QModelIndex& miParent,
     if (miParent.isValid() || iStart < 0 || iEnd < iStart || d->m_iRootRows <= 0)
         return;
     const int iRemaining = std::max(0, d->m_iRootRows - (iEnd - iStart + 1));
+    const QPointer<CCombination_Model> pGuard(this);
     d->m_bInRootRemoval = true;
     if (iRemaining > 0) {
         const bool bAnnounce = d->m_iTopRows > 0;
@@ -1060,7 +1075,8 @@ void CCombination_Model::OnRootRowsAboutToBeRemoved(const QModelIndex& miParent,
         d->m_iRootRows = 0;
         endRemoveRows();
     }
-    d->m_bInRootRemoval = false;
+    if (pGuard)
+        d->m_bInRootRemoval = false;
 }
 
 void CCombination_Model::OnRootRowsRemoved(const QModelIndex&, int, int)
@@ -1082,11 +1098,10 @@ void CCombination_Model::OnRootModelDestroyed(QObject* pObject)
     d->m_pFallbackRoot = new QStandardItemModel(0, iColumns, this);
     d->ConnectRoot(d->m_pFallbackRoot);
     d->m_iRootRows = iRootRows;
-    if (iRootRows > 0) {
+    const QPointer<CCombination_Model> pGuard(this);
+    if (iRootRows > 0)
         OnRootRowsAboutToBeRemoved(QModelIndex(), 0, iRootRows - 1);
-        OnRootRowsRemoved(QModelIndex(), 0, iRootRows - 1);
-    }
-    if (iColumns > 0)
+    if (pGuard && iColumns > 0)
         Q_EMIT headerDataChanged(Qt::Horizontal, 0, iColumns - 1);
 }
 
