@@ -255,20 +255,43 @@ void CCombination_ModelPrivate::ConnectRoot(QAbstractItemModel* pRoot)
     });
 }
 
+// Row, column and data signals reach the handlers with their model bound:
+// looking the sender up costs a walk over every connection of the
+// combination, which grows with the number of sources.
 void CCombination_ModelPrivate::ConnectSource(QAbstractItemModel* pModel)
 {
     Q_Q(CCombination_Model);
     using M = CCombination_Model;
     using S = QAbstractItemModel;
-    QObject::connect(pModel, &S::dataChanged, q, &M::OnSourceDataChanged);
-    QObject::connect(pModel, &S::rowsAboutToBeInserted, q, &M::OnSourceRowsAboutToBeInserted);
-    QObject::connect(pModel, &S::rowsInserted, q, &M::OnSourceRowsInserted);
-    QObject::connect(pModel, &S::columnsAboutToBeInserted, q, &M::OnSourceColumnsAboutToBeInserted);
-    QObject::connect(pModel, &S::columnsInserted, q, &M::OnSourceColumnsInserted);
-    QObject::connect(pModel, &S::rowsAboutToBeRemoved, q, &M::OnSourceRowsAboutToBeRemoved);
-    QObject::connect(pModel, &S::rowsRemoved, q, &M::OnSourceRowsRemoved);
-    QObject::connect(pModel, &S::columnsAboutToBeRemoved, q, &M::OnSourceColumnsAboutToBeRemoved);
-    QObject::connect(pModel, &S::columnsRemoved, q, &M::OnSourceColumnsRemoved);
+    using Range = void (CCombination_ModelPrivate::*)(QAbstractItemModel*, const QModelIndex&, int, int);
+    using Parent = void (CCombination_ModelPrivate::*)(QAbstractItemModel*, const QModelIndex&);
+    const auto forRange = [this, pModel](Range pHandler) {
+        return [this, pModel, pHandler](const QModelIndex& miParent, int iStart, int iEnd) {
+            if (pModel != m_pModelBeingDestroyed)
+                (this->*pHandler)(pModel, miParent, iStart, iEnd);
+        };
+    };
+    const auto forParent = [this, pModel](Parent pHandler) {
+        return [this, pModel, pHandler](const QModelIndex& miParent) {
+            if (pModel != m_pModelBeingDestroyed)
+                (this->*pHandler)(pModel, miParent);
+        };
+    };
+    QObject::connect(pModel, &S::dataChanged, q,
+                     [this, pModel](const QModelIndex& miTopLeft, const QModelIndex& miBottomRight) {
+                         if (pModel != m_pModelBeingDestroyed)
+                             DataChanged(pModel, miTopLeft, miBottomRight);
+                     });
+    QObject::connect(pModel, &S::rowsAboutToBeInserted, q, forParent(&CCombination_ModelPrivate::RowsAboutToBeInserted));
+    QObject::connect(pModel, &S::rowsInserted, q, forRange(&CCombination_ModelPrivate::RowsInserted));
+    QObject::connect(pModel, &S::columnsAboutToBeInserted, q,
+                     forParent(&CCombination_ModelPrivate::RowsAboutToBeInserted));
+    QObject::connect(pModel, &S::columnsInserted, q, forRange(&CCombination_ModelPrivate::ColumnsInserted));
+    QObject::connect(pModel, &S::rowsAboutToBeRemoved, q, forRange(&CCombination_ModelPrivate::RowsAboutToBeRemoved));
+    QObject::connect(pModel, &S::rowsRemoved, q, forParent(&CCombination_ModelPrivate::RowsRemoved));
+    QObject::connect(pModel, &S::columnsAboutToBeRemoved, q,
+                     forRange(&CCombination_ModelPrivate::ColumnsAboutToBeRemoved));
+    QObject::connect(pModel, &S::columnsRemoved, q, forParent(&CCombination_ModelPrivate::ColumnsRemoved));
     QObject::connect(pModel, &S::layoutAboutToBeChanged, q, &M::OnSourceLayoutAboutToBeChanged);
     QObject::connect(pModel, &S::layoutChanged, q, &M::OnSourceLayoutChanged);
     QObject::connect(pModel, &S::modelAboutToBeReset, q, &M::OnSourceAboutToBeReset);
@@ -277,10 +300,7 @@ void CCombination_ModelPrivate::ConnectSource(QAbstractItemModel* pModel)
     // A move is shown as the removal of the rows followed by their insertion
     // at the destination, so that views never see rows the source no longer
     // has where they were.
-    QObject::connect(pModel, &S::rowsAboutToBeMoved, q,
-                     [this, pModel](const QModelIndex& miParent, int iStart, int iEnd) {
-                         RowsAboutToBeRemoved(pModel, miParent, iStart, iEnd);
-                     });
+    QObject::connect(pModel, &S::rowsAboutToBeMoved, q, forRange(&CCombination_ModelPrivate::RowsAboutToBeRemoved));
     QObject::connect(pModel, &S::rowsMoved, q,
                      [this, pModel](const QModelIndex& miParent, int iStart, int iEnd,
                                     const QModelIndex& miDestination, int iRow) {
@@ -288,10 +308,41 @@ void CCombination_ModelPrivate::ConnectSource(QAbstractItemModel* pModel)
                      });
 }
 
+// A source connected by the caller to the public slots is found by sender.
 QAbstractItemModel* CCombination_ModelPrivate::SenderModel() const
 {
     CCombinationRecord* pRecord = TopRecord(q_func()->sender());
     return pRecord && pRecord->pModel != m_pModelBeingDestroyed ? pRecord->pModel : nullptr;
+}
+
+void CCombination_ModelPrivate::DataChanged(QAbstractItemModel* pModel, const QModelIndex& miTopLeft,
+                                            const QModelIndex& miBottomRight)
+{
+    Q_Q(CCombination_Model);
+    if (!miTopLeft.isValid() || !miBottomRight.isValid())
+        return;
+    const CCombinationRecord* pRecord = EnsureRecord(miTopLeft.parent(), pModel);
+    if (!pRecord)
+        return;
+    int iFirst = -1;
+    int iLast = -1;
+    for (int iRow = miTopLeft.row(); iRow <= miBottomRight.row(); ++iRow) {
+        const int iPosition = pRecord->SourceToProxyRow(iRow);
+        if (iPosition < 0)
+            continue;
+        if (iFirst < 0)
+            iFirst = iPosition;
+        iLast = iPosition;
+    }
+    int iColumn = -1;
+    for (int i = miTopLeft.column(); i <= miBottomRight.column() && iColumn < 0; ++i)
+        iColumn = pRecord->SourceToProxyColumn(i);
+    const int iLastColumn = q->columnCount() - 1;
+    if (iFirst < 0 || iColumn < 0 || iColumn > iLastColumn)
+        return;
+    auto* pKey = const_cast<CCombinationRecord*>(pRecord);
+    Q_EMIT q->dataChanged(q->createIndex(iFirst + pRecord->iOffset, iColumn, pKey),
+                          q->createIndex(iLast + pRecord->iOffset, iLastColumn, pKey));
 }
 
 void CCombination_ModelPrivate::RowsAboutToBeInserted(QAbstractItemModel* pModel, const QModelIndex& miParent)
@@ -880,31 +931,8 @@ Qt::ItemFlags CCombination_Model::flags(const QModelIndex& miIndex) const
 void CCombination_Model::OnSourceDataChanged(const QModelIndex& miTopLeft, const QModelIndex& miBottomRight)
 {
     Q_D(CCombination_Model);
-    QAbstractItemModel* pModel = d->SenderModel();
-    if (!pModel || !miTopLeft.isValid() || !miBottomRight.isValid())
-        return;
-    const CCombinationRecord* pRecord = d->EnsureRecord(miTopLeft.parent(), pModel);
-    if (!pRecord)
-        return;
-    int iFirst = -1;
-    int iLast = -1;
-    for (int iRow = miTopLeft.row(); iRow <= miBottomRight.row(); ++iRow) {
-        const int iPosition = pRecord->SourceToProxyRow(iRow);
-        if (iPosition < 0)
-            continue;
-        if (iFirst < 0)
-            iFirst = iPosition;
-        iLast = iPosition;
-    }
-    int iColumn = -1;
-    for (int i = miTopLeft.column(); i <= miBottomRight.column() && iColumn < 0; ++i)
-        iColumn = pRecord->SourceToProxyColumn(i);
-    const int iLastColumn = columnCount() - 1;
-    if (iFirst < 0 || iColumn < 0 || iColumn > iLastColumn)
-        return;
-    auto* pKey = const_cast<CCombinationRecord*>(pRecord);
-    Q_EMIT dataChanged(createIndex(iFirst + pRecord->iOffset, iColumn, pKey),
-                       createIndex(iLast + pRecord->iOffset, iLastColumn, pKey));
+    if (QAbstractItemModel* pModel = d->SenderModel())
+        d->DataChanged(pModel, miTopLeft, miBottomRight);
 }
 
 // A source reset or re-layout is not forwarded: the records keep their rows.

@@ -109,6 +109,7 @@ public:
     void ConnectSource(QAbstractItemModel* pModel);
 
     // Source changes, with the model they come from.
+    void DataChanged(QAbstractItemModel* pModel, const QModelIndex& miTopLeft, const QModelIndex& miBottomRight);
     void RowsAboutToBeInserted(QAbstractItemModel* pModel, const QModelIndex& miParent);
     void RowsInserted(QAbstractItemModel* pModel, const QModelIndex& miParent, int iStart, int iEnd);
     void RowsAboutToBeRemoved(QAbstractItemModel* pModel, const QModelIndex& miParent, int iStart, int iEnd);
