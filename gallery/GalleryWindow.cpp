@@ -6,6 +6,7 @@
 #include "pages/PlaybackPage.h"
 #include "pages/CalendarPage.h"
 #include "pages/TablesTreesPage.h"
+#include "pages/DeviceServersPage.h"
 
 #include <QtCore/QDir>
 #include <QtWidgets/QApplication>
@@ -72,6 +73,11 @@ GalleryWindow::GalleryWindow(QWidget* pParent)
                "counts the areas; alarms with play, download and delete buttons, time, alarm and plate editors and "
                "export progress; vehicle search results that turn red where they hold the typed word."),
             new TablesTreesPage);
+    AddPage(tr("Device servers"), QStringLiteral("device-servers"),
+            tr("Three device servers, each with its own model of channels, shown as one tree: add a server, "
+               "take the selected one offline (its model is deleted), and watch the servers report new "
+               "channels while the tree keeps in step."),
+            new DeviceServersPage);
 
     connect(m_pPageList, &QListWidget::currentRowChanged, m_pPages, &QStackedWidget::setCurrentIndex);
     m_pPageList->setCurrentRow(0);
