@@ -73,6 +73,8 @@ DeviceServersPage::DeviceServersPage(QWidget* pParent)
 
     for (int iChannels : {6, 4, 5})
         m_pCombination->AddModel(NewServer(++m_iServersMade, iChannels));
+    // The root row reads the root's first cell in every column: one spanning cell shows it once.
+    m_pTree->setFirstColumnSpanned(0, QModelIndex(), true);
     m_pTree->ExpandAll(m_pCombination->index(0, 0));
     connect(pAdd, &QPushButton::clicked, this, &DeviceServersPage::OnAddServer);
     connect(pOffline, &QPushButton::clicked, this, &DeviceServersPage::OnTakeServerOffline);
