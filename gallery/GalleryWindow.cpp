@@ -11,6 +11,7 @@
 #include "pages/TablesTreesPage.h"
 #include "pages/StatisticsPage.h"
 #include "pages/VideoWallPage.h"
+#include "pages/DeviceServersPage.h"
 
 #include <QtCore/QDir>
 #include <QtGui/QPainter>
@@ -102,6 +103,11 @@ GalleryWindow::GalleryWindow(QWidget* pParent)
                "pop-up, from one window to sixty-four or a wide arrangement; double-click a window to show it "
                "alone and again to go back; the arrow keys move between neighbouring windows."),
             new VideoWallPage);
+    AddPage(tr("Device servers"), QStringLiteral("device-servers"),
+            tr("Three device servers, each with its own model of channels, shown as one tree: add a server, "
+               "take the selected one offline (its model is deleted), and watch the servers report new "
+               "channels while the tree keeps in step."),
+            new DeviceServersPage);
 
     connect(m_pPageList, &QListWidget::currentRowChanged, m_pPages, &QStackedWidget::setCurrentIndex);
     m_pPageList->setCurrentRow(0);

@@ -109,6 +109,9 @@
 #include <OrvaGUIToolkit/ItemView/TreeView.h>
 #include <OrvaGUIToolkit/ItemView/TableView.h>
 #include <OrvaGUIToolkit/ItemView/TableWidget.h>
+#include <OrvaGUIToolkit/ItemView/CombinationModel.h>
+#include <OrvaGUIToolkit/ItemView/CheckableModel.h>
+#include <OrvaGUIToolkit/ItemView/ComboBoxModel.h>
 
 // Charts
 #include <OrvaGUIToolkit/Chart/PieChartView.h>

@@ -55,6 +55,7 @@ void TestGalleryScreenshots::rendersEveryPage()
         "tables-trees",
         "statistics",
         "video-wall",
+        "device-servers",
     };
     for (const char* szPage : aszPages)
         QVERIFY2(listShots.contains(QLatin1String(szPage) + QStringLiteral(".png")), szPage);

@@ -1,0 +1,537 @@
+#include <OrvaGUIToolkit/ItemView/CheckableModel.h>
+#include <OrvaGUIToolkit/ItemView/ComboBoxModel.h>
+#include <OrvaGUIToolkit/ItemView/CombinationModel.h>
+#include <OrvaGUIToolkit/ItemView/ItemDataRole.h>
+#include <OrvaGUIToolkit/ItemView/TreeViewItem.h>
+#include <OrvaGUIToolkit/ItemView/TreeViewModel.h>
+
+#include <QtCore/QPointer>
+#include <QtCore/QRandomGenerator>
+#include <QtGui/QStandardItemModel>
+#include <QtTest/QAbstractItemModelTester>
+#include <QtTest/QtTest>
+#include <QtWidgets/QTreeView>
+
+#include <memory>
+
+using namespace OrvaGUIToolkit;
+
+class TestCombinationModel : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void topLevelFollowsModelOrder();
+    void rootRowHoldsSources();
+    void insertModelBeforeShiftsRows();
+    void sourceInsertAnnouncesProxyRange_data();
+    void sourceInsertAnnouncesProxyRange();
+    void sourceRemovalAnnouncesProxyRange_data();
+    void sourceRemovalAnnouncesProxyRange();
+    void deepInsertAndRemoval();
+    void dataChangedCoversMappedRows();
+    void refusals_data();
+    void refusals();
+    void sourceDestroyedElsewhere();
+    void rootDestroyedDropsSources();
+    void removingRootRowDropsSources();
+    void keyMappingAndKeywords();
+    void checkableKeepsStateInSources();
+    void comboBoxStartsWithAll();
+    void randomEditsAcrossSources();
+};
+
+namespace {
+
+// A source model of one device server: iCameras cameras, each with
+// iStreams streams below it, in two columns (name, address).
+QStandardItemModel* NewServer(const QString& strName, int iCameras, int iStreams = 0, QObject* pParent = nullptr)
+{
+    auto* pModel = new QStandardItemModel(0, 2, pParent);
+    for (int iCamera = 0; iCamera < iCameras; ++iCamera) {
+        QList<QStandardItem*> listRow{new QStandardItem(QStringLiteral("%1 cam %2").arg(strName).arg(iCamera)),
+                                      new QStandardItem(QStringLiteral("10.0.%1.1").arg(iCamera))};
+        for (int iStream = 0; iStream < iStreams; ++iStream)
+            listRow.first()->appendRow({new QStandardItem(QStringLiteral("%1 cam %2 stream %3")
+                                                              .arg(strName)
+                                                              .arg(iCamera)
+                                                              .arg(iStream)),
+                                        new QStandardItem(QStringLiteral("rtsp"))});
+        pModel->appendRow(listRow);
+    }
+    return pModel;
+}
+
+QStandardItemModel* NewRoot(bool bWithRow, QObject* pParent = nullptr)
+{
+    auto* pRoot = new QStandardItemModel(0, 2, pParent);
+    pRoot->setHorizontalHeaderLabels({QStringLiteral("Name"), QStringLiteral("Address")});
+    if (bWithRow)
+        pRoot->appendRow({new QStandardItem(QStringLiteral("All servers")), new QStandardItem(QString())});
+    return pRoot;
+}
+
+QString Text(const QModelIndex& miIndex)
+{
+    return miIndex.data().toString();
+}
+
+quint32 s_uSeed = 0;
+QtMessageHandler s_pPreviousHandler = nullptr;
+
+// The tester ends the process on its first failure; the seed goes out first.
+void PrintSeedOnFatal(QtMsgType enumType, const QMessageLogContext& context, const QString& strMessage)
+{
+    if (enumType == QtFatalMsg)
+        fprintf(stderr, "random combination sequence failed, seed %u (ORVA_SEED=%u replays it)\n", s_uSeed, s_uSeed);
+    s_pPreviousHandler(enumType, context, strMessage);
+}
+
+// Whether the proxy's subtree below miProxy shows exactly the source subtree
+// below miSource (both columns, at every depth).
+bool SameTree(const QAbstractItemModel& proxy, const QModelIndex& miProxy, const QAbstractItemModel& source,
+              const QModelIndex& miSource, int iProxyFirst)
+{
+    const int iRows = source.rowCount(miSource);
+    for (int iRow = 0; iRow < iRows; ++iRow) {
+        for (int iColumn = 0; iColumn < 2; ++iColumn) {
+            const QModelIndex miP = proxy.index(iProxyFirst + iRow, iColumn, miProxy);
+            const QModelIndex miS = source.index(iRow, iColumn, miSource);
+            if (miP.data() != miS.data() || proxy.parent(miP) != miProxy)
+                return false;
+        }
+        const QModelIndex miP = proxy.index(iProxyFirst + iRow, 0, miProxy);
+        const QModelIndex miS = source.index(iRow, 0, miSource);
+        if (proxy.rowCount(miP) != source.rowCount(miS) || !SameTree(proxy, miP, source, miS, 0))
+            return false;
+    }
+    return true;
+}
+
+bool ShowsSources(const CCombination_Model& model, const QModelIndex& miTop)
+{
+    int iFirst = 0;
+    for (int i = 0; i < model.GetModelCount(); ++i) {
+        if (!SameTree(model, miTop, *model.GetModel(i), QModelIndex(), iFirst))
+            return false;
+        iFirst += model.GetModel(i)->rowCount();
+    }
+    return model.rowCount(miTop) == iFirst;
+}
+
+} // namespace
+
+void TestCombinationModel::topLevelFollowsModelOrder()
+{
+    std::unique_ptr<QStandardItemModel> pFirst(NewServer(QStringLiteral("A"), 3));
+    std::unique_ptr<QStandardItemModel> pSecond(NewServer(QStringLiteral("B"), 2));
+    CCombination_Model model;
+    model.SetColumnCount(2);
+    QAbstractItemModelTester tester(&model, QAbstractItemModelTester::FailureReportingMode::Fatal);
+    QVERIFY(model.AddModel(pFirst.get()));
+    QVERIFY(model.AddModel(pSecond.get()));
+    QCOMPARE(model.rowCount(), 5);
+    QCOMPARE(Text(model.index(3, 0)), QStringLiteral("B cam 0"));
+    QCOMPARE(Text(model.index(4, 1)), QStringLiteral("10.0.1.1"));
+    QCOMPARE(model.GetModelByProxyIndex(model.index(3, 0)), pSecond.get());
+    QCOMPARE(model.GetModelByProxyIndex(model.index(2, 0)), pFirst.get());
+    QCOMPARE(model.MapToSource(model.index(3, 1)), pSecond->index(0, 1));
+    QCOMPARE(model.MapFromSource(pSecond->index(1, 0)), model.index(4, 0));
+    QCOMPARE(model.MapFromSource(QModelIndex()), QModelIndex());
+    QVERIFY(!model.parent(model.index(3, 0)).isValid());
+    QCOMPARE(model.GetModelCount(), 2);
+    QVector<QAbstractItemModel*> vecModels{nullptr, nullptr, nullptr};
+    model.GetAllModels(vecModels);
+    QCOMPARE(vecModels, (QVector<QAbstractItemModel*>{pFirst.get(), pSecond.get()}));
+    QCOMPARE(model.GetModel(2), nullptr);
+    QCOMPARE(model.GetModel(-1), nullptr);
+}
+
+void TestCombinationModel::rootRowHoldsSources()
+{
+    std::unique_ptr<QStandardItemModel> pRoot(NewRoot(true));
+    std::unique_ptr<QStandardItemModel> pFirst(NewServer(QStringLiteral("A"), 3, 2));
+    std::unique_ptr<QStandardItemModel> pSecond(NewServer(QStringLiteral("B"), 2, 1));
+    CCombination_Model model;
+    model.SetRootModel(pRoot.get());
+    QAbstractItemModelTester tester(&model, QAbstractItemModelTester::FailureReportingMode::Fatal);
+    QVERIFY(model.AddModel(pFirst.get()));
+    QVERIFY(model.AddModel(pSecond.get()));
+    QCOMPARE(model.GetRootModel(), pRoot.get());
+    QCOMPARE(model.rowCount(), 1);
+    QCOMPARE(model.columnCount(), 2);
+    const QModelIndex miRoot = model.index(0, 0);
+    QCOMPARE(Text(miRoot), QStringLiteral("All servers"));
+    QCOMPARE(Text(model.index(0, 1)), QStringLiteral("All servers"));
+    QCOMPARE(model.MapFromSource(QModelIndex()), miRoot);
+    QCOMPARE(model.rowCount(miRoot), 5);
+    QCOMPARE(model.parent(model.index(3, 0, miRoot)), miRoot);
+    QCOMPARE(Text(model.index(0, 0, model.index(4, 0, miRoot))), QStringLiteral("B cam 1 stream 0"));
+    QCOMPARE(model.headerData(1, Qt::Horizontal).toString(), QStringLiteral("Address"));
+    QCOMPARE(model.MapToSource(miRoot), pRoot->index(0, 0));
+    QVERIFY(ShowsSources(model, miRoot));
+}
+
+void TestCombinationModel::insertModelBeforeShiftsRows()
+{
+    std::unique_ptr<QStandardItemModel> pLater(NewServer(QStringLiteral("B"), 2));
+    std::unique_ptr<QStandardItemModel> pFront(NewServer(QStringLiteral("A"), 3));
+    CCombination_Model model;
+    model.SetColumnCount(2);
+    QAbstractItemModelTester tester(&model, QAbstractItemModelTester::FailureReportingMode::Fatal);
+    QVERIFY(model.AddModel(pLater.get()));
+    QSignalSpy spyInserted(&model, &QAbstractItemModel::rowsInserted);
+    QVERIFY(model.InsertModel(0, pFront.get()));
+    QCOMPARE(spyInserted.count(), 1);
+    QCOMPARE(spyInserted.at(0).at(1).toInt(), 0);
+    QCOMPARE(spyInserted.at(0).at(2).toInt(), 2);
+    QCOMPARE(Text(model.index(3, 0)), QStringLiteral("B cam 0"));
+    QCOMPARE(model.GetModel(0), pFront.get());
+}
+
+void TestCombinationModel::sourceInsertAnnouncesProxyRange_data()
+{
+    QTest::addColumn<bool>("withRoot");
+    QTest::newRow("flat") << false;
+    QTest::newRow("under root row") << true;
+}
+
+// The second source (offset 3) inserts two rows at its row 1.
+void TestCombinationModel::sourceInsertAnnouncesProxyRange()
+{
+    QFETCH(bool, withRoot);
+    std::unique_ptr<QStandardItemModel> pRoot(NewRoot(withRoot));
+    std::unique_ptr<QStandardItemModel> pFirst(NewServer(QStringLiteral("A"), 3));
+    std::unique_ptr<QStandardItemModel> pSecond(NewServer(QStringLiteral("B"), 2));
+    std::unique_ptr<QStandardItemModel> pThird(NewServer(QStringLiteral("C"), 1));
+    CCombination_Model model;
+    model.SetRootModel(pRoot.get());
+    QAbstractItemModelTester tester(&model, QAbstractItemModelTester::FailureReportingMode::Fatal);
+    model.AddModel(pFirst.get());
+    model.AddModel(pSecond.get());
+    model.AddModel(pThird.get());
+    const QModelIndex miTop = withRoot ? model.index(0, 0) : QModelIndex();
+    QSignalSpy spyAbout(&model, &QAbstractItemModel::rowsAboutToBeInserted);
+    QSignalSpy spyInserted(&model, &QAbstractItemModel::rowsInserted);
+    pSecond->insertRows(1, 2);
+    QCOMPARE(spyAbout.count(), 1);
+    QCOMPARE(spyInserted.count(), 1);
+    QCOMPARE(spyInserted.at(0).at(0).value<QModelIndex>(), miTop);
+    QCOMPARE(spyInserted.at(0).at(1).toInt(), 4);
+    QCOMPARE(spyInserted.at(0).at(2).toInt(), 5);
+    QCOMPARE(model.rowCount(miTop), 8);
+    QCOMPARE(Text(model.index(6, 0, miTop)), QStringLiteral("B cam 1"));
+    QCOMPARE(Text(model.index(7, 0, miTop)), QStringLiteral("C cam 0"));
+    QCOMPARE(model.GetModelByProxyIndex(model.index(7, 0, miTop)), pThird.get());
+}
+
+void TestCombinationModel::sourceRemovalAnnouncesProxyRange_data()
+{
+    QTest::addColumn<bool>("withRoot");
+    QTest::newRow("flat") << false;
+    QTest::newRow("under root row") << true;
+}
+
+void TestCombinationModel::sourceRemovalAnnouncesProxyRange()
+{
+    QFETCH(bool, withRoot);
+    std::unique_ptr<QStandardItemModel> pRoot(NewRoot(withRoot));
+    std::unique_ptr<QStandardItemModel> pFirst(NewServer(QStringLiteral("A"), 3, 1));
+    std::unique_ptr<QStandardItemModel> pSecond(NewServer(QStringLiteral("B"), 4, 2));
+    CCombination_Model model;
+    model.SetRootModel(pRoot.get());
+    QAbstractItemModelTester tester(&model, QAbstractItemModelTester::FailureReportingMode::Fatal);
+    model.AddModel(pFirst.get());
+    model.AddModel(pSecond.get());
+    const QModelIndex miTop = withRoot ? model.index(0, 0) : QModelIndex();
+    const QPersistentModelIndex pmiLast = model.index(0, 0, model.index(6, 0, miTop));
+    QSignalSpy spyRemoved(&model, &QAbstractItemModel::rowsRemoved);
+    pSecond->removeRows(1, 2);
+    QCOMPARE(spyRemoved.count(), 1);
+    QCOMPARE(spyRemoved.at(0).at(0).value<QModelIndex>(), miTop);
+    QCOMPARE(spyRemoved.at(0).at(1).toInt(), 4);
+    QCOMPARE(spyRemoved.at(0).at(2).toInt(), 5);
+    QCOMPARE(model.rowCount(miTop), 5);
+    QCOMPARE(Text(pmiLast), QStringLiteral("B cam 3 stream 0"));
+    QCOMPARE(pmiLast.parent().row(), 4);
+    QVERIFY(ShowsSources(model, miTop));
+}
+
+void TestCombinationModel::deepInsertAndRemoval()
+{
+    std::unique_ptr<QStandardItemModel> pFirst(NewServer(QStringLiteral("A"), 2, 2));
+    std::unique_ptr<QStandardItemModel> pSecond(NewServer(QStringLiteral("B"), 2));
+    CCombination_Model model;
+    model.SetColumnCount(2);
+    QAbstractItemModelTester tester(&model, QAbstractItemModelTester::FailureReportingMode::Fatal);
+    model.AddModel(pFirst.get());
+    model.AddModel(pSecond.get());
+    QSignalSpy spyInserted(&model, &QAbstractItemModel::rowsInserted);
+    // A camera that had no streams gets its first: the parent is B cam 1 (proxy row 3).
+    pSecond->item(1)->appendRow({new QStandardItem(QStringLiteral("main")), new QStandardItem(QStringLiteral("rtsp"))});
+    QCOMPARE(spyInserted.count(), 1);
+    QCOMPARE(spyInserted.at(0).at(0).value<QModelIndex>(), model.index(3, 0));
+    QCOMPARE(spyInserted.at(0).at(1).toInt(), 0);
+    QCOMPARE(Text(model.index(0, 1, model.index(3, 0))), QStringLiteral("rtsp"));
+    QSignalSpy spyRemoved(&model, &QAbstractItemModel::rowsRemoved);
+    pFirst->item(1)->removeRow(0);
+    QCOMPARE(spyRemoved.count(), 1);
+    QCOMPARE(spyRemoved.at(0).at(0).value<QModelIndex>(), model.index(1, 0));
+    QCOMPARE(Text(model.index(0, 0, model.index(1, 0))), QStringLiteral("A cam 1 stream 1"));
+    // Rows inserted above a camera with streams keep its streams under it.
+    pFirst->insertRow(0, {new QStandardItem(QStringLiteral("new")), new QStandardItem(QString())});
+    QCOMPARE(Text(model.index(0, 0, model.index(2, 0))), QStringLiteral("A cam 1 stream 1"));
+    QVERIFY(ShowsSources(model, QModelIndex()));
+}
+
+void TestCombinationModel::dataChangedCoversMappedRows()
+{
+    std::unique_ptr<QStandardItemModel> pFirst(NewServer(QStringLiteral("A"), 2));
+    std::unique_ptr<QStandardItemModel> pSecond(NewServer(QStringLiteral("B"), 3));
+    CCombination_Model model;
+    model.SetColumnCount(2);
+    QAbstractItemModelTester tester(&model, QAbstractItemModelTester::FailureReportingMode::Fatal);
+    model.AddModel(pFirst.get());
+    model.AddModel(pSecond.get());
+    QSignalSpy spyChanged(&model, &QAbstractItemModel::dataChanged);
+    QVERIFY(model.setData(model.index(3, 0), QStringLiteral("Gate")));
+    QCOMPARE(pSecond->item(1)->text(), QStringLiteral("Gate"));
+    QCOMPARE(spyChanged.count(), 1);
+    QCOMPARE(spyChanged.at(0).at(0).value<QModelIndex>(), model.index(3, 0));
+    QCOMPARE(spyChanged.at(0).at(1).value<QModelIndex>(), model.index(3, 1));
+    QVERIFY(!model.setData(QModelIndex(), QStringLiteral("x")));
+    QVERIFY(!model.insertRows(0, 1));
+    QVERIFY(!model.removeRows(0, 1));
+}
+
+void TestCombinationModel::refusals_data()
+{
+    QTest::addColumn<int>("kind");
+    QTest::addColumn<QString>("warning");
+    QTest::newRow("same model twice") << 0 << QStringLiteral("CCombination_Model::InsertModel: model already added");
+    QTest::newRow("null model") << 1 << QStringLiteral("CCombination_Model::InsertModel: pModel == NULL");
+    QTest::newRow("no column") << 2 << QStringLiteral("CCombination_Model::InsertModel: columnCount() == 0");
+    QTest::newRow("position past end") << 3 << QStringLiteral("CCombination_Model::InsertModel: position out of range");
+    QTest::newRow("remove unknown") << 4 << QStringLiteral("CCombination_Model::RemoveModel: model not added");
+    QTest::newRow("delete null") << 5 << QStringLiteral("CCombination_Model::RemoveModel: model not added");
+    QTest::newRow("root after fallback") << 6 << QStringLiteral("CCombination_Model::SetRootModel: root already in use");
+}
+
+void TestCombinationModel::refusals()
+{
+    QFETCH(int, kind);
+    QFETCH(QString, warning);
+    std::unique_ptr<QStandardItemModel> pServer(NewServer(QStringLiteral("A"), 2));
+    std::unique_ptr<QStandardItemModel> pOther(NewServer(QStringLiteral("B"), 2));
+    CCombination_Model model;
+    if (kind != 2) {
+        model.SetColumnCount(2);
+        model.AddModel(pServer.get());
+    }
+    QAbstractItemModelTester tester(&model, QAbstractItemModelTester::FailureReportingMode::Fatal);
+    QTest::ignoreMessage(QtWarningMsg, qPrintable(warning));
+    switch (kind) {
+    case 0: QVERIFY(!model.AddModel(pServer.get())); break;
+    case 1: QVERIFY(!model.AddModel(nullptr)); break;
+    case 2: QVERIFY(!model.AddModel(pServer.get())); break;
+    case 3: QVERIFY(!model.InsertModel(2, pOther.get())); break;
+    case 4: QVERIFY(!model.RemoveModel(pOther.get())); break;
+    case 5: QVERIFY(!model.DeleteModel(nullptr)); break;
+    case 6: model.SetRootModel(pOther.get()); QVERIFY(model.GetRootModel() != pOther.get()); break;
+    }
+    QCOMPARE(model.GetModelCount(), kind == 2 ? 0 : 1);
+    QCOMPARE(model.rowCount(), kind == 2 ? 0 : 2);
+}
+
+void TestCombinationModel::sourceDestroyedElsewhere()
+{
+    std::unique_ptr<QStandardItemModel> pRoot(NewRoot(true));
+    std::unique_ptr<QStandardItemModel> pKept(NewServer(QStringLiteral("B"), 2, 1));
+    CCombination_Model model;
+    model.SetRootModel(pRoot.get());
+    auto* pDoomed = NewServer(QStringLiteral("A"), 3, 2);
+    QAbstractItemModelTester tester(&model, QAbstractItemModelTester::FailureReportingMode::Fatal);
+    QTreeView view;
+    view.setModel(&model);
+    view.expandAll();
+    model.AddModel(pDoomed);
+    model.AddModel(pKept.get());
+    view.expandAll();
+    const QPersistentModelIndex pmiStream = model.index(1, 0, model.index(2, 0, model.index(0, 0)));
+    QVERIFY(pmiStream.isValid());
+    QSignalSpy spyRemoved(&model, &QAbstractItemModel::rowsRemoved);
+    QTest::ignoreMessage(QtWarningMsg, "---CCombination_ModelPrivate::OnSourceModelDestroyed--");
+    delete pDoomed;
+    QCOMPARE(spyRemoved.count(), 1);
+    QCOMPARE(spyRemoved.at(0).at(1).toInt(), 0);
+    QCOMPARE(spyRemoved.at(0).at(2).toInt(), 2);
+    QVERIFY(!pmiStream.isValid());
+    QCOMPARE(model.GetModelCount(), 1);
+    QCOMPARE(model.rowCount(model.index(0, 0)), 2);
+    QVERIFY(ShowsSources(model, model.index(0, 0)));
+}
+
+void TestCombinationModel::rootDestroyedDropsSources()
+{
+    std::unique_ptr<QStandardItemModel> pServer(NewServer(QStringLiteral("A"), 3, 1));
+    CCombination_Model model;
+    auto* pRoot = NewRoot(true);
+    model.SetRootModel(pRoot);
+    QAbstractItemModelTester tester(&model, QAbstractItemModelTester::FailureReportingMode::Fatal);
+    model.AddModel(pServer.get());
+    QTest::ignoreMessage(QtWarningMsg, "---CCombination_ModelPrivate::OnRootModelDestroyed---");
+    delete pRoot;
+    QCOMPARE(model.rowCount(), 0);
+    QCOMPARE(model.GetModelCount(), 0);
+    QCOMPARE(model.columnCount(), 2);
+    QVERIFY(model.GetRootModel() != nullptr);
+    pServer->appendRow(new QStandardItem(QStringLiteral("late")));
+    QCOMPARE(model.rowCount(), 0);
+}
+
+void TestCombinationModel::removingRootRowDropsSources()
+{
+    std::unique_ptr<QStandardItemModel> pRoot(NewRoot(true));
+    std::unique_ptr<QStandardItemModel> pServer(NewServer(QStringLiteral("A"), 3, 1));
+    CCombination_Model model;
+    model.SetRootModel(pRoot.get());
+    QAbstractItemModelTester tester(&model, QAbstractItemModelTester::FailureReportingMode::Fatal);
+    model.AddModel(pServer.get());
+    QSignalSpy spyRemoved(&model, &QAbstractItemModel::rowsRemoved);
+    pRoot->removeRow(0);
+    QCOMPARE(spyRemoved.count(), 1);
+    QCOMPARE(spyRemoved.at(0).at(0).value<QModelIndex>(), QModelIndex());
+    QCOMPARE(model.rowCount(), 0);
+    QCOMPARE(model.GetModelCount(), 0);
+}
+
+void TestCombinationModel::keyMappingAndKeywords()
+{
+    std::unique_ptr<QStandardItemModel> pRoot(NewRoot(false));
+    std::unique_ptr<QStandardItemModel> pServer(NewServer(QStringLiteral("Gate"), 2));
+    CCombination_Model model;
+    model.SetRootModel(pRoot.get());
+    model.AddModel(pServer.get());
+    model.AddMapping(1, Qt::ToolTipRole, 0, Qt::DisplayRole);
+    QCOMPARE(model.index(1, 1).data(Qt::ToolTipRole).toString(), QStringLiteral("Gate cam 1"));
+    QVERIFY(!model.index(1, 0).data(Qt::ToolTipRole).isValid());
+    QVERIFY(!model.index(0, 0).data(Qt::ForegroundRole).isValid());
+    QVERIFY(model.setHeaderData(0, Qt::Horizontal, QStringList{QString(), QStringLiteral("CAM 1")},
+                                HighlightKeywordsRole));
+    QCOMPARE(model.index(1, 0).data(Qt::ForegroundRole).value<QColor>(), QColor(220, 82, 82, 255));
+    QVERIFY(!model.index(0, 0).data(Qt::ForegroundRole).isValid());
+    QTest::ignoreMessage(QtWarningMsg, "CCombinationModel: index from wrong model passed to ProxyToSource");
+    QVERIFY(!model.MapToSource(pServer->index(0, 0)).isValid());
+    QCOMPARE(model.flags(model.index(0, 0)), pServer->flags(pServer->index(0, 0)));
+}
+
+void TestCombinationModel::checkableKeepsStateInSources()
+{
+    std::unique_ptr<QStandardItemModel> pServer(NewServer(QStringLiteral("A"), 2, 2));
+    pServer->item(0)->setCheckState(Qt::Unchecked);
+    {
+        CCheckableModel model;
+        model.SetSourceModel(pServer.get());
+        QAbstractItemModelTester tester(&model, QAbstractItemModelTester::FailureReportingMode::Fatal);
+        QCOMPARE(model.columnCount(), 1);
+        QVERIFY(model.flags(model.index(1, 0)) & Qt::ItemIsUserCheckable);
+        QVERIFY(model.setData(model.index(0, 0, model.index(1, 0)), Qt::Checked, Qt::CheckStateRole));
+        QCOMPARE(pServer->item(1)->child(0)->data(CheckStateExRole).toInt(), 2);
+        QVERIFY(!pServer->item(1)->child(0)->data(Qt::CheckStateRole).isValid());
+        QCOMPARE(model.index(0, 0, model.index(1, 0)).data(Qt::CheckStateRole).toInt(), 2);
+        QCOMPARE(model.index(0, 0).data(Qt::CheckStateRole).toInt(), 0);
+        const QModelIndexList listChecked = model.GetCheckedIndexs();
+        QCOMPARE(listChecked.count(), 1);
+        QCOMPARE(Text(listChecked.first()), QStringLiteral("A cam 1 stream 0"));
+    }
+    QCOMPARE(pServer->item(1)->child(0)->data(CheckStateExRole).toInt(), 0);
+    QCOMPARE(pServer->item(0)->checkState(), Qt::Unchecked);
+}
+
+void TestCombinationModel::comboBoxStartsWithAll()
+{
+    std::unique_ptr<QStandardItemModel> pPlates(NewServer(QStringLiteral("Plate"), 3));
+    CComboBoxModel model;
+    QAbstractItemModelTester tester(&model, QAbstractItemModelTester::FailureReportingMode::Fatal);
+    QCOMPARE(model.rowCount(), 1);
+    QCOMPARE(Text(model.index(0, 0)), QStringLiteral("All"));
+    QCOMPARE(model.index(0, 0).data(Qt::ToolTipRole).toString(), QStringLiteral("All"));
+    QCOMPARE(model.index(0, 0).data(CheckStateExRole).toInt(), 0);
+    QVERIFY(!(model.flags(model.index(0, 0)) & Qt::ItemIsEditable));
+    QVERIFY(model.AddComboBoxModel(pPlates.get()));
+    QCOMPARE(model.rowCount(), 4);
+    QCOMPARE(Text(model.index(1, 0)), QStringLiteral("Plate cam 0"));
+}
+
+// Several hundred random source edits at several depths across several
+// sources, with sources added, removed and destroyed on the way. The tester
+// checks every announcement; after each step the combination must show the
+// sources exactly. The seed is printed when a check fails.
+void TestCombinationModel::randomEditsAcrossSources()
+{
+    const quint32 uSeed = qEnvironmentVariableIsSet("ORVA_SEED") ? quint32(qEnvironmentVariableIntValue("ORVA_SEED"))
+                                                                 : QRandomGenerator::global()->generate();
+    QRandomGenerator random(uSeed);
+    s_uSeed = uSeed;
+    s_pPreviousHandler = qInstallMessageHandler(PrintSeedOnFatal);
+    const QByteArray baSeed = QByteArrayLiteral("seed ") + QByteArray::number(uSeed);
+    for (bool bWithRoot : {false, true}) {
+        std::unique_ptr<QStandardItemModel> pRoot(NewRoot(bWithRoot));
+        CCombination_Model model;
+        model.SetRootModel(pRoot.get());
+        QAbstractItemModelTester tester(&model, QAbstractItemModelTester::FailureReportingMode::Fatal);
+        QTreeView view;
+        view.setModel(&model);
+        std::vector<std::unique_ptr<QStandardItemModel>> vecServers;
+        int iNamed = 0;
+        for (int iStep = 0; iStep < 300; ++iStep) {
+            const int iAction = random.bounded(20);
+            if (vecServers.empty() || iAction == 0) {
+                vecServers.emplace_back(NewServer(QString::number(iNamed++), random.bounded(4), random.bounded(3)));
+                QVERIFY2(model.InsertModel(random.bounded(model.GetModelCount() + 1), vecServers.back().get()),
+                         baSeed.constData());
+                continue;
+            }
+            const int iServer = random.bounded(int(vecServers.size()));
+            QStandardItemModel* pServer = vecServers[size_t(iServer)].get();
+            if (iAction == 1) {
+                QTest::ignoreMessage(QtWarningMsg, "---CCombination_ModelPrivate::OnSourceModelDestroyed--");
+                vecServers.erase(vecServers.begin() + iServer);
+            } else if (iAction == 2) {
+                QVERIFY2(model.RemoveModel(pServer), baSeed.constData());
+                vecServers.erase(vecServers.begin() + iServer);
+            } else {
+                QModelIndex miParent;
+                for (int iDepth = 0; iDepth < 3 && pServer->rowCount(miParent) > 0 && random.bounded(2); ++iDepth)
+                    miParent = pServer->index(random.bounded(pServer->rowCount(miParent)), 0, miParent);
+                const int iRows = pServer->rowCount(miParent);
+                if (iAction < 10) {
+                    const int iAt = random.bounded(iRows + 1);
+                    const int iCount = 1 + random.bounded(3);
+                    // A parent without columns takes whole rows of items; Qt's
+                    // standard model would otherwise give it rows of no column.
+                    if (pServer->columnCount(miParent) >= 2) {
+                        pServer->insertRows(iAt, iCount, miParent);
+                    } else if (miParent.isValid()) {
+                        pServer->itemFromIndex(miParent)->insertRow(
+                            iAt, {new QStandardItem, new QStandardItem(QStringLiteral("rtsp"))});
+                    } else {
+                        pServer->insertRow(iAt, {new QStandardItem, new QStandardItem(QStringLiteral("rtsp"))});
+                    }
+                    pServer->setData(pServer->index(iAt, 0, miParent), QStringLiteral("n%1").arg(iStep));
+                } else if (iAction < 16 && iRows > 0) {
+                    const int iAt = random.bounded(iRows);
+                    pServer->removeRows(iAt, 1 + random.bounded(iRows - iAt), miParent);
+                } else if (iRows > 0) {
+                    pServer->setData(pServer->index(random.bounded(iRows), random.bounded(2), miParent),
+                                     QStringLiteral("e%1").arg(iStep));
+                }
+            }
+            QVERIFY2(ShowsSources(model, bWithRoot ? model.index(0, 0) : QModelIndex()), baSeed.constData());
+        }
+    }
+    qInstallMessageHandler(s_pPreviousHandler);
+}
+
+QTEST_MAIN(TestCombinationModel)
+#include "tst_combinationmodel.moc"
