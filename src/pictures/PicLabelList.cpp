@@ -95,6 +95,9 @@ CPicBaseLabel* CPicLabelListPrivate::CreateLabel(const struPicRecord& record)
     ShowRecordPicture(pLabel, record);
     pLabel->SetTips(record.strTips);
     pLabel->SetText(record.strText);
+    // A label added to a list on show would only appear (and be laid out)
+    // once the event loop ran.
+    pLabel->show();
     return pLabel;
 }
 
@@ -131,6 +134,16 @@ void CPicLabelListPrivate::BuildPage(const struPicPagingGroup& group)
     m_pGridLayout->addItem(new QSpacerItem(0, 0, QSizePolicy::Minimum, QSizePolicy::Expanding),
                            m_pGridLayout->rowCount(), 0);
     q->setLayout(m_pGridLayout);
+}
+
+bool CPicLabelListPrivate::PicturesFit() const
+{
+    Q_Q(const CPicLabelList);
+    const qint64 iWidth = qint64(m_uPicWidth) + m_iGap;
+    const qint64 iHeight = qint64(m_uPicHeight) + m_iGap;
+    if (iWidth <= 0 || iHeight <= 0 || iWidth + m_iGap > q->width())
+        return false;
+    return m_enumShowMode == CPicLabelList::SinglePage || iHeight <= q->height();
 }
 
 QList<CPicBaseLabel*> CPicLabelListPrivate::SelectedLabels() const
@@ -438,7 +451,8 @@ void CPicLabelList::DoPaging()
 bool CPicLabelList::ShowPage(unsigned uPage)
 {
     Q_D(CPicLabelList);
-    if (uPage < 1 || uPage > d->m_uTotalPages || int(uPage) > d->m_listGroups.size())
+    // Pictures resized past the list since the last paging would stretch it.
+    if (uPage < 1 || uPage > d->m_uTotalPages || int(uPage) > d->m_listGroups.size() || !d->PicturesFit())
         return false;
     ClearAllPics();
     d->m_uCurrentPage = uPage;

@@ -35,6 +35,8 @@ public:
     void BuildPage(const struPicPagingGroup& group);
     CPicBaseLabel* CreateLabel(const struPicRecord& record);
     void ShowRecordPicture(CPicBaseLabel* pLabel, const struPicRecord& record) const;
+    // A picture with its gaps fits the list's width (and height, when paged).
+    bool PicturesFit() const;
     QList<CPicBaseLabel*> SelectedLabels() const;
     CPicBaseLabel* LabelAt(const QPoint& point) const;
 
