@@ -7,6 +7,7 @@
 #include "pages/CalendarPage.h"
 #include "pages/ModuleTabsPage.h"
 #include "pages/DateTimePickersPage.h"
+#include "pages/CapturedPicturesPage.h"
 
 #include <QtCore/QDir>
 #include <QtGui/QPainter>
@@ -78,6 +79,11 @@ GalleryWindow::GalleryWindow(QWidget* pParent)
             tr("A playback search form: the recorded period as a begin/end range with times, whole months "
                "for an export, a moment to jump to and a day to review, each opening its pop-up."),
             new DateTimePickersPage);
+    AddPage(tr("Captured pictures"), QStringLiteral("captured-pictures"),
+            tr("Three hundred vehicle snapshots from a plate search, their plates as captions: turn the pages, "
+               "click, Ctrl+click or drag a rubber band across pictures to pick them for export, double-click "
+               "one for its record."),
+            new CapturedPicturesPage);
 
     connect(m_pPageList, &QListWidget::currentRowChanged, m_pPages, &QStackedWidget::setCurrentIndex);
     m_pPageList->setCurrentRow(0);

@@ -45,6 +45,7 @@ void TestGalleryScreenshots::rendersEveryPage()
     for (const char* szPage : {"basic-controls", "text-fields", "dialogs", "playback", "calendars",
                               "module-tabs", "date-time-pickers"})
         QVERIFY2(listShots.contains(QLatin1String(szPage) + QStringLiteral(".png")), szPage);
+    QVERIFY2(listShots.contains(QStringLiteral("captured-pictures.png")), "captured-pictures");
     for (const QString& strShot : listShots) {
         const QImage image(dir.filePath(strShot));
         QVERIFY2(!image.isNull(), qPrintable(strShot));
