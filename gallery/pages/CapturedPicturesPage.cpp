@@ -124,6 +124,7 @@ CapturedPicturesPage::CapturedPicturesPage(QWidget* pParent)
     m_pList = new CPicLabelList(172, 140, this);
     m_pList->SetPicLabelGap(8);
     m_pList->SetPictureMargin(3, 3, 3, 3);
+    m_pList->SetPicLabelBroadColor(QColor(240, 180, 41));
     pLayout->addWidget(m_pList, 1);
     m_pDetailLabel = new QLabel(tr("Drag across the pictures to select them; Ctrl adds to the selection; "
                                    "double-click a picture for its record."),
