@@ -79,11 +79,14 @@ QList<QString> Paths(const QStringList& listFiles)
 class CPageModel : public QAbstractListModel
 {
 public:
-    void SetPaths(const QList<QString>& listPaths)
+    // Appended one by one into the model's own storage, as a model fed by a
+    // search result does; copying the caller's shared list would time nothing.
+    void AddPaths(const QList<QString>& listPaths)
     {
         beginResetModel();
-        m_listPaths = listPaths;
-        m_iFirst = 0;
+        m_listPaths.reserve(m_listPaths.size() + listPaths.size());
+        for (const QString& strPath : listPaths)
+            m_listPaths.append(strPath);
         m_hashPixmaps.clear();
         endResetModel();
     }
@@ -115,7 +118,7 @@ public:
     }
 
 private:
-    QList<QString> m_listPaths;
+    QVector<QString> m_listPaths;
     int m_iFirst = 0;
     mutable QHash<int, QPixmap> m_hashPixmaps;
 };
@@ -135,7 +138,7 @@ struct SAnchor
         view.setModel(&model);
         view.resize(s_sizeList);
     }
-    void Add(const QList<QString>& listPaths) { model.SetPaths(listPaths); }
+    void Add(const QList<QString>& listPaths) { model.AddPaths(listPaths); }
     void Show(int iPage)
     {
         model.SetPage(iPage);
@@ -296,7 +299,7 @@ void BenchPicLabelList::summary()
     QVector<double> vecAdd[2];
     QVector<double> vecShow[2];
     QVector<double> vecTurn[2];
-    for (int iRound = 0; iRound < 5; ++iRound) {
+    for (int iRound = 0; iRound < 3; ++iRound) {
         vecAdd[0] << TimeAdd<SList>(m_listPaths);
         vecAdd[1] << TimeAdd<SAnchor>(m_listPaths);
         double dShow = 0;

@@ -223,7 +223,7 @@ unsigned CPicLabelList::InsertPic(int iIndex, const QString& strPath)
     struPicRecord record;
     record.uLsh = d->NextLsh();
     record.strPath = strPath;
-    d->m_listRecords.insert(qMin(iIndex, d->m_listRecords.size()), record);
+    d->m_listRecords.insert(qMin(iIndex, int(d->m_listRecords.size())), record);
     if (d->m_pModel)
         d->m_pModel->AddItem(record.uLsh, QVariant());
     d->CountChanged();

@@ -7,6 +7,7 @@
 #include "pictures/list/PicRecord.h"
 
 #include <QtCore/QPoint>
+#include <QtCore/QVector>
 
 QT_BEGIN_NAMESPACE
 class QGridLayout;
@@ -66,7 +67,8 @@ public:
     QList<CPicBaseLabel*> m_listShownLabels;
     // The selection as it stood at the last release of the mouse.
     QList<CPicBaseLabel*> m_listSelectedLabels;
-    QList<struPicRecord> m_listRecords;
+    // Contiguous: ten thousand records should not mean ten thousand allocations.
+    QVector<struPicRecord> m_listRecords;
     QList<struPicPagingGroup> m_listGroups;
 };
 

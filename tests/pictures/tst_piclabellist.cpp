@@ -121,9 +121,9 @@ void TestPicLabelList::paging()
 
     QVERIFY(list.GetPicLabel(1) == nullptr);
     QCOMPARE(list.ShowPage(1), false);
-    QCOMPARE(list.Labels().size(), iFirstPage);
+    QCOMPARE(int(list.Labels().size()), iFirstPage);
     list.ShowPage(unsigned(iPages));
-    QCOMPARE(list.Labels().size(), iLastPage);
+    QCOMPARE(int(list.Labels().size()), iLastPage);
     QCOMPARE(list.GetCurrentPage(), unsigned(iPages));
     QCOMPARE(list.Labels().last()->GetPicLsh(), unsigned(iCount));
 }
@@ -134,7 +134,7 @@ void TestPicLabelList::pageLayoutPlacesLabelsInTheGrid()
     list.AddPics(m_listPaths.mid(0, 10));
     list.ShowPage(2);
     const QList<CPicBaseLabel*> listLabels = list.Labels();
-    QCOMPARE(listLabels.size(), 4);
+    QCOMPARE(int(listLabels.size()), 4);
     QCOMPARE(listLabels.at(0)->geometry(), QRect(5, 5, 100, 80));
     QCOMPARE(listLabels.at(2)->geometry(), QRect(215, 5, 100, 80));
     QCOMPARE(listLabels.at(3)->geometry(), QRect(5, 90, 100, 80));
@@ -185,7 +185,7 @@ void TestPicLabelList::singlePageModeGrowsTheList()
     QCOMPARE(list.minimumHeight(), 340);
     QCOMPARE(list.GetTotalPageNum(), 1u);
     list.ShowPage(1);
-    QCOMPARE(list.Labels().size(), 10);
+    QCOMPARE(int(list.Labels().size()), 10);
     QCOMPARE(list.Labels().at(9)->geometry(), QRect(5, 260, 100, 80));
 }
 
@@ -232,11 +232,11 @@ void TestPicLabelList::onlyTheShownPageDecodesScaled()
 
     list.ShowPage(1);
     const QList<CPicBaseLabel*> listLabels = list.Labels();
-    QCOMPARE(listLabels.size(), 6);
+    QCOMPARE(int(listLabels.size()), 6);
     // Inside the default 2-pixel margins: 96 x 76, aspect ratio kept.
     QCOMPARE(listLabels.at(0)->GetPicture().size(), QSize(96, 72));
     list.ShowPage(2);
-    QCOMPARE(list.Labels().size(), 3);
+    QCOMPARE(int(list.Labels().size()), 3);
     CPicBaseLabel* pBroken = list.GetPicLabel(9);
     QVERIFY(pBroken);
     QVERIFY(!pBroken->HasPicture());
@@ -256,7 +256,7 @@ void TestPicLabelList::captionsTipsAndLook()
     pmBackground.fill(Qt::darkGray);
     list.SetPicLabelBackground(pmBackground);
     list.SetPictureMargin(4, 3, 2, 1);
-    QCOMPARE(list.Labels().size(), 3);
+    QCOMPARE(int(list.Labels().size()), 3);
     CPicBaseLabel* pLabel = list.GetPicLabel(2);
     QCOMPARE(pLabel->GetText(), QStringLiteral("BX 4471"));
     QCOMPARE(pLabel->GetPictureMargins(), QMargins(4, 3, 2, 1));
@@ -390,7 +390,7 @@ void TestPicLabelList::selectionByCall()
     QCOMPARE(list.GetSelectedPics(), (QList<unsigned>{8, 9}));
     list.SetPicSelected(9, false);
     QCOMPARE(list.GetSelectedPics(), (QList<unsigned>{8}));
-    QCOMPARE(list.D()->m_listSelectedLabels.size(), 1);
+    QCOMPARE(int(list.D()->m_listSelectedLabels.size()), 1);
     list.SelectAllPics();
     QCOMPARE(list.GetSelectedPicCount(), 4);
     list.SetNoSelectedPic();

@@ -169,7 +169,7 @@ void TestPicturesHostile::nullArguments()
     list.SetPicLabelBroadColor(QColor());
     list.ShowPage(1);
     list.SelectAllPics();
-    QCOMPARE(list.GetSelectedPics(nullptr).size(), 3);
+    QCOMPARE(int(list.GetSelectedPics(nullptr).size()), 3);
     QCOMPARE(list.GetPicLabel(1)->GetSelectedColor().isValid(), true);
     QCOMPARE(list.AddPixmap(QPixmap()), 4u);
     list.RefreshCurrentPage();
