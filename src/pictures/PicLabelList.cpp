@@ -7,7 +7,6 @@
 #include <OrvaGUIToolkit/Picture/PicDataModel.h>
 #include <OrvaGUIToolkit/Picture/PicLabel.h>
 
-#include <QtCore/QPointer>
 #include <QtGui/QMouseEvent>
 #include <QtGui/QPainter>
 #include <QtWidgets/QGridLayout>
