@@ -331,6 +331,10 @@ int main(int argc, char** argv)
 {
     if (argc == 4 && qstrcmp(argv[1], "--memory") == 0)
         return RunMemoryChild(argc, argv);
+    // Decoding a few thousand snapshots per side, plus the memory children,
+    // outlasts Qt Test's default five minutes per function on a busy machine.
+    if (qEnvironmentVariableIsEmpty("QTEST_FUNCTION_TIMEOUT"))
+        qputenv("QTEST_FUNCTION_TIMEOUT", "3600000");
     QApplication app(argc, argv);
     BenchPicLabelList bench;
     return QTest::qExec(&bench, argc, argv);
