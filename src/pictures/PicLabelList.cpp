@@ -674,8 +674,11 @@ void CPicLabelList::paintEvent(QPaintEvent* pEvent)
         return;
     QPainter painter(this);
     painter.setPen(QPen(d->m_colorBoxSel, 1, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
-    painter.setBrush(Qt::NoBrush);
-    painter.drawRect(QRect(d->m_ptPress, d->m_ptCurrent).normalized());
+    // A polyline through the corners puts the outline on the press and current
+    // points themselves; drawRect would widen it by the pen.
+    const QRect band = QRect(d->m_ptPress, d->m_ptCurrent).normalized();
+    const QPoint points[] = {band.topLeft(), band.topRight(), band.bottomRight(), band.bottomLeft(), band.topLeft()};
+    painter.drawPolyline(points, 5);
 }
 
 } // namespace OrvaGUIToolkit

@@ -331,9 +331,20 @@ void TestPicLabelList::rubberBandCrossesThePageEdge()
     SendMouse(&list, QEvent::MouseMove, QPoint(150, 120));
     QCOMPARE(list.GetSelectedPics(), (QList<unsigned>{5, 6}));
     QCOMPARE(list.D()->m_ptCurrent, QPoint(150, 120));
+    // Qt versions round an aliased 1-pixel outline to either side of the point.
+    const auto outlined = [](const QImage& image, int iX, int iY) {
+        for (int iDx = -1; iDx <= 1; ++iDx) {
+            for (int iDy = -1; iDy <= 1; ++iDy) {
+                if (QColor(image.pixel(iX + iDx, iY + iDy)) == QColor(213, 65, 65))
+                    return true;
+            }
+        }
+        return false;
+    };
     const QImage image = list.grab().toImage();
-    QCOMPARE(QColor(image.pixel(321, 150)), QColor(213, 65, 65));
-    QCOMPARE(QColor(image.pixel(212, 181)), QColor(213, 65, 65));
+    QVERIFY(outlined(image, 320, 150));
+    QVERIFY(outlined(image, 212, 180));
+    QVERIFY(!outlined(image, 280, 150));
 
     // On past the top-left edge of the page: the band covers it all, its
     // outline stays inside the list.
@@ -352,7 +363,7 @@ void TestPicLabelList::rubberBandCrossesThePageEdge()
     // After the release moves draw no band and select nothing.
     SendMouse(&list, QEvent::MouseMove, QPoint(320, 180));
     QCOMPARE(list.GetSelectedPicCount(), 4);
-    QCOMPARE(QColor(list.grab().toImage().pixel(321, 150)), list.palette().color(QPalette::Window));
+    QVERIFY(!outlined(list.grab().toImage(), 320, 150));
 
     // The selection lives in the labels: another page starts unselected.
     list.ShowPage(2);
