@@ -12,6 +12,7 @@
 #include "pages/StatisticsPage.h"
 #include "pages/VideoWallPage.h"
 #include "pages/DeviceServersPage.h"
+#include "pages/CapturedPicturesPage.h"
 
 #include <QtCore/QDir>
 #include <QtGui/QPainter>
@@ -108,6 +109,11 @@ GalleryWindow::GalleryWindow(QWidget* pParent)
                "take the selected one offline (its model is deleted), and watch the servers report new "
                "channels while the tree keeps in step."),
             new DeviceServersPage);
+    AddPage(tr("Captured pictures"), QStringLiteral("captured-pictures"),
+            tr("Three hundred vehicle snapshots from a plate search, their plates as captions: turn the pages, "
+               "click, Ctrl+click or drag a rubber band across pictures to pick them for export, double-click "
+               "one for its record."),
+            new CapturedPicturesPage);
 
     connect(m_pPageList, &QListWidget::currentRowChanged, m_pPages, &QStackedWidget::setCurrentIndex);
     m_pPageList->setCurrentRow(0);

@@ -38,6 +38,8 @@
 // Picture galleries
 #include <OrvaGUIToolkit/Picture/PicBaseLabel.h>
 #include <OrvaGUIToolkit/Picture/PicLabel.h>
+#include <OrvaGUIToolkit/Picture/PicDataModel.h>
+#include <OrvaGUIToolkit/Picture/PicLabelList.h>
 
 // Playback timelines
 #include <OrvaGUIToolkit/Timeline/TimeSliderData.h>

@@ -1,5 +1,7 @@
 #include "pictures/PicBaseLabelPrivate.h"
 
+#include "pictures/list/PictureCache.h"
+
 #include <QtCore/QPointer>
 #include <QtGui/QMouseEvent>
 #include <QtGui/QPainter>
@@ -49,9 +51,26 @@ CPicBaseLabel::~CPicBaseLabel() = default;
 bool CPicBaseLabel::LoadPicture(const QString& strPath)
 {
     Q_D(CPicBaseLabel);
-    d->m_pixPicture = QPixmap(strPath);
+    d->m_pixPicture = CPictureCache::Load(strPath, DecodeSize());
+    d->m_bBroken = d->m_pixPicture.isNull();
     update();
-    return !d->m_pixPicture.isNull();
+    return !d->m_bBroken;
+}
+
+QSize CPicBaseLabel::DecodeSize() const
+{
+    Q_D(const CPicBaseLabel);
+    // An unsized label (not yet laid out) keeps the picture at full size.
+    if (!testAttribute(Qt::WA_Resized) && minimumSize() != maximumSize())
+        return QSize();
+    const QSize size = rect().marginsRemoved(d->m_margins).size();
+    return size.isEmpty() ? QSize() : size;
+}
+
+bool CPicBaseLabel::IsPictureBroken() const
+{
+    Q_D(const CPicBaseLabel);
+    return d->m_bBroken;
 }
 
 void CPicBaseLabel::SetPicture(unsigned uLsh, const QPixmap& pixmap)
@@ -59,6 +78,7 @@ void CPicBaseLabel::SetPicture(unsigned uLsh, const QPixmap& pixmap)
     Q_D(CPicBaseLabel);
     d->m_uLsh = uLsh;
     d->m_pixPicture = pixmap;
+    d->m_bBroken = false;
     update();
 }
 

@@ -26,6 +26,8 @@ public:
     QColor m_colorCaption{Qt::white};
     QColor m_colorCaptionBackground{0, 0, 0, 160};
     bool m_bSelected = false;
+    // The last LoadPicture found no readable image at its path.
+    bool m_bBroken = false;
 };
 
 } // namespace OrvaGUIToolkit

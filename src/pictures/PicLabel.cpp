@@ -26,6 +26,7 @@ CPicLabel::CPicLabel(CPicLabelPrivate& dd, const QMargins& margins, QWidget* pPa
 {
     Q_D(CPicLabel);
     d->m_strPlaceholder = tr("No picture");
+    d->m_strBroken = tr("Picture unavailable");
 }
 
 CPicLabel::~CPicLabel() = default;
@@ -57,11 +58,12 @@ void CPicLabel::paintEvent(QPaintEvent* pEvent)
 {
     Q_D(CPicLabel);
     CPicBaseLabel::paintEvent(pEvent);
-    if (HasPicture() || d->m_strPlaceholder.isEmpty())
+    const QString& strText = IsPictureBroken() ? d->m_strBroken : d->m_strPlaceholder;
+    if (HasPicture() || strText.isEmpty())
         return;
     QPainter painter(this);
     painter.setPen(palette().color(QPalette::Disabled, QPalette::WindowText));
-    painter.drawText(rect(), Qt::AlignCenter | Qt::TextWordWrap, d->m_strPlaceholder);
+    painter.drawText(rect(), Qt::AlignCenter | Qt::TextWordWrap, strText);
 }
 
 } // namespace OrvaGUIToolkit

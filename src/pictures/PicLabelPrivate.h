@@ -14,6 +14,8 @@ class CPicLabelPrivate : public CPicBaseLabelPrivate
 public:
     // Shown while there is no picture.
     QString m_strPlaceholder;
+    // Shown instead when the picture file could not be read.
+    QString m_strBroken;
 };
 
 } // namespace OrvaGUIToolkit

@@ -56,6 +56,7 @@ void TestGalleryScreenshots::rendersEveryPage()
         "statistics",
         "video-wall",
         "device-servers",
+        "captured-pictures",
     };
     for (const char* szPage : aszPages)
         QVERIFY2(listShots.contains(QLatin1String(szPage) + QStringLiteral(".png")), szPage);

@@ -33,8 +33,14 @@ public:
     CPicBaseLabel(int iLeft, int iTop, int iRight, int iBottom, QWidget* pParent = nullptr);
     ~CPicBaseLabel() override;
 
-    // Loads the picture from a file; false (and no picture) when it cannot be read.
+    // Loads the picture from a file, decoded no larger than the area inside
+    // the margins once the label is sized, through Qt's pixmap cache; false
+    // (no picture, and IsPictureBroken()) when it cannot be read.
     bool LoadPicture(const QString& strPath);
+    // The size LoadPicture decodes to: the area inside the margins of a sized
+    // label, else empty (full size).
+    QSize DecodeSize() const;
+    bool IsPictureBroken() const;
     void SetPicture(unsigned uLsh, const QPixmap& pixmap);
     QPixmap GetPicture() const;
     bool HasPicture() const;
