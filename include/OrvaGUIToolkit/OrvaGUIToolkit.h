@@ -98,4 +98,11 @@
 #include <OrvaGUIToolkit/ItemView/TableView.h>
 #include <OrvaGUIToolkit/ItemView/TableWidget.h>
 
+// Sort/filter proxies of the search results
+#include <OrvaGUIToolkit/ItemView/SortFilterModel.h>
+#include <OrvaGUIToolkit/ItemView/SecondarySortFilterModel.h>
+#include <OrvaGUIToolkit/ItemView/MultiPageSecondarySortFilterModel.h>
+#include <OrvaGUIToolkit/ItemView/SortFilterProxyModel.h>
+#include <OrvaGUIToolkit/ItemView/MutilColumnFilterProxyModel.h>
+
 #endif
