@@ -105,4 +105,10 @@
 #include <OrvaGUIToolkit/ItemView/SortFilterProxyModel.h>
 #include <OrvaGUIToolkit/ItemView/MutilColumnFilterProxyModel.h>
 
+// Page-number strip and pagers
+#include <OrvaGUIToolkit/Pager/IntValidator.h>
+#include <OrvaGUIToolkit/Pager/SelfDrawnButton.h>
+#include <OrvaGUIToolkit/Pager/PagerCtrl.h>
+#include <OrvaGUIToolkit/Pager/PageInfo.h>
+
 #endif
