@@ -104,6 +104,7 @@
 #include <OrvaGUIToolkit/ItemView/MultiPageSecondarySortFilterModel.h>
 #include <OrvaGUIToolkit/ItemView/SortFilterProxyModel.h>
 #include <OrvaGUIToolkit/ItemView/MutilColumnFilterProxyModel.h>
+#include <OrvaGUIToolkit/ItemView/FilterTreeView.h>
 
 // Page-number strip and pagers
 #include <OrvaGUIToolkit/Pager/IntValidator.h>
