@@ -105,6 +105,8 @@
 #include <OrvaGUIToolkit/ItemView/SortFilterProxyModel.h>
 #include <OrvaGUIToolkit/ItemView/MutilColumnFilterProxyModel.h>
 #include <OrvaGUIToolkit/ItemView/FilterTreeView.h>
+#include <OrvaGUIToolkit/ItemView/MultiPageTreeView.h>
+#include <OrvaGUIToolkit/ItemView/FilterViewContainer.h>
 
 // Page-number strip and pagers
 #include <OrvaGUIToolkit/Pager/IntValidator.h>

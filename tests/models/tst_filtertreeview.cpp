@@ -3,6 +3,10 @@
 #include <QtCore/QPointer>
 #include <QtTest/QSignalSpy>
 #include <QtTest/QtTest>
+#include <QtGui/QStandardItemModel>
+#include <QtWidgets/QLabel>
+#include <QtWidgets/QLineEdit>
+#include <QtWidgets/QListView>
 
 using namespace OrvaGUIToolkit;
 
@@ -64,6 +68,9 @@ private Q_SLOTS:
     void okButtonPagesOnWorker();
     void searchRefill();
     void tinyViewPageSize();
+    void multiPageView();
+    void multiPageTinyView();
+    void filterViewContainer();
 };
 
 void TestFilterTreeView::pagingTags()
@@ -236,6 +243,77 @@ void TestFilterTreeView::tinyViewPageSize()
     fixture.view.SetItemsPerPage(false, -7);
     fixture.view.DoPaging();
     QCOMPARE(spy.last(), (QList<QVariant>{5, 5, true}));
+}
+
+void TestFilterTreeView::multiPageView()
+{
+    QStandardItemModel model(0, 2);
+    for (int i = 0; i < 95; ++i)
+        model.appendRow({new QStandardItem(QStringLiteral("Plate %1").arg(i)), new QStandardItem(QStringLiteral("Gate"))});
+    CMultiPageTreeView view;
+    view.resize(751, 431);
+    view.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&view));
+    view.SetModel(&model);
+    auto* pTree = view.findChild<QTreeView*>(QStringLiteral("m_pTreeView"));
+    view.DoPaging();
+    const unsigned int uPages = view.GetPageCount();
+    QVERIFY(uPages > 1);
+    const int iPageSize = pTree->model()->rowCount();
+    QCOMPARE(model.index(iPageSize, 0).data(Qt::UserRole + 1).toString(), QStringLiteral("Page002"));
+    QCOMPARE(view.findChild<QLabel*>(QStringLiteral("m_pLabelTotalItem"))->text(), QStringLiteral("95"));
+    QCOMPARE(view.findChild<QLabel*>(QStringLiteral("m_pLabelCurPage"))->text(), QStringLiteral("1/%1").arg(uPages));
+    view.OnGotoPage(2);
+    QCOMPARE(pTree->model()->index(0, 0).data().toString(), QStringLiteral("Plate %1").arg(iPageSize));
+    QCOMPARE(view.findChild<QLabel*>(QStringLiteral("m_pLabelCurPage"))->text(), QStringLiteral("2/%1").arg(uPages));
+    model.removeRows(0, 90);
+    QCOMPARE(view.findChild<QLabel*>(QStringLiteral("m_pLabelTotalItem"))->text(), QStringLiteral("5"));
+}
+
+void TestFilterTreeView::multiPageTinyView()
+{
+    QStandardItemModel model(3, 1);
+    CMultiPageTreeView view;
+    view.resize(300, 10);
+    view.SetModel(&model);
+    view.DoPaging();
+    QCOMPARE(view.GetPageCount(), 0U);
+    QCOMPARE(view.findChild<QLabel*>(QStringLiteral("m_pLabelCurPage"))->text(), QStringLiteral("1/1"));
+    view.SetModel(nullptr);
+    view.DoPaging();
+    QCOMPARE(view.GetPageCount(), 0U);
+}
+
+void TestFilterTreeView::filterViewContainer()
+{
+    QStandardItemModel model;
+    for (const char* pszCamera : {"North gate", "South gate", "Depot exit"})
+        model.appendRow(new QStandardItem(QLatin1String(pszCamera)));
+    auto* pFirst = new QListView;
+    pFirst->setModel(&model);
+    CFilterViewContainer container(pFirst, true);
+    QCOMPARE(container.View(), pFirst);
+    QCOMPARE(pFirst->parentWidget(), &container);
+    QCOMPARE(pFirst->horizontalScrollBarPolicy(), Qt::ScrollBarAlwaysOff);
+    QSignalSpy spyClicked(&container, &CFilterViewContainer::SignalClicked);
+    Q_EMIT pFirst->clicked(model.index(1, 0));
+    QCOMPARE(spyClicked.count(), 1);
+
+    auto* pEdit = container.findChild<QLineEdit*>();
+    QVERIFY(pEdit && !pEdit->parentWidget()->isHidden());
+    pEdit->setText(QStringLiteral("GATE"));
+    QVERIFY(!pFirst->isRowHidden(0));
+    QVERIFY(pFirst->isRowHidden(2));
+    container.ClearFilterText();
+    QCOMPARE(pEdit->text(), QString());
+    QVERIFY(!pFirst->isRowHidden(2));
+
+    const QPointer<QListView> pOld(pFirst);
+    auto* pSecond = new QListView;
+    container.SetView(pSecond);
+    QVERIFY(pOld.isNull());
+    container.SetView(nullptr);
+    QCOMPARE(container.View(), pSecond);
 }
 
 QTEST_MAIN(TestFilterTreeView)
