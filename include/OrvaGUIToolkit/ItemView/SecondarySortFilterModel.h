@@ -3,7 +3,7 @@
 
 #include <OrvaGUIToolkit/ItemView/SortFilterModel.h>
 
-#include <QtCore/QRegExp>
+#include <QRegExp>
 
 namespace OrvaGUIToolkit {
 

@@ -3,7 +3,7 @@
 
 #include <OrvaGUIToolkit/OrvaGUIToolkitGlobal.h>
 
-#include <QtCore/QRegExp>
+#include <QRegExp>
 #include <QtCore/QSortFilterProxyModel>
 #include <QtCore/QStringList>
 
