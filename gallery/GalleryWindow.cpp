@@ -6,6 +6,7 @@
 #include "pages/PlaybackPage.h"
 #include "pages/CalendarPage.h"
 #include "pages/TablesTreesPage.h"
+#include "pages/VehicleSearchPage.h"
 
 #include <QtCore/QDir>
 #include <QtWidgets/QApplication>
@@ -72,6 +73,11 @@ GalleryWindow::GalleryWindow(QWidget* pParent)
                "counts the areas; alarms with play, download and delete buttons, time, alarm and plate editors and "
                "export progress; vehicle search results that turn red where they hold the typed word."),
             new TablesTreesPage);
+    AddPage(tr("Vehicle search"), QStringLiteral("vehicle-search"),
+            tr("A hundred thousand passing vehicles: search plate words in order, narrow by camera and colour "
+               "as the header's auto-filter does, sort by a header click and page with the pager and its Go box; "
+               "searches run behind the wait dialog while the window keeps painting."),
+            new VehicleSearchPage);
 
     connect(m_pPageList, &QListWidget::currentRowChanged, m_pPages, &QStackedWidget::setCurrentIndex);
     m_pPageList->setCurrentRow(0);

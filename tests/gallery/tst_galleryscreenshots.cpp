@@ -44,6 +44,7 @@ void TestGalleryScreenshots::rendersEveryPage()
     const QStringList listShots = QDir(dir.path()).entryList({QStringLiteral("*.png")}, QDir::Files);
     for (const char* szPage : {"basic-controls", "text-fields", "dialogs", "playback", "calendars", "tables-trees"})
         QVERIFY2(listShots.contains(QLatin1String(szPage) + QStringLiteral(".png")), szPage);
+    QVERIFY2(listShots.contains(QStringLiteral("vehicle-search.png")), "vehicle-search");
     for (const QString& strShot : listShots) {
         const QImage image(dir.filePath(strShot));
         QVERIFY2(!image.isNull(), qPrintable(strShot));
