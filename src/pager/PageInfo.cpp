@@ -113,7 +113,7 @@ void CPageInfo::ShowSelectedPage(unsigned int uPage)
     for (quint64 u = uFirst; u <= uLast; ++u)
         listTexts << QString::number(u);
     d->m_iCurrentIndex = static_cast<int>(uPage - uFirst);
-    d->m_pPageStrip->SetCurShowCount(listTexts.size());
+    d->m_pPageStrip->SetCurShowCount(static_cast<int>(listTexts.size()));
     d->m_pPageStrip->SetTextList(listTexts);
     // ClickPage runs here when the index moves; its slots may delete this pager.
     const QPointer<CPageInfo> pGuard(this);

@@ -33,7 +33,7 @@ public:
 
     int SumOfWidths(int iCount) const
     {
-        const int iEnd = qBound(0, iCount, m_listWidths.size());
+        const int iEnd = qBound(0, iCount, static_cast<int>(m_listWidths.size()));
         return std::accumulate(m_listWidths.cbegin(), m_listWidths.cbegin() + iEnd, 0);
     }
 
@@ -41,7 +41,7 @@ public:
     // nor hit.
     int PaintedCount() const
     {
-        return qMin(m_iShowCount, m_listWidths.size());
+        return qMin(m_iShowCount, static_cast<int>(m_listWidths.size()));
     }
 
     CSelfDrawnButton::DrawType m_enumDrawType = CSelfDrawnButton::DrawCurrent;
