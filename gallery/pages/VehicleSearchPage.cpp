@@ -102,7 +102,7 @@ QComboBox* VehicleSearchPage::MakeValueBox(int iColumn, const QString& strAll)
     if (iColumn == CameraColumn) {
         listValues = GalleryData::CameraNames();
     } else {
-        listValues = {tr("White"), tr("Black"), tr("Silver"), tr("Red"), tr("Blue"), tr("(Blank)")};
+        listValues = QStringList{tr("White"), tr("Black"), tr("Silver"), tr("Red"), tr("Blue"), tr("(Blank)")};
     }
     pBox->addItems(listValues);
     return pBox;
