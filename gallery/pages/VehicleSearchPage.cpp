@@ -54,12 +54,18 @@ VehicleSearchPage::VehicleSearchPage(QWidget* pParent)
 
     m_pView->StartSearch();
     FillRecords();
-    m_pView->SetItemsPerPage(false, 22);
+    m_pView->SetItemsPerPage(false, 24);
+    // The view re-attaches its model after every search; the widths follow.
+    const auto fitColumns = [this] {
+        QHeaderView* pHeader = m_pView->header();
+        const int aiWidths[] = {120, 230, 170, 90};
+        for (int iColumn = 0; iColumn < 4; ++iColumn) {
+            pHeader->setSectionResizeMode(iColumn, QHeaderView::Interactive);
+            pHeader->resizeSection(iColumn, aiWidths[iColumn]);
+        }
+    };
+    connect(m_pView, &CFilterTreeView::SignalReSetColumnWidth, this, fitColumns);
     m_pView->EndSearch();
-    m_pView->header()->resizeSection(PlateColumn, 120);
-    m_pView->header()->resizeSection(CameraColumn, 220);
-    m_pView->header()->resizeSection(TimeColumn, 170);
-    m_pView->header()->resizeSection(ColourColumn, 90);
     m_pPlateSearch->setText(QStringLiteral("B 7"));
 }
 
