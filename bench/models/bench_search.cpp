@@ -94,11 +94,13 @@ int main(int argc, char** argv)
         wildcard.SetCoustomFilter(CSortFilterProxyModel::RegExpFilter,
                                   QRegExp(QStringLiteral("B*7"), Qt::CaseInsensitive, QRegExp::Wildcard));
         wildcard.invalidate();
+        wildcard.rowCount();
     });
     const double dWildAnchor = Median([&] {
         plainWildcard.setFilterRegularExpression(
             QRegularExpression(QStringLiteral("B.*7"), QRegularExpression::CaseInsensitiveOption));
         plainWildcard.invalidate();
+        plainWildcard.rowCount();
     });
     Report("wildcard", dWildOurs, dWildAnchor);
     std::printf("           %d and %d rows accepted\n", wildcard.rowCount(), plainWildcard.rowCount());
@@ -117,13 +119,17 @@ int main(int argc, char** argv)
     plainCamera.setFilterKeyColumn(1);
     plainColour.setSourceModel(&plainCamera);
     plainColour.setFilterKeyColumn(3);
-    const double dValuesOurs = Median([&] { values.invalidate(); });
+    const double dValuesOurs = Median([&] {
+        values.invalidate();
+        values.rowCount();
+    });
     const double dValuesAnchor = Median([&] {
         plainCamera.setFilterRegularExpression(QRegularExpression(
             QStringLiteral("^(North gate lane 1|Depot exit)$"), QRegularExpression::CaseInsensitiveOption));
         plainColour.setFilterRegularExpression(
             QRegularExpression(QStringLiteral("^(White|)$"), QRegularExpression::CaseInsensitiveOption));
         plainCamera.invalidate();
+        plainColour.rowCount();
     });
     Report("values", dValuesOurs, dValuesAnchor);
     std::printf("           %d and %d rows accepted\n", values.rowCount(), plainColour.rowCount());
@@ -155,15 +161,21 @@ int main(int argc, char** argv)
     Report("paging", dPaging, dSortAnchor);
     std::printf("           page 50 shows %d rows of %d pages\n", view.model()->rowCount(), view.GetPageCount());
 
-    // GUI-thread stall while a search runs on the worker.
+    // GUI-thread stall while a search's worker half runs: gaps between ticks
+    // are counted only while the wait dialog is up, so the GUI-thread paging
+    // before and after it (measured by "paging" above) is left out.
     QElapsedTimer clock;
     qint64 iLastTick = 0;
     qint64 iLongestGap = 0;
+    bool bDialogSeen = false;
     QTimer ticker;
     ticker.setInterval(5);
     QObject::connect(&ticker, &QTimer::timeout, [&] {
         const qint64 iNow = clock.elapsed();
-        iLongestGap = std::max(iLongestGap, iNow - iLastTick);
+        const bool bDialogUp = QApplication::activeModalWidget() != nullptr;
+        if (bDialogUp && bDialogSeen)
+            iLongestGap = std::max(iLongestGap, iNow - iLastTick);
+        bDialogSeen = bDialogUp;
         iLastTick = iNow;
     });
     view.resize(800, 600);
@@ -173,13 +185,10 @@ int main(int argc, char** argv)
     ticker.start();
     QElapsedTimer searchTimer;
     searchTimer.start();
-    // Ticks of the search run itself only: the GUI-thread parts before and
-    // after the worker (re-paging) are measured by "paging" above.
-    QObject::connect(&view, &CFilterTreeView::SignalModelChanged, [&] { ticker.stop(); });
-    iLastTick = clock.elapsed();
     view.StartFilterByCustomStr(QStringLiteral("gate 1"));
-    std::printf("stall      longest GUI-thread gap %lld ms during a %.0f ms search (%d rows found)\n",
-                static_cast<long long>(iLongestGap), searchTimer.nsecsElapsed() / 1e6,
-                view.GetModelNoPageInfo()->rowCount());
+    const double dSearch = searchTimer.nsecsElapsed() / 1e6;
+    ticker.stop();
+    std::printf("stall      longest GUI-thread gap %lld ms while the worker ran; whole search %.0f ms (%d rows)\n",
+                static_cast<long long>(iLongestGap), dSearch, view.GetModelNoPageInfo()->rowCount());
     return 0;
 }
