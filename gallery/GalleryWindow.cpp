@@ -13,6 +13,7 @@
 #include "pages/VideoWallPage.h"
 #include "pages/DeviceServersPage.h"
 #include "pages/CapturedPicturesPage.h"
+#include "pages/VehicleSearchPage.h"
 
 #include <QtCore/QDir>
 #include <QtGui/QPainter>
@@ -114,6 +115,11 @@ GalleryWindow::GalleryWindow(QWidget* pParent)
                "click, Ctrl+click or drag a rubber band across pictures to pick them for export, double-click "
                "one for its record."),
             new CapturedPicturesPage);
+    AddPage(tr("Vehicle search"), QStringLiteral("vehicle-search"),
+            tr("A hundred thousand passing vehicles: search plate words in order, narrow by camera and colour "
+               "as the header's auto-filter does, sort by a header click and page with the pager and its Go box; "
+               "searches run behind the wait dialog while the window keeps painting."),
+            new VehicleSearchPage);
 
     connect(m_pPageList, &QListWidget::currentRowChanged, m_pPages, &QStackedWidget::setCurrentIndex);
     m_pPageList->setCurrentRow(0);

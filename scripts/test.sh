@@ -24,5 +24,14 @@ done
 echo "== fuzz: layout XML readers (60 s)"
 bash scripts/fuzz.sh 60 || status=1
 # ---- End of fuzzing ------------------------------------------------------
+# ---- Extra step: ThreadSanitizer over the worker-thread tests -------------
+# A small separate build of just the tests whose filtering and paging run on
+# a worker thread; suppressions (tests/sanitizers/tsan.supp) cover only
+# reports lying entirely inside Qt.
+echo "== tsan: configure, build and test the worker paths"
+cmake --preset tsan -DORVA_WERROR=ON
+cmake --build --preset tsan
+ctest --preset tsan || status=1
+# ---- End of the ThreadSanitizer step ---------------------------------------
 
 exit "$status"

@@ -126,4 +126,20 @@
 #include <OrvaGUIToolkit/Layout/WidgetLayoutMgr.h>
 #include <OrvaGUIToolkit/Layout/SelectCutNum.h>
 
+// Sort/filter proxies of the search results
+#include <OrvaGUIToolkit/ItemView/SortFilterModel.h>
+#include <OrvaGUIToolkit/ItemView/SecondarySortFilterModel.h>
+#include <OrvaGUIToolkit/ItemView/MultiPageSecondarySortFilterModel.h>
+#include <OrvaGUIToolkit/ItemView/SortFilterProxyModel.h>
+#include <OrvaGUIToolkit/ItemView/MutilColumnFilterProxyModel.h>
+#include <OrvaGUIToolkit/ItemView/FilterTreeView.h>
+#include <OrvaGUIToolkit/ItemView/MultiPageTreeView.h>
+#include <OrvaGUIToolkit/ItemView/FilterViewContainer.h>
+
+// Page-number strip and pagers
+#include <OrvaGUIToolkit/Pager/IntValidator.h>
+#include <OrvaGUIToolkit/Pager/SelfDrawnButton.h>
+#include <OrvaGUIToolkit/Pager/PagerCtrl.h>
+#include <OrvaGUIToolkit/Pager/PageInfo.h>
+
 #endif

@@ -57,6 +57,7 @@ void TestGalleryScreenshots::rendersEveryPage()
         "video-wall",
         "device-servers",
         "captured-pictures",
+        "vehicle-search",
     };
     for (const char* szPage : aszPages)
         QVERIFY2(listShots.contains(QLatin1String(szPage) + QStringLiteral(".png")), szPage);

@@ -1,0 +1,246 @@
+#include <OrvaGUIToolkit/OrvaGUIToolkit.h>
+
+#include <QtCore/QPointer>
+#include <QtGui/QStandardItemModel>
+#include <QtTest/QSignalSpy>
+#include <QtTest/QtTest>
+#include <QtWidgets/QHeaderView>
+
+#include <climits>
+#include <cmath>
+
+using namespace OrvaGUIToolkit;
+
+namespace {
+
+QList<CTreeViewItem*> MakeRows(int iCount)
+{
+    QList<CTreeViewItem*> listItems;
+    for (int i = 0; i < iCount; ++i) {
+        auto* pItem = new CTreeViewItem;
+        pItem->InsertColumns(0, 2);
+        pItem->SetText(0, QStringLiteral("C%1").arg(i));
+        pItem->SetText(1, i % 2 ? QStringLiteral("Gate") : QString());
+        listItems << pItem;
+    }
+    return listItems;
+}
+
+} // namespace
+
+class TestSearchHostile : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void pageNumbers_data();
+    void pageNumbers();
+    void pageSizes_data();
+    void pageSizes();
+    void searchTexts_data();
+    void searchTexts();
+    void valueListsShorterThanColumns();
+    void noSourceModel();
+    void proxiesWithoutSource();
+    void deletingSlots_data();
+    void deletingSlots();
+};
+
+void TestSearchHostile::pageNumbers_data()
+{
+    QTest::addColumn<int>("iPage");
+    QTest::newRow("INT_MIN") << INT_MIN;
+    QTest::newRow("-1") << -1;
+    QTest::newRow("0") << 0;
+    QTest::newRow("past the last") << 9;
+    QTest::newRow("INT_MAX") << INT_MAX;
+}
+
+void TestSearchHostile::pageNumbers()
+{
+    QFETCH(int, iPage);
+    CTreeViewModel model;
+    model.insertColumns(0, 2);
+    CFilterTreeView view;
+    view.SetSourceModel(&model);
+    view.SetItemsPerPage(false, 10);
+    view.AddTopLevelItems(MakeRows(25));
+    view.DoPaging();
+    view.OnCurrentPageChanged(iPage);
+    QCOMPARE(view.model()->rowCount(), 0);
+    view.OnCurrentPageChanged(3);
+    QCOMPARE(view.model()->rowCount(), 5);
+}
+
+void TestSearchHostile::pageSizes_data()
+{
+    QTest::addColumn<bool>("bAuto");
+    QTest::addColumn<int>("iSize");
+    QTest::addColumn<int>("iHeight");
+    QTest::addColumn<int>("iPages");
+    QTest::newRow("fixed INT_MIN") << false << INT_MIN << 300 << 25;
+    QTest::newRow("fixed 0") << false << 0 << 300 << 25;
+    QTest::newRow("fixed INT_MAX") << false << INT_MAX << 300 << 1;
+    QTest::newRow("auto, zero height") << true << 0 << 0 << 25;
+}
+
+void TestSearchHostile::pageSizes()
+{
+    QFETCH(bool, bAuto);
+    QFETCH(int, iSize);
+    QFETCH(int, iHeight);
+    QFETCH(int, iPages);
+    CTreeViewModel model;
+    model.insertColumns(0, 2);
+    CFilterTreeView view;
+    view.SetSourceModel(&model);
+    view.AddTopLevelItems(MakeRows(25));
+    view.resize(300, iHeight);
+    view.SetItemsPerPage(bAuto, iSize);
+    view.DoPaging();
+    QCOMPARE(view.GetPageCount(), iPages);
+    view.SetAscendingOrder(INT_MAX);
+    view.SetDescendingOrder(-5);
+}
+
+void TestSearchHostile::searchTexts_data()
+{
+    QTest::addColumn<QString>("strSearch");
+    QTest::addColumn<int>("iMatches");
+    QTest::newRow("empty") << QString() << 25;
+    QTest::newRow("huge") << QString(20000, QLatin1Char('x')) << 0;
+    QTest::newRow("broken expression") << "[[(\\\\" << 0;
+    QTest::newRow("only blanks") << "   " << 25;
+    QTest::newRow("control characters") << QString(QChar(0)) + QStringLiteral("\x01\n") << 0;
+}
+
+void TestSearchHostile::searchTexts()
+{
+    QFETCH(QString, strSearch);
+    QFETCH(int, iMatches);
+    CTreeViewModel model;
+    model.insertColumns(0, 2);
+    CFilterTreeView view;
+    view.SetSourceModel(&model);
+    view.AddTopLevelItems(MakeRows(25));
+    view.StartFilterByCustomStr(strSearch);
+    QCOMPARE(view.GetModelNoPageInfo()->rowCount(), iMatches);
+}
+
+void TestSearchHostile::valueListsShorterThanColumns()
+{
+    CTreeViewModel model;
+    model.insertColumns(0, 2);
+    CFilterTreeView view;
+    view.SetSourceModel(&model);
+    view.AddTopLevelItems(MakeRows(6));
+    view.StartFilterByTextgroup({}, {});
+    QCOMPARE(view.GetModelNoPageInfo()->rowCount(), 0);
+    view.StartFilterByTextgroup({{QStringLiteral("C0 C1 C2 C3 C4 C5")}}, {false, true, true, true});
+    QCOMPARE(view.GetModelNoPageInfo()->rowCount(), 6);
+    view.StartFilterByTextgroup({{QStringLiteral("C0 C1 C2 C3 C4 C5")}}, {false});
+    QCOMPARE(view.GetModelNoPageInfo()->rowCount(), 0);
+    view.ResetFilterModel();
+}
+
+void TestSearchHostile::noSourceModel()
+{
+    CFilterTreeView view;
+    QTest::ignoreMessage(QtWarningMsg, "CFilterTreeView::AddTopLevelItems: m_pSourceModel == NULL");
+    view.AddTopLevelItems(MakeRows(3));
+    QCOMPARE(view.TopLevelItemCount(), 0);
+    view.DoPaging();
+    view.OnCurrentPageChanged(1);
+    view.StartFilterByCustomStr(QStringLiteral("a"));
+    view.StartFilterByTextgroup({{QStringLiteral("a")}}, {false});
+    view.OnSignalResizeChanged();
+    view.OnSignalOkBtnClick();
+    view.SetAscendingOrder(0);
+    view.StartSearch();
+    view.EndSearch();
+    QCOMPARE(view.GetPageCount(), 0);
+
+    // A source deleted under the view leaves it empty, not dangling.
+    auto* pModel = new CTreeViewModel;
+    pModel->insertColumns(0, 2);
+    view.SetSourceModel(pModel);
+    view.AddTopLevelItems(MakeRows(3));
+    delete pModel;
+    view.DoPaging();
+    QCOMPARE(view.TopLevelItemCount(), 0);
+}
+
+void TestSearchHostile::proxiesWithoutSource()
+{
+    CSortFilterProxyModel proxy;
+    proxy.SetColumnNum(INT_MIN);
+    QCOMPARE(proxy.GetColumnNum(), 0);
+    proxy.SetCoustomFilter(static_cast<CSortFilterProxyModel::FilterMode>(INT_MAX), QRegExp());
+    proxy.invalidate();
+    CMultiPageSecondarySortFilterModel paged;
+    paged.SetMultiPageParam(UINT_MAX, UINT_MAX);
+    paged.SetSecondaryFilterKeyColumn(INT_MIN);
+    paged.SetSecondaryFilterRole(INT_MAX);
+    paged.SetSecondaryFilterRegExp(QStringLiteral("(("));
+    QStandardItemModel source(4, 2);
+    paged.setSourceModel(&source);
+    QCOMPARE(paged.rowCount(), 0);
+    CMutilColumnFilterProxyModel multi;
+    multi.SetCoustomFilter(QRegExp(QStringLiteral("[")));
+    multi.setSourceModel(&source);
+    QCOMPARE(multi.rowCount(), 0);
+}
+
+// Every signal the search views emit from their own handlers, with a slot
+// that deletes the view.
+void TestSearchHostile::deletingSlots_data()
+{
+    QTest::addColumn<int>("iCase");
+    QTest::newRow("CFilterTreeView::SignalClickRelease") << 0;
+    QTest::newRow("CFilterTreeView::SignalModelChanged from a header click") << 1;
+    QTest::newRow("CFilterTreeView::SignalResizeChanged") << 2;
+    QTest::newRow("CMultiPageTreeView::SignalTableHeaderClicked") << 3;
+}
+
+void TestSearchHostile::deletingSlots()
+{
+    QFETCH(int, iCase);
+    CTreeViewModel model;
+    model.insertColumns(0, 2);
+    QStandardItemModel plain(30, 2);
+    QPointer<QWidget> pWidget;
+    if (iCase <= 2) {
+        auto* pView = new CFilterTreeView;
+        pWidget = pView;
+        pView->SetSourceModel(&model);
+        pView->AddTopLevelItems(MakeRows(30));
+        pView->resize(300, 300);
+        pView->show();
+        QVERIFY(QTest::qWaitForWindowExposed(pView));
+        pView->DoPaging();
+        pView->OnCurrentPageChanged(1);
+        connect(pView, &CFilterTreeView::SignalClickRelease, pView, [pView] { delete pView; });
+        connect(pView, &CFilterTreeView::SignalModelChanged, pView, [pView] { delete pView; });
+        connect(pView, &CFilterTreeView::SignalResizeChanged, pView, [pView] { delete pView; });
+        if (iCase == 0)
+            QTest::mouseClick(pView->viewport(), Qt::LeftButton, Qt::NoModifier, QPoint(10, 5));
+        else if (iCase == 1)
+            pView->header()->setSortIndicator(1, Qt::DescendingOrder);
+        else
+            pView->resize(320, 280);
+    } else if (iCase == 3) {
+        auto* pView = new CMultiPageTreeView;
+        pWidget = pView;
+        pView->resize(600, 400);
+        pView->show();
+        QVERIFY(QTest::qWaitForWindowExposed(pView));
+        pView->SetSortingEnabled(true, Qt::DisplayRole);
+        pView->SetModel(&plain);
+        connect(pView, &CMultiPageTreeView::SignalTableHeaderClicked, pView, [pView] { delete pView; });
+        Q_EMIT pView->findChild<QHeaderView*>()->sectionClicked(0);
+    }
+    QVERIFY(pWidget.isNull());
+}
+
+QTEST_MAIN(TestSearchHostile)
+#include "tst_search_hostile.moc"
