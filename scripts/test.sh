@@ -7,16 +7,31 @@ cd "$(dirname "$0")/.."
 
 bash scripts/setup.sh
 
+# Line tables are all a sanitizer report needs; full debug information would
+# multiply the size of the build trees several times over.
+debug_flags=-DCMAKE_CXX_FLAGS_DEBUG=-g1
+
 status=0
 for preset in asan asan-qt6; do
   echo "== $preset: configure and build"
-  cmake --preset "$preset" -DORVA_WERROR=ON
+  cmake --preset "$preset" -DORVA_WERROR=ON "$debug_flags"
   cmake --build --preset "$preset"
-done
-for preset in asan asan-qt6; do
   echo "== $preset: tests"
   ctest --preset "$preset" || status=1
+  # A CI machine's disk holds one sanitizer build at a time.
+  if [[ "${CI:-}" == "true" ]]; then rm -rf "build/$preset"; fi
 done
+
+# ---- Extra step: ThreadSanitizer over the worker-thread tests -------------
+# A small separate build of just the tests whose filtering and paging run on
+# a worker thread; suppressions (tests/sanitizers/tsan.supp) cover only
+# reports lying entirely inside Qt.
+echo "== tsan: configure, build and test the worker paths"
+cmake --preset tsan -DORVA_WERROR=ON "$debug_flags"
+cmake --build --preset tsan
+ctest --preset tsan || status=1
+if [[ "${CI:-}" == "true" ]]; then rm -rf build/tsan; fi
+# ---- End of the ThreadSanitizer step ---------------------------------------
 
 # ---- Fuzzing -------------------------------------------------------------
 # The layout configuration readers take files people edit by hand: about a
@@ -24,14 +39,5 @@ done
 echo "== fuzz: layout XML readers (60 s)"
 bash scripts/fuzz.sh 60 || status=1
 # ---- End of fuzzing ------------------------------------------------------
-# ---- Extra step: ThreadSanitizer over the worker-thread tests -------------
-# A small separate build of just the tests whose filtering and paging run on
-# a worker thread; suppressions (tests/sanitizers/tsan.supp) cover only
-# reports lying entirely inside Qt.
-echo "== tsan: configure, build and test the worker paths"
-cmake --preset tsan -DORVA_WERROR=ON
-cmake --build --preset tsan
-ctest --preset tsan || status=1
-# ---- End of the ThreadSanitizer step ---------------------------------------
 
 exit "$status"
