@@ -32,3 +32,5 @@ void CBeginEndCalendarTimePopup::mousePressEvent(QMouseEvent* pEvent)
 }
 
 } // namespace OrvaGUIToolkit
+
+#include "OrvaGUIToolkit/Calendar/moc_BeginEndCalendarTimePopup.cpp"

@@ -295,3 +295,5 @@ void CBeginEndCalendarWidget::hideEvent(QHideEvent* pEvent)
 }
 
 } // namespace OrvaGUIToolkit
+
+#include "OrvaGUIToolkit/Calendar/moc_BeginEndCalendarWidget.cpp"

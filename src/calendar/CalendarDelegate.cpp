@@ -21,3 +21,5 @@ void CCalendarDelegate::paint(QPainter* pPainter, const QStyleOptionViewItem& op
 }
 
 } // namespace OrvaGUIToolkit
+
+#include "moc_CalendarDelegate.cpp"

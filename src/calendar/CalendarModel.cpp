@@ -453,3 +453,5 @@ void CCalendarModel::InternalUpdate()
 }
 
 } // namespace OrvaGUIToolkit
+
+#include "moc_CalendarModel.cpp"

@@ -135,3 +135,5 @@ void CCalendarMonthWidget::mouseDoubleClickEvent(QMouseEvent* /*pEvent*/)
 }
 
 } // namespace OrvaGUIToolkit
+
+#include "OrvaGUIToolkit/Calendar/moc_CalendarMonthWidget.cpp"

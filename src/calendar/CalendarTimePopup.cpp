@@ -160,3 +160,5 @@ void CCalendarTimePopup::hideEvent(QHideEvent* /*pEvent*/)
 }
 
 } // namespace OrvaGUIToolkit
+
+#include "OrvaGUIToolkit/Calendar/moc_CalendarTimePopup.cpp"

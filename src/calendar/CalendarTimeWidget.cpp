@@ -106,3 +106,5 @@ void CCalendarTimeWidget::hideEvent(QHideEvent* pEvent)
 }
 
 } // namespace OrvaGUIToolkit
+
+#include "OrvaGUIToolkit/Calendar/moc_CalendarTimeWidget.cpp"

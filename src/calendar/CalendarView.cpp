@@ -236,3 +236,5 @@ void CCalendarView::enterEvent(EnterEvent* pEvent)
 }
 
 } // namespace OrvaGUIToolkit
+
+#include "moc_CalendarView.cpp"

@@ -714,3 +714,5 @@ void CCalendarWidget::changeEvent(QEvent* pEvent)
 }
 
 } // namespace OrvaGUIToolkit
+
+#include "OrvaGUIToolkit/Calendar/moc_CalendarWidget.cpp"

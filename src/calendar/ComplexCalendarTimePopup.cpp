@@ -31,3 +31,5 @@ void CComplexCalendarTimePopup::mousePressEvent(QMouseEvent* pEvent)
 }
 
 } // namespace OrvaGUIToolkit
+
+#include "OrvaGUIToolkit/Calendar/moc_ComplexCalendarTimePopup.cpp"

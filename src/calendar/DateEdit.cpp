@@ -12,3 +12,5 @@ CDateEdit::CDateEdit(QWidget* pParent)
 CDateEdit::~CDateEdit() = default;
 
 } // namespace OrvaGUIToolkit
+
+#include "OrvaGUIToolkit/Calendar/moc_DateEdit.cpp"

@@ -101,3 +101,5 @@ void CDateTimeEdit::mousePressEvent(QMouseEvent* pEvent)
 }
 
 } // namespace OrvaGUIToolkit
+
+#include "OrvaGUIToolkit/Calendar/moc_DateTimeEdit.cpp"

@@ -43,3 +43,5 @@ void CHourTimeEditPopup::OnItemPressed(QTableWidgetItem* pItem)
 }
 
 } // namespace OrvaGUIToolkit
+
+#include "OrvaGUIToolkit/Calendar/moc_HourTimeEditPopup.cpp"

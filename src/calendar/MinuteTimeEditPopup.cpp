@@ -43,3 +43,5 @@ void CMinuteTimeEditPopup::OnItemPressed(QTableWidgetItem* pItem)
 }
 
 } // namespace OrvaGUIToolkit
+
+#include "OrvaGUIToolkit/Calendar/moc_MinuteTimeEditPopup.cpp"

@@ -97,3 +97,5 @@ void CRangeDateEdit::OnDateChanged(QDate dtBegin, QDate dtEnd)
 }
 
 } // namespace OrvaGUIToolkit
+
+#include "OrvaGUIToolkit/Calendar/moc_RangeDateEdit.cpp"

@@ -80,3 +80,5 @@ void CRangeDateTimeEdit::OnDateTimeChanged(QDateTime dtBegin, QDateTime dtEnd)
 }
 
 } // namespace OrvaGUIToolkit
+
+#include "OrvaGUIToolkit/Calendar/moc_RangeDateTimeEdit.cpp"

@@ -63,3 +63,5 @@ void CTimeEdit::OnChangeTime(int iTime)
 }
 
 } // namespace OrvaGUIToolkit
+
+#include "OrvaGUIToolkit/Calendar/moc_TimeEdit.cpp"

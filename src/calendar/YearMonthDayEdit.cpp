@@ -63,3 +63,5 @@ void CYearMonthDayEdit::mousePressEvent(QMouseEvent* pEvent)
 }
 
 } // namespace OrvaGUIToolkit
+
+#include "OrvaGUIToolkit/Calendar/moc_YearMonthDayEdit.cpp"

@@ -479,3 +479,5 @@ void CPieChartView::resizeEvent(QResizeEvent* pEvent)
 }
 
 } // namespace OrvaGUIToolkit
+
+#include "OrvaGUIToolkit/Chart/moc_PieChartView.cpp"

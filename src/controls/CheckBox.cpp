@@ -37,3 +37,5 @@ bool CCheckBox::hitButton(const QPoint& pos) const
 }
 
 } // namespace OrvaGUIToolkit
+
+#include "OrvaGUIToolkit/CheckBox/moc_CheckBox.cpp"

@@ -89,3 +89,5 @@ void CComboBox::paintEvent(QPaintEvent* /*pEvent*/)
 }
 
 } // namespace OrvaGUIToolkit
+
+#include "OrvaGUIToolkit/ComboBox/moc_ComboBox.cpp"

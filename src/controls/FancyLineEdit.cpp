@@ -296,3 +296,5 @@ void CFancyLineEdit::changeEvent(QEvent* pEvent)
 }
 
 } // namespace OrvaGUIToolkit
+
+#include "OrvaGUIToolkit/LineEdit/moc_FancyLineEdit.cpp"

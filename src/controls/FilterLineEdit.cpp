@@ -91,3 +91,5 @@ QString CFilterLineEdit::GetFilterText() const
 }
 
 } // namespace OrvaGUIToolkit
+
+#include "OrvaGUIToolkit/LineEdit/moc_FilterLineEdit.cpp"

@@ -10,3 +10,5 @@ CHorScrollBar::CHorScrollBar(QWidget* pParent)
 CHorScrollBar::~CHorScrollBar() = default;
 
 } // namespace OrvaGUIToolkit
+
+#include "OrvaGUIToolkit/ScrollBar/moc_HorScrollBar.cpp"

@@ -115,3 +115,5 @@ void CIconButton::paintEvent(QPaintEvent* /*pEvent*/)
 }
 
 } // namespace OrvaGUIToolkit
+
+#include "OrvaGUIToolkit/LineEdit/moc_IconButton.cpp"

@@ -95,3 +95,5 @@ bool CLabel::event(QEvent* pEvent)
 }
 
 } // namespace OrvaGUIToolkit
+
+#include "OrvaGUIToolkit/Label/moc_Label.cpp"

@@ -80,3 +80,5 @@ void CLineEdit::OnEditingFinished()
 }
 
 } // namespace OrvaGUIToolkit
+
+#include "OrvaGUIToolkit/LineEdit/moc_LineEdit.cpp"

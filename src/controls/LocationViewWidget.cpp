@@ -65,3 +65,5 @@ void CLocationViewWidget::ApplyFilter()
 }
 
 } // namespace OrvaGUIToolkit
+
+#include "moc_LocationViewWidget.cpp"

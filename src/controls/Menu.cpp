@@ -146,3 +146,5 @@ void CMenu::paintEvent(QPaintEvent* pEvent)
 }
 
 } // namespace OrvaGUIToolkit
+
+#include "OrvaGUIToolkit/Menu/moc_Menu.cpp"

@@ -144,3 +144,5 @@ void CPasswordLineEdit::mouseReleaseEvent(QMouseEvent* pEvent)
 }
 
 } // namespace OrvaGUIToolkit
+
+#include "OrvaGUIToolkit/LineEdit/moc_PasswordLineEdit.cpp"

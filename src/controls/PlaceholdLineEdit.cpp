@@ -43,3 +43,5 @@ void CPlaceholdLineEdit::focusOutEvent(QFocusEvent* pEvent)
 }
 
 } // namespace OrvaGUIToolkit
+
+#include "OrvaGUIToolkit/LineEdit/moc_PlaceholdLineEdit.cpp"

@@ -15,3 +15,5 @@ CProgressBar::CProgressBar(QWidget* pParent)
 CProgressBar::~CProgressBar() = default;
 
 } // namespace OrvaGUIToolkit
+
+#include "OrvaGUIToolkit/ProgressBar/moc_ProgressBar.cpp"

@@ -117,3 +117,5 @@ void CPushButton::leaveEvent(QEvent* pEvent)
 }
 
 } // namespace OrvaGUIToolkit
+
+#include "OrvaGUIToolkit/Button/moc_PushButton.cpp"

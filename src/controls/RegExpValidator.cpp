@@ -197,3 +197,5 @@ QValidator::State CRegExpValidator::validate(QString& strInput, int& iPos) const
 }
 
 } // namespace OrvaGUIToolkit
+
+#include "OrvaGUIToolkit/LineEdit/moc_RegExpValidator.cpp"

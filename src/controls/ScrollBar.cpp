@@ -170,3 +170,5 @@ void CScrollBar::leaveEvent(QEvent* pEvent)
 }
 
 } // namespace OrvaGUIToolkit
+
+#include "OrvaGUIToolkit/ScrollBar/moc_ScrollBar.cpp"

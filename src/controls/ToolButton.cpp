@@ -50,3 +50,5 @@ void CToolButton::leaveEvent(QEvent* pEvent)
 }
 
 } // namespace OrvaGUIToolkit
+
+#include "OrvaGUIToolkit/Button/moc_ToolButton.cpp"

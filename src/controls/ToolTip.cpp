@@ -209,3 +209,5 @@ bool CToolTip::eventFilter(QObject* pWatched, QEvent* pEvent)
 }
 
 } // namespace OrvaGUIToolkit
+
+#include "OrvaGUIToolkit/ToolTip/moc_ToolTip.cpp"

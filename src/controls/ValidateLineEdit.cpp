@@ -62,3 +62,5 @@ void CValidateLineEdit::OnTextChanged(const QString& strText)
 }
 
 } // namespace OrvaGUIToolkit
+
+#include "OrvaGUIToolkit/LineEdit/moc_ValidateLineEdit.cpp"

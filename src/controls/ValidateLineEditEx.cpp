@@ -19,3 +19,5 @@ CValidateLineEditEx::CValidateLineEditEx(CValidateLineEditExPrivate& dd, QWidget
 CValidateLineEditEx::~CValidateLineEditEx() = default;
 
 } // namespace OrvaGUIToolkit
+
+#include "OrvaGUIToolkit/LineEdit/moc_ValidateLineEditEx.cpp"

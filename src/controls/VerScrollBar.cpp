@@ -10,3 +10,5 @@ CVerScrollBar::CVerScrollBar(QWidget* pParent)
 CVerScrollBar::~CVerScrollBar() = default;
 
 } // namespace OrvaGUIToolkit
+
+#include "OrvaGUIToolkit/ScrollBar/moc_VerScrollBar.cpp"

@@ -21,3 +21,5 @@ QWidget* CLabelPlugin::createWidget(QWidget* pParent)
 }
 
 } // namespace OrvaGUIToolkit
+
+#include "moc_LabelPlugin.cpp"

@@ -20,3 +20,5 @@ QList<QDesignerCustomWidgetInterface*> OrvaGuiPlugin::customWidgets() const
 }
 
 } // namespace OrvaGUIToolkit
+
+#include "moc_OrvaGuiPlugin.cpp"

@@ -21,3 +21,5 @@ QWidget* CPushButtonPlugin::createWidget(QWidget* pParent)
 }
 
 } // namespace OrvaGUIToolkit
+
+#include "moc_PushButtonPlugin.cpp"

@@ -273,3 +273,5 @@ void CBaseDialog::resizeEvent(QResizeEvent* pEvent)
 }
 
 } // namespace OrvaGUIToolkit
+
+#include "OrvaGUIToolkit/Dialog/moc_BaseDialog.cpp"

@@ -168,3 +168,5 @@ void CBaseDialogWithBottom::keyPressEvent(QKeyEvent* pEvent)
 }
 
 } // namespace OrvaGUIToolkit
+
+#include "OrvaGUIToolkit/Dialog/moc_BaseDialogWithBottom.cpp"

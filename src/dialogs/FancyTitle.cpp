@@ -121,3 +121,5 @@ void CFancyTitle::OnImitateDoubleClick()
 }
 
 } // namespace OrvaGUIToolkit
+
+#include "OrvaGUIToolkit/Dialog/moc_FancyTitle.cpp"

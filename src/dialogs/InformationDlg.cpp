@@ -155,3 +155,5 @@ void CInformationDlg::leaveEvent(QEvent* pEvent)
 }
 
 } // namespace OrvaGUIToolkit
+
+#include "OrvaGUIToolkit/Dialog/moc_InformationDlg.cpp"

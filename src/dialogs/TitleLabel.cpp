@@ -111,3 +111,5 @@ void CTitleLabel::paintEvent(QPaintEvent*)
 }
 
 } // namespace OrvaGUIToolkit
+
+#include "OrvaGUIToolkit/Dialog/moc_TitleLabel.cpp"

@@ -125,3 +125,5 @@ void CTitleWidget::SetLayoutSpacing(int iSpacing)
 }
 
 } // namespace OrvaGUIToolkit
+
+#include "OrvaGUIToolkit/Dialog/moc_TitleWidget.cpp"

@@ -81,3 +81,5 @@ void CWarningDlg::SetIcon(const QPixmap& pixIcon)
 }
 
 } // namespace OrvaGUIToolkit
+
+#include "OrvaGUIToolkit/Dialog/moc_WarningDlg.cpp"

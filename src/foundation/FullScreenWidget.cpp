@@ -102,3 +102,5 @@ void CFullScreenWidget::keyPressEvent(QKeyEvent* pEvent)
 }
 
 } // namespace OrvaGUIToolkit
+
+#include "OrvaGUIToolkit/Foundation/moc_FullScreenWidget.cpp"

@@ -76,3 +76,5 @@ void CWaitDialog::showEvent(QShowEvent* pEvent)
 }
 
 } // namespace OrvaGUIToolkit
+
+#include "moc_WaitDialog.cpp"

@@ -185,3 +185,5 @@ void CSelectCutNum::SetBtnText()
 }
 
 } // namespace OrvaGUIToolkit
+
+#include "OrvaGUIToolkit/Layout/moc_SelectCutNum.cpp"

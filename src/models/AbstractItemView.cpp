@@ -240,3 +240,5 @@ void CAbstractItemView::rowsAboutToBeRemoved(const QModelIndex& miParent, int iS
 }
 
 } // namespace OrvaGUIToolkit
+
+#include "OrvaGUIToolkit/ItemView/moc_AbstractItemView.cpp"

@@ -70,3 +70,5 @@ CItemDataRole CAbstractItemViewDelegate::OnMouseEvent(QMouseEvent* /*pMouseEvent
 }
 
 } // namespace OrvaGUIToolkit
+
+#include "OrvaGUIToolkit/ItemView/moc_AbstractItemViewDelegate.cpp"

@@ -72,3 +72,5 @@ QModelIndexList CCheckableModel::GetCheckedIndexs() const
 }
 
 } // namespace OrvaGUIToolkit
+
+#include "OrvaGUIToolkit/ItemView/moc_CheckableModel.cpp"

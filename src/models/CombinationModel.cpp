@@ -1134,3 +1134,5 @@ void CCombination_Model::OnRootModelDestroyed(QObject* pObject)
 }
 
 } // namespace OrvaGUIToolkit
+
+#include "OrvaGUIToolkit/ItemView/moc_CombinationModel.cpp"

@@ -27,3 +27,5 @@ bool CComboBoxModel::AddComboBoxModel(QAbstractItemModel* pModel)
 }
 
 } // namespace OrvaGUIToolkit
+
+#include "OrvaGUIToolkit/ItemView/moc_ComboBoxModel.cpp"

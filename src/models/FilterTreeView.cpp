@@ -481,3 +481,5 @@ void CFilterTreeView::ShowPageModel()
 }
 
 } // namespace OrvaGUIToolkit
+
+#include "OrvaGUIToolkit/ItemView/moc_FilterTreeView.cpp"

@@ -113,3 +113,5 @@ void CFilterViewContainer::mousePressEvent(QMouseEvent* pEvent)
 }
 
 } // namespace OrvaGUIToolkit
+
+#include "OrvaGUIToolkit/ItemView/moc_FilterViewContainer.cpp"

@@ -301,3 +301,5 @@ bool CHeaderView::viewportEvent(QEvent* pEvent)
 }
 
 } // namespace OrvaGUIToolkit
+
+#include "OrvaGUIToolkit/ItemView/moc_HeaderView.cpp"

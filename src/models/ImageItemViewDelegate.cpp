@@ -55,3 +55,5 @@ void CImageItemViewDelegate::paint(QPainter* pPainter, const QStyleOptionViewIte
 }
 
 } // namespace OrvaGUIToolkit
+
+#include "OrvaGUIToolkit/ItemView/moc_ImageItemViewDelegate.cpp"

@@ -72,3 +72,5 @@ QRect CMoreRightPixmapDelegate::GetItemPixmapRect(CItemDataRole enumRole, const 
 }
 
 } // namespace OrvaGUIToolkit
+
+#include "OrvaGUIToolkit/ItemView/moc_MoreRightPixmapDelegate.cpp"

@@ -43,3 +43,5 @@ bool CMultiPageSecondarySortFilterModel::filterAcceptsRow(int iSourceRow, const 
 }
 
 } // namespace OrvaGUIToolkit
+
+#include "OrvaGUIToolkit/ItemView/moc_MultiPageSecondarySortFilterModel.cpp"

@@ -215,3 +215,5 @@ bool CMultiPageTreeView::eventFilter(QObject* pWatched, QEvent* pEvent)
 }
 
 } // namespace OrvaGUIToolkit
+
+#include "OrvaGUIToolkit/ItemView/moc_MultiPageTreeView.cpp"

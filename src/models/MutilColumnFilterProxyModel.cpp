@@ -52,3 +52,5 @@ bool CMutilColumnFilterProxyModel::filterAcceptsRow(int iSourceRow, const QModel
 }
 
 } // namespace OrvaGUIToolkit
+
+#include "OrvaGUIToolkit/ItemView/moc_MutilColumnFilterProxyModel.cpp"

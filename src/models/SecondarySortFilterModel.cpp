@@ -83,3 +83,5 @@ bool CSecondarySortFilterModel::filterAcceptsRow(int iSourceRow, const QModelInd
 }
 
 } // namespace OrvaGUIToolkit
+
+#include "OrvaGUIToolkit/ItemView/moc_SecondarySortFilterModel.cpp"

@@ -67,3 +67,5 @@ bool CSortFilterModel::filterAcceptsRow(int iSourceRow, const QModelIndex& miSou
 }
 
 } // namespace OrvaGUIToolkit
+
+#include "OrvaGUIToolkit/ItemView/moc_SortFilterModel.cpp"

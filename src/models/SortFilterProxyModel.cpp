@@ -133,3 +133,5 @@ bool CSortFilterProxyModel::filterAcceptsRow(int iSourceRow, const QModelIndex& 
 }
 
 } // namespace OrvaGUIToolkit
+
+#include "OrvaGUIToolkit/ItemView/moc_SortFilterProxyModel.cpp"

@@ -58,3 +58,5 @@ void CStandardItemModel::OnRemoveAllRows()
 }
 
 } // namespace OrvaGUIToolkit
+
+#include "OrvaGUIToolkit/ItemView/moc_StandardItemModel.cpp"

@@ -370,3 +370,5 @@ QRect CTableDelegate::GetItemPixmapRect(CItemDataRole enumRole, const QStyleOpti
 }
 
 } // namespace OrvaGUIToolkit
+
+#include "OrvaGUIToolkit/ItemView/moc_TableDelegate.cpp"

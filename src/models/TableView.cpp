@@ -63,3 +63,5 @@ bool CTableView::edit(const QModelIndex& miIndex, EditTrigger enumTrigger, QEven
 }
 
 } // namespace OrvaGUIToolkit
+
+#include "OrvaGUIToolkit/ItemView/moc_TableView.cpp"

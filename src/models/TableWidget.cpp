@@ -228,3 +228,5 @@ CTreeViewItem* CTableWidget::GetItemFromIndex(const QModelIndex& miIndex) const
 }
 
 } // namespace OrvaGUIToolkit
+
+#include "OrvaGUIToolkit/ItemView/moc_TableWidget.cpp"

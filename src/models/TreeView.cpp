@@ -209,3 +209,5 @@ bool CTreeView::GetExpandState(ExpandState& enumState, const QModelIndex& miInde
 }
 
 } // namespace OrvaGUIToolkit
+
+#include "OrvaGUIToolkit/ItemView/moc_TreeView.cpp"

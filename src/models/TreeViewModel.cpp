@@ -210,3 +210,5 @@ void CTreeViewModel::Clear()
 }
 
 } // namespace OrvaGUIToolkit
+
+#include "OrvaGUIToolkit/ItemView/moc_TreeViewModel.cpp"

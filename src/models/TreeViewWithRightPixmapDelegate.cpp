@@ -21,3 +21,5 @@ QStyle::StateFlag CTreeViewWithRightPixmapDelegate::ItemPixmapShowStateFlag(cons
 }
 
 } // namespace OrvaGUIToolkit
+
+#include "OrvaGUIToolkit/ItemView/moc_TreeViewWithRightPixmapDelegate.cpp"

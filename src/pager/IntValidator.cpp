@@ -29,3 +29,5 @@ QValidator::State CIntValidator::validate(QString& strInput, int& iPos) const
 }
 
 } // namespace OrvaGUIToolkit
+
+#include "OrvaGUIToolkit/Pager/moc_IntValidator.cpp"

@@ -164,3 +164,5 @@ void CPageInfo::ClickedPrior()
 }
 
 } // namespace OrvaGUIToolkit
+
+#include "OrvaGUIToolkit/Pager/moc_PageInfo.cpp"

@@ -252,3 +252,5 @@ void CPagerCtrl::OnPageClicked()
 }
 
 } // namespace OrvaGUIToolkit
+
+#include "OrvaGUIToolkit/Pager/moc_PagerCtrl.cpp"

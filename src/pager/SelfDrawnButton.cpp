@@ -197,3 +197,5 @@ void CSelfDrawnButton::mouseReleaseEvent(QMouseEvent* pEvent)
 }
 
 } // namespace OrvaGUIToolkit
+
+#include "OrvaGUIToolkit/Pager/moc_SelfDrawnButton.cpp"

@@ -265,3 +265,5 @@ void CPicBaseLabel::mouseDoubleClickEvent(QMouseEvent* pEvent)
 }
 
 } // namespace OrvaGUIToolkit
+
+#include "OrvaGUIToolkit/Picture/moc_PicBaseLabel.cpp"

@@ -67,3 +67,5 @@ void CPicLabel::paintEvent(QPaintEvent* pEvent)
 }
 
 } // namespace OrvaGUIToolkit
+
+#include "OrvaGUIToolkit/Picture/moc_PicLabel.cpp"

@@ -682,3 +682,5 @@ void CPicLabelList::paintEvent(QPaintEvent* pEvent)
 }
 
 } // namespace OrvaGUIToolkit
+
+#include "OrvaGUIToolkit/Picture/moc_PicLabelList.cpp"

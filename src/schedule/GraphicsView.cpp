@@ -95,3 +95,5 @@ void CGraphicsView::mouseMoveEvent(QMouseEvent* pEvent)
 }
 
 } // namespace OrvaGUIToolkit
+
+#include "moc_GraphicsView.cpp"

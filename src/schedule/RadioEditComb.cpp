@@ -117,3 +117,5 @@ void CRadioEditComb::UpdateEditState()
 }
 
 } // namespace OrvaGUIToolkit
+
+#include "moc_RadioEditComb.cpp"

@@ -260,3 +260,5 @@ void ScheduleDayScene::mouseReleaseEvent(QGraphicsSceneMouseEvent* pEvent)
 }
 
 } // namespace OrvaGUIToolkit
+
+#include "moc_ScheduleDayScene.cpp"

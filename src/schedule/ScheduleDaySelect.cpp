@@ -153,3 +153,5 @@ void ScheduleDaySelect::mousePressEvent(QMouseEvent* pEvent)
 }
 
 } // namespace OrvaGUIToolkit
+
+#include "moc_ScheduleDaySelect.cpp"

@@ -349,3 +349,5 @@ void ScheduleFrame::OnSceneSelectChaned(bool bSel)
 }
 
 } // namespace OrvaGUIToolkit
+
+#include "moc_ScheduleFrame.cpp"

@@ -330,3 +330,5 @@ void ScheduleTimeItem::mouseReleaseEvent(QGraphicsSceneMouseEvent* pEvent)
 }
 
 } // namespace OrvaGUIToolkit
+
+#include "moc_ScheduleTimeItem.cpp"

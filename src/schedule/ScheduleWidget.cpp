@@ -717,3 +717,5 @@ void ScheduleWidget::OnCustomizedTemplateSaveAs()
 }
 
 } // namespace OrvaGUIToolkit
+
+#include "OrvaGUIToolkit/Schedule/moc_ScheduleWidget.cpp"

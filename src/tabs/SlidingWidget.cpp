@@ -152,3 +152,5 @@ void CSlidingWidget::leaveEvent(QEvent* pEvent)
 }
 
 } // namespace OrvaGUIToolkit
+
+#include "moc_SlidingWidget.cpp"

@@ -29,3 +29,5 @@ CTabBar::CTabBar(CTabBarPrivate& dd, QWidget* pParent)
 CTabBar::~CTabBar() = default;
 
 } // namespace OrvaGUIToolkit
+
+#include "OrvaGUIToolkit/Tab/moc_TabBar.cpp"

@@ -1098,3 +1098,5 @@ void CTabScene::OnTimer()
 }
 
 } // namespace OrvaGUIToolkit
+
+#include "OrvaGUIToolkit/Tab/moc_TabScene.cpp"

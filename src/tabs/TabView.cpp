@@ -151,3 +151,5 @@ void CTabView::resizeEvent(QResizeEvent* pEvent)
 }
 
 } // namespace OrvaGUIToolkit
+
+#include "OrvaGUIToolkit/Tab/moc_TabView.cpp"

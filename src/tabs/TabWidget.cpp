@@ -89,3 +89,5 @@ void CTabWidget::resizeEvent(QResizeEvent* pEvent)
 }
 
 } // namespace OrvaGUIToolkit
+
+#include "OrvaGUIToolkit/Tab/moc_TabWidget.cpp"

@@ -923,3 +923,5 @@ void CMultiTimeSlider::resizeEvent(QResizeEvent* pEvent)
 }
 
 } // namespace OrvaGUIToolkit
+
+#include "OrvaGUIToolkit/Timeline/moc_MultiTimeSlider.cpp"

@@ -282,3 +282,5 @@ void CSingleTimeSliderPrivate::OnLeaveTimerOut()
 }
 
 } // namespace OrvaGUIToolkit
+
+#include "OrvaGUIToolkit/Timeline/moc_SingleTimeSlider.cpp"

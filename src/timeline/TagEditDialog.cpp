@@ -111,3 +111,5 @@ void CTagEditDialog::done(int iResult)
 }
 
 } // namespace OrvaGUIToolkit
+
+#include "OrvaGUIToolkit/Timeline/moc_TagEditDialog.cpp"

@@ -26,3 +26,5 @@ void CTimeSilderPictureLabel::mousePressEvent(QMouseEvent* pEvent)
 }
 
 } // namespace OrvaGUIToolkit
+
+#include "moc_TimeSilderPictureLabel.cpp"

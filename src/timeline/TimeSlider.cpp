@@ -452,3 +452,5 @@ bool CTimeSliderPrivate::ShowCentreDateTime()
 }
 
 } // namespace OrvaGUIToolkit
+
+#include "OrvaGUIToolkit/Timeline/moc_TimeSlider.cpp"

@@ -159,3 +159,5 @@ void CTimeSliderFilterPopup::mousePressEvent(QMouseEvent* pEvent)
 }
 
 } // namespace OrvaGUIToolkit
+
+#include "moc_TimeSliderFilterPopup.cpp"

@@ -79,3 +79,5 @@ void SetCurrentTimeCell(QTableWidget* pTable, const QString& strValue)
 }
 
 } // namespace OrvaGUIToolkit
+
+#include "moc_TimeGrid.cpp"

@@ -101,3 +101,5 @@ void CArrowItem::hoverLeaveEvent(QGraphicsSceneHoverEvent*)
 }
 
 } // namespace OrvaGUIToolkit
+
+#include "moc_ArrowItem.cpp"

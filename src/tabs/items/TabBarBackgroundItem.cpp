@@ -63,3 +63,5 @@ void CTabBarBackgroundItem::dropEvent(QGraphicsSceneDragDropEvent* pEvent)
 }
 
 } // namespace OrvaGUIToolkit
+
+#include "moc_TabBarBackgroundItem.cpp"

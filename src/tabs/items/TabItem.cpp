@@ -353,3 +353,5 @@ void CTabItem::dropEvent(QGraphicsSceneDragDropEvent* pEvent)
 }
 
 } // namespace OrvaGUIToolkit
+
+#include "moc_TabItem.cpp"

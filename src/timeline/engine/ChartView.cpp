@@ -223,3 +223,5 @@ void CChartView::paintEvent(QPaintEvent* pEvent)
 }
 
 } // namespace OrvaGUIToolkit
+
+#include "moc_ChartView.cpp"

@@ -145,3 +145,5 @@ void CMultiChartView::SetColor(QColor& colorMember, const QColor& color)
 }
 
 } // namespace OrvaGUIToolkit
+
+#include "moc_MultiChartView.cpp"

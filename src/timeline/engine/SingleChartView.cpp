@@ -65,3 +65,5 @@ void CSingleChartView::PlaceZoomBtns()
 }
 
 } // namespace OrvaGUIToolkit
+
+#include "moc_SingleChartView.cpp"
