@@ -5,23 +5,18 @@
 
 #include "dialogs/BaseDialogWithBottomPrivate.h"
 
-#include <QtGui/QScreen>
 #include <QtWidgets/QGridLayout>
 #include <QtWidgets/QLabel>
 #include <QtWidgets/QPushButton>
 #include <QtWidgets/QToolButton>
 #include <QtTest/QtTest>
 
+#include <climits>
 #include <memory>
 
 using namespace OrvaGUIToolkit;
 
 namespace {
-
-QRect Available()
-{
-    return QGuiApplication::primaryScreen()->availableGeometry();
-}
 
 CTitleWidget* TitleOf(const QWidget& dialog)
 {
@@ -43,8 +38,8 @@ void SendMouse(QWidget* pWidget, QEvent::Type enumType, const QPoint& ptLocal, c
 void DragTitle(CTitleWidget* pTitle, const QPoint& ptPress, const QPoint& ptTo, Qt::MouseButton enumButton = Qt::LeftButton)
 {
     SendMouse(pTitle, QEvent::MouseButtonPress, ptPress, pTitle->mapToGlobal(ptPress), enumButton);
-    SendMouse(pTitle, QEvent::MouseMove, pTitle->mapFromGlobal(ptTo), ptTo, enumButton);
-    SendMouse(pTitle, QEvent::MouseButtonRelease, pTitle->mapFromGlobal(ptTo), ptTo, enumButton);
+    SendMouse(pTitle, QEvent::MouseMove, ptPress, ptTo, enumButton);
+    SendMouse(pTitle, QEvent::MouseButtonRelease, ptPress, ptTo, enumButton);
 }
 
 // Sent directly: QTest's key clicks cannot type Select.
@@ -77,13 +72,6 @@ public:
     }
 };
 
-// A dialog without bottom row, to reach the protected HideBottom().
-class CNoBottomDialog : public CBaseDialogWithBottom
-{
-public:
-    CNoBottomDialog() { HideBottom(); }
-};
-
 // A dialog of another part of the library: its private class extends the
 // bottom dialog's, as the library's own dialogs outside this folder do.
 class CPlateDialogPrivate;
@@ -93,8 +81,7 @@ class CPlateDialog : public CBaseDialogWithBottom
     Q_DECLARE_PRIVATE(CPlateDialog)
 
 public:
-    CPlateDialog();
-    QLabel* PlateLabel() const;
+    explicit CPlateDialog(bool bHideBottom);
     // The base's state, reached through the one private object.
     QPushButton* ConfirmFromState() const;
 };
@@ -102,23 +89,14 @@ public:
 class CPlateDialogPrivate : public CBaseDialogWithBottomPrivate
 {
     Q_DECLARE_PUBLIC(CPlateDialog)
-
-public:
-    QLabel* m_pPlateLabel = nullptr;
 };
 
-CPlateDialog::CPlateDialog()
+CPlateDialog::CPlateDialog(bool bHideBottom)
     : CBaseDialogWithBottom(*new CPlateDialogPrivate, nullptr)
 {
-    Q_D(CPlateDialog);
-    d->m_pPlateLabel = new QLabel(QStringLiteral("B-AC 4711"));
-    SetContentWnd(d->m_pPlateLabel);
-}
-
-QLabel* CPlateDialog::PlateLabel() const
-{
-    Q_D(const CPlateDialog);
-    return d->m_pPlateLabel;
+    SetContentWnd(new QLabel(QStringLiteral("B-AC 4711")));
+    if (bHideBottom)
+        HideBottom();
 }
 
 QPushButton* CPlateDialog::ConfirmFromState() const
@@ -140,16 +118,15 @@ private Q_SLOTS:
     void sizeButtonMaximisesAndRestores();
     void titleDrag_data();
     void titleDrag();
-    void dragNeedsLeftButtonAndMoveEnabled();
-    void noDragWhileFullScreen();
+    void noDrag_data();
+    void noDrag();
     void keys_data();
     void keys();
-    void confirmCancelAndClose();
     void reConnectRoutesButtonElsewhere();
     void reConnectRefusesNull();
     void contentWindow();
-    void hideBottomAndYesNo();
     void titleWidgetParts();
+    void subclassExtendsThePrivateState_data();
     void subclassExtendsThePrivateState();
 };
 
@@ -166,6 +143,9 @@ void TestBaseDialog::formHasTheNamedParts()
     QCOMPARE(dialog.GetConfirmBtn()->text(), QStringLiteral("Confirm"));
     QCOMPARE(dialog.GetCancelBtn()->text(), QStringLiteral("Cancel"));
     QVERIFY(dialog.GetLeftBtn()->isHidden());
+    dialog.SetYesAndNoText();
+    QCOMPARE(dialog.GetConfirmBtn()->text(), QStringLiteral("Yes"));
+    QCOMPARE(dialog.GetCancelBtn()->text(), QStringLiteral("No"));
 
     CBaseDialog plain;
     QCOMPARE(plain.GetSetUpUiWidget()->objectName(), QStringLiteral("m_pNoBottomWidget"));
@@ -215,8 +195,7 @@ void TestBaseDialog::sizeButtonMaximisesAndRestores()
     QTest::mouseClick(dialog.GetSizeBtn(), Qt::LeftButton);
     QVERIFY(dialog.IsMaximize());
     QCOMPARE(dialog.IsFullScreen(&dialog), bFullScreen);
-    const QRect rectScreen = bFullScreen ? dialog.screen()->geometry() : Available();
-    QCOMPARE(dialog.size(), rectScreen.size());
+    QCOMPARE(dialog.size(), QSize(800, 600));
     QCOMPARE(dialog.GetSizeBtn()->objectName(), QStringLiteral("m_pNormalSizeBtn"));
 
     // A double click on the title restores, as the size button would.
@@ -233,62 +212,61 @@ void TestBaseDialog::sizeButtonMaximisesAndRestores()
 
 // The cursor grabs the title 40 pixels right of and 6 below the dialog's
 // corner and is dragged to a global point; the dialog follows, but the grab
-// point never leaves the available area.
+// point never leaves the available area (0, 0, 800, 600).
 void TestBaseDialog::titleDrag_data()
 {
     QTest::addColumn<QPoint>("ptCursor");
-    QTest::addColumn<QPoint>("ptGrab");
-
-    const QRect available = Available();
-    QTest::newRow("inside") << QPoint(300, 250) << QPoint(300, 250);
-    QTest::newRow("off the left") << QPoint(available.left() - 500, 200) << QPoint(available.left(), 200);
-    QTest::newRow("below the bottom") << QPoint(250, available.bottom() + 900)
-                                      << QPoint(250, available.bottom());
-    QTest::newRow("off the top right corner") << QPoint(available.right() + 50, available.top() - 70)
-                                              << available.topRight();
+    QTest::addColumn<QPoint>("ptDialog");
+    QTest::newRow("inside") << QPoint(300, 250) << QPoint(260, 244);
+    QTest::newRow("off the left") << QPoint(-500, 200) << QPoint(-40, 194);
+    QTest::newRow("below the bottom") << QPoint(250, 1500) << QPoint(210, 593);
+    QTest::newRow("off the top right corner") << QPoint(850, -70) << QPoint(759, -6);
+    QTest::newRow("INT_MIN, INT_MIN") << QPoint(INT_MIN, INT_MIN) << QPoint(-40, -6);
+    QTest::newRow("INT_MAX, INT_MAX") << QPoint(INT_MAX, INT_MAX) << QPoint(759, 593);
+    QTest::newRow("INT_MIN, INT_MAX") << QPoint(INT_MIN, INT_MAX) << QPoint(-40, 593);
 }
 
 void TestBaseDialog::titleDrag()
 {
     QFETCH(QPoint, ptCursor);
-    QFETCH(QPoint, ptGrab);
+    QFETCH(QPoint, ptDialog);
     CBaseDialog dialog;
     ShowAt(dialog);
     CTitleWidget* pTitle = TitleOf(dialog);
-    const QPoint ptPress(40, 6);
-    DragTitle(pTitle, ptPress, ptCursor);
-    QTRY_COMPARE(dialog.pos(), ptGrab - pTitle->mapTo(&dialog, ptPress));
+    QCOMPARE(pTitle->mapTo(&dialog, QPoint(0, 0)), QPoint(0, 0));
+    DragTitle(pTitle, QPoint(40, 6), ptCursor);
+    QTRY_COMPARE(dialog.pos(), ptDialog);
 
     // After the release, moving the mouse no longer drags.
-    const QPoint ptMoved = dialog.pos();
     SendMouse(pTitle, QEvent::MouseMove, QPoint(5, 5), QPoint(10, 10));
-    QCOMPARE(dialog.pos(), ptMoved);
+    QCOMPARE(dialog.pos(), ptDialog);
 }
 
-void TestBaseDialog::dragNeedsLeftButtonAndMoveEnabled()
+void TestBaseDialog::noDrag_data()
 {
-    CBaseDialog dialog;
-    ShowAt(dialog);
-    CTitleWidget* pTitle = TitleOf(dialog);
-    const QPoint ptStart = dialog.pos();
-    DragTitle(pTitle, QPoint(40, 6), QPoint(190, 156), Qt::RightButton);
-    QCOMPARE(dialog.pos(), ptStart);
-
-    pTitle->SetOpenWidgetMoveEnable(false);
-    DragTitle(pTitle, QPoint(40, 6), QPoint(190, 156));
-    QCOMPARE(dialog.pos(), ptStart);
+    QTest::addColumn<int>("iCase");
+    QTest::newRow("right button") << 0;
+    QTest::newRow("move disabled") << 1;
+    QTest::newRow("full screen") << 2;
 }
 
-void TestBaseDialog::noDragWhileFullScreen()
+void TestBaseDialog::noDrag()
 {
+    QFETCH(int, iCase);
     CMaximizeModeGuard mode(CWidgetMaximizeManager::MaximizeToFullScreen);
     CBaseDialog dialog;
     ShowAt(dialog);
-    dialog.Maximize();
-    QVERIFY(dialog.IsFullScreen(&dialog));
-    QTRY_COMPARE(dialog.pos(), dialog.screen()->geometry().topLeft());
-    DragTitle(TitleOf(dialog), QPoint(40, 6), dialog.mapToGlobal(QPoint(140, 106)));
-    QCOMPARE(dialog.pos(), dialog.screen()->geometry().topLeft());
+    CTitleWidget* pTitle = TitleOf(dialog);
+    if (iCase == 1)
+        pTitle->SetOpenWidgetMoveEnable(false);
+    if (iCase == 2) {
+        dialog.Maximize();
+        QVERIFY(dialog.IsFullScreen(&dialog));
+        QTRY_COMPARE(dialog.pos(), QPoint(0, 0));
+    }
+    const QPoint ptStart = dialog.pos();
+    DragTitle(pTitle, QPoint(40, 6), QPoint(190, 156), iCase == 0 ? Qt::RightButton : Qt::LeftButton);
+    QCOMPARE(dialog.pos(), ptStart);
 }
 
 // Return, Enter and Select never reach a default button of the content: the
@@ -337,26 +315,6 @@ void TestBaseDialog::keys()
     QCOMPARE(spyDefault.count(), 0);
 }
 
-void TestBaseDialog::confirmCancelAndClose()
-{
-    CBaseDialogWithBottom dialog;
-    dialog.SetCloseBtnVisible(true);
-    ShowAt(dialog);
-    QTest::mouseClick(dialog.GetConfirmBtn(), Qt::LeftButton);
-    QCOMPARE(dialog.result(), int(QDialog::Accepted));
-    QVERIFY(!dialog.isVisible());
-
-    dialog.show();
-    QTest::mouseClick(dialog.GetCancelBtn(), Qt::LeftButton);
-    QCOMPARE(dialog.result(), int(QDialog::Rejected));
-
-    dialog.setResult(QDialog::Accepted);
-    dialog.show();
-    QTest::mouseClick(dialog.GetCloseBtn(), Qt::LeftButton);
-    QVERIFY(!dialog.isVisible());
-    QCOMPARE(dialog.result(), int(QDialog::Rejected));
-}
-
 void TestBaseDialog::reConnectRoutesButtonElsewhere()
 {
     CBaseDialogWithBottom dialog;
@@ -388,14 +346,16 @@ void TestBaseDialog::reConnectRoutesButtonElsewhere()
 void TestBaseDialog::reConnectRefusesNull()
 {
     CBaseDialogWithBottom dialog;
-    const char szWarning[] = "CBaseDialogWithBottom::ReConnect: pSender == NULL || szSignal == NULL || "
-                             "pReceiver == NULL || szMethod == NULL";
-    QTest::ignoreMessage(QtWarningMsg, szWarning);
-    QVERIFY(!CBaseDialogWithBottom::ReConnect(nullptr, SIGNAL(clicked()), &dialog, SLOT(accept())));
-    QTest::ignoreMessage(QtWarningMsg, szWarning);
-    QVERIFY(!CBaseDialogWithBottom::ReConnect(dialog.GetConfirmBtn(), SIGNAL(clicked()), nullptr, SLOT(accept())));
-    QTest::ignoreMessage(QtWarningMsg, szWarning);
-    QVERIFY(!CBaseDialogWithBottom::ReConnect(dialog.GetConfirmBtn(), nullptr, &dialog, SLOT(accept())));
+    QPushButton* pBtn = dialog.GetConfirmBtn();
+    const char* szClicked = SIGNAL(clicked());
+    const char* szAccept = SLOT(accept());
+    const std::tuple<QObject*, const char*, QObject*> s_calls[] = {
+        {nullptr, szClicked, &dialog}, {pBtn, szClicked, nullptr}, {pBtn, nullptr, &dialog}};
+    for (const auto& call : s_calls) {
+        QTest::ignoreMessage(QtWarningMsg, "CBaseDialogWithBottom::ReConnect: pSender == NULL || szSignal == NULL || "
+                                           "pReceiver == NULL || szMethod == NULL");
+        QVERIFY(!CBaseDialogWithBottom::ReConnect(std::get<0>(call), std::get<1>(call), std::get<2>(call), szAccept));
+    }
 
     // A refused call leaves the button's connection alone.
     QSignalSpy spyAccepted(&dialog, &QDialog::accepted);
@@ -428,22 +388,6 @@ void TestBaseDialog::contentWindow()
     dialog.AddTitleWidget(nullptr);
 }
 
-void TestBaseDialog::hideBottomAndYesNo()
-{
-    CNoBottomDialog dialog;
-    QCOMPARE(dialog.GetSetUpUiWidget()->objectName(), QStringLiteral("m_pNoBottomWidget"));
-    QSignalSpy spyFinished(&dialog, &QDialog::finished);
-    ShowAt(dialog);
-    QVERIFY(!dialog.GetConfirmBtn()->isVisible());
-    QTest::keyClick(&dialog, Qt::Key_Return);
-    QCOMPARE(spyFinished.count(), 0);
-
-    CBaseDialogWithBottom question;
-    question.SetYesAndNoText();
-    QCOMPARE(question.GetConfirmBtn()->text(), QStringLiteral("Yes"));
-    QCOMPARE(question.GetCancelBtn()->text(), QStringLiteral("No"));
-}
-
 void TestBaseDialog::titleWidgetParts()
 {
     CTitleWidget title;
@@ -472,14 +416,30 @@ void TestBaseDialog::titleWidgetParts()
     title.AddLayout(nullptr);
 }
 
+void TestBaseDialog::subclassExtendsThePrivateState_data()
+{
+    QTest::addColumn<bool>("bHideBottom");
+    QTest::addColumn<QString>("strContentName");
+    QTest::newRow("with bottom row") << false << QStringLiteral("m_pWithBottomWidget");
+    QTest::newRow("bottom row hidden") << true << QStringLiteral("m_pNoBottomWidget");
+}
+
+// Without its bottom row the dialog ignores Return; with it, Return confirms.
 void TestBaseDialog::subclassExtendsThePrivateState()
 {
-    CPlateDialog dialog;
-    QCOMPARE(dialog.PlateLabel()->parentWidget(), dialog.GetSetUpUiWidget());
-    QCOMPARE(dialog.PlateLabel()->text(), QStringLiteral("B-AC 4711"));
-    QCOMPARE(dialog.ConfirmFromState(), dialog.GetConfirmBtn());
-    QCOMPARE(dialog.GetSetUpUiWidget()->objectName(), QStringLiteral("m_pWithBottomWidget"));
+    QFETCH(bool, bHideBottom);
+    QFETCH(QString, strContentName);
+    CPlateDialog dialog(bHideBottom);
     QCOMPARE(dialog.objectName(), QStringLiteral("CBaseDialogClass"));
+    QCOMPARE(dialog.GetSetUpUiWidget()->objectName(), strContentName);
+    QCOMPARE(dialog.ConfirmFromState(), dialog.GetConfirmBtn());
+    auto* pPlate = dialog.GetSetUpUiWidget()->findChild<QLabel*>();
+    QVERIFY(pPlate && pPlate->text() == QStringLiteral("B-AC 4711"));
+    QSignalSpy spyFinished(&dialog, &QDialog::finished);
+    ShowAt(dialog);
+    QCOMPARE(dialog.GetConfirmBtn()->isVisible(), !bHideBottom);
+    QTest::keyClick(&dialog, Qt::Key_Return);
+    QCOMPARE(spyFinished.count(), bHideBottom ? 0 : 1);
 }
 
 QTEST_MAIN(TestBaseDialog)

