@@ -91,7 +91,6 @@ void TestTabScene::layoutAndOverflow()
     QFETCH(QSizeF, sizeStrip);
     QFETCH(QList<QPointF>, listTabPos);
     QFETCH(QSizeF, sizeTab);
-    QFETCH(QPointF, ptArrow);
     QFETCH(QSizeF, sizeArrow);
     QFETCH(QRectF, rectClose);
     CTabScene scene;
@@ -110,7 +109,7 @@ void TestTabScene::layoutAndOverflow()
     QVERIFY(!TabItem(scene, scene.TabText(3))->isVisible());
     const CArrowItem* pArrow = Arrow(scene);
     QVERIFY(pArrow->isVisible());
-    QCOMPARE(pArrow->pos(), ptArrow);
+    QTEST(pArrow->pos(), "ptArrow");
     QCOMPARE(pArrow->boundingRect(), QRectF(QPointF(), sizeArrow));
     if (!rectClose.isNull())
         QCOMPARE(TabItem(scene, scene.TabText(0))->CloseRect(), rectClose);
@@ -182,15 +181,13 @@ void TestTabScene::removalRules()
     QFETCH(int, iCount);
     QFETCH(int, iCurrent);
     QFETCH(int, iRemove);
-    QFETCH(int, iExpectedCurrent);
-    QFETCH(QString, strExpectedText);
     CTabScene scene;
     AddIconTabs(scene, iCount, 600);
     scene.SetCurrentIndex(iCurrent);
     scene.RemoveTab(iRemove);
     QCOMPARE(scene.Count(), iCount - 1);
-    QCOMPARE(scene.CurrentIndex(), iExpectedCurrent);
-    QCOMPARE(scene.TabText(scene.CurrentIndex()), strExpectedText);
+    QTEST(scene.CurrentIndex(), "iExpectedCurrent");
+    QTEST(scene.TabText(scene.CurrentIndex()), "strExpectedText");
 }
 
 void TestTabScene::fixedTabs()
@@ -396,7 +393,6 @@ void TestTabScene::dropIndicator()
 {
     QFETCH(qreal, dX);
     QFETCH(bool, bFixed);
-    QFETCH(bool, bBefore);
     CTabScene scene;
     AddIconTabs(scene, 2, 600);
     scene.SetTabFixed(1, bFixed);
@@ -405,7 +401,7 @@ void TestTabScene::dropIndicator()
     SendDrag(&scene, pMime.get(), pItem->mapToScene(QPointF(dX, 30)),
              {QEvent::GraphicsSceneDragEnter, QEvent::GraphicsSceneDragMove});
     QVERIFY(pItem->IsDropIndicatorShown());
-    QCOMPARE(pItem->IsDropBefore(), bBefore);
+    QTEST(pItem->IsDropBefore(), "bBefore");
     SendDrag(&scene, pMime.get(), QPointF(), {QEvent::GraphicsSceneDragLeave});
     QVERIFY(!pItem->IsDropIndicatorShown());
 }
