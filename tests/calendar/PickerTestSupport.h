@@ -38,6 +38,22 @@ inline void SendMouse(QWidget* pTarget, QEvent::Type enumType, const QPoint& poi
     QApplication::sendEvent(pTarget, &event);
 }
 
+template <typename T>
+T* Part(QWidget* pWidget, const char* szName)
+{
+    return pWidget->findChild<T*>(QLatin1String(szName));
+}
+
+// Clicks a button with real mouse events, as the user does.
+inline void MouseClick(QWidget* pButton)
+{
+    const QPoint point = pButton->rect().center();
+    QPointer<QWidget> pGuard(pButton);
+    SendMouse(pButton, QEvent::MouseButtonPress, point);
+    if (pGuard)
+        SendMouse(pButton, QEvent::MouseButtonRelease, point);
+}
+
 // Presses the cell of a time grid that shows strText.
 inline void PressCell(QTableWidget* pTable, const QString& strText)
 {

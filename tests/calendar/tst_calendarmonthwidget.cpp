@@ -79,7 +79,6 @@ void TestCalendarMonthWidget::releaseChoosesTheMonth()
 {
     QFETCH(int, row);
     QFETCH(int, column);
-    QFETCH(QDate, expected);
 
     CCalendarMonthWidget picker;
     picker.resize(6 * 31, 60);
@@ -92,7 +91,7 @@ void TestCalendarMonthWidget::releaseChoosesTheMonth()
     Release(picker, point, Qt::RightButton);
     QCOMPARE(picker.GetSelectedDate(), QDate(2016, 3, 9));
     Release(picker, point, Qt::LeftButton);
-    QCOMPARE(picker.GetSelectedDate(), expected);
+    QTEST(picker.GetSelectedDate(), "expected");
     QCOMPARE(spy.count(), 0);
 
     // A release beside the months chooses none.

@@ -149,14 +149,13 @@ void TestCalendarView::dragSelectsARun()
     QFETCH(QList<QDate>, path);
     QFETCH(QDate, firstSelected);
     QFETCH(QDate, lastSelected);
-    QFETCH(QStringList, log);
 
     Drag(m_pView, path);
     QList<QDate> listExpected;
     for (QDate date = firstSelected; date <= lastSelected; date = date.addDays(1))
         listExpected << date;
     QCOMPARE(SelectedDates(m_pView), listExpected);
-    QCOMPARE(m_listLog, log);
+    QTEST(m_listLog, "log");
 }
 
 void TestCalendarView::doubleClickCompletesNoSecondClick()
@@ -217,11 +216,10 @@ void TestCalendarView::keysMoveTheDay()
 {
     QFETCH(int, key);
     QFETCH(bool, rightToLeft);
-    QFETCH(QStringList, log);
     if (rightToLeft)
         m_pView->setLayoutDirection(Qt::RightToLeft);
     QTest::keyClick(m_pView, static_cast<Qt::Key>(key));
-    QCOMPARE(m_listLog, log);
+    QTEST(m_listLog, "log");
     // Nobody reacted, so nothing moved.
     QCOMPARE(m_pView->currentIndex(), m_pModel->index(3, 2));
 }

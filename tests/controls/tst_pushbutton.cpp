@@ -69,7 +69,6 @@ private Q_SLOTS:
     void explicitShortcutStillWorks();
     void iconDroppedWhenNarrow();
     void sizeHintShowsIconAndText();
-    void hoverSignals();
 
 private:
     RecordingStyle* m_pStyle = nullptr;
@@ -168,20 +167,6 @@ void TestPushButton::sizeHintShowsIconAndText()
     Paint(button);
     QVERIFY(m_pStyle->m_bIcon);
     QCOMPARE(m_pStyle->m_iPaints, 1);
-}
-
-void TestPushButton::hoverSignals()
-{
-    CPushButton button(QStringLiteral("Playback"));
-    QSignalSpy spyEnter(&button, &CPushButton::SignalMouseEnter);
-    QSignalSpy spyLeave(&button, &CPushButton::SignalMouseLeave);
-    QEvent enter(QEvent::Enter);
-    QEvent leave(QEvent::Leave);
-    QApplication::sendEvent(&button, &enter);
-    QCOMPARE(spyEnter.count(), 1);
-    QCOMPARE(spyLeave.count(), 0);
-    QApplication::sendEvent(&button, &leave);
-    QCOMPARE(spyLeave.count(), 1);
 }
 
 QTEST_MAIN(TestPushButton)

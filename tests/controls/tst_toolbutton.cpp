@@ -10,7 +10,6 @@ class TestToolButton : public QObject
 
 private Q_SLOTS:
     void iconAndToolTip();
-    void hoverSignals();
 };
 
 void TestToolButton::iconAndToolTip()
@@ -21,20 +20,6 @@ void TestToolButton::iconAndToolTip()
     QCOMPARE(button.toolTip(), QStringLiteral("Zoom in"));
     QVERIFY(!button.icon().isNull());
     QCOMPARE(CToolButton().cursor().shape(), Qt::PointingHandCursor);
-}
-
-void TestToolButton::hoverSignals()
-{
-    CToolButton button;
-    QSignalSpy spyEnter(&button, &CToolButton::SignalMouseEnter);
-    QSignalSpy spyLeave(&button, &CToolButton::SignalMouseLeave);
-    QEvent enter(QEvent::Enter);
-    QCoreApplication::sendEvent(&button, &enter);
-    QCOMPARE(spyEnter.count(), 1);
-    QCOMPARE(spyLeave.count(), 0);
-    QEvent leave(QEvent::Leave);
-    QCoreApplication::sendEvent(&button, &leave);
-    QCOMPARE(spyLeave.count(), 1);
 }
 
 QTEST_MAIN(TestToolButton)

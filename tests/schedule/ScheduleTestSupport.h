@@ -3,12 +3,17 @@
 
 #include <OrvaGUIToolkit/Dialog/WarningDlg.h>
 #include <OrvaGUIToolkit/Schedule/ScheduleData.h>
+#include <OrvaGUIToolkit/Schedule/ScheduleWidget.h>
+
+#include "schedule/ScheduleFrame.h"
 
 #include <QtCore/QElapsedTimer>
 #include <QtCore/QTimer>
 #include <QtWidgets/QApplication>
 #include <QtWidgets/QGraphicsScene>
 #include <QtWidgets/QGraphicsSceneMouseEvent>
+#include <QtWidgets/QPushButton>
+#include <QtWidgets/QToolButton>
 
 #include <functional>
 #include <vector>
@@ -16,6 +21,8 @@
 namespace ScheduleTest {
 
 using OrvaGUIToolkit::ScheduleData;
+using OrvaGUIToolkit::ScheduleFrame;
+using OrvaGUIToolkit::ScheduleWidget;
 using Week = QMap<int, std::vector<ScheduleData>>;
 
 inline QTime T(int iHour, int iMinute, int iSecond = 0)
@@ -28,12 +35,59 @@ inline ScheduleData Span(QTime start, QTime stop, ScheduleData::ScheduleItemType
     return ScheduleData(start, stop, type);
 }
 
+inline ScheduleFrame* Grid(const ScheduleWidget& widget)
+{
+    return widget.findChild<ScheduleFrame*>(QStringLiteral("m_pScheduleFrame"));
+}
+
+inline QToolButton* Tool(const ScheduleWidget& widget, const char* szName)
+{
+    return widget.findChild<QToolButton*>(QLatin1String(szName));
+}
+
+inline QPushButton* ButtonWithText(const ScheduleWidget& widget, const QString& strText)
+{
+    const auto lstButtons = widget.findChildren<QPushButton*>();
+    for (QPushButton* pButton : lstButtons) {
+        if (pButton->text() == strText)
+            return pButton;
+    }
+    return nullptr;
+}
+
+// The templates the editor would hand back, and their modified flags.
+inline QList<Week> TempData(const ScheduleWidget& widget, QList<bool>* pFlags = nullptr)
+{
+    QList<Week> lstData;
+    QList<bool> lstFlags;
+    widget.GetModifiedTempData(&lstData, pFlags ? pFlags : &lstFlags);
+    return lstData;
+}
+
+inline QList<QString> TempNames(const ScheduleWidget& widget)
+{
+    QList<QString> lstNames;
+    widget.GetModifiedTempName(&lstNames);
+    return lstNames;
+}
+
 inline Week EmptyWeek(int iDays = 7)
 {
     Week week;
     for (int i = 0; i < iDays; ++i)
         week.insert(i, {});
     return week;
+}
+
+// "hh:mm-hh:mm" (or with seconds when bSeconds) of a bar.
+template <typename Item>
+QString Times(const Item* pItem, bool bSeconds = false)
+{
+    QTime timeStart;
+    QTime timeStop;
+    pItem->GetTime(&timeStart, &timeStop);
+    const QString strFormat = bSeconds ? QStringLiteral("hh:mm:ss") : QStringLiteral("hh:mm");
+    return timeStart.toString(strFormat) + QLatin1Char('-') + timeStop.toString(strFormat);
 }
 
 // A scene mouse event sent straight to the scene, so that the left button is

@@ -24,25 +24,6 @@ using namespace ScheduleTest;
 using WidgetAction = std::function<void(ScheduleWidget*)>;
 Q_DECLARE_METATYPE(WidgetAction)
 
-namespace {
-
-ScheduleFrame* Grid(const ScheduleWidget& widget)
-{
-    return widget.findChild<ScheduleFrame*>(QStringLiteral("m_pScheduleFrame"));
-}
-
-QPushButton* ButtonWithText(const ScheduleWidget& widget, const QString& strText)
-{
-    const auto lstButtons = widget.findChildren<QPushButton*>();
-    for (QPushButton* pButton : lstButtons) {
-        if (pButton->text() == strText)
-            return pButton;
-    }
-    return nullptr;
-}
-
-} // namespace
-
 // Deletes the dialog from inside the handler that emitted the signal.
 class WidgetKiller : public QObject
 {
@@ -117,11 +98,7 @@ void tst_ScheduleHostile::badSpans()
     QCOMPARE(lstItems.size(), strLeft.isEmpty() ? 1 : 2);
     if (strLeft.isEmpty())
         return;
-    QTime timeStart;
-    QTime timeStop;
-    lstItems.last()->GetTime(&timeStart, &timeStop);
-    QCOMPARE(timeStart.toString(QStringLiteral("hh:mm")) + QLatin1Char('-') + timeStop.toString(QStringLiteral("hh:mm")),
-             strLeft);
+    QCOMPARE(Times(lstItems.last()), strLeft);
 }
 
 void tst_ScheduleHostile::badWeeks_data()
@@ -238,9 +215,7 @@ void tst_ScheduleHostile::badClientCalls()
     odd[-4] = {Span(T(5, 0), T(6, 0))};
     widget.AddScheduleTemplate(QList<Week>() << odd << odd << odd << odd << odd << odd << odd << odd << odd << odd
                                              << odd << odd << odd << odd << odd << odd << odd << odd << odd << odd);
-    QList<Week> lstData;
-    QList<bool> lstFlags;
-    widget.GetModifiedTempData(&lstData, &lstFlags);
+    const QList<Week> lstData = TempData(widget);
     QCOMPARE(lstData.size(), 12);
     QCOMPARE(lstData.at(11).size(), 7);
     widget.AddScheduleTemplate({});
@@ -264,14 +239,18 @@ void tst_ScheduleHostile::badTemplateNames()
     ScheduleWidget widget(ScheduleWidget::RecordSchedule, 1800, 1800);
     if (!bKept && !strName.isEmpty())
         QTest::ignoreMessage(QtWarningMsg, "ScheduleWidget::SetTemplateName: name 4 longer than 32 bytes");
+    // Thirty names for twelve templates; empty ones keep the old name, and
+    // the client may rename a fixed template too.
     QList<QString> lstGiven;
     for (int i = 0; i < 30; ++i)
-        lstGiven.append(i == 4 ? strName : QString());
+        lstGiven.append(i == 4 ? strName : i == 1 ? QStringLiteral("Office hours") : QString());
     widget.SetTemplateName(lstGiven);
-    QList<QString> lstNames;
-    widget.GetModifiedTempName(&lstNames);
+    const QList<QString> lstNames = TempNames(widget);
     QCOMPARE(lstNames.size(), 12);
+    QCOMPARE(lstNames.at(0), QStringLiteral("Day Template"));
+    QCOMPARE(lstNames.at(1), QStringLiteral("Office hours"));
     QCOMPARE(lstNames.at(4), bKept ? strName : QStringLiteral("Template02"));
+    QCOMPARE(widget.GetTempTextByIndex(4), lstNames.at(4));
 }
 
 void tst_ScheduleHostile::unknownOptions()
@@ -280,9 +259,7 @@ void tst_ScheduleHostile::unknownOptions()
     ScheduleWidget widget(ScheduleWidget::Options(99), 1800, 1800);
     QVERIFY(ButtonWithText(widget, QStringLiteral("Command")));
     QVERIFY(ButtonWithText(widget, QStringLiteral("Continuous")));
-    QList<QString> lstNames;
-    widget.GetModifiedTempName(&lstNames);
-    QCOMPARE(lstNames.at(2), QStringLiteral("Event Template"));
+    QCOMPARE(TempNames(widget).at(2), QStringLiteral("Event Template"));
 }
 
 void tst_ScheduleHostile::deletingSlots_data()
@@ -328,7 +305,7 @@ void tst_ScheduleHostile::deletingSlots()
     DragScene(Grid(*pWidget)->GetScene(0), QPointF(24, 7), QPointF(48, 7));
     WidgetKiller killer;
     killer.m_pTarget = pWidget.data();
-    QVERIFY(QObject::connect(pWidget.data(), strSignal.toLatin1().constData(), &killer, SLOT(Kill())));
+    QVERIFY(QObject::connect(pWidget.data(), qPrintable(strSignal), &killer, SLOT(Kill())));
     fnAction(pWidget.data());
     QVERIFY(pWidget.isNull());
 }

