@@ -87,14 +87,12 @@ void TestLayoutConfig::itemAccess()
     QCOMPARE(config.GetLayoutName(), QStringLiteral("Gate"));
 }
 
+// Copies are values: changing one leaves the other as it was.
 void TestLayoutConfig::valueCopies()
 {
     CLayoutElementConfig config;
     config.SetLayoutName(QStringLiteral("Four"));
     config.SetLayoutSplitType(2);
-    config.SetLayoutWndCount(4);
-    config.SetLayoutRowstretch(QStringLiteral("1,1"));
-    config.SetLayoutColumnstretch(QStringLiteral("2,1"));
     config.AddElementItem(Cell(1, 1));
     CLayoutElementConfig copy(config);
     copy.SetLayoutName(QStringLiteral("Copy"));
@@ -102,13 +100,11 @@ void TestLayoutConfig::valueCopies()
     QCOMPARE(config.GetLayoutName(), QStringLiteral("Four"));
     QCOMPARE(config.Size(), 1);
     QCOMPARE(copy.GetLayoutSplitType(), 2);
-    QCOMPARE(copy.GetLayoutColumnstretch(), QStringLiteral("2,1"));
     CLayoutElementConfig assigned;
     assigned = copy;
+    copy.Clear();
     QCOMPARE(assigned.Size(), 2);
     QCOMPARE(assigned.GetLayoutVirtualWndCount(), 5);
-    QCOMPARE(assigned.GetLayoutRowstretch(), QStringLiteral("1,1"));
-    QCOMPARE(assigned.GetLayoutWndCount(), 4);
 }
 
 void TestLayoutConfig::genericDsTree()

@@ -5,7 +5,6 @@
 #include <OrvaGUIToolkit/ItemView/TreeViewItem.h>
 #include <OrvaGUIToolkit/ItemView/TreeViewModel.h>
 
-#include <QtCore/QPointer>
 #include <QtCore/QRandomGenerator>
 #include <QtGui/QStandardItemModel>
 #include <QtTest/QAbstractItemModelTester>
@@ -24,17 +23,15 @@ private Q_SLOTS:
     void topLevelFollowsModelOrder();
     void rootRowHoldsSources();
     void insertModelBeforeShiftsRows();
-    void sourceInsertAnnouncesProxyRange_data();
-    void sourceInsertAnnouncesProxyRange();
-    void sourceRemovalAnnouncesProxyRange_data();
-    void sourceRemovalAnnouncesProxyRange();
+    void sourceRowsAnnounceProxyRange_data();
+    void sourceRowsAnnounceProxyRange();
     void deepInsertAndRemoval();
     void dataChangedCoversMappedRows();
     void refusals_data();
     void refusals();
     void sourceDestroyedElsewhere();
-    void rootDestroyedDropsSources();
-    void removingRootRowDropsSources();
+    void rootGoneDropsSources_data();
+    void rootGoneDropsSources();
     void keyMappingAndKeywords();
     void checkableKeepsStateInSources();
     void comboBoxStartsWithAll();
@@ -119,45 +116,75 @@ bool ShowsSources(const CCombination_Model& model, const QModelIndex& miTop)
     return model.rowCount(miTop) == iFirst;
 }
 
+// How the combination's top level is made: by a column count only, by a root
+// model without rows (sources at the top level), or under the root's one row.
+enum class Top { Bare, Columns, EmptyRoot, RootRow };
+
+struct Server
+{
+    const char* pszName;
+    int iCameras;
+    int iStreams;
+};
+
+// A combination of device servers, watched by Qt's model tester from before
+// the first source is added. Members are destroyed tester and model first,
+// sources last.
+struct Combined
+{
+    Combined(Top enumTop, std::initializer_list<Server> listServers)
+    {
+        if (enumTop == Top::Columns) {
+            model.SetColumnCount(2);
+        } else if (enumTop != Top::Bare) {
+            pRoot.reset(NewRoot(enumTop == Top::RootRow));
+            model.SetRootModel(pRoot.get());
+        }
+        // Attached after the top is chosen: any read of the model before that
+        // makes it fall back to its own root.
+        pTester = std::make_unique<QAbstractItemModelTester>(&model,
+                                                             QAbstractItemModelTester::FailureReportingMode::Fatal);
+        for (const Server& server : listServers) {
+            vecServers.emplace_back(NewServer(QLatin1String(server.pszName), server.iCameras, server.iStreams));
+            model.AddModel(vecServers.back().get());
+        }
+    }
+    QStandardItemModel* Source(int i) const { return vecServers[size_t(i)].get(); }
+    QModelIndex TopIndex() const { return pRoot && pRoot->rowCount() ? model.index(0, 0) : QModelIndex(); }
+
+    std::unique_ptr<QStandardItemModel> pRoot;
+    std::vector<std::unique_ptr<QStandardItemModel>> vecServers;
+    CCombination_Model model;
+    std::unique_ptr<QAbstractItemModelTester> pTester;
+};
+
 } // namespace
 
 void TestCombinationModel::topLevelFollowsModelOrder()
 {
-    std::unique_ptr<QStandardItemModel> pFirst(NewServer(QStringLiteral("A"), 3));
-    std::unique_ptr<QStandardItemModel> pSecond(NewServer(QStringLiteral("B"), 2));
-    CCombination_Model model;
-    model.SetColumnCount(2);
-    QAbstractItemModelTester tester(&model, QAbstractItemModelTester::FailureReportingMode::Fatal);
-    QVERIFY(model.AddModel(pFirst.get()));
-    QVERIFY(model.AddModel(pSecond.get()));
+    Combined f(Top::Columns, {{"A", 3, 0}, {"B", 2, 0}});
+    CCombination_Model& model = f.model;
     QCOMPARE(model.rowCount(), 5);
     QCOMPARE(Text(model.index(3, 0)), QStringLiteral("B cam 0"));
     QCOMPARE(Text(model.index(4, 1)), QStringLiteral("10.0.1.1"));
-    QCOMPARE(model.GetModelByProxyIndex(model.index(3, 0)), pSecond.get());
-    QCOMPARE(model.GetModelByProxyIndex(model.index(2, 0)), pFirst.get());
-    QCOMPARE(model.MapToSource(model.index(3, 1)), pSecond->index(0, 1));
-    QCOMPARE(model.MapFromSource(pSecond->index(1, 0)), model.index(4, 0));
+    QCOMPARE(model.GetModelByProxyIndex(model.index(3, 0)), f.Source(1));
+    QCOMPARE(model.GetModelByProxyIndex(model.index(2, 0)), f.Source(0));
+    QCOMPARE(model.MapToSource(model.index(3, 1)), f.Source(1)->index(0, 1));
+    QCOMPARE(model.MapFromSource(f.Source(1)->index(1, 0)), model.index(4, 0));
     QCOMPARE(model.MapFromSource(QModelIndex()), QModelIndex());
     QVERIFY(!model.parent(model.index(3, 0)).isValid());
-    QCOMPARE(model.GetModelCount(), 2);
     QVector<QAbstractItemModel*> vecModels{nullptr, nullptr, nullptr};
     model.GetAllModels(vecModels);
-    QCOMPARE(vecModels, (QVector<QAbstractItemModel*>{pFirst.get(), pSecond.get()}));
+    QCOMPARE(vecModels, (QVector<QAbstractItemModel*>{f.Source(0), f.Source(1)}));
     QCOMPARE(model.GetModel(2), nullptr);
     QCOMPARE(model.GetModel(-1), nullptr);
 }
 
 void TestCombinationModel::rootRowHoldsSources()
 {
-    std::unique_ptr<QStandardItemModel> pRoot(NewRoot(true));
-    std::unique_ptr<QStandardItemModel> pFirst(NewServer(QStringLiteral("A"), 3, 2));
-    std::unique_ptr<QStandardItemModel> pSecond(NewServer(QStringLiteral("B"), 2, 1));
-    CCombination_Model model;
-    model.SetRootModel(pRoot.get());
-    QAbstractItemModelTester tester(&model, QAbstractItemModelTester::FailureReportingMode::Fatal);
-    QVERIFY(model.AddModel(pFirst.get()));
-    QVERIFY(model.AddModel(pSecond.get()));
-    QCOMPARE(model.GetRootModel(), pRoot.get());
+    Combined f(Top::RootRow, {{"A", 3, 2}, {"B", 2, 1}});
+    CCombination_Model& model = f.model;
+    QCOMPARE(model.GetRootModel(), f.pRoot.get());
     QCOMPARE(model.rowCount(), 1);
     QCOMPARE(model.columnCount(), 2);
     const QModelIndex miRoot = model.index(0, 0);
@@ -168,52 +195,41 @@ void TestCombinationModel::rootRowHoldsSources()
     QCOMPARE(model.parent(model.index(3, 0, miRoot)), miRoot);
     QCOMPARE(Text(model.index(0, 0, model.index(4, 0, miRoot))), QStringLiteral("B cam 1 stream 0"));
     QCOMPARE(model.headerData(1, Qt::Horizontal).toString(), QStringLiteral("Address"));
-    QCOMPARE(model.MapToSource(miRoot), pRoot->index(0, 0));
+    QCOMPARE(model.MapToSource(miRoot), f.pRoot->index(0, 0));
     QVERIFY(ShowsSources(model, miRoot));
 }
 
 void TestCombinationModel::insertModelBeforeShiftsRows()
 {
-    std::unique_ptr<QStandardItemModel> pLater(NewServer(QStringLiteral("B"), 2));
     std::unique_ptr<QStandardItemModel> pFront(NewServer(QStringLiteral("A"), 3));
-    CCombination_Model model;
-    model.SetColumnCount(2);
-    QAbstractItemModelTester tester(&model, QAbstractItemModelTester::FailureReportingMode::Fatal);
-    QVERIFY(model.AddModel(pLater.get()));
-    QSignalSpy spyInserted(&model, &QAbstractItemModel::rowsInserted);
-    QVERIFY(model.InsertModel(0, pFront.get()));
+    Combined f(Top::Columns, {{"B", 2, 0}});
+    QSignalSpy spyInserted(&f.model, &QAbstractItemModel::rowsInserted);
+    QVERIFY(f.model.InsertModel(0, pFront.get()));
     QCOMPARE(spyInserted.count(), 1);
     QCOMPARE(spyInserted.at(0).at(1).toInt(), 0);
     QCOMPARE(spyInserted.at(0).at(2).toInt(), 2);
-    QCOMPARE(Text(model.index(3, 0)), QStringLiteral("B cam 0"));
-    QCOMPARE(model.GetModel(0), pFront.get());
+    QCOMPARE(Text(f.model.index(3, 0)), QStringLiteral("B cam 0"));
+    QCOMPARE(f.model.GetModel(0), pFront.get());
 }
 
-void TestCombinationModel::sourceInsertAnnouncesProxyRange_data()
+void TestCombinationModel::sourceRowsAnnounceProxyRange_data()
 {
     QTest::addColumn<bool>("withRoot");
     QTest::newRow("flat") << false;
     QTest::newRow("under root row") << true;
 }
 
-// The second source (offset 3) inserts two rows at its row 1.
-void TestCombinationModel::sourceInsertAnnouncesProxyRange()
+// The second source (offset 3) inserts two rows at its row 1, then removes its
+// first three rows; the camera with streams after them keeps its streams.
+void TestCombinationModel::sourceRowsAnnounceProxyRange()
 {
     QFETCH(bool, withRoot);
-    std::unique_ptr<QStandardItemModel> pRoot(NewRoot(withRoot));
-    std::unique_ptr<QStandardItemModel> pFirst(NewServer(QStringLiteral("A"), 3));
-    std::unique_ptr<QStandardItemModel> pSecond(NewServer(QStringLiteral("B"), 2));
-    std::unique_ptr<QStandardItemModel> pThird(NewServer(QStringLiteral("C"), 1));
-    CCombination_Model model;
-    model.SetRootModel(pRoot.get());
-    QAbstractItemModelTester tester(&model, QAbstractItemModelTester::FailureReportingMode::Fatal);
-    model.AddModel(pFirst.get());
-    model.AddModel(pSecond.get());
-    model.AddModel(pThird.get());
-    const QModelIndex miTop = withRoot ? model.index(0, 0) : QModelIndex();
+    Combined f(withRoot ? Top::RootRow : Top::EmptyRoot, {{"A", 3, 1}, {"B", 2, 2}, {"C", 1, 0}});
+    CCombination_Model& model = f.model;
+    const QModelIndex miTop = f.TopIndex();
     QSignalSpy spyAbout(&model, &QAbstractItemModel::rowsAboutToBeInserted);
     QSignalSpy spyInserted(&model, &QAbstractItemModel::rowsInserted);
-    pSecond->insertRows(1, 2);
+    f.Source(1)->insertRows(1, 2);
     QCOMPARE(spyAbout.count(), 1);
     QCOMPARE(spyInserted.count(), 1);
     QCOMPARE(spyInserted.at(0).at(0).value<QModelIndex>(), miTop);
@@ -222,80 +238,50 @@ void TestCombinationModel::sourceInsertAnnouncesProxyRange()
     QCOMPARE(model.rowCount(miTop), 8);
     QCOMPARE(Text(model.index(6, 0, miTop)), QStringLiteral("B cam 1"));
     QCOMPARE(Text(model.index(7, 0, miTop)), QStringLiteral("C cam 0"));
-    QCOMPARE(model.GetModelByProxyIndex(model.index(7, 0, miTop)), pThird.get());
-}
+    QCOMPARE(model.GetModelByProxyIndex(model.index(7, 0, miTop)), f.Source(2));
 
-void TestCombinationModel::sourceRemovalAnnouncesProxyRange_data()
-{
-    QTest::addColumn<bool>("withRoot");
-    QTest::newRow("flat") << false;
-    QTest::newRow("under root row") << true;
-}
-
-void TestCombinationModel::sourceRemovalAnnouncesProxyRange()
-{
-    QFETCH(bool, withRoot);
-    std::unique_ptr<QStandardItemModel> pRoot(NewRoot(withRoot));
-    std::unique_ptr<QStandardItemModel> pFirst(NewServer(QStringLiteral("A"), 3, 1));
-    std::unique_ptr<QStandardItemModel> pSecond(NewServer(QStringLiteral("B"), 4, 2));
-    CCombination_Model model;
-    model.SetRootModel(pRoot.get());
-    QAbstractItemModelTester tester(&model, QAbstractItemModelTester::FailureReportingMode::Fatal);
-    model.AddModel(pFirst.get());
-    model.AddModel(pSecond.get());
-    const QModelIndex miTop = withRoot ? model.index(0, 0) : QModelIndex();
-    const QPersistentModelIndex pmiLast = model.index(0, 0, model.index(6, 0, miTop));
+    const QPersistentModelIndex pmiStream = model.index(1, 0, model.index(6, 0, miTop));
     QSignalSpy spyRemoved(&model, &QAbstractItemModel::rowsRemoved);
-    pSecond->removeRows(1, 2);
+    f.Source(1)->removeRows(0, 3);
     QCOMPARE(spyRemoved.count(), 1);
     QCOMPARE(spyRemoved.at(0).at(0).value<QModelIndex>(), miTop);
-    QCOMPARE(spyRemoved.at(0).at(1).toInt(), 4);
+    QCOMPARE(spyRemoved.at(0).at(1).toInt(), 3);
     QCOMPARE(spyRemoved.at(0).at(2).toInt(), 5);
+    QCOMPARE(Text(pmiStream), QStringLiteral("B cam 1 stream 1"));
+    QCOMPARE(pmiStream.parent().row(), 3);
     QCOMPARE(model.rowCount(miTop), 5);
-    QCOMPARE(Text(pmiLast), QStringLiteral("B cam 3 stream 0"));
-    QCOMPARE(pmiLast.parent().row(), 4);
     QVERIFY(ShowsSources(model, miTop));
 }
 
 void TestCombinationModel::deepInsertAndRemoval()
 {
-    std::unique_ptr<QStandardItemModel> pFirst(NewServer(QStringLiteral("A"), 2, 2));
-    std::unique_ptr<QStandardItemModel> pSecond(NewServer(QStringLiteral("B"), 2));
-    CCombination_Model model;
-    model.SetColumnCount(2);
-    QAbstractItemModelTester tester(&model, QAbstractItemModelTester::FailureReportingMode::Fatal);
-    model.AddModel(pFirst.get());
-    model.AddModel(pSecond.get());
+    Combined f(Top::Columns, {{"A", 2, 2}, {"B", 2, 0}});
+    CCombination_Model& model = f.model;
     QSignalSpy spyInserted(&model, &QAbstractItemModel::rowsInserted);
     // A camera that had no streams gets its first: the parent is B cam 1 (proxy row 3).
-    pSecond->item(1)->appendRow({new QStandardItem(QStringLiteral("main")), new QStandardItem(QStringLiteral("rtsp"))});
+    f.Source(1)->item(1)->appendRow({new QStandardItem(QStringLiteral("main")), new QStandardItem(QStringLiteral("rtsp"))});
     QCOMPARE(spyInserted.count(), 1);
     QCOMPARE(spyInserted.at(0).at(0).value<QModelIndex>(), model.index(3, 0));
     QCOMPARE(spyInserted.at(0).at(1).toInt(), 0);
     QCOMPARE(Text(model.index(0, 1, model.index(3, 0))), QStringLiteral("rtsp"));
     QSignalSpy spyRemoved(&model, &QAbstractItemModel::rowsRemoved);
-    pFirst->item(1)->removeRow(0);
+    f.Source(0)->item(1)->removeRow(0);
     QCOMPARE(spyRemoved.count(), 1);
     QCOMPARE(spyRemoved.at(0).at(0).value<QModelIndex>(), model.index(1, 0));
     QCOMPARE(Text(model.index(0, 0, model.index(1, 0))), QStringLiteral("A cam 1 stream 1"));
     // Rows inserted above a camera with streams keep its streams under it.
-    pFirst->insertRow(0, {new QStandardItem(QStringLiteral("new")), new QStandardItem(QString())});
+    f.Source(0)->insertRow(0, {new QStandardItem(QStringLiteral("new")), new QStandardItem(QString())});
     QCOMPARE(Text(model.index(0, 0, model.index(2, 0))), QStringLiteral("A cam 1 stream 1"));
     QVERIFY(ShowsSources(model, QModelIndex()));
 }
 
 void TestCombinationModel::dataChangedCoversMappedRows()
 {
-    std::unique_ptr<QStandardItemModel> pFirst(NewServer(QStringLiteral("A"), 2));
-    std::unique_ptr<QStandardItemModel> pSecond(NewServer(QStringLiteral("B"), 3));
-    CCombination_Model model;
-    model.SetColumnCount(2);
-    QAbstractItemModelTester tester(&model, QAbstractItemModelTester::FailureReportingMode::Fatal);
-    model.AddModel(pFirst.get());
-    model.AddModel(pSecond.get());
+    Combined f(Top::Columns, {{"A", 2, 0}, {"B", 3, 0}});
+    CCombination_Model& model = f.model;
     QSignalSpy spyChanged(&model, &QAbstractItemModel::dataChanged);
     QVERIFY(model.setData(model.index(3, 0), QStringLiteral("Gate")));
-    QCOMPARE(pSecond->item(1)->text(), QStringLiteral("Gate"));
+    QCOMPARE(f.Source(1)->item(1)->text(), QStringLiteral("Gate"));
     QCOMPARE(spyChanged.count(), 1);
     QCOMPARE(spyChanged.at(0).at(0).value<QModelIndex>(), model.index(3, 0));
     QCOMPARE(spyChanged.at(0).at(1).value<QModelIndex>(), model.index(3, 1));
@@ -315,6 +301,7 @@ void TestCombinationModel::refusals_data()
     QTest::newRow("remove unknown") << 4 << QStringLiteral("CCombination_Model::RemoveModel: model not added");
     QTest::newRow("delete null") << 5 << QStringLiteral("CCombination_Model::RemoveModel: model not added");
     QTest::newRow("root after fallback") << 6 << QStringLiteral("CCombination_Model::SetRootModel: root already in use");
+    QTest::newRow("delete unknown") << 7 << QStringLiteral("CCombination_Model::RemoveModel: model not added");
 }
 
 void TestCombinationModel::refusals()
@@ -323,12 +310,10 @@ void TestCombinationModel::refusals()
     QFETCH(QString, warning);
     std::unique_ptr<QStandardItemModel> pServer(NewServer(QStringLiteral("A"), 2));
     std::unique_ptr<QStandardItemModel> pOther(NewServer(QStringLiteral("B"), 2));
-    CCombination_Model model;
-    if (kind != 2) {
-        model.SetColumnCount(2);
+    Combined f(kind == 2 ? Top::Bare : Top::Columns, {});
+    CCombination_Model& model = f.model;
+    if (kind != 2)
         model.AddModel(pServer.get());
-    }
-    QAbstractItemModelTester tester(&model, QAbstractItemModelTester::FailureReportingMode::Fatal);
     QTest::ignoreMessage(QtWarningMsg, qPrintable(warning));
     switch (kind) {
     case 0: QVERIFY(!model.AddModel(pServer.get())); break;
@@ -338,6 +323,7 @@ void TestCombinationModel::refusals()
     case 4: QVERIFY(!model.RemoveModel(pOther.get())); break;
     case 5: QVERIFY(!model.DeleteModel(nullptr)); break;
     case 6: model.SetRootModel(pOther.get()); QVERIFY(model.GetRootModel() != pOther.get()); break;
+    case 7: QVERIFY(!model.DeleteModel(pOther.get())); QCOMPARE(pOther->rowCount(), 2); break;
     }
     QCOMPARE(model.GetModelCount(), kind == 2 ? 0 : 1);
     QCOMPARE(model.rowCount(), kind == 2 ? 0 : 2);
@@ -345,23 +331,16 @@ void TestCombinationModel::refusals()
 
 void TestCombinationModel::sourceDestroyedElsewhere()
 {
-    std::unique_ptr<QStandardItemModel> pRoot(NewRoot(true));
-    std::unique_ptr<QStandardItemModel> pKept(NewServer(QStringLiteral("B"), 2, 1));
-    CCombination_Model model;
-    model.SetRootModel(pRoot.get());
-    auto* pDoomed = NewServer(QStringLiteral("A"), 3, 2);
-    QAbstractItemModelTester tester(&model, QAbstractItemModelTester::FailureReportingMode::Fatal);
+    Combined f(Top::RootRow, {{"A", 3, 2}, {"B", 2, 1}});
+    CCombination_Model& model = f.model;
     QTreeView view;
     view.setModel(&model);
-    view.expandAll();
-    model.AddModel(pDoomed);
-    model.AddModel(pKept.get());
     view.expandAll();
     const QPersistentModelIndex pmiStream = model.index(1, 0, model.index(2, 0, model.index(0, 0)));
     QVERIFY(pmiStream.isValid());
     QSignalSpy spyRemoved(&model, &QAbstractItemModel::rowsRemoved);
     QTest::ignoreMessage(QtWarningMsg, "---CCombination_ModelPrivate::OnSourceModelDestroyed--");
-    delete pDoomed;
+    delete f.vecServers[0].release();
     QCOMPARE(spyRemoved.count(), 1);
     QCOMPARE(spyRemoved.at(0).at(1).toInt(), 0);
     QCOMPARE(spyRemoved.at(0).at(2).toInt(), 2);
@@ -371,47 +350,38 @@ void TestCombinationModel::sourceDestroyedElsewhere()
     QVERIFY(ShowsSources(model, model.index(0, 0)));
 }
 
-void TestCombinationModel::rootDestroyedDropsSources()
+void TestCombinationModel::rootGoneDropsSources_data()
 {
-    std::unique_ptr<QStandardItemModel> pServer(NewServer(QStringLiteral("A"), 3, 1));
-    CCombination_Model model;
-    auto* pRoot = NewRoot(true);
-    model.SetRootModel(pRoot);
-    QAbstractItemModelTester tester(&model, QAbstractItemModelTester::FailureReportingMode::Fatal);
-    model.AddModel(pServer.get());
-    QTest::ignoreMessage(QtWarningMsg, "---CCombination_ModelPrivate::OnRootModelDestroyed---");
-    delete pRoot;
-    QCOMPARE(model.rowCount(), 0);
-    QCOMPARE(model.GetModelCount(), 0);
-    QCOMPARE(model.columnCount(), 2);
-    QVERIFY(model.GetRootModel() != nullptr);
-    pServer->appendRow(new QStandardItem(QStringLiteral("late")));
-    QCOMPARE(model.rowCount(), 0);
+    QTest::addColumn<bool>("destroyed");
+    QTest::newRow("root model destroyed") << true;
+    QTest::newRow("root row removed") << false;
 }
 
-void TestCombinationModel::removingRootRowDropsSources()
+void TestCombinationModel::rootGoneDropsSources()
 {
-    std::unique_ptr<QStandardItemModel> pRoot(NewRoot(true));
-    std::unique_ptr<QStandardItemModel> pServer(NewServer(QStringLiteral("A"), 3, 1));
-    CCombination_Model model;
-    model.SetRootModel(pRoot.get());
-    QAbstractItemModelTester tester(&model, QAbstractItemModelTester::FailureReportingMode::Fatal);
-    model.AddModel(pServer.get());
-    QSignalSpy spyRemoved(&model, &QAbstractItemModel::rowsRemoved);
-    pRoot->removeRow(0);
-    QCOMPARE(spyRemoved.count(), 1);
-    QCOMPARE(spyRemoved.at(0).at(0).value<QModelIndex>(), QModelIndex());
-    QCOMPARE(model.rowCount(), 0);
-    QCOMPARE(model.GetModelCount(), 0);
+    QFETCH(bool, destroyed);
+    Combined f(Top::RootRow, {{"A", 3, 1}});
+    QSignalSpy spyRemoved(&f.model, &QAbstractItemModel::rowsRemoved);
+    if (destroyed) {
+        QTest::ignoreMessage(QtWarningMsg, "---CCombination_ModelPrivate::OnRootModelDestroyed---");
+        delete f.pRoot.release();
+        QCOMPARE(f.model.columnCount(), 2);
+        QVERIFY(f.model.GetRootModel() != nullptr);
+    } else {
+        f.pRoot->removeRow(0);
+        QCOMPARE(spyRemoved.count(), 1);
+        QCOMPARE(spyRemoved.at(0).at(0).value<QModelIndex>(), QModelIndex());
+    }
+    QCOMPARE(f.model.rowCount(), 0);
+    QCOMPARE(f.model.GetModelCount(), 0);
+    f.Source(0)->appendRow(new QStandardItem(QStringLiteral("late")));
+    QCOMPARE(f.model.rowCount(), 0);
 }
 
 void TestCombinationModel::keyMappingAndKeywords()
 {
-    std::unique_ptr<QStandardItemModel> pRoot(NewRoot(false));
-    std::unique_ptr<QStandardItemModel> pServer(NewServer(QStringLiteral("Gate"), 2));
-    CCombination_Model model;
-    model.SetRootModel(pRoot.get());
-    model.AddModel(pServer.get());
+    Combined f(Top::EmptyRoot, {{"Gate", 2, 0}});
+    CCombination_Model& model = f.model;
     model.AddMapping(1, Qt::ToolTipRole, 0, Qt::DisplayRole);
     QCOMPARE(model.index(1, 1).data(Qt::ToolTipRole).toString(), QStringLiteral("Gate cam 1"));
     QVERIFY(!model.index(1, 0).data(Qt::ToolTipRole).isValid());
@@ -421,8 +391,8 @@ void TestCombinationModel::keyMappingAndKeywords()
     QCOMPARE(model.index(1, 0).data(Qt::ForegroundRole).value<QColor>(), QColor(220, 82, 82, 255));
     QVERIFY(!model.index(0, 0).data(Qt::ForegroundRole).isValid());
     QTest::ignoreMessage(QtWarningMsg, "CCombinationModel: index from wrong model passed to ProxyToSource");
-    QVERIFY(!model.MapToSource(pServer->index(0, 0)).isValid());
-    QCOMPARE(model.flags(model.index(0, 0)), pServer->flags(pServer->index(0, 0)));
+    QVERIFY(!model.MapToSource(f.Source(0)->index(0, 0)).isValid());
+    QCOMPARE(model.flags(model.index(0, 0)), f.Source(0)->flags(f.Source(0)->index(0, 0)));
 }
 
 void TestCombinationModel::checkableKeepsStateInSources()
@@ -476,13 +446,11 @@ void TestCombinationModel::randomEditsAcrossSources()
     s_pPreviousHandler = qInstallMessageHandler(PrintSeedOnFatal);
     const QByteArray baSeed = QByteArrayLiteral("seed ") + QByteArray::number(uSeed);
     for (bool bWithRoot : {false, true}) {
-        std::unique_ptr<QStandardItemModel> pRoot(NewRoot(bWithRoot));
-        CCombination_Model model;
-        model.SetRootModel(pRoot.get());
-        QAbstractItemModelTester tester(&model, QAbstractItemModelTester::FailureReportingMode::Fatal);
+        Combined f(bWithRoot ? Top::RootRow : Top::EmptyRoot, {});
+        CCombination_Model& model = f.model;
+        std::vector<std::unique_ptr<QStandardItemModel>>& vecServers = f.vecServers;
         QTreeView view;
         view.setModel(&model);
-        std::vector<std::unique_ptr<QStandardItemModel>> vecServers;
         int iNamed = 0;
         for (int iStep = 0; iStep < 300; ++iStep) {
             const int iAction = random.bounded(20);
@@ -527,7 +495,7 @@ void TestCombinationModel::randomEditsAcrossSources()
                                      QStringLiteral("e%1").arg(iStep));
                 }
             }
-            QVERIFY2(ShowsSources(model, bWithRoot ? model.index(0, 0) : QModelIndex()), baSeed.constData());
+            QVERIFY2(ShowsSources(model, f.TopIndex()), baSeed.constData());
         }
     }
     qInstallMessageHandler(s_pPreviousHandler);

@@ -67,7 +67,6 @@ private Q_SLOTS:
     void resizeSignals();
     void okButtonPagesOnWorker();
     void searchRefill();
-    void tinyViewPageSize();
     void multiPageView();
     void multiPageTinyView();
     void filterViewContainer();
@@ -154,6 +153,10 @@ void TestFilterTreeView::searchWordsInOrder_data()
     QTest::newRow("upper case") << "DEPOT" << 3;
     QTest::newRow("plate part") << "b0000" << 10;
     QTest::newRow("invalid expression text") << "[(" << 0;
+    QTest::newRow("empty") << QString() << 10;
+    QTest::newRow("only blanks") << "   " << 10;
+    QTest::newRow("huge") << QString(20000, QLatin1Char('x')) << 0;
+    QTest::newRow("control characters") << QString(QChar(0)) + QStringLiteral("\x01\n") << 0;
 }
 
 void TestFilterTreeView::searchWordsInOrder()
@@ -230,19 +233,6 @@ void TestFilterTreeView::searchRefill()
     QCOMPARE(fixture.view.model(), nullptr);
     fixture.view.OnSignalStartFiltering(false);
     QVERIFY(fixture.view.model());
-}
-
-void TestFilterTreeView::tinyViewPageSize()
-{
-    CFixture fixture(5);
-    fixture.view.SetItemsPerPage(true, 0);
-    fixture.view.resize(200, 5);
-    QSignalSpy spy(&fixture.view, &CFilterTreeView::SignalModelChanged);
-    fixture.view.DoPaging();
-    QCOMPARE(spy.last(), (QList<QVariant>{5, 5, true}));
-    fixture.view.SetItemsPerPage(false, -7);
-    fixture.view.DoPaging();
-    QCOMPARE(spy.last(), (QList<QVariant>{5, 5, true}));
 }
 
 void TestFilterTreeView::multiPageView()

@@ -26,6 +26,19 @@ QList<CTreeViewItem*> MakeRows(int iCount)
     return listItems;
 }
 
+// A filter view over iRows rows of a two-column tree model.
+struct CFixture
+{
+    explicit CFixture(int iRows)
+    {
+        model.insertColumns(0, 2);
+        view.SetSourceModel(&model);
+        view.AddTopLevelItems(MakeRows(iRows));
+    }
+    CTreeViewModel model;
+    CFilterTreeView view;
+};
+
 } // namespace
 
 class TestSearchHostile : public QObject
@@ -37,8 +50,6 @@ private Q_SLOTS:
     void pageNumbers();
     void pageSizes_data();
     void pageSizes();
-    void searchTexts_data();
-    void searchTexts();
     void valueListsShorterThanColumns();
     void noSourceModel();
     void proxiesWithoutSource();
@@ -59,12 +70,9 @@ void TestSearchHostile::pageNumbers_data()
 void TestSearchHostile::pageNumbers()
 {
     QFETCH(int, iPage);
-    CTreeViewModel model;
-    model.insertColumns(0, 2);
-    CFilterTreeView view;
-    view.SetSourceModel(&model);
+    CFixture fixture(25);
+    CFilterTreeView& view = fixture.view;
     view.SetItemsPerPage(false, 10);
-    view.AddTopLevelItems(MakeRows(25));
     view.DoPaging();
     view.OnCurrentPageChanged(iPage);
     QCOMPARE(view.model()->rowCount(), 0);
@@ -90,11 +98,8 @@ void TestSearchHostile::pageSizes()
     QFETCH(int, iSize);
     QFETCH(int, iHeight);
     QFETCH(int, iPages);
-    CTreeViewModel model;
-    model.insertColumns(0, 2);
-    CFilterTreeView view;
-    view.SetSourceModel(&model);
-    view.AddTopLevelItems(MakeRows(25));
+    CFixture fixture(25);
+    CFilterTreeView& view = fixture.view;
     view.resize(300, iHeight);
     view.SetItemsPerPage(bAuto, iSize);
     view.DoPaging();
@@ -103,37 +108,10 @@ void TestSearchHostile::pageSizes()
     view.SetDescendingOrder(-5);
 }
 
-void TestSearchHostile::searchTexts_data()
-{
-    QTest::addColumn<QString>("strSearch");
-    QTest::addColumn<int>("iMatches");
-    QTest::newRow("empty") << QString() << 25;
-    QTest::newRow("huge") << QString(20000, QLatin1Char('x')) << 0;
-    QTest::newRow("broken expression") << "[[(\\\\" << 0;
-    QTest::newRow("only blanks") << "   " << 25;
-    QTest::newRow("control characters") << QString(QChar(0)) + QStringLiteral("\x01\n") << 0;
-}
-
-void TestSearchHostile::searchTexts()
-{
-    QFETCH(QString, strSearch);
-    QFETCH(int, iMatches);
-    CTreeViewModel model;
-    model.insertColumns(0, 2);
-    CFilterTreeView view;
-    view.SetSourceModel(&model);
-    view.AddTopLevelItems(MakeRows(25));
-    view.StartFilterByCustomStr(strSearch);
-    QCOMPARE(view.GetModelNoPageInfo()->rowCount(), iMatches);
-}
-
 void TestSearchHostile::valueListsShorterThanColumns()
 {
-    CTreeViewModel model;
-    model.insertColumns(0, 2);
-    CFilterTreeView view;
-    view.SetSourceModel(&model);
-    view.AddTopLevelItems(MakeRows(6));
+    CFixture fixture(6);
+    CFilterTreeView& view = fixture.view;
     view.StartFilterByTextgroup({}, {});
     QCOMPARE(view.GetModelNoPageInfo()->rowCount(), 0);
     view.StartFilterByTextgroup({{QStringLiteral("C0 C1 C2 C3 C4 C5")}}, {false, true, true, true});

@@ -15,14 +15,10 @@ class TestTreeView : public QObject
 private Q_SLOTS:
     void init();
     void cleanup();
-    void checkingLastLeafChecksAncestors();
-    void uncheckingChildren_data();
-    void uncheckingChildren();
-    void checkingParentChecksDescendants();
-    void partialParentLeavesChildren();
+    void checkPropagation_data();
+    void checkPropagation();
     void removingOnlyUncheckedChildChecksParent();
     void insertingUncheckedChildMakesParentPartial();
-    void propagationCanBeSwitchedOff();
     void connectionsFollowTheModel();
     void expandState();
 
@@ -30,6 +26,14 @@ private:
     int State(const QModelIndex& miIndex) const
     {
         return miIndex.data(Qt::CheckStateRole).toInt();
+    }
+
+    // A node by its rows, "area.device.channel" with trailing parts optional.
+    QModelIndex Node(const QString& strPath) const
+    {
+        const QStringList listRows = strPath.split(QLatin1Char('.'));
+        return Node(listRows.value(0).toInt(), listRows.value(1, QStringLiteral("-1")).toInt(),
+                    listRows.value(2, QStringLiteral("-1")).toInt());
     }
 
     QModelIndex Node(int iArea, int iDevice = -1, int iChannel = -1) const
@@ -78,57 +82,36 @@ void TestTreeView::cleanup()
     delete m_pModel;
 }
 
-void TestTreeView::checkingLastLeafChecksAncestors()
+// Check states set in order ("area.device.channel=state", 0 unchecked,
+// 1 partly, 2 checked) and the states expected afterwards.
+void TestTreeView::checkPropagation_data()
 {
-    m_pModel->setData(Node(0, 0, 0), Qt::Checked, Qt::CheckStateRole);
-    m_pModel->setData(Node(0, 0, 1), Qt::Checked, Qt::CheckStateRole);
-    QCOMPARE(State(Node(0, 0)), int(Qt::PartiallyChecked));
-    QCOMPARE(State(Node(0)), int(Qt::PartiallyChecked));
-    m_pModel->setData(Node(0, 0, 2), Qt::Checked, Qt::CheckStateRole);
-    QCOMPARE(State(Node(0, 0)), int(Qt::Checked));
-    QCOMPARE(State(Node(0)), int(Qt::PartiallyChecked));
-    QCOMPARE(State(Node(1)), int(Qt::Unchecked));
+    QTest::addColumn<bool>("bAuto");
+    QTest::addColumn<QString>("strSet");
+    QTest::addColumn<QString>("strExpected");
+    QTest::newRow("two of three leaves") << true << "0.0.0=2 0.0.1=2" << "0.0=1 0=1 1=0";
+    QTest::newRow("all three leaves") << true << "0.0.0=2 0.0.1=2 0.0.2=2" << "0.0=2 0=1 1=0";
+    QTest::newRow("one of three unchecked") << true << "1.1=2 1.1.0=0" << "1.1=1 1=1";
+    QTest::newRow("all three unchecked") << true << "1.1=2 1.1.0=0 1.1.1=0 1.1.2=0" << "1.1=0 1=0";
+    QTest::newRow("parent checks descendants") << true << "0=2" << "0.0=2 0.1=2 0.0.0=2 0.1.2=2 1=0";
+    QTest::newRow("parent unchecks descendants") << true << "0=2 0=0" << "0.0=0 0.1.2=0";
+    QTest::newRow("partial parent leaves children") << true << "0.0.1=2 0.0=1" << "0.0.0=0 0.0.1=2 0=1";
+    QTest::newRow("switched off, parent") << false << "0=2" << "0.0=0";
+    QTest::newRow("switched off, leaf") << false << "1.0.0=2" << "1.0=0";
 }
 
-void TestTreeView::uncheckingChildren_data()
+void TestTreeView::checkPropagation()
 {
-    QTest::addColumn<int>("unchecked");
-    QTest::addColumn<int>("parentState");
-    QTest::newRow("one of three") << 1 << int(Qt::PartiallyChecked);
-    QTest::newRow("all three") << 3 << int(Qt::Unchecked);
-}
-
-void TestTreeView::uncheckingChildren()
-{
-    QFETCH(int, unchecked);
-    QFETCH(int, parentState);
-    m_pModel->setData(Node(1, 1), Qt::Checked, Qt::CheckStateRole);
-    QCOMPARE(State(Node(1)), int(Qt::PartiallyChecked));
-    for (int iChannel = 0; iChannel < unchecked; ++iChannel)
-        m_pModel->setData(Node(1, 1, iChannel), Qt::Unchecked, Qt::CheckStateRole);
-    QCOMPARE(State(Node(1, 1)), parentState);
-    QCOMPARE(State(Node(1)), parentState);
-}
-
-void TestTreeView::checkingParentChecksDescendants()
-{
-    m_pModel->setData(Node(0), Qt::Checked, Qt::CheckStateRole);
-    for (int iDevice = 0; iDevice < 2; ++iDevice) {
-        QCOMPARE(State(Node(0, iDevice)), int(Qt::Checked));
-        for (int iChannel = 0; iChannel < 3; ++iChannel)
-            QCOMPARE(State(Node(0, iDevice, iChannel)), int(Qt::Checked));
-    }
-    m_pModel->setData(Node(0), Qt::Unchecked, Qt::CheckStateRole);
-    QCOMPARE(State(Node(0, 1, 2)), int(Qt::Unchecked));
-}
-
-void TestTreeView::partialParentLeavesChildren()
-{
-    m_pModel->setData(Node(0, 0, 1), Qt::Checked, Qt::CheckStateRole);
-    m_pModel->setData(Node(0, 0), Qt::PartiallyChecked, Qt::CheckStateRole);
-    QCOMPARE(State(Node(0, 0, 0)), int(Qt::Unchecked));
-    QCOMPARE(State(Node(0, 0, 1)), int(Qt::Checked));
-    QCOMPARE(State(Node(0)), int(Qt::PartiallyChecked));
+    QFETCH(bool, bAuto);
+    QFETCH(QString, strSet);
+    QFETCH(QString, strExpected);
+    m_pView->SetAutoChangeCheckbox(bAuto);
+    for (const QString& strStep : strSet.split(QLatin1Char(' ')))
+        m_pModel->setData(Node(strStep.section(QLatin1Char('='), 0, 0)), strStep.section(QLatin1Char('='), 1).toInt(),
+                          Qt::CheckStateRole);
+    for (const QString& strCheck : strExpected.split(QLatin1Char(' ')))
+        QVERIFY2(State(Node(strCheck.section(QLatin1Char('='), 0, 0))) == strCheck.section(QLatin1Char('='), 1).toInt(),
+                 qPrintable(strCheck));
 }
 
 void TestTreeView::removingOnlyUncheckedChildChecksParent()
@@ -147,15 +130,6 @@ void TestTreeView::insertingUncheckedChildMakesParentPartial()
     pChannel->SetCheckBoxState(0, false);
     QVERIFY(m_pModel->insertRow(pChannel, 3, Node(0, 1)));
     QCOMPARE(State(Node(0, 1)), int(Qt::PartiallyChecked));
-}
-
-void TestTreeView::propagationCanBeSwitchedOff()
-{
-    m_pView->SetAutoChangeCheckbox(false);
-    m_pModel->setData(Node(0), Qt::Checked, Qt::CheckStateRole);
-    QCOMPARE(State(Node(0, 0)), int(Qt::Unchecked));
-    m_pModel->setData(Node(1, 0, 0), Qt::Checked, Qt::CheckStateRole);
-    QCOMPARE(State(Node(1, 0)), int(Qt::Unchecked));
 }
 
 void TestTreeView::connectionsFollowTheModel()
