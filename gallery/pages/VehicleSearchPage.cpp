@@ -5,6 +5,7 @@
 #include <OrvaGUIToolkit/OrvaGUIToolkit.h>
 
 #include <QtCore/QSet>
+#include <QtCore/QSignalBlocker>
 #include <QtWidgets/QComboBox>
 #include <QtWidgets/QHBoxLayout>
 #include <QtWidgets/QHeaderView>
@@ -66,7 +67,11 @@ VehicleSearchPage::VehicleSearchPage(QWidget* pParent)
     };
     connect(m_pView, &CFilterTreeView::SignalReSetColumnWidth, this, fitColumns);
     m_pView->EndSearch();
-    m_pPlateSearch->setText(QStringLiteral("B 7"));
+    // The records arrive newest first; the header says so without sorting
+    // a hundred thousand rows again.
+    QHeaderView* pHeader = m_pView->header();
+    const QSignalBlocker blocker(pHeader);
+    pHeader->setSortIndicator(2, Qt::DescendingOrder);
 }
 
 QWidget* VehicleSearchPage::CreateToolbar()
