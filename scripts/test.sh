@@ -11,10 +11,14 @@ bash scripts/setup.sh
 # multiply the size of the build trees several times over.
 debug_flags=-DCMAKE_CXX_FLAGS_DEBUG=-g1
 
+# Every installed header is compiled on its own in the Qt 5 build; the Qt 6
+# build compiles them inside the library.
+declare -A header_check=([asan]=ON [asan-qt6]=OFF)
+
 status=0
 for preset in asan asan-qt6; do
   echo "== $preset: configure and build"
-  cmake --preset "$preset" -DORVA_WERROR=ON "$debug_flags"
+  cmake --preset "$preset" -DORVA_WERROR=ON "$debug_flags" -DORVA_HEADER_CHECK="${header_check[$preset]}"
   cmake --build --preset "$preset"
   echo "== $preset: tests"
   ctest --preset "$preset" || status=1
