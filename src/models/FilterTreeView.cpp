@@ -3,6 +3,7 @@
 #include <OrvaGUIToolkit/Foundation/WaitWatcher.h>
 #include <OrvaGUIToolkit/ItemView/TreeViewItem.h>
 
+#include "foundation/ToolkitLogging.h"
 #include "internal/ItemEventPosition.h"
 
 #include <QtCore/QRegularExpression>
@@ -205,6 +206,8 @@ void CFilterTreeView::StartFilterByTextgroup(const std::vector<QStringList>& vec
                                              const std::vector<bool>& vecUnfiltered)
 {
     Q_D(CFilterTreeView);
+    if (d->RefuseWhileBusy("StartFilterByTextgroup"))
+        return;
     ResetFilterModel();
     DetachModel();
     d->m_pPageModel->SetFilterValues(vecValues, vecUnfiltered);
@@ -219,6 +222,8 @@ void CFilterTreeView::StartFilterByTextgroup(const std::vector<QStringList>& vec
 void CFilterTreeView::StartFilterByCustomStr(QString strText)
 {
     Q_D(CFilterTreeView);
+    if (d->RefuseWhileBusy("StartFilterByCustomStr"))
+        return;
     ResetFilterModel();
     DetachModel();
     d->m_strCustomFilter = strText;
@@ -310,8 +315,13 @@ void CFilterTreeView::OnCurrentPageChanged(int iCurrentPage)
 
 void CFilterTreeView::OnSignalResizeChanged()
 {
+    Q_D(CFilterTreeView);
     if (TopLevelItemCount() == 0)
         return;
+    if (d->m_pWorkerDone) {
+        d->m_bResizePending = true;
+        return;
+    }
     DetachModel();
     if (!RunOnWorker(&CFilterTreeView::WaitForResize))
         return;
@@ -337,6 +347,9 @@ void CFilterTreeView::DoPaging()
 
 void CFilterTreeView::OnSignalOkBtnClick()
 {
+    Q_D(CFilterTreeView);
+    if (d->RefuseWhileBusy("OnSignalOkBtnClick"))
+        return;
     // The view keeps its model but must not paint it while the worker
     // rewrites the page tags.
     setUpdatesEnabled(false);
@@ -458,6 +471,18 @@ bool CFilterTreeView::RunOnWorker(void (CFilterTreeView::*pFunction)())
     if (!pGuard)
         return false;
     d->m_pWorkerDone.reset();
+    if (d->m_bResizePending) {
+        d->m_bResizePending = false;
+        QMetaObject::invokeMethod(this, &CFilterTreeView::OnSignalResizeChanged, Qt::QueuedConnection);
+    }
+    return true;
+}
+
+bool CFilterTreeViewPrivate::RefuseWhileBusy(const char* pszFunction) const
+{
+    if (!m_pWorkerDone)
+        return false;
+    qCWarning(lcOrvaGUIToolkit, "CFilterTreeView::%s: a search is still running", pszFunction);
     return true;
 }
 

@@ -37,6 +37,13 @@ public:
     // Released by the worker when it is done; the destructor waits on it so
     // that a worker never outlives the models it works on.
     std::shared_ptr<QSemaphore> m_pWorkerDone;
+    // A resize that arrived while a worker ran (the wait dialog's own
+    // appearance can cause one); it is redone once the worker is done.
+    bool m_bResizePending = false;
+
+    // Two workers must never share the models: a request made while one runs
+    // (from a timer or a slot, the wait dialog blocks the user) is refused.
+    bool RefuseWhileBusy(const char* pszFunction) const;
 };
 
 } // namespace OrvaGUIToolkit

@@ -1,6 +1,9 @@
 #include <OrvaGUIToolkit/OrvaGUIToolkit.h>
 
 #include <QtCore/QPointer>
+#include <QtCore/QSemaphore>
+#include <QtCore/QThread>
+#include <QtCore/QTimer>
 #include <QtGui/QStandardItemModel>
 #include <QtTest/QSignalSpy>
 #include <QtTest/QtTest>
@@ -39,6 +42,24 @@ struct CFixture
     CFilterTreeView view;
 };
 
+// A model whose reads on a worker thread wait at a gate the test opens, so
+// that the test can act while a search is certainly running.
+class CGatedModel : public CTreeViewModel
+{
+public:
+    QVariant data(const QModelIndex& index, int iRole) const override
+    {
+        if (QThread::currentThread() != thread()) {
+            m_entered.release();
+            m_gate.acquire();
+            m_gate.release();
+        }
+        return CTreeViewModel::data(index, iRole);
+    }
+    mutable QSemaphore m_entered;
+    mutable QSemaphore m_gate;
+};
+
 } // namespace
 
 class TestSearchHostile : public QObject
@@ -55,6 +76,7 @@ private Q_SLOTS:
     void proxiesWithoutSource();
     void deletingSlots_data();
     void deletingSlots();
+    void searchWhileSearching();
 };
 
 void TestSearchHostile::pageNumbers_data()
@@ -218,6 +240,28 @@ void TestSearchHostile::deletingSlots()
         Q_EMIT pView->findChild<QHeaderView*>()->sectionClicked(0);
     }
     QVERIFY(pWidget.isNull());
+}
+
+// A second search requested while the first runs on the worker (from a
+// timer: the wait dialog blocks the user) is refused; the first completes.
+void TestSearchHostile::searchWhileSearching()
+{
+    CGatedModel model;
+    model.insertColumns(0, 2);
+    CFilterTreeView view;
+    view.SetSourceModel(&model);
+    view.AddTopLevelItems(MakeRows(20));
+    QTimer::singleShot(0, &view, [&] {
+        model.m_entered.acquire();
+        QTest::ignoreMessage(QtWarningMsg, "CFilterTreeView::StartFilterByCustomStr: a search is still running");
+        view.StartFilterByCustomStr(QStringLiteral("Gate"));
+        QTest::ignoreMessage(QtWarningMsg, "CFilterTreeView::OnSignalOkBtnClick: a search is still running");
+        view.OnSignalOkBtnClick();
+        model.m_gate.release();
+    });
+    view.StartFilterByCustomStr(QStringLiteral("C1"));
+    QVERIFY(view.model());
+    QCOMPARE(view.model()->rowCount(), 11);
 }
 
 QTEST_MAIN(TestSearchHostile)
