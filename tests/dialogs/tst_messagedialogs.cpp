@@ -13,34 +13,13 @@
 
 #include <functional>
 
+#include "support/AnswerNextQuestion.h"
+
 using namespace OrvaGUIToolkit;
 
 namespace {
 
-// Answers the next question from the event loop: waits (at most five
-// seconds) for a warning dialog to become the modal window and hands it to
-// fnAnswer. If none shows up, any modal window is rejected so that no test
-// can hang.
-void AnswerNextQuestion(std::function<void(CWarningDlg*)> fnAnswer)
-{
-    auto* pTimer = new QTimer;
-    auto* pElapsed = new QElapsedTimer;
-    pElapsed->start();
-    QObject::connect(pTimer, &QTimer::timeout, [pTimer, pElapsed, fnAnswer] {
-        auto* pQuestion = qobject_cast<CWarningDlg*>(QApplication::activeModalWidget());
-        const bool bGiveUp = pElapsed->elapsed() > 5000;
-        if (!pQuestion && !bGiveUp)
-            return;
-        pTimer->stop();
-        pTimer->deleteLater();
-        delete pElapsed;
-        if (pQuestion)
-            fnAnswer(pQuestion);
-        else if (auto* pModal = qobject_cast<QDialog*>(QApplication::activeModalWidget()))
-            pModal->reject();
-    });
-    pTimer->start(10);
-}
+using OrvaTest::AnswerNextQuestion;
 
 void FlushDeletes()
 {

@@ -15,6 +15,8 @@
 #include <QtWidgets/QPushButton>
 #include <QtWidgets/QToolButton>
 
+#include "support/AnswerNextQuestion.h"
+
 #include <functional>
 #include <vector>
 
@@ -114,28 +116,7 @@ inline void DragScene(QGraphicsScene* pScene, const QPointF& ptFrom, const QPoin
     SendSceneMouse(pScene, QEvent::GraphicsSceneMouseRelease, ptTo, ptFrom);
 }
 
-// Answers the next question from the event loop; gives up after five seconds
-// by rejecting whatever modal window is open, so that no test can hang.
-inline void AnswerNextQuestion(std::function<void(OrvaGUIToolkit::CWarningDlg*)> fnAnswer)
-{
-    auto* pTimer = new QTimer;
-    auto* pElapsed = new QElapsedTimer;
-    pElapsed->start();
-    QObject::connect(pTimer, &QTimer::timeout, [pTimer, pElapsed, fnAnswer] {
-        auto* pQuestion = qobject_cast<OrvaGUIToolkit::CWarningDlg*>(QApplication::activeModalWidget());
-        const bool bGiveUp = pElapsed->elapsed() > 5000;
-        if (!pQuestion && !bGiveUp)
-            return;
-        pTimer->stop();
-        pTimer->deleteLater();
-        delete pElapsed;
-        if (pQuestion)
-            fnAnswer(pQuestion);
-        else if (auto* pModal = qobject_cast<QDialog*>(QApplication::activeModalWidget()))
-            pModal->reject();
-    });
-    pTimer->start(10);
-}
+using OrvaTest::AnswerNextQuestion;
 
 } // namespace ScheduleTest
 
