@@ -1,4 +1,5 @@
 #include "CalendarPage.h"
+#include "pages/PageKit.h"
 
 #include <OrvaGUIToolkit/Calendar/CalendarMonthWidget.h>
 #include <OrvaGUIToolkit/Calendar/CalendarWidget.h>
@@ -111,12 +112,8 @@ QTextCharFormat WeekendFormat()
 CalendarPage::CalendarPage(QWidget* pParent)
     : QWidget(pParent)
 {
-    auto* pLayout = new QVBoxLayout(this);
-    pLayout->setContentsMargins(0, 0, 0, 0);
-    pLayout->setSpacing(14);
-
-    m_pLogLine = new CLabel(this);
-    m_pLogLine->setObjectName(QStringLiteral("GalleryLogLine"));
+    auto* pLayout = CreatePageLayout(this);
+    m_pLogLine = CreateLogLine(this);
 
     auto* pCameraRow = new QHBoxLayout;
     auto* pCameraLabel = new QLabel(tr("Camera:"), this);

@@ -1,4 +1,5 @@
 #include "DateTimePickersPage.h"
+#include "pages/PageKit.h"
 
 #include "GalleryData.h"
 
@@ -43,12 +44,8 @@ QLabel* HintLabel(const QString& strText, QWidget* pParent)
 DateTimePickersPage::DateTimePickersPage(QWidget* pParent)
     : QWidget(pParent)
 {
-    auto* pLayout = new QVBoxLayout(this);
-    pLayout->setContentsMargins(0, 0, 0, 0);
-    pLayout->setSpacing(14);
-
-    m_pLogLine = new CLabel(this);
-    m_pLogLine->setObjectName(QStringLiteral("GalleryLogLine"));
+    auto* pLayout = CreatePageLayout(this);
+    m_pLogLine = CreateLogLine(this);
 
     auto* pColumns = new QHBoxLayout;
     pColumns->setSpacing(14);

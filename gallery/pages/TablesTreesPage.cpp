@@ -1,4 +1,5 @@
 #include "TablesTreesPage.h"
+#include "pages/PageKit.h"
 
 #include "GalleryData.h"
 
@@ -102,12 +103,8 @@ int CountChecked(const QAbstractItemModel* pModel, const QModelIndex& miParent, 
 TablesTreesPage::TablesTreesPage(QWidget* pParent)
     : QWidget(pParent)
 {
-    auto* pLayout = new QVBoxLayout(this);
-    pLayout->setContentsMargins(0, 0, 0, 0);
-    pLayout->setSpacing(14);
-
-    m_pLogLine = new CLabel(this);
-    m_pLogLine->setObjectName(QStringLiteral("GalleryLogLine"));
+    auto* pLayout = CreatePageLayout(this);
+    m_pLogLine = CreateLogLine(this);
 
     auto* pRight = new QVBoxLayout;
     pRight->setSpacing(14);
