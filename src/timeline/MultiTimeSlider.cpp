@@ -264,7 +264,7 @@ void CMultiTimeSliderPrivate::HideThumbnail()
     }
 }
 
-void CMultiTimeSliderPrivate::OnPress(QMouseEvent* pEvent)
+void CMultiTimeSliderPrivate::OnViewPress(QMouseEvent* pEvent)
 {
     Q_Q(CMultiTimeSlider);
     if (pEvent->button() != Qt::LeftButton)
@@ -294,7 +294,7 @@ void CMultiTimeSliderPrivate::OnPress(QMouseEvent* pEvent)
         Q_EMIT q->SignalClicked(iTrack);
 }
 
-void CMultiTimeSliderPrivate::OnMove(QMouseEvent* pEvent)
+void CMultiTimeSliderPrivate::OnViewMove(QMouseEvent* pEvent)
 {
     Q_Q(CMultiTimeSlider);
     const QPointer<CMultiTimeSlider> guard(q);
@@ -320,7 +320,7 @@ void CMultiTimeSliderPrivate::OnMove(QMouseEvent* pEvent)
     q->OnUpdateTimeSlider();
 }
 
-void CMultiTimeSliderPrivate::OnRelease(QMouseEvent* pEvent)
+void CMultiTimeSliderPrivate::OnViewRelease(QMouseEvent* pEvent)
 {
     Q_Q(CMultiTimeSlider);
     const DragState enumDrag = m_enumDrag;
@@ -349,14 +349,14 @@ void CMultiTimeSliderPrivate::OnRelease(QMouseEvent* pEvent)
         Q_EMIT q->SignalMouseClick(iTrack, tTime);
 }
 
-void CMultiTimeSliderPrivate::OnEnter()
+void CMultiTimeSliderPrivate::OnViewEnter()
 {
     Q_Q(CMultiTimeSlider);
     m_pUpdateTimer->start(s_iUpdateInterval);
     Q_EMIT q->SignalMouseEnter();
 }
 
-void CMultiTimeSliderPrivate::OnLeave()
+void CMultiTimeSliderPrivate::OnViewLeave()
 {
     Q_Q(CMultiTimeSlider);
     ClearMouseText();
@@ -882,38 +882,6 @@ void CMultiTimeSlider::OnHoverTimerOut()
     d->m_pThumbnail->move(ptCursor.x() - d->m_pThumbnail->width() / 2,
                           ptCursor.y() - d->m_pThumbnail->height() - s_iThumbnailGap);
     Q_EMIT SignalThumbnail(true, time_t(iTime));
-}
-
-bool CMultiTimeSlider::eventFilter(QObject* pWatched, QEvent* pEvent)
-{
-    Q_D(CMultiTimeSlider);
-    if (pWatched != d->View())
-        return CTimeSlider::eventFilter(pWatched, pEvent);
-    // A receiver of a signal emitted below may delete the slider, and the
-    // view with it: then the event is done with.
-    const QPointer<CMultiTimeSlider> guard(this);
-    switch (pEvent->type()) {
-    case QEvent::MouseButtonPress:
-        d->OnPress(static_cast<QMouseEvent*>(pEvent));
-        break;
-    case QEvent::MouseMove:
-        d->OnMove(static_cast<QMouseEvent*>(pEvent));
-        break;
-    case QEvent::MouseButtonRelease:
-        d->OnRelease(static_cast<QMouseEvent*>(pEvent));
-        break;
-    case QEvent::Enter:
-        d->OnEnter();
-        break;
-    case QEvent::Leave:
-        d->OnLeave();
-        break;
-    default:
-        break;
-    }
-    if (!guard)
-        return true;
-    return CTimeSlider::eventFilter(pWatched, pEvent);
 }
 
 void CMultiTimeSlider::resizeEvent(QResizeEvent* pEvent)

@@ -86,13 +86,11 @@ public:
     void HideThumbnail();
     void ReportDateChanged(const QDate& date) override;
 
-    // The view's mouse and hover events. A handler emits last, or checks
-    // that the slider still exists after an emit: a receiver may delete it.
-    void OnPress(QMouseEvent* pEvent);
-    void OnMove(QMouseEvent* pEvent);
-    void OnRelease(QMouseEvent* pEvent);
-    void OnEnter();
-    void OnLeave();
+    void OnViewPress(QMouseEvent* pEvent) override;
+    void OnViewMove(QMouseEvent* pEvent) override;
+    void OnViewRelease(QMouseEvent* pEvent) override;
+    void OnViewEnter() override;
+    void OnViewLeave() override;
 
     CScrollBar* m_pScrollBar = nullptr;
     CTimeSliderFilterPopup* m_pFilterPopup = nullptr;

@@ -177,38 +177,6 @@ void CSingleTimeSlider::Reset()
     RepaintTimeSlider();
 }
 
-bool CSingleTimeSlider::eventFilter(QObject* pWatched, QEvent* pEvent)
-{
-    Q_D(CSingleTimeSlider);
-    if (pWatched != d->View())
-        return CTimeSlider::eventFilter(pWatched, pEvent);
-    // A receiver of a signal emitted below may delete the slider, and the
-    // view with it: then the event is done with.
-    const QPointer<CSingleTimeSlider> guard(this);
-    switch (pEvent->type()) {
-    case QEvent::MouseButtonPress:
-        d->OnViewPress(static_cast<QMouseEvent*>(pEvent));
-        break;
-    case QEvent::MouseMove:
-        d->OnViewMove(static_cast<QMouseEvent*>(pEvent));
-        break;
-    case QEvent::MouseButtonRelease:
-        d->OnViewRelease(static_cast<QMouseEvent*>(pEvent));
-        break;
-    case QEvent::Enter:
-        d->OnViewEnter();
-        break;
-    case QEvent::Leave:
-        d->OnViewLeave();
-        break;
-    default:
-        break;
-    }
-    if (!guard)
-        return true;
-    return CTimeSlider::eventFilter(pWatched, pEvent);
-}
-
 void CSingleTimeSliderPrivate::OnViewPress(QMouseEvent* pEvent)
 {
     CSingleChartView* pView = View();

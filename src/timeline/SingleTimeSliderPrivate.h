@@ -29,13 +29,11 @@ public:
     CSingleChartView* View() const;
     void InitSingle();
 
-    // The view's mouse and hover events. A handler that emits a signal does
-    // so last: a receiver may delete the slider.
-    void OnViewPress(QMouseEvent* pEvent);
-    void OnViewMove(QMouseEvent* pEvent);
-    void OnViewRelease(QMouseEvent* pEvent);
-    void OnViewEnter();
-    void OnViewLeave();
+    void OnViewPress(QMouseEvent* pEvent) override;
+    void OnViewMove(QMouseEvent* pEvent) override;
+    void OnViewRelease(QMouseEvent* pEvent) override;
+    void OnViewEnter() override;
+    void OnViewLeave() override;
     void OnLeaveTimerOut();
 
     // The groove spans rows 26..36; segments are a band 29..36 in it and tags

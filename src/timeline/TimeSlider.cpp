@@ -8,6 +8,7 @@
 #include "foundation/GuiFunctionsInternal.h"
 
 #include <QtCore/QCoreApplication>
+#include <QtCore/QPointer>
 #include <QtCore/QTimer>
 #include <QtGui/QWheelEvent>
 
@@ -243,6 +244,36 @@ void CTimeSlider::OnSlotZoomOut()
     if (d->m_iLevel >= struTimeSliderData::ScaleDayBy12Hours
         && d->m_iLevel < struTimeSliderData::Scale12MinutesByMinute)
         ShowZoomByType(d->m_iLevel + 1);
+}
+
+bool CTimeSlider::eventFilter(QObject* pWatched, QEvent* pEvent)
+{
+    Q_D(CTimeSlider);
+    if (pWatched != d->m_pChartView)
+        return QWidget::eventFilter(pWatched, pEvent);
+    // A receiver of a signal emitted below may delete the slider, and the
+    // view with it: then the event is done with.
+    const QPointer<CTimeSlider> guard(this);
+    switch (pEvent->type()) {
+    case QEvent::MouseButtonPress:
+        d->OnViewPress(static_cast<QMouseEvent*>(pEvent));
+        break;
+    case QEvent::MouseMove:
+        d->OnViewMove(static_cast<QMouseEvent*>(pEvent));
+        break;
+    case QEvent::MouseButtonRelease:
+        d->OnViewRelease(static_cast<QMouseEvent*>(pEvent));
+        break;
+    case QEvent::Enter:
+        d->OnViewEnter();
+        break;
+    case QEvent::Leave:
+        d->OnViewLeave();
+        break;
+    default:
+        break;
+    }
+    return !guard || QWidget::eventFilter(pWatched, pEvent);
 }
 
 void CTimeSlider::wheelEvent(QWheelEvent* pEvent)

@@ -76,6 +76,15 @@ public:
     // Sets the visible range, keeping it finite.
     void SetVisibleRange(double dMin, double dMax);
 
+    // The view's mouse and hover events, handed over by the slider's event
+    // filter. A handler emits last, or checks that the slider still exists
+    // after an emit: a receiver may delete it.
+    virtual void OnViewPress(QMouseEvent* pEvent) = 0;
+    virtual void OnViewMove(QMouseEvent* pEvent) = 0;
+    virtual void OnViewRelease(QMouseEvent* pEvent) = 0;
+    virtual void OnViewEnter() = 0;
+    virtual void OnViewLeave() = 0;
+
     // The hover text is refreshed this often while the mouse is inside.
     static constexpr int s_iUpdateInterval = 5000;
 

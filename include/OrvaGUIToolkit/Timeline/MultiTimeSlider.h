@@ -135,7 +135,6 @@ Q_SIGNALS:
     void SignalVisibleRowsScrolled(int iOffset);
 
 protected:
-    bool eventFilter(QObject* pWatched, QEvent* pEvent) override;
     void resizeEvent(QResizeEvent* pEvent) override;
 
 };

@@ -46,9 +46,6 @@ public:
 
 Q_SIGNALS:
     void SignalMouseClick(time_t tTime);
-
-protected:
-    bool eventFilter(QObject* pWatched, QEvent* pEvent) override;
 };
 
 } // namespace OrvaGUIToolkit

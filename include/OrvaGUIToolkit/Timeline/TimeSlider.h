@@ -96,6 +96,7 @@ protected:
     // The subclasses hand in their private part, which owns the chart view.
     CTimeSlider(CTimeSliderPrivate& dd, QWidget* pParent);
 
+    bool eventFilter(QObject* pWatched, QEvent* pEvent) override;
     void wheelEvent(QWheelEvent* pEvent) override;
 
     const std::unique_ptr<CTimeSliderPrivate> d_ptr;
