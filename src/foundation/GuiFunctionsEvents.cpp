@@ -10,6 +10,8 @@
 #include <QtCore/QHash>
 #include <QtCore/QThread>
 
+#include <limits>
+
 namespace OrvaGUIToolkit {
 
 QString GetEventName(QEvent::Type enumType)
@@ -47,21 +49,45 @@ void CheckGUIThread(QObject*)
 {
 }
 
-int GetLocalUtcOffset()
+namespace {
+
+int ReadLocalUtcOffset(const QDateTime& utcNow)
 {
     // Both clocks' wall-clock readings, to the whole second, are read back as
     // local times, so the difference is the local offset that applies now,
     // daylight saving included. (Building the date-times from their fields
     // gives what writing them out as text and parsing them back would, at a
-    // fraction of the cost: the timelines ask for this on every repaint.)
-    const QDateTime now = QDateTime::currentDateTime();
-    const QDateTime utcNow = now.toUTC();
+    // fraction of the cost.)
+    const QDateTime now = utcNow.toLocalTime();
     const auto wholeSeconds = [](const QTime& time) { return QTime(time.hour(), time.minute(), time.second()); };
     const QDateTime local(now.date(), wholeSeconds(now.time()), Qt::LocalTime);
     const QDateTime utc(utcNow.date(), wholeSeconds(utcNow.time()), Qt::LocalTime);
     if (!local.isValid() || !utc.isValid())
         return now.offsetFromUtc();
     return static_cast<int>(utc.secsTo(local));
+}
+
+} // namespace
+
+int GetLocalUtcOffset()
+{
+    // Every local-time conversion makes the C library look at the zone file
+    // again, and the timelines ask for the offset on every repaint. The offset
+    // can only change at a whole second (daylight saving) or when the process
+    // switches its zone (TZ), so one reading serves until either changes.
+    struct SReading
+    {
+        qint64 iSecond = std::numeric_limits<qint64>::min();
+        QByteArray baZone;
+        int iOffset = 0;
+    };
+    thread_local SReading s_reading;
+    const QDateTime utcNow = QDateTime::currentDateTimeUtc();
+    const qint64 iSecond = utcNow.toSecsSinceEpoch();
+    const QByteArray baZone = qgetenv("TZ");
+    if (iSecond != s_reading.iSecond || baZone != s_reading.baZone)
+        s_reading = {iSecond, baZone, ReadLocalUtcOffset(utcNow)};
+    return s_reading.iOffset;
 }
 
 } // namespace OrvaGUIToolkit
