@@ -1,10 +1,14 @@
-#include "PieTestSupport.h"
 #include "charts/PieLabelLayout.h"
+
+#include <OrvaGUIToolkit/Chart/PieChartView.h>
 
 #include <QtCore/QPointer>
 #include <QtCore/QTimer>
+#include <QtCore/QtMath>
+#include <QtGui/QStandardItemModel>
 #include <QtWidgets/QApplication>
 #include <QtWidgets/QMenu>
+#include <QtWidgets/QScrollBar>
 #include <QtTest/QtTest>
 
 #include <cfloat>
@@ -15,9 +19,47 @@ using namespace OrvaGUIToolkit;
 
 namespace {
 
+// A view whose protected selection entry point the tests can call.
+class TestPieView : public OrvaGUIToolkit::CPieChartView
+{
+public:
+    using OrvaGUIToolkit::CPieChartView::CPieChartView;
+    using OrvaGUIToolkit::CPieChartView::setSelection;
+};
+
+// One column "Alarms", one row per value, colours under Qt::UserRole + 1.
+void FillPieModel(QStandardItemModel& model, const QList<QVariant>& listValues, const QStringList& listColours)
+{
+    model.clear();
+    model.setHorizontalHeaderLabels({QStringLiteral("Alarms")});
+    for (int i = 0; i < listValues.size(); ++i) {
+        auto* pItem = new QStandardItem;
+        pItem->setData(listValues.at(i), Qt::DisplayRole);
+        pItem->setData(listColours.value(i, QStringLiteral("#808080")), Qt::UserRole + 1);
+        model.appendRow(pItem);
+        model.setVerticalHeaderItem(i, new QStandardItem(QStringLiteral("Row %1").arg(i)));
+    }
+}
+
+QList<QModelIndex> FirstColumn(const QStandardItemModel& model)
+{
+    QList<QModelIndex> listIndexes;
+    for (int i = 0; i < model.rowCount(); ++i)
+        listIndexes.append(model.index(i, 0));
+    return listIndexes;
+}
+
+// Viewport point at dRadius pixels from the centre of the pie of a view 300
+// pixels high, at dDegrees counter-clockwise from 3 o'clock.
+QPoint PiePoint(double dDegrees, double dRadius)
+{
+    const double dRadians = qDegreesToRadians(dDegrees);
+    return QPoint(qRound(150 + dRadius * qCos(dRadians)), qRound(150 - dRadius * qSin(dRadians)));
+}
+
 int RowAt(const TestPieView& view, double dDegrees, double dRadius)
 {
-    const QModelIndex miHit = view.indexAt(PiePoint(300, dDegrees, dRadius));
+    const QModelIndex miHit = view.indexAt(PiePoint(dDegrees, dRadius));
     return miHit.isValid() ? miHit.row() : -1;
 }
 
@@ -139,9 +181,9 @@ void TestPieChartView::slicesAndLegendArePainted()
     FillPieModel(*m_pModel, {1, 1, 2}, listColours);
     m_pView->ReDrawChart(FirstColumn(*m_pModel), false);
     QImage image = m_pView->viewport()->grab().toImage();
-    QCOMPARE(QColor(image.pixel(PiePoint(300, 45, 80))), QColor(Qt::red));
-    QCOMPARE(QColor(image.pixel(PiePoint(300, 135, 80))), QColor(Qt::green));
-    QCOMPARE(QColor(image.pixel(PiePoint(300, 340, 80))), QColor(Qt::blue));
+    QCOMPARE(QColor(image.pixel(PiePoint(45, 80))), QColor(Qt::red));
+    QCOMPARE(QColor(image.pixel(PiePoint(135, 80))), QColor(Qt::green));
+    QCOMPARE(QColor(image.pixel(PiePoint(340, 80))), QColor(Qt::blue));
 
     FillPieModel(*m_pModel, {0, 4, -3, 2}, {listColours.at(0), listColours.at(1), QStringLiteral("#ffff00"), listColours.at(2)});
     m_pView->ReDrawChart(FirstColumn(*m_pModel), false);
@@ -338,7 +380,7 @@ void TestPieChartView::indexesOfAnotherOrNoModel()
     // No model on the view at all: the slices are still read from their own model.
     view.ReDrawChart({QModelIndex(), other.index(0, 0), QModelIndex()}, true);
     view.setSelection(QRect(0, 0, 300, 300), QItemSelectionModel::Select);
-    QCOMPARE(view.indexAt(PiePoint(300, 10, 50)), other.index(0, 0));
+    QCOMPARE(view.indexAt(PiePoint(10, 50)), other.index(0, 0));
     view.setModel(m_pModel);
     view.setSelection(QRect(0, 0, 300, 300), QItemSelectionModel::Select);
     QVERIFY(view.selectionModel()->selectedIndexes().isEmpty());
@@ -438,9 +480,9 @@ void TestPieChartView::deletingSlots()
     m_pView = nullptr;
     QObject::connect(pView.data(), signal.constData(), pView.data(), SLOT(deleteLater()));
     QWidget* pViewport = pView->viewport();
-    QTest::mousePress(pViewport, Qt::MouseButton(iButton), Qt::NoModifier, PiePoint(300, 45, 80));
+    QTest::mousePress(pViewport, Qt::MouseButton(iButton), Qt::NoModifier, PiePoint(45, 80));
     if (pView && iButton == Qt::LeftButton)
-        QTest::mouseRelease(pViewport, Qt::LeftButton, Qt::NoModifier, PiePoint(300, 45, 80));
+        QTest::mouseRelease(pViewport, Qt::LeftButton, Qt::NoModifier, PiePoint(45, 80));
     QTRY_VERIFY(pView.isNull());
 }
 
