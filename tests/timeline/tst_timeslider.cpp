@@ -243,6 +243,7 @@ void TestTimeSlider::dragStopsAtTheSlack()
 void TestTimeSlider::hugeSpanStillDrags()
 {
     CSingleTimeSlider slider;
+    slider.show();
     Prepare(slider, 7, QDateTime(s_dayFirst, QTime(12, 0)), 600, QDate(1, 1, 1), QDate(9999, 12, 31));
     slider.SetMinMaxBySpan(1e10);
     SliderTest::Settle(slider);
