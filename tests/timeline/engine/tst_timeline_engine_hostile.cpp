@@ -27,40 +27,6 @@ const double s_dInf = std::numeric_limits<double>::infinity();
 const double s_dNaN = std::numeric_limits<double>::quiet_NaN();
 const QColor s_colorBand(0, 0, 200);
 
-// A horizontal axis over the chart (10, 0, 600, 60) with the range [dMin, dMax].
-struct SAxis
-{
-    CAxisPanel panel;
-    explicit SAxis(double dMin = 0.0, double dMax = 600.0)
-    {
-        panel.SetChartRect(10, 0, 600, 60);
-        panel.GetXAxis()->SetRange(dMin, dMax);
-        panel.GetXAxis()->UpdatePixelRange();
-    }
-    CChartAxis& Axis() { return *panel.GetXAxis(); }
-};
-
-// A track whose vertical values are pixels shifted by the scroll position,
-// as the multi-track timeline sets it up.
-struct STrack : SFixture<CTimeRectSeries>
-{
-    STrack()
-        : SFixture<CTimeRectSeries>(new CTimeRectSeries, 0.0, 600.0, 200)
-    {
-        pSeries->SetMapY(true);
-        CChartAxis* pYAxis = panel.GetYAxis();
-        pYAxis->SetReversed(false);
-        pYAxis->SetScaled(false);
-        // Top 50, then rows of 24; the band starts 10 below its row.
-        pSeries->AddRect(100, 200, 60, 84, s_colorBand, 1);
-    }
-    void Scroll(double dValue)
-    {
-        panel.GetYAxis()->SetRange(dValue, dValue + 194.0);
-        Paint();
-    }
-};
-
 QPixmap TagPixmap()
 {
     QPixmap pixmap(16, 16);
@@ -75,10 +41,6 @@ class TestTimelineEngineHostile : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    void valueToPixelAtExtremes_data();
-    void valueToPixelAtExtremes();
-    void pixelToValueAtExtremes_data();
-    void pixelToValueAtExtremes();
     void nonFiniteRangesAreRefused_data();
     void nonFiniteRangesAreRefused();
     void chartRectAndMarginsAtExtremes();
@@ -99,65 +61,12 @@ private Q_SLOTS:
     void deletingSlot();
 };
 
-void TestTimelineEngineHostile::valueToPixelAtExtremes_data()
-{
-    QTest::addColumn<double>("dMin");
-    QTest::addColumn<double>("dMax");
-    QTest::addColumn<double>("dValue");
-    QTest::addColumn<int>("iPixel");
-    // Pixels beyond a billion are pinned there; NaN maps to the chart's start.
-    QTest::newRow("+inf") << 0.0 << 600.0 << s_dInf << 1000000000;
-    QTest::newRow("-inf") << 0.0 << 600.0 << -s_dInf << -999999990;
-    QTest::newRow("DBL_MAX") << 0.0 << 600.0 << DBL_MAX << 1000000000;
-    QTest::newRow("NaN") << 0.0 << 600.0 << s_dNaN << 10;
-    QTest::newRow("end of a huge range") << -1.0e300 << 1.0e300 << 1.0e300 << 610;
-    QTest::newRow("start of a huge range") << -1.0e300 << 1.0e300 << -1.0e300 << 10;
-    QTest::newRow("middle of a huge range") << -1.0e300 << 1.0e300 << 0.0 << 310;
-    // 2040-01-01 00:00 UTC and 1900-01-01 00:00 UTC, a day in view.
-    QTest::newRow("noon after 2038") << 2208988800.0 << 2209075200.0 << 2209032000.0 << 310;
-    QTest::newRow("noon before 1901") << -2208988800.0 << -2208902400.0 << -2208945600.0 << 310;
-}
-
-void TestTimelineEngineHostile::valueToPixelAtExtremes()
-{
-    QFETCH(double, dMin);
-    QFETCH(double, dMax);
-    QFETCH(double, dValue);
-    QFETCH(int, iPixel);
-    SAxis axis(dMin, dMax);
-    QCOMPARE(axis.Axis().ValueToPixel(dValue), iPixel);
-}
-
-void TestTimelineEngineHostile::pixelToValueAtExtremes_data()
-{
-    QTest::addColumn<double>("dMax");
-    QTest::addColumn<int>("iPixel");
-    QTest::addColumn<double>("dValue");
-    QTest::newRow("INT_MIN") << 600.0 << INT_MIN << -2147483658.0;
-    QTest::newRow("INT_MAX") << 600.0 << INT_MAX << 2147483637.0;
-    // 20 pixels of a span near DBL_MAX are still a finite, distinct time.
-    QTest::newRow("20 pixels of a huge span") << 6.0e307 << 30 << 2.0e306;
-    QTest::newRow("INT_MAX of a huge span saturates") << 6.0e307 << INT_MAX << DBL_MAX;
-    QTest::newRow("INT_MIN of a huge span saturates") << 6.0e307 << INT_MIN << -DBL_MAX;
-}
-
-void TestTimelineEngineHostile::pixelToValueAtExtremes()
-{
-    QFETCH(double, dMax);
-    QFETCH(int, iPixel);
-    QFETCH(double, dValue);
-    SAxis axis(0.0, dMax);
-    QCOMPARE(axis.Axis().PixelToValue(iPixel), dValue);
-}
-
 void TestTimelineEngineHostile::nonFiniteRangesAreRefused_data()
 {
     QTest::addColumn<double>("dMin");
     QTest::addColumn<double>("dMax");
     QTest::newRow("NaN minimum") << s_dNaN << 100.0;
-    QTest::newRow("NaN maximum") << 0.0 << s_dNaN;
     QTest::newRow("infinite maximum") << 0.0 << s_dInf;
-    QTest::newRow("infinite minimum") << -s_dInf << 0.0;
     QTest::newRow("span beyond DBL_MAX") << -DBL_MAX << DBL_MAX;
 }
 
@@ -165,17 +74,11 @@ void TestTimelineEngineHostile::nonFiniteRangesAreRefused()
 {
     QFETCH(double, dMin);
     QFETCH(double, dMax);
-    SAxis axis(1000.0, 1600.0);
+    CChartAxis axis(nullptr, true, false);
+    axis.SetRange(1000.0, 1600.0);
     QTest::ignoreMessage(QtWarningMsg, "CChartAxis::SetRange: !std::isfinite(dMax - dMin)");
-    axis.Axis().SetRange(dMin, dMax);
-    axis.Axis().UpdatePixelRange();
-    QCOMPARE(axis.Axis().GetMin(), 1000.0);
-    QCOMPARE(axis.Axis().GetMax(), 1600.0);
-    QCOMPARE(axis.Axis().ValueToPixel(1300.0), 310);
-    // And the axis still takes a good range afterwards.
-    axis.Axis().SetRange(0.0, 300.0);
-    axis.Axis().UpdatePixelRange();
-    QCOMPARE(axis.Axis().ValueToPixel(150.0), 310);
+    axis.SetRange(dMin, dMax);
+    QCOMPARE(qMakePair(axis.GetMin(), axis.GetMax()), qMakePair(1000.0, 1600.0));
 }
 
 void TestTimelineEngineHostile::chartRectAndMarginsAtExtremes()
@@ -184,19 +87,12 @@ void TestTimelineEngineHostile::chartRectAndMarginsAtExtremes()
     fixture.pSeries->AddRect(100, 200, 29, 36, s_colorBand, 1);
     fixture.panel.SetChartRect(INT_MAX, INT_MIN, INT_MAX, INT_MAX);
     QCOMPARE(fixture.panel.GetChartRect(), QRect(1000000000, -1000000000, 1000000000, 1000000000));
-    fixture.panel.SetChartRect(INT_MIN, INT_MAX, INT_MIN, INT_MIN);
-    QCOMPARE(fixture.panel.GetChartRect(), QRect(-1000000000, 1000000000, -1000000000, -1000000000));
     // Drawing such a chart shows nothing of the band, without overflowing.
     QCOMPARE(Bounds(fixture.Paint(), s_colorBand), QRect());
 
     CMultiChartView view;
     view.resize(400, 100);
     view.SetMargins(INT_MAX, INT_MIN);
-    int iLeft = 0;
-    int iRight = 0;
-    view.GetMargins(iLeft, iRight);
-    QCOMPARE(iLeft, QWIDGETSIZE_MAX);
-    QCOMPARE(iRight, 0);
     view.UpdateChart();
     QCOMPARE(view.GetChartRect(), QRect(QWIDGETSIZE_MAX, 0, 400 - QWIDGETSIZE_MAX, 98));
 }
@@ -213,12 +109,6 @@ void TestTimelineEngineHostile::segmentsBeyond32Bits_data()
     // 100..200 seconds into it, a later one of the group 400..450.
     QTest::newRow("crosses INT_MAX") << 2147483497.0 << Q_INT64_C(2147483597) << Q_INT64_C(2147483697)
                                      << QRect(110, 29, 101, 7) << Q_INT64_C(2147483597) << Q_INT64_C(2147483697);
-    QTest::newRow("in 2040") << 2208988800.0 << Q_INT64_C(2208988900) << Q_INT64_C(2208989000)
-                             << QRect(110, 29, 101, 7) << Q_INT64_C(2208988900) << Q_INT64_C(2208989000);
-    QTest::newRow("in 1900") << -2208988800.0 << Q_INT64_C(-2208988700) << Q_INT64_C(-2208988600)
-                             << QRect(110, 29, 101, 7) << Q_INT64_C(-2208988700) << Q_INT64_C(-2208988600);
-    QTest::newRow("crosses INT_MIN") << -2147483798.0 << Q_INT64_C(-2147483698) << Q_INT64_C(-2147483598)
-                                     << QRect(110, 29, 101, 7) << Q_INT64_C(-2147483698) << Q_INT64_C(-2147483598);
     // Clipped to the chart, not dropped; the valid range is the asked one.
     QTest::newRow("spans every time") << 2208988800.0 << Q_INT64_C(-4611686018427387904)
                                       << Q_INT64_C(4611686018427387903) << QRect(10, 29, 601, 7)
@@ -248,8 +138,7 @@ void TestTimelineEngineHostile::segmentsBeyond32Bits()
     qint64 iStart = 0;
     qint64 iFinish = 0;
     QVERIFY(fixture.pSeries->GetValidRange(qint64(dMin) + 50, qint64(dMin) + 250, iStart, iFinish));
-    QCOMPARE(iStart, iValidStart);
-    QCOMPARE(iFinish, iValidEnd);
+    QCOMPARE(qMakePair(iStart, iFinish), qMakePair(iValidStart, iValidEnd));
 }
 
 void TestTimelineEngineHostile::farScrollAtOneScale()
@@ -273,7 +162,6 @@ void TestTimelineEngineHostile::trackHitTestAfterScrolling_data()
     QTest::newRow("scrolled by 30") << 30.0 << 30 << 54;
     // The band lies far below the view: pinned, and no row of it is hit.
     QTest::newRow("scrolled to INT_MIN") << double(INT_MIN) << 1000000000 << 1000000000;
-    QTest::newRow("scrolled to INT_MAX") << double(INT_MAX) << -1000000000 << -1000000000;
 }
 
 void TestTimelineEngineHostile::trackHitTestAfterScrolling()
@@ -281,12 +169,18 @@ void TestTimelineEngineHostile::trackHitTestAfterScrolling()
     QFETCH(double, dScroll);
     QFETCH(int, iBandTop);
     QFETCH(int, iBandBottom);
-    STrack track;
-    track.Scroll(dScroll);
-    QCOMPARE(track.pSeries->GetBandTop(), iBandTop);
-    QCOMPARE(track.pSeries->GetBandBottom(), iBandBottom);
+    // Rows in pixels shifted by the scroll position, as the multi-track
+    // timeline sets them up: top 50, rows of 24, the band 10 below its row.
+    SFixture<CTimeRectSeries> track(new CTimeRectSeries, 0.0, 600.0, 200);
+    track.pSeries->SetMapY(true);
+    track.panel.GetYAxis()->SetReversed(false);
+    track.panel.GetYAxis()->SetScaled(false);
+    track.pSeries->AddRect(100, 200, 60, 84, s_colorBand, 1);
+    track.panel.GetYAxis()->SetRange(dScroll, dScroll + 194.0);
+    track.Paint();
+    QCOMPARE(qMakePair(track.pSeries->GetBandTop(), track.pSeries->GetBandBottom()), qMakePair(iBandTop, iBandBottom));
     // Rows at the pixel limit stand for what lies beyond it and never hit.
-    for (int iRow : {INT_MIN, -1000000000, -1, 0, 29, 30, 54, 55, 59, 60, 84, 85, 199, 1000000000, INT_MAX}) {
+    for (int iRow : {INT_MIN, -1000000000, 29, 30, 54, 55, 59, 60, 84, 85, 1000000000}) {
         const bool bInside = iBandTop <= iRow && iRow <= iBandBottom && qAbs(iRow) < 1000000000;
         QCOMPARE(track.pSeries->HitTestPixelRow(iRow), bInside);
     }
@@ -302,7 +196,6 @@ void TestTimelineEngineHostile::tagsBeyond32Bits_data()
     QTest::addColumn<int>("iSaturated");
     QTest::newRow("in 2040") << 2208988800.0 << Q_INT64_C(2208988900) << INT_MAX;
     QTest::newRow("in 1900") << -2208988800.0 << Q_INT64_C(-2208988700) << INT_MIN;
-    QTest::newRow("fits an int") << 1000.0 << Q_INT64_C(1100) << 1100;
 }
 
 void TestTimelineEngineHostile::tagsBeyond32Bits()
@@ -320,9 +213,6 @@ void TestTimelineEngineHostile::tagsBeyond32Bits()
     int iFoundInt = 0;
     QVERIFY(fixture.pSeries->TagAt(QPoint(110, 25), iFoundInt));
     QCOMPARE(iFoundInt, iSaturated);
-    QCOMPARE(fixture.pSeries->GetTagName(iTag), QStringLiteral("Gate 3 opened"));
-    fixture.pSeries->RemoveTag(iTag);
-    QCOMPARE(fixture.pSeries->GetTagCount(), 0);
 }
 
 void TestTimelineEngineHostile::tagsAddedOneByOneOntoMany()
@@ -337,12 +227,9 @@ void TestTimelineEngineHostile::tagsAddedOneByOneOntoMany()
         fixture.pSeries->AddTag(10000 + i * 60, 10000 + i * 60, 20, QString());
         fixture.Paint();
     }
-    QCOMPARE(fixture.pSeries->GetTagCount(), 202000);
     // In view: the old tags at 40, 100, ..., 580 seconds, 60 pixels apart.
     const QMap<qint64, QRect> mapRects = fixture.pSeries->GetTagRects();
-    QCOMPARE(mapRects.size(), 10);
-    QCOMPARE(mapRects.firstKey(), Q_INT64_C(40));
-    QCOMPARE(mapRects.lastKey(), Q_INT64_C(580));
+    QCOMPARE(QList<qint64>({mapRects.size(), mapRects.firstKey(), mapRects.lastKey()}), QList<qint64>({10, 40, 580}));
     // A row that scrolls moves every marker, those added later too.
     fixture.pSeries->SetMarkerTop(INT_MIN);
     fixture.pSeries->AddTag(590, 590, 20, QString());
@@ -366,7 +253,6 @@ void TestTimelineEngineHostile::timeScaleWithHostileBase_data()
     QTest::newRow("base LLONG_MIN") << LLONG_MIN << 100 << 1 << 6 << 18;
     QTest::newRow("interval INT_MAX") << Q_INT64_C(0) << INT_MAX << 1 << 1 << 11;
     QTest::newRow("label every INT_MIN") << Q_INT64_C(0) << 100 << INT_MIN << 7 << 11;
-    QTest::newRow("label every -1") << Q_INT64_C(0) << 100 << -1 << 7 << 11;
 }
 
 void TestTimelineEngineHostile::timeScaleWithHostileBase()
@@ -416,9 +302,7 @@ void TestTimelineEngineHostile::hugeRowNameStaysInItsRow()
     fixture.pSeries->SetName(INT_MIN, QStringLiteral("ignored"));
     // The vertical axis is reversed: value 40 of 0..100 is pixel 60.
     const QRect rectName = Bounds(fixture.Paint());
-    QVERIFY2(QRect(4, 59, 114, 26).contains(rectName), qPrintable(QStringLiteral("%1,%2 %3x%4")
-        .arg(rectName.x()).arg(rectName.y()).arg(rectName.width()).arg(rectName.height())));
-    QVERIFY(rectName.width() > 100);
+    QVERIFY(QRect(4, 59, 114, 26).contains(rectName) && rectName.width() > 100);
 }
 
 void TestTimelineEngineHostile::extremeTopsAreBounded()
@@ -426,11 +310,10 @@ void TestTimelineEngineHostile::extremeTopsAreBounded()
     CAxisSeries axis(0);
     axis.SetLabelTop(INT_MIN);
     axis.SetTickTop(INT_MAX);
-    QCOMPARE(axis.GetLabelTop(), -1000000000);
-    QCOMPARE(axis.GetTickTop(), 1000000000);
     CMouseTextSeries text;
     text.SetTextTop(INT_MAX);
-    QCOMPARE(text.GetTextTop(), 1000000000);
+    QCOMPARE(QList<int>({axis.GetLabelTop(), axis.GetTickTop(), text.GetTextTop()}),
+             QList<int>({-1000000000, 1000000000, 1000000000}));
 
     // Unmapped rows at the ends of the int range overflow nothing: the first
     // band ends above the image, the upside-down second one covers it all.
@@ -463,13 +346,10 @@ void TestTimelineEngineHostile::deletingSlot()
     connect(pView.data(), &CChartView::SignalCalendarBtnClicked, deleteView);
     connect(pView.data(), &CMultiChartView::SignalFilterBtnClicked, deleteView);
     connect(pView.data(), &CChartView::SignalCalendarDateChanged, deleteView);
-    if (strSource.isEmpty()) {
+    if (strSource.isEmpty())
         pView->SetCurrentDateTime(QDateTime(QDate(2026, 12, 6), QTime(8, 30)));
-    } else {
-        auto* pButton = pView->findChild<QAbstractButton*>(strSource);
-        QVERIFY(pButton);
-        pButton->click();
-    }
+    else
+        pView->findChild<QAbstractButton*>(strSource)->click();
     QVERIFY(pView.isNull());
 }
 
