@@ -92,7 +92,8 @@ QVector<PieSlice> CPieChartViewPrivate::Slices() const
         const double dValue = SliceValue(miIndex);
         if (dValue <= 0.0)
             continue;
-        const double dSpan = 360.0 * (dValue / m_dScale) / m_dScaledTotal;
+        // The share first: 360 times a value near the double limit would overflow.
+        const double dSpan = 360.0 * ((dValue / m_dScale) / m_dScaledTotal);
         vecSlices.append({i, miIndex, dValue, dStart, dSpan});
         dStart += dSpan;
     }

@@ -158,6 +158,7 @@ void TestPieChartView::hitTesting_data()
     QTest::newRow("infinities skipped") << QList<QVariant>{dInf, -dInf, 1} << 200.0 << 80.0 << 2;
     // The sum of three DBL_MAX overflows; the slices stay thirds.
     QTest::newRow("three DBL_MAX") << QList<QVariant>{DBL_MAX, DBL_MAX, DBL_MAX} << 200.0 << 80.0 << 1;
+    QTest::newRow("DBL_MAX is the whole pie") << QList<QVariant>{DBL_MAX, INT_MAX} << 200.0 << 80.0 << 0;
 }
 
 void TestPieChartView::hitTesting()
@@ -412,6 +413,8 @@ void TestPieChartView::geometryStaysInsideTinyAndHugeWidgets_data()
     QTest::newRow("very tall") << QSize(200, 4000) << listValues << false;
     QTest::newRow("labels of three DBL_MAX") << QSize(600, 300) << QList<QVariant>{DBL_MAX, DBL_MAX, DBL_MAX} << true;
     QTest::newRow("labels beside a tiny one") << QSize(600, 300) << QList<QVariant>{DBL_MIN, DBL_MAX} << true;
+    // The sum stays finite, but 360 times the first value would not.
+    QTest::newRow("DBL_MAX before INT_MAX") << QSize(600, 300) << QList<QVariant>{DBL_MAX, INT_MAX} << true;
     // A 100000-digit number parses as infinity and is no slice.
     QTest::newRow("labels of a huge text") << QSize(600, 300) << QList<QVariant>{QString(100000, QLatin1Char('9')), 1} << true;
 }
