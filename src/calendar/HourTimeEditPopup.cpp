@@ -1,6 +1,5 @@
 #include <OrvaGUIToolkit/Calendar/HourTimeEditPopup.h>
 
-#include "HourTimeEditPopupPrivate.h"
 #include "foundation/ToolkitLogging.h"
 #include "pickers/TimeGrid.h"
 
@@ -8,7 +7,13 @@
 
 namespace OrvaGUIToolkit {
 
-CHourTimeEditPopupPrivate::~CHourTimeEditPopupPrivate() = default;
+class CHourTimeEditPopupPrivate : public CTimeGridPopupPrivate
+{
+    Q_DECLARE_PUBLIC(CHourTimeEditPopup)
+
+public:
+    CHourTimeEditPopup* q_ptr = nullptr;
+};
 
 CHourTimeEditPopup::CHourTimeEditPopup(QWidget* pParent)
     : CHourTimeEditPopup(*new CHourTimeEditPopupPrivate, pParent)

@@ -1,6 +1,5 @@
 #include <OrvaGUIToolkit/Calendar/MinuteTimeEditPopup.h>
 
-#include "MinuteTimeEditPopupPrivate.h"
 #include "foundation/ToolkitLogging.h"
 #include "pickers/TimeGrid.h"
 
@@ -8,7 +7,13 @@
 
 namespace OrvaGUIToolkit {
 
-CMinuteTimeEditPopupPrivate::~CMinuteTimeEditPopupPrivate() = default;
+class CMinuteTimeEditPopupPrivate : public CTimeGridPopupPrivate
+{
+    Q_DECLARE_PUBLIC(CMinuteTimeEditPopup)
+
+public:
+    CMinuteTimeEditPopup* q_ptr = nullptr;
+};
 
 CMinuteTimeEditPopup::CMinuteTimeEditPopup(QWidget* pParent)
     : CMinuteTimeEditPopup(*new CMinuteTimeEditPopupPrivate, pParent)

@@ -22,6 +22,8 @@ void CTimeGridTable::mousePressEvent(QMouseEvent* pEvent)
         Q_EMIT SignalCellPressed(pItem);
 }
 
+CTimeGridPopupPrivate::~CTimeGridPopupPrivate() = default;
+
 CTimeGridTable* SetupTimeGrid(QFrame* pFrame, const struTimeGridForm& form)
 {
     pFrame->setObjectName(form.strFormName);

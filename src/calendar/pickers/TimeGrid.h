@@ -41,6 +41,15 @@ protected:
 
 CTimeGridTable* SetupTimeGrid(QFrame* pFrame, const struTimeGridForm& form);
 
+// The state the hour and minute pop-ups share: the grid they show.
+class CTimeGridPopupPrivate
+{
+public:
+    virtual ~CTimeGridPopupPrivate();
+
+    CTimeGridTable* m_pTableWidget = nullptr;
+};
+
 // Clears the selection and makes current the first cell whose text is
 // strValue; with no such cell nothing is current.
 void SetCurrentTimeCell(QTableWidget* pTable, const QString& strValue);
