@@ -11,8 +11,6 @@
 #include <QtGui/QMouseEvent>
 #include <QtGui/QStandardItemModel>
 #include <QtWidgets/QApplication>
-#include <QtWidgets/QGroupBox>
-#include <QtWidgets/QHBoxLayout>
 #include <QtWidgets/QMenu>
 #include <QtWidgets/QVBoxLayout>
 
