@@ -14,6 +14,7 @@
 #include "pages/DeviceServersPage.h"
 #include "pages/CapturedPicturesPage.h"
 #include "pages/VehicleSearchPage.h"
+#include "pages/PageKit.h"
 
 #include <QtCore/QDir>
 #include <QtGui/QPainter>
@@ -24,21 +25,29 @@
 #include <QtWidgets/QStackedWidget>
 #include <QtWidgets/QVBoxLayout>
 
+namespace {
+
+// Lets layouts settle and posted repaints (timelines paint asynchronously)
+// arrive before a picture is taken.
+void SettleEvents()
+{
+    for (int i = 0; i < 5; ++i)
+        QApplication::processEvents();
+}
+
+} // namespace
+
 GalleryWindow::GalleryWindow(QWidget* pParent)
     : QMainWindow(pParent)
 {
     setWindowTitle(tr("OrvaGUIToolkit Gallery"));
     auto* pCentral = new QWidget(this);
     pCentral->setObjectName(QStringLiteral("GalleryCentral"));
-    auto* pLayout = new QHBoxLayout(pCentral);
-    pLayout->setContentsMargins(0, 0, 0, 0);
-    pLayout->setSpacing(0);
+    auto* pLayout = CreateFlushLayout<QHBoxLayout>(pCentral, 0);
 
     auto* pSide = new QWidget(pCentral);
     pSide->setObjectName(QStringLiteral("GallerySide"));
-    auto* pSideLayout = new QVBoxLayout(pSide);
-    pSideLayout->setContentsMargins(0, 0, 0, 0);
-    pSideLayout->setSpacing(0);
+    auto* pSideLayout = CreateFlushLayout(pSide, 0);
     auto* pBrand = new QLabel(tr("ORVA DESK\nControl Gallery"), pSide);
     pBrand->setObjectName(QStringLiteral("GalleryBrand"));
     m_pPageList = new QListWidget(pSide);
@@ -148,9 +157,7 @@ bool GalleryWindow::SaveScreenshots(const QString& strDir)
         return false;
     for (int iPage = 0; iPage < PageCount(); ++iPage) {
         ShowPage(iPage);
-        // Let layouts settle and posted repaints (timelines paint asynchronously) arrive.
-        for (int i = 0; i < 5; ++i)
-            QApplication::processEvents();
+        SettleEvents();
         if (!grab().save(dir.filePath(PageSlug(iPage) + QStringLiteral(".png"))))
             return false;
         // Pop-ups are windows of their own: a page that opens one for its
@@ -192,8 +199,7 @@ bool GalleryWindow::OpenScreenshotPopup(int iPage)
         if (pChild->metaObject()->indexOfMethod("OpenScreenshotPopup()") < 0)
             continue;
         QMetaObject::invokeMethod(pChild, "OpenScreenshotPopup");
-        for (int i = 0; i < 5; ++i)
-            QApplication::processEvents();
+        SettleEvents();
         return true;
     }
     return false;

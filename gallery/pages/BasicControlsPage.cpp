@@ -1,11 +1,11 @@
 #include "BasicControlsPage.h"
+#include "pages/PageKit.h"
 
 #include "GalleryData.h"
 
 #include <OrvaGUIToolkit/Button/PushButton.h>
 #include <OrvaGUIToolkit/Label/Label.h>
 
-#include <QtCore/QTime>
 #include <QtWidgets/QGridLayout>
 #include <QtWidgets/QGroupBox>
 #include <QtWidgets/QHBoxLayout>
@@ -17,16 +17,11 @@ using OrvaGUIToolkit::CPushButton;
 BasicControlsPage::BasicControlsPage(QWidget* pParent)
     : QWidget(pParent)
 {
-    auto* pLayout = new QVBoxLayout(this);
-    pLayout->setContentsMargins(0, 0, 0, 0);
-    pLayout->setSpacing(14);
-
-    m_pLogLine = new CLabel(tr("Hover or click a button or a label."), this);
-    m_pLogLine->setObjectName(QStringLiteral("GalleryLogLine"));
+    auto* pLayout = CreatePageLayout(this);
+    m_pLogLine = CreateLogLine(this, tr("Hover or click a button or a label."));
 
     pLayout->addWidget(CreateToolbar());
-    auto* pRow = new QHBoxLayout;
-    pRow->setSpacing(14);
+    auto* pRow = CreatePartsLayout<QHBoxLayout>();
     pRow->addWidget(CreateVehiclePanel(), 3);
     pRow->addWidget(CreateButtonStates(), 2);
     pLayout->addLayout(pRow);
@@ -157,6 +152,5 @@ QWidget* BasicControlsPage::CreateCameraGrid()
 
 void BasicControlsPage::Log(const QString& strMessage)
 {
-    m_pLogLine->SetText(QStringLiteral("%1  %2").arg(QTime::currentTime().toString(QStringLiteral("hh:mm:ss")),
-                                                     strMessage));
+    LogWithTime(m_pLogLine, strMessage);
 }

@@ -43,13 +43,10 @@ QIcon SwatchIcon(const QColor& color)
 QWidget* LegendItem(const QColor& color, const QString& strText, QWidget* pParent)
 {
     auto* pItem = new QWidget(pParent);
-    auto* pLayout = new QHBoxLayout(pItem);
-    pLayout->setContentsMargins(0, 0, 0, 0);
-    pLayout->setSpacing(5);
+    auto* pLayout = CreateFlushLayout<QHBoxLayout>(pItem, 5);
     auto* pSwatch = new QLabel(pItem);
     pSwatch->setPixmap(SwatchIcon(color).pixmap(12, 12));
-    auto* pText = new QLabel(strText, pItem);
-    pText->setObjectName(QStringLiteral("GalleryHint"));
+    QLabel* pText = CreateHint(strText, pItem);
     pLayout->addWidget(pSwatch);
     pLayout->addWidget(pText);
     return pItem;
@@ -124,8 +121,7 @@ CalendarPage::CalendarPage(QWidget* pParent)
     pCameraRow->addWidget(m_pCameras);
     pCameraRow->addStretch(1);
 
-    auto* pColumns = new QHBoxLayout;
-    pColumns->setSpacing(14);
+    auto* pColumns = CreatePartsLayout<QHBoxLayout>();
     pColumns->addWidget(CreateCalendarBox());
     pColumns->addWidget(CreatePickerBox());
     pColumns->addWidget(CreateLocaleBox());
@@ -209,8 +205,7 @@ QWidget* CalendarPage::CreatePickerBox()
 
     m_pMonthPicker = new CCalendarMonthWidget(pBox);
     m_pMonthPicker->setFixedSize(6 * 31, 64);
-    auto* pHint = new QLabel(tr("Months before September\nhold no recordings any more."), pBox);
-    pHint->setObjectName(QStringLiteral("GalleryHint"));
+    QLabel* pHint = CreateHint(tr("Months before September\nhold no recordings any more."), pBox);
 
     pLayout->addLayout(pYearRow);
     pLayout->addWidget(m_pMonthPicker);
@@ -244,9 +239,8 @@ QWidget* CalendarPage::CreateLocaleBox()
     m_pLocaleCalendar->SetDateTextFormat(dateToday, TodayFormat());
     GreyDaysOutside(m_pLocaleCalendar, m_pLocaleCalendar->GetMinimumDate(), dateToday);
     DarkenUnavailableDays(m_pLocaleCalendar);
-    auto* pHint = new QLabel(tr("Month and day names follow the\ntoolkit's GUI locale; other months'\ndays hidden."),
-                             pBox);
-    pHint->setObjectName(QStringLiteral("GalleryHint"));
+    QLabel* pHint =
+        CreateHint(tr("Month and day names follow the\ntoolkit's GUI locale; other months'\ndays hidden."), pBox);
 
     pLayout->addWidget(m_pLocaleCalendar);
     pLayout->addWidget(pHint);
@@ -258,8 +252,7 @@ QWidget* CalendarPage::CreateDaysBox()
 {
     auto* pBox = new QGroupBox(tr("Selected days"), this);
     auto* pLayout = new QVBoxLayout(pBox);
-    m_pDaysTitle = new QLabel(pBox);
-    m_pDaysTitle->setObjectName(QStringLiteral("GalleryHint"));
+    m_pDaysTitle = CreateHint(QString(), pBox);
     m_pDays = new QListWidget(pBox);
     m_pDays->setObjectName(QStringLiteral("GalleryDayList"));
     pLayout->addWidget(m_pDaysTitle);

@@ -1,4 +1,5 @@
 #include "CapturedPicturesPage.h"
+#include "pages/PageKit.h"
 
 #include <OrvaGUIToolkit/Picture/PicLabelList.h>
 
@@ -97,9 +98,7 @@ QImage DrawSnapshot(const VehicleRecord& record, int iSeed)
 CapturedPicturesPage::CapturedPicturesPage(QWidget* pParent)
     : QWidget(pParent)
 {
-    auto* pLayout = new QVBoxLayout(this);
-    pLayout->setContentsMargins(0, 0, 0, 0);
-    pLayout->setSpacing(8);
+    auto* pLayout = CreateFlushLayout(this, 8);
 
     auto* pBar = new QHBoxLayout;
     m_pPrevBtn = new QPushButton(tr("< Previous"), this);

@@ -31,14 +31,6 @@ QString HoursText(qint64 iSeconds)
     return QObject::tr("%1 h %2 min").arg(iSeconds / 3600).arg((iSeconds % 3600) / 60, 2, 10, QLatin1Char('0'));
 }
 
-QLabel* HintLabel(const QString& strText, QWidget* pParent)
-{
-    auto* pLabel = new QLabel(strText, pParent);
-    pLabel->setObjectName(QStringLiteral("GalleryHint"));
-    pLabel->setWordWrap(true);
-    return pLabel;
-}
-
 } // namespace
 
 DateTimePickersPage::DateTimePickersPage(QWidget* pParent)
@@ -47,8 +39,7 @@ DateTimePickersPage::DateTimePickersPage(QWidget* pParent)
     auto* pLayout = CreatePageLayout(this);
     m_pLogLine = CreateLogLine(this);
 
-    auto* pColumns = new QHBoxLayout;
-    pColumns->setSpacing(14);
+    auto* pColumns = CreatePartsLayout<QHBoxLayout>();
     pColumns->addWidget(CreateSearchBox(), 0, Qt::AlignTop);
     pColumns->addWidget(CreateResultBox(), 1, Qt::AlignTop);
     pLayout->addLayout(pColumns);
@@ -130,11 +121,13 @@ QWidget* DateTimePickersPage::CreateResultBox()
     m_pResultText = new QLabel(pBox);
     m_pResultText->setWordWrap(true);
     pLayout->addWidget(m_pRangeText);
+    QLabel* pHint = CreateHint(tr("The recorded period opens the begin/end panel with times: a click on the "
+                                  "hours or minutes of a time opens a grid of values. The monthly export "
+                                  "picks whole months; its end is the last day of the end month."),
+                               pBox);
+    pHint->setWordWrap(true);
     pLayout->addWidget(m_pResultText);
-    pLayout->addWidget(HintLabel(tr("The recorded period opens the begin/end panel with times: a click on the "
-                                    "hours or minutes of a time opens a grid of values. The monthly export "
-                                    "picks whole months; its end is the last day of the end month."),
-                                 pBox));
+    pLayout->addWidget(pHint);
     pLayout->addStretch(1);
     return pBox;
 }

@@ -1,4 +1,5 @@
 #include "DeviceServersPage.h"
+#include "pages/PageKit.h"
 
 #include "GalleryData.h"
 
@@ -57,8 +58,7 @@ DeviceServersPage::DeviceServersPage(QWidget* pParent)
     auto* pButtons = new QHBoxLayout;
     auto* pAdd = new CPushButton(tr("Add server"), pBox);
     auto* pOffline = new CPushButton(tr("Take server offline"), pBox);
-    m_pSummary = new QLabel(pBox);
-    m_pSummary->setObjectName(QStringLiteral("GalleryHint"));
+    m_pSummary = CreateHint(QString(), pBox);
     pButtons->addWidget(pAdd);
     pButtons->addWidget(pOffline);
     pButtons->addSpacing(16);
@@ -66,8 +66,7 @@ DeviceServersPage::DeviceServersPage(QWidget* pParent)
     pBoxLayout->addLayout(pButtons);
     pBoxLayout->addWidget(m_pTree, 1);
 
-    m_pLogLine = new CLabel(this);
-    m_pLogLine->setObjectName(QStringLiteral("GalleryLogLine"));
+    m_pLogLine = CreateLogLine(this);
     pLayout->addWidget(pBox, 1);
     pLayout->addWidget(m_pLogLine);
 

@@ -1,4 +1,5 @@
 #include "DialogsPage.h"
+#include "pages/PageKit.h"
 
 #include "GalleryData.h"
 
@@ -16,7 +17,6 @@
 
 #include <QtCore/QElapsedTimer>
 #include <QtCore/QThread>
-#include <QtCore/QTime>
 #include <QtGui/QPainter>
 #include <QtWidgets/QComboBox>
 #include <QtWidgets/QDateTimeEdit>
@@ -189,22 +189,16 @@ QStringList TemporaryKeys()
 DialogsPage::DialogsPage(QWidget* pParent)
     : QWidget(pParent)
 {
-    auto* pLayout = new QVBoxLayout(this);
-    pLayout->setContentsMargins(0, 0, 0, 0);
-    pLayout->setSpacing(14);
-    m_pLogLine = new CLabel(tr("Open a dialog, ask a question or start a job."), this);
-    m_pLogLine->setObjectName(QStringLiteral("GalleryLogLine"));
+    auto* pLayout = CreatePageLayout(this);
+    m_pLogLine = CreateLogLine(this, tr("Open a dialog, ask a question or start a job."));
 
-    auto* pColumns = new QHBoxLayout;
-    pColumns->setSpacing(14);
-    auto* pLeft = new QVBoxLayout;
-    pLeft->setSpacing(14);
+    auto* pColumns = CreatePartsLayout<QHBoxLayout>();
+    auto* pLeft = CreatePartsLayout<QVBoxLayout>();
     pLeft->addWidget(CreateDialogLaunchers());
     pLeft->addWidget(CreateMessages());
     pLeft->addWidget(CreateWaitWatcher());
     pLeft->addWidget(CreateTemporaryData(), 1);
-    auto* pRight = new QVBoxLayout;
-    pRight->setSpacing(14);
+    auto* pRight = CreatePartsLayout<QVBoxLayout>();
     pRight->addWidget(CreatePreview());
     pRight->addWidget(CreateVideoPane(), 1);
     pColumns->addLayout(pLeft, 5);
@@ -232,9 +226,9 @@ QWidget* DialogsPage::CreateDialogLaunchers()
             ? CWidgetMaximizeManager::MaximizeToFullScreen : CWidgetMaximizeManager::MaximizeToAvailableArea);
         Log(bFullScreen ? tr("Dialogs now maximise to full screen") : tr("Dialogs now maximise to the work area"));
     });
-    auto* pHint = new QLabel(tr("Drag a dialog by its title; the size button or a double click on the title "
-                                "maximises and restores it."), pBox);
-    pHint->setObjectName(QStringLiteral("GalleryFieldName"));
+    QLabel* pHint = CreateHint(tr("Drag a dialog by its title; the size button or a double click on the title "
+                                  "maximises and restores it."),
+                               pBox, QStringLiteral("GalleryFieldName"));
     pHint->setWordWrap(true);
     pLayout->addLayout(pButtons);
     pLayout->addWidget(pFullScreenMode);
@@ -273,8 +267,8 @@ QWidget* DialogsPage::CreateWaitWatcher()
     auto* pRebuild = new QPushButton(QIcon(QStringLiteral(":/OrvaDesk/Icon/Images/Public/Icon/Search.png")),
                                      tr("Rebuild plate index (2 s)"), pBox);
     connect(pRebuild, &QPushButton::clicked, this, &DialogsPage::RebuildPlateIndex);
-    auto* pHint = new QLabel(tr("Runs on a pool thread; the GUI keeps painting."), pBox);
-    pHint->setObjectName(QStringLiteral("GalleryFieldName"));
+    QLabel* pHint = CreateHint(tr("Runs on a pool thread; the GUI keeps painting."), pBox,
+                               QStringLiteral("GalleryFieldName"));
     pLayout->addWidget(pRebuild);
     pLayout->addWidget(pHint, 1);
     return pBox;
@@ -317,9 +311,7 @@ QWidget* DialogsPage::CreateTemporaryData()
 
 QWidget* DialogsPage::CreatePreview()
 {
-    auto* pBox = new QGroupBox(tr("Dialog with bottom buttons, embedded for a closer look"), this);
-    auto* pLayout = new QVBoxLayout(pBox);
-    auto* pPreview = new CBaseDialogWithBottom(pBox);
+    auto* pPreview = new CBaseDialogWithBottom(this);
     pPreview->setWindowFlags(Qt::Widget);
     pPreview->SetTitle(tr("Add camera"));
     pPreview->SetSizeBtnVisible(true);
@@ -341,8 +333,7 @@ QWidget* DialogsPage::CreatePreview()
         Log(tr("Connection test: 192.168.1.64 answered in 12 ms"));
     });
     connect(pPreview, &QDialog::finished, pPreview, &QWidget::show);
-    pLayout->addWidget(pPreview);
-    return pBox;
+    return CreateSection(tr("Dialog with bottom buttons, embedded for a closer look"), pPreview, this);
 }
 
 QWidget* DialogsPage::CreateVideoPane()
@@ -457,6 +448,5 @@ void DialogsPage::RefreshTemporaryValues()
 
 void DialogsPage::Log(const QString& strMessage)
 {
-    m_pLogLine->SetText(QStringLiteral("%1  %2").arg(QTime::currentTime().toString(QStringLiteral("hh:mm:ss")),
-                                                     strMessage));
+    LogWithTime(m_pLogLine, strMessage);
 }

@@ -1,4 +1,5 @@
 #include "ModuleTabsPage.h"
+#include "pages/PageKit.h"
 
 #include "GalleryData.h"
 
@@ -8,7 +9,6 @@
 #include <OrvaGUIToolkit/Tab/TabView.h>
 #include <OrvaGUIToolkit/Tab/TabWidget.h>
 
-#include <QtWidgets/QGroupBox>
 #include <QtWidgets/QHBoxLayout>
 #include <QtWidgets/QLineEdit>
 #include <QtWidgets/QListWidget>
@@ -58,27 +58,15 @@ void AddModuleTab(CTabScene* pScene, const Module& module, bool bFixed)
         pScene->SetCloseBtnVisiable(iIndex, false);
 }
 
-QWidget* Titled(const QString& strTitle, QWidget* pContent, QWidget* pParent)
-{
-    auto* pBox = new QGroupBox(strTitle, pParent);
-    auto* pLayout = new QVBoxLayout(pBox);
-    pLayout->addWidget(pContent);
-    return pBox;
-}
-
 } // namespace
 
 ModuleTabsPage::ModuleTabsPage(QWidget* pParent)
     : QWidget(pParent)
 {
-    auto* pLayout = new QHBoxLayout(this);
-    pLayout->setContentsMargins(0, 0, 0, 0);
-    pLayout->setSpacing(14);
-    m_pLogLine = new CLabel(tr("Click, close, reorder or drag a module tab out of the strip."), this);
-    m_pLogLine->setObjectName(QStringLiteral("GalleryLogLine"));
+    auto* pLayout = CreateFlushLayout<QHBoxLayout>(this, s_iPartGap);
+    m_pLogLine = CreateLogLine(this, tr("Click, close, reorder or drag a module tab out of the strip."));
 
-    auto* pColumn = new QVBoxLayout;
-    pColumn->setSpacing(14);
+    auto* pColumn = CreatePartsLayout<QVBoxLayout>();
     pColumn->addWidget(CreateMainStrip());
     pColumn->addWidget(CreateDetachedStrip());
     pColumn->addWidget(CreateTabWidget(), 1);
@@ -90,8 +78,7 @@ ModuleTabsPage::ModuleTabsPage(QWidget* pParent)
 QWidget* ModuleTabsPage::CreateMainStrip()
 {
     auto* pHolder = new QWidget(this);
-    auto* pLayout = new QHBoxLayout(pHolder);
-    pLayout->setContentsMargins(0, 0, 0, 0);
+    auto* pLayout = CreateFlushLayout<QHBoxLayout>(pHolder);
     m_pMainScene = new CTabScene(pHolder);
     auto* pView = new CTabView(m_pMainScene, pHolder);
     pView->setFixedSize(760, 55);
@@ -119,14 +106,13 @@ QWidget* ModuleTabsPage::CreateMainStrip()
     connect(m_pMainScene, &CTabScene::SignalTabDragAdded, this, [this](int iIndex) {
         Log(tr("\"%1\" is back in the main strip").arg(m_pMainScene->TabText(iIndex)));
     });
-    return Titled(tr("Main window: two fixed modules, the rest behind the arrow"), pHolder, this);
+    return CreateSection(tr("Main window: two fixed modules, the rest behind the arrow"), pHolder, this);
 }
 
 QWidget* ModuleTabsPage::CreateDetachedStrip()
 {
     auto* pHolder = new QWidget(this);
-    auto* pLayout = new QHBoxLayout(pHolder);
-    pLayout->setContentsMargins(0, 0, 0, 0);
+    auto* pLayout = CreateFlushLayout<QHBoxLayout>(pHolder);
     auto* pScene = new CTabScene(pHolder);
     auto* pView = new CTabView(pScene, pHolder);
     pView->setFixedHeight(55);
@@ -137,14 +123,13 @@ QWidget* ModuleTabsPage::CreateDetachedStrip()
         Log(tr("\"%1\" moved to the second monitor").arg(pScene->TabText(iIndex)));
     });
     connect(pScene, &CTabScene::SignalTabAboutToClose, pScene, &CTabScene::RemoveTab);
-    return Titled(tr("Second monitor: drop module tabs here"), pHolder, this);
+    return CreateSection(tr("Second monitor: drop module tabs here"), pHolder, this);
 }
 
 QWidget* ModuleTabsPage::CreateVerticalStrip()
 {
     auto* pHolder = new QWidget(this);
-    auto* pLayout = new QVBoxLayout(pHolder);
-    pLayout->setContentsMargins(0, 0, 0, 0);
+    auto* pLayout = CreateFlushLayout(pHolder);
     auto* pScene = new CTabScene(pHolder);
     pScene->SetLayoutDirect(CTabScene::Vertical);
     pScene->SetTabStyle(CTabScene::IconOnly);
@@ -159,7 +144,7 @@ QWidget* ModuleTabsPage::CreateVerticalStrip()
     connect(pScene, &CTabScene::SignalCurrentChanged, this, [this, pScene](int iIndex) {
         Log(tr("Side bar: \"%1\"").arg(pScene->TabToolTip(iIndex)));
     });
-    return Titled(tr("Side bar"), pHolder, this);
+    return CreateSection(tr("Side bar"), pHolder, this);
 }
 
 QWidget* ModuleTabsPage::CreateTabWidget()
@@ -201,7 +186,7 @@ QWidget* ModuleTabsPage::CreateTabWidget()
     connect(pExport, &CPushButton::clicked, this, [this, pPassing] {
         Log(tr("Exported %1 passages").arg(pPassing->count()));
     });
-    return Titled(tr("Tab widget with a corner area"), pTabs, this);
+    return CreateSection(tr("Tab widget with a corner area"), pTabs, this);
 }
 
 void ModuleTabsPage::OpenModuleWindow(const AuxiliaryData& auxData)

@@ -1,4 +1,5 @@
 #include "PlaybackPage.h"
+#include "pages/PageKit.h"
 
 #include "GalleryData.h"
 
@@ -327,17 +328,13 @@ PlaybackPage::PlaybackPage(QWidget* pParent)
     const QDateTime dtNow = GalleryData::ReferenceNow();
     m_dtPlaying = QDateTime(dtNow.date(), QTime(12, 31, 7));
 
-    auto* pLayout = new QVBoxLayout(this);
-    pLayout->setContentsMargins(0, 0, 0, 0);
-    pLayout->setSpacing(8);
+    auto* pLayout = CreateFlushLayout(this, 8);
 
     auto* pTop = new QHBoxLayout;
     pTop->setSpacing(10);
     auto* pPlayer = new QWidget(this);
     pPlayer->setObjectName(QStringLiteral("PlaybackPlayer"));
-    auto* pPlayerLayout = new QVBoxLayout(pPlayer);
-    pPlayerLayout->setContentsMargins(0, 0, 0, 0);
-    pPlayerLayout->setSpacing(0);
+    auto* pPlayerLayout = CreateFlushLayout(pPlayer, 0);
     m_pScreen = new CPlaybackScreen(pPlayer);
     m_pSingle = new CSingleTimeSlider(pPlayer);
     m_pSingle->setFixedHeight(60);

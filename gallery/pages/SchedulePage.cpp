@@ -1,4 +1,5 @@
 #include "SchedulePage.h"
+#include "pages/PageKit.h"
 
 #include "GalleryData.h"
 
@@ -80,8 +81,7 @@ Week EntranceSchedule()
 SchedulePage::SchedulePage(QWidget* pParent)
     : QWidget(pParent)
 {
-    auto* pLayout = new QVBoxLayout(this);
-    pLayout->setContentsMargins(0, 0, 0, 0);
+    auto* pLayout = CreateFlushLayout(this);
 
     auto* pModes = new QHBoxLayout;
     auto* pGroup = new QButtonGroup(this);
@@ -102,8 +102,7 @@ SchedulePage::SchedulePage(QWidget* pParent)
     m_pDialogLayout = new QVBoxLayout;
     pLayout->addLayout(m_pDialogLayout);
 
-    m_pLogLine = new CLabel(this);
-    m_pLogLine->setObjectName(QStringLiteral("GalleryLogLine"));
+    m_pLogLine = CreateLogLine(this);
     pLayout->addWidget(m_pLogLine);
     pLayout->addStretch(1);
 

@@ -1,4 +1,5 @@
 #include "StatisticsPage.h"
+#include "pages/PageKit.h"
 
 #include "GalleryData.h"
 
@@ -10,8 +11,6 @@
 #include <QtGui/QMouseEvent>
 #include <QtGui/QStandardItemModel>
 #include <QtWidgets/QApplication>
-#include <QtWidgets/QGroupBox>
-#include <QtWidgets/QHBoxLayout>
 #include <QtWidgets/QMenu>
 #include <QtWidgets/QVBoxLayout>
 
@@ -72,9 +71,7 @@ StatisticsPage::StatisticsPage(QWidget* pParent)
     , m_pAlarms(new QStandardItemModel(this))
     , m_pVehicles(new QStandardItemModel(this))
 {
-    auto* pLayout = new QVBoxLayout(this);
-    pLayout->setContentsMargins(0, 0, 0, 0);
-    pLayout->setSpacing(10);
+    auto* pLayout = CreateFlushLayout(this, 10);
     pLayout->addWidget(CreateChartBox(tr("Today's alarms by type"), m_pAlarms, m_pAlarmChart), 1);
     pLayout->addWidget(CreateChartBox(tr("Vehicles recognised today by colour"), m_pVehicles, m_pVehicleChart), 1);
     m_pPicked = new CLabel(tr("Click a slice to pick it, drag a band across slices to select several."), this);
@@ -90,18 +87,15 @@ StatisticsPage::StatisticsPage(QWidget* pParent)
 QWidget* StatisticsPage::CreateChartBox(const QString& strTitle, QStandardItemModel* pModel,
                                         CPieChartView*& pChart)
 {
-    auto* pBox = new QGroupBox(strTitle, this);
-    auto* pLayout = new QHBoxLayout(pBox);
-    pChart = new CPieChartView(pBox);
+    pChart = new CPieChartView(this);
     pChart->setObjectName(QStringLiteral("StatisticsPie"));
     pChart->setModel(pModel);
     pChart->setSelectionMode(QAbstractItemView::ExtendedSelection);
     pChart->setMinimumHeight(280);
-    pLayout->addWidget(pChart);
     CPieChartView* pClicked = pChart;
     connect(pChart, &QAbstractItemView::clicked, this,
             [this, pClicked](const QModelIndex& miIndex) { ShowPicked(pClicked, miIndex); });
-    return pBox;
+    return CreateSection(strTitle, pChart, this);
 }
 
 void StatisticsPage::FillAlarms()

@@ -106,12 +106,10 @@ TablesTreesPage::TablesTreesPage(QWidget* pParent)
     auto* pLayout = CreatePageLayout(this);
     m_pLogLine = CreateLogLine(this);
 
-    auto* pRight = new QVBoxLayout;
-    pRight->setSpacing(14);
+    auto* pRight = CreatePartsLayout<QVBoxLayout>();
     pRight->addWidget(CreateAlarmBox(), 3);
     pRight->addWidget(CreateSearchBox(), 2);
-    auto* pColumns = new QHBoxLayout;
-    pColumns->setSpacing(14);
+    auto* pColumns = CreatePartsLayout<QHBoxLayout>();
     pColumns->addWidget(CreateTreeBox());
     pColumns->addLayout(pRight, 1);
     pLayout->addLayout(pColumns, 1);
@@ -129,8 +127,7 @@ QWidget* TablesTreesPage::CreateTreeBox()
     m_pTree->setObjectName(QStringLiteral("GalleryCameraTree"));
     m_pTree->setModel(m_pTreeModel);
     FillTree();
-    m_pTreeSummary = new QLabel(pBox);
-    m_pTreeSummary->setObjectName(QStringLiteral("GalleryHint"));
+    m_pTreeSummary = CreateHint(QString(), pBox);
     pLayout->addWidget(m_pTree, 1);
     pLayout->addWidget(m_pTreeSummary);
     connect(m_pTreeModel, &QAbstractItemModel::dataChanged, this, &TablesTreesPage::OnTreeChecksChanged);
@@ -181,15 +178,12 @@ void TablesTreesPage::FillTree()
 
 QWidget* TablesTreesPage::CreateAlarmBox()
 {
-    auto* pBox = new QGroupBox(tr("Alarm center"), this);
-    auto* pLayout = new QVBoxLayout(pBox);
-    m_pAlarms = new CTableWidget(pBox);
+    m_pAlarms = new CTableWidget(this);
     m_pAlarms->setObjectName(QStringLiteral("GalleryAlarmTable"));
     m_pAlarms->setEditTriggers(QAbstractItemView::DoubleClicked);
     m_pAlarms->SetPixmapSpace(10);
     m_pAlarms->SetPixmapLeftMargin(8);
     FillAlarms();
-    pLayout->addWidget(m_pAlarms);
     connect(m_pAlarms, QOverload<QModelIndex, CItemDataRole>::of(&CAbstractItemView::SignalClicked), this,
             &TablesTreesPage::OnAlarmClicked);
     connect(m_pAlarms, &CAbstractItemView::SignalComboBoxTextChanged, this, [this](const QModelIndex& miIndex) {
@@ -202,7 +196,7 @@ QWidget* TablesTreesPage::CreateAlarmBox()
         Log(enumState == Qt::Checked ? tr("All alarms selected for acknowledgement")
                                      : tr("Alarm selection changed"));
     });
-    return pBox;
+    return CreateSection(tr("Alarm center"), m_pAlarms, this);
 }
 
 void TablesTreesPage::FillAlarms()

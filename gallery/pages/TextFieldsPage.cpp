@@ -1,4 +1,5 @@
 #include "TextFieldsPage.h"
+#include "pages/PageKit.h"
 
 #include "GalleryData.h"
 
@@ -13,7 +14,6 @@
 #include <OrvaGUIToolkit/LineEdit/ValidateLineEditEx.h>
 
 #include <QTextCodec>
-#include <QtCore/QTime>
 #include <QActionGroup>
 #include <QtWidgets/QFormLayout>
 #include <QtWidgets/QGroupBox>
@@ -38,10 +38,18 @@ QString LineEditImage(const char* szName)
 
 QLabel* Hint(const QString& strText, QWidget* pParent)
 {
-    auto* pHint = new QLabel(strText, pParent);
-    pHint->setObjectName(QStringLiteral("GalleryFieldHint"));
+    QLabel* pHint = CreateHint(strText, pParent, QStringLiteral("GalleryFieldHint"));
     pHint->setWordWrap(true);
     return pHint;
+}
+
+// The boxes of fields: names 14 pixels from their fields, rows 8 apart.
+QFormLayout* CreateFieldForm(QWidget* pBox)
+{
+    auto* pForm = new QFormLayout(pBox);
+    pForm->setHorizontalSpacing(14);
+    pForm->setVerticalSpacing(8);
+    return pForm;
 }
 
 } // namespace
@@ -49,23 +57,16 @@ QLabel* Hint(const QString& strText, QWidget* pParent)
 TextFieldsPage::TextFieldsPage(QWidget* pParent)
     : QWidget(pParent)
 {
-    auto* pLayout = new QVBoxLayout(this);
-    pLayout->setContentsMargins(0, 0, 0, 0);
-    pLayout->setSpacing(14);
+    auto* pLayout = CreatePageLayout(this);
+    m_pLogLine = CreateLogLine(this, tr("Type into a field: refusals, byte counts and filter changes show here."));
 
-    m_pLogLine = new CLabel(tr("Type into a field: refusals, byte counts and filter changes show here."), this);
-    m_pLogLine->setObjectName(QStringLiteral("GalleryLogLine"));
-
-    auto* pColumns = new QHBoxLayout;
-    pColumns->setSpacing(14);
-    auto* pLeft = new QVBoxLayout;
-    pLeft->setSpacing(14);
+    auto* pColumns = CreatePartsLayout<QHBoxLayout>();
+    auto* pLeft = CreatePartsLayout<QVBoxLayout>();
     pLeft->addWidget(CreateDeviceBox());
     pLeft->addWidget(CreateLoginBox());
     pLeft->addWidget(CreateExportBox());
     pLeft->addStretch(1);
-    auto* pRight = new QVBoxLayout;
-    pRight->setSpacing(14);
+    auto* pRight = CreatePartsLayout<QVBoxLayout>();
     pRight->addWidget(CreateSearchBox());
     pRight->addWidget(CreateFilterBox(), 1);
     pColumns->addLayout(pLeft, 1);
@@ -77,9 +78,7 @@ TextFieldsPage::TextFieldsPage(QWidget* pParent)
 QWidget* TextFieldsPage::CreateDeviceBox()
 {
     auto* pBox = new QGroupBox(tr("Encoder channel"), this);
-    auto* pForm = new QFormLayout(pBox);
-    pForm->setHorizontalSpacing(14);
-    pForm->setVerticalSpacing(8);
+    auto* pForm = CreateFieldForm(pBox);
 
     auto* pName = new CValidateLineEditEx(pBox);
     pName->setText(QStringLiteral("Main Gate Entry"));
@@ -96,8 +95,7 @@ QWidget* TextFieldsPage::CreateDeviceBox()
     // Chinese characters take two bytes each in GBK, digits and spaces one.
     m_pRemarkEdit->setText(QString::fromUtf8("\xe5\x8d\x97\xe9\x97\xa8\xe5\x85\xa5\xe5\x8f\xa3 2"
                                              "\xe5\x8f\xb7\xe8\xbd\xa6\xe9\x81\x93 \xe5\xa4\x9c\xe9\x97\xb4"));
-    m_pRemarkBytes = new QLabel(pBox);
-    m_pRemarkBytes->setObjectName(QStringLiteral("GalleryFieldHint"));
+    m_pRemarkBytes = CreateHint(QString(), pBox, QStringLiteral("GalleryFieldHint"));
     m_pRemarkBar = new QProgressBar(pBox);
     m_pRemarkBar->setObjectName(QStringLiteral("GalleryByteBar"));
     m_pRemarkBar->setRange(0, s_iRemarkBytes);
@@ -114,9 +112,7 @@ QWidget* TextFieldsPage::CreateDeviceBox()
 QWidget* TextFieldsPage::CreateLoginBox()
 {
     auto* pBox = new QGroupBox(tr("Device login"), this);
-    auto* pForm = new QFormLayout(pBox);
-    pForm->setHorizontalSpacing(14);
-    pForm->setVerticalSpacing(8);
+    auto* pForm = CreateFieldForm(pBox);
 
     auto* pAddress = new CPlaceholdLineEdit(pBox);
     pAddress->setPlaceholderText(tr("IPv4 address, e.g. 192.168.1.64"));
@@ -138,9 +134,7 @@ QWidget* TextFieldsPage::CreateLoginBox()
 QWidget* TextFieldsPage::CreateExportBox()
 {
     auto* pBox = new QGroupBox(tr("Clip export"), this);
-    auto* pForm = new QFormLayout(pBox);
-    pForm->setHorizontalSpacing(14);
-    pForm->setVerticalSpacing(8);
+    auto* pForm = CreateFieldForm(pBox);
 
     auto* pFolder = new CValidateLineEdit(pBox);
     pFolder->setText(QStringLiteral("Gate's clips 2026-12-05"));
@@ -216,8 +210,7 @@ QWidget* TextFieldsPage::CreateFilterBox()
     const QIcon iconCamera(QStringLiteral(":/OrvaDesk/Icon/Images/Public/Icon/LiveView.png"));
     for (const QString& strCamera : GalleryData::CameraNames())
         m_pCameraList->addItem(new QListWidgetItem(iconCamera, strCamera));
-    m_pCameraCount = new QLabel(pBox);
-    m_pCameraCount->setObjectName(QStringLiteral("GalleryFieldHint"));
+    m_pCameraCount = CreateHint(QString(), pBox, QStringLiteral("GalleryFieldHint"));
     connect(pFilter, &CFilterLineEdit::SignalFilterChanged, this,
             [this](const QString& strNew, const QString& strOld) {
                 ApplyCameraFilter(strNew);
@@ -275,6 +268,5 @@ void TextFieldsPage::ApplyCameraFilter(const QString& strFilter)
 
 void TextFieldsPage::Log(const QString& strMessage)
 {
-    m_pLogLine->SetText(QStringLiteral("%1  %2").arg(QTime::currentTime().toString(QStringLiteral("hh:mm:ss")),
-                                                     strMessage));
+    LogWithTime(m_pLogLine, strMessage);
 }

@@ -1,4 +1,5 @@
 #include "pages/VehicleSearchPage.h"
+#include "pages/PageKit.h"
 
 #include "GalleryData.h"
 
@@ -77,8 +78,7 @@ VehicleSearchPage::VehicleSearchPage(QWidget* pParent)
 QWidget* VehicleSearchPage::CreateToolbar()
 {
     auto* pBar = new QWidget(this);
-    auto* pLayout = new QHBoxLayout(pBar);
-    pLayout->setContentsMargins(0, 0, 0, 0);
+    auto* pLayout = CreateFlushLayout<QHBoxLayout>(pBar);
     pLayout->addWidget(new QLabel(tr("Plate"), pBar));
     m_pPlateSearch = new QLineEdit(pBar);
     m_pPlateSearch->setPlaceholderText(tr("Words of the plate, e.g. \"B 7\""));

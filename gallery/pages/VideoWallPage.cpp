@@ -1,4 +1,5 @@
 #include "VideoWallPage.h"
+#include "pages/PageKit.h"
 
 #include "GalleryData.h"
 
@@ -163,9 +164,7 @@ private:
 VideoWallPage::VideoWallPage(QWidget* pParent)
     : QWidget(pParent)
 {
-    auto* pLayout = new QVBoxLayout(this);
-    pLayout->setContentsMargins(0, 0, 0, 0);
-    pLayout->setSpacing(6);
+    auto* pLayout = CreateFlushLayout(this, 6);
     pLayout->addWidget(CreateToolBar());
     m_pWall = new QWidget(this);
     m_pWall->setObjectName(QStringLiteral("VideoWallArea"));
@@ -186,8 +185,7 @@ VideoWallPage::~VideoWallPage() = default;
 QWidget* VideoWallPage::CreateToolBar()
 {
     auto* pBar = new QWidget(this);
-    auto* pLayout = new QHBoxLayout(pBar);
-    pLayout->setContentsMargins(0, 0, 0, 0);
+    auto* pLayout = CreateFlushLayout<QHBoxLayout>(pBar);
     m_pSplitBtn = new QToolButton(pBar);
     m_pSplitBtn->setObjectName(QStringLiteral("VideoWallSplitBtn"));
     m_pSplitBtn->setText(tr("Split"));
@@ -197,8 +195,8 @@ QWidget* VideoWallPage::CreateToolBar()
     connect(m_pSplitBtn, &QToolButton::clicked, this, &VideoWallPage::OnSplitButtonClicked);
     m_pStatus = new QLabel(pBar);
     m_pStatus->setObjectName(QStringLiteral("VideoWallStatus"));
-    auto* pHint = new QLabel(tr("Double-click a window to show it alone; arrow keys move between windows."), pBar);
-    pHint->setObjectName(QStringLiteral("VideoWallHint"));
+    QLabel* pHint = CreateHint(tr("Double-click a window to show it alone; arrow keys move between windows."), pBar,
+                               QStringLiteral("VideoWallHint"));
     pLayout->addWidget(m_pSplitBtn);
     pLayout->addWidget(m_pStatus);
     pLayout->addStretch(1);
