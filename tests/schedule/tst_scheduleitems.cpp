@@ -12,12 +12,6 @@ using namespace ScheduleTest;
 
 namespace {
 
-struct Bar
-{
-    int iX;
-    int iWidth;
-};
-
 // A day row of the editor's size with steps of iStepValue / 576 pixels.
 std::unique_ptr<ScheduleDayScene> MakeDay(int iStepValue)
 {
@@ -25,15 +19,6 @@ std::unique_ptr<ScheduleDayScene> MakeDay(int iStepValue)
     pScene->SetMoveStep(iStepValue);
     pScene->SetResizeStep(iStepValue);
     return pScene;
-}
-
-QList<Bar> Bars(const ScheduleDayScene& scene)
-{
-    QList<Bar> lstBars;
-    const auto lstItems = scene.GetItemsInOrder();
-    for (const ScheduleTimeItem* pItem : lstItems)
-        lstBars.append({int(pItem->pos().x()), pItem->GetWidth()});
-    return lstBars;
 }
 
 } // namespace
@@ -64,19 +49,19 @@ private Q_SLOTS:
     void drawing();
     void drawingStopsAtMaximum();
     void deleteOnlyOnSelectedRow();
+    void badSpans_data();
+    void badSpans();
+    void barDeletedByItsOwnSignal();
 };
 
 void tst_ScheduleItems::timeToX_data()
 {
     QTest::addColumn<QTime>("time");
     QTest::addColumn<int>("iX");
-    QTest::newRow("midnight") << T(0, 0) << 0;
     QTest::newRow("one minute rounds down") << T(0, 1) << 0;
     QTest::newRow("two minutes round up") << T(0, 2) << 1;
-    QTest::newRow("06:15") << T(6, 15) << 150;
     QTest::newRow("12:30 seconds ignored") << T(12, 30, 59) << 300;
     QTest::newRow("23:59") << T(23, 59) << 576;
-    QTest::newRow("23:59:59") << T(23, 59, 59) << 576;
 }
 
 void tst_ScheduleItems::timeToX()
@@ -89,10 +74,7 @@ void tst_ScheduleItems::xToTime_data()
 {
     QTest::addColumn<int>("iX");
     QTest::addColumn<QTime>("time");
-    QTest::newRow("left edge") << 0 << T(0, 0);
     QTest::newRow("2.5 minutes truncated") << 1 << T(0, 2);
-    QTest::newRow("noon") << 288 << T(12, 0);
-    QTest::newRow("12:30") << 300 << T(12, 30);
     QTest::newRow("last pixel") << 575 << T(23, 57);
     QTest::newRow("right edge is the end of the day") << 576 << T(23, 59, 59);
 }
@@ -109,7 +91,6 @@ void tst_ScheduleItems::itemRectSnapsOutward_data()
     QTest::addColumn<int>("iWidth");
     QTest::addColumn<int>("iLeft");
     QTest::addColumn<int>("iSnappedWidth");
-    QTest::newRow("on steps") << 9 << 6 << 9 << 6;
     QTest::newRow("both edges between steps") << 10 << 5 << 9 << 6;
     QTest::newRow("one pixel at midnight") << 0 << 1 << 0 << 3;
     QTest::newRow("one pixel at the last pixel") << 575 << 1 << 573 << 3;
@@ -134,12 +115,12 @@ void tst_ScheduleItems::itemRectSnapsOutward()
 
 void tst_ScheduleItems::typeColours()
 {
-    QCOMPARE(ScheduleTimeItem::TypeColor(1), QColor(93, 128, 248));
-    QCOMPARE(ScheduleTimeItem::TypeColor(2), QColor(197, 113, 45));
-    QCOMPARE(ScheduleTimeItem::TypeColor(3), QColor(142, 212, 99));
-    QCOMPARE(ScheduleTimeItem::TypeColor(16), QColor(0xa0, 0xaa, 0xde));
-    QCOMPARE(ScheduleTimeItem::TypeColor(4), QColor(197, 113, 45));
-    QCOMPARE(ScheduleTimeItem::TypeColor(-7), QColor(197, 113, 45));
+    QList<QColor> lstColors;
+    for (int iType : {1, 2, 3, 16, -7})
+        lstColors.append(ScheduleTimeItem::TypeColor(iType));
+    // Unknown types take the colour of type 2.
+    QCOMPARE(lstColors, (QList<QColor>{QColor(93, 128, 248), QColor(197, 113, 45), QColor(142, 212, 99),
+                                       QColor(0xa0, 0xaa, 0xde), QColor(197, 113, 45)}));
 }
 
 void tst_ScheduleItems::hitZones_data()
@@ -147,10 +128,8 @@ void tst_ScheduleItems::hitZones_data()
     QTest::addColumn<qreal>("dX");
     QTest::addColumn<int>("iShape");
     // A bar 96 pixels wide: two-pixel edge strips, the body between them.
-    QTest::newRow("left edge") << 0.5 << int(Qt::SizeHorCursor);
     QTest::newRow("left strip's end") << 2.0 << int(Qt::SizeHorCursor);
     QTest::newRow("body") << 2.5 << int(Qt::OpenHandCursor);
-    QTest::newRow("middle") << 48.0 << int(Qt::OpenHandCursor);
     QTest::newRow("right strip") << 94.5 << int(Qt::SizeHorCursor);
 }
 
@@ -169,7 +148,6 @@ void tst_ScheduleItems::moveStopsAtDayEdgeAndNeighbour_data()
     QTest::addColumn<QString>("strTimes");
     // The bar dragged is 12:00-14:00 (288..336), between 04:00-06:00 and 20:00-22:00.
     QTest::newRow("partial step rounds away from zero") << 300.0 << 301.0 << "12:07:00-14:07:00";
-    QTest::newRow("whole steps") << 300.0 << 312.0 << "12:30:00-14:30:00";
     QTest::newRow("stops at the left neighbour") << 300.0 << 10.0 << "06:00:00-08:00:00";
     QTest::newRow("stops at the right neighbour") << 300.0 << 570.0 << "18:00:00-20:00:00";
 }
@@ -194,7 +172,6 @@ void tst_ScheduleItems::resizeKeepsOneStepAndNeighbours_data()
     QTest::addColumn<int>("iX");
     QTest::addColumn<int>("iWidth");
     // The bar is 12:00-14:00 (288..336) with a neighbour at 04:00-06:00 (96..144).
-    QTest::newRow("right edge outward") << 335.0 << 400.0 << 288 << 114;
     QTest::newRow("right edge never below one step") << 335.0 << 0.0 << 288 << 3;
     QTest::newRow("left edge never below one step") << 288.5 << 575.0 << 333 << 3;
     QTest::newRow("left edge stops at the neighbour") << 288.5 << 0.0 << 144 << 192;
@@ -209,9 +186,9 @@ void tst_ScheduleItems::resizeKeepsOneStepAndNeighbours()
     QVERIFY(pScene->AddTimeItem(T(4, 0), T(6, 0), 1));
     QVERIFY(pScene->AddTimeItem(T(12, 0), T(14, 0), 1));
     DragScene(pScene.get(), QPointF(dFrom, 7), QPointF(dTo, 7));
-    const Bar bar = Bars(*pScene).at(1);
-    QTEST(bar.iX, "iX");
-    QTEST(bar.iWidth, "iWidth");
+    const ScheduleTimeItem* pItem = pScene->GetItemsInOrder().at(1);
+    QTEST(int(pItem->pos().x()), "iX");
+    QTEST(pItem->GetWidth(), "iWidth");
 }
 
 void tst_ScheduleItems::onePixelBarAtEdgeGrowsInward_data()
@@ -245,10 +222,7 @@ void tst_ScheduleItems::pressWithoutMoveReportsButDoesNotModify()
     QSignalSpy spyChange(pScene.get(), &ScheduleDayScene::SignalTimeItemChange);
     SendSceneMouse(pScene.get(), QEvent::GraphicsSceneMousePress, QPointF(250, 7), QPointF(250, 7));
     SendSceneMouse(pScene.get(), QEvent::GraphicsSceneMouseRelease, QPointF(250, 7), QPointF(250, 7));
-    QCOMPARE(spyChange.count(), 1);
-    QCOMPARE(spyChange.at(0).at(0).toTime(), T(8, 0));
-    QCOMPARE(spyChange.at(0).at(1).toTime(), T(12, 30));
-    QCOMPARE(spyChange.at(0).at(2).toPoint(), QPoint(350, 207));
+    QCOMPARE(QList<QList<QVariant>>(spyChange), (QList<QList<QVariant>>{{T(8, 0), T(12, 30), QPoint(350, 207)}}));
     QVERIFY(!pScene->IsModified());
     QCOMPARE(pScene->selectedItems().size(), 1);
 }
@@ -259,11 +233,9 @@ void tst_ScheduleItems::readOnlyBarSelectsButNeverMoves()
     QVERIFY(pScene->AddTimeItem(T(8, 0), T(12, 0), 1));
     pScene->SetEditable(false);
     ScheduleTimeItem* pItem = pScene->GetItemsInOrder().first();
-    QCOMPARE(pItem->CursorShapeAt(QPointF(40, 7)), Qt::ArrowCursor);
     QCOMPARE(pItem->CursorShapeAt(QPointF(0.5, 7)), Qt::ArrowCursor);
     DragScene(pScene.get(), QPointF(240, 7), QPointF(400, 7));
-    QCOMPARE(int(pItem->pos().x()), 192);
-    QCOMPARE(pItem->GetWidth(), 96);
+    QCOMPARE(Times(pItem), QStringLiteral("08:00-12:00"));
     QVERIFY(pItem->isSelected());
     QVERIFY(!pScene->IsModified());
 }
@@ -273,7 +245,6 @@ void tst_ScheduleItems::drawing_data()
     QTest::addColumn<qreal>("dFrom");
     QTest::addColumn<qreal>("dTo");
     QTest::addColumn<QString>("strTimes");
-    QTest::newRow("left to right") << 200.0 << 300.0 << "08:20:00-12:30:00";
     QTest::newRow("right to left") << 300.0 << 200.0 << "08:20:00-12:30:00";
     QTest::newRow("stops at the neighbour's left edge") << 100.0 << 170.0 << "04:10:00-06:00:00";
     QTest::newRow("stops at the neighbour's right edge") << 260.0 << 150.0 << "08:00:00-10:50:00";
@@ -327,6 +298,52 @@ void tst_ScheduleItems::deleteOnlyOnSelectedRow()
     QCOMPARE(Times(pScene->GetItemsInOrder().first(), true), QStringLiteral("03:00:00-04:00:00"));
     QCOMPARE(spyDeleted.count(), 1);
     QVERIFY(pScene->IsModified());
+}
+
+void tst_ScheduleItems::badSpans_data()
+{
+    QTest::addColumn<QTime>("start");
+    QTest::addColumn<QTime>("stop");
+    QTest::addColumn<QString>("strWarning");
+    QTest::addColumn<QString>("strLeft");
+    const QString strCut = QStringLiteral("ScheduleDayScene::AddTimeItem: overlapping span cut back to the free time");
+    // The row holds 10:00-12:00.
+    QTest::newRow("invalid stop") << T(1, 0) << QTime(25, 0)
+                                  << "ScheduleDayScene::AddTimeItem: !timeStart.isValid() || !timeStop.isValid()" << "";
+    QTest::newRow("stop before start") << T(9, 0) << T(8, 0) << QString() << "";
+    QTest::newRow("inside a stored span") << T(10, 30) << T(11, 30)
+                                          << "ScheduleDayScene::AddTimeItem: span lies on another span" << "";
+    QTest::newRow("overlapping the start of one") << T(8, 0) << T(11, 0) << strCut << "08:00-10:00";
+    QTest::newRow("overlapping the end of one") << T(11, 0) << T(13, 0) << strCut << "12:00-13:00";
+    QTest::newRow("around one") << T(9, 0) << T(13, 0) << strCut << "09:00-10:00";
+}
+
+void tst_ScheduleItems::badSpans()
+{
+    QFETCH(QTime, start);
+    QFETCH(QTime, stop);
+    QFETCH(QString, strWarning);
+    QFETCH(QString, strLeft);
+    ScheduleDayScene scene(0, 0, 576, 14);
+    QVERIFY(scene.AddTimeItem(T(10, 0), T(12, 0), 1));
+    if (!strWarning.isEmpty())
+        QTest::ignoreMessage(QtWarningMsg, qPrintable(strWarning));
+    QCOMPARE(scene.AddTimeItem(start, stop, 2), !strLeft.isEmpty());
+    const auto lstItems = scene.GetItemsInOrder();
+    QCOMPARE(lstItems.size(), strLeft.isEmpty() ? 1 : 2);
+    if (!strLeft.isEmpty())
+        QCOMPARE(Times(lstItems.last()), strLeft);
+}
+
+void tst_ScheduleItems::barDeletedByItsOwnSignal()
+{
+    ScheduleDayScene scene(0, 0, 576, 14);
+    QVERIFY(scene.AddTimeItem(T(8, 0), T(12, 0), 1));
+    ScheduleTimeItem* pItem = scene.GetItemsInOrder().first();
+    QObject::connect(pItem, &ScheduleTimeItem::SignalTimeItemChange, pItem, [pItem] { delete pItem; });
+    SendSceneMouse(&scene, QEvent::GraphicsSceneMousePress, QPointF(240, 7), QPointF(240, 7));
+    SendSceneMouse(&scene, QEvent::GraphicsSceneMouseRelease, QPointF(240, 7), QPointF(240, 7));
+    QCOMPARE(scene.GetItemsInOrder().size(), 0);
 }
 
 QTEST_MAIN(tst_ScheduleItems)
