@@ -4,11 +4,20 @@
 #include <OrvaGUIToolkit/Dialog/InformationDlg.h>
 
 #include <QtCore/QPointer>
+#include <QtTest/QSignalSpy>
 #include <QtGui/QMouseEvent>
 #include <QtWidgets/QApplication>
 #include <QtWidgets/QTableWidget>
 
 namespace PickerTest {
+
+using Emissions = QList<QList<QVariant>>;
+
+// What a spy recorded, for one comparison with the expected emissions.
+inline Emissions Emitted(const QSignalSpy& spy)
+{
+    return spy;
+}
 
 // The text of the notice on screen; empty when there is none.
 inline QString ShownNotice()

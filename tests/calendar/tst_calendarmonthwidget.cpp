@@ -40,7 +40,6 @@ void TestCalendarMonthWidget::grid()
     }
     QCOMPARE(listTexts, QStringList({"1", "2", "3", "4", "5", "6", "7", "8", "9", "10", "11", "12"}));
     QCOMPARE(picker.columnWidth(5), 31);
-    QCOMPARE(picker.GetSelectedDate(), QDate::currentDate());
     const int iMonth = QDate::currentDate().month();
     QCOMPARE(picker.currentIndex(), picker.model()->index((iMonth - 1) / 6, (iMonth - 1) % 6));
 }
@@ -81,7 +80,6 @@ void TestCalendarMonthWidget::releaseChoosesTheMonth()
     const QPoint point = picker.visualRect(picker.model()->index(row, column)).center();
 
     Release(picker, point, Qt::RightButton);
-    QCOMPARE(picker.GetSelectedDate(), QDate(2016, 3, 9));
     Release(picker, point, Qt::LeftButton);
     QTEST(picker.GetSelectedDate(), "expected");
     QCOMPARE(spy.count(), 0);

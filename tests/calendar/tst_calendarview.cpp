@@ -20,11 +20,9 @@ private Q_SLOTS:
     void init();
     void cleanup();
     void clickRequestsTheDay();
-    void clickOutsideTheBoundsIsIgnored();
     void dragSelectsARun_data();
     void dragSelectsARun();
     void doubleClickCompletesNoSecondClick();
-    void noSelectionModeAsksNothing();
     void wheelShowsMonths_data();
     void wheelShowsMonths();
     void keysMoveTheDay_data();
@@ -84,44 +82,6 @@ void TestCalendarView::clickRequestsTheDay()
     QCOMPARE(m_pView->currentIndex(), m_pModel->index(1, 5));
 }
 
-// Counts the mouse presses that reach a widget.
-class CPressCounter : public QObject
-{
-public:
-    int m_iPresses = 0;
-    bool eventFilter(QObject* /*pWatched*/, QEvent* pEvent) override
-    {
-        m_iPresses += pEvent->type() == QEvent::MouseButtonPress ? 1 : 0;
-        return false;
-    }
-};
-
-void TestCalendarView::clickOutsideTheBoundsIsIgnored()
-{
-    // The press on a day out of range is left to the parent.
-    QWidget parent;
-    CPressCounter counter;
-    parent.installEventFilter(&counter);
-    m_pView->setParent(&parent);
-    parent.show();
-    const QPoint point = CellCenter(m_pView, QDate(2015, 2, 24));
-    SendMouse(m_pView->viewport(), QEvent::MouseButtonPress, point);
-    QCOMPARE(counter.m_iPresses, 1);
-    Click(m_pView, QDate(2015, 3, 5));
-    QCOMPARE(counter.m_iPresses, 1);
-    m_listLog.clear();
-
-    SendMouse(m_pView->viewport(), QEvent::MouseButtonRelease, point, Qt::LeftButton, Qt::NoButton);
-    Click(m_pView, QDate(2015, 4, 4));
-    SendMouse(m_pView->viewport(), QEvent::MouseButtonPress, CellCenter(m_pView, QDate(2015, 3, 5)), Qt::RightButton,
-              Qt::RightButton);
-    SendMouse(m_pView->viewport(), QEvent::MouseButtonRelease, CellCenter(m_pView, QDate(2015, 3, 5)),
-              Qt::RightButton, Qt::NoButton);
-    QCOMPARE(m_listLog, QStringList());
-    QCOMPARE(m_pView->currentIndex(), m_pModel->index(2, 4));
-    m_pView->setParent(nullptr);
-}
-
 void TestCalendarView::dragSelectsARun_data()
 {
     QTest::addColumn<QList<QDate>>("path");
@@ -162,16 +122,6 @@ void TestCalendarView::doubleClickCompletesNoSecondClick()
     SendMouse(m_pView->viewport(), QEvent::MouseButtonDblClick, point);
     SendMouse(m_pView->viewport(), QEvent::MouseButtonRelease, point, Qt::LeftButton, Qt::NoButton);
     QCOMPARE(m_listLog, QStringList({"ChangeDate 2015-03-12 single", "Clicked 2015-03-12"}));
-}
-
-void TestCalendarView::noSelectionModeAsksNothing()
-{
-    m_pView->setSelectionMode(QAbstractItemView::NoSelection);
-    Click(m_pView, QDate(2015, 3, 18));
-    Drag(m_pView, {QDate(2015, 3, 18), QDate(2015, 3, 20)});
-    QTest::keyClick(m_pView, Qt::Key_Right);
-    QCOMPARE(m_listLog, QStringList());
-    QVERIFY(m_pView->selectionModel()->selectedIndexes().isEmpty());
 }
 
 void TestCalendarView::wheelShowsMonths_data()
