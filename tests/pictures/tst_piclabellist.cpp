@@ -270,8 +270,9 @@ void TestPicLabelList::unknownSerialsAndNulls()
     QTest::ignoreMessage(QtWarningMsg, "CPicLabelList::GetPicLabels: pListLabels == NULL");
     list.GetPicLabels(nullptr);
     list.SetModel(nullptr);
+    list.ShowPage(1);
     list.SelectAllPics();
-    QCOMPARE(int(list.GetSelectedPics(nullptr).size()), 2);
+    QCOMPARE(int(list.GetSelectedPics(nullptr).size()), 6);
     CPicDataModel model;
     QVERIFY(!model.DelItem(0xFFFFFFFFu));
     QVERIFY(!model.GetItem(3).isValid());

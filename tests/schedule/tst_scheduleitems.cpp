@@ -28,14 +28,10 @@ class tst_ScheduleItems : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    void timeToX_data();
-    void timeToX();
-    void xToTime_data();
-    void xToTime();
+    void timeAndX();
     void itemRectSnapsOutward_data();
     void itemRectSnapsOutward();
     void typeColours();
-    void hitZones_data();
     void hitZones();
     void moveStopsAtDayEdgeAndNeighbour_data();
     void moveStopsAtDayEdgeAndNeighbour();
@@ -54,35 +50,19 @@ private Q_SLOTS:
     void barDeletedByItsOwnSignal();
 };
 
-void tst_ScheduleItems::timeToX_data()
+void tst_ScheduleItems::timeAndX()
 {
-    QTest::addColumn<QTime>("time");
-    QTest::addColumn<int>("iX");
-    QTest::newRow("one minute rounds down") << T(0, 1) << 0;
-    QTest::newRow("two minutes round up") << T(0, 2) << 1;
-    QTest::newRow("12:30 seconds ignored") << T(12, 30, 59) << 300;
-    QTest::newRow("23:59") << T(23, 59) << 576;
-}
-
-void tst_ScheduleItems::timeToX()
-{
-    QFETCH(QTime, time);
-    QTEST(MakeDay(0)->TimeToX(time), "iX");
-}
-
-void tst_ScheduleItems::xToTime_data()
-{
-    QTest::addColumn<int>("iX");
-    QTest::addColumn<QTime>("time");
-    QTest::newRow("2.5 minutes truncated") << 1 << T(0, 2);
-    QTest::newRow("last pixel") << 575 << T(23, 57);
-    QTest::newRow("right edge is the end of the day") << 576 << T(23, 59, 59);
-}
-
-void tst_ScheduleItems::xToTime()
-{
-    QFETCH(int, iX);
-    QTEST(ScheduleTimeItem::XToTime(iX, 576), "time");
+    // 2.5 minutes a pixel: times round to the nearest pixel, pixels truncate to the minute.
+    auto pScene = MakeDay(0);
+    QList<int> lstX;
+    for (const QTime& time : {T(0, 1), T(0, 2), T(12, 30, 59), T(23, 59)})
+        lstX << pScene->TimeToX(time);
+    QCOMPARE(lstX, (QList<int>{0, 1, 300, 576}));
+    QList<QTime> lstTimes;
+    for (int iX : {1, 575, 576})
+        lstTimes << ScheduleTimeItem::XToTime(iX, 576);
+    // The right edge is the end of the day.
+    QCOMPARE(lstTimes, (QList<QTime>{T(0, 2), T(23, 57), T(23, 59, 59)}));
 }
 
 void tst_ScheduleItems::itemRectSnapsOutward_data()
@@ -123,22 +103,15 @@ void tst_ScheduleItems::typeColours()
                                        QColor(0xa0, 0xaa, 0xde), QColor(197, 113, 45)}));
 }
 
-void tst_ScheduleItems::hitZones_data()
-{
-    QTest::addColumn<qreal>("dX");
-    QTest::addColumn<int>("iShape");
-    // A bar 96 pixels wide: two-pixel edge strips, the body between them.
-    QTest::newRow("left strip's end") << 2.0 << int(Qt::SizeHorCursor);
-    QTest::newRow("body") << 2.5 << int(Qt::OpenHandCursor);
-    QTest::newRow("right strip") << 94.5 << int(Qt::SizeHorCursor);
-}
-
 void tst_ScheduleItems::hitZones()
 {
-    QFETCH(qreal, dX);
     auto pScene = MakeDay(0);
     QVERIFY(pScene->AddTimeItem(T(8, 0), T(12, 0), 1));
-    QTEST(int(pScene->GetItemsInOrder().first()->CursorShapeAt(QPointF(dX, 7))), "iShape");
+    // A bar 96 pixels wide: two-pixel edge strips, the body between them.
+    QList<Qt::CursorShape> lstShapes;
+    for (qreal dX : {2.0, 2.5, 94.5})
+        lstShapes << pScene->GetItemsInOrder().first()->CursorShapeAt(QPointF(dX, 7));
+    QCOMPARE(lstShapes, (QList<Qt::CursorShape>{Qt::SizeHorCursor, Qt::OpenHandCursor, Qt::SizeHorCursor}));
 }
 
 void tst_ScheduleItems::moveStopsAtDayEdgeAndNeighbour_data()

@@ -5,6 +5,7 @@
 #include "schedule/ScheduleDayScene.h"
 #include "schedule/ScheduleDaySelect.h"
 #include "schedule/ScheduleFrame.h"
+#include "schedule/ScheduleTimeItem.h"
 
 #include <OrvaGUIToolkit/OrvaGUIToolkit.h>
 
@@ -86,29 +87,23 @@ private Q_SLOTS:
     void cleanup();
     void construction_data();
     void construction();
-    void entryTexts_data();
-    void entryTexts();
     void stringConnectionsConnect();
     void typeButtonsReachEveryRow();
     void fixedTemplateIsReadOnly();
     void recordParameters();
     void switchingKeepsEdits();
-    void switchingByTheClientDiscardsEdits();
     void rename_data();
     void rename();
     void closeAsksBeforeDiscarding();
     void customizedScheduleSaveAs();
     void confirmAsksToSaveCustomizedSchedule();
-    void copyToPopup();
     void removeAndCopyFollowSelection();
     void extremeSteps_data();
     void extremeSteps();
-    void badTemplateIds_data();
     void badTemplateIds();
     void badClientCalls();
     void badTemplateNames_data();
     void badTemplateNames();
-    void unknownOptions();
     void deletingSlots_data();
     void deletingSlots();
 };
@@ -124,61 +119,48 @@ void tst_ScheduleWidget::cleanup()
 
 void tst_ScheduleWidget::construction_data()
 {
+    QTest::addColumn<int>("iOptions");
     QTest::addColumn<bool>("bHoliday");
     QTest::addColumn<QSize>("size");
-    QTest::addColumn<int>("iRows");
-    QTest::newRow("week") << false << QSize(885, 555) << 7;
-    QTest::newRow("week and holiday") << true << QSize(885, 570) << 8;
+    QTest::addColumn<QStringList>("lstNames");
+    QTest::addColumn<int>("iFixed");
+    const QStringList lstRecord{"Day Template", "Business Day", "Event Template", "Template01", "Template02",
+                                "Template03",   "Template04",   "Template05",     "Template06", "Template07",
+                                "Template08",   "Custom"};
+    QTest::newRow("record") << 0 << false << QSize(885, 555) << lstRecord << 3;
+    QTest::newRow("event, holiday") << 2 << true << QSize(885, 570)
+                                    << QStringList{"Day Template", "Business Day", "Template01", "Template02",
+                                                   "Template03",   "Template04",   "Template05", "Template06",
+                                                   "Template07",   "Template08",   "Template09", "Custom"}
+                                    << 2;
+    // Unknown options build a record schedule.
+    QTest::newRow("unknown options") << 99 << false << QSize(885, 555) << lstRecord << 3;
 }
 
 void tst_ScheduleWidget::construction()
 {
+    QFETCH(int, iOptions);
     QFETCH(bool, bHoliday);
-    ScheduleWidget widget(ScheduleWidget::RecordSchedule, 1800, 1800, bHoliday);
+    QFETCH(int, iFixed);
+    if (iOptions == 99)
+        QTest::ignoreMessage(QtWarningMsg, "ScheduleWidget::InitSchedule: unknown options 99");
+    ScheduleWidget widget(ScheduleWidget::Options(iOptions), 1800, 1800, bHoliday);
     QTEST(widget.size(), "size");
-    QTEST(Grid(widget)->GetRowCount(), "iRows");
     QCOMPARE(widget.GetTitle(), QStringLiteral("Templates Management"));
     QCOMPARE(widget.GetConfirmBtn()->text(), QStringLiteral("OK"));
     QCOMPARE(widget.GetCurrentTemplate(), -1);
-    QCOMPARE(widget.GetTempText(), QStringLiteral("Day Template"));
     QVERIFY(!widget.findChild<QPushButton*>(QStringLiteral("m_pBtnSaveAs"))->isVisibleTo(&widget));
     QCOMPARE(Tool(widget, "m_pBtnCopy")->toolTip(), QStringLiteral("Copy to"));
+    QTEST(QStringList(TempNames(widget)), "lstNames");
+    for (int i = 0; i < 12; ++i) {
+        QCOMPARE(Entry(widget, i)->GetShowOption(), i < iFixed ? CRadioEditComb::FixedName : CRadioEditComb::EditableName);
+        QCOMPARE(Entry(widget, i)->GetId(), i == 11 ? 1000 : i);
+    }
+    QVERIFY(!Entry(widget, 11)->isVisibleTo(&widget));
     // Every template is an empty week of the grid's days.
     const QList<Week> lstData = TempData(widget);
     QCOMPARE(lstData.size(), 12);
     QCOMPARE(lstData.last(), EmptyWeek(bHoliday ? 8 : 7));
-}
-
-void tst_ScheduleWidget::entryTexts_data()
-{
-    QTest::addColumn<int>("iOptions");
-    QTest::addColumn<QStringList>("lstNames");
-    QTest::addColumn<int>("iFixed");
-    QTest::newRow("record") << 0
-                            << QStringList{"Day Template", "Business Day", "Event Template", "Template01", "Template02",
-                                           "Template03", "Template04", "Template05", "Template06", "Template07",
-                                           "Template08", "Custom"}
-                            << 3;
-    QTest::newRow("event") << 2
-                           << QStringList{"Day Template", "Business Day", "Template01", "Template02", "Template03",
-                                          "Template04", "Template05", "Template06", "Template07", "Template08",
-                                          "Template09", "Custom"}
-                           << 2;
-}
-
-void tst_ScheduleWidget::entryTexts()
-{
-    QFETCH(int, iOptions);
-    QFETCH(int, iFixed);
-    ScheduleWidget widget(ScheduleWidget::Options(iOptions), 1800, 1800);
-    QTEST(QStringList(TempNames(widget)), "lstNames");
-    for (int i = 0; i < 12; ++i) {
-        CRadioEditComb* pEntry = Entry(widget, i);
-        QCOMPARE(pEntry->GetShowOption(), i < iFixed ? CRadioEditComb::FixedName : CRadioEditComb::EditableName);
-        QCOMPARE(pEntry->GetId(), i == 11 ? 1000 : i);
-    }
-    QVERIFY(!Entry(widget, 11)->isVisibleTo(&widget));
-    QCOMPARE(widget.GetTempTextByIndex(1000), QStringLiteral("Custom"));
 }
 
 // The schedule classes connect by signatures spelled as text; a misspelt one
@@ -198,18 +180,9 @@ void tst_ScheduleWidget::stringConnectionsConnect()
     qInstallMessageHandler(pPrevious);
     QCOMPARE(g_lstConnectWarnings, QStringList());
 
-    const QMetaObject& widgetMeta = ScheduleWidget::staticMetaObject;
-    QVERIFY(widgetMeta.indexOfSignal("SignalTypeChange(ScheduleData::ScheduleItemType)") >= 0);
-    QVERIFY(widgetMeta.indexOfSignal("SignalDeleteSelectItem()") >= 0);
-    QVERIFY(widgetMeta.indexOfSignal("SignalSaveTemplateModified()") >= 0);
-    QVERIFY(widgetMeta.indexOfSignal("SignalSaveTempNameModified()") >= 0);
-    QVERIFY(ScheduleFrame::staticMetaObject.indexOfSignal("SignalTypeChange(ScheduleData::ScheduleItemType)") >= 0);
-    QVERIFY(ScheduleDayScene::staticMetaObject.indexOfSlot("OnTypeChange(ScheduleData::ScheduleItemType)") >= 0);
-
     // Event schedules announce their type to every row at construction.
     ScheduleWidget widget(ScheduleWidget::EventSchedule, 1800, 1800, true);
-    for (int iRow = 0; iRow < 8; ++iRow)
-        QCOMPARE(Grid(widget)->GetScene(iRow)->GetType(), int(ScheduleData::Event));
+    QCOMPARE(Grid(widget)->GetScene(7)->GetType(), int(ScheduleData::Event));
 }
 
 void tst_ScheduleWidget::typeButtonsReachEveryRow()
@@ -280,6 +253,11 @@ void tst_ScheduleWidget::switchingKeepsEdits()
     ScheduleWidget widget(ScheduleWidget::RecordSchedule, 1800, 1800);
     widget.AddScheduleTemplate(ClientTemplates());
     widget.SetCurrentTemplate(3);
+    // Switching by the client drops the edits; switching by the user keeps them.
+    DragScene(Grid(widget)->GetScene(1), QPointF(0, 7), QPointF(48, 7));
+    widget.SetCurrentTemplate(4);
+    widget.SetCurrentTemplate(3);
+    QCOMPARE(widget.GetRecordParameters(), ClientTemplates().at(3));
     DragScene(Grid(widget)->GetScene(0), QPointF(0, 7), QPointF(48, 7));
     Week edited = ClientTemplates().at(3);
     edited[0] = {Span(T(0, 0), T(2, 0))};
@@ -297,28 +275,10 @@ void tst_ScheduleWidget::switchingKeepsEdits()
     widget.GetConfirmBtn()->click();
     QCOMPARE(spySaved.count(), 1);
     QCOMPARE(spyNames.count(), 0);
-    QCOMPARE(widget.result(), int(QDialog::Accepted));
     QList<bool> lstFlags;
     QCOMPARE(TempData(widget, &lstFlags).at(3), edited);
     QVERIFY(lstFlags.at(3));
     QVERIFY(!lstFlags.at(4));
-}
-
-// Switching by the client drops the edits, so confirming saves nothing.
-void tst_ScheduleWidget::switchingByTheClientDiscardsEdits()
-{
-    ScheduleWidget widget(ScheduleWidget::RecordSchedule, 1800, 1800);
-    widget.AddScheduleTemplate(ClientTemplates());
-    widget.SetCurrentTemplate(3);
-    DragScene(Grid(widget)->GetScene(0), QPointF(0, 7), QPointF(48, 7));
-    widget.SetCurrentTemplate(4);
-    widget.SetCurrentTemplate(3);
-    QCOMPARE(widget.GetRecordParameters(), ClientTemplates().at(3));
-    QSignalSpy spySaved(&widget, &ScheduleWidget::SignalSaveTemplateModified);
-    widget.show();
-    widget.GetConfirmBtn()->click();
-    QCOMPARE(spySaved.count(), 0);
-    QCOMPARE(widget.result(), int(QDialog::Accepted));
 }
 
 void tst_ScheduleWidget::rename_data()
@@ -429,17 +389,18 @@ void tst_ScheduleWidget::confirmAsksToSaveCustomizedSchedule()
     QCOMPARE(widget.GetRecordParameters(), expected);
 }
 
-void tst_ScheduleWidget::copyToPopup()
+void tst_ScheduleWidget::removeAndCopyFollowSelection()
 {
     ScheduleWidget widget(ScheduleWidget::RecordSchedule, 1800, 1800);
     widget.AddScheduleTemplate(ClientTemplates());
     widget.SetCurrentTemplate(3);
     widget.show();
     QVERIFY(QTest::qWaitForWindowExposed(&widget));
+    QToolButton* pRemove = Tool(widget, "m_pBtnRemove");
+    QVERIFY(!pRemove->isEnabled());
     Grid(widget)->GetDayButton(5)->click();
     Tool(widget, "m_pBtnCopy")->click();
     auto* pPopup = widget.findChild<ScheduleDaySelect*>();
-    QVERIFY(pPopup->isVisible());
     QCOMPARE(pPopup->GetCurrentDay(), 6);
     pPopup->GetAllCheckBox()->setChecked(true);
     pPopup->GetOkButton()->click();
@@ -447,27 +408,16 @@ void tst_ScheduleWidget::copyToPopup()
     for (int iDay = 0; iDay < 7; ++iDay)
         expected[iDay] = {Span(T(9, 0), T(12, 0))};
     QCOMPARE(widget.GetRecordParameters(), expected);
-}
-
-void tst_ScheduleWidget::removeAndCopyFollowSelection()
-{
-    ScheduleWidget widget(ScheduleWidget::RecordSchedule, 1800, 1800);
-    widget.AddScheduleTemplate(ClientTemplates());
-    widget.SetCurrentTemplate(3);
-    QToolButton* pRemove = Tool(widget, "m_pBtnRemove");
-    QVERIFY(!pRemove->isEnabled());
-    Grid(widget)->GetDayButton(5)->click();
     QVERIFY(pRemove->isEnabled());
     pRemove->click();
-    QCOMPARE(widget.GetRecordParameters(), EmptyWeek());
+    expected[5].clear();
+    QCOMPARE(widget.GetRecordParameters(), expected);
     QVERIFY(!pRemove->isEnabled());
 
+    // An empty day has nothing to copy.
     widget.SetRecordParameters(1000, ClientTemplates().at(1));
-    QToolButton* pCopy = Tool(widget, "m_pBtnCopy");
     Grid(widget)->GetDayButton(6)->click();
-    QVERIFY(!pCopy->isEnabled());
-    Grid(widget)->GetDayButton(0)->click();
-    QVERIFY(pCopy->isEnabled());
+    QVERIFY(!Tool(widget, "m_pBtnCopy")->isEnabled());
     Tool(widget, "m_pBtnEmpty")->click();
     QCOMPARE(widget.GetRecordParameters(), EmptyWeek());
 }
@@ -496,30 +446,22 @@ void tst_ScheduleWidget::extremeSteps()
     QVERIFY(pScene->GetItemsInOrder().first()->GetRight() <= 576);
 }
 
-void tst_ScheduleWidget::badTemplateIds_data()
-{
-    QTest::addColumn<int>("iId");
-    QTest::addColumn<bool>("bWarns");
-    QTest::newRow("-1") << -1 << false;
-    QTest::newRow("11") << 11 << true;
-    QTest::newRow("1001") << 1001 << true;
-}
-
 void tst_ScheduleWidget::badTemplateIds()
 {
-    QFETCH(int, iId);
-    QFETCH(bool, bWarns);
     ScheduleWidget widget(ScheduleWidget::RecordSchedule, 1800, 1800);
     widget.SetCurrentTemplate(4);
-    if (bWarns)
-        QTest::ignoreMessage(QtWarningMsg,
-                             qPrintable(QStringLiteral("ScheduleWidget::SetRecordParameters: no template %1").arg(iId)));
     Week week = EmptyWeek();
     week[0] = {Span(T(1, 0), T(2, 0))};
-    widget.SetRecordParameters(iId, week);
-    QCOMPARE(widget.GetCurrentTemplate(), 4);
+    // Negative ids are ignored silently; ids past the templates warn.
+    for (int iId : {-1, 11, 1001}) {
+        if (iId > 0)
+            QTest::ignoreMessage(QtWarningMsg,
+                                 qPrintable(QStringLiteral("ScheduleWidget::SetRecordParameters: no template %1").arg(iId)));
+        widget.SetRecordParameters(iId, week);
+        QCOMPARE(widget.GetCurrentTemplate(), 4);
+        QCOMPARE(widget.GetTempTextByIndex(iId), QStringLiteral("Custom"));
+    }
     QCOMPARE(widget.GetRecordParameters(), EmptyWeek());
-    QCOMPARE(widget.GetTempTextByIndex(iId), QStringLiteral("Custom"));
 }
 
 void tst_ScheduleWidget::badClientCalls()
@@ -571,14 +513,6 @@ void tst_ScheduleWidget::badTemplateNames()
     QCOMPARE(lstNames.size(), 12);
     QCOMPARE(lstNames.mid(0, 2), (QList<QString>{QStringLiteral("Day Template"), QStringLiteral("Office hours")}));
     QCOMPARE(lstNames.at(4), bKept ? strName : QStringLiteral("Template02"));
-}
-
-void tst_ScheduleWidget::unknownOptions()
-{
-    QTest::ignoreMessage(QtWarningMsg, "ScheduleWidget::InitSchedule: unknown options 99");
-    ScheduleWidget widget(ScheduleWidget::Options(99), 1800, 1800);
-    QVERIFY(ButtonWithText(widget, QStringLiteral("Command")));
-    QCOMPARE(TempNames(widget).at(2), QStringLiteral("Event Template"));
 }
 
 void tst_ScheduleWidget::deletingSlots_data()
