@@ -32,7 +32,6 @@ private Q_SLOTS:
     void stepping();
     void boundsDisableNavigation();
     void minimumAfterTheSelectedDate();
-    void selectedDateSetter();
     void rangeSetterInMultiSelection();
     void clickSignalsInOrder();
     void dragInMultiSelection();
@@ -144,23 +143,17 @@ void TestCalendarWidget::stepping_data()
     QTest::addColumn<QDate>("selected");
     QTest::addColumn<QString>("action");
     QTest::addColumn<QString>("shown");
-    QTest::addColumn<QStringList>("log");
-
-    QTest::newRow("next month from December") << QDate(2016, 12, 15) << "ShowNextMonth" << "2017-1 2017-01-15"
-                                              << QStringList({"YearMonth 2017-1"});
-    QTest::newRow("the 31st steps to the 28th") << QDate(2017, 1, 31) << "ShowNextMonth" << "2017-2 2017-02-28"
-                                                << QStringList({"YearMonth 2017-2"});
-    QTest::newRow("next year from a leap day") << QDate(2016, 2, 29) << "ShowNextYear" << "2017-2 2017-02-28"
-                                               << QStringList({"YearMonth 2017-2"});
-    QTest::newRow("previous-year button") << QDate(2016, 2, 29) << "m_pPrevYear" << "2015-2 2015-02-28"
-                                          << QStringList({"YearMonth 2015-2"});
+    QTest::newRow("next month from December") << QDate(2016, 12, 15) << "ShowNextMonth" << "2017-1 2017-01-15";
+    QTest::newRow("the 31st steps to the 28th") << QDate(2017, 1, 31) << "ShowNextMonth" << "2017-2 2017-02-28";
+    QTest::newRow("next year from a leap day") << QDate(2016, 2, 29) << "ShowNextYear" << "2017-2 2017-02-28";
+    QTest::newRow("previous-year button") << QDate(2016, 2, 29) << "m_pPrevYear" << "2015-2 2015-02-28";
 }
 
 void TestCalendarWidget::stepping()
 {
     QFETCH(QDate, selected);
     QFETCH(QString, action);
-
+    QFETCH(QString, shown);
     m_pCalendar->SetSelectedDate(selected);
     m_listLog.clear();
     if (action.startsWith(QLatin1String("m_p")))
@@ -169,8 +162,8 @@ void TestCalendarWidget::stepping()
         m_pCalendar->ShowNextMonth();
     else
         m_pCalendar->ShowNextYear();
-    QTEST(Shown(), "shown");
-    QTEST(m_listLog, "log");
+    QCOMPARE(Shown(), shown);
+    QCOMPARE(m_listLog, QStringList({"YearMonth " + shown.section(QLatin1Char(' '), 0, 0)}));
     // Stepping shows another month; the selection stays.
     QCOMPARE(m_pCalendar->GetSelectedDate(), selected);
 }
@@ -210,16 +203,6 @@ void TestCalendarWidget::minimumAfterTheSelectedDate()
     m_pCalendar->SetMaximumDate(QDate(2015, 3, 20));
     QCOMPARE(m_pCalendar->GetSelectedDate(), QDate(2015, 3, 20));
     QCOMPARE(m_listLog, QStringList({"YearMonth 2015-3", "SelectionChanged"}));
-}
-
-void TestCalendarWidget::selectedDateSetter()
-{
-    m_pCalendar->SetSelectedDate(QDate());
-    m_pCalendar->SetSelectedDate(QDate(2015, 3, 10));
-    QCOMPARE(m_listLog, QStringList());
-    m_pCalendar->SetSelectedDate(QDate(2015, 5, 1));
-    QCOMPARE(m_listLog, QStringList({"DateChanged 2015-05-01 2015-05-01", "YearMonth 2015-5", "SelectionChanged"}));
-    QCOMPARE(Shown(), QStringLiteral("2015-5 2015-05-01"));
 }
 
 void TestCalendarWidget::rangeSetterInMultiSelection()

@@ -31,7 +31,6 @@ private Q_SLOTS:
     void copyDay();
     void dayButtonSelectsTheWholeDay();
     void timeTipShowsTheSpan();
-    void deleteAllMarksEveryRow();
     void daySelectAllBox();
     void daySelectReportsCheckedDays();
     void lockedViewKeepsTheMouseAway();
@@ -181,20 +180,6 @@ void tst_ScheduleFrame::timeTipShowsTheSpan()
     QVERIFY(frame.GetScene(2)->IsSelected());
     Q_EMIT frame.GetScene(2)->SignalTimeItemDeleteSelect();
     QVERIFY(!pTip->isVisible());
-}
-
-void tst_ScheduleFrame::deleteAllMarksEveryRow()
-{
-    ScheduleFrame frame;
-    Week week = EmptyWeek();
-    week[0] = {Span(T(1, 0), T(2, 0))};
-    frame.SetData(week);
-    frame.DeleteAll();
-    QCOMPARE(frame.GetData(), EmptyWeek());
-    for (int iRow = 0; iRow < frame.GetRowCount(); ++iRow)
-        QVERIFY(frame.GetScene(iRow)->IsModified());
-    frame.SetData(week);
-    QVERIFY(!frame.IsModified());
 }
 
 void tst_ScheduleFrame::daySelectAllBox()
