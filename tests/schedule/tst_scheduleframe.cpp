@@ -25,7 +25,6 @@ class tst_ScheduleFrame : public QObject
 private Q_SLOTS:
     void rows();
     void weekRoundTrip();
-    void loadingSkipsEmptySpansAndKeepsTheMaximum();
     void drawnWeekReadsBack();
     void copyDay_data();
     void copyDay();
@@ -74,13 +73,9 @@ void tst_ScheduleFrame::weekRoundTrip()
     frame.SetData(week);
     QCOMPARE(frame.GetData(), week);
     QVERIFY(!frame.IsModified());
-}
 
-void tst_ScheduleFrame::loadingSkipsEmptySpansAndKeepsTheMaximum()
-{
-    ScheduleFrame frame;
+    // Empty spans are skipped; spans past the maximum are dropped.
     frame.SetMaxItemNum(3);
-    Week week = EmptyWeek();
     week[1] = {Span(T(1, 0), T(1, 0)), Span(T(0, 0), T(0, 1)), Span(T(2, 0), T(3, 0)), Span(T(4, 0), T(5, 0))};
     frame.SetData(week);
     QCOMPARE(frame.GetData().value(1), std::vector<ScheduleData>{Span(T(2, 0), T(3, 0))});
