@@ -99,10 +99,7 @@ private Q_SLOTS:
     void removeAndCopyFollowSelection();
     void extremeSteps_data();
     void extremeSteps();
-    void badTemplateIds();
     void badClientCalls();
-    void badTemplateNames_data();
-    void badTemplateNames();
     void deletingSlots_data();
     void deletingSlots();
 };
@@ -437,27 +434,10 @@ void tst_ScheduleWidget::extremeSteps()
     QVERIFY(pScene->GetItemsInOrder().first()->GetRight() <= 576);
 }
 
-void tst_ScheduleWidget::badTemplateIds()
-{
-    ScheduleWidget widget(ScheduleWidget::RecordSchedule, 1800, 1800);
-    widget.SetCurrentTemplate(4);
-    Week week = EmptyWeek();
-    week[0] = {Span(T(1, 0), T(2, 0))};
-    // Negative ids are ignored silently; ids past the templates warn.
-    for (int iId : {-1, 11, 1001}) {
-        if (iId > 0)
-            QTest::ignoreMessage(QtWarningMsg,
-                                 qPrintable(QStringLiteral("ScheduleWidget::SetRecordParameters: no template %1").arg(iId)));
-        widget.SetRecordParameters(iId, week);
-        QCOMPARE(widget.GetCurrentTemplate(), 4);
-        QCOMPARE(widget.GetTempTextByIndex(iId), QStringLiteral("Custom"));
-    }
-    QCOMPARE(widget.GetRecordParameters(), EmptyWeek());
-}
-
 void tst_ScheduleWidget::badClientCalls()
 {
     ScheduleWidget widget(ScheduleWidget::RecordSchedule, 1800, 1800);
+    widget.SetCurrentTemplate(4);
     QTest::ignoreMessage(QtWarningMsg, "ScheduleWidget::GetModifiedTempData: pData == NULL || pFlags == NULL");
     widget.GetModifiedTempData(nullptr, nullptr);
     QTest::ignoreMessage(QtWarningMsg, "ScheduleWidget::GetModifiedTempName: pNames == NULL");
@@ -468,6 +448,34 @@ void tst_ScheduleWidget::badClientCalls()
     }
     QCOMPARE(Grid(widget)->GetScene(0)->GetMaxItemNum(), 8);
 
+    // Negative template ids are ignored silently; ids past the templates warn.
+    Week week = EmptyWeek();
+    week[0] = {Span(T(1, 0), T(2, 0))};
+    for (int iId : {-1, 11, 1001}) {
+        if (iId > 0)
+            QTest::ignoreMessage(QtWarningMsg,
+                                 qPrintable(QStringLiteral("ScheduleWidget::SetRecordParameters: no template %1").arg(iId)));
+        widget.SetRecordParameters(iId, week);
+        QCOMPARE(widget.GetCurrentTemplate(), 4);
+        QCOMPARE(widget.GetTempTextByIndex(iId), QStringLiteral("Custom"));
+    }
+    QCOMPARE(widget.GetRecordParameters(), EmptyWeek());
+
+    // Thirty names for twelve templates, the client may rename a fixed one;
+    // an empty name keeps the old one, a name past 32 bytes is refused.
+    for (const QString& strName : {QString(33, QLatin1Char('x')), QString(), QString(32, QLatin1Char('x'))}) {
+        QList<QString> lstGiven = QVector<QString>(30).toList();
+        lstGiven[1] = QStringLiteral("Office hours");
+        lstGiven[4] = strName;
+        if (strName.size() == 33)
+            QTest::ignoreMessage(QtWarningMsg, "ScheduleWidget::SetTemplateName: name 4 longer than 32 bytes");
+        widget.SetTemplateName(lstGiven);
+        const QList<QString> lstNames = TempNames(widget);
+        QCOMPARE(lstNames.size(), 12);
+        QCOMPARE(lstNames.mid(0, 2), (QList<QString>{QStringLiteral("Day Template"), QStringLiteral("Office hours")}));
+        QCOMPARE(lstNames.at(4), strName.size() == 32 ? strName : QStringLiteral("Template02"));
+    }
+
     // Twenty templates with days the grid does not have: twelve are kept,
     // each with its seven days.
     Week odd = EmptyWeek();
@@ -477,33 +485,6 @@ void tst_ScheduleWidget::badClientCalls()
     const QList<Week> lstData = TempData(widget);
     QCOMPARE(lstData.size(), 12);
     QCOMPARE(lstData.at(11).size(), 7);
-}
-
-void tst_ScheduleWidget::badTemplateNames_data()
-{
-    QTest::addColumn<QString>("strName");
-    QTest::addColumn<bool>("bKept");
-    QTest::newRow("32 bytes") << QString(32, QLatin1Char('x')) << true;
-    QTest::newRow("33 bytes") << QString(33, QLatin1Char('x')) << false;
-    QTest::newRow("empty keeps the old name") << QString() << false;
-}
-
-void tst_ScheduleWidget::badTemplateNames()
-{
-    QFETCH(QString, strName);
-    QFETCH(bool, bKept);
-    ScheduleWidget widget(ScheduleWidget::RecordSchedule, 1800, 1800);
-    if (!bKept && !strName.isEmpty())
-        QTest::ignoreMessage(QtWarningMsg, "ScheduleWidget::SetTemplateName: name 4 longer than 32 bytes");
-    // Thirty names for twelve templates; the client may rename a fixed one too.
-    QList<QString> lstGiven;
-    for (int i = 0; i < 30; ++i)
-        lstGiven.append(i == 4 ? strName : i == 1 ? QStringLiteral("Office hours") : QString());
-    widget.SetTemplateName(lstGiven);
-    const QList<QString> lstNames = TempNames(widget);
-    QCOMPARE(lstNames.size(), 12);
-    QCOMPARE(lstNames.mid(0, 2), (QList<QString>{QStringLiteral("Day Template"), QStringLiteral("Office hours")}));
-    QCOMPARE(lstNames.at(4), bKept ? strName : QStringLiteral("Template02"));
 }
 
 void tst_ScheduleWidget::deletingSlots_data()
