@@ -48,20 +48,6 @@ void ConfirmPopupOf(Edit* pEdit)
     MouseClick(Part<QPushButton>(pEdit->template findChild<CBeginEndCalendarTimePopup*>(), "m_pConfirmBtn"));
 }
 
-// A range panel whose confirm button makes it emit signal.
-template <typename Signal>
-Case PanelConfirmDeletes(Signal signal, bool bTime = false)
-{
-    return [signal, bTime](QWidget* pParent) {
-        auto* pPanel = new CBeginEndCalendarWidget(pParent, bTime);
-        pPanel->show();
-        if (bTime)
-            pPanel->SetDateTime(QDateTime(QDate(2017, 4, 11), QTime(8, 0)), QDateTime(QDate(2017, 4, 12), QTime(8, 0)));
-        QObject::connect(pPanel, signal, pPanel, [pPanel] { delete pPanel; });
-        MouseClick(Part<QPushButton>(pPanel, "m_pConfirmBtn"));
-    };
-}
-
 } // namespace
 
 Q_DECLARE_METATYPE(Case)
@@ -425,10 +411,17 @@ void TestRangePickers::deletingSlot_data()
         PickerTest::SendMouse(p->findChild<QLineEdit*>(), QEvent::MouseButtonPress, QPoint(2, 2));
         PickerTest::SendMouse(p->findChild<QLineEdit*>(), QEvent::MouseButtonRelease, QPoint(2, 2));
     });
-    QTest::newRow("range panel date changed") << PanelConfirmDeletes(&CBeginEndCalendarWidget::SignalDateChanged);
+    const auto confirmPanel = [](CBeginEndCalendarWidget* p) { MouseClick(Part<QPushButton>(p, "m_pConfirmBtn")); };
+    const auto withTimes = [](CBeginEndCalendarWidget* p) {
+        p->SetCalendarFlag(CBeginEndCalendarWidget::DayFlag | CBeginEndCalendarWidget::TimeFlag);
+        p->SetDateTime(QDateTime(QDate(2017, 4, 11), QTime(8, 0)), QDateTime(QDate(2017, 4, 12), QTime(8, 0)));
+    };
+    QTest::newRow("range panel date changed")
+        << Deletes<CBeginEndCalendarWidget>(&CBeginEndCalendarWidget::SignalDateChanged, {}, confirmPanel);
     QTest::newRow("range panel date-time changed")
-        << PanelConfirmDeletes(&CBeginEndCalendarWidget::SignalDateTimeChanged, true);
-    QTest::newRow("range panel confirm clicked") << PanelConfirmDeletes(&CBeginEndCalendarWidget::SignalClickedConfirmBtn);
+        << Deletes<CBeginEndCalendarWidget>(&CBeginEndCalendarWidget::SignalDateTimeChanged, withTimes, confirmPanel);
+    QTest::newRow("range panel confirm clicked")
+        << Deletes<CBeginEndCalendarWidget>(&CBeginEndCalendarWidget::SignalClickedConfirmBtn, {}, confirmPanel);
     QTest::newRow("range field changed") << Deletes<CRangeDateEdit>(&CRangeDateEdit::SignalDateChanged, [](auto* p) {
         p->OnShowCalendar();
         Part<CCalendarWidget>(p, "m_pEndCalendarWidget")->SetSelectedDate(QDate::currentDate().addDays(1));
