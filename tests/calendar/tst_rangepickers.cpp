@@ -48,6 +48,13 @@ void ConfirmPopupOf(Edit* pEdit)
     MouseClick(Part<QPushButton>(pEdit->template findChild<CBeginEndCalendarTimePopup*>(), "m_pConfirmBtn"));
 }
 
+void Release(CCalendarMonthWidget& picker, const QPoint& point, Qt::MouseButton enumButton)
+{
+    QMouseEvent event(QEvent::MouseButtonRelease, QPointF(point), QPointF(picker.viewport()->mapToGlobal(point)),
+                      enumButton, Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(picker.viewport(), &event);
+}
+
 } // namespace
 
 Q_DECLARE_METATYPE(Case)
@@ -58,6 +65,9 @@ class TestRangePickers : public QObject
 
 private Q_SLOTS:
     void cleanup();
+    void monthGrid();
+    void releaseChoosesTheMonth_data();
+    void releaseChoosesTheMonth();
     void form();
     void flagsShowTheirParts_data();
     void flagsShowTheirParts();
@@ -78,6 +88,63 @@ private Q_SLOTS:
 void TestRangePickers::cleanup()
 {
     PickerTest::CloseNotices();
+}
+
+void TestRangePickers::monthGrid()
+{
+    CCalendarMonthWidget picker;
+    QCOMPARE(picker.objectName(), QStringLiteral("CCalendarMonthWidget"));
+    QCOMPARE(picker.rowCount(), 2);
+    QCOMPARE(picker.columnCount(), 6);
+    QStringList listTexts;
+    for (int iRow = 0; iRow < 2; ++iRow) {
+        for (int iColumn = 0; iColumn < 6; ++iColumn)
+            listTexts << picker.item(iRow, iColumn)->text();
+    }
+    QCOMPARE(listTexts, QStringList({"1", "2", "3", "4", "5", "6", "7", "8", "9", "10", "11", "12"}));
+    QCOMPARE(picker.columnWidth(5), 31);
+    const int iMonth = QDate::currentDate().month();
+    QCOMPARE(picker.currentIndex(), picker.model()->index((iMonth - 1) / 6, (iMonth - 1) % 6));
+}
+
+void TestRangePickers::releaseChoosesTheMonth_data()
+{
+    QTest::addColumn<int>("row");
+    QTest::addColumn<int>("column");
+    QTest::addColumn<QDate>("expected");
+    QTest::newRow("1") << 0 << 0 << QDate(2016, 1, 1);
+    QTest::newRow("12") << 1 << 5 << QDate(2016, 12, 1);
+}
+
+void TestRangePickers::releaseChoosesTheMonth()
+{
+    QFETCH(int, row);
+    QFETCH(int, column);
+
+    CCalendarMonthWidget picker;
+    picker.resize(6 * 31, 60);
+    QSignalSpy spy(&picker, &CCalendarMonthWidget::SignalSelectionChanged);
+    // Setting the date reports a change only.
+    picker.SetSelectedDate(QDate());
+    picker.SetSelectedDate(QDate::currentDate());
+    QCOMPARE(spy.count(), 0);
+    picker.SetSelectedDate(QDate(2016, 3, 9));
+    QCOMPARE(spy.count(), 1);
+    QCOMPARE(picker.selectionModel()->selectedIndexes(), QModelIndexList{picker.model()->index(0, 2)});
+    picker.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&picker));
+    spy.clear();
+    const QPoint point = picker.visualRect(picker.model()->index(row, column)).center();
+
+    Release(picker, point, Qt::RightButton);
+    Release(picker, point, Qt::LeftButton);
+    QTEST(picker.GetSelectedDate(), "expected");
+    QCOMPARE(spy.count(), 0);
+
+    // A release beside the months chooses none.
+    picker.resize(6 * 31 + 40, 60);
+    Release(picker, QPoint(6 * 31 + 20, 10), Qt::LeftButton);
+    QVERIFY(!picker.GetSelectedDate().isValid());
 }
 
 void TestRangePickers::form()
@@ -359,33 +426,24 @@ void TestRangePickers::boundsOutOfOrder()
 
 void TestRangePickers::hostileCalls()
 {
-    for (const QDate& date : {QDate(), QDate(9999, 12, 31)}) {
-        const QDateTime dateTime(date, QTime(8, 0));
-        CBeginEndCalendarWidget panel(nullptr, true);
-        panel.SetDate(date, date);
-        panel.SetDateTime(dateTime, dateTime);
-        panel.SetDateTimeRange(dateTime, QDateTime());
-        Confirm(panel);
-        CRangeDateEdit rangeEdit;
-        rangeEdit.SetDateRange(date, date);
-        QDate dtBegin;
-        QDate dtEnd;
-        rangeEdit.GetDateRange(dtBegin, dtEnd);
-        QCOMPARE(dtBegin, date);
-        CRangeDateTimeEdit rangeTimeEdit;
-        rangeTimeEdit.SetDateTimeRange(dateTime, QDateTime());
-        rangeTimeEdit.show();
-        rangeTimeEdit.OnShowCalendar();
-        QVERIFY(rangeTimeEdit.findChild<CBeginEndCalendarTimePopup*>()->isVisible());
-        CCalendarTimePopup popup;
-        popup.SetDate(date);
-        popup.SetDateRange(date, date);
-        QVERIFY(popup.GetSelectedDate().isValid());
-    }
-    PickerTest::CloseNotices();
-
-    // The panel's slots called directly, with no sender.
+    // Invalid dates everywhere; the panel's slots called directly, with no sender.
     CBeginEndCalendarWidget panel(nullptr, true);
+    panel.SetDate(QDate(), QDate());
+    panel.SetDateTime(QDateTime(), QDateTime());
+    panel.SetDateTimeRange(QDateTime(), QDateTime());
+    QSignalSpy spyConfirm(&panel, &CBeginEndCalendarWidget::SignalClickedConfirmBtn);
+    Confirm(panel);
+    PickerTest::CloseNotices();
+    QCOMPARE(spyConfirm.size(), 1);
+    CRangeDateTimeEdit rangeTimeEdit;
+    rangeTimeEdit.SetDateTimeRange(QDateTime(), QDateTime());
+    rangeTimeEdit.show();
+    rangeTimeEdit.OnShowCalendar();
+    QVERIFY(rangeTimeEdit.findChild<CBeginEndCalendarTimePopup*>()->isVisible());
+    CCalendarTimePopup popup;
+    popup.SetDate(QDate());
+    popup.SetDateRange(QDate(), QDate());
+    QVERIFY(popup.GetSelectedDate().isValid());
     panel.OnClickedTimeEdit();
     panel.OnPrevMonthClicked();
     panel.OnNextMonthClicked();
