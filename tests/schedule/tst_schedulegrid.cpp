@@ -1,10 +1,17 @@
 #include "ScheduleTestSupport.h"
 
+#include "schedule/GraphicsView.h"
 #include "schedule/ScheduleDayScene.h"
+#include "schedule/ScheduleDaySelect.h"
 #include "schedule/ScheduleTimeItem.h"
 
+#include <QtCore/QPointer>
 #include <QtTest/QtTest>
+#include <QtWidgets/QButtonGroup>
+#include <QtWidgets/QCheckBox>
+#include <QtWidgets/QLineEdit>
 
+#include <climits>
 #include <memory>
 
 using namespace OrvaGUIToolkit;
@@ -23,7 +30,7 @@ std::unique_ptr<ScheduleDayScene> MakeDay(int iStepValue)
 
 } // namespace
 
-class tst_ScheduleItems : public QObject
+class tst_ScheduleGrid : public QObject
 {
     Q_OBJECT
 
@@ -47,9 +54,22 @@ private Q_SLOTS:
     void badSpans_data();
     void badSpans();
     void barDeletedByItsOwnSignal();
+    void rows();
+    void weekRoundTrip();
+    void drawnWeekReadsBack();
+    void copyDay_data();
+    void copyDay();
+    void dayButtonSelectsTheWholeDay();
+    void timeTipShowsTheSpan();
+    void daySelectAllBox();
+    void daySelectReportsCheckedDays();
+    void lockedViewKeepsTheMouseAway();
+    void badWeeks_data();
+    void badWeeks();
+    void popupDeletedByItsOwnSignal();
 };
 
-void tst_ScheduleItems::timeAndX()
+void tst_ScheduleGrid::timeAndX()
 {
     // 2.5 minutes a pixel: times round to the nearest pixel, pixels truncate to the minute.
     auto pScene = MakeDay(0);
@@ -64,7 +84,7 @@ void tst_ScheduleItems::timeAndX()
     QCOMPARE(lstTimes, (QList<QTime>{T(0, 2), T(23, 57), T(23, 59, 59)}));
 }
 
-void tst_ScheduleItems::itemRectSnapsOutward_data()
+void tst_ScheduleGrid::itemRectSnapsOutward_data()
 {
     QTest::addColumn<int>("iX");
     QTest::addColumn<int>("iWidth");
@@ -75,7 +95,7 @@ void tst_ScheduleItems::itemRectSnapsOutward_data()
     QTest::newRow("one pixel at the last pixel") << 575 << 1 << 573 << 3;
 }
 
-void tst_ScheduleItems::itemRectSnapsOutward()
+void tst_ScheduleGrid::itemRectSnapsOutward()
 {
     QFETCH(int, iX);
     QFETCH(int, iWidth);
@@ -92,7 +112,7 @@ void tst_ScheduleItems::itemRectSnapsOutward()
     QVERIFY(spyMoved.count() > iMoves);
 }
 
-void tst_ScheduleItems::typeColours()
+void tst_ScheduleGrid::typeColours()
 {
     QList<QColor> lstColors;
     for (int iType : {1, 2, 3, 16, -7})
@@ -102,7 +122,7 @@ void tst_ScheduleItems::typeColours()
                                        QColor(0xa0, 0xaa, 0xde), QColor(197, 113, 45)}));
 }
 
-void tst_ScheduleItems::hitZones()
+void tst_ScheduleGrid::hitZones()
 {
     auto pScene = MakeDay(0);
     QVERIFY(pScene->AddTimeItem(T(8, 0), T(12, 0), 1));
@@ -113,7 +133,7 @@ void tst_ScheduleItems::hitZones()
     QCOMPARE(lstShapes, (QList<Qt::CursorShape>{Qt::SizeHorCursor, Qt::OpenHandCursor, Qt::SizeHorCursor}));
 }
 
-void tst_ScheduleItems::moveStopsAtDayEdgeAndNeighbour_data()
+void tst_ScheduleGrid::moveStopsAtDayEdgeAndNeighbour_data()
 {
     QTest::addColumn<qreal>("dFrom");
     QTest::addColumn<qreal>("dTo");
@@ -124,7 +144,7 @@ void tst_ScheduleItems::moveStopsAtDayEdgeAndNeighbour_data()
     QTest::newRow("stops at the right neighbour") << 300.0 << 570.0 << "18:00:00-20:00:00";
 }
 
-void tst_ScheduleItems::moveStopsAtDayEdgeAndNeighbour()
+void tst_ScheduleGrid::moveStopsAtDayEdgeAndNeighbour()
 {
     QFETCH(qreal, dFrom);
     QFETCH(qreal, dTo);
@@ -137,7 +157,7 @@ void tst_ScheduleItems::moveStopsAtDayEdgeAndNeighbour()
     QVERIFY(pScene->IsModified());
 }
 
-void tst_ScheduleItems::resizeKeepsOneStepAndNeighbours_data()
+void tst_ScheduleGrid::resizeKeepsOneStepAndNeighbours_data()
 {
     QTest::addColumn<qreal>("dFrom");
     QTest::addColumn<qreal>("dTo");
@@ -150,7 +170,7 @@ void tst_ScheduleItems::resizeKeepsOneStepAndNeighbours_data()
     QTest::newRow("right edge stops at the day's end") << 335.0 << 700.0 << 288 << 288;
 }
 
-void tst_ScheduleItems::resizeKeepsOneStepAndNeighbours()
+void tst_ScheduleGrid::resizeKeepsOneStepAndNeighbours()
 {
     QFETCH(qreal, dFrom);
     QFETCH(qreal, dTo);
@@ -163,7 +183,7 @@ void tst_ScheduleItems::resizeKeepsOneStepAndNeighbours()
     QTEST(pItem->GetWidth(), "iWidth");
 }
 
-void tst_ScheduleItems::onePixelBarAtEdgeGrowsInward_data()
+void tst_ScheduleGrid::onePixelBarAtEdgeGrowsInward_data()
 {
     QTest::addColumn<int>("iX");
     QTest::addColumn<qreal>("dTo");
@@ -173,7 +193,7 @@ void tst_ScheduleItems::onePixelBarAtEdgeGrowsInward_data()
     QTest::newRow("at the last pixel, dragged left") << 575 << 560.0 << 560 << 16;
 }
 
-void tst_ScheduleItems::onePixelBarAtEdgeGrowsInward()
+void tst_ScheduleGrid::onePixelBarAtEdgeGrowsInward()
 {
     QFETCH(int, iX);
     QFETCH(qreal, dTo);
@@ -187,7 +207,7 @@ void tst_ScheduleItems::onePixelBarAtEdgeGrowsInward()
     QTEST(pItem->GetWidth(), "iWidth");
 }
 
-void tst_ScheduleItems::pressWithoutMoveAndReadOnlyBars()
+void tst_ScheduleGrid::pressWithoutMoveAndReadOnlyBars()
 {
     auto pScene = MakeDay(1800);
     QVERIFY(pScene->AddTimeItem(T(8, 0), T(12, 30), 1));
@@ -209,7 +229,7 @@ void tst_ScheduleItems::pressWithoutMoveAndReadOnlyBars()
     QVERIFY(!pScene->IsModified());
 }
 
-void tst_ScheduleItems::drawing_data()
+void tst_ScheduleGrid::drawing_data()
 {
     QTest::addColumn<qreal>("dFrom");
     QTest::addColumn<qreal>("dTo");
@@ -220,7 +240,7 @@ void tst_ScheduleItems::drawing_data()
     QTest::newRow("past the day's end") << 500.0 << 900.0 << "20:50:00-23:59:59";
 }
 
-void tst_ScheduleItems::drawing()
+void tst_ScheduleGrid::drawing()
 {
     QFETCH(qreal, dFrom);
     QFETCH(qreal, dTo);
@@ -235,7 +255,7 @@ void tst_ScheduleItems::drawing()
     QVERIFY(pScene->IsModified());
 }
 
-void tst_ScheduleItems::drawingStopsAtMaximum()
+void tst_ScheduleGrid::drawingStopsAtMaximum()
 {
     auto pScene = MakeDay(0);
     pScene->SetMaxItemNum(2);
@@ -251,7 +271,7 @@ void tst_ScheduleItems::drawingStopsAtMaximum()
     QCOMPARE(pScene->GetMaxItemNum(), 1);
 }
 
-void tst_ScheduleItems::deleteOnlyOnSelectedRow()
+void tst_ScheduleGrid::deleteOnlyOnSelectedRow()
 {
     auto pScene = MakeDay(0);
     QVERIFY(pScene->AddTimeItem(T(1, 0), T(2, 0), 1));
@@ -269,7 +289,7 @@ void tst_ScheduleItems::deleteOnlyOnSelectedRow()
     QVERIFY(pScene->IsModified());
 }
 
-void tst_ScheduleItems::badSpans_data()
+void tst_ScheduleGrid::badSpans_data()
 {
     QTest::addColumn<QTime>("start");
     QTest::addColumn<QTime>("stop");
@@ -287,7 +307,7 @@ void tst_ScheduleItems::badSpans_data()
     QTest::newRow("around one") << T(9, 0) << T(13, 0) << strCut << "09:00-10:00";
 }
 
-void tst_ScheduleItems::badSpans()
+void tst_ScheduleGrid::badSpans()
 {
     QFETCH(QTime, start);
     QFETCH(QTime, stop);
@@ -304,7 +324,7 @@ void tst_ScheduleItems::badSpans()
         QCOMPARE(Times(lstItems.last()), strLeft);
 }
 
-void tst_ScheduleItems::barDeletedByItsOwnSignal()
+void tst_ScheduleGrid::barDeletedByItsOwnSignal()
 {
     ScheduleDayScene scene(0, 0, 576, 14);
     QVERIFY(scene.AddTimeItem(T(8, 0), T(12, 0), 1));
@@ -315,5 +335,242 @@ void tst_ScheduleItems::barDeletedByItsOwnSignal()
     QCOMPARE(scene.GetItemsInOrder().size(), 0);
 }
 
-QTEST_MAIN(tst_ScheduleItems)
-#include "tst_scheduleitems.moc"
+void tst_ScheduleGrid::rows()
+{
+    ScheduleFrame frame;
+    QCOMPARE(frame.GetRowCount(), 7);
+    const QWidget* pOuter = frame.GetView(0)->parentWidget();
+    QCOMPARE(pOuter->objectName(), QStringLiteral("pScheduleOuter"));
+    QCOMPARE(pOuter->size(), QSize(635, 44));
+    QCOMPARE(frame.GetDayButton(0)->size(), QSize(50, 34));
+    QCOMPARE(frame.GetTimeTip()->size(), QSize(80, 22));
+    frame.AddHolidayRow();
+    QCOMPARE(frame.GetRowCount(), 8);
+    QCOMPARE(frame.GetDayButton(7)->text(), QStringLiteral("Holiday"));
+    // The day buttons stand left of their rows.
+    frame.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&frame));
+    QPushButton* pMonday = frame.GetDayButton(0);
+    QVERIFY(pMonday->mapTo(&frame, QPoint(pMonday->width(), 0)).x() <= pOuter->x());
+}
+
+void tst_ScheduleGrid::weekRoundTrip()
+{
+    ScheduleFrame frame;
+    frame.AddHolidayRow();
+    frame.SetMoveStep(1800);
+    frame.SetResizeStep(1800);
+    Week week = EmptyWeek(8);
+    // Kept in the order given, not sorted by time.
+    week[0] = {Span(T(18, 0), T(23, 59, 59), ScheduleData::Event), Span(T(8, 0), T(12, 30))};
+    week[2] = {Span(T(0, 0), T(6, 0), ScheduleData::Command)};
+    week[5] = {Span(T(7, 30), T(7, 45), ScheduleData::ScheduleItemType(7))};
+    week[6] = {Span(T(13, 0), T(13, 30), ScheduleData::IntellRecord), Span(T(13, 30), T(14, 0))};
+    week[7] = {Span(T(0, 0), T(23, 59, 59), ScheduleData::Event)};
+    frame.SetData(week);
+    QCOMPARE(frame.GetData(), week);
+    QVERIFY(!frame.IsModified());
+
+    // Empty spans are skipped; spans past the maximum are dropped.
+    frame.SetMaxItemNum(3);
+    week[1] = {Span(T(1, 0), T(1, 0)), Span(T(0, 0), T(0, 1)), Span(T(2, 0), T(3, 0)), Span(T(4, 0), T(5, 0))};
+    frame.SetData(week);
+    QCOMPARE(frame.GetData().value(1), std::vector<ScheduleData>{Span(T(2, 0), T(3, 0))});
+}
+
+void tst_ScheduleGrid::drawnWeekReadsBack()
+{
+    ScheduleFrame frame;
+    frame.SetEditable(true);
+    frame.SetMoveStep(1800);
+    frame.SetResizeStep(1800);
+    frame.SetData(EmptyWeek());
+    Q_EMIT frame.SignalTypeChange(ScheduleData::Event);
+    DragScene(frame.GetScene(3), QPointF(192, 7), QPointF(288, 7));
+    Q_EMIT frame.SignalTypeChange(ScheduleData::Continuous);
+    DragScene(frame.GetScene(3), QPointF(576, 7), QPointF(432, 7));
+    Week expected = EmptyWeek();
+    expected[3] = {Span(T(8, 0), T(12, 0), ScheduleData::Event), Span(T(18, 0), T(23, 59, 59))};
+    QCOMPARE(frame.GetData(), expected);
+    QVERIFY(frame.IsModified());
+}
+
+void tst_ScheduleGrid::copyDay_data()
+{
+    QTest::addColumn<int>("iFrom");
+    QTest::addColumn<int>("iTo");
+    QTest::addColumn<int>("iChangedRow");
+    QTest::newRow("Monday to Tuesday replaces Tuesday") << 0 << 2 << 1;
+    QTest::newRow("Monday to Monday") << 0 << 1 << -1;
+    QTest::newRow("no source day") << -1 << 2 << -1;
+    QTest::newRow("no such day") << 0 << 9 << -1;
+}
+
+void tst_ScheduleGrid::copyDay()
+{
+    QFETCH(int, iFrom);
+    QFETCH(int, iTo);
+    QFETCH(int, iChangedRow);
+    ScheduleFrame frame;
+    Week week = EmptyWeek();
+    week[0] = {Span(T(20, 0), T(22, 0), ScheduleData::Event), Span(T(8, 0), T(9, 0))};
+    week[1] = {Span(T(1, 0), T(2, 0))};
+    frame.SetData(week);
+    frame.OnCopy(iFrom, iTo);
+    Week expected = week;
+    if (iChangedRow >= 0)
+        expected[iChangedRow] = week[0];
+    QCOMPARE(frame.GetData(), expected);
+    QCOMPARE(frame.IsModified(), iChangedRow >= 0);
+}
+
+void tst_ScheduleGrid::dayButtonSelectsTheWholeDay()
+{
+    ScheduleFrame frame;
+    Week week = EmptyWeek();
+    week[4] = {Span(T(1, 0), T(2, 0)), Span(T(3, 0), T(4, 0))};
+    frame.SetData(week);
+    QSignalSpy spySelected(&frame, &ScheduleFrame::SignalScenceSelected);
+    frame.GetDayButton(4)->click();
+    QCOMPARE(frame.GetCurrentDay(), 5);
+    QVERIFY(frame.GetScene(4)->IsSelected());
+    QCOMPARE(frame.GetScene(4)->selectedItems().size(), 2);
+    QCOMPARE(frame.GetDayButton(4)->objectName(), QStringLiteral("SelectedDayBtn"));
+    QVERIFY(frame.GetDayButton(4)->font().underline());
+
+    frame.GetDayButton(2)->click();
+    QCOMPARE(spySelected.last().at(0).toBool(), false);
+    QVERIFY(!frame.GetScene(4)->IsSelected());
+    QVERIFY(!frame.GetDayButton(4)->font().underline());
+
+    // Delete reaches every row, but only the selected one deletes.
+    frame.GetDayButton(4)->click();
+    Q_EMIT frame.SignalDeleteSelectItem();
+    QCOMPARE(frame.GetData().value(4).size(), size_t(0));
+    frame.ClearDaySelection();
+    QCOMPARE(frame.GetCurrentDay(), 0);
+    QVERIFY(!frame.GetScene(4)->IsSelected());
+}
+
+void tst_ScheduleGrid::timeTipShowsTheSpan()
+{
+    ScheduleFrame frame;
+    frame.resize(720, 420);
+    frame.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&frame));
+    Week week = EmptyWeek();
+    week[2] = {Span(T(8, 0), T(12, 30))};
+    frame.SetData(week);
+    const QPoint ptGlobal = frame.mapToGlobal(QPoint(300, 100));
+    QMetaObject::invokeMethod(frame.GetScene(2), "SignalTimeItemChange", Q_ARG(QTime, T(8, 0)),
+                              Q_ARG(QTime, T(12, 30)), Q_ARG(QPoint, ptGlobal));
+    QLineEdit* pTip = frame.GetTimeTip();
+    QVERIFY(pTip->isVisible());
+    QCOMPARE(pTip->text(), QStringLiteral("08:00-12:30"));
+    QCOMPARE(pTip->pos(), QPoint(290, frame.GetView(2)->parentWidget()->y() + 45));
+    QCOMPARE(frame.GetCurrentDay(), 3);
+    QVERIFY(frame.GetScene(2)->IsSelected());
+    Q_EMIT frame.GetScene(2)->SignalTimeItemDeleteSelect();
+    QVERIFY(!pTip->isVisible());
+}
+
+void tst_ScheduleGrid::daySelectAllBox()
+{
+    ScheduleDaySelect popup(nullptr, false);
+    popup.SetCurrentDay(2);
+    QButtonGroup* pGroup = popup.GetButtonGroup();
+    QCOMPARE(pGroup->buttons().size(), 7);
+    QVERIFY(pGroup->button(2)->isChecked() && !pGroup->button(2)->isEnabled());
+    for (int iId : {1, 3, 4, 5, 6, 7})
+        pGroup->button(iId)->setChecked(true);
+    QVERIFY(popup.GetAllCheckBox()->isChecked());
+    pGroup->button(4)->setChecked(false);
+    QVERIFY(!popup.GetAllCheckBox()->isChecked());
+    popup.GetAllCheckBox()->setChecked(true);
+    QVERIFY(pGroup->button(4)->isChecked());
+    popup.GetAllCheckBox()->setChecked(false);
+    QVERIFY(pGroup->button(2)->isChecked());
+    QVERIFY(!pGroup->button(1)->isChecked());
+}
+
+void tst_ScheduleGrid::daySelectReportsCheckedDays()
+{
+    ScheduleFrame frame;
+    frame.AddHolidayRow();
+    Week week = EmptyWeek(8);
+    week[0] = {Span(T(6, 0), T(18, 0))};
+    frame.SetData(week);
+    frame.GetDayButton(0)->click();
+    ScheduleDaySelect popup(nullptr, true);
+    connect(&popup, SIGNAL(SignalCheckedDay(int)), &frame, SLOT(OnCheckdDay(int)));
+    QSignalSpy spyDays(&popup, &ScheduleDaySelect::SignalCheckedDay);
+    popup.SetCurrentDay(frame.GetCurrentDay());
+    popup.show();
+    popup.GetButtonGroup()->button(3)->setChecked(true);
+    popup.GetButtonGroup()->button(8)->setChecked(true);
+    popup.GetOkButton()->click();
+    QCOMPARE(QList<QList<QVariant>>(spyDays), (QList<QList<QVariant>>{{3}, {8}}));
+    QVERIFY(!popup.isVisible());
+    Week expected = week;
+    expected[2] = week[0];
+    expected[7] = week[0];
+    QCOMPARE(frame.GetData(), expected);
+}
+
+void tst_ScheduleGrid::lockedViewKeepsTheMouseAway()
+{
+    ScheduleFrame frame;
+    frame.SetEditable(true);
+    frame.SetViewLocked(true);
+    frame.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&frame));
+    QWidget* pViewport = frame.GetView(0)->viewport();
+    QTest::mousePress(pViewport, Qt::LeftButton, {}, QPoint(100, 7));
+    QTest::mouseMove(pViewport, QPoint(200, 7));
+    QTest::mouseRelease(pViewport, Qt::LeftButton, {}, QPoint(200, 7));
+    QCOMPARE(frame.GetData().value(0).size(), size_t(0));
+}
+
+void tst_ScheduleGrid::badWeeks_data()
+{
+    QTest::addColumn<int>("iKey");
+    QTest::addColumn<int>("iSpans");
+    QTest::addColumn<QString>("strWarning");
+    QTest::addColumn<int>("iLoaded");
+    QTest::newRow("INT_MIN day") << INT_MIN << 1 << "ScheduleFrame::SetData: no day row -2147483648" << 0;
+    QTest::newRow("holiday without its row") << 7 << 1 << "ScheduleFrame::SetData: no day row 7" << 0;
+    QTest::newRow("nine spans") << 2 << 9 << "ScheduleFrame::SetData: day 2 holds more than 8 spans" << 8;
+}
+
+void tst_ScheduleGrid::badWeeks()
+{
+    QFETCH(int, iKey);
+    QFETCH(int, iSpans);
+    QFETCH(QString, strWarning);
+    ScheduleFrame frame;
+    Week week;
+    for (int i = 0; i < iSpans; ++i)
+        week[iKey].push_back(Span(T(i, 0), T(i, 30)));
+    QTest::ignoreMessage(QtWarningMsg, qPrintable(strWarning));
+    frame.SetData(week);
+    QTEST(int(frame.GetScene(2)->GetItemsInOrder().size()), "iLoaded");
+    QCOMPARE(frame.GetData().size(), 7);
+}
+
+void tst_ScheduleGrid::popupDeletedByItsOwnSignal()
+{
+    QPointer<ScheduleDaySelect> pPopup = new ScheduleDaySelect(nullptr, true);
+    pPopup->SetCurrentDay(1);
+    pPopup->GetAllCheckBox()->setChecked(true);
+    int iReported = 0;
+    QObject::connect(pPopup.data(), &ScheduleDaySelect::SignalCheckedDay, [&pPopup, &iReported] {
+        ++iReported;
+        delete pPopup.data();
+    });
+    pPopup->GetOkButton()->click();
+    QVERIFY(pPopup.isNull());
+    QCOMPARE(iReported, 1);
+}
+
+QTEST_MAIN(tst_ScheduleGrid)
+#include "tst_schedulegrid.moc"

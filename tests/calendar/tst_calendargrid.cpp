@@ -1,25 +1,15 @@
+#include "CalendarTestSupport.h"
+
 #include "calendar/CalendarModel.h"
+#include "calendar/CalendarView.h"
 
 #include <QtTest/QtTest>
-#include <QtWidgets/QWidget>
+#include <QtWidgets/QHeaderView>
 
+using namespace CalendarTest;
 using OrvaGUIToolkit::CCalendarModel;
+using OrvaGUIToolkit::CCalendarView;
 using OrvaGUIToolkit::struCalendarData;
-
-class TestCalendarModel : public QObject
-{
-    Q_OBJECT
-
-private Q_SLOTS:
-    void gridMapping_data();
-    void gridMapping();
-    void cellsOutsideTheMonth();
-    void headerRow();
-    void cellFormats();
-    void dateSetterClamps();
-    void boundSetters_data();
-    void boundSetters();
-};
 
 namespace {
 
@@ -32,7 +22,154 @@ CCalendarModel* ShowMonth(CCalendarModel& model, int iYear, int iMonth, Qt::DayO
 
 } // namespace
 
-void TestCalendarModel::gridMapping_data()
+// The day grid's model, and its view on its own: what the view asks for,
+// with nobody reacting (the current cell and the selection stay where the
+// view leaves them).
+class TestCalendarGrid : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void init();
+    void cleanup();
+    void gridMapping_data();
+    void gridMapping();
+    void cellsOutsideTheMonth();
+    void headerRow();
+    void cellFormats();
+    void dateSetterClamps();
+    void boundSetters_data();
+    void boundSetters();
+    void wheelEnterAndClicks();
+    void dragSelectsARun_data();
+    void dragSelectsARun();
+    void keysMoveTheDay_data();
+    void keysMoveTheDay();
+
+private:
+    CCalendarModel* m_pModel = nullptr;
+    CCalendarView* m_pView = nullptr;
+    QStringList m_listLog;
+};
+
+void TestCalendarGrid::init()
+{
+    m_pModel = new CCalendarModel;
+    m_pModel->SetFirstColumnDay(Qt::Sunday);
+    m_pModel->ShowMonth(2015, 3);
+    m_pModel->SetRange(QDate(2015, 2, 25), QDate(2015, 4, 3));
+    m_pView = new CCalendarView;
+    m_pView->setModel(m_pModel);
+    m_pModel->SetView(m_pView);
+    m_pView->setSelectionMode(QAbstractItemView::MultiSelection);
+    m_pView->verticalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+    m_pView->horizontalHeader()->setMinimumSectionSize(0);
+    m_pView->resize(7 * 27 + 2, 7 * 25 + 2);
+    for (int iColumn = 0; iColumn < 7; ++iColumn)
+        m_pView->setColumnWidth(iColumn, 27);
+    m_pView->show();
+    QVERIFY(QTest::qWaitForWindowExposed(m_pView));
+    m_pView->selectionModel()->setCurrentIndex(m_pModel->index(3, 2), QItemSelectionModel::NoUpdate); // 10 March
+
+    m_listLog.clear();
+    connect(m_pView, &CCalendarView::SignalShowDate, this, [this](QDate date) { m_listLog << "ShowDate " + DateText(date); });
+    connect(m_pView, &CCalendarView::SignalChangeDate, this, [this](QDate date, bool bMulti) {
+        m_listLog << QStringLiteral("ChangeDate %1 %2").arg(DateText(date), bMulti ? "multi" : "single");
+    });
+    connect(m_pView, &CCalendarView::SignalClicked, this, [this](QDate date) { m_listLog << "Clicked " + DateText(date); });
+    connect(m_pView, &CCalendarView::SignalSelectDate, this, [this](QDate dtBegin, QDate dtEnd) {
+        m_listLog << QStringLiteral("SelectDate %1 %2").arg(DateText(dtBegin), DateText(dtEnd));
+    });
+    connect(m_pView, &CCalendarView::SignalEnterCalendar, this, [this] { m_listLog << "Enter"; });
+}
+
+void TestCalendarGrid::cleanup()
+{
+    delete m_pView;
+    delete m_pModel;
+}
+
+void TestCalendarGrid::wheelEnterAndClicks()
+{
+    // The wheel asks for the current day a month per notch away; less than a notch, for its own month.
+    for (int iDelta : {120, -240, 60})
+        Wheel(m_pView, iDelta);
+    QEvent event(QEvent::Enter);
+    QApplication::sendEvent(m_pView, &event);
+    Click(m_pView, QDate(2015, 3, 18));
+    // A leading day of February within the bounds asks for itself too.
+    Click(m_pView, QDate(2015, 2, 27));
+    // The second press of a double click completes no second click.
+    Click(m_pView, QDate(2015, 3, 12));
+    const QPoint point = CellCenter(m_pView, QDate(2015, 3, 12));
+    SendMouse(m_pView->viewport(), QEvent::MouseButtonDblClick, point);
+    SendMouse(m_pView->viewport(), QEvent::MouseButtonRelease, point, Qt::LeftButton, Qt::NoButton);
+    QCOMPARE(m_listLog, QStringList({"ShowDate 2015-02-10", "ShowDate 2015-05-10", "ShowDate 2015-03-10", "Enter",
+                                     "ChangeDate 2015-03-18 single", "Clicked 2015-03-18",
+                                     "ChangeDate 2015-02-27 single", "Clicked 2015-02-27",
+                                     "ChangeDate 2015-03-12 single", "Clicked 2015-03-12"}));
+    QCOMPARE(m_pView->currentIndex(), m_pModel->index(3, 4));
+}
+
+void TestCalendarGrid::dragSelectsARun_data()
+{
+    QTest::addColumn<QList<QDate>>("path");
+    QTest::addColumn<QDate>("firstSelected");
+    QTest::addColumn<QDate>("lastSelected");
+    QTest::addColumn<QStringList>("log");
+
+    QTest::newRow("back from the 10th to the 3rd")
+        << QList<QDate>({QDate(2015, 3, 10), QDate(2015, 3, 5), QDate(2015, 3, 3)}) << QDate(2015, 3, 3)
+        << QDate(2015, 3, 10) << QStringList({"SelectDate 2015-03-03 2015-03-10", "Clicked 2015-03-03"});
+    // Moves over April change nothing; the release keeps the 31st.
+    QTest::newRow("on into the next month")
+        << QList<QDate>({QDate(2015, 3, 25), QDate(2015, 3, 31), QDate(2015, 4, 2)}) << QDate(2015, 3, 25)
+        << QDate(2015, 3, 31) << QStringList({"SelectDate 2015-03-25 2015-03-31", "Clicked 2015-03-31"});
+    QTest::newRow("back out of the bounds")
+        << QList<QDate>({QDate(2015, 3, 2), QDate(2015, 3, 1), QDate(2015, 2, 24)}) << QDate(2015, 3, 1)
+        << QDate(2015, 3, 2) << QStringList();
+}
+
+void TestCalendarGrid::dragSelectsARun()
+{
+    QFETCH(QList<QDate>, path);
+    QFETCH(QDate, firstSelected);
+    QFETCH(QDate, lastSelected);
+
+    Drag(m_pView, path);
+    QList<QDate> listExpected;
+    for (QDate date = firstSelected; date <= lastSelected; date = date.addDays(1))
+        listExpected << date;
+    QCOMPARE(SelectedDates(m_pView), listExpected);
+    QTEST(m_listLog, "log");
+}
+
+void TestCalendarGrid::keysMoveTheDay_data()
+{
+    QTest::addColumn<int>("key");
+    QTest::addColumn<bool>("rightToLeft");
+    QTest::addColumn<QStringList>("log");
+    // From Tuesday 10 March 2015.
+    QTest::newRow("up") << int(Qt::Key_Up) << false << QStringList({"ChangeDate 2015-03-03 multi"});
+    QTest::newRow("left, right to left") << int(Qt::Key_Left) << true << QStringList({"ChangeDate 2015-03-11 multi"});
+    QTest::newRow("home") << int(Qt::Key_Home) << false << QStringList({"ChangeDate 2015-03-01 multi"});
+    QTest::newRow("page down") << int(Qt::Key_PageDown) << false << QStringList({"ChangeDate 2015-04-10 multi"});
+    QTest::newRow("typing searches nothing") << int(Qt::Key_1) << false << QStringList();
+}
+
+void TestCalendarGrid::keysMoveTheDay()
+{
+    QFETCH(int, key);
+    QFETCH(bool, rightToLeft);
+    if (rightToLeft)
+        m_pView->setLayoutDirection(Qt::RightToLeft);
+    QTest::keyClick(m_pView, static_cast<Qt::Key>(key));
+    QTEST(m_listLog, "log");
+    // Nobody reacted, so nothing moved.
+    QCOMPARE(m_pView->currentIndex(), m_pModel->index(3, 2));
+}
+
+void TestCalendarGrid::gridMapping_data()
 {
     QTest::addColumn<int>("year");
     QTest::addColumn<int>("month");
@@ -48,7 +185,7 @@ void TestCalendarModel::gridMapping_data()
     QTest::newRow("December 9999 runs into 10000") << 9999 << 12 << 7 << QDate(9999, 11, 28) << QPoint(3, 1) << QDate(10000, 1, 8);
 }
 
-void TestCalendarModel::gridMapping()
+void TestCalendarGrid::gridMapping()
 {
     QFETCH(int, year);
     QFETCH(int, month);
@@ -75,7 +212,7 @@ void TestCalendarModel::gridMapping()
     }
 }
 
-void TestCalendarModel::cellsOutsideTheMonth()
+void TestCalendarGrid::cellsOutsideTheMonth()
 {
     QWidget view;
     CCalendarModel model;
@@ -101,7 +238,7 @@ void TestCalendarModel::cellsOutsideTheMonth()
     QCOMPARE(model.index(6, 2).data().toString(), QStringLiteral("31"));
 }
 
-void TestCalendarModel::headerRow()
+void TestCalendarGrid::headerRow()
 {
     QWidget view;
     view.setLocale(QLocale(QLocale::English, QLocale::UnitedStates));
@@ -131,7 +268,7 @@ void TestCalendarModel::headerRow()
     QCOMPARE(model.DateForCell(1, 0), QDate(2015, 2, 23));
 }
 
-void TestCalendarModel::cellFormats()
+void TestCalendarGrid::cellFormats()
 {
     QWidget view;
     QPalette palette;
@@ -170,7 +307,7 @@ void TestCalendarModel::cellFormats()
     QVERIFY(model.flags(model.index(3, 1)) & Qt::ItemIsEnabled);
 }
 
-void TestCalendarModel::dateSetterClamps()
+void TestCalendarGrid::dateSetterClamps()
 {
     CCalendarModel model;
     QCOMPARE(model.GetMinimumDate(), QDate::fromJulianDay(1));
@@ -199,7 +336,7 @@ void TestCalendarModel::dateSetterClamps()
     QCOMPARE(model.GetSelectedEnd(), QDate(2015, 3, 3));
 }
 
-void TestCalendarModel::boundSetters_data()
+void TestCalendarGrid::boundSetters_data()
 {
     QTest::addColumn<QDate>("minimum");
     QTest::addColumn<QDate>("maximum");
@@ -221,7 +358,7 @@ void TestCalendarModel::boundSetters_data()
                                                << QDate(2015, 3, 20) << QDate(9999, 12, 31) << QDate(2015, 3, 20);
 }
 
-void TestCalendarModel::boundSetters()
+void TestCalendarGrid::boundSetters()
 {
     QFETCH(QDate, minimum);
     QFETCH(QDate, maximum);
@@ -244,5 +381,5 @@ void TestCalendarModel::boundSetters()
     QCOMPARE(spyData.isEmpty(), !minimum.isValid() && !maximum.isValid());
 }
 
-QTEST_MAIN(TestCalendarModel)
-#include "tst_calendarmodel.moc"
+QTEST_MAIN(TestCalendarGrid)
+#include "tst_calendargrid.moc"
