@@ -1,16 +1,69 @@
-#include "PicListTestSupport.h"
+#include "pictures/PicLabelListPrivate.h"
 
 #include <OrvaGUIToolkit/OrvaGUIToolkit.h>
 
 #include <QtCore/QFile>
 #include <QtCore/QPointer>
+#include <QtCore/QTemporaryDir>
 #include <QtTest/QSignalSpy>
 #include <QtTest/QtTest>
+#include <QtWidgets/QLayout>
 
 #include <climits>
 #include <functional>
 
 using namespace OrvaGUIToolkit;
+
+// A picture list whose state the tests can read, sized and laid out as a
+// client's would be.
+class CTestPicList : public CPicLabelList
+{
+public:
+    CTestPicList(unsigned uWidth, unsigned uHeight, const QSize& size)
+        : CPicLabelList(uWidth, uHeight)
+    {
+        resize(size);
+    }
+
+    CPicLabelListPrivate* D() const { return d_ptr.get(); }
+
+    // The labels on show, laid out.
+    QList<CPicBaseLabel*> Labels()
+    {
+        if (layout())
+            layout()->activate();
+        QList<CPicBaseLabel*> listLabels;
+        GetPicLabels(&listLabels);
+        return listLabels;
+    }
+};
+
+namespace {
+
+// n numbered snapshot files of the given size in dir; their paths.
+QList<QString> WriteSnapshots(const QTemporaryDir& dir, int iCount, const QSize& size = QSize(64, 48))
+{
+    QList<QString> listPaths;
+    for (int i = 0; i < iCount; ++i) {
+        QImage image(size, QImage::Format_RGB32);
+        image.fill(QColor::fromHsv((i * 37) % 360, 160, 200));
+        const QString strPath = dir.filePath(QStringLiteral("snap%1.png").arg(i));
+        image.save(strPath);
+        listPaths.append(strPath);
+    }
+    return listPaths;
+}
+
+void SendMouse(QWidget* pWidget, QEvent::Type type, const QPoint& point,
+                      Qt::KeyboardModifiers modifiers = Qt::NoModifier)
+{
+    const Qt::MouseButtons buttons = type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::LeftButton;
+    QMouseEvent event(type, QPointF(point), QPointF(pWidget->mapToGlobal(QPoint())) + QPointF(point),
+                      type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton, buttons, modifiers);
+    QApplication::sendEvent(pWidget, &event);
+}
+
+} // namespace
 
 // Makes the list emit one of its signals from its own handlers.
 using Trigger = std::function<void(CPicLabelList*, CPicBaseLabel*)>;

@@ -1,15 +1,87 @@
 #include <OrvaGUIToolkit/OrvaGUIToolkit.h>
 
-#include "PickerTestSupport.h"
-
+#include <QtCore/QPointer>
 #include <QtTest/QtTest>
 #include <QtWidgets/QLabel>
+#include <QtWidgets/QLineEdit>
 #include <QtWidgets/QPushButton>
+#include <QtWidgets/QTableWidget>
 #include <QtWidgets/QToolButton>
 
+#include <climits>
 #include <functional>
+#include <memory>
 
 using namespace OrvaGUIToolkit;
+
+namespace PickerTest {
+
+using Emissions = QList<QList<QVariant>>;
+
+// What a spy recorded, for one comparison with the expected emissions.
+Emissions Emitted(const QSignalSpy& spy)
+{
+    return spy;
+}
+
+// The text of the notice on screen; empty when there is none.
+QString ShownNotice()
+{
+    QString strText;
+    for (QWidget* pWidget : QApplication::topLevelWidgets()) {
+        auto* pNotice = qobject_cast<OrvaGUIToolkit::CInformationDlg*>(pWidget);
+        if (pNotice && pNotice->isVisible())
+            strText = pNotice->GetText();
+    }
+    return strText;
+}
+
+void CloseNotices()
+{
+    for (QWidget* pWidget : QApplication::topLevelWidgets()) {
+        if (auto* pNotice = qobject_cast<OrvaGUIToolkit::CInformationDlg*>(pWidget))
+            pNotice->close();
+    }
+}
+
+void SendMouse(QWidget* pTarget, QEvent::Type enumType, const QPoint& point)
+{
+    const Qt::MouseButtons enumButtons = enumType == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::LeftButton;
+    QMouseEvent event(enumType, QPointF(point), QPointF(pTarget->mapToGlobal(point)), Qt::LeftButton, enumButtons,
+                      Qt::NoModifier);
+    QApplication::sendEvent(pTarget, &event);
+}
+
+template <typename T>
+T* Part(QWidget* pWidget, const char* szName)
+{
+    return pWidget->findChild<T*>(QLatin1String(szName));
+}
+
+// Clicks a button with real mouse events, as the user does.
+void MouseClick(QWidget* pButton)
+{
+    const QPoint point = pButton->rect().center();
+    QPointer<QWidget> pGuard(pButton);
+    SendMouse(pButton, QEvent::MouseButtonPress, point);
+    if (pGuard)
+        SendMouse(pButton, QEvent::MouseButtonRelease, point);
+}
+
+// Presses the cell of a time grid that shows strText.
+void PressCell(QTableWidget* pTable, const QString& strText)
+{
+    const QList<QTableWidgetItem*> listItems = pTable->findItems(strText, Qt::MatchExactly);
+    if (listItems.isEmpty())
+        return;
+    const QPoint point = pTable->visualItemRect(listItems.first()).center();
+    QPointer<QWidget> pViewport(pTable->viewport());
+    SendMouse(pViewport, QEvent::MouseButtonPress, point);
+    if (pViewport)
+        SendMouse(pViewport, QEvent::MouseButtonRelease, point);
+}
+
+} // namespace PickerTest
 
 namespace {
 
@@ -55,11 +127,38 @@ void Release(CCalendarMonthWidget& picker, const QPoint& point, Qt::MouseButton 
     QApplication::sendEvent(picker.viewport(), &event);
 }
 
+
+QTableWidget* GridOf(QWidget* pPopup)
+{
+    return pPopup ? pPopup->findChild<QTableWidget*>(QStringLiteral("m_pTableWidget")) : nullptr;
+}
+
+QStringList Texts(const QTableWidget* pTable)
+{
+    QStringList listTexts;
+    for (int iRow = 0; iRow < pTable->rowCount(); ++iRow) {
+        for (int iColumn = 0; iColumn < pTable->columnCount(); ++iColumn)
+            listTexts << pTable->item(iRow, iColumn)->text();
+    }
+    return listTexts;
+}
+
+// Clicks the panel's time field inside a section, as the user does.
+void ClickSection(CTimeEdit* pEdit, QDateTimeEdit::Section enumSection)
+{
+    pEdit->setCurrentSection(enumSection);
+    auto* pLine = pEdit->findChild<QLineEdit*>();
+    QMouseEvent release(QEvent::MouseButtonRelease, QPointF(2, 2), QPointF(pLine->mapToGlobal(QPoint(2, 2))),
+                        Qt::LeftButton, Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(pLine, &release);
+}
+
 } // namespace
 
 Q_DECLARE_METATYPE(Case)
 
-class TestRangePickers : public QObject
+// The time grids, fields and pop-ups, and the two-sided range panel with its fields.
+class TestPickers : public QObject
 {
     Q_OBJECT
 
@@ -83,14 +182,28 @@ private Q_SLOTS:
     void hostileCalls();
     void deletingSlot_data();
     void deletingSlot();
+    void grids_data();
+    void grids();
+    void gridValue();
+    void timeEditChangesOnlyItsSection_data();
+    void timeEditChangesOnlyItsSection();
+    void timeEditReportsClicks();
+    void panelOpensTheGridOfTheSection_data();
+    void panelOpensTheGridOfTheSection();
+    void panelButtons();
+    void dateTimeEditConstructors();
+    void dateTimeEditPopup();
+    void yearMonthDayPopup();
+    void calendarPopupRestoresOnClose();
+    void nullArguments();
 };
 
-void TestRangePickers::cleanup()
+void TestPickers::cleanup()
 {
     PickerTest::CloseNotices();
 }
 
-void TestRangePickers::monthGrid()
+void TestPickers::monthGrid()
 {
     CCalendarMonthWidget picker;
     QCOMPARE(picker.objectName(), QStringLiteral("CCalendarMonthWidget"));
@@ -107,7 +220,7 @@ void TestRangePickers::monthGrid()
     QCOMPARE(picker.currentIndex(), picker.model()->index((iMonth - 1) / 6, (iMonth - 1) % 6));
 }
 
-void TestRangePickers::releaseChoosesTheMonth_data()
+void TestPickers::releaseChoosesTheMonth_data()
 {
     QTest::addColumn<int>("row");
     QTest::addColumn<int>("column");
@@ -116,7 +229,7 @@ void TestRangePickers::releaseChoosesTheMonth_data()
     QTest::newRow("12") << 1 << 5 << QDate(2016, 12, 1);
 }
 
-void TestRangePickers::releaseChoosesTheMonth()
+void TestPickers::releaseChoosesTheMonth()
 {
     QFETCH(int, row);
     QFETCH(int, column);
@@ -147,7 +260,7 @@ void TestRangePickers::releaseChoosesTheMonth()
     QVERIFY(!picker.GetSelectedDate().isValid());
 }
 
-void TestRangePickers::form()
+void TestPickers::form()
 {
     CBeginEndCalendarWidget panel;
     QCOMPARE(panel.GetCalendarFlag(), CBeginEndCalendarWidget::CalendarFlags(CBeginEndCalendarWidget::DayFlag));
@@ -164,7 +277,7 @@ void TestRangePickers::form()
     QCOMPARE(panelWithTime.GetCalendarFlag(), CBeginEndCalendarWidget::DayFlag | CBeginEndCalendarWidget::TimeFlag);
 }
 
-void TestRangePickers::flagsShowTheirParts_data()
+void TestPickers::flagsShowTheirParts_data()
 {
     QTest::addColumn<int>("iFlags");
     QTest::addColumn<bool>("bTime");
@@ -178,7 +291,7 @@ void TestRangePickers::flagsShowTheirParts_data()
     QTest::newRow("day and unknown bits") << (2 | 0x100) << false << true << false;
 }
 
-void TestRangePickers::flagsShowTheirParts()
+void TestPickers::flagsShowTheirParts()
 {
     QFETCH(int, iFlags);
     CBeginEndCalendarWidget panel;
@@ -202,7 +315,7 @@ void TestRangePickers::flagsShowTheirParts()
     QCOMPARE(panel.findChildren<CHourTimeEditPopup*>().size(), 1);
 }
 
-void TestRangePickers::confirm_data()
+void TestPickers::confirm_data()
 {
     QTest::addColumn<int>("iFlags");
     QTest::addColumn<QDateTime>("dtBegin");
@@ -229,7 +342,7 @@ void TestRangePickers::confirm_data()
                                          << Emissions{{QDate(2016, 11, 1), QDate(2017, 1, 31)}};
 }
 
-void TestRangePickers::confirm()
+void TestPickers::confirm()
 {
     QFETCH(int, iFlags);
     QFETCH(QDateTime, dtBegin);
@@ -255,7 +368,7 @@ void TestRangePickers::confirm()
     QCOMPARE(spyConfirm.size(), 1);
 }
 
-void TestRangePickers::monthNavigation()
+void TestPickers::monthNavigation()
 {
     CBeginEndCalendarWidget panel;
     panel.SetCalendarFlag(CBeginEndCalendarWidget::DayFlag | CBeginEndCalendarWidget::MonthFlag);
@@ -277,7 +390,7 @@ void TestRangePickers::monthNavigation()
     QCOMPARE(pEndLabel->text(), QStringLiteral("2018.01"));
 }
 
-void TestRangePickers::timeGridsOfTheTwoSides()
+void TestPickers::timeGridsOfTheTwoSides()
 {
     CBeginEndCalendarWidget panel(nullptr, true);
     panel.SetDateTime(QDateTime(QDate(2017, 4, 11), QTime(8, 15, 0)), QDateTime(QDate(2017, 4, 12), QTime(18, 45, 30)));
@@ -304,7 +417,7 @@ void TestRangePickers::timeGridsOfTheTwoSides()
     QVERIFY(!listMinutes.first()->isVisible());
 }
 
-void TestRangePickers::rangeEditTexts()
+void TestPickers::rangeEditTexts()
 {
     CRangeDateEdit edit;
     QVERIFY(edit.isReadOnly());
@@ -326,7 +439,7 @@ void TestRangePickers::rangeEditTexts()
     QCOMPARE(edit.text(), QStringLiteral("2017.04.02-2017.04.08"));
 }
 
-void TestRangePickers::rangeEditPopupTogglesAndConfirms()
+void TestPickers::rangeEditPopupTogglesAndConfirms()
 {
     CRangeDateEdit edit;
     edit.SetDateRange(QDate(2017, 4, 1), QDate(2017, 4, 11));
@@ -367,7 +480,7 @@ void TestRangePickers::rangeEditPopupTogglesAndConfirms()
     QCOMPARE(edit.text(), QStringLiteral("2017.04.03-2017.04.11"));
 }
 
-void TestRangePickers::rangeEditMonthMode()
+void TestPickers::rangeEditMonthMode()
 {
     CRangeDateEdit edit;
     edit.SetCalendarFlag(CBeginEndCalendarWidget::MonthFlag);
@@ -380,7 +493,7 @@ void TestRangePickers::rangeEditMonthMode()
     QCOMPARE(edit.text(), QStringLiteral("2017.01.01-2017.02.28"));
 }
 
-void TestRangePickers::rangeDateTimeEdit()
+void TestPickers::rangeDateTimeEdit()
 {
     QWidget window;
     window.setGeometry(0, 0, 800, 600);
@@ -405,7 +518,7 @@ void TestRangePickers::rangeDateTimeEdit()
     QCOMPARE(pEdit->text(), QStringLiteral("2017.04.11 08:00:00-2017.04.11 09:00:00"));
 }
 
-void TestRangePickers::boundsOutOfOrder()
+void TestPickers::boundsOutOfOrder()
 {
     // The calendars keep their days inside the bounds, so confirming reports
     // the clamped range.
@@ -424,7 +537,7 @@ void TestRangePickers::boundsOutOfOrder()
     QCOMPARE(pCalendar->GetSelectedDate(), QDate(2017, 6, 1));
 }
 
-void TestRangePickers::hostileCalls()
+void TestPickers::hostileCalls()
 {
     // Invalid dates everywhere; the panel's slots called directly, with no sender.
     CBeginEndCalendarWidget panel(nullptr, true);
@@ -458,7 +571,7 @@ void TestRangePickers::hostileCalls()
     QVERIFY(edit.text().size() < 30);
 }
 
-void TestRangePickers::deletingSlot_data()
+void TestPickers::deletingSlot_data()
 {
     QTest::addColumn<Case>("run");
     const auto openRange = [](auto* p) { p->OnShowCalendar(); };
@@ -510,7 +623,7 @@ void TestRangePickers::deletingSlot_data()
     });
 }
 
-void TestRangePickers::deletingSlot()
+void TestPickers::deletingSlot()
 {
     QFETCH(Case, run);
     QWidget parent;
@@ -520,5 +633,276 @@ void TestRangePickers::deletingSlot()
     QVERIFY(parent.findChildren<QWidget*>().size() <= 1);
 }
 
-QTEST_MAIN(TestRangePickers)
-#include "tst_rangepickers.moc"
+void TestPickers::grids_data()
+{
+    QTest::addColumn<bool>("bHour");
+    QTest::addColumn<QString>("strName");
+    QTest::addColumn<QSize>("size");
+    QTest::addColumn<int>("iRows");
+    QTest::addColumn<QStringList>("listTexts");
+    QStringList listHours;
+    for (int i = 0; i < 24; ++i)
+        listHours << QString::number(i);
+    QTest::newRow("hours") << true << "HourTimeEditPopupClass" << QSize(132, 88) << 4 << listHours;
+    QTest::newRow("minutes") << false << "MinuteTimeEditPopupClass" << QSize(130, 49) << 2
+                             << QStringList{"0", "5", "10", "15", "20", "25", "30", "35", "40", "45", "50", "55"};
+}
+
+void TestPickers::grids()
+{
+    QFETCH(bool, bHour);
+    QWidget parent;
+    QWidget* pPopup = bHour ? static_cast<QWidget*>(new CHourTimeEditPopup(&parent))
+                            : static_cast<QWidget*>(new CMinuteTimeEditPopup(&parent));
+    QTEST(pPopup->objectName(), "strName");
+    QTEST(pPopup->size(), "size");
+    QTableWidget* pTable = GridOf(pPopup);
+    QTEST(pTable->rowCount(), "iRows");
+    QCOMPARE(pTable->columnCount(), 6);
+    QTEST(Texts(pTable), "listTexts");
+}
+
+void TestPickers::gridValue()
+{
+    CMinuteTimeEditPopup popup;
+    QTableWidget* pTable = GridOf(&popup);
+    QList<QPoint> listCells;
+    // A value without a cell leaves no current cell.
+    for (const QString& strValue : {QStringLiteral("40"), QStringLiteral("37"), QString(), QString(1 << 20, QLatin1Char('5'))}) {
+        pTable->setCurrentCell(0, 3);
+        popup.SetValue(strValue);
+        listCells << QPoint(pTable->currentColumn(), pTable->currentRow());
+        QVERIFY(pTable->selectedItems().size() <= 1);
+    }
+    QCOMPARE(listCells, (QList<QPoint>{QPoint(2, 1), QPoint(-1, -1), QPoint(-1, -1), QPoint(-1, -1)}));
+}
+
+void TestPickers::timeEditChangesOnlyItsSection_data()
+{
+    QTest::addColumn<int>("iSection");
+    QTest::addColumn<int>("iValue");
+    QTest::addColumn<QTime>("timeExpected");
+    QTest::newRow("hour") << int(QDateTimeEdit::HourSection) << 22 << QTime(22, 37, 15);
+    QTest::newRow("minute") << int(QDateTimeEdit::MinuteSection) << 40 << QTime(8, 40, 15);
+    QTest::newRow("second") << int(QDateTimeEdit::SecondSection) << 5 << QTime(8, 37, 5);
+    // Values out of the section's range change nothing.
+    QTest::newRow("hour 24") << int(QDateTimeEdit::HourSection) << 24 << QTime(8, 37, 15);
+    QTest::newRow("minute -1") << int(QDateTimeEdit::MinuteSection) << -1 << QTime(8, 37, 15);
+    QTest::newRow("second 60") << int(QDateTimeEdit::SecondSection) << 60 << QTime(8, 37, 15);
+    QTest::newRow("hour INT_MIN") << int(QDateTimeEdit::HourSection) << INT_MIN << QTime(8, 37, 15);
+}
+
+void TestPickers::timeEditChangesOnlyItsSection()
+{
+    CTimeEdit edit(QTime(8, 37, 15));
+    QCOMPARE(edit.displayFormat(), QStringLiteral("hh:mm:ss"));
+    QFETCH(int, iSection);
+    edit.setCurrentSection(QDateTimeEdit::Section(iSection));
+    QFETCH(int, iValue);
+    edit.OnChangeTime(iValue);
+    QTEST(edit.time(), "timeExpected");
+}
+
+void TestPickers::timeEditReportsClicks()
+{
+    CTimeEdit edit;
+    QSignalSpy spy(&edit, &CTimeEdit::SignalClicked);
+    ClickSection(&edit, QDateTimeEdit::MinuteSection);
+    QCOMPARE(spy.size(), 1);
+    PickerTest::SendMouse(edit.findChild<QLineEdit*>(), QEvent::MouseButtonPress, QPoint(2, 2));
+    QCOMPARE(spy.size(), 1);
+}
+
+void TestPickers::panelOpensTheGridOfTheSection_data()
+{
+    QTest::addColumn<int>("iSection");
+    QTest::addColumn<bool>("bHourShown");
+    QTest::addColumn<bool>("bMinuteShown");
+    QTest::addColumn<int>("iPressed");
+    QTest::addColumn<QTime>("timeExpected");
+    QTest::newRow("hour") << int(QDateTimeEdit::HourSection) << true << false << 21 << QTime(21, 37, 15);
+    QTest::newRow("minute") << int(QDateTimeEdit::MinuteSection) << false << true << 40 << QTime(8, 40, 15);
+    QTest::newRow("second") << int(QDateTimeEdit::SecondSection) << false << true << 55 << QTime(8, 37, 55);
+}
+
+void TestPickers::panelOpensTheGridOfTheSection()
+{
+    QFETCH(bool, bHourShown);
+    CCalendarTimeWidget panel;
+    panel.show();
+    panel.SetDateTime(QDateTime(QDate(2017, 4, 11), QTime(8, 37, 15)));
+    auto* pEdit = panel.findChild<CTimeEdit*>(QStringLiteral("m_pTimeEdit"));
+    QFETCH(int, iSection);
+    ClickSection(pEdit, QDateTimeEdit::Section(iSection));
+
+    auto* pHour = panel.findChild<CHourTimeEditPopup*>();
+    auto* pMinute = panel.findChild<CMinuteTimeEditPopup*>();
+    QCOMPARE(pHour && pHour->isVisible(), bHourShown);
+    QTEST(pMinute && pMinute->isVisible(), "bMinuteShown");
+    QWidget* pGrid = bHourShown ? static_cast<QWidget*>(pHour) : static_cast<QWidget*>(pMinute);
+    // The grid's bottom-right corner sits on the field's top-right corner.
+    const QPoint ptEditTopRight = pEdit->mapTo(&panel, QPoint(pEdit->width() - 1, 0));
+    QCOMPARE(pGrid->geometry().bottomRight(), ptEditTopRight + QPoint(-1, -1));
+
+    QFETCH(int, iPressed);
+    PickerTest::PressCell(GridOf(pGrid), QString::number(iPressed));
+    QTEST(pEdit->time(), "timeExpected");
+
+    // A click on the calendar closes the grids, and hiding the panel takes them along.
+    panel.findChild<CCalendarWidget*>()->SignalClicked(QDate(2017, 4, 12));
+    QVERIFY(!pGrid->isVisible());
+    ClickSection(pEdit, QDateTimeEdit::Section(iSection));
+    panel.hide();
+    QVERIFY(!pGrid->isVisibleTo(&panel));
+}
+
+void TestPickers::panelButtons()
+{
+    CCalendarTimeWidget panel;
+    QSignalSpy spyChanged(&panel, &CCalendarTimeWidget::SignalDateChanged);
+    QSignalSpy spyConfirm(&panel, &CCalendarTimeWidget::SignalClickedConfirmBtn);
+    panel.SetDateTime(QDateTime(QDate(2017, 4, 11), QTime(8, 0, 0)));
+    auto* pConfirm = panel.findChild<QPushButton*>(QStringLiteral("m_pConfirmBtn"));
+    QCOMPARE(pConfirm->text(), QStringLiteral("Confirm"));
+    pConfirm->click();
+    panel.findChild<CTimeEdit*>()->setTime(QTime(9, 30, 0));
+    pConfirm->click();
+    // Only a changed time is reported; every click is.
+    QCOMPARE(PickerTest::Emitted(spyChanged), PickerTest::Emissions{{QDateTime(QDate(2017, 4, 11), QTime(9, 30, 0))}});
+    QCOMPARE(spyConfirm.size(), 2);
+
+    auto* pNow = panel.findChild<QPushButton*>(QStringLiteral("m_pCurTimeBtn"));
+    QCOMPARE(pNow->text(), QStringLiteral("Current Time"));
+    pNow->click();
+    QDateTime dtRead;
+    panel.GetDateTime(dtRead);
+    QCOMPARE(dtRead.date(), QDate::currentDate());
+    QVERIFY(qAbs(dtRead.time().secsTo(QTime::currentTime())) < 5);
+    QCOMPARE(spyChanged.size(), 1);
+}
+
+void TestPickers::dateTimeEditConstructors()
+{
+    const QDate date(2017, 4, 11);
+    const QTime time(8, 30, 5);
+    const QDateTime dtToday(QDate::currentDate(), time);
+QT_WARNING_PUSH
+QT_WARNING_DISABLE_DEPRECATED
+    std::unique_ptr<CDateTimeEdit> listEdits[] = {
+        std::make_unique<CDateTimeEdit>(QDateTime(date, time)), std::make_unique<CDateTimeEdit>(date),
+        std::make_unique<CDateTimeEdit>(time), std::make_unique<CDateTimeEdit>(QVariant(date), QVariant::Date),
+        std::make_unique<CDateTimeEdit>(QVariant(time), QVariant::Time),
+        std::make_unique<CDateTimeEdit>(QVariant(QDateTime(date, time)), QVariant::DateTime)};
+QT_WARNING_POP
+    QList<QDateTime> listTimes;
+    for (const auto& pEdit : listEdits) {
+        listTimes << pEdit->dateTime();
+        QCOMPARE(pEdit->displayFormat(), QStringLiteral("yyyy-MM-dd hh:mm:ss"));
+    }
+    QCOMPARE(listTimes, (QList<QDateTime>{QDateTime(date, time), QDateTime(date, QTime(0, 0)), dtToday,
+                                          QDateTime(date, QTime(0, 0)), dtToday, QDateTime(date, time)}));
+    CDateEdit dateEdit;
+    QCOMPARE(dateEdit.displayFormat(), QStringLiteral("yyyy-MM-dd"));
+    QVERIFY(listEdits[0]->calendarPopup() && dateEdit.calendarPopup());
+}
+
+void TestPickers::dateTimeEditPopup()
+{
+    CDateTimeEdit edit(QDateTime(QDate(2017, 4, 11), QTime(8, 30, 0)));
+    edit.setDateRange(QDate(2017, 1, 1), QDate(2017, 12, 31));
+    edit.move(100, 100);
+    edit.show();
+    PickerTest::SendMouse(&edit, QEvent::MouseButtonPress, QPoint(edit.width() - 4, edit.height() / 2));
+    auto* pPopup = edit.findChild<CComplexCalendarTimePopup*>();
+    QVERIFY(pPopup && pPopup->isVisible());
+    QDateTime dtShown;
+    pPopup->GetDateTime(dtShown);
+    QCOMPARE(dtShown, QDateTime(QDate(2017, 4, 11), QTime(8, 30, 0)));
+    auto* pCalendar = pPopup->findChild<CCalendarWidget*>();
+    QCOMPARE(pCalendar->GetMaximumDate(), QDate(2017, 12, 31));
+    // Under the field.
+    const QPoint ptUnder = edit.mapToGlobal(QPoint(0, edit.height() - 1));
+    QVERIFY((pPopup->geometry().topLeft() - ptUnder).manhattanLength() <= 8);
+
+    pCalendar->SetSelectedDate(QDate(2017, 5, 2));
+    pPopup->findChild<QPushButton*>(QStringLiteral("m_pConfirmBtn"))->click();
+    QCOMPARE(edit.dateTime(), QDateTime(QDate(2017, 5, 2), QTime(8, 30, 0)));
+    QVERIFY(!pPopup->isVisible());
+}
+
+void TestPickers::yearMonthDayPopup()
+{
+    CYearMonthDayEdit edit(QDate(2017, 4, 11));
+    edit.show();
+    PickerTest::SendMouse(&edit, QEvent::MouseButtonPress, QPoint(edit.width() - 4, edit.height() / 2));
+    auto* pPopup = edit.findChild<CCalendarTimePopup*>();
+    QVERIFY(pPopup && pPopup->isVisible());
+    QCOMPARE(pPopup->GetSelectedDate(), QDate(2017, 4, 11));
+
+    // Browsing follows in the field; a click on a day takes it and closes.
+    pPopup->GetCalendarWidget()->SetSelectedDate(QDate(2017, 4, 20));
+    QCOMPARE(edit.date(), QDate(2017, 4, 20));
+    QSignalSpy spyActivated(pPopup, &CCalendarTimePopup::activated);
+    pPopup->dateSelected(QDate(2017, 4, 21));
+    QCOMPARE(spyActivated.size(), 1);
+    QCOMPARE(edit.date(), QDate(2017, 4, 21));
+    QVERIFY(!pPopup->isVisible());
+}
+
+void TestPickers::calendarPopupRestoresOnClose()
+{
+    CCalendarTimePopup popup;
+    QCOMPARE(popup.size(), popup.GetCalendarWidget()->size());
+    QSignalSpy spyHiding(&popup, &CCalendarTimePopup::hidingCalendar);
+    QSignalSpy spyReset(&popup, &CCalendarTimePopup::resetButton);
+    QSignalSpy spyNew(&popup, &CCalendarTimePopup::newDateSelected);
+    popup.SetDate(QDate(2017, 4, 11));
+    popup.show();
+    spyNew.clear();
+    // Browsing marks a pick; Escape takes the mark back, so closing reports
+    // the date the pop-up opened on.
+    popup.GetCalendarWidget()->SetSelectedDate(QDate(2017, 4, 15));
+    QCOMPARE(QList<QList<QVariant>>(spyNew), (QList<QList<QVariant>>{{QDate(2017, 4, 15)}}));
+    QTest::keyClick(&popup, Qt::Key_Escape);
+    QVERIFY(!popup.isVisible());
+    QCOMPARE(spyReset.size(), 1);
+    QCOMPARE(QList<QList<QVariant>>(spyHiding), (QList<QList<QVariant>>{{QDate(2017, 4, 11)}}));
+
+    // Closed after a pick: no way back.
+    popup.SetDate(QDate(2017, 4, 11));
+    popup.show();
+    popup.GetCalendarWidget()->SetSelectedDate(QDate(2017, 4, 16));
+    popup.hide();
+    QCOMPARE(spyHiding.size(), 1);
+    QCOMPARE(spyReset.size(), 2);
+
+}
+
+void TestPickers::nullArguments()
+{
+    CHourTimeEditPopup hours;
+    QSignalSpy spyHours(&hours, &CHourTimeEditPopup::SignalTimeChanged);
+    QTest::ignoreMessage(QtWarningMsg, "CHourTimeEditPopup::OnItemPressed: pItem == NULL");
+    hours.OnItemPressed(nullptr);
+    QCOMPARE(spyHours.size(), 0);
+    CMinuteTimeEditPopup minutes;
+    QTest::ignoreMessage(QtWarningMsg, "CMinuteTimeEditPopup::OnItemPressed: pItem == NULL");
+    minutes.OnItemPressed(nullptr);
+
+    CCalendarTimePopup popup;
+    CCalendarWidget* pCalendar = popup.GetCalendarWidget();
+    QTest::ignoreMessage(QtWarningMsg, "CCalendarTimePopup::SetCalendarWidget: pCalendar == NULL");
+    popup.SetCalendarWidget(nullptr);
+    QCOMPARE(popup.GetCalendarWidget(), pCalendar);
+    // A calendar deleted behind the pop-up's back leaves it inert.
+    delete pCalendar;
+    QCOMPARE(popup.GetCalendarWidget(), nullptr);
+    popup.SetDate(QDate(2017, 4, 11));
+    QCOMPARE(popup.GetSelectedDate(), QDate());
+    popup.SetDateRange(QDate(2017, 1, 1), QDate(2017, 12, 31));
+    popup.SetFirstDayOfWeek(Qt::Monday);
+    popup.dateSelectionChanged();
+}
+
+QTEST_MAIN(TestPickers)
+#include "tst_pickers.moc"
