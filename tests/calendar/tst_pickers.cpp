@@ -14,7 +14,7 @@
 
 using namespace OrvaGUIToolkit;
 
-namespace PickerTest {
+namespace {
 
 using Emissions = QList<QList<QVariant>>;
 
@@ -81,17 +81,11 @@ void PressCell(QTableWidget* pTable, const QString& strText)
         SendMouse(pViewport, QEvent::MouseButtonRelease, point);
 }
 
-} // namespace PickerTest
 
-namespace {
 
 const QString s_strEqual = QStringLiteral("The start time should not be equal with the end time.");
 const QString s_strEarlier = QStringLiteral("The start time should be earlier than the end time.");
 
-using PickerTest::Emissions;
-using PickerTest::Emitted;
-using PickerTest::MouseClick;
-using PickerTest::Part;
 using Case = std::function<void(QWidget*)>;
 
 void Confirm(CBeginEndCalendarWidget& panel)
@@ -200,7 +194,7 @@ private Q_SLOTS:
 
 void TestPickers::cleanup()
 {
-    PickerTest::CloseNotices();
+    CloseNotices();
 }
 
 void TestPickers::monthGrid()
@@ -363,7 +357,7 @@ void TestPickers::confirm()
         Part<CCalendarMonthWidget>(&panel, "m_pEndMonthTableWidget")->SetSelectedDate(dtEnd.date());
     }
     Confirm(panel);
-    QTEST(PickerTest::ShownNotice(), "strNotice");
+    QTEST(ShownNotice(), "strNotice");
     QTEST(Emitted(iFlags & CBeginEndCalendarWidget::TimeFlag ? spyDateTime : spyDate), "listReported");
     QCOMPARE(spyConfirm.size(), 1);
 }
@@ -408,12 +402,12 @@ void TestPickers::timeGridsOfTheTwoSides()
     QCOMPARE(listMinutes.size(), 1);
     QVERIFY(!listHours.first()->isVisible());
     QVERIFY(listMinutes.first()->isVisible());
-    PickerTest::PressCell(listMinutes.first()->findChild<QTableWidget*>(), QStringLiteral("5"));
+    PressCell(listMinutes.first()->findChild<QTableWidget*>(), QStringLiteral("5"));
     QCOMPARE(pEndEdit->time(), QTime(18, 5, 30));
     QCOMPARE(pBeginEdit->time(), QTime(8, 15, 0));
 
     // A press on the panel itself closes the grids.
-    PickerTest::SendMouse(&panel, QEvent::MouseButtonPress, QPoint(2, 2));
+    SendMouse(&panel, QEvent::MouseButtonPress, QPoint(2, 2));
     QVERIFY(!listMinutes.first()->isVisible());
 }
 
@@ -456,7 +450,7 @@ void TestPickers::rangeEditPopupTogglesAndConfirms()
     QCOMPARE(edit.findChildren<CBeginEndCalendarTimePopup*>().size(), 1);
 
     // A press outside closes it.
-    PickerTest::SendMouse(pPopup, QEvent::MouseButtonPress, QPoint(-5, -5));
+    SendMouse(pPopup, QEvent::MouseButtonPress, QPoint(-5, -5));
     QVERIFY(!pPopup->isVisible());
 
     edit.OnShowCalendar();
@@ -466,7 +460,7 @@ void TestPickers::rangeEditPopupTogglesAndConfirms()
     // A refused range changes nothing; the pop-up still closes.
     Part<CCalendarWidget>(pPopup, "m_pBeginCalendarWidget")->SetSelectedDate(QDate(2017, 4, 20));
     Confirm(*pPopup);
-    QCOMPARE(PickerTest::ShownNotice(), s_strEarlier);
+    QCOMPARE(ShownNotice(), s_strEarlier);
     QCOMPARE(spyChanged.size(), 0);
     QVERIFY(!pPopup->isVisible());
 
@@ -546,7 +540,7 @@ void TestPickers::hostileCalls()
     panel.SetDateTimeRange(QDateTime(), QDateTime());
     QSignalSpy spyConfirm(&panel, &CBeginEndCalendarWidget::SignalClickedConfirmBtn);
     Confirm(panel);
-    PickerTest::CloseNotices();
+    CloseNotices();
     QCOMPARE(spyConfirm.size(), 1);
     CRangeDateTimeEdit rangeTimeEdit;
     rangeTimeEdit.SetDateTimeRange(QDateTime(), QDateTime());
@@ -576,11 +570,11 @@ void TestPickers::deletingSlot_data()
     QTest::addColumn<Case>("run");
     const auto openRange = [](auto* p) { p->OnShowCalendar(); };
     QTest::newRow("grid pressed") << Deletes<CMinuteTimeEditPopup>(&CMinuteTimeEditPopup::SignalTimeChanged, {}, [](auto* p) {
-        PickerTest::PressCell(p->template findChild<QTableWidget*>(), QStringLiteral("40"));
+        PressCell(p->template findChild<QTableWidget*>(), QStringLiteral("40"));
     });
     QTest::newRow("time field clicked") << Deletes<CTimeEdit>(&CTimeEdit::SignalClicked, {}, [](CTimeEdit* p) {
-        PickerTest::SendMouse(p->findChild<QLineEdit*>(), QEvent::MouseButtonPress, QPoint(2, 2));
-        PickerTest::SendMouse(p->findChild<QLineEdit*>(), QEvent::MouseButtonRelease, QPoint(2, 2));
+        SendMouse(p->findChild<QLineEdit*>(), QEvent::MouseButtonPress, QPoint(2, 2));
+        SendMouse(p->findChild<QLineEdit*>(), QEvent::MouseButtonRelease, QPoint(2, 2));
     });
     const auto confirmPanel = [](CBeginEndCalendarWidget* p) { MouseClick(Part<QPushButton>(p, "m_pConfirmBtn")); };
     const auto withTimes = [](CBeginEndCalendarWidget* p) {
@@ -612,7 +606,7 @@ void TestPickers::deletingSlot_data()
         p->GetCalendarWidget()->SetSelectedDate(QDate(2017, 4, 12));
     });
     QTest::newRow("calendar pop-up released") << Deletes<CCalendarTimePopup>(&CCalendarTimePopup::resetButton, {}, [](auto* p) {
-        PickerTest::SendMouse(p, QEvent::MouseButtonRelease, QPoint(3, 3));
+        SendMouse(p, QEvent::MouseButtonRelease, QPoint(3, 3));
     });
     // Hiding is reported from the hide event, where only a later deletion is safe.
     QTest::newRow("calendar pop-up hiding") << Case([](QWidget* pParent) {
@@ -709,7 +703,7 @@ void TestPickers::timeEditReportsClicks()
     QSignalSpy spy(&edit, &CTimeEdit::SignalClicked);
     ClickSection(&edit, QDateTimeEdit::MinuteSection);
     QCOMPARE(spy.size(), 1);
-    PickerTest::SendMouse(edit.findChild<QLineEdit*>(), QEvent::MouseButtonPress, QPoint(2, 2));
+    SendMouse(edit.findChild<QLineEdit*>(), QEvent::MouseButtonPress, QPoint(2, 2));
     QCOMPARE(spy.size(), 1);
 }
 
@@ -745,7 +739,7 @@ void TestPickers::panelOpensTheGridOfTheSection()
     QCOMPARE(pGrid->geometry().bottomRight(), ptEditTopRight + QPoint(-1, -1));
 
     QFETCH(int, iPressed);
-    PickerTest::PressCell(GridOf(pGrid), QString::number(iPressed));
+    PressCell(GridOf(pGrid), QString::number(iPressed));
     QTEST(pEdit->time(), "timeExpected");
 
     // A click on the calendar closes the grids, and hiding the panel takes them along.
@@ -768,7 +762,7 @@ void TestPickers::panelButtons()
     panel.findChild<CTimeEdit*>()->setTime(QTime(9, 30, 0));
     pConfirm->click();
     // Only a changed time is reported; every click is.
-    QCOMPARE(PickerTest::Emitted(spyChanged), PickerTest::Emissions{{QDateTime(QDate(2017, 4, 11), QTime(9, 30, 0))}});
+    QCOMPARE(Emitted(spyChanged), Emissions{{QDateTime(QDate(2017, 4, 11), QTime(9, 30, 0))}});
     QCOMPARE(spyConfirm.size(), 2);
 
     auto* pNow = panel.findChild<QPushButton*>(QStringLiteral("m_pCurTimeBtn"));
@@ -812,7 +806,7 @@ void TestPickers::dateTimeEditPopup()
     edit.setDateRange(QDate(2017, 1, 1), QDate(2017, 12, 31));
     edit.move(100, 100);
     edit.show();
-    PickerTest::SendMouse(&edit, QEvent::MouseButtonPress, QPoint(edit.width() - 4, edit.height() / 2));
+    SendMouse(&edit, QEvent::MouseButtonPress, QPoint(edit.width() - 4, edit.height() / 2));
     auto* pPopup = edit.findChild<CComplexCalendarTimePopup*>();
     QVERIFY(pPopup && pPopup->isVisible());
     QDateTime dtShown;
@@ -834,7 +828,7 @@ void TestPickers::yearMonthDayPopup()
 {
     CYearMonthDayEdit edit(QDate(2017, 4, 11));
     edit.show();
-    PickerTest::SendMouse(&edit, QEvent::MouseButtonPress, QPoint(edit.width() - 4, edit.height() / 2));
+    SendMouse(&edit, QEvent::MouseButtonPress, QPoint(edit.width() - 4, edit.height() / 2));
     auto* pPopup = edit.findChild<CCalendarTimePopup*>();
     QVERIFY(pPopup && pPopup->isVisible());
     QCOMPARE(pPopup->GetSelectedDate(), QDate(2017, 4, 11));
