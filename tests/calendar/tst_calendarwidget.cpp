@@ -35,8 +35,7 @@ private Q_SLOTS:
     void multiSelection();
     void clickSignalsInOrder();
     void keysMoveTheSelection();
-    void dayMarks();
-    void dayMarksArePainted();
+    void dayMarksAndTheirPainting();
     void refusals_data();
     void refusals();
     void firstAndLastYears();
@@ -266,7 +265,7 @@ void TestCalendarWidget::keysMoveTheSelection()
                                      "DateChanged 2015-04-02 2015-04-02", "YearMonth 2015-4", "SelectionChanged"}));
 }
 
-void TestCalendarWidget::dayMarks()
+void TestCalendarWidget::dayMarksAndTheirPainting()
 {
     const QDate date(2015, 3, 12);
     m_pCalendar->SetDayMarkColor(date, Qt::red);
@@ -285,10 +284,7 @@ void TestCalendarWidget::dayMarks()
     m_pCalendar->SetDayMarkColor(QDate(2015, 4, 2), Qt::green);
     m_pCalendar->ClearAllDayMark();
     QVERIFY(!m_pCalendar->GetColorByTickType(QDate(2015, 4, 2)).isValid());
-}
 
-void TestCalendarWidget::dayMarksArePainted()
-{
     QPixmap pixmapHeader(8, 8);
     pixmapHeader.fill(QColor(0, 128, 0));
     m_pCalendar->SetMidWeekPixmap(pixmapHeader);

@@ -140,7 +140,6 @@ void TestPicLabelList::paging_data()
 
     QTest::newRow("3 columns, 2 rows") << QSize(330, 200) << 5 << 10 << 2 << 4;
     QTest::newRow("exactly one page") << QSize(330, 200) << 5 << 6 << 1 << 6;
-    QTest::newRow("one column") << QSize(209, 200) << 5 << 10 << 5 << 2;
     QTest::newRow("one row per page") << QSize(330, 169) << 5 << 10 << 4 << 1;
     QTest::newRow("no gap") << QSize(300, 160) << 0 << 11 << 2 << 5;
 }
