@@ -17,7 +17,6 @@ using OrvaGUIToolkit::CCalendarModel;
 using OrvaGUIToolkit::CCalendarWidget;
 
 using Call = std::function<void(CCalendarWidget*)>;
-Q_DECLARE_METATYPE(Call)
 
 class TestCalendarWidget : public QObject
 {
@@ -36,7 +35,6 @@ private Q_SLOTS:
     void clickSignalsInOrder();
     void keysMoveTheSelection();
     void dayMarksAndTheirPainting();
-    void refusals_data();
     void refusals();
     void firstAndLastYears();
 
@@ -306,34 +304,26 @@ void TestCalendarWidget::dayMarksAndTheirPainting()
     QVERIFY(image.pixelColor(rectFirst.topLeft() + QPoint(1, 1)) != QColor(0, 128, 0));
 }
 
-void TestCalendarWidget::refusals_data()
-{
-    QTest::addColumn<Call>("call");
-    QTest::addColumn<QString>("warning");
-    QTest::newRow("month 13") << Call([](CCalendarWidget* p) { p->SetCurrentYearMonth(2015, 13); })
-                              << "CCalendarWidget::SetCurrentYearMonth: invalid year 2015 or month 13";
-    QTest::newRow("weekday 8") << Call([](CCalendarWidget* p) { p->SetFirstDayOfWeek(static_cast<Qt::DayOfWeek>(8)); })
-                               << "CCalendarWidget::SetFirstDayOfWeek: invalid day of week 8";
-    QTest::newRow("weekday format 0") << Call([](CCalendarWidget* p) {
-        p->SetWeekdayTextFormat(static_cast<Qt::DayOfWeek>(0), QTextCharFormat());
-    }) << "CCalendarWidget::SetWeekdayTextFormat: invalid day of week 0";
-    QTest::newRow("selection mode 3") << Call([](CCalendarWidget* p) {
-        p->SetSelectionMode(static_cast<CCalendarWidget::SelectionMode>(3));
-    }) << "CCalendarWidget::SetSelectionMode: invalid selection mode 3";
-    QTest::newRow("mark without date") << Call([](CCalendarWidget* p) { p->SetDayMarkColor(QDate(), Qt::red); })
-                                       << "CCalendarWidget::SetDayMarkColor: !date.isValid()";
-    QTest::newRow("mark without colour") << Call([](CCalendarWidget* p) { p->SetDayMarkColor(QDate(2015, 3, 12), QColor()); })
-                                         << "CCalendarWidget::SetDayMarkColor: !color.isValid()";
-}
-
 void TestCalendarWidget::refusals()
 {
-    QFETCH(Call, call);
-    QFETCH(QString, warning);
     m_pCalendar->SetDayMarkColor(QDate(2015, 3, 12), Qt::red);
-    QTest::ignoreMessage(QtWarningMsg, qPrintable(warning));
-    call(m_pCalendar);
-
+    const QList<QPair<Call, const char*>> listCalls{
+        {[](CCalendarWidget* p) { p->SetCurrentYearMonth(2015, 13); },
+         "CCalendarWidget::SetCurrentYearMonth: invalid year 2015 or month 13"},
+        {[](CCalendarWidget* p) { p->SetFirstDayOfWeek(static_cast<Qt::DayOfWeek>(8)); },
+         "CCalendarWidget::SetFirstDayOfWeek: invalid day of week 8"},
+        {[](CCalendarWidget* p) { p->SetWeekdayTextFormat(static_cast<Qt::DayOfWeek>(0), QTextCharFormat()); },
+         "CCalendarWidget::SetWeekdayTextFormat: invalid day of week 0"},
+        {[](CCalendarWidget* p) { p->SetSelectionMode(static_cast<CCalendarWidget::SelectionMode>(3)); },
+         "CCalendarWidget::SetSelectionMode: invalid selection mode 3"},
+        {[](CCalendarWidget* p) { p->SetDayMarkColor(QDate(), Qt::red); },
+         "CCalendarWidget::SetDayMarkColor: !date.isValid()"},
+        {[](CCalendarWidget* p) { p->SetDayMarkColor(QDate(2015, 3, 12), QColor()); },
+         "CCalendarWidget::SetDayMarkColor: !color.isValid()"}};
+    for (const auto& call : listCalls) {
+        QTest::ignoreMessage(QtWarningMsg, call.second);
+        call.first(m_pCalendar);
+    }
     // Nothing changed.
     QCOMPARE(Shown(), QStringLiteral("2015-3 2015-03-10"));
     QCOMPARE(m_pCalendar->GetFirstDayOfWeek(), Qt::Sunday);
