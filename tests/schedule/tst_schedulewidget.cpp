@@ -64,20 +64,9 @@ void CollectConnectWarnings(QtMsgType, const QMessageLogContext&, const QString&
 
 } // namespace
 
+// Connects a slot deleting the editor to one of its signals, and makes the editor emit it.
 using WidgetAction = std::function<void(ScheduleWidget*)>;
 Q_DECLARE_METATYPE(WidgetAction)
-
-// Deletes the dialog from inside the handler that emitted the signal.
-class WidgetKiller : public QObject
-{
-    Q_OBJECT
-
-public:
-    ScheduleWidget* m_pTarget = nullptr;
-
-public Q_SLOTS:
-    void Kill() { delete m_pTarget; }
-};
 
 class tst_ScheduleWidget : public QObject
 {
@@ -489,28 +478,30 @@ void tst_ScheduleWidget::badClientCalls()
 
 void tst_ScheduleWidget::deletingSlots_data()
 {
-    QTest::addColumn<QString>("strSignal");
     QTest::addColumn<WidgetAction>("fnAction");
-    const auto row = [](const char* szName, const char* szSignal, WidgetAction fnAction) {
-        QTest::newRow(szName) << QString::fromLatin1(szSignal) << fnAction;
+    const auto row = [](const char* szName, auto signal, WidgetAction fnAction) {
+        QTest::newRow(szName) << WidgetAction([signal, fnAction](ScheduleWidget* pWidget) {
+            QObject::connect(pWidget, signal, pWidget, [pWidget] { delete pWidget; });
+            fnAction(pWidget);
+        });
     };
-    row("type change", SIGNAL(SignalTypeChange(ScheduleData::ScheduleItemType)), [](ScheduleWidget* pWidget) {
+    row("type change", &ScheduleWidget::SignalTypeChange, [](ScheduleWidget* pWidget) {
         ButtonWithText(*pWidget, QStringLiteral("Event Recording"))->click();
     });
-    row("delete selected", SIGNAL(SignalDeleteSelectItem()), [](ScheduleWidget* pWidget) {
+    row("delete selected", &ScheduleWidget::SignalDeleteSelectItem, [](ScheduleWidget* pWidget) {
         Grid(*pWidget)->GetDayButton(0)->click();
         Tool(*pWidget, "m_pBtnRemove")->click();
     });
-    row("template saved on confirm", SIGNAL(SignalSaveTemplateModified()), [](ScheduleWidget* pWidget) {
+    row("template saved on confirm", &ScheduleWidget::SignalSaveTemplateModified, [](ScheduleWidget* pWidget) {
         DragScene(Grid(*pWidget)->GetScene(3), QPointF(10, 7), QPointF(90, 7));
         pWidget->GetConfirmBtn()->click();
     });
-    row("template saved as", SIGNAL(SignalSaveTemplateModified()), [](ScheduleWidget* pWidget) {
+    row("template saved as", &ScheduleWidget::SignalSaveTemplateModified, [](ScheduleWidget* pWidget) {
         pWidget->SetRecordParameters(1000, EmptyWeek());
         DragScene(Grid(*pWidget)->GetScene(3), QPointF(10, 7), QPointF(90, 7));
         pWidget->findChild<QPushButton*>(QStringLiteral("m_pBtnSaveAs"))->click();
     });
-    row("name saved", SIGNAL(SignalSaveTempNameModified()), [](ScheduleWidget* pWidget) {
+    row("name saved", &ScheduleWidget::SignalSaveTempNameModified, [](ScheduleWidget* pWidget) {
         Entry(*pWidget, 5)->GetLineEdit()->setText(QStringLiteral("Parking lot"));
         pWidget->GetConfirmBtn()->click();
     });
@@ -518,15 +509,11 @@ void tst_ScheduleWidget::deletingSlots_data()
 
 void tst_ScheduleWidget::deletingSlots()
 {
-    QFETCH(QString, strSignal);
     QFETCH(WidgetAction, fnAction);
     QPointer<ScheduleWidget> pWidget = new ScheduleWidget(ScheduleWidget::RecordSchedule, 1800, 1800);
     pWidget->SetCurrentTemplate(5);
     pWidget->show();
     DragScene(Grid(*pWidget)->GetScene(0), QPointF(24, 7), QPointF(48, 7));
-    WidgetKiller killer;
-    killer.m_pTarget = pWidget.data();
-    QVERIFY(QObject::connect(pWidget.data(), qPrintable(strSignal), &killer, SLOT(Kill())));
     fnAction(pWidget.data());
     QVERIFY(pWidget.isNull());
 }
