@@ -54,14 +54,6 @@ QStringList NoticeTexts()
     return lstTexts;
 }
 
-QStringList g_lstConnectWarnings;
-
-void CollectConnectWarnings(QtMsgType, const QMessageLogContext&, const QString& strMessage)
-{
-    if (strMessage.startsWith(QLatin1String("QObject::connect")) || strMessage.startsWith(QLatin1String("QObject::disconnect")))
-        g_lstConnectWarnings.append(strMessage);
-}
-
 } // namespace
 
 // Connects a slot deleting the editor to one of its signals, and makes the editor emit it.
@@ -76,7 +68,6 @@ private Q_SLOTS:
     void cleanup();
     void construction_data();
     void construction();
-    void stringConnectionsConnect();
     void typeButtonsReachEveryRow();
     void fixedTemplatesAndRecordParameters();
     void switchingKeepsEdits();
@@ -142,32 +133,13 @@ void tst_ScheduleWidget::construction()
         QCOMPARE(Entry(widget, i)->GetId(), i == 11 ? 1000 : i);
     }
     QVERIFY(!Entry(widget, 11)->isVisibleTo(&widget));
+    // Event schedules announce their type to every row at construction.
+    QCOMPARE(Grid(widget)->GetScene(bHoliday ? 7 : 6)->GetType(),
+             iOptions == 2 ? int(ScheduleData::Event) : int(ScheduleData::Continuous));
     // Every template is an empty week of the grid's days.
     const QList<Week> lstData = TempData(widget);
     QCOMPARE(lstData.size(), 12);
     QCOMPARE(lstData.last(), EmptyWeek(bHoliday ? 8 : 7));
-}
-
-// The schedule classes connect by signatures spelled as text; a misspelt one
-// only warns at run time and leaves the editor deaf. Every such connection
-// must be made, and the signatures must be the ones the client connects to.
-void tst_ScheduleWidget::stringConnectionsConnect()
-{
-    g_lstConnectWarnings.clear();
-    const QtMessageHandler pPrevious = qInstallMessageHandler(CollectConnectWarnings);
-    {
-        ScheduleWidget widget(ScheduleWidget::EventSchedule, 1800, 1800, true);
-        widget.SetCurrentTemplate(3);
-        Grid(widget)->GetDayButton(0)->click();
-        Tool(widget, "m_pBtnCopy")->click();
-        widget.findChild<ScheduleDaySelect*>()->hide();
-    }
-    qInstallMessageHandler(pPrevious);
-    QCOMPARE(g_lstConnectWarnings, QStringList());
-
-    // Event schedules announce their type to every row at construction.
-    ScheduleWidget widget(ScheduleWidget::EventSchedule, 1800, 1800, true);
-    QCOMPARE(Grid(widget)->GetScene(7)->GetType(), int(ScheduleData::Event));
 }
 
 void tst_ScheduleWidget::typeButtonsReachEveryRow()
