@@ -56,7 +56,6 @@ private Q_SLOTS:
     void barDeletedByItsOwnSignal();
     void rows();
     void weekRoundTrip();
-    void drawnWeekReadsBack();
     void copyDay_data();
     void copyDay();
     void dayButtonSelectsTheWholeDay();
@@ -376,23 +375,6 @@ void tst_ScheduleGrid::weekRoundTrip()
     week[1] = {Span(T(1, 0), T(1, 0)), Span(T(0, 0), T(0, 1)), Span(T(2, 0), T(3, 0)), Span(T(4, 0), T(5, 0))};
     frame.SetData(week);
     QCOMPARE(frame.GetData().value(1), std::vector<ScheduleData>{Span(T(2, 0), T(3, 0))});
-}
-
-void tst_ScheduleGrid::drawnWeekReadsBack()
-{
-    ScheduleFrame frame;
-    frame.SetEditable(true);
-    frame.SetMoveStep(1800);
-    frame.SetResizeStep(1800);
-    frame.SetData(EmptyWeek());
-    Q_EMIT frame.SignalTypeChange(ScheduleData::Event);
-    DragScene(frame.GetScene(3), QPointF(192, 7), QPointF(288, 7));
-    Q_EMIT frame.SignalTypeChange(ScheduleData::Continuous);
-    DragScene(frame.GetScene(3), QPointF(576, 7), QPointF(432, 7));
-    Week expected = EmptyWeek();
-    expected[3] = {Span(T(8, 0), T(12, 0), ScheduleData::Event), Span(T(18, 0), T(23, 59, 59))};
-    QCOMPARE(frame.GetData(), expected);
-    QVERIFY(frame.IsModified());
 }
 
 void tst_ScheduleGrid::copyDay_data()
