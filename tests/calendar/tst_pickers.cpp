@@ -569,7 +569,8 @@ void TestPickers::deletingSlot_data()
 {
     QTest::addColumn<Case>("run");
     const auto openRange = [](auto* p) { p->OnShowCalendar(); };
-    QTest::newRow("grid pressed") << Deletes<CMinuteTimeEditPopup>(&CMinuteTimeEditPopup::SignalTimeChanged, {}, [](auto* p) {
+    QTest::newRow("grid pressed") << Deletes<CMinuteTimeEditPopup>(
+        &CMinuteTimeEditPopup::SignalTimeChanged, {}, [](auto* p) {
         PressCell(p->template findChild<QTableWidget*>(), QStringLiteral("40"));
     });
     QTest::newRow("time field clicked") << Deletes<CTimeEdit>(&CTimeEdit::SignalClicked, {}, [](CTimeEdit* p) {
@@ -593,7 +594,8 @@ void TestPickers::deletingSlot_data()
     }, ConfirmPopupOf<CRangeDateEdit>);
     QTest::newRow("range field finished")
         << Deletes<CRangeDateEdit>(&CRangeDateEdit::SignalDateSelFinished, openRange, ConfirmPopupOf<CRangeDateEdit>);
-    QTest::newRow("date-time range field changed") << Deletes<CRangeDateTimeEdit>(&CRangeDateTimeEdit::SignalDateTimeChanged, [](auto* p) {
+    QTest::newRow("date-time range field changed") << Deletes<CRangeDateTimeEdit>(
+        &CRangeDateTimeEdit::SignalDateTimeChanged, [](auto* p) {
         p->SetDateTimeRange(QDateTime(QDate(2017, 4, 11), QTime(8, 0)), QDateTime(QDate(2017, 4, 11), QTime(9, 0)));
         p->OnShowCalendar();
         Part<CTimeEdit>(p, "m_pEndTimeEdit")->setTime(QTime(10, 0));
@@ -602,10 +604,12 @@ void TestPickers::deletingSlot_data()
         &CRangeDateTimeEdit::SignalDateSelFinished, openRange, ConfirmPopupOf<CRangeDateTimeEdit>);
     QTest::newRow("calendar pop-up activated") << Deletes<CCalendarTimePopup>(
         &CCalendarTimePopup::activated, {}, [](auto* p) { p->dateSelected(QDate(2017, 4, 11)); });
-    QTest::newRow("calendar pop-up browsed") << Deletes<CCalendarTimePopup>(&CCalendarTimePopup::newDateSelected, {}, [](auto* p) {
+    QTest::newRow("calendar pop-up browsed") << Deletes<CCalendarTimePopup>(
+        &CCalendarTimePopup::newDateSelected, {}, [](auto* p) {
         p->GetCalendarWidget()->SetSelectedDate(QDate(2017, 4, 12));
     });
-    QTest::newRow("calendar pop-up released") << Deletes<CCalendarTimePopup>(&CCalendarTimePopup::resetButton, {}, [](auto* p) {
+    QTest::newRow("calendar pop-up released") << Deletes<CCalendarTimePopup>(
+        &CCalendarTimePopup::resetButton, {}, [](auto* p) {
         SendMouse(p, QEvent::MouseButtonRelease, QPoint(3, 3));
     });
     // Hiding is reported from the hide event, where only a later deletion is safe.
@@ -662,7 +666,8 @@ void TestPickers::gridValue()
     QTableWidget* pTable = GridOf(&popup);
     QList<QPoint> listCells;
     // A value without a cell leaves no current cell.
-    for (const QString& strValue : {QStringLiteral("40"), QStringLiteral("37"), QString(), QString(1 << 20, QLatin1Char('5'))}) {
+    const QString strHuge(1 << 20, QLatin1Char('5'));
+    for (const QString& strValue : {QStringLiteral("40"), QStringLiteral("37"), QString(), strHuge}) {
         pTable->setCurrentCell(0, 3);
         popup.SetValue(strValue);
         listCells << QPoint(pTable->currentColumn(), pTable->currentRow());
