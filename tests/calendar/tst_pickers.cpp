@@ -170,9 +170,7 @@ private Q_SLOTS:
     void timeGridsOfTheTwoSides();
     void rangeEditTexts();
     void rangeEditPopupTogglesAndConfirms();
-    void rangeEditMonthMode();
     void rangeDateTimeEdit();
-    void boundsOutOfOrder();
     void hostileCalls();
     void deletingSlot_data();
     void deletingSlot();
@@ -474,19 +472,6 @@ void TestPickers::rangeEditPopupTogglesAndConfirms()
     QCOMPARE(edit.text(), QStringLiteral("2017.04.03-2017.04.11"));
 }
 
-void TestPickers::rangeEditMonthMode()
-{
-    CRangeDateEdit edit;
-    edit.SetCalendarFlag(CBeginEndCalendarWidget::MonthFlag);
-    edit.SetDateRange(QDate(2017, 1, 1), QDate(2017, 1, 31));
-    edit.show();
-    edit.OnShowCalendar();
-    auto* pPopup = edit.findChild<CBeginEndCalendarTimePopup*>();
-    Part<CCalendarMonthWidget>(pPopup, "m_pEndMonthTableWidget")->SetSelectedDate(QDate(2017, 2, 1));
-    Confirm(*pPopup);
-    QCOMPARE(edit.text(), QStringLiteral("2017.01.01-2017.02.28"));
-}
-
 void TestPickers::rangeDateTimeEdit()
 {
     QWidget window;
@@ -510,25 +495,6 @@ void TestPickers::rangeDateTimeEdit()
     Confirm(*pPopup);
     QCOMPARE(spy.size(), 2);
     QCOMPARE(pEdit->text(), QStringLiteral("2017.04.11 08:00:00-2017.04.11 09:00:00"));
-}
-
-void TestPickers::boundsOutOfOrder()
-{
-    // The calendars keep their days inside the bounds, so confirming reports
-    // the clamped range.
-    CBeginEndCalendarWidget panel;
-    panel.SetDateRange(QDate(2017, 1, 1), QDate(2017, 12, 31));
-    panel.SetDate(QDate(2010, 5, 5), QDate(2030, 5, 5));
-    QSignalSpy spy(&panel, &CBeginEndCalendarWidget::SignalDateChanged);
-    Confirm(panel);
-    QCOMPARE(Emitted(spy), (Emissions{{QDate(2017, 1, 1), QDate(2017, 12, 31)}}));
-
-    // Reversed bounds are swapped.
-    panel.SetDateRange(QDate(2017, 12, 31), QDate(2017, 1, 1));
-    panel.SetDate(QDate(2017, 6, 1), QDate(2017, 6, 2));
-    auto* pCalendar = Part<CCalendarWidget>(&panel, "m_pBeginCalendarWidget");
-    QCOMPARE(pCalendar->GetMinimumDate(), QDate(2017, 1, 1));
-    QCOMPARE(pCalendar->GetSelectedDate(), QDate(2017, 6, 1));
 }
 
 void TestPickers::hostileCalls()
