@@ -15,10 +15,8 @@
 using namespace CalendarTest;
 using OrvaGUIToolkit::CCalendarModel;
 using OrvaGUIToolkit::CCalendarWidget;
-using OrvaGUIToolkit::struCalendarData;
 
 using Call = std::function<void(CCalendarWidget*)>;
-Q_DECLARE_METATYPE(Call)
 
 class TestCalendarWidget : public QObject
 {
@@ -33,14 +31,10 @@ private Q_SLOTS:
     void stepping();
     void boundsDisableNavigation();
     void minimumAfterTheSelectedDate();
-    void selectedDateSetter();
-    void rangeSetterInMultiSelection();
+    void multiSelection();
     void clickSignalsInOrder();
-    void dragInMultiSelection();
     void keysMoveTheSelection();
-    void dayMarks();
-    void dayMarksArePainted();
-    void refusals_data();
+    void dayMarksAndTheirPainting();
     void refusals();
     void firstAndLastYears();
 
@@ -108,30 +102,16 @@ void TestCalendarWidget::formAndDefaults()
     CCalendarWidget calendar;
     QCOMPARE(calendar.objectName(), QStringLiteral("CCalendarWidgetUi"));
     QCOMPARE(calendar.size(), QSize(191, 200));
-    QCOMPARE(calendar.frameShape(), QFrame::NoFrame);
-    const auto* pNavBar = calendar.findChild<QFrame*>(QStringLiteral("m_pNavBarFrame"));
-    QVERIFY(pNavBar);
-    QCOMPARE(pNavBar->height(), 26);
-    for (const char* szName : {"m_pPrevMonth", "m_pNextMonth", "m_pPrevYear", "m_pNextYear"}) {
-        const auto* pButton = calendar.findChild<QToolButton*>(QLatin1String(szName));
-        QVERIFY2(pButton && pButton->parent() == pNavBar && pButton->autoRaise(), szName);
-    }
-    QVERIFY(calendar.findChild<QLabel*>(QStringLiteral("m_pMonthLabel")));
+    QCOMPARE(calendar.findChild<QFrame*>(QStringLiteral("m_pNavBarFrame"))->height(), 26);
     QCOMPARE(calendar.findChild<QLabel*>(QStringLiteral("m_pYearLabel"))->width(), 30);
     const auto* pView = calendar.findChild<QTableView*>(QStringLiteral("m_pView"));
     QVERIFY(qobject_cast<const OrvaGUIToolkit::CCalendarView*>(pView));
-    QCOMPARE(pView->columnWidth(0), 27);
     QCOMPARE(pView->columnWidth(6), 27);
     QCOMPARE(calendar.focusProxy(), pView);
 
-    QCOMPARE(calendar.GetSelectionMode(), CCalendarWidget::SingleSelection);
     QCOMPARE(calendar.property("GetSelectionMode").toInt(), 1);
     QCOMPARE(calendar.property("GetSelectedDate").toDate(), QDate::currentDate());
-    QCOMPARE(calendar.GetYearShown(), QDate::currentDate().year());
     QCOMPARE(calendar.GetFirstDayOfWeek(), OrvaGUIToolkit::GetGuiLocale().firstDayOfWeek());
-    QCOMPARE(calendar.GetHorizontalHeaderFormat(), struCalendarData::NarrowDayNames);
-    QVERIFY(calendar.IsOtherDayShown());
-    QVERIFY(calendar.IsHeaderVisible());
     QCOMPARE(calendar.GetWeekdayTextFormat(Qt::Saturday).foreground().color(), QColor(Qt::red));
     QCOMPARE(calendar.GetWeekdayTextFormat(Qt::Monday), QTextCharFormat());
 }
@@ -145,9 +125,7 @@ void TestCalendarWidget::namesFromTheGuiLocale()
     calendar.SetCurrentYearMonth(2015, 3);
     QCOMPARE(calendar.GetFirstDayOfWeek(), Qt::Sunday);
     QCOMPARE(calendar.findChild<QLabel*>(QStringLiteral("m_pMonthLabel"))->text(), QStringLiteral("三月"));
-    QCOMPARE(calendar.findChild<QLabel*>(QStringLiteral("m_pYearLabel"))->text(), QStringLiteral("2015"));
     const QAbstractItemModel* pModel = calendar.findChild<QTableView*>(QStringLiteral("m_pView"))->model();
-    QCOMPARE(pModel->index(0, 0).data().toString(), QStringLiteral("日"));
     QCOMPARE(pModel->index(0, 1).data().toString(), QStringLiteral("一"));
 
     // A later change of the widget's own locale renames the month.
@@ -161,39 +139,27 @@ void TestCalendarWidget::stepping_data()
     QTest::addColumn<QDate>("selected");
     QTest::addColumn<QString>("action");
     QTest::addColumn<QString>("shown");
-    QTest::addColumn<QStringList>("log");
-
-    QTest::newRow("next month from December") << QDate(2016, 12, 15) << "ShowNextMonth" << "2017-1 2017-01-15"
-                                              << QStringList({"YearMonth 2017-1"});
-    QTest::newRow("the 31st steps to the 28th") << QDate(2017, 1, 31) << "ShowNextMonth" << "2017-2 2017-02-28"
-                                                << QStringList({"YearMonth 2017-2"});
-    QTest::newRow("previous month from January") << QDate(2017, 1, 31) << "ShowPreviousMonth" << "2016-12 2016-12-31"
-                                                 << QStringList({"YearMonth 2016-12"});
-    QTest::newRow("next year from a leap day") << QDate(2016, 2, 29) << "ShowNextYear" << "2017-2 2017-02-28"
-                                               << QStringList({"YearMonth 2017-2"});
-    QTest::newRow("next-month button") << QDate(2017, 1, 31) << "m_pNextMonth" << "2017-2 2017-02-28"
-                                       << QStringList({"YearMonth 2017-2"});
-    QTest::newRow("previous-year button") << QDate(2016, 2, 29) << "m_pPrevYear" << "2015-2 2015-02-28"
-                                          << QStringList({"YearMonth 2015-2"});
+    QTest::newRow("next month from December") << QDate(2016, 12, 15) << "ShowNextMonth" << "2017-1 2017-01-15";
+    QTest::newRow("the 31st steps to the 28th") << QDate(2017, 1, 31) << "ShowNextMonth" << "2017-2 2017-02-28";
+    QTest::newRow("next year from a leap day") << QDate(2016, 2, 29) << "ShowNextYear" << "2017-2 2017-02-28";
+    QTest::newRow("previous-year button") << QDate(2016, 2, 29) << "m_pPrevYear" << "2015-2 2015-02-28";
 }
 
 void TestCalendarWidget::stepping()
 {
     QFETCH(QDate, selected);
     QFETCH(QString, action);
-
+    QFETCH(QString, shown);
     m_pCalendar->SetSelectedDate(selected);
     m_listLog.clear();
     if (action.startsWith(QLatin1String("m_p")))
         Button(action.toLatin1().constData())->click();
     else if (action == QLatin1String("ShowNextMonth"))
         m_pCalendar->ShowNextMonth();
-    else if (action == QLatin1String("ShowPreviousMonth"))
-        m_pCalendar->ShowPreviousMonth();
     else
         m_pCalendar->ShowNextYear();
-    QTEST(Shown(), "shown");
-    QTEST(m_listLog, "log");
+    QCOMPARE(Shown(), shown);
+    QCOMPARE(m_listLog, QStringList({"YearMonth " + shown.section(QLatin1Char(' '), 0, 0)}));
     // Stepping shows another month; the selection stays.
     QCOMPARE(m_pCalendar->GetSelectedDate(), selected);
 }
@@ -217,17 +183,11 @@ void TestCalendarWidget::boundsDisableNavigation()
     QCOMPARE(Shown(), QStringLiteral("2015-2 2015-02-05"));
     QCOMPARE(enabled(), QStringLiteral("0011"));
     QCOMPARE(m_listLog, QStringList({"YearMonth 2015-4", "YearMonth 2015-2"}));
-
-    // Selecting past the maximum lands on it.
-    m_pCalendar->SetSelectedDate(QDate(2016, 1, 1));
-    QCOMPARE(m_pCalendar->GetSelectedDate(), QDate(2015, 4, 20));
-    QCOMPARE(enabled(), QStringLiteral("1100"));
 }
 
 void TestCalendarWidget::minimumAfterTheSelectedDate()
 {
     m_pCalendar->SetMinimumDate(QDate(2015, 4, 2));
-    QCOMPARE(m_pCalendar->GetSelectedDate(), QDate(2015, 4, 2));
     QCOMPARE(SelectedDates(View()), QList<QDate>({QDate(2015, 4, 2)}));
     QCOMPARE(m_listLog, QStringList({"YearMonth 2015-4", "SelectionChanged"}));
 
@@ -238,31 +198,14 @@ void TestCalendarWidget::minimumAfterTheSelectedDate()
     QCOMPARE(m_listLog, QStringList());
     m_pCalendar->SetMaximumDate(QDate(2015, 3, 20));
     QCOMPARE(m_pCalendar->GetSelectedDate(), QDate(2015, 3, 20));
-    QCOMPARE(m_pCalendar->GetMinimumDate(), QDate(2015, 3, 1));
     QCOMPARE(m_listLog, QStringList({"YearMonth 2015-3", "SelectionChanged"}));
 }
 
-void TestCalendarWidget::selectedDateSetter()
-{
-    m_pCalendar->SetSelectedDate(QDate());
-    m_pCalendar->SetSelectedDate(QDate(2015, 3, 10));
-    QCOMPARE(m_listLog, QStringList());
-    m_pCalendar->SetSelectedDate(QDate(2015, 5, 1));
-    QCOMPARE(m_listLog, QStringList({"DateChanged 2015-05-01 2015-05-01", "YearMonth 2015-5", "SelectionChanged"}));
-    QCOMPARE(SelectedDates(View()), QList<QDate>({QDate(2015, 5, 1)}));
-    QCOMPARE(Shown(), QStringLiteral("2015-5 2015-05-01"));
-}
-
-void TestCalendarWidget::rangeSetterInMultiSelection()
+void TestCalendarWidget::multiSelection()
 {
     m_pCalendar->SetSelectionMode(CCalendarWidget::MultiSelection);
     m_pCalendar->SetSelectedDate(QDate(2015, 3, 10), QDate(2015, 3, 14));
-    QCOMPARE(SelectedDates(View()), QList<QDate>({QDate(2015, 3, 10), QDate(2015, 3, 11), QDate(2015, 3, 12),
-                                                  QDate(2015, 3, 13), QDate(2015, 3, 14)}));
-    QDate dtBegin;
-    QDate dtEnd;
-    m_pCalendar->GetSelectedDate(dtBegin, dtEnd);
-    QCOMPARE(dtEnd, QDate(2015, 3, 14));
+    QCOMPARE(SelectedDates(View()).size(), 5);
     QCOMPARE(m_listLog, QStringList({"DateChanged 2015-03-10 2015-03-14"}));
 
     // From another selected day only the first day remains.
@@ -277,6 +220,16 @@ void TestCalendarWidget::rangeSetterInMultiSelection()
     m_listLog.clear();
     m_pCalendar->SetSelectedDate(QDate(2015, 3, 2), QDate());
     QCOMPARE(m_listLog, QStringList());
+
+    // A drag selects the run and reports it; the selected day stays.
+    m_pCalendar->SetSelectedDate(QDate(2015, 3, 10));
+    m_listLog.clear();
+    Drag(View(), {QDate(2015, 3, 10), QDate(2015, 3, 6), QDate(2015, 3, 3)});
+    QCOMPARE(m_listLog, QStringList({"DateChanged 2015-03-03 2015-03-10", "Clicked 2015-03-03"}));
+    QCOMPARE(SelectedDates(View()).size(), 8);
+    QCOMPARE(m_pCalendar->GetSelectedDate(), QDate(2015, 3, 10));
+    Click(View(), QDate(2015, 3, 20));
+    QCOMPARE(SelectedDates(View()), QList<QDate>({QDate(2015, 3, 20)}));
 }
 
 void TestCalendarWidget::clickSignalsInOrder()
@@ -289,7 +242,6 @@ void TestCalendarWidget::clickSignalsInOrder()
                                      "Clicked 2015-03-18",
                                      "DateChanged 2015-04-02 2015-04-02", "YearMonth 2015-4", "SelectionChanged",
                                      "Clicked 2015-04-02"}));
-    QCOMPARE(SelectedDates(View()), QList<QDate>({QDate(2015, 4, 2)}));
 
     m_pCalendar->SetSelectionMode(CCalendarWidget::NoSelection);
     m_listLog.clear();
@@ -297,34 +249,11 @@ void TestCalendarWidget::clickSignalsInOrder()
     QCOMPARE(m_listLog, QStringList());
 }
 
-void TestCalendarWidget::dragInMultiSelection()
-{
-    m_pCalendar->SetSelectionMode(CCalendarWidget::MultiSelection);
-    Drag(View(), {QDate(2015, 3, 10), QDate(2015, 3, 6), QDate(2015, 3, 3)});
-    QCOMPARE(m_listLog, QStringList({"DateChanged 2015-03-03 2015-03-10", "Clicked 2015-03-03"}));
-    QCOMPARE(SelectedDates(View()).size(), 8);
-    QDate dtBegin;
-    QDate dtEnd;
-    m_pCalendar->GetSelectedDate(dtBegin, dtEnd);
-    QCOMPARE(dtBegin, QDate(2015, 3, 3));
-    QCOMPARE(dtEnd, QDate(2015, 3, 10));
-    // The selected day itself is not moved by a drag.
-    QCOMPARE(m_pCalendar->GetSelectedDate(), QDate(2015, 3, 10));
-
-    m_listLog.clear();
-    Click(View(), QDate(2015, 3, 20));
-    QCOMPARE(m_listLog, QStringList({"DateChanged 2015-03-20 2015-03-20", "SelectionChanged", "Clicked 2015-03-20"}));
-    QCOMPARE(SelectedDates(View()), QList<QDate>({QDate(2015, 3, 20)}));
-}
-
 void TestCalendarWidget::keysMoveTheSelection()
 {
     m_pCalendar->SetMaximumDate(QDate(2015, 4, 2));
     View()->setFocus();
     QTest::keyClick(View(), Qt::Key_Right);
-    QCOMPARE(m_pCalendar->GetSelectedDate(), QDate(2015, 3, 11));
-    QCOMPARE(SelectedDates(View()), QList<QDate>({QDate(2015, 3, 11)}));
-    QCOMPARE(Shown(), QStringLiteral("2015-3 2015-03-11"));
     QTest::keyClick(View(), Qt::Key_End);
     QTest::keyClick(View(), Qt::Key_Down);
     QCOMPARE(Shown(), QStringLiteral("2015-4 2015-04-02"));
@@ -334,33 +263,26 @@ void TestCalendarWidget::keysMoveTheSelection()
                                      "DateChanged 2015-04-02 2015-04-02", "YearMonth 2015-4", "SelectionChanged"}));
 }
 
-void TestCalendarWidget::dayMarks()
+void TestCalendarWidget::dayMarksAndTheirPainting()
 {
     const QDate date(2015, 3, 12);
     m_pCalendar->SetDayMarkColor(date, Qt::red);
     m_pCalendar->SetDayMarkColor(date, Qt::blue);
     QCOMPARE(m_pCalendar->GetColorByTickType(date), QColor(Qt::blue));
-    m_pCalendar->SetDayMarkColor(QDate(2015, 3, 13), Qt::blue);
     m_pCalendar->SetDayMarkColor(QDate(2015, 3, 14), QColor(0, 0, 255));
-    m_pCalendar->SetDayMarkColor(QDate(2015, 3, 15), Qt::red);
     // A mark outside the bounds is kept like any other.
     m_pCalendar->SetMaximumDate(QDate(2015, 3, 31));
     m_pCalendar->SetDayMarkColor(QDate(2015, 4, 2), Qt::green);
 
     m_pCalendar->RemoveAllDayMarkByColor(Qt::blue);
-    QVERIFY(!m_pCalendar->GetColorByTickType(date).isValid());
     QVERIFY(!m_pCalendar->GetColorByTickType(QDate(2015, 3, 14)).isValid());
-    QCOMPARE(m_pCalendar->GetColorByTickType(QDate(2015, 3, 15)), QColor(Qt::red));
     QCOMPARE(m_pCalendar->GetColorByTickType(QDate(2015, 4, 2)), QColor(Qt::green));
-    m_pCalendar->RemoveDayMark(QDate(2015, 3, 15));
-    QVERIFY(!m_pCalendar->GetColorByTickType(QDate(2015, 3, 15)).isValid());
+    m_pCalendar->RemoveDayMark(QDate(2015, 4, 2));
+    QVERIFY(!m_pCalendar->GetColorByTickType(QDate(2015, 4, 2)).isValid());
+    m_pCalendar->SetDayMarkColor(QDate(2015, 4, 2), Qt::green);
     m_pCalendar->ClearAllDayMark();
     QVERIFY(!m_pCalendar->GetColorByTickType(QDate(2015, 4, 2)).isValid());
-    QVERIFY(!m_pCalendar->GetColorByTickType(QDate()).isValid());
-}
 
-void TestCalendarWidget::dayMarksArePainted()
-{
     QPixmap pixmapHeader(8, 8);
     pixmapHeader.fill(QColor(0, 128, 0));
     m_pCalendar->SetMidWeekPixmap(pixmapHeader);
@@ -371,13 +293,9 @@ void TestCalendarWidget::dayMarksArePainted()
     // bottom-right eighth is the flag.
     const QRect rect = View()->visualRect(Model()->index(3, 4));
     QCOMPARE(rect.width(), 27);
-    QCOMPARE(image.pixelColor(rect.bottomRight()), QColor(255, 0, 255));
-    QCOMPARE(image.pixelColor(rect.bottomRight() - QPoint(2, 2)), QColor(255, 0, 255));
     QCOMPARE(image.pixelColor(rect.bottomRight() - QPoint(7, 0)), QColor(255, 0, 255));
     QVERIFY(image.pixelColor(rect.bottomRight() - QPoint(9, 0)) != QColor(255, 0, 255));
     QVERIFY(image.pixelColor(rect.bottomRight() - QPoint(5, 5)) != QColor(255, 0, 255));
-    const QRect rectUnmarked = View()->visualRect(Model()->index(3, 5));
-    QVERIFY(image.pixelColor(rectUnmarked.bottomRight()) != QColor(255, 0, 255));
 
     // The middle day names stand on the picture; the first and last do not.
     const QRect rectMid = View()->visualRect(Model()->index(0, 3));
@@ -386,36 +304,26 @@ void TestCalendarWidget::dayMarksArePainted()
     QVERIFY(image.pixelColor(rectFirst.topLeft() + QPoint(1, 1)) != QColor(0, 128, 0));
 }
 
-void TestCalendarWidget::refusals_data()
-{
-    QTest::addColumn<Call>("call");
-    QTest::addColumn<QString>("warning");
-    QTest::newRow("month 13") << Call([](CCalendarWidget* p) { p->SetCurrentYearMonth(2015, 13); })
-                              << "CCalendarWidget::SetCurrentYearMonth: invalid year 2015 or month 13";
-    QTest::newRow("year 0") << Call([](CCalendarWidget* p) { p->SetCurrentYearMonth(0, 5); })
-                            << "CCalendarWidget::SetCurrentYearMonth: invalid year 0 or month 5";
-    QTest::newRow("weekday 8") << Call([](CCalendarWidget* p) { p->SetFirstDayOfWeek(static_cast<Qt::DayOfWeek>(8)); })
-                               << "CCalendarWidget::SetFirstDayOfWeek: invalid day of week 8";
-    QTest::newRow("weekday format 0") << Call([](CCalendarWidget* p) {
-        p->SetWeekdayTextFormat(static_cast<Qt::DayOfWeek>(0), QTextCharFormat());
-    }) << "CCalendarWidget::SetWeekdayTextFormat: invalid day of week 0";
-    QTest::newRow("selection mode 3") << Call([](CCalendarWidget* p) {
-        p->SetSelectionMode(static_cast<CCalendarWidget::SelectionMode>(3));
-    }) << "CCalendarWidget::SetSelectionMode: invalid selection mode 3";
-    QTest::newRow("mark without date") << Call([](CCalendarWidget* p) { p->SetDayMarkColor(QDate(), Qt::red); })
-                                       << "CCalendarWidget::SetDayMarkColor: !date.isValid()";
-    QTest::newRow("mark without colour") << Call([](CCalendarWidget* p) { p->SetDayMarkColor(QDate(2015, 3, 12), QColor()); })
-                                         << "CCalendarWidget::SetDayMarkColor: !color.isValid()";
-}
-
 void TestCalendarWidget::refusals()
 {
-    QFETCH(Call, call);
-    QFETCH(QString, warning);
     m_pCalendar->SetDayMarkColor(QDate(2015, 3, 12), Qt::red);
-    QTest::ignoreMessage(QtWarningMsg, qPrintable(warning));
-    call(m_pCalendar);
-
+    const QList<QPair<Call, const char*>> listCalls{
+        {[](CCalendarWidget* p) { p->SetCurrentYearMonth(2015, 13); },
+         "CCalendarWidget::SetCurrentYearMonth: invalid year 2015 or month 13"},
+        {[](CCalendarWidget* p) { p->SetFirstDayOfWeek(static_cast<Qt::DayOfWeek>(8)); },
+         "CCalendarWidget::SetFirstDayOfWeek: invalid day of week 8"},
+        {[](CCalendarWidget* p) { p->SetWeekdayTextFormat(static_cast<Qt::DayOfWeek>(0), QTextCharFormat()); },
+         "CCalendarWidget::SetWeekdayTextFormat: invalid day of week 0"},
+        {[](CCalendarWidget* p) { p->SetSelectionMode(static_cast<CCalendarWidget::SelectionMode>(3)); },
+         "CCalendarWidget::SetSelectionMode: invalid selection mode 3"},
+        {[](CCalendarWidget* p) { p->SetDayMarkColor(QDate(), Qt::red); },
+         "CCalendarWidget::SetDayMarkColor: !date.isValid()"},
+        {[](CCalendarWidget* p) { p->SetDayMarkColor(QDate(2015, 3, 12), QColor()); },
+         "CCalendarWidget::SetDayMarkColor: !color.isValid()"}};
+    for (const auto& call : listCalls) {
+        QTest::ignoreMessage(QtWarningMsg, call.second);
+        call.first(m_pCalendar);
+    }
     // Nothing changed.
     QCOMPARE(Shown(), QStringLiteral("2015-3 2015-03-10"));
     QCOMPARE(m_pCalendar->GetFirstDayOfWeek(), Qt::Sunday);
@@ -434,7 +342,6 @@ void TestCalendarWidget::firstAndLastYears()
     // The month before AD 1 is December 1 BC; it may be shown, but none of its days responds.
     m_pCalendar->ShowPreviousMonth();
     QCOMPARE(m_pCalendar->GetYearShown(), -1);
-    QCOMPARE(m_pCalendar->GetMonthShown(), 12);
     m_listLog.clear();
     Click(View(), QDate(-1, 12, 20));
     QCOMPARE(m_listLog, QStringList());
@@ -442,7 +349,6 @@ void TestCalendarWidget::firstAndLastYears()
     QCOMPARE(Shown(), QStringLiteral("1-1 0001-01-01"));
 
     m_pCalendar->SetSelectedDate(QDate(9999, 12, 31));
-    QVERIFY(!Button("m_pNextMonth")->isEnabled());
     QVERIFY(!Button("m_pNextYear")->isEnabled());
     m_listLog.clear();
     QTest::keyClick(View(), Qt::Key_Right);

@@ -7,8 +7,6 @@
 
 #include "schedule/ScheduleFrame.h"
 
-#include <QtCore/QElapsedTimer>
-#include <QtCore/QTimer>
 #include <QtWidgets/QApplication>
 #include <QtWidgets/QGraphicsScene>
 #include <QtWidgets/QGraphicsSceneMouseEvent>
