@@ -132,9 +132,7 @@ private Q_SLOTS:
     void titleWidgetParts();
     void subclassExtendsThePrivateState_data();
     void subclassExtendsThePrivateState();
-    void ownAncestorRefused_data();
     void ownAncestorRefused();
-    void titleBarRefusesItself();
     void deletedByItsSignal_data();
     void deletedByItsSignal();
     void cleanup();
@@ -173,9 +171,7 @@ void TestDialogs::newDialogShowsNoButtons()
 {
     CBaseDialog dialog;
     ShowAt(dialog);
-    QVERIFY(!dialog.GetCloseBtn()->isVisible());
-    QVERIFY(!dialog.GetSizeBtn()->isVisible());
-    dialog.SetCloseBtnVisible(true);
+    QVERIFY(!dialog.GetCloseBtn()->isVisible() && !dialog.GetSizeBtn()->isVisible());
     dialog.SetSizeBtnVisible(true);
     QVERIFY(dialog.GetSizeBtn()->isVisible());
 
@@ -454,63 +450,40 @@ void TestDialogs::subclassExtendsThePrivateState()
     QCOMPARE(spyFinished.count(), bHideBottom ? 0 : 1);
 }
 
-void TestDialogs::ownAncestorRefused_data()
-{
-    QTest::addColumn<int>("iWhich");
-    QTest::addColumn<bool>("bContent");
-    QTest::addColumn<QString>("strWarning");
-    const QString strContent =
-        QStringLiteral("CBaseDialog::SetContentWnd: pWidget is the content area or one of its ancestors");
-    const QString strTitle =
-        QStringLiteral("CBaseDialog::AddTitleWidget: pWidget is the title bar or one of its ancestors");
-    // 1 the dialog's parent window, 3 the content widget, 4 the title bar.
-    QTest::newRow("content: parent window") << 1 << true << strContent;
-    QTest::newRow("content: content widget") << 3 << true << strContent;
-    QTest::newRow("title: parent window") << 1 << false << strTitle;
-    QTest::newRow("title: title bar") << 4 << false << strTitle;
-}
 
-// A hostile client hands the dialog one of its own ancestors back.
+// A hostile client hands the dialog or the title bar one of its own ancestors
+// back: refused, nothing moves.
 void TestDialogs::ownAncestorRefused()
 {
-    QFETCH(int, iWhich);
-    QFETCH(bool, bContent);
-    QFETCH(QString, strWarning);
     QWidget window;
     auto* pDialog = new CBaseDialogWithBottom(&window);
     auto* pContent = new QLabel(QStringLiteral("Gate 2 North"));
     pDialog->SetContentWnd(pContent);
     window.show();
     pDialog->show();
-    QWidget* widgets[] = {pDialog, &window, pDialog->findChild<QFrame*>(QStringLiteral("m_pContentFrame")),
-                          pDialog->GetSetUpUiWidget(), pDialog->findChild<CTitleWidget*>(QStringLiteral("m_pTitleWidget"))};
-    QWidget* pWidget = widgets[iWhich];
-    QVERIFY(pWidget);
-    QWidget* pParentBefore = pWidget->parentWidget();
-
-    QTest::ignoreMessage(QtWarningMsg, qPrintable(strWarning));
-    if (bContent)
+    CTitleWidget* pTitle = TitleOf(*pDialog);
+    const QList<QWidget*> listWidgets{&window, pDialog, pDialog->GetSetUpUiWidget(), pTitle, pContent};
+    QList<QWidget*> listParents;
+    for (QWidget* pWidget : listWidgets)
+        listParents << pWidget->parentWidget();
+    for (QWidget* pWidget : {&window, pDialog->GetSetUpUiWidget()}) {
+        QTest::ignoreMessage(QtWarningMsg,
+                             "CBaseDialog::SetContentWnd: pWidget is the content area or one of its ancestors");
         pDialog->SetContentWnd(pWidget);
-    else
+    }
+    for (QWidget* pWidget : {static_cast<QWidget*>(&window), static_cast<QWidget*>(pTitle)}) {
+        QTest::ignoreMessage(QtWarningMsg, "CBaseDialog::AddTitleWidget: pWidget is the title bar or one of its ancestors");
         pDialog->AddTitleWidget(pWidget);
-
-    QCOMPARE(pWidget->parentWidget(), pParentBefore);
-    QCOMPARE(pDialog->parentWidget(), &window);
-    QCOMPARE(pContent->parentWidget(), pDialog->GetSetUpUiWidget());
-    QVERIFY(pContent->isVisible());
-}
-
-void TestDialogs::titleBarRefusesItself()
-{
-    QWidget window;
-    auto* pTitle = new CTitleWidget(&window);
-    for (QWidget* pWidget : {static_cast<QWidget*>(pTitle), &window}) {
         QTest::ignoreMessage(QtWarningMsg, "CTitleWidget::AddWidget: pWidget is the title bar or one of its ancestors");
         pTitle->AddWidget(pWidget);
     }
-    QCOMPARE(pTitle->parentWidget(), &window);
-    QCOMPARE(window.parentWidget(), static_cast<QWidget*>(nullptr));
+    QList<QWidget*> listAfter;
+    for (QWidget* pWidget : listWidgets)
+        listAfter << pWidget->parentWidget();
+    QCOMPARE(listAfter, listParents);
+    QVERIFY(pContent->isVisible());
 }
+
 
 void TestDialogs::deletedByItsSignal_data()
 {
