@@ -20,6 +20,7 @@
 #include <memory>
 
 using namespace OrvaGUIToolkit;
+
 namespace {
 
 using OrvaTest::AnswerNextQuestion;
@@ -80,38 +81,31 @@ public:
 
 // A dialog of another part of the library: its private class extends the
 // bottom dialog's, as the library's own dialogs outside this folder do.
-class CPlateDialogPrivate;
+class CPlateDialogPrivate : public CBaseDialogWithBottomPrivate
+{
+};
 
 class CPlateDialog : public CBaseDialogWithBottom
 {
     Q_DECLARE_PRIVATE(CPlateDialog)
 
 public:
-    explicit CPlateDialog(bool bHideBottom);
-    // The base's state, reached through the one private object.
-    QPushButton* ConfirmFromState() const;
-};
-
-class CPlateDialogPrivate : public CBaseDialogWithBottomPrivate
-{
-    Q_DECLARE_PUBLIC(CPlateDialog)
-};
-
-CPlateDialog::CPlateDialog(bool bHideBottom)
-    : CBaseDialogWithBottom(*new CPlateDialogPrivate, nullptr)
-{
-    SetContentWnd(new QLabel(QStringLiteral("B-AC 4711")));
-    if (bHideBottom)
+    CPlateDialog()
+        : CBaseDialogWithBottom(*new CPlateDialogPrivate, nullptr)
+    {
+        SetContentWnd(new QLabel(QStringLiteral("B-AC 4711")));
         HideBottom();
-}
-
-QPushButton* CPlateDialog::ConfirmFromState() const
-{
-    Q_D(const CPlateDialog);
-    return d->m_pConfirmBtn;
-}
+    }
+    // The base's state, reached through the one private object.
+    QPushButton* ConfirmFromState() const
+    {
+        Q_D(const CPlateDialog);
+        return d->m_pConfirmBtn;
+    }
+};
 
 } // namespace
+
 class TestDialogs : public QObject
 {
     Q_OBJECT
@@ -428,7 +422,7 @@ void TestDialogs::titleWidgetParts()
 // its bottom row the dialog ignores Return.
 void TestDialogs::subclassExtendsThePrivateState()
 {
-    CPlateDialog dialog(true);
+    CPlateDialog dialog;
     QCOMPARE(dialog.GetSetUpUiWidget()->objectName(), QStringLiteral("m_pNoBottomWidget"));
     QCOMPARE(dialog.ConfirmFromState(), dialog.GetConfirmBtn());
     auto* pPlate = dialog.GetSetUpUiWidget()->findChild<QLabel*>();

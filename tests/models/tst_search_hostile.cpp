@@ -82,9 +82,7 @@ private Q_SLOTS:
 void TestSearchHostile::pageNumbers_data()
 {
     QTest::addColumn<int>("iPage");
-    QTest::newRow("INT_MIN") << INT_MIN;
     QTest::newRow("0") << 0;
-    QTest::newRow("past the last") << 9;
     QTest::newRow("INT_MAX") << INT_MAX;
 }
 

@@ -7,7 +7,6 @@
 #include <QtWidgets/QLineEdit>
 
 #include <climits>
-#include <functional>
 
 using namespace OrvaGUIToolkit;
 
@@ -47,52 +46,6 @@ CPageInfo* NewPageInfo(unsigned int uCount, unsigned int uPage)
     pInfo->SetPageInfo(uCount);
     pInfo->ShowSelectedPage(uPage);
     return pInfo;
-}
-
-// A control, and what makes it emit a signal whose slot deletes the control.
-struct DeletingCase
-{
-    const char* pszName;
-    std::function<QWidget*()> funcMake;
-    std::function<void(QWidget*)> funcTrigger;
-};
-
-template <typename T, typename Signal>
-QWidget* DeletedBy(T* pControl, Signal signal)
-{
-    QObject::connect(pControl, signal, pControl, [pControl] { delete pControl; });
-    return pControl;
-}
-
-const std::vector<DeletingCase>& DeletingCases()
-{
-    static const std::vector<DeletingCase> s_cases = {
-        {"CPagerCtrl::SignalShowPage from a strip click",
-         [] { return DeletedBy(NewPager(20, 10), &CPagerCtrl::SignalShowPage); },
-         [](QWidget* p) { ClickCell(p->findChild<CSelfDrawnButton*>(), 5); }},
-        {"CPagerCtrl::SignalForceChangePage from the Go box",
-         [] { return DeletedBy(NewPager(20, 10), &CPagerCtrl::SignalForceChangePage); },
-         [](QWidget* p) {
-             auto* pEdit = p->findChild<QLineEdit*>();
-             QTest::keyClicks(pEdit, QStringLiteral("12"));
-             QTest::keyClick(pEdit, Qt::Key_Return);
-         }},
-        {"CPageInfo::SignalShowPage from a strip click",
-         [] { return DeletedBy(NewPageInfo(25, 3), &CPageInfo::SignalShowPage); },
-         [](QWidget* p) { ClickCell(p->findChild<CSelfDrawnButton*>(), 6); }},
-        {"CPageInfo::SignalShowPage from Next",
-         [] { return DeletedBy(NewPageInfo(25, 3), &CPageInfo::SignalShowPage); },
-         [](QWidget* p) { Click(p, "m_pBtnNext"); }},
-        {"CSelfDrawnButton::SignalCurChanged from a click",
-         [] {
-             auto* pStrip = new CSelfDrawnButton(3);
-             pStrip->SetTextList({QStringLiteral("a"), QStringLiteral("b"), QStringLiteral("c")});
-             pStrip->setFixedHeight(20);
-             return DeletedBy(pStrip, &CSelfDrawnButton::SignalCurChanged);
-         },
-         [](QWidget* p) { ClickCell(static_cast<CSelfDrawnButton*>(p), 2); }},
-    };
-    return s_cases;
 }
 
 } // namespace
@@ -421,19 +374,52 @@ void TestPager::intValidator()
     QCOMPARE(int(validator.validate(strInput, iPos)), iState);
 }
 
+// Each signal the pagers emit from their own handlers, with a slot that
+// deletes the control.
 void TestPager::deletingSlots_data()
 {
     QTest::addColumn<int>("iCase");
-    for (size_t i = 0; i < DeletingCases().size(); ++i)
-        QTest::newRow(DeletingCases()[i].pszName) << int(i);
+    int iCase = 0;
+    for (const char* pszName :
+         {"CPagerCtrl::SignalShowPage from a strip click", "CPagerCtrl::SignalForceChangePage from the Go box",
+          "CPageInfo::SignalShowPage from a strip click", "CPageInfo::SignalShowPage from Next",
+          "CSelfDrawnButton::SignalCurChanged from a click"})
+        QTest::newRow(pszName) << iCase++;
 }
 
 void TestPager::deletingSlots()
 {
     QFETCH(int, iCase);
-    const DeletingCase& deletingCase = DeletingCases()[size_t(iCase)];
-    QPointer<QWidget> pWidget = deletingCase.funcMake();
-    deletingCase.funcTrigger(pWidget);
+    QPointer<QWidget> pWidget;
+    const auto deleteControl = [&pWidget] { delete pWidget.data(); };
+    if (iCase < 2) {
+        CPagerCtrl* pPager = NewPager(20, 10);
+        pWidget = pPager;
+        connect(pPager, &CPagerCtrl::SignalShowPage, deleteControl);
+        connect(pPager, &CPagerCtrl::SignalForceChangePage, deleteControl);
+        auto* pEdit = pPager->findChild<QLineEdit*>();
+        if (iCase == 0) {
+            ClickCell(pPager->findChild<CSelfDrawnButton*>(), 5);
+        } else {
+            QTest::keyClicks(pEdit, QStringLiteral("12"));
+            QTest::keyClick(pEdit, Qt::Key_Return);
+        }
+    } else if (iCase < 4) {
+        CPageInfo* pInfo = NewPageInfo(25, 3);
+        pWidget = pInfo;
+        connect(pInfo, &CPageInfo::SignalShowPage, deleteControl);
+        if (iCase == 2)
+            ClickCell(pInfo->findChild<CSelfDrawnButton*>(), 6);
+        else
+            Click(pInfo, "m_pBtnNext");
+    } else {
+        auto* pStrip = new CSelfDrawnButton(3);
+        pStrip->SetTextList({QStringLiteral("a"), QStringLiteral("b"), QStringLiteral("c")});
+        pStrip->setFixedHeight(20);
+        pWidget = pStrip;
+        connect(pStrip, &CSelfDrawnButton::SignalCurChanged, deleteControl);
+        ClickCell(pStrip, 2);
+    }
     QVERIFY(pWidget.isNull());
 }
 
