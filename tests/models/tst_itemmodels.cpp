@@ -33,12 +33,10 @@ private Q_SLOTS:
     void itemsHandedToTheModel();
     void copyDoesNotOwnChildren();
     void testerWatchesRandomEdits();
-    void keyMapping_data();
     void keyMapping();
     void standardItemRoles();
     void disabledLook();
     void modelReadsThroughMapping();
-    void keywordHighlight_data();
     void keywordHighlight();
     void removeKeyRoleSignal();
     void tableSetTextAddsColumn();
@@ -266,31 +264,22 @@ void TestItemModels::testerWatchesRandomEdits()
     }
 }
 
-void TestItemModels::keyMapping_data()
-{
-    QTest::addColumn<int>("column");
-    QTest::addColumn<int>("role");
-    QTest::addColumn<bool>("found");
-    QTest::addColumn<int>("targetColumn");
-    QTest::newRow("exact beats wildcard") << 1 << 0 << true << 3;
-    QTest::newRow("wildcard") << 7 << 0 << true << 2;
-    QTest::newRow("other role") << 1 << 6 << false << -5;
-}
 
+// An exact column beats the wildcard -1; another role has no mapping. The
+// copy must carry the mappings.
 void TestItemModels::keyMapping()
 {
-    QFETCH(int, column);
-    QFETCH(int, role);
-    QFETCH(bool, found);
-    QFETCH(int, targetColumn);
     CModelKeyMapping original;
     original.AddMapping(-1, 0, 2, 0);
     original.AddMapping(1, 0, 3, 0);
     const CModelKeyMapping mapping = original;
-    int iColumn = -5;
-    int iRole = -5;
-    QCOMPARE(mapping.GetMapping(column, role, iColumn, iRole), found);
-    QCOMPARE(iColumn, targetColumn);
+    QVector<int> vecColumns;
+    for (const QPoint& pt : {QPoint(1, 0), QPoint(7, 0), QPoint(1, 6)}) {
+        int iColumn = -5;
+        int iRole = -5;
+        vecColumns << (mapping.GetMapping(pt.x(), pt.y(), iColumn, iRole) ? iColumn : -1);
+    }
+    QCOMPARE(vecColumns, (QVector<int>{3, 2, -1}));
 }
 
 void TestItemModels::standardItemRoles()
@@ -338,26 +327,20 @@ void TestItemModels::modelReadsThroughMapping()
     QVERIFY(dynamic_cast<CStandardItem*>(model.itemFromIndex(model.index(0, 3))));
 }
 
-void TestItemModels::keywordHighlight_data()
-{
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<bool>("red");
-    QTest::newRow("other case") << QStringLiteral("Plate ab123cd") << true;
-    QTest::newRow("second keyword") << QStringLiteral("truck at gate") << true;
-    QTest::newRow("no keyword") << QStringLiteral("Plate XY999ZZ") << false;
-}
 
+// Any keyword of the first column's header, in any letter case, paints the
+// row's text red.
 void TestItemModels::keywordHighlight()
 {
-    QFETCH(QString, text);
-    QFETCH(bool, red);
     CStandardItemModel model;
-    model.appendRow(new QStandardItem(text));
+    for (const char* pszText : {"Plate ab123cd", "truck at gate", "Plate XY999ZZ"})
+        model.appendRow(new QStandardItem(QLatin1String(pszText)));
     model.setHorizontalHeaderItem(0, new QStandardItem(QStringLiteral("Record")));
     model.setHeaderData(0, Qt::Horizontal, QStringList{QString(), QStringLiteral("AB123"), QStringLiteral("TRUCK")},
                         HighlightKeywordsRole);
-    const QVariant foreground = model.index(0, 0).data(Qt::ForegroundRole);
-    QCOMPARE(foreground.isValid() && foreground.value<QColor>() == QColor(220, 82, 82, 255), red);
+    QCOMPARE(model.index(0, 0).data(Qt::ForegroundRole).value<QColor>(), QColor(220, 82, 82, 255));
+    QCOMPARE(model.index(1, 0).data(Qt::ForegroundRole).value<QColor>(), QColor(220, 82, 82, 255));
+    QVERIFY(!model.index(2, 0).data(Qt::ForegroundRole).isValid());
 }
 
 // Announced when a role's value goes; a slot may delete the model.
