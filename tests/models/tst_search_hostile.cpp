@@ -67,10 +67,7 @@ class TestSearchHostile : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    void pageNumbers_data();
-    void pageNumbers();
-    void pageSizes_data();
-    void pageSizes();
+    void pagingExtremes();
     void valueListsShorterThanColumns();
     void noSourceModel();
     void proxiesWithoutSource();
@@ -79,49 +76,29 @@ private Q_SLOTS:
     void searchWhileSearching();
 };
 
-void TestSearchHostile::pageNumbers_data()
+// Page sizes and numbers out of any range: one row per page, all rows on one
+// page, or nothing shown.
+void TestSearchHostile::pagingExtremes()
 {
-    QTest::addColumn<int>("iPage");
-    QTest::newRow("0") << 0;
-    QTest::newRow("INT_MAX") << INT_MAX;
-}
-
-void TestSearchHostile::pageNumbers()
-{
-    QFETCH(int, iPage);
     CFixture fixture(25);
     CFilterTreeView& view = fixture.view;
+    view.resize(300, 0);
+    QVector<int> vecPages;
+    for (const std::pair<bool, int>& size : {std::make_pair(false, INT_MIN), std::make_pair(false, INT_MAX),
+                                             std::make_pair(true, 0)}) {
+        view.SetItemsPerPage(size.first, size.second);
+        view.DoPaging();
+        vecPages << view.GetPageCount();
+    }
+    QCOMPARE(vecPages, (QVector<int>{25, 1, 25}));
     view.SetItemsPerPage(false, 10);
     view.DoPaging();
-    view.OnCurrentPageChanged(iPage);
-    QCOMPARE(view.model()->rowCount(), 0);
+    for (int iPage : {0, INT_MAX}) {
+        view.OnCurrentPageChanged(iPage);
+        QCOMPARE(view.model()->rowCount(), 0);
+    }
     view.OnCurrentPageChanged(3);
     QCOMPARE(view.model()->rowCount(), 5);
-}
-
-void TestSearchHostile::pageSizes_data()
-{
-    QTest::addColumn<bool>("bAuto");
-    QTest::addColumn<int>("iSize");
-    QTest::addColumn<int>("iHeight");
-    QTest::addColumn<int>("iPages");
-    QTest::newRow("fixed INT_MIN") << false << INT_MIN << 300 << 25;
-    QTest::newRow("fixed INT_MAX") << false << INT_MAX << 300 << 1;
-    QTest::newRow("auto, zero height") << true << 0 << 0 << 25;
-}
-
-void TestSearchHostile::pageSizes()
-{
-    QFETCH(bool, bAuto);
-    QFETCH(int, iSize);
-    QFETCH(int, iHeight);
-    QFETCH(int, iPages);
-    CFixture fixture(25);
-    CFilterTreeView& view = fixture.view;
-    view.resize(300, iHeight);
-    view.SetItemsPerPage(bAuto, iSize);
-    view.DoPaging();
-    QCOMPARE(view.GetPageCount(), iPages);
     view.SetAscendingOrder(INT_MAX);
     view.SetDescendingOrder(-5);
 }
