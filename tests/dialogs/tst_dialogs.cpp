@@ -1,9 +1,4 @@
-#include <OrvaGUIToolkit/Dialog/BaseDialogWithBottom.h>
-#include <OrvaGUIToolkit/Dialog/InformationDlg.h>
-#include <OrvaGUIToolkit/Dialog/TitleLabel.h>
-#include <OrvaGUIToolkit/Dialog/TitleWidget.h>
-#include <OrvaGUIToolkit/Dialog/WarningDlg.h>
-#include <OrvaGUIToolkit/Foundation/WidgetMaximizeManager.h>
+#include <OrvaGUIToolkit/OrvaGUIToolkit.h>
 
 #include "dialogs/BaseDialogWithBottomPrivate.h"
 #include "support/AnswerNextQuestion.h"

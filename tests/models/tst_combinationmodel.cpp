@@ -1,7 +1,4 @@
-#include <OrvaGUIToolkit/ItemView/CheckableModel.h>
-#include <OrvaGUIToolkit/ItemView/ComboBoxModel.h>
-#include <OrvaGUIToolkit/ItemView/CombinationModel.h>
-#include <OrvaGUIToolkit/ItemView/ItemDataRole.h>
+#include <OrvaGUIToolkit/OrvaGUIToolkit.h>
 
 #include <QtCore/QPointer>
 #include <QtCore/QRandomGenerator>

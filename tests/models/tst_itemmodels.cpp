@@ -1,10 +1,4 @@
-#include <OrvaGUIToolkit/ItemView/ItemDataRole.h>
-#include <OrvaGUIToolkit/ItemView/ModelKeyMapping.h>
-#include <OrvaGUIToolkit/ItemView/StandardItem.h>
-#include <OrvaGUIToolkit/ItemView/StandardItemModel.h>
-#include <OrvaGUIToolkit/ItemView/TableWidget.h>
-#include <OrvaGUIToolkit/ItemView/TreeViewItem.h>
-#include <OrvaGUIToolkit/ItemView/TreeViewModel.h>
+#include <OrvaGUIToolkit/OrvaGUIToolkit.h>
 
 #include "ModelTesterSupport.h"
 

@@ -1,17 +1,4 @@
-#include <OrvaGUIToolkit/Calendar/DateTimeEdit.h>
-#include <OrvaGUIToolkit/Calendar/YearMonthDayEdit.h>
-#include <OrvaGUIToolkit/ComboBox/ComboBox.h>
-#include <OrvaGUIToolkit/ItemView/HeaderView.h>
-#include <OrvaGUIToolkit/ItemView/ImageItemViewDelegate.h>
-#include <OrvaGUIToolkit/ItemView/ItemDataRole.h>
-#include <OrvaGUIToolkit/ItemView/StandardItemModel.h>
-#include <OrvaGUIToolkit/ItemView/TableDelegate.h>
-#include <OrvaGUIToolkit/ItemView/TableWidget.h>
-#include <OrvaGUIToolkit/ItemView/TreeView.h>
-#include <OrvaGUIToolkit/ItemView/TreeViewItem.h>
-#include <OrvaGUIToolkit/ItemView/TreeViewModel.h>
-#include <OrvaGUIToolkit/LineEdit/LineEdit.h>
-#include <OrvaGUIToolkit/LineEdit/RegExpValidator.h>
+#include <OrvaGUIToolkit/OrvaGUIToolkit.h>
 
 #include <QtCore/QRegularExpression>
 #include <QtGui/QPainter>

@@ -1,6 +1,4 @@
-#include <OrvaGUIToolkit/ItemView/TreeView.h>
-#include <OrvaGUIToolkit/ItemView/TreeViewItem.h>
-#include <OrvaGUIToolkit/ItemView/TreeViewModel.h>
+#include <OrvaGUIToolkit/OrvaGUIToolkit.h>
 
 #include "ModelTesterSupport.h"
 
