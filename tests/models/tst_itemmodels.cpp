@@ -15,14 +15,12 @@ class TestItemModels : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    void editAndDisplayShareOneValue();
-    void setDataGrowsColumnsOfOneNode();
+    void itemColumns();
     void sameValueStillAnnounced();
     void flagsDefaultAndEnabled();
     void headerData();
     void childInsertionBounds_data();
     void childInsertionBounds();
-    void insertColumnsReachesChildren();
     void removingLastColumnRemovesRows();
     void itemsHandedToTheModel();
     void copyDoesNotOwnChildren();
@@ -33,10 +31,9 @@ private Q_SLOTS:
     void modelReadsThroughMapping();
     void keywordHighlight();
     void removeKeyRoleSignal();
-    void tableSetTextAddsColumn();
     void tableMissingCells_data();
     void tableMissingCells();
-    void tableHeader();
+    void tableTextAndHeader();
     void tableRowOperations();
     void tableFlagsWithoutSignal();
     void tableKeepsItsModel();
@@ -65,26 +62,29 @@ void FillTree(CTreeViewModel& model)
 
 } // namespace
 
-void TestItemModels::editAndDisplayShareOneValue()
-{
-    CTreeViewItem item;
-    item.SetData(0, Qt::EditRole, QStringLiteral("Cam 1"));
-    QCOMPARE(item.data(0, Qt::DisplayRole).toString(), QStringLiteral("Cam 1"));
-    item.SetData(0, Qt::DisplayRole, QStringLiteral("Cam 2"));
-    QCOMPARE(item.data(0, Qt::EditRole).toString(), QStringLiteral("Cam 2"));
-    QVERIFY(!item.data(0, Qt::ToolTipRole).isValid());
-    QVERIFY(!item.data(3, Qt::DisplayRole).isValid());
-}
-
-void TestItemModels::setDataGrowsColumnsOfOneNode()
+// Edit and display share one value; setting a column past the end grows that
+// node only; inserted and removed columns reach the children.
+void TestItemModels::itemColumns()
 {
     CTreeViewItem parent;
+    parent.SetData(1, Qt::EditRole, QStringLiteral("b"));
+    QCOMPARE(parent.data(1, Qt::DisplayRole).toString(), QStringLiteral("b"));
+    QVERIFY(!parent.data(1, Qt::ToolTipRole).isValid());
+    QVERIFY(!parent.data(3, Qt::DisplayRole).isValid());
     QVERIFY(parent.InsertChildren(0, 2, 0));
-    QVERIFY(parent.Child(0)->SetData(5, Qt::DisplayRole, 5));
-    QCOMPARE(parent.Child(0)->ColumnCount(), 6);
+    QVERIFY(parent.Child(0)->SetData(1, Qt::DisplayRole, QStringLiteral("child b")));
+    QCOMPARE(parent.Child(0)->ColumnCount(), 2);
     QCOMPARE(parent.Child(1)->ColumnCount(), 0);
-    QCOMPARE(parent.ColumnCount(), 0);
+    QVERIFY(parent.InsertColumns(1, 2));
+    QCOMPARE(parent.ColumnCount(), 4);
+    QCOMPARE(parent.Child(0)->data(3, Qt::EditRole).toString(), QStringLiteral("child b"));
+    QVERIFY(!parent.InsertColumns(5, 1));
+    QVERIFY(!parent.InsertColumns(0, 0));
+    QVERIFY(parent.RemoveColumns(0, 3));
+    QCOMPARE(parent.data(0, Qt::DisplayRole).toString(), QStringLiteral("b"));
+    QCOMPARE(parent.Child(0)->data(0, Qt::DisplayRole).toString(), QStringLiteral("child b"));
 }
+
 
 void TestItemModels::sameValueStillAnnounced()
 {
@@ -155,21 +155,6 @@ void TestItemModels::childInsertionBounds()
     QCOMPARE(parent.ChildCount(), 3);
 }
 
-void TestItemModels::insertColumnsReachesChildren()
-{
-    CTreeViewItem parent;
-    parent.SetData(1, Qt::DisplayRole, QStringLiteral("b"));
-    parent.InsertChildren(0, 1, 0);
-    parent.Child(0)->SetData(1, Qt::DisplayRole, QStringLiteral("child b"));
-    QVERIFY(parent.InsertColumns(1, 2));
-    QCOMPARE(parent.ColumnCount(), 4);
-    QCOMPARE(parent.Child(0)->data(3, Qt::DisplayRole).toString(), QStringLiteral("child b"));
-    QVERIFY(!parent.InsertColumns(5, 1));
-    QVERIFY(!parent.InsertColumns(0, 0));
-    QVERIFY(parent.RemoveColumns(0, 3));
-    QCOMPARE(parent.data(0, Qt::DisplayRole).toString(), QStringLiteral("b"));
-    QCOMPARE(parent.Child(0)->data(0, Qt::DisplayRole).toString(), QStringLiteral("child b"));
-}
 
 void TestItemModels::removingLastColumnRemovesRows()
 {
@@ -356,17 +341,6 @@ void TestItemModels::removeKeyRoleSignal()
     QVERIFY(pModel.isNull());
 }
 
-void TestItemModels::tableSetTextAddsColumn()
-{
-    CTableWidget table;
-    table.SetHeaderLabels({QStringLiteral("Plate")});
-    table.AddBottomLevelItem();
-    QVERIFY(table.SetText(0, 2, QStringLiteral("ABC-123")));
-    QCOMPARE(table.model()->columnCount(), 3);
-    QCOMPARE(table.GetText(0, 2), QStringLiteral("ABC-123"));
-    QCOMPARE(table.GetUserDefineData(0, 2, Qt::ToolTipRole).toString(), QStringLiteral("ABC-123"));
-    QCOMPARE(table.model()->headerData(0, Qt::Horizontal, Qt::ToolTipRole).toString(), QStringLiteral("Plate"));
-}
 
 void TestItemModels::tableMissingCells_data()
 {
@@ -394,15 +368,22 @@ void TestItemModels::tableMissingCells()
     QCOMPARE(table.TopLevelItemCount(), 2);
 }
 
-// Numbered labels for a bare count; a check box drops a label's padding.
-void TestItemModels::tableHeader()
+// Text past the last column adds columns and a tooltip; a bare count gives
+// numbered labels; a check box drops a label's padding.
+void TestItemModels::tableTextAndHeader()
 {
+    CTableWidget numbered;
+    numbered.SetColumnCount(3);
+    QCOMPARE(numbered.model()->headerData(2, Qt::Horizontal).toString(), QStringLiteral("2"));
     CTableWidget table;
-    table.SetColumnCount(3);
-    QCOMPARE(table.model()->headerData(2, Qt::Horizontal).toString(), QStringLiteral("2"));
-    table.SetHeaderLabels({QStringLiteral("  Camera"), QStringLiteral("Status")});
+    table.SetHeaderLabels({QStringLiteral("  Plate")});
+    table.AddBottomLevelItem();
+    QVERIFY(table.SetText(0, 2, QStringLiteral("ABC-123")));
+    QCOMPARE(table.model()->columnCount(), 3);
+    QCOMPARE(table.GetUserDefineData(0, 2, Qt::ToolTipRole).toString(), QStringLiteral("ABC-123"));
+    QCOMPARE(table.model()->headerData(0, Qt::Horizontal, Qt::ToolTipRole).toString(), QStringLiteral("  Plate"));
     QVERIFY(table.SetHeaderCheckState(0, true));
-    QCOMPARE(table.model()->headerData(0, Qt::Horizontal).toString(), QStringLiteral("Camera"));
+    QCOMPARE(table.model()->headerData(0, Qt::Horizontal).toString(), QStringLiteral("Plate"));
     QCOMPARE(table.model()->headerData(0, Qt::Horizontal, Qt::CheckStateRole).toInt(), int(Qt::Checked));
     QVERIFY(table.SetHeaderCheckable(0, true));
     QVERIFY(table.model()->headerData(0, Qt::Horizontal, HeaderCheckableRole).toBool());
