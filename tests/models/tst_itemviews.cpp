@@ -26,14 +26,12 @@ private Q_SLOTS:
     void imageRects();
     void clickSignals();
     void comboEditor();
-    void lineEditorLimits();
-    void editorChosenByRole();
+    void editorKinds();
     void dateEditorsWriteBack();
     void columnFittingWaitsForTheBurst();
     void imageDelegatePaintsVeiledPicture();
     void modelExtremes();
     void itemInsertedUnderItself();
-    void itemHandedOverTwice();
     void removingRowsWhileCheckPropagates();
     void viewsWithoutModel();
     void delegateNullArguments();
@@ -269,7 +267,7 @@ void TestItemViews::comboEditor()
     QCOMPARE(table.GetUserDefineData(1, 1, ComboItemsRole).toStringList(), (QStringList{"Low", "Critical"}));
 }
 
-void TestItemViews::lineEditorLimits()
+void TestItemViews::editorKinds()
 {
     CTableWidget table;
     FillAlarms(table, 1);
@@ -286,14 +284,8 @@ void TestItemViews::lineEditorLimits()
     QCOMPARE(table.GetText(0, 1), QStringLiteral("Gate 9"));
     QCOMPARE(spy.count(), 1);
     QVERIFY(!qobject_cast<QLineEdit*>(Editor(table, 0, 0).get())->validator());
-}
 
-
-// A combo list wins over dates, a date-time over a date.
-void TestItemViews::editorChosenByRole()
-{
-    CTableWidget table;
-    FillAlarms(table, 1);
+    // A combo list wins over dates, a date-time over a date.
     const QDateTime dtAlarm(QDate(2026, 11, 30), QTime(8, 15, 0));
     table.SetUserDefineData(0, 1, dtAlarm.date(), DateEditRole);
     table.SetUserDefineData(0, 1, dtAlarm, DateTimeEditRole);
@@ -301,6 +293,8 @@ void TestItemViews::editorChosenByRole()
     table.SetUserDefineData(0, 1, QStringList{QStringLiteral("Gate 0")}, ComboItemsRole);
     QVERIFY(qobject_cast<CComboBox*>(Editor(table, 0, 1).get()));
 }
+
+
 
 void TestItemViews::dateEditorsWriteBack()
 {
@@ -429,22 +423,17 @@ void TestItemViews::itemInsertedUnderItself()
     QTest::ignoreMessage(QtWarningMsg, "CTreeViewModel::insertRow: pItem is this item or one of its ancestors");
     QVERIFY(!model.insertRow(pArea, 0, model.index(0, 0, model.index(0, 0))));
     QCOMPARE(pDevice->ChildCount(), 0);
+
+    // One item listed twice would be owned, and deleted, twice.
+    auto* pTwice = new CTreeViewItem;
+    QTest::ignoreMessage(QtWarningMsg, "CTreeViewModel::insertRows: an item is listed twice");
+    QVERIFY(!model.insertRows(0, {pTwice, pTwice}));
+    QVERIFY(model.insertRows(0, {pTwice}));
+    QTest::ignoreMessage(QtWarningMsg, "CTreeViewModel::insertRows: pItem already has a holder");
+    QVERIFY(!model.insertRows(1, {pTwice}));
+    QCOMPARE(model.rowCount(), 3);
 }
 
-// Inserting one item twice would make two lists own it and delete it twice.
-void TestItemViews::itemHandedOverTwice()
-{
-    CTreeViewModel model;
-    model.insertColumns(0, 1);
-    auto* pItem = new CTreeViewItem;
-    QTest::ignoreMessage(QtWarningMsg, "CTreeViewModel::insertRows: an item is listed twice");
-    QVERIFY(!model.insertRows(0, {pItem, pItem}));
-    QVERIFY(model.insertRows(0, {pItem}));
-    QTest::ignoreMessage(QtWarningMsg, "CTreeViewModel::insertRows: pItem already has a holder");
-    QVERIFY(!model.insertRows(1, {pItem}));
-    QVERIFY(model.removeRows(0, 1));
-    QCOMPARE(model.rowCount(), 0);
-}
 
 // A slot of the model removes the rows being checked; the view must neither
 // crash nor touch removed nodes.

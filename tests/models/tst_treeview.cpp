@@ -16,7 +16,6 @@ private Q_SLOTS:
     void checkPropagation_data();
     void checkPropagation();
     void rowChangesRecomputeParent();
-    void connectionsFollowTheModel();
     void expandState();
 
 private:
@@ -116,16 +115,13 @@ void TestTreeView::rowChangesRecomputeParent()
     pChannel->SetCheckBoxState(0, false);
     QVERIFY(m_pModel->insertRow(pChannel, 2, Node("1.0")));
     QCOMPARE(State(Node("1.0")), int(Qt::PartiallyChecked));
-}
 
-void TestTreeView::connectionsFollowTheModel()
-{
+    // Another model takes over: the old one no longer drives the view.
     CTreeViewModel other;
     other.insertColumns(0, 1);
     other.insertRows(0, 1);
     other.GetItem(other.index(0, 0))->SetCheckBoxState(0, true);
     m_pView->setModel(&other);
-    // The old model no longer drives the view.
     m_pModel->setData(Node("0.0.0"), Qt::Checked, Qt::CheckStateRole);
     QCOMPARE(State(Node("0.0")), int(Qt::Unchecked));
     other.insertRows(0, 1, other.index(0, 0));
