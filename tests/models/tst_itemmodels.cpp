@@ -16,11 +16,9 @@ class TestItemModels : public QObject
 
 private Q_SLOTS:
     void itemColumns();
-    void dataAndFlags();
-    void headerData();
+    void treeModelBasics();
     void childInsertionBounds_data();
     void childInsertionBounds();
-    void removingLastColumnRemovesRows();
     void itemsHandedToTheModel();
     void copyDoesNotOwnChildren();
     void testerWatchesRandomEdits();
@@ -84,12 +82,13 @@ void TestItemModels::itemColumns()
     QCOMPARE(parent.Child(0)->data(0, Qt::DisplayRole).toString(), QStringLiteral("child b"));
 }
 
-
-
-// The same value set twice is announced twice; flags follow the enabled state.
-void TestItemModels::dataAndFlags()
+// The same value set twice is announced twice; flags follow the enabled
+// state; either orientation names a column; the last column takes the rows.
+void TestItemModels::treeModelBasics()
 {
+    qRegisterMetaType<Qt::Orientation>();
     CTreeViewModel model;
+    ModelTest::CWatchedModel watched(&model);
     FillTree(model);
     QSignalSpy spy(&model, &QAbstractItemModel::dataChanged);
     QVERIFY(model.setData(model.index(0, 1), QStringLiteral("10.0.0.1")));
@@ -103,23 +102,21 @@ void TestItemModels::dataAndFlags()
     QCOMPARE(int(model.flags(model.index(0, 0))), 0x39);
     pItem->SetEnabled(1, true);
     QCOMPARE(int(model.flags(model.index(0, 1))), 0x39);
-}
 
-void TestItemModels::headerData()
-{
-    qRegisterMetaType<Qt::Orientation>();
-    CTreeViewModel model;
-    FillTree(model);
     QCOMPARE(model.headerData(0, Qt::Horizontal, Qt::TextAlignmentRole).toInt(), 0x81);
     QCOMPARE(model.headerData(7, Qt::Vertical, Qt::TextAlignmentRole).toInt(), 0x81);
     QCOMPARE(model.headerData(1, Qt::Horizontal).toString(), QStringLiteral("Address"));
     QVERIFY(!model.headerData(1, Qt::Vertical).isValid());
-    // Either orientation names the column; the signal keeps the one asked for.
-    QSignalSpy spy(&model, &QAbstractItemModel::headerDataChanged);
+    QSignalSpy spyHeader(&model, &QAbstractItemModel::headerDataChanged);
     QVERIFY(model.setHeaderData(0, Qt::Vertical, QStringLiteral("Camera")));
     QCOMPARE(model.headerData(0, Qt::Horizontal).toString(), QStringLiteral("Camera"));
-    QCOMPARE(spy.count(), 1);
-    QCOMPARE(spy.at(0).at(0).value<Qt::Orientation>(), Qt::Vertical);
+    QCOMPARE(spyHeader.count(), 1);
+    QCOMPARE(spyHeader.at(0).at(0).value<Qt::Orientation>(), Qt::Vertical);
+
+    QVERIFY(model.removeColumns(0, 1));
+    QCOMPARE(model.rowCount(), 2);
+    QVERIFY(model.removeColumns(0, 1));
+    QCOMPARE(model.rowCount(), 0);
 }
 
 void TestItemModels::childInsertionBounds_data()
@@ -148,18 +145,6 @@ void TestItemModels::childInsertionBounds()
     QCOMPARE(parent.ChildCount(), valid ? 3 + count : 3);
     QCOMPARE(parent.RemoveChildren(position, count), valid);
     QCOMPARE(parent.ChildCount(), 3);
-}
-
-
-void TestItemModels::removingLastColumnRemovesRows()
-{
-    CTreeViewModel model;
-    ModelTest::CWatchedModel watched(&model);
-    FillTree(model);
-    QVERIFY(model.removeColumns(0, 1));
-    QCOMPARE(model.rowCount(), 2);
-    QVERIFY(model.removeColumns(0, 1));
-    QCOMPARE(model.rowCount(), 0);
 }
 
 void TestItemModels::itemsHandedToTheModel()
@@ -238,7 +223,6 @@ void TestItemModels::testerWatchesRandomEdits()
     }
 }
 
-
 // An exact column beats the wildcard -1; another role has no mapping. The
 // copy must carry the mappings.
 void TestItemModels::keyMapping()
@@ -301,7 +285,6 @@ void TestItemModels::modelReadsThroughMapping()
     QVERIFY(dynamic_cast<CStandardItem*>(model.itemFromIndex(model.index(0, 3))));
 }
 
-
 // Any keyword of the first column's header, in any letter case, paints the
 // row's text red.
 void TestItemModels::keywordHighlight()
@@ -335,7 +318,6 @@ void TestItemModels::removeKeyRoleSignal()
     pModel->setData(pModel->index(0, 0), QVariant(), Qt::DisplayRole);
     QVERIFY(pModel.isNull());
 }
-
 
 void TestItemModels::tableMissingCells_data()
 {
