@@ -127,8 +127,7 @@ private Q_SLOTS:
     void questionAnswers_data();
     void questionAnswers();
     void questionSurvivesDeletedParent();
-    void signIsAStyleProperty();
-    void noticeAtScreenRightBottom();
+    void noticeAndSign();
 };
 
 void TestDialogs::formHasTheNamedParts()
@@ -423,7 +422,6 @@ void TestDialogs::subclassExtendsThePrivateState()
     QCOMPARE(spyFinished.count(), 0);
 }
 
-
 // A hostile client hands the dialog or the title bar one of its own ancestors
 // back: refused, nothing moves.
 void TestDialogs::ownAncestorRefused()
@@ -456,7 +454,6 @@ void TestDialogs::ownAncestorRefused()
     QCOMPARE(listAfter, listParents);
     QVERIFY(pContent->isVisible());
 }
-
 
 void TestDialogs::deletedByItsSignal_data()
 {
@@ -548,27 +545,10 @@ void TestDialogs::questionSurvivesDeletedParent()
     QVERIFY(pWindow.isNull());
 }
 
-// The sign comes from the style (the test has no artwork): no room is taken
-// until a style sheet or the client sets one.
-void TestDialogs::signIsAStyleProperty()
-{
-    QPixmap pixSign(24, 24);
-    pixSign.fill(Qt::yellow);
-    CWarningDlg question(QStringLiteral("Overwrite the existing export?"), QString());
-    QPointer<CInformationDlg> pNotice = CInformationDlg::ShowInformationAtScreenRightBottom(QStringLiteral("Saved."));
-    for (QWidget* pDialog : {static_cast<QWidget*>(&question), static_cast<QWidget*>(pNotice.data())}) {
-        auto* pSign = pDialog->findChild<QLabel*>(QStringLiteral("m_pIconLabel"));
-        QVERIFY(pSign && pSign->isHidden());
-        QVERIFY(pDialog->setProperty("m_pixIcon", pixSign));
-        QVERIFY(!pSign->isHidden());
-        QVERIFY(pDialog->setProperty("m_pixIcon", QPixmap()));
-        QVERIFY(pSign->isHidden());
-    }
-}
-
 // A notice shows near the bottom right of the available area, never takes the
-// focus, and goes away by itself.
-void TestDialogs::noticeAtScreenRightBottom()
+// focus, and goes away by itself. Its sign, like a question's, comes from the
+// style (the test has no artwork): no room is taken until one is set.
+void TestDialogs::noticeAndSign()
 {
     QPointer<CInformationDlg> pNotice = CInformationDlg::ShowInformationAtScreenRightBottom(
         QStringLiteral("The start time should be earlier than the end time."));
@@ -578,6 +558,17 @@ void TestDialogs::noticeAtScreenRightBottom()
     QVERIFY2(available.contains(rect), "notice outside the available area");
     QVERIFY(available.right() - rect.right() <= 16 && available.bottom() - rect.bottom() <= 16);
     QVERIFY(pNotice->testAttribute(Qt::WA_ShowWithoutActivating));
+    QPixmap pixSign(24, 24);
+    pixSign.fill(Qt::yellow);
+    CWarningDlg question(QStringLiteral("Overwrite the existing export?"), QString());
+    for (QWidget* pDialog : {static_cast<QWidget*>(&question), static_cast<QWidget*>(pNotice.data())}) {
+        auto* pSign = pDialog->findChild<QLabel*>(QStringLiteral("m_pIconLabel"));
+        QVERIFY(pSign && pSign->isHidden());
+        QVERIFY(pDialog->setProperty("m_pixIcon", pixSign));
+        QVERIFY(!pSign->isHidden());
+        QVERIFY(pDialog->setProperty("m_pixIcon", QPixmap()));
+        QVERIFY(pSign->isHidden());
+    }
     QTRY_VERIFY_WITH_TIMEOUT(pNotice.isNull(), 13000);
 }
 

@@ -61,8 +61,7 @@ private Q_SLOTS:
     void multiPage();
     void valueList_data();
     void valueList();
-    void regExpAndNoFilter();
-    void pageTag();
+    void regExpNoFilterAndPageTag();
     void multiColumn();
     void filterWhileRowsChange();
 };
@@ -224,11 +223,15 @@ void TestSortFilterProxies::valueList()
     QCOMPARE(ShownColumn(proxy, 0), listExpected);
 }
 
-void TestSortFilterProxies::regExpAndNoFilter()
+// Expressions over the first m_iColumnNum columns, no filter, and page tags.
+void TestSortFilterProxies::regExpNoFilterAndPageTag()
 {
     const auto pSource = MakeModel({{"A123", "North gate", "red"},
                                     {"B456", "Lane 2", "red"},
                                     {"C789", "south GATE", "white"}});
+    pSource->item(0)->setData(QStringLiteral("Page001"), Qt::WhatsThisRole);
+    pSource->item(1)->setData(QStringLiteral("Page001 "), Qt::WhatsThisRole);
+    pSource->item(2)->setData(QStringLiteral("Page002"), Qt::WhatsThisRole);
     CSortFilterProxyModel proxy;
     Tester tester(&proxy, Tester::FailureReportingMode::Fatal);
     proxy.setSourceModel(pSource.get());
@@ -240,29 +243,14 @@ void TestSortFilterProxies::regExpAndNoFilter()
     QCOMPARE(Refiltered(proxy, regExp, QRegExp(QStringLiteral("white"))), QStringList());
     QCOMPARE(Refiltered(proxy, CSortFilterProxyModel::NoFilter, QRegExp(QStringLiteral("A1"))).size(), 3);
     QCOMPARE(Refiltered(proxy, regExp, QRegExp(QStringLiteral("("))), QStringList());
-}
 
-void TestSortFilterProxies::pageTag()
-{
-    const auto pSource = MakeModel({{"A123", "", ""}, {"B456", "", ""}, {"C789", "", ""}});
-    pSource->item(0)->setData(QStringLiteral("Page001"), Qt::WhatsThisRole);
-    pSource->item(1)->setData(QStringLiteral("Page001 "), Qt::WhatsThisRole);
-    pSource->item(2)->setData(QStringLiteral("Page002"), Qt::WhatsThisRole);
-    CSortFilterProxyModel proxy;
-    Tester tester(&proxy, Tester::FailureReportingMode::Fatal);
-    proxy.setSourceModel(pSource.get());
+    // The page tag must match exactly; an empty tag keeps the previous one.
     proxy.SetPageRole(true, QStringLiteral("Page001"));
-    proxy.invalidate();
-    QCOMPARE(ShownColumn(proxy, 0), QStringList{"A123"});
-
-    // An empty tag keeps the previous one.
+    QCOMPARE(Refiltered(proxy, CSortFilterProxyModel::NoFilter, QRegExp()), QStringList{"A123"});
     proxy.SetPageRole(true, QString());
-    proxy.invalidate();
-    QCOMPARE(ShownColumn(proxy, 0), QStringList{"A123"});
-
+    QCOMPARE(Refiltered(proxy, CSortFilterProxyModel::NoFilter, QRegExp()), QStringList{"A123"});
     proxy.SetPageRole(false, QString());
-    proxy.invalidate();
-    QCOMPARE(ShownColumn(proxy, 0).size(), 3);
+    QCOMPARE(Refiltered(proxy, CSortFilterProxyModel::NoFilter, QRegExp()).size(), 3);
 }
 
 void TestSortFilterProxies::multiColumn()
