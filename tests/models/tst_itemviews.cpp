@@ -110,7 +110,6 @@ void TestItemViews::initTestCase()
     qRegisterMetaType<Qt::CheckState>();
 }
 
-
 void TestItemViews::headerFollowsRows_data()
 {
     QTest::addColumn<int>("checkedRows");
@@ -214,7 +213,6 @@ void TestItemViews::imageRects()
     QCOMPARE(pDelegate->CheckMousePos(QPoint(x213 - 2, 15), option, miIndex), NoItemRole);
 }
 
-
 // A click on a cell reports the cell; on an image, the image's role as well.
 void TestItemViews::clickSignals()
 {
@@ -294,8 +292,6 @@ void TestItemViews::editorKinds()
     QVERIFY(qobject_cast<CComboBox*>(Editor(table, 0, 1).get()));
 }
 
-
-
 void TestItemViews::dateEditorsWriteBack()
 {
     CTableWidget table;
@@ -350,7 +346,6 @@ void TestItemViews::columnFittingWaitsForTheBurst()
     QTest::qWait(120);
     QCOMPARE(fittings(), 1);
 }
-
 
 // The picture fills the delegate's size in the middle of the cell; selection
 // veils the whole cell in blue.
@@ -433,7 +428,6 @@ void TestItemViews::itemInsertedUnderItself()
     QVERIFY(!model.insertRows(1, {pTwice}));
     QCOMPARE(model.rowCount(), 3);
 }
-
 
 // A slot of the model removes the rows being checked; the view must neither
 // crash nor touch removed nodes.

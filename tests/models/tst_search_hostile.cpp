@@ -5,12 +5,10 @@
 #include <QtCore/QThread>
 #include <QtCore/QTimer>
 #include <QtGui/QStandardItemModel>
-#include <QtTest/QSignalSpy>
 #include <QtTest/QtTest>
 #include <QtWidgets/QHeaderView>
 
 #include <climits>
-#include <cmath>
 
 using namespace OrvaGUIToolkit;
 

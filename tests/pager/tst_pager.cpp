@@ -162,7 +162,6 @@ void TestPager::pagerArrows()
     QCOMPARE(spyShow.at(2).at(0).toUInt(), 5U);
 }
 
-
 // Pages outside the count are refused; the force flag re-announces the page.
 void TestPager::pagerForceFlag()
 {
@@ -215,7 +214,6 @@ void TestPager::pagerGoBox()
     QTest::keyClicks(pEdit, QStringLiteral("7"));
     QCOMPARE(pEdit->text(), QString());
 }
-
 
 void TestPager::pageInfoBlocks_data()
 {
@@ -278,9 +276,8 @@ void TestPager::pageInfoPrevNext()
     pInfo->ShowSelectedPage(26);
     QCOMPARE(pInfo->GetCurrentPage(), 24U);
     pInfo->ShowSelectedPage(0);
-    QVERIFY(!IsShown(pInfo.data(), "m_pPageStrip"));
-    QVERIFY(!IsShown(pInfo.data(), "m_pBtnPrevious"));
-    QVERIFY(!IsShown(pInfo.data(), "m_pBtnNext"));
+    QVERIFY(!IsShown(pInfo.data(), "m_pPageStrip") && !IsShown(pInfo.data(), "m_pBtnPrevious")
+            && !IsShown(pInfo.data(), "m_pBtnNext"));
     QCOMPARE(pInfo->layout()->contentsMargins(), QMargins(0, 2, 0, 2));
 }
 
