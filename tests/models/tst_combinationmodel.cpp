@@ -1,16 +1,13 @@
-#include <OrvaGUIToolkit/ItemView/CheckableModel.h>
-#include <OrvaGUIToolkit/ItemView/ComboBoxModel.h>
-#include <OrvaGUIToolkit/ItemView/CombinationModel.h>
-#include <OrvaGUIToolkit/ItemView/ItemDataRole.h>
-#include <OrvaGUIToolkit/ItemView/TreeViewItem.h>
-#include <OrvaGUIToolkit/ItemView/TreeViewModel.h>
+#include <OrvaGUIToolkit/OrvaGUIToolkit.h>
 
+#include <QtCore/QPointer>
 #include <QtCore/QRandomGenerator>
 #include <QtGui/QStandardItemModel>
 #include <QtTest/QAbstractItemModelTester>
 #include <QtTest/QtTest>
 #include <QtWidgets/QTreeView>
 
+#include <climits>
 #include <memory>
 
 using namespace OrvaGUIToolkit;
@@ -22,11 +19,7 @@ class TestCombinationModel : public QObject
 private Q_SLOTS:
     void topLevelFollowsModelOrder();
     void rootRowHoldsSources();
-    void insertModelBeforeShiftsRows();
-    void sourceRowsAnnounceProxyRange_data();
-    void sourceRowsAnnounceProxyRange();
-    void deepInsertAndRemoval();
-    void dataChangedCoversMappedRows();
+    void foreignAndOutOfRangeIndexes();
     void refusals_data();
     void refusals();
     void sourceDestroyedElsewhere();
@@ -35,6 +28,8 @@ private Q_SLOTS:
     void keyMappingAndKeywords();
     void checkableKeepsStateInSources();
     void comboBoxStartsWithAll();
+    void deletingSlots_data();
+    void deletingSlots();
     void randomEditsAcrossSources();
 };
 
@@ -42,26 +37,23 @@ namespace {
 
 // A source model of one device server: iCameras cameras, each with
 // iStreams streams below it, in two columns (name, address).
-QStandardItemModel* NewServer(const QString& strName, int iCameras, int iStreams = 0, QObject* pParent = nullptr)
+QStandardItemModel* NewServer(const QString& strName, int iCameras, int iStreams = 0)
 {
-    auto* pModel = new QStandardItemModel(0, 2, pParent);
+    auto* pModel = new QStandardItemModel(0, 2);
     for (int iCamera = 0; iCamera < iCameras; ++iCamera) {
-        QList<QStandardItem*> listRow{new QStandardItem(QStringLiteral("%1 cam %2").arg(strName).arg(iCamera)),
-                                      new QStandardItem(QStringLiteral("10.0.%1.1").arg(iCamera))};
+        const QString strCamera = QStringLiteral("%1 cam %2").arg(strName).arg(iCamera);
+        auto* pCamera = new QStandardItem(strCamera);
         for (int iStream = 0; iStream < iStreams; ++iStream)
-            listRow.first()->appendRow({new QStandardItem(QStringLiteral("%1 cam %2 stream %3")
-                                                              .arg(strName)
-                                                              .arg(iCamera)
-                                                              .arg(iStream)),
-                                        new QStandardItem(QStringLiteral("rtsp"))});
-        pModel->appendRow(listRow);
+            pCamera->appendRow({new QStandardItem(strCamera + QStringLiteral(" stream %1").arg(iStream)),
+                                new QStandardItem(QStringLiteral("rtsp"))});
+        pModel->appendRow({pCamera, new QStandardItem(QStringLiteral("10.0.%1.1").arg(iCamera))});
     }
     return pModel;
 }
 
-QStandardItemModel* NewRoot(bool bWithRow, QObject* pParent = nullptr)
+QStandardItemModel* NewRoot(bool bWithRow)
 {
-    auto* pRoot = new QStandardItemModel(0, 2, pParent);
+    auto* pRoot = new QStandardItemModel(0, 2);
     pRoot->setHorizontalHeaderLabels({QStringLiteral("Name"), QStringLiteral("Address")});
     if (bWithRow)
         pRoot->appendRow({new QStandardItem(QStringLiteral("All servers")), new QStandardItem(QString())});
@@ -73,33 +65,17 @@ QString Text(const QModelIndex& miIndex)
     return miIndex.data().toString();
 }
 
-quint32 s_uSeed = 0;
-QtMessageHandler s_pPreviousHandler = nullptr;
-
-// The tester ends the process on its first failure; the seed goes out first.
-void PrintSeedOnFatal(QtMsgType enumType, const QMessageLogContext& context, const QString& strMessage)
-{
-    if (enumType == QtFatalMsg)
-        fprintf(stderr, "random combination sequence failed, seed %u (ORVA_SEED=%u replays it)\n", s_uSeed, s_uSeed);
-    s_pPreviousHandler(enumType, context, strMessage);
-}
-
 // Whether the proxy's subtree below miProxy shows exactly the source subtree
 // below miSource (both columns, at every depth).
 bool SameTree(const QAbstractItemModel& proxy, const QModelIndex& miProxy, const QAbstractItemModel& source,
               const QModelIndex& miSource, int iProxyFirst)
 {
-    const int iRows = source.rowCount(miSource);
-    for (int iRow = 0; iRow < iRows; ++iRow) {
-        for (int iColumn = 0; iColumn < 2; ++iColumn) {
-            const QModelIndex miP = proxy.index(iProxyFirst + iRow, iColumn, miProxy);
-            const QModelIndex miS = source.index(iRow, iColumn, miSource);
-            if (miP.data() != miS.data() || proxy.parent(miP) != miProxy)
-                return false;
-        }
+    for (int iRow = 0; iRow < source.rowCount(miSource); ++iRow) {
         const QModelIndex miP = proxy.index(iProxyFirst + iRow, 0, miProxy);
         const QModelIndex miS = source.index(iRow, 0, miSource);
-        if (proxy.rowCount(miP) != source.rowCount(miS) || !SameTree(proxy, miP, source, miS, 0))
+        if (miP.data() != miS.data() || miP.siblingAtColumn(1).data() != miS.siblingAtColumn(1).data()
+            || proxy.parent(miP) != miProxy || proxy.rowCount(miP) != source.rowCount(miS)
+            || !SameTree(proxy, miP, source, miS, 0))
             return false;
     }
     return true;
@@ -172,122 +148,59 @@ void TestCombinationModel::topLevelFollowsModelOrder()
     QCOMPARE(model.MapToSource(model.index(3, 1)), f.Source(1)->index(0, 1));
     QCOMPARE(model.MapFromSource(f.Source(1)->index(1, 0)), model.index(4, 0));
     QCOMPARE(model.MapFromSource(QModelIndex()), QModelIndex());
-    QVERIFY(!model.parent(model.index(3, 0)).isValid());
     QVector<QAbstractItemModel*> vecModels{nullptr, nullptr, nullptr};
     model.GetAllModels(vecModels);
     QCOMPARE(vecModels, (QVector<QAbstractItemModel*>{f.Source(0), f.Source(1)}));
-    QCOMPARE(model.GetModel(2), nullptr);
-    QCOMPARE(model.GetModel(-1), nullptr);
+    QVERIFY(!model.GetModel(2) && !model.GetModel(-1));
+
+    // An edit goes to the source and is announced for the whole proxy row.
+    QSignalSpy spyChanged(&model, &QAbstractItemModel::dataChanged);
+    QVERIFY(model.setData(model.index(3, 0), QStringLiteral("Gate")));
+    QCOMPARE(f.Source(1)->item(0)->text(), QStringLiteral("Gate"));
+    QCOMPARE(spyChanged.count(), 1);
+    QCOMPARE(spyChanged.at(0).mid(0, 2),
+             (QVariantList{QVariant::fromValue(model.index(3, 0)), QVariant::fromValue(model.index(3, 1))}));
+    QVERIFY(!model.setData(QModelIndex(), QStringLiteral("x")));
+    QVERIFY(!model.insertRows(0, 1));
+    QVERIFY(!model.removeRows(0, 1));
 }
 
 void TestCombinationModel::rootRowHoldsSources()
 {
     Combined f(Top::RootRow, {{"A", 3, 2}, {"B", 2, 1}});
     CCombination_Model& model = f.model;
-    QCOMPARE(model.GetRootModel(), f.pRoot.get());
     QCOMPARE(model.rowCount(), 1);
     QCOMPARE(model.columnCount(), 2);
     const QModelIndex miRoot = model.index(0, 0);
     QCOMPARE(Text(miRoot), QStringLiteral("All servers"));
     QCOMPARE(Text(model.index(0, 1)), QStringLiteral("All servers"));
     QCOMPARE(model.MapFromSource(QModelIndex()), miRoot);
+    QCOMPARE(model.MapToSource(miRoot), f.pRoot->index(0, 0));
     QCOMPARE(model.rowCount(miRoot), 5);
-    QCOMPARE(model.parent(model.index(3, 0, miRoot)), miRoot);
     QCOMPARE(Text(model.index(0, 0, model.index(4, 0, miRoot))), QStringLiteral("B cam 1 stream 0"));
     QCOMPARE(model.headerData(1, Qt::Horizontal).toString(), QStringLiteral("Address"));
-    QCOMPARE(model.MapToSource(miRoot), f.pRoot->index(0, 0));
     QVERIFY(ShowsSources(model, miRoot));
 }
 
-void TestCombinationModel::insertModelBeforeShiftsRows()
+// Indexes of another model or out of range give nothing and change nothing.
+void TestCombinationModel::foreignAndOutOfRangeIndexes()
 {
-    std::unique_ptr<QStandardItemModel> pFront(NewServer(QStringLiteral("A"), 3));
-    Combined f(Top::Columns, {{"B", 2, 0}});
-    QSignalSpy spyInserted(&f.model, &QAbstractItemModel::rowsInserted);
-    QVERIFY(f.model.InsertModel(0, pFront.get()));
-    QCOMPARE(spyInserted.count(), 1);
-    QCOMPARE(spyInserted.at(0).at(1).toInt(), 0);
-    QCOMPARE(spyInserted.at(0).at(2).toInt(), 2);
-    QCOMPARE(Text(f.model.index(3, 0)), QStringLiteral("B cam 0"));
-    QCOMPARE(f.model.GetModel(0), pFront.get());
-}
-
-void TestCombinationModel::sourceRowsAnnounceProxyRange_data()
-{
-    QTest::addColumn<bool>("withRoot");
-    QTest::newRow("flat") << false;
-    QTest::newRow("under root row") << true;
-}
-
-// The second source (offset 3) inserts two rows at its row 1, then removes its
-// first three rows; the camera with streams after them keeps its streams.
-void TestCombinationModel::sourceRowsAnnounceProxyRange()
-{
-    QFETCH(bool, withRoot);
-    Combined f(withRoot ? Top::RootRow : Top::EmptyRoot, {{"A", 3, 1}, {"B", 2, 2}, {"C", 1, 0}});
+    Combined f(Top::Columns, {{"A", 3, 1}});
     CCombination_Model& model = f.model;
-    const QModelIndex miTop = f.TopIndex();
-    QSignalSpy spyAbout(&model, &QAbstractItemModel::rowsAboutToBeInserted);
-    QSignalSpy spyInserted(&model, &QAbstractItemModel::rowsInserted);
-    f.Source(1)->insertRows(1, 2);
-    QCOMPARE(spyAbout.count(), 1);
-    QCOMPARE(spyInserted.count(), 1);
-    QCOMPARE(spyInserted.at(0).at(0).value<QModelIndex>(), miTop);
-    QCOMPARE(spyInserted.at(0).at(1).toInt(), 4);
-    QCOMPARE(spyInserted.at(0).at(2).toInt(), 5);
-    QCOMPARE(model.rowCount(miTop), 8);
-    QCOMPARE(Text(model.index(6, 0, miTop)), QStringLiteral("B cam 1"));
-    QCOMPARE(Text(model.index(7, 0, miTop)), QStringLiteral("C cam 0"));
-    QCOMPARE(model.GetModelByProxyIndex(model.index(7, 0, miTop)), f.Source(2));
-
-    const QPersistentModelIndex pmiStream = model.index(1, 0, model.index(6, 0, miTop));
-    QSignalSpy spyRemoved(&model, &QAbstractItemModel::rowsRemoved);
-    f.Source(1)->removeRows(0, 3);
-    QCOMPARE(spyRemoved.count(), 1);
-    QCOMPARE(spyRemoved.at(0).at(0).value<QModelIndex>(), miTop);
-    QCOMPARE(spyRemoved.at(0).at(1).toInt(), 3);
-    QCOMPARE(spyRemoved.at(0).at(2).toInt(), 5);
-    QCOMPARE(Text(pmiStream), QStringLiteral("B cam 1 stream 1"));
-    QCOMPARE(pmiStream.parent().row(), 3);
-    QCOMPARE(model.rowCount(miTop), 5);
-    QVERIFY(ShowsSources(model, miTop));
-}
-
-void TestCombinationModel::deepInsertAndRemoval()
-{
-    Combined f(Top::Columns, {{"A", 2, 2}, {"B", 2, 0}});
-    CCombination_Model& model = f.model;
-    QSignalSpy spyInserted(&model, &QAbstractItemModel::rowsInserted);
-    // A camera that had no streams gets its first: the parent is B cam 1 (proxy row 3).
-    f.Source(1)->item(1)->appendRow({new QStandardItem(QStringLiteral("main")), new QStandardItem(QStringLiteral("rtsp"))});
-    QCOMPARE(spyInserted.count(), 1);
-    QCOMPARE(spyInserted.at(0).at(0).value<QModelIndex>(), model.index(3, 0));
-    QCOMPARE(spyInserted.at(0).at(1).toInt(), 0);
-    QCOMPARE(Text(model.index(0, 1, model.index(3, 0))), QStringLiteral("rtsp"));
-    QSignalSpy spyRemoved(&model, &QAbstractItemModel::rowsRemoved);
-    f.Source(0)->item(1)->removeRow(0);
-    QCOMPARE(spyRemoved.count(), 1);
-    QCOMPARE(spyRemoved.at(0).at(0).value<QModelIndex>(), model.index(1, 0));
-    QCOMPARE(Text(model.index(0, 0, model.index(1, 0))), QStringLiteral("A cam 1 stream 1"));
-    // Rows inserted above a camera with streams keep its streams under it.
-    f.Source(0)->insertRow(0, {new QStandardItem(QStringLiteral("new")), new QStandardItem(QString())});
-    QCOMPARE(Text(model.index(0, 0, model.index(2, 0))), QStringLiteral("A cam 1 stream 1"));
-    QVERIFY(ShowsSources(model, QModelIndex()));
-}
-
-void TestCombinationModel::dataChangedCoversMappedRows()
-{
-    Combined f(Top::Columns, {{"A", 2, 0}, {"B", 3, 0}});
-    CCombination_Model& model = f.model;
-    QSignalSpy spyChanged(&model, &QAbstractItemModel::dataChanged);
-    QVERIFY(model.setData(model.index(3, 0), QStringLiteral("Gate")));
-    QCOMPARE(f.Source(1)->item(1)->text(), QStringLiteral("Gate"));
-    QCOMPARE(spyChanged.count(), 1);
-    QCOMPARE(spyChanged.at(0).at(0).value<QModelIndex>(), model.index(3, 0));
-    QCOMPARE(spyChanged.at(0).at(1).value<QModelIndex>(), model.index(3, 1));
-    QVERIFY(!model.setData(QModelIndex(), QStringLiteral("x")));
-    QVERIFY(!model.insertRows(0, 1));
-    QVERIFY(!model.removeRows(0, 1));
+    for (const QPoint& pt : {QPoint(INT_MIN, INT_MIN), QPoint(3, 0), QPoint(0, INT_MAX)}) {
+        QVERIFY(!model.index(pt.x(), pt.y()).isValid());
+        QVERIFY(!model.index(pt.x(), pt.y(), model.index(1, 0)).isValid());
+    }
+    std::unique_ptr<QStandardItemModel> pStranger(NewServer(QStringLiteral("X"), 2, 1));
+    const QModelIndex miForeign = pStranger->index(1, 0);
+    QCOMPARE((QList<bool>{model.MapFromSource(miForeign).isValid(), model.parent(miForeign).isValid(),
+                          model.hasChildren(miForeign), model.data(miForeign).isValid(),
+                          model.index(0, 0, miForeign).isValid()}),
+             QList<bool>({false, false, false, false, false}));
+    QCOMPARE(model.rowCount(miForeign), 0);
+    QCOMPARE(model.GetModelByProxyIndex(miForeign), nullptr);
+    QTest::ignoreMessage(QtWarningMsg, "CCombinationModel: index from wrong model passed to ProxyToSource");
+    QVERIFY(!model.setData(miForeign, 1));
 }
 
 void TestCombinationModel::refusals_data()
@@ -298,10 +211,11 @@ void TestCombinationModel::refusals_data()
     QTest::newRow("null model") << 1 << QStringLiteral("CCombination_Model::InsertModel: pModel == NULL");
     QTest::newRow("no column") << 2 << QStringLiteral("CCombination_Model::InsertModel: columnCount() == 0");
     QTest::newRow("position past end") << 3 << QStringLiteral("CCombination_Model::InsertModel: position out of range");
-    QTest::newRow("remove unknown") << 4 << QStringLiteral("CCombination_Model::RemoveModel: model not added");
-    QTest::newRow("delete null") << 5 << QStringLiteral("CCombination_Model::RemoveModel: model not added");
+    QTest::newRow("delete unknown") << 5 << QStringLiteral("CCombination_Model::RemoveModel: model not added");
     QTest::newRow("root after fallback") << 6 << QStringLiteral("CCombination_Model::SetRootModel: root already in use");
-    QTest::newRow("delete unknown") << 7 << QStringLiteral("CCombination_Model::RemoveModel: model not added");
+    QTest::newRow("negative column count") << 7 << QStringLiteral("CCombination_Model::SetColumnCount: iCount out of range");
+    QTest::newRow("huge column count") << 8 << QStringLiteral("CCombination_Model::SetColumnCount: iCount out of range");
+    QTest::newRow("huge column insertion") << 9 << QStringLiteral("CCombination_Model::insertColumns: count out of range");
 }
 
 void TestCombinationModel::refusals()
@@ -320,13 +234,15 @@ void TestCombinationModel::refusals()
     case 1: QVERIFY(!model.AddModel(nullptr)); break;
     case 2: QVERIFY(!model.AddModel(pServer.get())); break;
     case 3: QVERIFY(!model.InsertModel(2, pOther.get())); break;
-    case 4: QVERIFY(!model.RemoveModel(pOther.get())); break;
-    case 5: QVERIFY(!model.DeleteModel(nullptr)); break;
+    case 5: QVERIFY(!model.DeleteModel(pOther.get())); QCOMPARE(pOther->rowCount(), 2); break;
     case 6: model.SetRootModel(pOther.get()); QVERIFY(model.GetRootModel() != pOther.get()); break;
-    case 7: QVERIFY(!model.DeleteModel(pOther.get())); QCOMPARE(pOther->rowCount(), 2); break;
+    case 7: model.SetColumnCount(INT_MIN); break;
+    case 8: model.SetColumnCount(INT_MAX); break;
+    case 9: QVERIFY(!model.insertColumns(0, INT_MAX)); break;
     }
     QCOMPARE(model.GetModelCount(), kind == 2 ? 0 : 1);
     QCOMPARE(model.rowCount(), kind == 2 ? 0 : 2);
+    QCOMPARE(model.columnCount(), kind == 2 ? 0 : 2);
 }
 
 void TestCombinationModel::sourceDestroyedElsewhere()
@@ -342,11 +258,9 @@ void TestCombinationModel::sourceDestroyedElsewhere()
     QTest::ignoreMessage(QtWarningMsg, "---CCombination_ModelPrivate::OnSourceModelDestroyed--");
     delete f.vecServers[0].release();
     QCOMPARE(spyRemoved.count(), 1);
-    QCOMPARE(spyRemoved.at(0).at(1).toInt(), 0);
-    QCOMPARE(spyRemoved.at(0).at(2).toInt(), 2);
+    QCOMPARE(spyRemoved.at(0).mid(1), (QVariantList{0, 2}));
     QVERIFY(!pmiStream.isValid());
     QCOMPARE(model.GetModelCount(), 1);
-    QCOMPARE(model.rowCount(model.index(0, 0)), 2);
     QVERIFY(ShowsSources(model, model.index(0, 0)));
 }
 
@@ -372,7 +286,6 @@ void TestCombinationModel::rootGoneDropsSources()
         QCOMPARE(spyRemoved.count(), 1);
         QCOMPARE(spyRemoved.at(0).at(0).value<QModelIndex>(), QModelIndex());
     }
-    QCOMPARE(f.model.rowCount(), 0);
     QCOMPARE(f.model.GetModelCount(), 0);
     f.Source(0)->appendRow(new QStandardItem(QStringLiteral("late")));
     QCOMPARE(f.model.rowCount(), 0);
@@ -385,13 +298,10 @@ void TestCombinationModel::keyMappingAndKeywords()
     model.AddMapping(1, Qt::ToolTipRole, 0, Qt::DisplayRole);
     QCOMPARE(model.index(1, 1).data(Qt::ToolTipRole).toString(), QStringLiteral("Gate cam 1"));
     QVERIFY(!model.index(1, 0).data(Qt::ToolTipRole).isValid());
-    QVERIFY(!model.index(0, 0).data(Qt::ForegroundRole).isValid());
     QVERIFY(model.setHeaderData(0, Qt::Horizontal, QStringList{QString(), QStringLiteral("CAM 1")},
                                 HighlightKeywordsRole));
     QCOMPARE(model.index(1, 0).data(Qt::ForegroundRole).value<QColor>(), QColor(220, 82, 82, 255));
     QVERIFY(!model.index(0, 0).data(Qt::ForegroundRole).isValid());
-    QTest::ignoreMessage(QtWarningMsg, "CCombinationModel: index from wrong model passed to ProxyToSource");
-    QVERIFY(!model.MapToSource(f.Source(0)->index(0, 0)).isValid());
     QCOMPARE(model.flags(model.index(0, 0)), f.Source(0)->flags(f.Source(0)->index(0, 0)));
 }
 
@@ -408,7 +318,6 @@ void TestCombinationModel::checkableKeepsStateInSources()
         QVERIFY(model.setData(model.index(0, 0, model.index(1, 0)), Qt::Checked, Qt::CheckStateRole));
         QCOMPARE(pServer->item(1)->child(0)->data(CheckStateExRole).toInt(), 2);
         QVERIFY(!pServer->item(1)->child(0)->data(Qt::CheckStateRole).isValid());
-        QCOMPARE(model.index(0, 0, model.index(1, 0)).data(Qt::CheckStateRole).toInt(), 2);
         QCOMPARE(model.index(0, 0).data(Qt::CheckStateRole).toInt(), 0);
         const QModelIndexList listChecked = model.GetCheckedIndexs();
         QCOMPARE(listChecked.count(), 1);
@@ -429,22 +338,59 @@ void TestCombinationModel::comboBoxStartsWithAll()
     QCOMPARE(model.index(0, 0).data(CheckStateExRole).toInt(), 0);
     QVERIFY(!(model.flags(model.index(0, 0)) & Qt::ItemIsEditable));
     QVERIFY(model.AddComboBoxModel(pPlates.get()));
-    QCOMPARE(model.rowCount(), 4);
     QCOMPARE(Text(model.index(1, 0)), QStringLiteral("Plate cam 0"));
+}
+
+void TestCombinationModel::deletingSlots_data()
+{
+    QTest::addColumn<int>("iCase");
+    int iCase = 0;
+    for (const char* pszName :
+         {"rowsInserted", "rowsRemoved", "dataChanged", "rowsRemoved on source destroyed", "rowsRemoved on root row removal"})
+        QTest::newRow(pszName) << iCase++;
+}
+
+// The combination announces source changes from its own slots; a slot that
+// deletes the combination in answer must not bring the process down.
+void TestCombinationModel::deletingSlots()
+{
+    QFETCH(int, iCase);
+    std::unique_ptr<QStandardItemModel> pRoot(NewRoot(true));
+    QPointer<QStandardItemModel> pServer(NewServer(QStringLiteral("A"), 3, 1));
+    CCombination_Model* pCombination = iCase == 4 ? new CCombination_Model : new CCheckableModel;
+    const QPointer<CCombination_Model> pGuard(pCombination);
+    if (iCase == 4)
+        pCombination->SetRootModel(pRoot.get());
+    pCombination->AddModel(pServer);
+    const auto deleteModel = [pCombination] { delete pCombination; };
+    connect(pCombination, iCase == 0 ? &QAbstractItemModel::rowsInserted : &QAbstractItemModel::rowsRemoved,
+            deleteModel);
+    connect(pCombination, &QAbstractItemModel::dataChanged, deleteModel);
+    switch (iCase) {
+    case 0: pServer->appendRow(new QStandardItem(QStringLiteral("Cam 9"))); break;
+    case 1: pServer->removeRow(0); break;
+    case 2: pServer->item(1)->setText(QStringLiteral("Gate")); break;
+    case 3:
+        QTest::ignoreMessage(QtWarningMsg, "---CCombination_ModelPrivate::OnSourceModelDestroyed--");
+        delete pServer;
+        break;
+    case 4: pRoot->removeRow(0); break;
+    }
+    QVERIFY(pGuard.isNull());
+    delete pServer;
 }
 
 // Several hundred random source edits at several depths across several
 // sources, with sources added, removed and destroyed on the way. The tester
 // checks every announcement; after each step the combination must show the
-// sources exactly. The seed is printed when a check fails.
+// sources exactly. The seed goes to the log first (ORVA_SEED replays it): the
+// tester ends the process on a failure.
 void TestCombinationModel::randomEditsAcrossSources()
 {
     const quint32 uSeed = qEnvironmentVariableIsSet("ORVA_SEED") ? quint32(qEnvironmentVariableIntValue("ORVA_SEED"))
                                                                  : QRandomGenerator::global()->generate();
+    qInfo("random combination sequence, seed %u", uSeed);
     QRandomGenerator random(uSeed);
-    s_uSeed = uSeed;
-    s_pPreviousHandler = qInstallMessageHandler(PrintSeedOnFatal);
-    const QByteArray baSeed = QByteArrayLiteral("seed ") + QByteArray::number(uSeed);
     for (bool bWithRoot : {false, true}) {
         Combined f(bWithRoot ? Top::RootRow : Top::EmptyRoot, {});
         CCombination_Model& model = f.model;
@@ -456,8 +402,7 @@ void TestCombinationModel::randomEditsAcrossSources()
             const int iAction = random.bounded(20);
             if (vecServers.empty() || iAction == 0) {
                 vecServers.emplace_back(NewServer(QString::number(iNamed++), random.bounded(4), random.bounded(3)));
-                QVERIFY2(model.InsertModel(random.bounded(model.GetModelCount() + 1), vecServers.back().get()),
-                         baSeed.constData());
+                QVERIFY(model.InsertModel(random.bounded(model.GetModelCount() + 1), vecServers.back().get()));
                 continue;
             }
             const int iServer = random.bounded(int(vecServers.size()));
@@ -466,7 +411,7 @@ void TestCombinationModel::randomEditsAcrossSources()
                 QTest::ignoreMessage(QtWarningMsg, "---CCombination_ModelPrivate::OnSourceModelDestroyed--");
                 vecServers.erase(vecServers.begin() + iServer);
             } else if (iAction == 2) {
-                QVERIFY2(model.RemoveModel(pServer), baSeed.constData());
+                QVERIFY(model.RemoveModel(pServer));
                 vecServers.erase(vecServers.begin() + iServer);
             } else {
                 QModelIndex miParent;
@@ -495,10 +440,9 @@ void TestCombinationModel::randomEditsAcrossSources()
                                      QStringLiteral("e%1").arg(iStep));
                 }
             }
-            QVERIFY2(ShowsSources(model, f.TopIndex()), baSeed.constData());
+            QVERIFY(ShowsSources(model, f.TopIndex()));
         }
     }
-    qInstallMessageHandler(s_pPreviousHandler);
 }
 
 QTEST_MAIN(TestCombinationModel)

@@ -5,12 +5,10 @@
 #include <QtCore/QThread>
 #include <QtCore/QTimer>
 #include <QtGui/QStandardItemModel>
-#include <QtTest/QSignalSpy>
 #include <QtTest/QtTest>
 #include <QtWidgets/QHeaderView>
 
 #include <climits>
-#include <cmath>
 
 using namespace OrvaGUIToolkit;
 
@@ -67,10 +65,7 @@ class TestSearchHostile : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    void pageNumbers_data();
-    void pageNumbers();
-    void pageSizes_data();
-    void pageSizes();
+    void pagingExtremes();
     void valueListsShorterThanColumns();
     void noSourceModel();
     void proxiesWithoutSource();
@@ -79,53 +74,29 @@ private Q_SLOTS:
     void searchWhileSearching();
 };
 
-void TestSearchHostile::pageNumbers_data()
+// Page sizes and numbers out of any range: one row per page, all rows on one
+// page, or nothing shown.
+void TestSearchHostile::pagingExtremes()
 {
-    QTest::addColumn<int>("iPage");
-    QTest::newRow("INT_MIN") << INT_MIN;
-    QTest::newRow("-1") << -1;
-    QTest::newRow("0") << 0;
-    QTest::newRow("past the last") << 9;
-    QTest::newRow("INT_MAX") << INT_MAX;
-}
-
-void TestSearchHostile::pageNumbers()
-{
-    QFETCH(int, iPage);
     CFixture fixture(25);
     CFilterTreeView& view = fixture.view;
+    view.resize(300, 0);
+    QVector<int> vecPages;
+    for (const std::pair<bool, int>& size : {std::make_pair(false, INT_MIN), std::make_pair(false, INT_MAX),
+                                             std::make_pair(true, 0)}) {
+        view.SetItemsPerPage(size.first, size.second);
+        view.DoPaging();
+        vecPages << view.GetPageCount();
+    }
+    QCOMPARE(vecPages, (QVector<int>{25, 1, 25}));
     view.SetItemsPerPage(false, 10);
     view.DoPaging();
-    view.OnCurrentPageChanged(iPage);
-    QCOMPARE(view.model()->rowCount(), 0);
+    for (int iPage : {0, INT_MAX}) {
+        view.OnCurrentPageChanged(iPage);
+        QCOMPARE(view.model()->rowCount(), 0);
+    }
     view.OnCurrentPageChanged(3);
     QCOMPARE(view.model()->rowCount(), 5);
-}
-
-void TestSearchHostile::pageSizes_data()
-{
-    QTest::addColumn<bool>("bAuto");
-    QTest::addColumn<int>("iSize");
-    QTest::addColumn<int>("iHeight");
-    QTest::addColumn<int>("iPages");
-    QTest::newRow("fixed INT_MIN") << false << INT_MIN << 300 << 25;
-    QTest::newRow("fixed 0") << false << 0 << 300 << 25;
-    QTest::newRow("fixed INT_MAX") << false << INT_MAX << 300 << 1;
-    QTest::newRow("auto, zero height") << true << 0 << 0 << 25;
-}
-
-void TestSearchHostile::pageSizes()
-{
-    QFETCH(bool, bAuto);
-    QFETCH(int, iSize);
-    QFETCH(int, iHeight);
-    QFETCH(int, iPages);
-    CFixture fixture(25);
-    CFilterTreeView& view = fixture.view;
-    view.resize(300, iHeight);
-    view.SetItemsPerPage(bAuto, iSize);
-    view.DoPaging();
-    QCOMPARE(view.GetPageCount(), iPages);
     view.SetAscendingOrder(INT_MAX);
     view.SetDescendingOrder(-5);
 }
@@ -208,37 +179,34 @@ void TestSearchHostile::deletingSlots()
     CTreeViewModel model;
     model.insertColumns(0, 2);
     QStandardItemModel plain(30, 2);
-    QPointer<QWidget> pWidget;
-    if (iCase <= 2) {
-        auto* pView = new CFilterTreeView;
-        pWidget = pView;
-        pView->SetSourceModel(&model);
-        pView->AddTopLevelItems(MakeRows(30));
-        pView->resize(300, 300);
-        pView->show();
-        QVERIFY(QTest::qWaitForWindowExposed(pView));
-        pView->DoPaging();
-        pView->OnCurrentPageChanged(1);
-        connect(pView, &CFilterTreeView::SignalClickRelease, pView, [pView] { delete pView; });
-        connect(pView, &CFilterTreeView::SignalModelChanged, pView, [pView] { delete pView; });
-        connect(pView, &CFilterTreeView::SignalResizeChanged, pView, [pView] { delete pView; });
-        if (iCase == 0)
-            QTest::mouseClick(pView->viewport(), Qt::LeftButton, Qt::NoModifier, QPoint(10, 5));
-        else if (iCase == 1)
-            pView->header()->setSortIndicator(1, Qt::DescendingOrder);
-        else
-            pView->resize(320, 280);
-    } else if (iCase == 3) {
-        auto* pView = new CMultiPageTreeView;
-        pWidget = pView;
-        pView->resize(600, 400);
-        pView->show();
-        QVERIFY(QTest::qWaitForWindowExposed(pView));
-        pView->SetSortingEnabled(true, Qt::DisplayRole);
-        pView->SetModel(&plain);
-        connect(pView, &CMultiPageTreeView::SignalTableHeaderClicked, pView, [pView] { delete pView; });
-        Q_EMIT pView->findChild<QHeaderView*>()->sectionClicked(0);
+    auto* pMulti = iCase == 3 ? new CMultiPageTreeView : nullptr;
+    auto* pView = pMulti ? nullptr : new CFilterTreeView;
+    QPointer<QWidget> pWidget = pMulti ? static_cast<QWidget*>(pMulti) : pView;
+    pWidget->resize(300, 300);
+    pWidget->show();
+    QVERIFY(QTest::qWaitForWindowExposed(pWidget));
+    const auto deleteView = [pWidget] { delete pWidget.data(); };
+    if (pMulti) {
+        pMulti->SetSortingEnabled(true, Qt::DisplayRole);
+        pMulti->SetModel(&plain);
+        connect(pMulti, &CMultiPageTreeView::SignalTableHeaderClicked, deleteView);
+        Q_EMIT pMulti->findChild<QHeaderView*>()->sectionClicked(0);
+        QVERIFY(pWidget.isNull());
+        return;
     }
+    pView->SetSourceModel(&model);
+    pView->AddTopLevelItems(MakeRows(30));
+    pView->DoPaging();
+    pView->OnCurrentPageChanged(1);
+    connect(pView, &CFilterTreeView::SignalClickRelease, deleteView);
+    connect(pView, &CFilterTreeView::SignalModelChanged, deleteView);
+    connect(pView, &CFilterTreeView::SignalResizeChanged, deleteView);
+    if (iCase == 0)
+        QTest::mouseClick(pView->viewport(), Qt::LeftButton, Qt::NoModifier, QPoint(10, 5));
+    else if (iCase == 1)
+        pView->header()->setSortIndicator(1, Qt::DescendingOrder);
+    else
+        pView->resize(320, 280);
     QVERIFY(pWidget.isNull());
 }
 

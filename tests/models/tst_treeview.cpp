@@ -1,6 +1,4 @@
-#include <OrvaGUIToolkit/ItemView/TreeView.h>
-#include <OrvaGUIToolkit/ItemView/TreeViewItem.h>
-#include <OrvaGUIToolkit/ItemView/TreeViewModel.h>
+#include <OrvaGUIToolkit/OrvaGUIToolkit.h>
 
 #include "ModelTesterSupport.h"
 
@@ -17,9 +15,7 @@ private Q_SLOTS:
     void cleanup();
     void checkPropagation_data();
     void checkPropagation();
-    void removingOnlyUncheckedChildChecksParent();
-    void insertingUncheckedChildMakesParentPartial();
-    void connectionsFollowTheModel();
+    void rowChangesRecomputeParent();
     void expandState();
 
 private:
@@ -29,20 +25,11 @@ private:
     }
 
     // A node by its rows, "area.device.channel" with trailing parts optional.
-    QModelIndex Node(const QString& strPath) const
+    QModelIndex Node(const char* pszPath) const
     {
-        const QStringList listRows = strPath.split(QLatin1Char('.'));
-        return Node(listRows.value(0).toInt(), listRows.value(1, QStringLiteral("-1")).toInt(),
-                    listRows.value(2, QStringLiteral("-1")).toInt());
-    }
-
-    QModelIndex Node(int iArea, int iDevice = -1, int iChannel = -1) const
-    {
-        QModelIndex miIndex = m_pModel->index(iArea, 0);
-        if (iDevice >= 0)
-            miIndex = m_pModel->index(iDevice, 0, miIndex);
-        if (iChannel >= 0)
-            miIndex = m_pModel->index(iChannel, 0, miIndex);
+        QModelIndex miIndex;
+        for (const QString& strRow : QString::fromLatin1(pszPath).split(QLatin1Char('.')))
+            miIndex = m_pModel->index(strRow.toInt(), 0, miIndex);
         return miIndex;
     }
 
@@ -59,9 +46,10 @@ void TestTreeView::init()
     m_pModel->insertColumns(0, 1);
     m_pModel->insertRows(0, 2);
     for (int iArea = 0; iArea < 2; ++iArea) {
-        m_pModel->insertRows(0, 2, Node(iArea));
+        const QModelIndex miArea = m_pModel->index(iArea, 0);
+        m_pModel->insertRows(0, 2, miArea);
         for (int iDevice = 0; iDevice < 2; ++iDevice)
-            m_pModel->insertRows(0, 3, Node(iArea, iDevice));
+            m_pModel->insertRows(0, 3, m_pModel->index(iDevice, 0, miArea));
     }
     std::function<void(const QModelIndex&)> setUnchecked = [&](const QModelIndex& miParent) {
         for (int iRow = 0; iRow < m_pModel->rowCount(miParent); ++iRow) {
@@ -107,41 +95,35 @@ void TestTreeView::checkPropagation()
     QFETCH(QString, strExpected);
     m_pView->SetAutoChangeCheckbox(bAuto);
     for (const QString& strStep : strSet.split(QLatin1Char(' ')))
-        m_pModel->setData(Node(strStep.section(QLatin1Char('='), 0, 0)), strStep.section(QLatin1Char('='), 1).toInt(),
-                          Qt::CheckStateRole);
+        m_pModel->setData(Node(qPrintable(strStep.section(QLatin1Char('='), 0, 0))),
+                          strStep.section(QLatin1Char('='), 1).toInt(), Qt::CheckStateRole);
     for (const QString& strCheck : strExpected.split(QLatin1Char(' ')))
-        QVERIFY2(State(Node(strCheck.section(QLatin1Char('='), 0, 0))) == strCheck.section(QLatin1Char('='), 1).toInt(),
+        QVERIFY2(State(Node(qPrintable(strCheck.section(QLatin1Char('='), 0, 0))))
+                     == strCheck.section(QLatin1Char('='), 1).toInt(),
                  qPrintable(strCheck));
 }
 
-void TestTreeView::removingOnlyUncheckedChildChecksParent()
+// Removing the only unchecked child checks the parent; inserting an
+// unchecked one under a checked parent makes it partial.
+void TestTreeView::rowChangesRecomputeParent()
 {
-    m_pModel->setData(Node(1, 0, 0), Qt::Checked, Qt::CheckStateRole);
-    m_pModel->setData(Node(1, 0, 1), Qt::Checked, Qt::CheckStateRole);
-    QCOMPARE(State(Node(1, 0)), int(Qt::PartiallyChecked));
-    QVERIFY(m_pModel->removeRows(2, 1, Node(1, 0)));
-    QCOMPARE(State(Node(1, 0)), int(Qt::Checked));
-}
-
-void TestTreeView::insertingUncheckedChildMakesParentPartial()
-{
-    m_pModel->setData(Node(0, 1), Qt::Checked, Qt::CheckStateRole);
+    m_pModel->setData(Node("1.0.0"), Qt::Checked, Qt::CheckStateRole);
+    m_pModel->setData(Node("1.0.1"), Qt::Checked, Qt::CheckStateRole);
+    QVERIFY(m_pModel->removeRows(2, 1, Node("1.0")));
+    QCOMPARE(State(Node("1.0")), int(Qt::Checked));
     auto* pChannel = new CTreeViewItem;
     pChannel->SetCheckBoxState(0, false);
-    QVERIFY(m_pModel->insertRow(pChannel, 3, Node(0, 1)));
-    QCOMPARE(State(Node(0, 1)), int(Qt::PartiallyChecked));
-}
+    QVERIFY(m_pModel->insertRow(pChannel, 2, Node("1.0")));
+    QCOMPARE(State(Node("1.0")), int(Qt::PartiallyChecked));
 
-void TestTreeView::connectionsFollowTheModel()
-{
+    // Another model takes over: the old one no longer drives the view.
     CTreeViewModel other;
     other.insertColumns(0, 1);
     other.insertRows(0, 1);
     other.GetItem(other.index(0, 0))->SetCheckBoxState(0, true);
     m_pView->setModel(&other);
-    // The old model no longer drives the view.
-    m_pModel->setData(Node(0, 0, 0), Qt::Checked, Qt::CheckStateRole);
-    QCOMPARE(State(Node(0, 0)), int(Qt::Unchecked));
+    m_pModel->setData(Node("0.0.0"), Qt::Checked, Qt::CheckStateRole);
+    QCOMPARE(State(Node("0.0")), int(Qt::Unchecked));
     other.insertRows(0, 1, other.index(0, 0));
     QCOMPARE(State(other.index(0, 0)), int(Qt::Unchecked));
     m_pView->setModel(m_pModel);
@@ -149,20 +131,19 @@ void TestTreeView::connectionsFollowTheModel()
 
 void TestTreeView::expandState()
 {
-    CTreeView::ExpandState enumState = CTreeView::PartlyExpanded;
-    QVERIFY(!m_pView->GetExpandState(enumState, Node(0, 0, 0)));
-    QVERIFY(m_pView->GetExpandState(enumState, Node(0)));
-    QCOMPARE(enumState, CTreeView::AllCollapsed);
-    m_pView->ExpandAll(Node(0));
-    QVERIFY(m_pView->GetExpandState(enumState, Node(0)));
-    QCOMPARE(enumState, CTreeView::AllExpanded);
-    m_pView->collapse(Node(0, 1));
-    QVERIFY(m_pView->GetExpandState(enumState, Node(0)));
-    QCOMPARE(enumState, CTreeView::PartlyExpanded);
+    const auto stateOf = [this](const char* pszPath) {
+        CTreeView::ExpandState enumState = CTreeView::PartlyExpanded;
+        return m_pView->GetExpandState(enumState, Node(pszPath)) ? int(enumState) : -1;
+    };
+    QCOMPARE(stateOf("0.0.0"), -1);
+    QCOMPARE(stateOf("0"), int(CTreeView::AllCollapsed));
+    m_pView->ExpandAll(Node("0"));
+    QCOMPARE(stateOf("0"), int(CTreeView::AllExpanded));
+    m_pView->collapse(Node("0.1"));
+    QCOMPARE(stateOf("0"), int(CTreeView::PartlyExpanded));
     m_pView->CollapseAll(QModelIndex());
-    QVERIFY(m_pView->GetExpandState(enumState, Node(0)));
-    QCOMPARE(enumState, CTreeView::AllCollapsed);
-    QVERIFY(!m_pView->isExpanded(Node(1, 1)));
+    QCOMPARE(stateOf("0"), int(CTreeView::AllCollapsed));
+    QVERIFY(!m_pView->isExpanded(Node("1.1")));
 }
 
 QTEST_MAIN(TestTreeView)
