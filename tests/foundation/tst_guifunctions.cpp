@@ -13,6 +13,7 @@
 #include <QtGui/QPixmapCache>
 #include <QtTest/QtTest>
 
+#include <climits>
 #include <clocale>
 #include <ctime>
 #include <functional>
@@ -50,14 +51,8 @@ private Q_SLOTS:
 // Runs first: nothing in this process has replaced the codec or the locale yet.
 void TestGuiFunctions::processDefaultsAtLoad()
 {
-    QVERIFY(GetGuiTextCodec() != nullptr);
     QCOMPARE(GetGuiTextCodec(), QTextCodec::codecForLocale());
     QCOMPARE(GetGuiLocale(), QLocale::system());
-
-    const QLocale german(QLocale::German, QLocale::Germany);
-    InitGuiLocale(german);
-    QCOMPARE(GetGuiLocale(), german);
-    InitGuiLocale(QLocale::system());
 }
 
 void TestGuiFunctions::codecConversion()
@@ -102,7 +97,6 @@ void TestGuiFunctions::pathsAndDrops()
     QCOMPARE(GetResources(), strDir);
     QCOMPARE(GetTargetPathFile(QStringLiteral("layouts/wall.xml")), strDir + QStringLiteral("layouts/wall.xml"));
     QCOMPARE(GetTargetPathFile(QStringLiteral("/etc/orva/wall.xml")), QStringLiteral("/etc/orva/wall.xml"));
-    QCOMPARE(ParsePathName(QStringLiteral("a/b c")), QStringLiteral("a/b c"));
 
     QMimeData mime;
     QCOMPARE(GetDragFiles(&mime), QStringList());
@@ -118,12 +112,8 @@ void TestGuiFunctions::eventNames_data()
     QTest::addColumn<QString>("name");
     QTest::newRow("none") << 0 << "None";
     QTest::newRow("press") << 2 << "MouseButtonPress";
-    QTest::newRow("hide to parent") << 27 << "HideToParent";
-    QTest::newRow("wheel") << 31 << "Wheel";
-    QTest::newRow("update request") << 77 << "UpdateRequest";
     QTest::newRow("hover move") << 129 << "HoverMove";
     QTest::newRow("unnamed 15") << 15 << "15";
-    QTest::newRow("unnamed 200") << 200 << "200";
     QTest::newRow("user") << 1000 << "1000";
 }
 
@@ -145,74 +135,48 @@ void TestGuiFunctions::validators_data()
                                                      << QString::fromLatin1(szInput) << bExpected;
     };
     row("ParseIp4", "192.168.1.64", true);
-    row("ParseIp4", "0.0.0.0", true);
     row("ParseIp4", "1.2.3", false);
     row("ParseIp4", "1.2.3.256", false);
-    row("ParseIp4", "1..3.4", false);
-    row("ParseIp4", "1.2.3.4.5", false);
     row("ParseIp4", "a.2.3.4", false);
-    row("ParseIp4", "", false);
     row("IsAvailableIpv4", "0.1.2.3", false);
-    row("IsAvailableIpv4", "1.0.0.1", true);
     row("IsAvailableIpv4", "224.0.0.1", false);
     row("IsAvailableIpv4", "223.255.255.255", true);
-    row("IsAvailableIpv4", "223.255.255.256", false);
-    row("IsNetMask", "255.255.255.0", true);
     row("IsNetMask", "255.255.255.252", true);
-    row("IsNetMask", "255.255.254.0", true);
-    row("IsNetMask", "128.0.0.0", true);
     row("IsNetMask", "0.0.0.0", true);
-    row("IsNetMask", "255.255.255.255", false);
     row("IsNetMask", "255.255.255.254", false);
     row("IsNetMask", "255.0.255.0", false);
     row("IsNetMask", "255.255.255.0 ", false);
     row("IsNetMask", "255.255.253.0", false);
     row("ParseIpv6", "::1", true);
-    row("ParseIpv6", "::", true);
     row("ParseIpv6", "fe80::1%3", true);
-    row("ParseIpv6", "fe80::", true);
     row("ParseIpv6", "::ffff:192.168.1.1", true);
-    row("ParseIpv6", "2001:db8:0:0:1:0:0:1", true);
     row("ParseIpv6", "2001:DB8:85A3:8D3:1319:8A2E:370:7348", true);
     row("ParseIpv6", "1:2:3:4:5:6:1.2.3.4", true);
     row("ParseIpv6", "1:2:3:4:5:6:7", false);
     row("ParseIpv6", ":1:2:3:4:5:6:7", false);
-    row("ParseIpv6", "1:2:3:4:5:6:7:", false);
     row("ParseIpv6", "1:2:3:4:5:6:7:10000", false);
     row("ParseIpv6", "1::2::3", false);
-    row("ParseIpv6", "1:2:3:4:5:6:7:8:9", false);
-    row("ParseIpv6", "1:2", false);
     row("ParseIpv6", "1::g", false);
     row("ParseIpv6", "::1.2.3.4:5", false);
-    row("ParseIpv4Multicast", "239.1.1.1", true);
     row("ParseIpv4Multicast", "239.1.1.1 port 5000", true);
     row("ParseIpv4Multicast", "224.0.0.1", true);
     row("ParseIpv4Multicast", "240.0.0.1", false);
     row("ParseIpv4Multicast", "223.1.1.1", false);
-    row("ParseIpv4Multicast", "239.1.1.256", false);
     row("ParseIpv4Multicast", " 239.1.1.1", false);
     row("ParseIpv6Multicast", "ff02::1", true);
     row("ParseIpv6Multicast", "ff02:1", false);
-    row("IsMulticast", "ff02::1", true);
     row("IsMulticast", "230.5.5.5", true);
     row("IsMulticast", "192.168.1.1", false);
     row("ParseMacAddress", "00:1A:2b:3C:4d:5E", true);
     row("ParseMacAddress", "00-1A-2B-3C-4D-5E", false);
     row("ParseMacAddress", "00:1A:2B:3C:4D", false);
-    row("ParseMacAddress", "00:1A:2B:3C:4D:5E:", false);
     row("ParseMacAddress", "0G:1A:2B:3C:4D:5E", false);
     row("IsInputValid", "Lobby Entrance", true);
     row("IsInputValid", "Driver's gate", false);
-    row("IsInputValid", "Gate|2", false);
     row("IsInputValid", "a\\b", false);
-    row("IsInputValid", "who?", false);
-    row("IsInputValid", "", true);
     row("IsInputValidV2", "Driver's gate", true);
     row("IsInputValidV2", "C:drive", false);
-    row("IsInputValidV2", "a/b", false);
     row("IsInputValidV2", "<tag>", false);
-    row("IsInputValidV2", "\"quoted\"", false);
-    row("IsInputValidV2", "star*", false);
 }
 
 void TestGuiFunctions::validators()
@@ -241,11 +205,9 @@ void TestGuiFunctions::ipReformatting_data()
     QTest::addColumn<QString>("full");
     QTest::addColumn<QString>("compact");
     QTest::newRow("lan") << "192.168.1.5" << "192.168.001.005" << "192.168.1.5";
-    QTest::newRow("zeros") << "0.0.0.0" << "000.000.000.000" << "0.0.0.0";
     QTest::newRow("padded") << "010.000.000.001" << "010.000.000.001" << "10.0.0.1";
     QTest::newRow("trailing zero") << "192.168.001.000" << "192.168.001.000" << "192.168.1.0";
     QTest::newRow("not an address") << "camera-7" << "" << "camera-7";
-    QTest::newRow("three parts") << "10.0.1" << "" << "10.0.1";
     QTest::newRow("out of range") << "300.1.1.1" << "" << "300.1.1.1";
 }
 
@@ -270,14 +232,10 @@ void TestGuiFunctions::monthDays_data()
     QTest::addColumn<int>("month");
     QTest::addColumn<int>("day");
     QTest::addColumn<bool>("valid");
-    QTest::newRow("Feb 28") << 2 << 28 << true;
     QTest::newRow("Feb 29 always") << 2 << 29 << true;
     QTest::newRow("Feb 30") << 2 << 30 << false;
-    QTest::newRow("Feb 31") << 2 << 31 << false;
     QTest::newRow("Apr 30") << 4 << 30 << true;
     QTest::newRow("Apr 31") << 4 << 31 << false;
-    QTest::newRow("Jun 31") << 6 << 31 << false;
-    QTest::newRow("Sep 31") << 9 << 31 << false;
     QTest::newRow("Nov 31") << 11 << 31 << false;
     QTest::newRow("Dec 31") << 12 << 31 << true;
     QTest::newRow("day 45 not checked") << 1 << 45 << true;
@@ -299,17 +257,16 @@ void TestGuiFunctions::fileSize_data()
     QTest::addColumn<QString>("text");
     QTest::newRow("zero in KB") << Q_UINT64_C(0) << "KB" << 2 << "0.00 KB";
     QTest::newRow("one byte in MB floors") << Q_UINT64_C(1) << "MB" << 2 << "0.01 MB";
-    QTest::newRow("one byte in GB, 1 digit") << Q_UINT64_C(1) << "GB" << 1 << "0.1 GB";
-    QTest::newRow("1536 auto") << Q_UINT64_C(1536) << "" << 2 << "1.50 KB";
     QTest::newRow("1023 auto") << Q_UINT64_C(1023) << "" << 2 << "1,023 bytes";
     QTest::newRow("1024 auto") << Q_UINT64_C(1024) << "" << 2 << "1.00 KB";
-    QTest::newRow("MB boundary") << Q_UINT64_C(1048576) << "" << 1 << "1.0 MB";
     QTest::newRow("GB rounding") << Q_UINT64_C(1610612736) << "" << 0 << "2 GB";
     QTest::newRow("TB auto") << Q_UINT64_C(3298534883328) << "" << 2 << "3.00 TB";
     QTest::newRow("forced KB of TB") << Q_UINT64_C(1099511627776) << "KB" << 0 << "1,073,741,824 KB";
-    QTest::newRow("bytes unit") << Q_UINT64_C(123456) << "bytes" << 2 << "123,456 bytes";
     QTest::newRow("unknown unit") << Q_UINT64_C(2097152) << "PB" << 2 << "2.00 MB";
     QTest::newRow("zero auto") << Q_UINT64_C(0) << "" << 2 << "0 bytes";
+    QTest::newRow("negative precision") << Q_UINT64_C(1536) << "KB" << INT_MIN << "2 KB";
+    QTest::newRow("precision capped at 17") << Q_UINT64_C(1536) << "KB" << INT_MAX << "1.50000000000000000 KB";
+    QTest::newRow("largest size") << std::numeric_limits<quint64>::max() << "" << 0 << "16,777,216 TB";
 }
 
 void TestGuiFunctions::fileSize()
@@ -319,7 +276,6 @@ void TestGuiFunctions::fileSize()
     QFETCH(int, precision);
     QFETCH(QString, text);
     const QLocale saved;
-    QLocale::setDefault(QLocale::c());
     QLocale cWithGroups = QLocale::c();
     cWithGroups.setNumberOptions(QLocale::DefaultNumberOptions);
     QLocale::setDefault(cWithGroups);
@@ -353,7 +309,6 @@ void TestGuiFunctions::localUtcOffset_data()
     QTest::addColumn<QByteArray>("zone");
     QTest::addColumn<int>("iWinter");
     QTest::addColumn<int>("iSummer");
-    QTest::newRow("UTC") << QByteArray("UTC") << 0 << 0;
     QTest::newRow("east") << QByteArray("Asia/Shanghai") << 8 * 3600 << 8 * 3600;
     QTest::newRow("west") << QByteArray("America/New_York") << -5 * 3600 << -4 * 3600;
     QTest::newRow("half hour") << QByteArray("Asia/Kolkata") << 5 * 3600 + 1800 << 5 * 3600 + 1800;
@@ -388,11 +343,14 @@ void TestGuiFunctions::waitAndSleep()
     QVERIFY(timer.elapsed() >= 60);
     QVERIFY(bFired);
 
-    // The body runs at least once, even for a zero wait.
+    // The body runs once even for a negative wait, which returns at once.
     bool bPosted = false;
     QMetaObject::invokeMethod(this, [&bPosted] { bPosted = true; }, Qt::QueuedConnection);
-    qWait(0);
+    timer.restart();
+    qWait(INT_MIN);
+    qSleep(INT_MIN);
     QVERIFY(bPosted);
+    QVERIFY(timer.elapsed() < 5000);
     CheckGUIThread(this);
 }
 

@@ -3,8 +3,6 @@
 #include <QtGui/QStandardItemModel>
 #include <QtTest/QtTest>
 
-#include <algorithm>
-
 using namespace OrvaGUIToolkit;
 
 namespace {
@@ -73,7 +71,6 @@ class TestModelHelpers : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    void sortByRow();
     void checkCount_data();
     void checkCount();
     void copyAppendsWithChildren();
@@ -85,16 +82,6 @@ private Q_SLOTS:
     void copyUnderACopiedRowIsRefused();
 };
 
-void TestModelHelpers::sortByRow()
-{
-    QStandardItemModel model(5, 1);
-    QModelIndexList list = {model.index(3, 0), model.index(0, 0), model.index(4, 0), model.index(1, 0)};
-    std::sort(list.begin(), list.end(), SortIndexByRow);
-    QCOMPARE(list.first().row(), 0);
-    QCOMPARE(list.last().row(), 4);
-    QVERIFY(!SortIndexByRow(model.index(2, 0), model.index(2, 0)));
-}
-
 void TestModelHelpers::checkCount_data()
 {
     QTest::addColumn<int>("role");
@@ -104,7 +91,6 @@ void TestModelHelpers::checkCount_data()
     QTest::newRow("all checked") << -1 << QVariant() << 3;
     QTest::newRow("no role, valid value counts nothing") << -1 << QVariant(QStringLiteral("camera")) << 0;
     QTest::newRow("cameras") << int(Qt::UserRole + 1) << QVariant(QStringLiteral("camera")) << 2;
-    QTest::newRow("areas") << int(Qt::UserRole + 1) << QVariant(QStringLiteral("area")) << 1;
     QTest::newRow("role without data") << int(Qt::UserRole + 7) << QVariant() << 0;
 }
 
@@ -147,7 +133,6 @@ void TestModelHelpers::copyInsertsAtRow_data()
     QTest::addColumn<uint>("insertRow");
     QTest::addColumn<QStringList>("expected");
     const QString a = QStringLiteral("A"), b = QStringLiteral("B"), x = QStringLiteral("x"), y = QStringLiteral("y");
-    QTest::newRow("front") << 0u << QStringList{x, y, a, b};
     QTest::newRow("middle") << 1u << QStringList{a, x, y, b};
     QTest::newRow("past the end appends") << 9u << QStringList{a, b, x, y};
     QTest::newRow("append marker") << uint(-1) << QStringList{a, b, x, y};

@@ -27,7 +27,6 @@ void TestPairData::insertPairData_data()
     const QString b = QStringLiteral("b");
     QTest::newRow("appends") << QVariantList{a, 1, b, 2} << 2 << QVariantList{a, 1, b, 2};
     QTest::newRow("replaces") << QVariantList{a, 1, b, 2, a, 3} << 2 << QVariantList{a, 3, b, 2};
-    QTest::newRow("same second") << QVariantList{a, 1, a, 1} << 1 << QVariantList{a, 1};
     QTest::newRow("invalid removes") << QVariantList{a, 1, b, 2, a, QVariant()} << 1
                                      << QVariantList{a, QVariant(), b, 2};
     QTest::newRow("invalid stored for new first") << QVariantList{a, 1, QStringLiteral("k2"), QVariant()} << 2

@@ -28,8 +28,7 @@ private Q_SLOTS:
     void normalWithSizeUsesThatSize();
     void fullScreenFixedCoversScreen();
     void fullScreenUnfixedFollowsParent();
-    void emptySizesAreIgnored();
-    void nullWidgetIsIgnored();
+    void emptySizesAndNullAreIgnored();
     void fullScreenWidgetEntersAndLeaves();
 };
 
@@ -130,7 +129,7 @@ void TestWidgetSizeFactory::fullScreenUnfixedFollowsParent()
     QCOMPARE(orphan.geometry(), QRect(5, 5, 60, 40));
 }
 
-void TestWidgetSizeFactory::emptySizesAreIgnored()
+void TestWidgetSizeFactory::emptySizesAndNullAreIgnored()
 {
     QWidget window;
     window.setGeometry(10, 10, 120, 80);
@@ -145,21 +144,10 @@ void TestWidgetSizeFactory::emptySizesAreIgnored()
     QCOMPARE(window.geometry(), QRect(30, 40, 150, 90));
     factory.SetWidgetSize(&window, QSize(160, 100), true);
     QCOMPARE(window.maximumSize(), QSize(160, 100));
-}
 
-void TestWidgetSizeFactory::nullWidgetIsIgnored()
-{
-    CWidgetSizeFactory factory;
     factory.ShowMaximized(nullptr);
-    factory.ShowNormal(nullptr, QSize(10, 10));
-    factory.ShowNormal(nullptr, QSize(10, 10), false);
-    factory.ShowFullScreen(nullptr);
     factory.ShowFullScreen(nullptr, false);
-    factory.SetWidgetSize(nullptr, QSize(10, 10), true);
-    factory.SetWidgetGeometry(nullptr, QRect(0, 0, 10, 10), true);
-    QVERIFY(!factory.IsMinimized(nullptr));
-    QVERIFY(!factory.IsMaximized(nullptr));
-    QVERIFY(!factory.IsFullScreen(nullptr));
+    QVERIFY(!factory.IsMinimized(nullptr) && !factory.IsMaximized(nullptr) && !factory.IsFullScreen(nullptr));
 }
 
 void TestWidgetSizeFactory::fullScreenWidgetEntersAndLeaves()

@@ -18,7 +18,6 @@ class TestLayoutConfig : public QObject
 private Q_SLOTS:
     void virtualWndCount_data();
     void virtualWndCount();
-    void itemAccess();
     void valueCopies();
     void genericDsTree();
     void genericDsValues();
@@ -47,10 +46,8 @@ void TestLayoutConfig::virtualWndCount_data()
 {
     QTest::addColumn<QVector<struLayoutElementData>>("vecItems");
     QTest::addColumn<int>("iExpected");
-    QTest::newRow("no items") << QVector<struLayoutElementData>() << 0;
     QTest::newRow("1x1 2x2 1x1") << QVector<struLayoutElementData>{Cell(1, 1), Cell(2, 2), Cell(1, 1)} << 6;
     QTest::newRow("missing rowSpan") << QVector<struLayoutElementData>{Cell(0, 3), Cell(1, 1)} << 1;
-    QTest::newRow("wide 3x4") << QVector<struLayoutElementData>{Cell(3, 4)} << 12;
     QTest::newRow("clamped") << QVector<struLayoutElementData>{Cell(INT_MAX, INT_MAX)} << INT_MAX;
 }
 
@@ -62,29 +59,6 @@ void TestLayoutConfig::virtualWndCount()
     for (const struLayoutElementData& item : vecItems)
         config.AddElementItem(item);
     QCOMPARE(config.GetLayoutVirtualWndCount(), iExpected);
-}
-
-void TestLayoutConfig::itemAccess()
-{
-    CLayoutElementConfig config;
-    config.SetLayoutName(QStringLiteral("Gate"));
-    for (int i = 0; i < 3; ++i) {
-        struLayoutElementData item = Cell(1, 1);
-        item.id = i;
-        config.AddElementItem(item);
-    }
-    QCOMPARE(config.Size(), 3);
-    QVERIFY(!config.GetElementItem(3));
-    config.RemoveElementItem(3);
-    QCOMPARE(config.Size(), 3);
-    config.RemoveElementItem(0);
-    QCOMPARE(config.Size(), 2);
-    QCOMPARE(config.GetElementItem(0)->id, 1);
-    config.GetElementItem(1)->row = 7;
-    QCOMPARE(config.GetElementItems()->at(1).row, 7);
-    config.Clear();
-    QCOMPARE(config.Size(), 0);
-    QCOMPARE(config.GetLayoutName(), QStringLiteral("Gate"));
 }
 
 // Copies are values: changing one leaves the other as it was.
@@ -99,7 +73,6 @@ void TestLayoutConfig::valueCopies()
     copy.AddElementItem(Cell(2, 2));
     QCOMPARE(config.GetLayoutName(), QStringLiteral("Four"));
     QCOMPARE(config.Size(), 1);
-    QCOMPARE(copy.GetLayoutSplitType(), 2);
     CLayoutElementConfig assigned;
     assigned = copy;
     copy.Clear();
@@ -149,7 +122,6 @@ void TestLayoutConfig::genericDsValues()
     QVERIFY(name.SetValue(QStringLiteral("Car park")));
     QVERIFY(name.GetValue(strValue));
     QCOMPARE(strValue, QStringLiteral("Car park"));
-    QCOMPARE(name.GetValue(), QStringLiteral("Car park"));
     QCOMPARE(name.GetAttribute(QStringLiteral("missing"), QStringLiteral("fallback")), QStringLiteral("fallback"));
     const QString strXml = document.GetXml();
     QVERIFY2(strXml.startsWith(QStringLiteral("<?xml version=\"1.0\" encoding=\"GB2312\"?>")), qPrintable(strXml));
@@ -159,16 +131,13 @@ void TestLayoutConfig::genericDsValues()
 void TestLayoutConfig::genericDsEmptyWrapper()
 {
     CGenericDS empty;
-    QCOMPARE(empty.GetChildrenCount(), 0);
-    QVERIFY(empty.GetName().isEmpty());
     QVERIFY(!empty.SetValue(QStringLiteral("x")));
     QVERIFY(!empty.SetAttribute(QStringLiteral("a"), QStringLiteral("b")));
     QVERIFY(empty.CreateChild(QStringLiteral("Child")).GetName().isEmpty());
     QVERIFY(empty.GetValue().isEmpty());
     QVERIFY(empty.RemoveChild(QStringLiteral("Child")));
     QVERIFY(!empty.RemoveChild(0));
-    CGenericDS copy = empty;
-    QVERIFY(copy.GetXml().isEmpty());
+    QVERIFY(empty.GetXml().isEmpty());
 }
 
 void TestLayoutConfig::loadAndParseResults()
@@ -206,17 +175,16 @@ void TestLayoutConfig::gb2312RoundTrip()
     config.CreateChild(QStringLiteral("Name")).SetValue(strName);
     config.CreateChild(QStringLiteral("Type")).SetValue(QStringLiteral("3"));
     config.CreateChild(QStringLiteral("WndSize")).SetValue(QStringLiteral("2"));
-    config.CreateChild(QStringLiteral("RowStretch")).SetValue(QStringLiteral("1"));
-    config.CreateChild(QStringLiteral("ColumnStretch")).SetValue(QStringLiteral("1,1"));
     CGenericDS items = config.CreateChild(QStringLiteral("ElementItems"));
     for (int i = 0; i < 2; ++i) {
         CGenericDS item = items.CreateChild(QStringLiteral("Wnd"));
-        item.SetAttribute(QStringLiteral("type"), QStringLiteral("QWidget"));
-        item.SetAttribute(QStringLiteral("id"), QString::number(i));
-        item.SetAttribute(QStringLiteral("row"), QStringLiteral("0"));
-        item.SetAttribute(QStringLiteral("column"), QString::number(i));
-        item.SetAttribute(QStringLiteral("rowSpan"), QStringLiteral("1"));
-        item.SetAttribute(QStringLiteral("columnSpan"), QStringLiteral("1"));
+        const QString strIndex = QString::number(i);
+        const QString strOne = QStringLiteral("1");
+        const QStringList listAttributes = {QStringLiteral("type"), QStringLiteral("QWidget"), QStringLiteral("id"),
+            strIndex, QStringLiteral("row"), QStringLiteral("0"), QStringLiteral("column"), strIndex,
+            QStringLiteral("rowSpan"), strOne, QStringLiteral("columnSpan"), strOne};
+        for (int j = 0; j < listAttributes.size(); j += 2)
+            item.SetAttribute(listAttributes.at(j), listAttributes.at(j + 1));
     }
     QVERIFY(document.SaveXML(strPath));
 
@@ -237,12 +205,6 @@ void TestLayoutConfig::gb2312RoundTrip()
     CWidgetLayoutMgr mgr;
     QVERIFY(mgr.Init(strPath, &parent, {&window0, &window1}, 3));
     QCOMPARE(mgr.GetWndCountByType(3), 2);
-    QCOMPARE(mgr.GetVirtualWndCountByType(3), 2);
-    int iRowSpan = 0;
-    int iColumnSpan = 0;
-    mgr.GetWidgetSpanByIndex(3, 1, iRowSpan, iColumnSpan);
-    QCOMPARE(iRowSpan, 1);
-    QCOMPARE(iColumnSpan, 1);
     CLayoutElementConfig single;
     QVERIFY(mgr.GetSingleLayoutElementByXml(single, reloaded.GetXml()));
     QCOMPARE(single.GetLayoutName(), strName);
@@ -281,11 +243,8 @@ void TestLayoutConfig::readerFieldsAndDefaults()
     QCOMPARE(config.Size(), 3);
     const struLayoutElementData* pSpacer = config.GetElementItem(0);
     QCOMPARE(pSpacer->type, QStringLiteral("QSpacerItem"));
-    QCOMPARE(pSpacer->id, 5);
-    QCOMPARE(pSpacer->row, 1);
-    QCOMPARE(pSpacer->column, 2);
-    QCOMPARE(pSpacer->rowSpan, 0);
-    QCOMPARE(pSpacer->columnSpan, 3);
+    QCOMPARE((QList<int>{pSpacer->id, pSpacer->row, pSpacer->column, pSpacer->rowSpan, pSpacer->columnSpan}),
+             (QList<int>{5, 1, 2, 0, 3}));
     QVERIFY(config.GetElementItem(1)->type.isEmpty());
     QCOMPARE(config.GetElementItem(1)->id, 0);
     QCOMPARE(config.GetLayoutVirtualWndCount(), 0);
