@@ -1,3 +1,4 @@
+#include <OrvaGUIToolkit/Foundation/File.h>
 #include <OrvaGUIToolkit/Foundation/GuiFunctions.h>
 
 #include "foundation/GuiFunctionsInternal.h"
@@ -18,9 +19,18 @@
 #include <ctime>
 #include <functional>
 
+#include <sys/stat.h>
+
 using namespace OrvaGUIToolkit;
 
 using StringCheck = std::function<bool(const QString&)>;
+Q_DECLARE_METATYPE(StringCheck)
+
+namespace {
+
+const QString s_strHuge(1 << 20, QLatin1Char(':'));
+
+} // namespace
 
 class TestGuiFunctions : public QObject
 {
@@ -31,21 +41,21 @@ private Q_SLOTS:
     void codecConversion();
     void utf8ToNarrow();
     void pathsAndDrops();
-    void eventNames_data();
     void eventNames();
     void validators_data();
     void validators();
-    void ipReformatting_data();
-    void ipReformatting();
-    void parseUrl();
-    void monthDays_data();
-    void monthDays();
+    void textReformatting();
     void fileSize_data();
     void fileSize();
     void pixmapCache();
     void localUtcOffset_data();
     void localUtcOffset();
     void waitAndSleep();
+    void roundedRadius_data();
+    void roundedRadius();
+    void hugeAndNullInput();
+    void readAllRefusesSpecialFiles_data();
+    void readAllRefusesSpecialFiles();
 };
 
 // Runs first: nothing in this process has replaced the codec or the locale yet.
@@ -106,147 +116,77 @@ void TestGuiFunctions::pathsAndDrops()
     QCOMPARE(GetDragFiles(&mime), (QStringList{QStringLiteral("/data/clip1.mp4"), QStringLiteral("/data/snap 2.jpg")}));
 }
 
-void TestGuiFunctions::eventNames_data()
-{
-    QTest::addColumn<int>("type");
-    QTest::addColumn<QString>("name");
-    QTest::newRow("none") << 0 << "None";
-    QTest::newRow("press") << 2 << "MouseButtonPress";
-    QTest::newRow("hover move") << 129 << "HoverMove";
-    QTest::newRow("unnamed 15") << 15 << "15";
-    QTest::newRow("user") << 1000 << "1000";
-}
-
 void TestGuiFunctions::eventNames()
 {
-    QFETCH(int, type);
-    QFETCH(QString, name);
-    QCOMPARE(GetEventName(static_cast<QEvent::Type>(type)), name);
+    QStringList listNames;
+    for (const int iType : {0, 2, 129, 15, 1000, 65535})
+        listNames << GetEventName(static_cast<QEvent::Type>(iType));
+    QCOMPARE(listNames, (QStringList{QStringLiteral("None"), QStringLiteral("MouseButtonPress"),
+                                     QStringLiteral("HoverMove"), QStringLiteral("15"), QStringLiteral("1000"),
+                                     QStringLiteral("65535")}));
 }
 
+// Each row: the inputs a check accepts, then those it refuses.
 void TestGuiFunctions::validators_data()
 {
-    QTest::addColumn<QString>("function");
-    QTest::addColumn<QString>("input");
-    QTest::addColumn<bool>("expected");
-
-    const auto row = [](const char* szFunction, const char* szInput, bool bExpected) {
-        QTest::addRow("%s(%s)", szFunction, szInput) << QString::fromLatin1(szFunction)
-                                                     << QString::fromLatin1(szInput) << bExpected;
+    QTest::addColumn<StringCheck>("check");
+    QTest::addColumn<QStringList>("listAccepted");
+    QTest::addColumn<QStringList>("listRefused");
+    const auto row = [](const char* szName, StringCheck check, const char* szAccepted, const char* szRefused) {
+        const auto split = [](const char* sz) { return QString::fromLatin1(sz).split(QLatin1Char(' '), Qt::SkipEmptyParts); };
+        QTest::newRow(szName) << check << split(szAccepted) << split(szRefused);
     };
-    row("ParseIp4", "192.168.1.64", true);
-    row("ParseIp4", "1.2.3", false);
-    row("ParseIp4", "1.2.3.256", false);
-    row("ParseIp4", "a.2.3.4", false);
-    row("IsAvailableIpv4", "0.1.2.3", false);
-    row("IsAvailableIpv4", "224.0.0.1", false);
-    row("IsAvailableIpv4", "223.255.255.255", true);
-    row("IsNetMask", "255.255.255.252", true);
-    row("IsNetMask", "0.0.0.0", true);
-    row("IsNetMask", "255.255.255.254", false);
-    row("IsNetMask", "255.0.255.0", false);
-    row("IsNetMask", "255.255.255.0 ", false);
-    row("IsNetMask", "255.255.253.0", false);
-    row("ParseIpv6", "::1", true);
-    row("ParseIpv6", "fe80::1%3", true);
-    row("ParseIpv6", "::ffff:192.168.1.1", true);
-    row("ParseIpv6", "2001:DB8:85A3:8D3:1319:8A2E:370:7348", true);
-    row("ParseIpv6", "1:2:3:4:5:6:1.2.3.4", true);
-    row("ParseIpv6", "1:2:3:4:5:6:7", false);
-    row("ParseIpv6", ":1:2:3:4:5:6:7", false);
-    row("ParseIpv6", "1:2:3:4:5:6:7:10000", false);
-    row("ParseIpv6", "1::2::3", false);
-    row("ParseIpv6", "1::g", false);
-    row("ParseIpv6", "::1.2.3.4:5", false);
-    row("ParseIpv4Multicast", "239.1.1.1 port 5000", true);
-    row("ParseIpv4Multicast", "224.0.0.1", true);
-    row("ParseIpv4Multicast", "240.0.0.1", false);
-    row("ParseIpv4Multicast", "223.1.1.1", false);
-    row("ParseIpv4Multicast", " 239.1.1.1", false);
-    row("ParseIpv6Multicast", "ff02::1", true);
-    row("ParseIpv6Multicast", "ff02:1", false);
-    row("IsMulticast", "230.5.5.5", true);
-    row("IsMulticast", "192.168.1.1", false);
-    row("ParseMacAddress", "00:1A:2b:3C:4d:5E", true);
-    row("ParseMacAddress", "00-1A-2B-3C-4D-5E", false);
-    row("ParseMacAddress", "00:1A:2B:3C:4D", false);
-    row("ParseMacAddress", "0G:1A:2B:3C:4D:5E", false);
-    row("IsInputValid", "Lobby Entrance", true);
-    row("IsInputValid", "Driver's gate", false);
-    row("IsInputValid", "a\\b", false);
-    row("IsInputValidV2", "Driver's gate", true);
-    row("IsInputValidV2", "C:drive", false);
-    row("IsInputValidV2", "<tag>", false);
+    row("ParseIp4", ParseIp4, "192.168.1.64", "1.2.3 1.2.3.256 a.2.3.4");
+    row("IsAvailableIpv4", IsAvailableIpv4, "223.255.255.255", "0.1.2.3 224.0.0.1");
+    row("IsNetMask", IsNetMask, "255.255.255.252 0.0.0.0", "255.255.255.254 255.0.255.0 255.255.253.0");
+    row("ParseIpv6", ParseIpv6, "::1 fe80::1%3 ::ffff:192.168.1.1 2001:DB8:85A3:8D3:1319:8A2E:370:7348 1:2:3:4:5:6:1.2.3.4",
+        "1:2:3:4:5:6:7 :1:2:3:4:5:6:7 1:2:3:4:5:6:7:10000 1::2::3 1::g ::1.2.3.4:5");
+    row("ParseIpv4Multicast", ParseIpv4Multicast, "224.0.0.1 239.1.1.1#port#5000", "240.0.0.1 223.1.1.1 #239.1.1.1");
+    row("ParseIpv6Multicast", ParseIpv6Multicast, "ff02::1", "ff02:1");
+    row("IsMulticast", IsMulticast, "230.5.5.5", "192.168.1.1");
+    row("ParseMacAddress", ParseMacAddress, "00:1A:2b:3C:4d:5E", "00-1A-2B-3C-4D-5E 00:1A:2B:3C:4D 0G:1A:2B:3C:4D:5E");
+    row("IsInputValid", IsInputValid, "Lobby#Entrance", "Driver's a\\b");
+    row("IsInputValidV2", IsInputValidV2, "Driver's", "C:drive <tag>");
 }
 
 void TestGuiFunctions::validators()
 {
-    static const QHash<QString, StringCheck> s_functions = {
-        {QStringLiteral("ParseIp4"), ParseIp4},
-        {QStringLiteral("IsAvailableIpv4"), IsAvailableIpv4},
-        {QStringLiteral("IsNetMask"), IsNetMask},
-        {QStringLiteral("ParseIpv6"), ParseIpv6},
-        {QStringLiteral("ParseIpv4Multicast"), ParseIpv4Multicast},
-        {QStringLiteral("ParseIpv6Multicast"), ParseIpv6Multicast},
-        {QStringLiteral("IsMulticast"), IsMulticast},
-        {QStringLiteral("ParseMacAddress"), ParseMacAddress},
-        {QStringLiteral("IsInputValid"), IsInputValid},
-        {QStringLiteral("IsInputValidV2"), IsInputValidV2}};
-    QFETCH(QString, function);
-    QFETCH(QString, input);
-    QFETCH(bool, expected);
-    QVERIFY(s_functions.contains(function));
-    QCOMPARE(s_functions.value(function)(input), expected);
+    QFETCH(StringCheck, check);
+    QFETCH(QStringList, listAccepted);
+    QFETCH(QStringList, listRefused);
+    // '#' stands for a space inside an input.
+    for (QString strInput : listAccepted)
+        QVERIFY2(check(strInput.replace(QLatin1Char('#'), QLatin1Char(' '))), qPrintable(strInput));
+    for (QString strInput : listRefused)
+        QVERIFY2(!check(strInput.replace(QLatin1Char('#'), QLatin1Char(' '))), qPrintable(strInput));
 }
 
-void TestGuiFunctions::ipReformatting_data()
+void TestGuiFunctions::textReformatting()
 {
-    QTest::addColumn<QString>("input");
-    QTest::addColumn<QString>("full");
-    QTest::addColumn<QString>("compact");
-    QTest::newRow("lan") << "192.168.1.5" << "192.168.001.005" << "192.168.1.5";
-    QTest::newRow("padded") << "010.000.000.001" << "010.000.000.001" << "10.0.0.1";
-    QTest::newRow("trailing zero") << "192.168.001.000" << "192.168.001.000" << "192.168.1.0";
-    QTest::newRow("not an address") << "camera-7" << "" << "camera-7";
-    QTest::newRow("out of range") << "300.1.1.1" << "" << "300.1.1.1";
-}
+    const QStringList listInputs = {QStringLiteral("192.168.1.5"), QStringLiteral("010.000.000.001"),
+                                    QStringLiteral("192.168.001.000"), QStringLiteral("camera-7"),
+                                    QStringLiteral("300.1.1.1")};
+    QStringList listFull;
+    QStringList listCompact;
+    for (const QString& strInput : listInputs) {
+        listFull << IPToFullString(strInput);
+        listCompact << FullStringToIP(strInput);
+    }
+    QCOMPARE(listFull, (QStringList{QStringLiteral("192.168.001.005"), QStringLiteral("010.000.000.001"),
+                                    QStringLiteral("192.168.001.000"), QString(), QString()}));
+    QCOMPARE(listCompact, (QStringList{QStringLiteral("192.168.1.5"), QStringLiteral("10.0.0.1"),
+                                       QStringLiteral("192.168.1.0"), QStringLiteral("camera-7"),
+                                       QStringLiteral("300.1.1.1")}));
 
-void TestGuiFunctions::ipReformatting()
-{
-    QFETCH(QString, input);
-    QFETCH(QString, full);
-    QFETCH(QString, compact);
-    QCOMPARE(IPToFullString(input), full);
-    QCOMPARE(FullStringToIP(input), compact);
-}
-
-void TestGuiFunctions::parseUrl()
-{
-    QCOMPARE(ParseUrl(QStringLiteral("rtsp://10.0.0.7/live")), QStringLiteral("&quot;rtsp://10.0.0.7/live&quot;"));
     QCOMPARE(ParseUrl(QStringLiteral("say \"hi\"")), QStringLiteral("&quot;say &quot;hi&quot;&quot;"));
     QCOMPARE(ParseUrl(QString()), QStringLiteral("&quot;&quot;"));
-}
 
-void TestGuiFunctions::monthDays_data()
-{
-    QTest::addColumn<int>("month");
-    QTest::addColumn<int>("day");
-    QTest::addColumn<bool>("valid");
-    QTest::newRow("Feb 29 always") << 2 << 29 << true;
-    QTest::newRow("Feb 30") << 2 << 30 << false;
-    QTest::newRow("Apr 30") << 4 << 30 << true;
-    QTest::newRow("Apr 31") << 4 << 31 << false;
-    QTest::newRow("Nov 31") << 11 << 31 << false;
-    QTest::newRow("Dec 31") << 12 << 31 << true;
-    QTest::newRow("day 45 not checked") << 1 << 45 << true;
-}
-
-void TestGuiFunctions::monthDays()
-{
-    QFETCH(int, month);
-    QFETCH(int, day);
-    QFETCH(bool, valid);
-    QCOMPARE(ParseMonthValid(month, day), valid);
+    // February always allows the 29th; the day itself is not range-checked.
+    QList<bool> listValid;
+    for (const QPoint& monthDay : {QPoint(2, 29), QPoint(2, 30), QPoint(4, 30), QPoint(4, 31), QPoint(11, 31),
+                                   QPoint(12, 31), QPoint(1, 45)})
+        listValid << ParseMonthValid(monthDay.x(), monthDay.y());
+    QCOMPARE(listValid, (QList<bool>{true, false, true, false, false, true, true}));
 }
 
 void TestGuiFunctions::fileSize_data()
@@ -352,6 +292,100 @@ void TestGuiFunctions::waitAndSleep()
     QVERIFY(bPosted);
     QVERIFY(timer.elapsed() < 5000);
     CheckGUIThread(this);
+}
+
+// A 100 x 60 rectangle: whatever radius is asked, corners are at most 30
+// round, so the mask never grows past the rectangle nor vanishes.
+void TestGuiFunctions::roundedRadius_data()
+{
+    QTest::addColumn<int>("iRadius");
+    QTest::addColumn<bool>("bRounded");
+    QTest::newRow("INT_MIN") << INT_MIN << false;
+    QTest::newRow("10") << 10 << true;
+    QTest::newRow("30, half the height") << 30 << true;
+    QTest::newRow("INT_MAX") << INT_MAX << true;
+}
+
+void TestGuiFunctions::roundedRadius()
+{
+    QFETCH(int, iRadius);
+    QFETCH(bool, bRounded);
+    const QRect rect(0, 0, 100, 60);
+    const QRegion regions[] = {RoundedRect(rect, iRadius), RoundedLeftRect(rect, iRadius),
+                               RoundedRightRect(rect, iRadius), RoundedTopRect(rect, iRadius)};
+    for (const QRegion& region : regions) {
+        QCOMPARE(region.boundingRect(), rect);
+        QVERIFY(region.contains(QPoint(50, 30)));
+        QVERIFY(region.contains(QPoint(50, 0)));
+        if (!bRounded)
+            QCOMPARE(region, QRegion(rect));
+    }
+    // The rounded corners of each function lose their corner pixel.
+    QCOMPARE(regions[0].contains(QPoint(0, 0)), !bRounded);
+    // A corner of radius 10 keeps (3, 3); one of 30 cuts it.
+    QCOMPARE(regions[0].contains(QPoint(3, 3)), iRadius <= 10);
+    QCOMPARE(regions[0].contains(QPoint(99, 59)), !bRounded);
+    QCOMPARE(regions[1].contains(QPoint(0, 59)), !bRounded);
+    QVERIFY(regions[1].contains(QPoint(99, 0)));
+    QCOMPARE(regions[2].contains(QPoint(99, 0)), !bRounded);
+    QVERIFY(regions[2].contains(QPoint(0, 59)));
+    QCOMPARE(regions[3].contains(QPoint(99, 0)), !bRounded);
+    QVERIFY(regions[3].contains(QPoint(99, 59)) && regions[3].contains(QPoint(0, 59)));
+
+    // At the far end of the coordinate range the bands and ellipses stay within int.
+    const QRect rectFar(QPoint(INT_MAX - 99, INT_MAX - 59), QPoint(INT_MAX, INT_MAX));
+    QCOMPARE(RoundedRect(rectFar, iRadius).boundingRect(), rectFar);
+}
+
+void TestGuiFunctions::hugeAndNullInput()
+{
+    QVERIFY(!ParseIpv6(s_strHuge));
+    QVERIFY(!ParseIp4(s_strHuge));
+    QVERIFY(!IsMulticast(s_strHuge));
+    QVERIFY(!IsInputValid(s_strHuge));
+    QVERIFY(IsInputValidV2(QString(1 << 20, QLatin1Char('a'))));
+    QCOMPARE(IPToFullString(s_strHuge), QString());
+    QCOMPARE(FullStringToIP(s_strHuge), s_strHuge);
+    QCOMPARE(ParseUrl(QString(1 << 20, QLatin1Char('"'))).size(), (1 << 20) * 6 + 12);
+    QVERIFY(ParseMonthValid(INT_MIN, INT_MAX));
+
+    QCOMPARE(ConvertToUnicode(nullptr), QString());
+    QCOMPARE(ConvertUtf8ToAnsi(nullptr), std::string());
+    QCOMPARE(GetDragFiles(nullptr), QStringList());
+    QCOMPARE(GetIndependentWindow(nullptr), static_cast<QWidget*>(nullptr));
+    QCOMPARE(GetParentWindow(nullptr), static_cast<QWidget*>(nullptr));
+    MoveToScreenCenter(nullptr);
+    QCOMPARE(GetCheckCount(nullptr, QModelIndex()), 0);
+}
+
+void TestGuiFunctions::readAllRefusesSpecialFiles_data()
+{
+    QTest::addColumn<QString>("strKind");
+    QTest::newRow("missing") << QStringLiteral("missing");
+    QTest::newRow("device") << QStringLiteral("device");
+    QTest::newRow("FIFO") << QStringLiteral("fifo");
+    QTest::newRow("directory") << QStringLiteral("directory");
+}
+
+void TestGuiFunctions::readAllRefusesSpecialFiles()
+{
+    QFETCH(QString, strKind);
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    QString strPath = dir.path();
+    QString strReason = QStringLiteral("Not a regular file");
+    if (strKind == QLatin1String("missing")) {
+        strPath = QStringLiteral("/nonexistent/style.qss");
+        strReason = QStringLiteral(".+");
+    } else if (strKind == QLatin1String("device")) {
+        strPath = QStringLiteral("/dev/zero");
+    } else if (strKind == QLatin1String("fifo")) {
+        strPath = dir.filePath(QStringLiteral("pipe"));
+        QCOMPARE(mkfifo(QFile::encodeName(strPath).constData(), 0600), 0);
+    }
+    QTest::ignoreMessage(QtDebugMsg, QRegularExpression(
+        QStringLiteral("^Unable to open %1: %2$").arg(QRegularExpression::escape(strPath), strReason)));
+    QCOMPARE(CFile::ReadAll(strPath), QString());
 }
 
 QTEST_MAIN(TestGuiFunctions)

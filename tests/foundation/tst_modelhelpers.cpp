@@ -66,6 +66,39 @@ QStringList Dump(const QStandardItem* pParent, const QString& strPath = QString(
 
 } // namespace
 
+namespace {
+
+// A tree that is one long chain, every node checked: Qt's views and models
+// handle any depth of it, so the toolkit's helpers must too.
+class CChainModel : public QAbstractItemModel
+{
+public:
+    explicit CChainModel(quintptr uDepth) : m_uDepth(uDepth) {}
+
+    QModelIndex index(int iRow, int iColumn, const QModelIndex& miParent) const override
+    {
+        const quintptr uLevel = Level(miParent);
+        return iRow == 0 && iColumn == 0 && uLevel < m_uDepth ? createIndex(0, 0, uLevel) : QModelIndex();
+    }
+    QModelIndex parent(const QModelIndex& miChild) const override
+    {
+        return miChild.isValid() && miChild.internalId() > 0 ? createIndex(0, 0, miChild.internalId() - 1)
+                                                             : QModelIndex();
+    }
+    int rowCount(const QModelIndex& miParent) const override { return Level(miParent) < m_uDepth ? 1 : 0; }
+    int columnCount(const QModelIndex&) const override { return 1; }
+    QVariant data(const QModelIndex& miIndex, int iRole) const override
+    {
+        return miIndex.isValid() && iRole == Qt::CheckStateRole ? QVariant(int(Qt::Checked)) : QVariant();
+    }
+
+private:
+    static quintptr Level(const QModelIndex& miParent) { return miParent.isValid() ? miParent.internalId() + 1 : 0; }
+    const quintptr m_uDepth;
+};
+
+} // namespace
+
 class TestModelHelpers : public QObject
 {
     Q_OBJECT
@@ -80,6 +113,7 @@ private Q_SLOTS:
     void copySkipsEmptyCellsAndLeavesSourceAlone();
     void copyOntoItself();
     void copyUnderACopiedRowIsRefused();
+    void checkCountOfADeepTree();
 };
 
 void TestModelHelpers::checkCount_data()
@@ -233,6 +267,13 @@ void TestModelHelpers::copyUnderACopiedRowIsRefused()
     CopyModelData(&model, other.index(0, 0), &model, QModelIndex());
 
     QCOMPARE(Dump(model.invisibleRootItem()), listBefore);
+}
+
+void TestModelHelpers::checkCountOfADeepTree()
+{
+    CChainModel model(300000);
+    QCOMPARE(GetCheckCount(&model, QModelIndex()), 300000);
+    QCOMPARE(GetCheckCount(&model, model.index(0, 0, QModelIndex())), 299999);
 }
 
 QTEST_MAIN(TestModelHelpers)

@@ -1,4 +1,5 @@
 #include <OrvaGUIToolkit/Foundation/TemporaryDataManager.h>
+#include <OrvaGUIToolkit/Foundation/UiSingleton.h>
 
 #include <QtCore/QSemaphore>
 #include <QtCore/QSettings>
@@ -9,6 +10,8 @@
 #include <atomic>
 #include <memory>
 #include <vector>
+
+#include <cstdlib>
 
 using namespace OrvaGUIToolkit;
 
@@ -39,6 +42,32 @@ QSettings* TemporarySettings()
 
 } // namespace
 
+namespace {
+
+// A service of the test's own, to reach its instance after the owner that
+// deletes it at exit has run.
+class CProbeService : public CUiSingleton<CProbeService>
+{
+public:
+    int m_iMagic = 4711;
+
+private:
+    friend class CUiSingleton<CProbeService>;
+    CProbeService() = default;
+};
+
+// Runs at exit after the probe's owner has deleted the first instance (it
+// was registered before that owner existed, and exit handlers run in reverse).
+// Freed memory would stop the sanitizers here; a wrong value ends the run with
+// a failing exit code that the test runner reports.
+void UseProbeAfterDestruction()
+{
+    if (CProbeService::Instance().m_iMagic != 4711)
+        std::_Exit(3);
+}
+
+} // namespace
+
 class TestUiSingleton : public QObject
 {
     Q_OBJECT
@@ -48,6 +77,7 @@ private Q_SLOTS:
     void staleTemporaryDataIsWipedAtCreation();
     void createdOnceFromManyThreads();
     void temporaryValues();
+    void singletonAfterItsDestruction();
 };
 
 void TestUiSingleton::initTestCase()
@@ -107,6 +137,14 @@ void TestUiSingleton::temporaryValues()
     manager.RemoveKey(QStringLiteral("Search/Plate"));
     QVERIFY(!manager.GetValue(QStringLiteral("Search/Plate")).isValid());
     QCOMPARE(manager.GetValue(QStringLiteral("Search/Page")).toInt(), 3);
+}
+
+void TestUiSingleton::singletonAfterItsDestruction()
+{
+    // Registered before the first instance (and with it its owner) exists.
+    QCOMPARE(std::atexit(UseProbeAfterDestruction), 0);
+    QCOMPARE(CProbeService::Instance().m_iMagic, 4711);
+    QCOMPARE(&CProbeService::Instance(), &CProbeService::Instance());
 }
 
 QTEST_GUILESS_MAIN(TestUiSingleton)

@@ -1,5 +1,8 @@
 #include <OrvaGUIToolkit/Foundation/WaitWatcher.h>
 
+#include "foundation/WaitDialog.h"
+
+#include <QtCore/QException>
 #include <QtCore/QSemaphore>
 #include <QtCore/QThread>
 #include <QtCore/QTimer>
@@ -9,6 +12,7 @@
 #include <QtTest/QtTest>
 
 #include <atomic>
+#include <stdexcept>
 
 using namespace OrvaGUIToolkit;
 
@@ -49,6 +53,24 @@ class CPlateIndexBuilder : public CIndexBuilder
 
 } // namespace
 
+namespace {
+
+struct CThrowsQException : QException
+{
+    void raise() const override { throw *this; }
+    CThrowsQException* clone() const override { return new CThrowsQException(*this); }
+};
+
+int WaitDialogCount()
+{
+    int iCount = 0;
+    for (QWidget* pWidget : QApplication::topLevelWidgets())
+        iCount += qobject_cast<CWaitDialog*>(pWidget) ? 1 : 0;
+    return iCount;
+}
+
+} // namespace
+
 class TestWaitWatcher : public QObject
 {
     Q_OBJECT
@@ -58,6 +80,8 @@ private Q_SLOTS:
     void quickJobNeverHangs();
     void escapeDoesNotEndTheWait();
     void memberFunctionArguments();
+    void throwingWork_data();
+    void throwingWork();
 };
 
 void TestWaitWatcher::runsOnPoolThreadBehindModalDialog()
@@ -144,6 +168,37 @@ void TestWaitWatcher::memberFunctionArguments()
     CPlateIndexBuilder derived;
     QVERIFY(CWaitWatcher::Instance().Run(&derived, &CIndexBuilder::Rebuild, QString(), QString()));
     QVERIFY(derived.m_bDone);
+}
+
+void TestWaitWatcher::throwingWork_data()
+{
+    QTest::addColumn<int>("iKind");
+    QTest::newRow("standard exception") << 0;
+    QTest::newRow("Qt exception") << 1;
+    QTest::newRow("int") << 2;
+}
+
+void TestWaitWatcher::throwingWork()
+{
+    QFETCH(int, iKind);
+    QWidget window;
+    window.show();
+    const auto work = [iKind] {
+        QThread::msleep(30);
+        if (iKind == 0)
+            throw std::runtime_error("camera list unreadable");
+        if (iKind == 1)
+            throw CThrowsQException();
+        throw 42;
+    };
+    QTest::ignoreMessage(QtWarningMsg, "CWaitWatcher::Run: the work threw an exception");
+    QVERIFY(!CWaitWatcher::Instance().Run(work, QString(), QStringLiteral("Loading cameras..."), &window));
+    QCOMPARE(WaitDialogCount(), 0);
+
+    // The watcher still works afterwards.
+    bool bRan = false;
+    QVERIFY(CWaitWatcher::Instance().Run([&bRan] { bRan = true; }, QString(), QString(), &window));
+    QVERIFY(bRan);
 }
 
 QTEST_MAIN(TestWaitWatcher)

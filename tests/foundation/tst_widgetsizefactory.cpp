@@ -30,6 +30,7 @@ private Q_SLOTS:
     void fullScreenUnfixedFollowsParent();
     void emptySizesAndNullAreIgnored();
     void fullScreenWidgetEntersAndLeaves();
+    void fullScreenWidgetDeletedByItsSignal();
 };
 
 void TestWidgetSizeFactory::maximizeKeepsFirstSavedGeometry()
@@ -176,6 +177,22 @@ void TestWidgetSizeFactory::fullScreenWidgetEntersAndLeaves()
     QVERIFY(window.isVisible() && pVideo->isVisible());
     QTRY_COMPARE(pVideo->geometry(), rectEmbedded);
     QCOMPARE(spyChanged.count(), 2);
+}
+
+void TestWidgetSizeFactory::fullScreenWidgetDeletedByItsSignal()
+{
+    QWidget window;
+    window.resize(400, 300);
+    auto* pVideo = new CFullScreenWidget(&window);
+    window.show();
+    pVideo->EnterFullScreen();
+    QVERIFY(pVideo->IsFullScreen());
+    QPointer<CFullScreenWidget> pGuard(pVideo);
+    connect(pVideo, &CFullScreenWidget::SignalScreenChanged, pVideo, [pVideo] { delete pVideo; });
+    QKeyEvent escape(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
+    QApplication::sendEvent(pVideo, &escape);
+    QVERIFY(pGuard.isNull());
+    QVERIFY(escape.isAccepted());
 }
 
 QTEST_MAIN(TestWidgetSizeFactory)
