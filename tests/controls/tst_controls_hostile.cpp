@@ -145,117 +145,108 @@ class TestControlsHostile : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    void cleanup();
-    void deletingSlot_data();
-    void deletingSlot();
-    void lineEditByteLimitExtremes();
-    void toolTipFarPoints();
-    void toolTipHugeText();
-    void pictureMarginExtremes();
-    void iconOpacityExtremes();
+    void cleanup()
+    {
+        CToolTip::HideText();
+    }
+
+    void deletingSlot_data()
+    {
+        QTest::addColumn<int>("iCase");
+        const std::vector<DeletingCase>& cases = DeletingCases();
+        for (int iCase = 0; iCase < int(cases.size()); ++iCase)
+            QTest::newRow(cases[iCase].szName) << iCase;
+    }
+
+    // The control is gone after its own signal; the sanitizers see any use of it
+    // after the emit.
+    void deletingSlot()
+    {
+        QFETCH(int, iCase);
+        const DeletingCase& deletingCase = DeletingCases()[iCase];
+        QPointer<QWidget> pWidget = deletingCase.create();
+        pWidget->resize(qMax(pWidget->width(), 200), qMax(pWidget->height(), 30));
+        deletingCase.connectDeleter(pWidget);
+        deletingCase.trigger(pWidget);
+        QVERIFY(pWidget.isNull());
+    }
+
+    void lineEditByteLimitExtremes()
+    {
+        QList<int> listKept;
+        for (const int iMaxLength : {INT_MIN, 0, INT_MAX}) {
+            CLineEdit edit;
+            edit.setMaxLength(INT_MAX);
+            edit.SetMaxLineEditLength(iMaxLength);
+            edit.setText(QStringLiteral("x").repeated(100000));
+            listKept << edit.text().size();
+        }
+        QCOMPARE(listKept, (QList<int>{100000, 0, 100000}));
+    }
+
+    // Wherever the point, the tip ends up on the 800 x 600 screen, against the
+    // edges the point lies beyond.
+    void toolTipFarPoints()
+    {
+        CToolTip::ShowText(QStringLiteral("Storage full on NVR-02"), QPoint(INT_MAX, INT_MIN), nullptr);
+        const QRect rectTopRight = CToolTipPrivate::Existing()->frameGeometry();
+        QCOMPARE(QPoint(rectTopRight.right(), rectTopRight.top()), QPoint(799, 0));
+        CToolTip::HideText();
+        CToolTip::ShowText(QStringLiteral("Storage full on NVR-02"), QPoint(INT_MIN, INT_MAX), nullptr);
+        const QRect rectBottomLeft = CToolTipPrivate::Existing()->frameGeometry();
+        QCOMPARE(QPoint(rectBottomLeft.left(), rectBottomLeft.bottom()), QPoint(0, 599));
+    }
+
+    void toolTipHugeText()
+    {
+        const QString strText = QStringLiteral("Plate unreadable. ").repeated(20000);
+        QWidget* pWidget = new QWidget;
+        CToolTip::ShowText(strText, QPoint(10, 10), pWidget);
+        QCOMPARE(CToolTip::GetText().size(), strText.size());
+        delete pWidget;
+        QVERIFY(!CToolTip::IsVisible());
+        QCOMPARE(CToolTip::GetWidget(), nullptr);
+    }
+
+    // Negative margins become 0, huge ones the largest widget size; a picture
+    // then has no room left.
+    void pictureMarginExtremes()
+    {
+        CPicLabel mixed(INT_MIN, 10, INT_MAX, -5);
+        QCOMPARE(mixed.GetPictureMargins(), QMargins(0, 10, QWIDGETSIZE_MAX, 0));
+        CPicLabel negative(INT_MIN, INT_MIN, INT_MIN, INT_MIN);
+        QCOMPARE(negative.GetPictureMargins(), QMargins());
+        QPixmap pixmap(240, 120);
+        pixmap.fill(Qt::darkCyan);
+        for (CPicLabel* pLabel : {&mixed, &negative}) {
+            pLabel->resize(120, 60);
+            pLabel->PutPicture(pixmap);
+        }
+        QCOMPARE(mixed.PictureRect(), QRect());
+        QCOMPARE(negative.PictureRect(), QRect(0, 0, 120, 60));
+        // A caption takes its strip from the bottom.
+        negative.SetText(QStringLiteral("WJ-23 809"));
+        negative.grab();
+        QVERIFY(negative.PictureRect().height() < 60);
+    }
+
+    // NaN keeps the previous opacity; everything else is clamped to 0..1.
+    void iconOpacityExtremes()
+    {
+        QList<float> listKept;
+        for (const float fGiven : {std::numeric_limits<float>::quiet_NaN(), std::numeric_limits<float>::infinity(),
+                                   -std::numeric_limits<float>::max()}) {
+            CIconButton button;
+            button.SetIconOpacity(0.5f);
+            button.SetIconOpacity(fGiven);
+            listKept << button.GetIconOpacity();
+            button.SetIconOpacity(0.5f);
+            QVERIFY(button.setProperty("m_fIconOpacity", fGiven));
+            listKept << button.GetIconOpacity();
+        }
+        QCOMPARE(listKept, (QList<float>{0.5f, 0.5f, 1.0f, 1.0f, 0.0f, 0.0f}));
+    }
 };
-
-void TestControlsHostile::cleanup()
-{
-    CToolTip::HideText();
-}
-
-void TestControlsHostile::deletingSlot_data()
-{
-    QTest::addColumn<int>("iCase");
-    const std::vector<DeletingCase>& cases = DeletingCases();
-    for (int iCase = 0; iCase < int(cases.size()); ++iCase)
-        QTest::newRow(cases[iCase].szName) << iCase;
-}
-
-// The control is gone after its own signal; the sanitizers see any use of it
-// after the emit.
-void TestControlsHostile::deletingSlot()
-{
-    QFETCH(int, iCase);
-    const DeletingCase& deletingCase = DeletingCases()[iCase];
-    QPointer<QWidget> pWidget = deletingCase.create();
-    pWidget->resize(qMax(pWidget->width(), 200), qMax(pWidget->height(), 30));
-    deletingCase.connectDeleter(pWidget);
-    deletingCase.trigger(pWidget);
-    QVERIFY(pWidget.isNull());
-}
-
-void TestControlsHostile::lineEditByteLimitExtremes()
-{
-    QList<int> listKept;
-    for (const int iMaxLength : {INT_MIN, 0, INT_MAX}) {
-        CLineEdit edit;
-        edit.setMaxLength(INT_MAX);
-        edit.SetMaxLineEditLength(iMaxLength);
-        edit.setText(QStringLiteral("x").repeated(100000));
-        listKept << edit.text().size();
-    }
-    QCOMPARE(listKept, (QList<int>{100000, 0, 100000}));
-}
-
-// Wherever the point, the tip ends up on the 800 x 600 screen, against the
-// edges the point lies beyond.
-void TestControlsHostile::toolTipFarPoints()
-{
-    CToolTip::ShowText(QStringLiteral("Storage full on NVR-02"), QPoint(INT_MAX, INT_MIN), nullptr);
-    const QRect rectTopRight = CToolTipPrivate::Existing()->frameGeometry();
-    QCOMPARE(QPoint(rectTopRight.right(), rectTopRight.top()), QPoint(799, 0));
-    CToolTip::HideText();
-    CToolTip::ShowText(QStringLiteral("Storage full on NVR-02"), QPoint(INT_MIN, INT_MAX), nullptr);
-    const QRect rectBottomLeft = CToolTipPrivate::Existing()->frameGeometry();
-    QCOMPARE(QPoint(rectBottomLeft.left(), rectBottomLeft.bottom()), QPoint(0, 599));
-}
-
-void TestControlsHostile::toolTipHugeText()
-{
-    const QString strText = QStringLiteral("Plate unreadable. ").repeated(20000);
-    QWidget* pWidget = new QWidget;
-    CToolTip::ShowText(strText, QPoint(10, 10), pWidget);
-    QCOMPARE(CToolTip::GetText().size(), strText.size());
-    delete pWidget;
-    QVERIFY(!CToolTip::IsVisible());
-    QCOMPARE(CToolTip::GetWidget(), nullptr);
-}
-
-// Negative margins become 0, huge ones the largest widget size; a picture
-// then has no room left.
-void TestControlsHostile::pictureMarginExtremes()
-{
-    CPicLabel mixed(INT_MIN, 10, INT_MAX, -5);
-    QCOMPARE(mixed.GetPictureMargins(), QMargins(0, 10, QWIDGETSIZE_MAX, 0));
-    CPicLabel negative(INT_MIN, INT_MIN, INT_MIN, INT_MIN);
-    QCOMPARE(negative.GetPictureMargins(), QMargins());
-    QPixmap pixmap(240, 120);
-    pixmap.fill(Qt::darkCyan);
-    for (CPicLabel* pLabel : {&mixed, &negative}) {
-        pLabel->resize(120, 60);
-        pLabel->PutPicture(pixmap);
-    }
-    QCOMPARE(mixed.PictureRect(), QRect());
-    QCOMPARE(negative.PictureRect(), QRect(0, 0, 120, 60));
-    // A caption takes its strip from the bottom.
-    negative.SetText(QStringLiteral("WJ-23 809"));
-    negative.grab();
-    QVERIFY(negative.PictureRect().height() < 60);
-}
-
-// NaN keeps the previous opacity; everything else is clamped to 0..1.
-void TestControlsHostile::iconOpacityExtremes()
-{
-    QList<float> listKept;
-    for (const float fGiven : {std::numeric_limits<float>::quiet_NaN(), std::numeric_limits<float>::infinity(),
-                               -std::numeric_limits<float>::max()}) {
-        CIconButton button;
-        button.SetIconOpacity(0.5f);
-        button.SetIconOpacity(fGiven);
-        listKept << button.GetIconOpacity();
-        button.SetIconOpacity(0.5f);
-        QVERIFY(button.setProperty("m_fIconOpacity", fGiven));
-        listKept << button.GetIconOpacity();
-    }
-    QCOMPARE(listKept, (QList<float>{0.5f, 0.5f, 1.0f, 1.0f, 0.0f, 0.0f}));
-}
 
 QTEST_MAIN(TestControlsHostile)
 #include "tst_controls_hostile.moc"

@@ -61,110 +61,101 @@ class TestPushButton : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    void init();
-    void cleanup();
-    void ampersandIsLiteral_data();
-    void ampersandIsLiteral();
-    void ampersandIsNoMnemonic();
-    void iconDroppedWhenNarrow();
-    void sizeHintShowsIconAndText();
-    void toolButtonIconAndToolTip();
+    void init()
+    {
+        m_pStyle = new RecordingStyle;
+    }
+
+    void cleanup()
+    {
+        delete m_pStyle;
+        m_pStyle = nullptr;
+    }
+
+    void ampersandIsLiteral_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("drawn");
+        QTest::newRow("plain") << "Snapshot" << "Snapshot";
+        QTest::newRow("mnemonic-like") << "&Export" << "&&Export";
+        QTest::newRow("two") << "A&B&C" << "A&&B&&C";
+    }
+
+    void ampersandIsLiteral()
+    {
+        QFETCH(QString, text);
+        QFETCH(QString, drawn);
+        CPushButton button(text);
+        button.setStyle(m_pStyle);
+        Paint(button);
+        QCOMPARE(m_pStyle->m_strText, drawn);
+        QCOMPARE(button.text(), text);
+        // The size hint leaves room for every ampersand that is drawn.
+        const QFontMetrics metrics = button.fontMetrics();
+        QVERIFY(button.sizeHint().width() >= metrics.size(Qt::TextShowMnemonic, drawn).width());
+    }
+
+    // An ampersand is no mnemonic, but a shortcut set by code still clicks.
+    void ampersandIsNoMnemonic()
+    {
+        QWidget window;
+        auto* pButton = new CPushButton(QStringLiteral("&Export clip"), &window);
+        pButton->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
+        QVERIFY(ShowActive(window));
+        QSignalSpy spyClicked(pButton, &QPushButton::clicked);
+
+        // A shortcut clicks through animateClick(), which ends a moment later.
+        QTest::keyClick(&window, Qt::Key_E, Qt::AltModifier);
+        QTest::qWait(300);
+        QCOMPARE(spyClicked.count(), 0);
+        QTest::keyClick(&window, Qt::Key_S, Qt::ControlModifier);
+        QTRY_COMPARE(spyClicked.count(), 1);
+    }
+
+    void iconDroppedWhenNarrow()
+    {
+        CPushButton button(CameraIcon(), QStringLiteral("Live View"));
+        button.setIconSize(QSize(20, 20));
+        button.setStyle(m_pStyle);
+
+        button.resize(button.fontMetrics().boundingRect(button.text()).width() + 20, 30);
+        Paint(button);
+        QVERIFY(!m_pStyle->m_bIcon);
+        QCOMPARE(m_pStyle->m_strText, QStringLiteral("Live View"));
+
+        button.resize(400, 30);
+        Paint(button);
+        QVERIFY(m_pStyle->m_bIcon);
+
+        // A button with an icon and no text always keeps the icon.
+        CPushButton iconOnly(CameraIcon(), QString());
+        iconOnly.setStyle(m_pStyle);
+        iconOnly.resize(10, 10);
+        Paint(iconOnly);
+        QVERIFY(m_pStyle->m_bIcon);
+    }
+
+    void sizeHintShowsIconAndText()
+    {
+        CPushButton button(CameraIcon(), QStringLiteral("Alarms & Events"));
+        button.setIconSize(QSize(20, 20));
+        button.setStyle(m_pStyle);
+        button.resize(button.sizeHint());
+        Paint(button);
+        QVERIFY(m_pStyle->m_bIcon);
+    }
+
+    void toolButtonIconAndToolTip()
+    {
+        CToolButton button(CameraIcon(), QStringLiteral("Zoom in"));
+        QCOMPARE(button.toolTip(), QStringLiteral("Zoom in"));
+        QVERIFY(!button.icon().isNull());
+        QCOMPARE(CToolButton().cursor().shape(), Qt::PointingHandCursor);
+    }
 
 private:
     RecordingStyle* m_pStyle = nullptr;
 };
-
-void TestPushButton::init()
-{
-    m_pStyle = new RecordingStyle;
-}
-
-void TestPushButton::cleanup()
-{
-    delete m_pStyle;
-    m_pStyle = nullptr;
-}
-
-void TestPushButton::ampersandIsLiteral_data()
-{
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<QString>("drawn");
-    QTest::newRow("plain") << "Snapshot" << "Snapshot";
-    QTest::newRow("mnemonic-like") << "&Export" << "&&Export";
-    QTest::newRow("two") << "A&B&C" << "A&&B&&C";
-}
-
-void TestPushButton::ampersandIsLiteral()
-{
-    QFETCH(QString, text);
-    QFETCH(QString, drawn);
-    CPushButton button(text);
-    button.setStyle(m_pStyle);
-    Paint(button);
-    QCOMPARE(m_pStyle->m_strText, drawn);
-    QCOMPARE(button.text(), text);
-    // The size hint leaves room for every ampersand that is drawn.
-    const QFontMetrics metrics = button.fontMetrics();
-    QVERIFY(button.sizeHint().width() >= metrics.size(Qt::TextShowMnemonic, drawn).width());
-}
-
-// An ampersand is no mnemonic, but a shortcut set by code still clicks.
-void TestPushButton::ampersandIsNoMnemonic()
-{
-    QWidget window;
-    auto* pButton = new CPushButton(QStringLiteral("&Export clip"), &window);
-    pButton->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
-    QVERIFY(ShowActive(window));
-    QSignalSpy spyClicked(pButton, &QPushButton::clicked);
-
-    // A shortcut clicks through animateClick(), which ends a moment later.
-    QTest::keyClick(&window, Qt::Key_E, Qt::AltModifier);
-    QTest::qWait(300);
-    QCOMPARE(spyClicked.count(), 0);
-    QTest::keyClick(&window, Qt::Key_S, Qt::ControlModifier);
-    QTRY_COMPARE(spyClicked.count(), 1);
-}
-
-void TestPushButton::iconDroppedWhenNarrow()
-{
-    CPushButton button(CameraIcon(), QStringLiteral("Live View"));
-    button.setIconSize(QSize(20, 20));
-    button.setStyle(m_pStyle);
-
-    button.resize(button.fontMetrics().boundingRect(button.text()).width() + 20, 30);
-    Paint(button);
-    QVERIFY(!m_pStyle->m_bIcon);
-    QCOMPARE(m_pStyle->m_strText, QStringLiteral("Live View"));
-
-    button.resize(400, 30);
-    Paint(button);
-    QVERIFY(m_pStyle->m_bIcon);
-
-    // A button with an icon and no text always keeps the icon.
-    CPushButton iconOnly(CameraIcon(), QString());
-    iconOnly.setStyle(m_pStyle);
-    iconOnly.resize(10, 10);
-    Paint(iconOnly);
-    QVERIFY(m_pStyle->m_bIcon);
-}
-
-void TestPushButton::sizeHintShowsIconAndText()
-{
-    CPushButton button(CameraIcon(), QStringLiteral("Alarms & Events"));
-    button.setIconSize(QSize(20, 20));
-    button.setStyle(m_pStyle);
-    button.resize(button.sizeHint());
-    Paint(button);
-    QVERIFY(m_pStyle->m_bIcon);
-}
-
-void TestPushButton::toolButtonIconAndToolTip()
-{
-    CToolButton button(CameraIcon(), QStringLiteral("Zoom in"));
-    QCOMPARE(button.toolTip(), QStringLiteral("Zoom in"));
-    QVERIFY(!button.icon().isNull());
-    QCOMPARE(CToolButton().cursor().shape(), Qt::PointingHandCursor);
-}
 
 QTEST_MAIN(TestPushButton)
 #include "tst_pushbutton.moc"

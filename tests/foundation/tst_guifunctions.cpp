@@ -37,356 +37,336 @@ class TestGuiFunctions : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    void processDefaultsAtLoad();
-    void codecConversion();
-    void utf8ToNarrow();
-    void pathsAndDrops();
-    void eventNames();
-    void validators_data();
-    void validators();
-    void textReformatting();
-    void fileSize_data();
-    void fileSize();
-    void pixmapCache();
-    void localUtcOffset_data();
-    void localUtcOffset();
-    void waitAndSleep();
-    void roundedRadius_data();
-    void roundedRadius();
-    void hugeAndNullInput();
-    void readAllRefusesSpecialFiles_data();
-    void readAllRefusesSpecialFiles();
+    // Runs first: nothing in this process has replaced the codec or the locale yet.
+    void processDefaultsAtLoad()
+    {
+        QCOMPARE(GetGuiTextCodec(), QTextCodec::codecForLocale());
+        QCOMPARE(GetGuiLocale(), QLocale::system());
+    }
+
+    void codecConversion()
+    {
+        QTextCodec* pGbk = QTextCodec::codecForName("GBK");
+        QTextCodec* pUtf8 = QTextCodec::codecForName("UTF-8");
+        QVERIFY(pGbk && pUtf8);
+        QTextCodec* pSaved = GetGuiTextCodec();
+
+        const QString strCamera = QString::fromUtf8("\xe5\x8d\x97\xe9\x97\xa8"); // two CJK characters
+        QCOMPARE(ConvertFromUnicode(strCamera, pGbk).size(), 4);
+        QCOMPARE(ConvertFromUnicode(strCamera, pUtf8).size(), 6);
+        QCOMPARE(ConvertToUnicode(ConvertFromUnicode(strCamera, pGbk).constData(), pGbk), strCamera);
+
+        // A null codec means the process-wide one.
+        InitGuiTextCodec(pGbk);
+        QCOMPARE(GetGuiTextCodec(), pGbk);
+        QCOMPARE(ConvertFromUnicode(strCamera).size(), 4);
+        QCOMPARE(ConvertToUnicode("\xc4\xcf\xc3\xc5"), strCamera);
+        InitGuiTextCodec(pSaved);
+    }
+
+    void utf8ToNarrow()
+    {
+        const char* szAccented = "Caf\xc3\xa9 entrance";
+
+        QVERIFY(std::setlocale(LC_CTYPE, "C.UTF-8"));
+        QCOMPARE(ConvertUtf8ToAnsi(szAccented), std::string(szAccented));
+        QCOMPARE(ConvertUtf8ToAnsi(""), std::string());
+
+        // In the plain C locale the narrow set is ASCII: what fits converts, the rest fails whole.
+        QVERIFY(std::setlocale(LC_CTYPE, "C"));
+        QCOMPARE(ConvertUtf8ToAnsi("Gate 3"), std::string("Gate 3"));
+        QCOMPARE(ConvertUtf8ToAnsi(szAccented), std::string());
+        std::setlocale(LC_CTYPE, "");
+    }
+
+    void pathsAndDrops()
+    {
+        const QString strDir = QCoreApplication::applicationDirPath() + QLatin1Char('/');
+        QCOMPARE(GetTargetPath(), strDir);
+        QCOMPARE(GetResources(), strDir);
+        QCOMPARE(GetTargetPathFile(QStringLiteral("layouts/wall.xml")), strDir + QStringLiteral("layouts/wall.xml"));
+        QCOMPARE(GetTargetPathFile(QStringLiteral("/etc/orva/wall.xml")), QStringLiteral("/etc/orva/wall.xml"));
+
+        QMimeData mime;
+        QCOMPARE(GetDragFiles(&mime), QStringList());
+        mime.setUrls({QUrl::fromLocalFile(QStringLiteral("/data/clip1.mp4")),
+                      QUrl(QStringLiteral("http://camera-7/stream")),
+                      QUrl::fromLocalFile(QStringLiteral("/data/snap 2.jpg"))});
+        QCOMPARE(GetDragFiles(&mime), (QStringList{QStringLiteral("/data/clip1.mp4"), QStringLiteral("/data/snap 2.jpg")}));
+    }
+
+    void eventNames()
+    {
+        QStringList listNames;
+        for (const int iType : {0, 2, 129, 15, 1000, 65535})
+            listNames << GetEventName(static_cast<QEvent::Type>(iType));
+        QCOMPARE(listNames, (QStringList{QStringLiteral("None"), QStringLiteral("MouseButtonPress"),
+                                         QStringLiteral("HoverMove"), QStringLiteral("15"), QStringLiteral("1000"),
+                                         QStringLiteral("65535")}));
+    }
+
+    // Each row: the inputs a check accepts, then those it refuses.
+    void validators_data()
+    {
+        QTest::addColumn<StringCheck>("check");
+        QTest::addColumn<QStringList>("listAccepted");
+        QTest::addColumn<QStringList>("listRefused");
+        const auto row = [](const char* szName, StringCheck check, const char* szAccepted, const char* szRefused) {
+            const auto split = [](const char* sz) { return QString::fromLatin1(sz).split(QLatin1Char(' '), Qt::SkipEmptyParts); };
+            QTest::newRow(szName) << check << split(szAccepted) << split(szRefused);
+        };
+        row("ParseIp4", ParseIp4, "192.168.1.64", "1.2.3 1.2.3.256 a.2.3.4");
+        row("IsAvailableIpv4", IsAvailableIpv4, "223.255.255.255", "0.1.2.3 224.0.0.1");
+        row("IsNetMask", IsNetMask, "255.255.255.252 0.0.0.0", "255.255.255.254 255.0.255.0 255.255.253.0");
+        row("ParseIpv6", ParseIpv6, "::1 fe80::1%3 ::ffff:192.168.1.1 2001:DB8:85A3:8D3:1319:8A2E:370:7348 1:2:3:4:5:6:1.2.3.4",
+            "1:2:3:4:5:6:7 :1:2:3:4:5:6:7 1:2:3:4:5:6:7:10000 1::2::3 1::g ::1.2.3.4:5");
+        row("ParseIpv4Multicast", ParseIpv4Multicast, "224.0.0.1 239.1.1.1#port#5000", "240.0.0.1 223.1.1.1 #239.1.1.1");
+        row("ParseIpv6Multicast", ParseIpv6Multicast, "ff02::1", "ff02:1");
+        row("IsMulticast", IsMulticast, "230.5.5.5", "192.168.1.1");
+        row("ParseMacAddress", ParseMacAddress, "00:1A:2b:3C:4d:5E", "00-1A-2B-3C-4D-5E 00:1A:2B:3C:4D 0G:1A:2B:3C:4D:5E");
+        row("IsInputValid", IsInputValid, "Lobby#Entrance", "Driver's a\\b");
+        row("IsInputValidV2", IsInputValidV2, "Driver's", "C:drive <tag>");
+    }
+
+    void validators()
+    {
+        QFETCH(StringCheck, check);
+        QFETCH(QStringList, listAccepted);
+        QFETCH(QStringList, listRefused);
+        // '#' stands for a space inside an input.
+        for (QString strInput : listAccepted)
+            QVERIFY2(check(strInput.replace(QLatin1Char('#'), QLatin1Char(' '))), qPrintable(strInput));
+        for (QString strInput : listRefused)
+            QVERIFY2(!check(strInput.replace(QLatin1Char('#'), QLatin1Char(' '))), qPrintable(strInput));
+    }
+
+    void textReformatting()
+    {
+        const QStringList listInputs = {QStringLiteral("192.168.1.5"), QStringLiteral("010.000.000.001"),
+                                        QStringLiteral("192.168.001.000"), QStringLiteral("camera-7"),
+                                        QStringLiteral("300.1.1.1")};
+        QStringList listFull;
+        QStringList listCompact;
+        for (const QString& strInput : listInputs) {
+            listFull << IPToFullString(strInput);
+            listCompact << FullStringToIP(strInput);
+        }
+        QCOMPARE(listFull, (QStringList{QStringLiteral("192.168.001.005"), QStringLiteral("010.000.000.001"),
+                                        QStringLiteral("192.168.001.000"), QString(), QString()}));
+        QCOMPARE(listCompact, (QStringList{QStringLiteral("192.168.1.5"), QStringLiteral("10.0.0.1"),
+                                           QStringLiteral("192.168.1.0"), QStringLiteral("camera-7"),
+                                           QStringLiteral("300.1.1.1")}));
+
+        QCOMPARE(ParseUrl(QStringLiteral("say \"hi\"")), QStringLiteral("&quot;say &quot;hi&quot;&quot;"));
+        QCOMPARE(ParseUrl(QString()), QStringLiteral("&quot;&quot;"));
+
+        // February always allows the 29th; the day itself is not range-checked.
+        QList<bool> listValid;
+        for (const QPoint& monthDay : {QPoint(2, 29), QPoint(2, 30), QPoint(4, 30), QPoint(4, 31), QPoint(11, 31),
+                                       QPoint(12, 31), QPoint(1, 45)})
+            listValid << ParseMonthValid(monthDay.x(), monthDay.y());
+        QCOMPARE(listValid, (QList<bool>{true, false, true, false, false, true, true}));
+    }
+
+    void fileSize_data()
+    {
+        QTest::addColumn<quint64>("bytes");
+        QTest::addColumn<QString>("unit");
+        QTest::addColumn<int>("precision");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("zero in KB") << Q_UINT64_C(0) << "KB" << 2 << "0.00 KB";
+        QTest::newRow("one byte in MB floors") << Q_UINT64_C(1) << "MB" << 2 << "0.01 MB";
+        QTest::newRow("1023 auto") << Q_UINT64_C(1023) << "" << 2 << "1,023 bytes";
+        QTest::newRow("1024 auto") << Q_UINT64_C(1024) << "" << 2 << "1.00 KB";
+        QTest::newRow("GB rounding") << Q_UINT64_C(1610612736) << "" << 0 << "2 GB";
+        QTest::newRow("TB auto") << Q_UINT64_C(3298534883328) << "" << 2 << "3.00 TB";
+        QTest::newRow("forced KB of TB") << Q_UINT64_C(1099511627776) << "KB" << 0 << "1,073,741,824 KB";
+        QTest::newRow("unknown unit") << Q_UINT64_C(2097152) << "PB" << 2 << "2.00 MB";
+        QTest::newRow("zero auto") << Q_UINT64_C(0) << "" << 2 << "0 bytes";
+        QTest::newRow("negative precision") << Q_UINT64_C(1536) << "KB" << INT_MIN << "2 KB";
+        QTest::newRow("precision capped at 17") << Q_UINT64_C(1536) << "KB" << INT_MAX << "1.50000000000000000 KB";
+        QTest::newRow("largest size") << std::numeric_limits<quint64>::max() << "" << 0 << "16,777,216 TB";
+    }
+
+    void fileSize()
+    {
+        QFETCH(quint64, bytes);
+        QFETCH(QString, unit);
+        QFETCH(int, precision);
+        QFETCH(QString, text);
+        const QLocale saved;
+        QLocale cWithGroups = QLocale::c();
+        cWithGroups.setNumberOptions(QLocale::DefaultNumberOptions);
+        QLocale::setDefault(cWithGroups);
+        const QString strResult = GetFileSize(bytes, unit, precision);
+        QLocale::setDefault(saved);
+        QCOMPARE(strResult, text);
+    }
+
+    void pixmapCache()
+    {
+        QTemporaryDir dir;
+        const QString strPath = dir.filePath(QStringLiteral("snapshot.png"));
+        QImage image(32, 24, QImage::Format_ARGB32);
+        image.fill(QColor(0x3b, 0x8e, 0xea));
+        QVERIFY(image.save(strPath));
+
+        const QPixmap first = QStringCovertPixmap(strPath);
+        QCOMPARE(first.size(), QSize(32, 24));
+        QVERIFY(QFile::remove(strPath));
+        // The second call is served from the cache although the file is gone.
+        QCOMPARE(QStringCovertPixmap(strPath).cacheKey(), first.cacheKey());
+
+        const QString strMissing = dir.filePath(QStringLiteral("missing.png"));
+        QVERIFY(QStringCovertPixmap(strMissing).isNull());
+        QPixmap cached;
+        QVERIFY(!QPixmapCache::find(strMissing, &cached));
+    }
+
+    void localUtcOffset_data()
+    {
+        QTest::addColumn<QByteArray>("zone");
+        QTest::addColumn<int>("iWinter");
+        QTest::addColumn<int>("iSummer");
+        QTest::newRow("east") << QByteArray("Asia/Shanghai") << 8 * 3600 << 8 * 3600;
+        QTest::newRow("west") << QByteArray("America/New_York") << -5 * 3600 << -4 * 3600;
+        QTest::newRow("half hour") << QByteArray("Asia/Kolkata") << 5 * 3600 + 1800 << 5 * 3600 + 1800;
+    }
+
+    void localUtcOffset()
+    {
+        QFETCH(QByteArray, zone);
+        QFETCH(int, iWinter);
+        QFETCH(int, iSummer);
+        const QByteArray savedZone = qgetenv("TZ");
+        qputenv("TZ", zone);
+        tzset();
+        const int iOffset = GetLocalUtcOffset();
+        qputenv("TZ", savedZone);
+        tzset();
+        QVERIFY2(iOffset == iWinter || iOffset == iSummer, qPrintable(QString::number(iOffset)));
+    }
+
+    void waitAndSleep()
+    {
+        QElapsedTimer timer;
+        timer.start();
+        qSleep(30);
+        QVERIFY(timer.elapsed() >= 30);
+
+        // qWait keeps the event loop running: a timer due during the wait fires.
+        bool bFired = false;
+        QTimer::singleShot(10, this, [&bFired] { bFired = true; });
+        timer.restart();
+        qWait(60);
+        QVERIFY(timer.elapsed() >= 60);
+        QVERIFY(bFired);
+
+        // The body runs once even for a negative wait, which returns at once.
+        bool bPosted = false;
+        QMetaObject::invokeMethod(this, [&bPosted] { bPosted = true; }, Qt::QueuedConnection);
+        timer.restart();
+        qWait(INT_MIN);
+        qSleep(INT_MIN);
+        QVERIFY(bPosted);
+        QVERIFY(timer.elapsed() < 5000);
+        CheckGUIThread(this);
+    }
+
+    // A 100 x 60 rectangle: whatever radius is asked, corners are at most 30
+    // round, so the mask never grows past the rectangle nor vanishes.
+    void roundedRadius_data()
+    {
+        QTest::addColumn<int>("iRadius");
+        QTest::addColumn<bool>("bRounded");
+        QTest::newRow("INT_MIN") << INT_MIN << false;
+        QTest::newRow("10") << 10 << true;
+        QTest::newRow("30, half the height") << 30 << true;
+        QTest::newRow("INT_MAX") << INT_MAX << true;
+    }
+
+    void roundedRadius()
+    {
+        QFETCH(int, iRadius);
+        QFETCH(bool, bRounded);
+        const QRect rect(0, 0, 100, 60);
+        const QRegion regions[] = {RoundedRect(rect, iRadius), RoundedLeftRect(rect, iRadius),
+                                   RoundedRightRect(rect, iRadius), RoundedTopRect(rect, iRadius)};
+        for (const QRegion& region : regions) {
+            QCOMPARE(region.boundingRect(), rect);
+            QVERIFY(region.contains(QPoint(50, 30)));
+            QVERIFY(region.contains(QPoint(50, 0)));
+            if (!bRounded)
+                QCOMPARE(region, QRegion(rect));
+        }
+        // The rounded corners of each function lose their corner pixel.
+        QCOMPARE(regions[0].contains(QPoint(0, 0)), !bRounded);
+        // A corner of radius 10 keeps (3, 3); one of 30 cuts it.
+        QCOMPARE(regions[0].contains(QPoint(3, 3)), iRadius <= 10);
+        QCOMPARE(regions[0].contains(QPoint(99, 59)), !bRounded);
+        QCOMPARE(regions[1].contains(QPoint(0, 59)), !bRounded);
+        QVERIFY(regions[1].contains(QPoint(99, 0)));
+        QCOMPARE(regions[2].contains(QPoint(99, 0)), !bRounded);
+        QVERIFY(regions[2].contains(QPoint(0, 59)));
+        QCOMPARE(regions[3].contains(QPoint(99, 0)), !bRounded);
+        QVERIFY(regions[3].contains(QPoint(99, 59)) && regions[3].contains(QPoint(0, 59)));
+
+        // At the far end of the coordinate range the bands and ellipses stay within int.
+        const QRect rectFar(QPoint(INT_MAX - 99, INT_MAX - 59), QPoint(INT_MAX, INT_MAX));
+        QCOMPARE(RoundedRect(rectFar, iRadius).boundingRect(), rectFar);
+    }
+
+    void hugeAndNullInput()
+    {
+        QVERIFY(!ParseIpv6(s_strHuge));
+        QVERIFY(!ParseIp4(s_strHuge));
+        QVERIFY(!IsMulticast(s_strHuge));
+        QVERIFY(!IsInputValid(s_strHuge));
+        QVERIFY(IsInputValidV2(QString(1 << 20, QLatin1Char('a'))));
+        QCOMPARE(IPToFullString(s_strHuge), QString());
+        QCOMPARE(FullStringToIP(s_strHuge), s_strHuge);
+        QCOMPARE(ParseUrl(QString(1 << 20, QLatin1Char('"'))).size(), (1 << 20) * 6 + 12);
+        QVERIFY(ParseMonthValid(INT_MIN, INT_MAX));
+
+        QCOMPARE(ConvertToUnicode(nullptr), QString());
+        QCOMPARE(ConvertUtf8ToAnsi(nullptr), std::string());
+        QCOMPARE(GetDragFiles(nullptr), QStringList());
+        QCOMPARE(GetIndependentWindow(nullptr), static_cast<QWidget*>(nullptr));
+        QCOMPARE(GetParentWindow(nullptr), static_cast<QWidget*>(nullptr));
+        MoveToScreenCenter(nullptr);
+        QCOMPARE(GetCheckCount(nullptr, QModelIndex()), 0);
+    }
+
+    void readAllRefusesSpecialFiles_data()
+    {
+        QTest::addColumn<QString>("strKind");
+        QTest::newRow("missing") << QStringLiteral("missing");
+        QTest::newRow("device") << QStringLiteral("device");
+        QTest::newRow("FIFO") << QStringLiteral("fifo");
+        QTest::newRow("directory") << QStringLiteral("directory");
+    }
+
+    void readAllRefusesSpecialFiles()
+    {
+        QFETCH(QString, strKind);
+        QTemporaryDir dir;
+        QVERIFY(dir.isValid());
+        QString strPath = dir.path();
+        QString strReason = QStringLiteral("Not a regular file");
+        if (strKind == QLatin1String("missing")) {
+            strPath = QStringLiteral("/nonexistent/style.qss");
+            strReason = QStringLiteral(".+");
+        } else if (strKind == QLatin1String("device")) {
+            strPath = QStringLiteral("/dev/zero");
+        } else if (strKind == QLatin1String("fifo")) {
+            strPath = dir.filePath(QStringLiteral("pipe"));
+            QCOMPARE(mkfifo(QFile::encodeName(strPath).constData(), 0600), 0);
+        }
+        QTest::ignoreMessage(QtDebugMsg, QRegularExpression(
+            QStringLiteral("^Unable to open %1: %2$").arg(QRegularExpression::escape(strPath), strReason)));
+        QCOMPARE(CFile::ReadAll(strPath), QString());
+    }
 };
-
-// Runs first: nothing in this process has replaced the codec or the locale yet.
-void TestGuiFunctions::processDefaultsAtLoad()
-{
-    QCOMPARE(GetGuiTextCodec(), QTextCodec::codecForLocale());
-    QCOMPARE(GetGuiLocale(), QLocale::system());
-}
-
-void TestGuiFunctions::codecConversion()
-{
-    QTextCodec* pGbk = QTextCodec::codecForName("GBK");
-    QTextCodec* pUtf8 = QTextCodec::codecForName("UTF-8");
-    QVERIFY(pGbk && pUtf8);
-    QTextCodec* pSaved = GetGuiTextCodec();
-
-    const QString strCamera = QString::fromUtf8("\xe5\x8d\x97\xe9\x97\xa8"); // two CJK characters
-    QCOMPARE(ConvertFromUnicode(strCamera, pGbk).size(), 4);
-    QCOMPARE(ConvertFromUnicode(strCamera, pUtf8).size(), 6);
-    QCOMPARE(ConvertToUnicode(ConvertFromUnicode(strCamera, pGbk).constData(), pGbk), strCamera);
-
-    // A null codec means the process-wide one.
-    InitGuiTextCodec(pGbk);
-    QCOMPARE(GetGuiTextCodec(), pGbk);
-    QCOMPARE(ConvertFromUnicode(strCamera).size(), 4);
-    QCOMPARE(ConvertToUnicode("\xc4\xcf\xc3\xc5"), strCamera);
-    InitGuiTextCodec(pSaved);
-}
-
-void TestGuiFunctions::utf8ToNarrow()
-{
-    const char* szAccented = "Caf\xc3\xa9 entrance";
-
-    QVERIFY(std::setlocale(LC_CTYPE, "C.UTF-8"));
-    QCOMPARE(ConvertUtf8ToAnsi(szAccented), std::string(szAccented));
-    QCOMPARE(ConvertUtf8ToAnsi(""), std::string());
-
-    // In the plain C locale the narrow set is ASCII: what fits converts, the rest fails whole.
-    QVERIFY(std::setlocale(LC_CTYPE, "C"));
-    QCOMPARE(ConvertUtf8ToAnsi("Gate 3"), std::string("Gate 3"));
-    QCOMPARE(ConvertUtf8ToAnsi(szAccented), std::string());
-    std::setlocale(LC_CTYPE, "");
-}
-
-void TestGuiFunctions::pathsAndDrops()
-{
-    const QString strDir = QCoreApplication::applicationDirPath() + QLatin1Char('/');
-    QCOMPARE(GetTargetPath(), strDir);
-    QCOMPARE(GetResources(), strDir);
-    QCOMPARE(GetTargetPathFile(QStringLiteral("layouts/wall.xml")), strDir + QStringLiteral("layouts/wall.xml"));
-    QCOMPARE(GetTargetPathFile(QStringLiteral("/etc/orva/wall.xml")), QStringLiteral("/etc/orva/wall.xml"));
-
-    QMimeData mime;
-    QCOMPARE(GetDragFiles(&mime), QStringList());
-    mime.setUrls({QUrl::fromLocalFile(QStringLiteral("/data/clip1.mp4")),
-                  QUrl(QStringLiteral("http://camera-7/stream")),
-                  QUrl::fromLocalFile(QStringLiteral("/data/snap 2.jpg"))});
-    QCOMPARE(GetDragFiles(&mime), (QStringList{QStringLiteral("/data/clip1.mp4"), QStringLiteral("/data/snap 2.jpg")}));
-}
-
-void TestGuiFunctions::eventNames()
-{
-    QStringList listNames;
-    for (const int iType : {0, 2, 129, 15, 1000, 65535})
-        listNames << GetEventName(static_cast<QEvent::Type>(iType));
-    QCOMPARE(listNames, (QStringList{QStringLiteral("None"), QStringLiteral("MouseButtonPress"),
-                                     QStringLiteral("HoverMove"), QStringLiteral("15"), QStringLiteral("1000"),
-                                     QStringLiteral("65535")}));
-}
-
-// Each row: the inputs a check accepts, then those it refuses.
-void TestGuiFunctions::validators_data()
-{
-    QTest::addColumn<StringCheck>("check");
-    QTest::addColumn<QStringList>("listAccepted");
-    QTest::addColumn<QStringList>("listRefused");
-    const auto row = [](const char* szName, StringCheck check, const char* szAccepted, const char* szRefused) {
-        const auto split = [](const char* sz) { return QString::fromLatin1(sz).split(QLatin1Char(' '), Qt::SkipEmptyParts); };
-        QTest::newRow(szName) << check << split(szAccepted) << split(szRefused);
-    };
-    row("ParseIp4", ParseIp4, "192.168.1.64", "1.2.3 1.2.3.256 a.2.3.4");
-    row("IsAvailableIpv4", IsAvailableIpv4, "223.255.255.255", "0.1.2.3 224.0.0.1");
-    row("IsNetMask", IsNetMask, "255.255.255.252 0.0.0.0", "255.255.255.254 255.0.255.0 255.255.253.0");
-    row("ParseIpv6", ParseIpv6, "::1 fe80::1%3 ::ffff:192.168.1.1 2001:DB8:85A3:8D3:1319:8A2E:370:7348 1:2:3:4:5:6:1.2.3.4",
-        "1:2:3:4:5:6:7 :1:2:3:4:5:6:7 1:2:3:4:5:6:7:10000 1::2::3 1::g ::1.2.3.4:5");
-    row("ParseIpv4Multicast", ParseIpv4Multicast, "224.0.0.1 239.1.1.1#port#5000", "240.0.0.1 223.1.1.1 #239.1.1.1");
-    row("ParseIpv6Multicast", ParseIpv6Multicast, "ff02::1", "ff02:1");
-    row("IsMulticast", IsMulticast, "230.5.5.5", "192.168.1.1");
-    row("ParseMacAddress", ParseMacAddress, "00:1A:2b:3C:4d:5E", "00-1A-2B-3C-4D-5E 00:1A:2B:3C:4D 0G:1A:2B:3C:4D:5E");
-    row("IsInputValid", IsInputValid, "Lobby#Entrance", "Driver's a\\b");
-    row("IsInputValidV2", IsInputValidV2, "Driver's", "C:drive <tag>");
-}
-
-void TestGuiFunctions::validators()
-{
-    QFETCH(StringCheck, check);
-    QFETCH(QStringList, listAccepted);
-    QFETCH(QStringList, listRefused);
-    // '#' stands for a space inside an input.
-    for (QString strInput : listAccepted)
-        QVERIFY2(check(strInput.replace(QLatin1Char('#'), QLatin1Char(' '))), qPrintable(strInput));
-    for (QString strInput : listRefused)
-        QVERIFY2(!check(strInput.replace(QLatin1Char('#'), QLatin1Char(' '))), qPrintable(strInput));
-}
-
-void TestGuiFunctions::textReformatting()
-{
-    const QStringList listInputs = {QStringLiteral("192.168.1.5"), QStringLiteral("010.000.000.001"),
-                                    QStringLiteral("192.168.001.000"), QStringLiteral("camera-7"),
-                                    QStringLiteral("300.1.1.1")};
-    QStringList listFull;
-    QStringList listCompact;
-    for (const QString& strInput : listInputs) {
-        listFull << IPToFullString(strInput);
-        listCompact << FullStringToIP(strInput);
-    }
-    QCOMPARE(listFull, (QStringList{QStringLiteral("192.168.001.005"), QStringLiteral("010.000.000.001"),
-                                    QStringLiteral("192.168.001.000"), QString(), QString()}));
-    QCOMPARE(listCompact, (QStringList{QStringLiteral("192.168.1.5"), QStringLiteral("10.0.0.1"),
-                                       QStringLiteral("192.168.1.0"), QStringLiteral("camera-7"),
-                                       QStringLiteral("300.1.1.1")}));
-
-    QCOMPARE(ParseUrl(QStringLiteral("say \"hi\"")), QStringLiteral("&quot;say &quot;hi&quot;&quot;"));
-    QCOMPARE(ParseUrl(QString()), QStringLiteral("&quot;&quot;"));
-
-    // February always allows the 29th; the day itself is not range-checked.
-    QList<bool> listValid;
-    for (const QPoint& monthDay : {QPoint(2, 29), QPoint(2, 30), QPoint(4, 30), QPoint(4, 31), QPoint(11, 31),
-                                   QPoint(12, 31), QPoint(1, 45)})
-        listValid << ParseMonthValid(monthDay.x(), monthDay.y());
-    QCOMPARE(listValid, (QList<bool>{true, false, true, false, false, true, true}));
-}
-
-void TestGuiFunctions::fileSize_data()
-{
-    QTest::addColumn<quint64>("bytes");
-    QTest::addColumn<QString>("unit");
-    QTest::addColumn<int>("precision");
-    QTest::addColumn<QString>("text");
-    QTest::newRow("zero in KB") << Q_UINT64_C(0) << "KB" << 2 << "0.00 KB";
-    QTest::newRow("one byte in MB floors") << Q_UINT64_C(1) << "MB" << 2 << "0.01 MB";
-    QTest::newRow("1023 auto") << Q_UINT64_C(1023) << "" << 2 << "1,023 bytes";
-    QTest::newRow("1024 auto") << Q_UINT64_C(1024) << "" << 2 << "1.00 KB";
-    QTest::newRow("GB rounding") << Q_UINT64_C(1610612736) << "" << 0 << "2 GB";
-    QTest::newRow("TB auto") << Q_UINT64_C(3298534883328) << "" << 2 << "3.00 TB";
-    QTest::newRow("forced KB of TB") << Q_UINT64_C(1099511627776) << "KB" << 0 << "1,073,741,824 KB";
-    QTest::newRow("unknown unit") << Q_UINT64_C(2097152) << "PB" << 2 << "2.00 MB";
-    QTest::newRow("zero auto") << Q_UINT64_C(0) << "" << 2 << "0 bytes";
-    QTest::newRow("negative precision") << Q_UINT64_C(1536) << "KB" << INT_MIN << "2 KB";
-    QTest::newRow("precision capped at 17") << Q_UINT64_C(1536) << "KB" << INT_MAX << "1.50000000000000000 KB";
-    QTest::newRow("largest size") << std::numeric_limits<quint64>::max() << "" << 0 << "16,777,216 TB";
-}
-
-void TestGuiFunctions::fileSize()
-{
-    QFETCH(quint64, bytes);
-    QFETCH(QString, unit);
-    QFETCH(int, precision);
-    QFETCH(QString, text);
-    const QLocale saved;
-    QLocale cWithGroups = QLocale::c();
-    cWithGroups.setNumberOptions(QLocale::DefaultNumberOptions);
-    QLocale::setDefault(cWithGroups);
-    const QString strResult = GetFileSize(bytes, unit, precision);
-    QLocale::setDefault(saved);
-    QCOMPARE(strResult, text);
-}
-
-void TestGuiFunctions::pixmapCache()
-{
-    QTemporaryDir dir;
-    const QString strPath = dir.filePath(QStringLiteral("snapshot.png"));
-    QImage image(32, 24, QImage::Format_ARGB32);
-    image.fill(QColor(0x3b, 0x8e, 0xea));
-    QVERIFY(image.save(strPath));
-
-    const QPixmap first = QStringCovertPixmap(strPath);
-    QCOMPARE(first.size(), QSize(32, 24));
-    QVERIFY(QFile::remove(strPath));
-    // The second call is served from the cache although the file is gone.
-    QCOMPARE(QStringCovertPixmap(strPath).cacheKey(), first.cacheKey());
-
-    const QString strMissing = dir.filePath(QStringLiteral("missing.png"));
-    QVERIFY(QStringCovertPixmap(strMissing).isNull());
-    QPixmap cached;
-    QVERIFY(!QPixmapCache::find(strMissing, &cached));
-}
-
-void TestGuiFunctions::localUtcOffset_data()
-{
-    QTest::addColumn<QByteArray>("zone");
-    QTest::addColumn<int>("iWinter");
-    QTest::addColumn<int>("iSummer");
-    QTest::newRow("east") << QByteArray("Asia/Shanghai") << 8 * 3600 << 8 * 3600;
-    QTest::newRow("west") << QByteArray("America/New_York") << -5 * 3600 << -4 * 3600;
-    QTest::newRow("half hour") << QByteArray("Asia/Kolkata") << 5 * 3600 + 1800 << 5 * 3600 + 1800;
-}
-
-void TestGuiFunctions::localUtcOffset()
-{
-    QFETCH(QByteArray, zone);
-    QFETCH(int, iWinter);
-    QFETCH(int, iSummer);
-    const QByteArray savedZone = qgetenv("TZ");
-    qputenv("TZ", zone);
-    tzset();
-    const int iOffset = GetLocalUtcOffset();
-    qputenv("TZ", savedZone);
-    tzset();
-    QVERIFY2(iOffset == iWinter || iOffset == iSummer, qPrintable(QString::number(iOffset)));
-}
-
-void TestGuiFunctions::waitAndSleep()
-{
-    QElapsedTimer timer;
-    timer.start();
-    qSleep(30);
-    QVERIFY(timer.elapsed() >= 30);
-
-    // qWait keeps the event loop running: a timer due during the wait fires.
-    bool bFired = false;
-    QTimer::singleShot(10, this, [&bFired] { bFired = true; });
-    timer.restart();
-    qWait(60);
-    QVERIFY(timer.elapsed() >= 60);
-    QVERIFY(bFired);
-
-    // The body runs once even for a negative wait, which returns at once.
-    bool bPosted = false;
-    QMetaObject::invokeMethod(this, [&bPosted] { bPosted = true; }, Qt::QueuedConnection);
-    timer.restart();
-    qWait(INT_MIN);
-    qSleep(INT_MIN);
-    QVERIFY(bPosted);
-    QVERIFY(timer.elapsed() < 5000);
-    CheckGUIThread(this);
-}
-
-// A 100 x 60 rectangle: whatever radius is asked, corners are at most 30
-// round, so the mask never grows past the rectangle nor vanishes.
-void TestGuiFunctions::roundedRadius_data()
-{
-    QTest::addColumn<int>("iRadius");
-    QTest::addColumn<bool>("bRounded");
-    QTest::newRow("INT_MIN") << INT_MIN << false;
-    QTest::newRow("10") << 10 << true;
-    QTest::newRow("30, half the height") << 30 << true;
-    QTest::newRow("INT_MAX") << INT_MAX << true;
-}
-
-void TestGuiFunctions::roundedRadius()
-{
-    QFETCH(int, iRadius);
-    QFETCH(bool, bRounded);
-    const QRect rect(0, 0, 100, 60);
-    const QRegion regions[] = {RoundedRect(rect, iRadius), RoundedLeftRect(rect, iRadius),
-                               RoundedRightRect(rect, iRadius), RoundedTopRect(rect, iRadius)};
-    for (const QRegion& region : regions) {
-        QCOMPARE(region.boundingRect(), rect);
-        QVERIFY(region.contains(QPoint(50, 30)));
-        QVERIFY(region.contains(QPoint(50, 0)));
-        if (!bRounded)
-            QCOMPARE(region, QRegion(rect));
-    }
-    // The rounded corners of each function lose their corner pixel.
-    QCOMPARE(regions[0].contains(QPoint(0, 0)), !bRounded);
-    // A corner of radius 10 keeps (3, 3); one of 30 cuts it.
-    QCOMPARE(regions[0].contains(QPoint(3, 3)), iRadius <= 10);
-    QCOMPARE(regions[0].contains(QPoint(99, 59)), !bRounded);
-    QCOMPARE(regions[1].contains(QPoint(0, 59)), !bRounded);
-    QVERIFY(regions[1].contains(QPoint(99, 0)));
-    QCOMPARE(regions[2].contains(QPoint(99, 0)), !bRounded);
-    QVERIFY(regions[2].contains(QPoint(0, 59)));
-    QCOMPARE(regions[3].contains(QPoint(99, 0)), !bRounded);
-    QVERIFY(regions[3].contains(QPoint(99, 59)) && regions[3].contains(QPoint(0, 59)));
-
-    // At the far end of the coordinate range the bands and ellipses stay within int.
-    const QRect rectFar(QPoint(INT_MAX - 99, INT_MAX - 59), QPoint(INT_MAX, INT_MAX));
-    QCOMPARE(RoundedRect(rectFar, iRadius).boundingRect(), rectFar);
-}
-
-void TestGuiFunctions::hugeAndNullInput()
-{
-    QVERIFY(!ParseIpv6(s_strHuge));
-    QVERIFY(!ParseIp4(s_strHuge));
-    QVERIFY(!IsMulticast(s_strHuge));
-    QVERIFY(!IsInputValid(s_strHuge));
-    QVERIFY(IsInputValidV2(QString(1 << 20, QLatin1Char('a'))));
-    QCOMPARE(IPToFullString(s_strHuge), QString());
-    QCOMPARE(FullStringToIP(s_strHuge), s_strHuge);
-    QCOMPARE(ParseUrl(QString(1 << 20, QLatin1Char('"'))).size(), (1 << 20) * 6 + 12);
-    QVERIFY(ParseMonthValid(INT_MIN, INT_MAX));
-
-    QCOMPARE(ConvertToUnicode(nullptr), QString());
-    QCOMPARE(ConvertUtf8ToAnsi(nullptr), std::string());
-    QCOMPARE(GetDragFiles(nullptr), QStringList());
-    QCOMPARE(GetIndependentWindow(nullptr), static_cast<QWidget*>(nullptr));
-    QCOMPARE(GetParentWindow(nullptr), static_cast<QWidget*>(nullptr));
-    MoveToScreenCenter(nullptr);
-    QCOMPARE(GetCheckCount(nullptr, QModelIndex()), 0);
-}
-
-void TestGuiFunctions::readAllRefusesSpecialFiles_data()
-{
-    QTest::addColumn<QString>("strKind");
-    QTest::newRow("missing") << QStringLiteral("missing");
-    QTest::newRow("device") << QStringLiteral("device");
-    QTest::newRow("FIFO") << QStringLiteral("fifo");
-    QTest::newRow("directory") << QStringLiteral("directory");
-}
-
-void TestGuiFunctions::readAllRefusesSpecialFiles()
-{
-    QFETCH(QString, strKind);
-    QTemporaryDir dir;
-    QVERIFY(dir.isValid());
-    QString strPath = dir.path();
-    QString strReason = QStringLiteral("Not a regular file");
-    if (strKind == QLatin1String("missing")) {
-        strPath = QStringLiteral("/nonexistent/style.qss");
-        strReason = QStringLiteral(".+");
-    } else if (strKind == QLatin1String("device")) {
-        strPath = QStringLiteral("/dev/zero");
-    } else if (strKind == QLatin1String("fifo")) {
-        strPath = dir.filePath(QStringLiteral("pipe"));
-        QCOMPARE(mkfifo(QFile::encodeName(strPath).constData(), 0600), 0);
-    }
-    QTest::ignoreMessage(QtDebugMsg, QRegularExpression(
-        QStringLiteral("^Unable to open %1: %2$").arg(QRegularExpression::escape(strPath), strReason)));
-    QCOMPARE(CFile::ReadAll(strPath), QString());
-}
 
 QTEST_MAIN(TestGuiFunctions)
 #include "tst_guifunctions.moc"

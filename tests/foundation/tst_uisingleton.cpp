@@ -73,79 +73,73 @@ class TestUiSingleton : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    void initTestCase();
-    void staleTemporaryDataIsWipedAtCreation();
-    void createdOnceFromManyThreads();
-    void temporaryValues();
-    void singletonAfterItsDestruction();
-};
-
-void TestUiSingleton::initTestCase()
-{
-    QStandardPaths::setTestModeEnabled(true);
-    // What a crashed previous run left behind.
-    QScopedPointer<QSettings> pSettings(TemporarySettings());
-    pSettings->setValue(QStringLiteral("Playback/LastCamera"), QStringLiteral("Gate 2 North"));
-    pSettings->sync();
-    QCOMPARE(pSettings->status(), QSettings::NoError);
-}
-
-void TestUiSingleton::staleTemporaryDataIsWipedAtCreation()
-{
-    QCOMPARE(CTemporaryDataManager::Instance().GetValue(QStringLiteral("Playback/LastCamera")), QVariant());
-    QScopedPointer<QSettings> pSettings(TemporarySettings());
-    QVERIFY(pSettings->allKeys().isEmpty());
-}
-
-// Eight threads wait on one gate and then all ask for the instance at once.
-void TestUiSingleton::createdOnceFromManyThreads()
-{
-    const int iThreads = 8;
-    std::vector<CSlowService*> vecResults(iThreads);
-    QSemaphore ready;
-    QSemaphore gate;
-    std::vector<std::unique_ptr<QThread>> vecThreads;
-    for (int i = 0; i < iThreads; ++i) {
-        vecThreads.emplace_back(QThread::create([&, i] {
-            ready.release();
-            gate.acquire();
-            vecResults[i] = &CSlowService::Instance();
-        }));
-        vecThreads.back()->start();
+    void initTestCase()
+    {
+        QStandardPaths::setTestModeEnabled(true);
+        // What a crashed previous run left behind.
+        QScopedPointer<QSettings> pSettings(TemporarySettings());
+        pSettings->setValue(QStringLiteral("Playback/LastCamera"), QStringLiteral("Gate 2 North"));
+        pSettings->sync();
+        QCOMPARE(pSettings->status(), QSettings::NoError);
     }
-    ready.acquire(iThreads);
-    gate.release(iThreads);
-    for (const auto& pThread : vecThreads)
-        QVERIFY(pThread->wait(10000));
-    QCOMPARE(CSlowService::s_iConstructions.load(), 1);
-    for (CSlowService* pService : vecResults)
-        QCOMPARE(pService, &CSlowService::Instance());
-}
 
-void TestUiSingleton::temporaryValues()
-{
-    CTemporaryDataManager& manager = CTemporaryDataManager::Instance();
-    manager.SetValue(QStringLiteral("Search/Plate"), QStringLiteral("B 4721 KX"));
-    manager.SetValue(QStringLiteral("Search/Page"), 3);
-    QCOMPARE(manager.GetValue(QStringLiteral("Search/Page")).toInt(), 3);
-    QCOMPARE(manager.GetValue(QStringLiteral("Search/Missing"), 42).toInt(), 42);
+    void staleTemporaryDataIsWipedAtCreation()
+    {
+        QCOMPARE(CTemporaryDataManager::Instance().GetValue(QStringLiteral("Playback/LastCamera")), QVariant());
+        QScopedPointer<QSettings> pSettings(TemporarySettings());
+        QVERIFY(pSettings->allKeys().isEmpty());
+    }
 
-    // Written through at once: another reader of the settings sees the value.
-    QScopedPointer<QSettings> pSettings(TemporarySettings());
-    QCOMPARE(pSettings->value(QStringLiteral("Search/Plate")).toString(), QStringLiteral("B 4721 KX"));
+    // Eight threads wait on one gate and then all ask for the instance at once.
+    void createdOnceFromManyThreads()
+    {
+        const int iThreads = 8;
+        std::vector<CSlowService*> vecResults(iThreads);
+        QSemaphore ready;
+        QSemaphore gate;
+        std::vector<std::unique_ptr<QThread>> vecThreads;
+        for (int i = 0; i < iThreads; ++i) {
+            vecThreads.emplace_back(QThread::create([&, i] {
+                ready.release();
+                gate.acquire();
+                vecResults[i] = &CSlowService::Instance();
+            }));
+            vecThreads.back()->start();
+        }
+        ready.acquire(iThreads);
+        gate.release(iThreads);
+        for (const auto& pThread : vecThreads)
+            QVERIFY(pThread->wait(10000));
+        QCOMPARE(CSlowService::s_iConstructions.load(), 1);
+        for (CSlowService* pService : vecResults)
+            QCOMPARE(pService, &CSlowService::Instance());
+    }
 
-    manager.RemoveKey(QStringLiteral("Search/Plate"));
-    QVERIFY(!manager.GetValue(QStringLiteral("Search/Plate")).isValid());
-    QCOMPARE(manager.GetValue(QStringLiteral("Search/Page")).toInt(), 3);
-}
+    void temporaryValues()
+    {
+        CTemporaryDataManager& manager = CTemporaryDataManager::Instance();
+        manager.SetValue(QStringLiteral("Search/Plate"), QStringLiteral("B 4721 KX"));
+        manager.SetValue(QStringLiteral("Search/Page"), 3);
+        QCOMPARE(manager.GetValue(QStringLiteral("Search/Page")).toInt(), 3);
+        QCOMPARE(manager.GetValue(QStringLiteral("Search/Missing"), 42).toInt(), 42);
 
-void TestUiSingleton::singletonAfterItsDestruction()
-{
-    // Registered before the first instance (and with it its owner) exists.
-    QCOMPARE(std::atexit(UseProbeAfterDestruction), 0);
-    QCOMPARE(CProbeService::Instance().m_iMagic, 4711);
-    QCOMPARE(&CProbeService::Instance(), &CProbeService::Instance());
-}
+        // Written through at once: another reader of the settings sees the value.
+        QScopedPointer<QSettings> pSettings(TemporarySettings());
+        QCOMPARE(pSettings->value(QStringLiteral("Search/Plate")).toString(), QStringLiteral("B 4721 KX"));
+
+        manager.RemoveKey(QStringLiteral("Search/Plate"));
+        QVERIFY(!manager.GetValue(QStringLiteral("Search/Plate")).isValid());
+        QCOMPARE(manager.GetValue(QStringLiteral("Search/Page")).toInt(), 3);
+    }
+
+    void singletonAfterItsDestruction()
+    {
+        // Registered before the first instance (and with it its owner) exists.
+        QCOMPARE(std::atexit(UseProbeAfterDestruction), 0);
+        QCOMPARE(CProbeService::Instance().m_iMagic, 4711);
+        QCOMPARE(&CProbeService::Instance(), &CProbeService::Instance());
+    }
+};
 
 QTEST_GUILESS_MAIN(TestUiSingleton)
 #include "tst_uisingleton.moc"

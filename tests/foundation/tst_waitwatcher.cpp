@@ -76,130 +76,123 @@ class TestWaitWatcher : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    void runsOnPoolThreadBehindModalDialog();
-    void quickJobNeverHangs();
-    void escapeDoesNotEndTheWait();
-    void memberFunctionArguments();
-    void throwingWork_data();
-    void throwingWork();
-};
+    void runsOnPoolThreadBehindModalDialog()
+    {
+        QWidget window;
+        window.resize(400, 300);
+        window.show();
+        CIndexBuilder builder;
+        QSemaphore gate;
+        builder.m_pGate = &gate;
+        QList<int> listProgress;
+        connect(&builder, &CIndexBuilder::SignalProgress, this, [&](int iStep) {
+            QCOMPARE(QThread::currentThread(), qApp->thread());
+            listProgress << iStep;
+        });
 
-void TestWaitWatcher::runsOnPoolThreadBehindModalDialog()
-{
-    QWidget window;
-    window.resize(400, 300);
-    window.show();
-    CIndexBuilder builder;
-    QSemaphore gate;
-    builder.m_pGate = &gate;
-    QList<int> listProgress;
-    connect(&builder, &CIndexBuilder::SignalProgress, this, [&](int iStep) {
-        QCOMPARE(QThread::currentThread(), qApp->thread());
-        listProgress << iStep;
-    });
+        // Look at the GUI while the job runs: the wait dialog must be the modal window.
+        QString strShownText;
+        QTimer::singleShot(60, this, [&] {
+            if (QWidget* pModal = QApplication::activeModalWidget()) {
+                if (const auto* pText = pModal->findChild<QLabel*>(QStringLiteral("m_pTextLabel")))
+                    strShownText = pText->text();
+            }
+            gate.release();
+        });
 
-    // Look at the GUI while the job runs: the wait dialog must be the modal window.
-    QString strShownText;
-    QTimer::singleShot(60, this, [&] {
-        if (QWidget* pModal = QApplication::activeModalWidget()) {
-            if (const auto* pText = pModal->findChild<QLabel*>(QStringLiteral("m_pTextLabel")))
-                strShownText = pText->text();
-        }
-        gate.release();
-    });
-
-    QVERIFY(CWaitWatcher::Instance().Run(&builder, &CIndexBuilder::Rebuild, QLatin1String(s_szLoading),
-                                         QStringLiteral("Processing..."), &window));
-    QVERIFY(builder.m_bDone);
-    QVERIFY(builder.m_pWorkerThread != qApp->thread());
-    QCOMPARE(strShownText, QStringLiteral("Processing..."));
-    QCOMPARE(QApplication::activeModalWidget(), nullptr);
-    // Queued progress reports arrive while the dialog keeps the loop running.
-    QTRY_COMPARE(listProgress, (QList<int>{1, 2, 3}));
-}
-
-void TestWaitWatcher::quickJobNeverHangs()
-{
-    for (int i = 0; i < 20; ++i) {
-        int iCalls = 0;
-        QVERIFY(CWaitWatcher::Instance().Run([&iCalls] { ++iCalls; }, QStringLiteral(":/missing.gif"),
-                                             QStringLiteral("Loading")));
-        QCOMPARE(iCalls, 1);
+        QVERIFY(CWaitWatcher::Instance().Run(&builder, &CIndexBuilder::Rebuild, QLatin1String(s_szLoading),
+                                             QStringLiteral("Processing..."), &window));
+        QVERIFY(builder.m_bDone);
+        QVERIFY(builder.m_pWorkerThread != qApp->thread());
+        QCOMPARE(strShownText, QStringLiteral("Processing..."));
+        QCOMPARE(QApplication::activeModalWidget(), nullptr);
+        // Queued progress reports arrive while the dialog keeps the loop running.
+        QTRY_COMPARE(listProgress, (QList<int>{1, 2, 3}));
     }
-    QCOMPARE(QApplication::activeModalWidget(), nullptr);
-}
 
-void TestWaitWatcher::escapeDoesNotEndTheWait()
-{
-    std::atomic<bool> bDone{false};
-    bool bStillShown = false;
-    QSemaphore gate;
-    QTimer::singleShot(40, this, [&] {
-        if (QWidget* pModal = QApplication::activeModalWidget()) {
-            QTest::keyClick(pModal, Qt::Key_Escape);
-            pModal->close();
-            bStillShown = pModal->isVisible();
+    void quickJobNeverHangs()
+    {
+        for (int i = 0; i < 20; ++i) {
+            int iCalls = 0;
+            QVERIFY(CWaitWatcher::Instance().Run([&iCalls] { ++iCalls; }, QStringLiteral(":/missing.gif"),
+                                                 QStringLiteral("Loading")));
+            QCOMPARE(iCalls, 1);
         }
-        gate.release();
-    });
-    QVERIFY(CWaitWatcher::Instance().Run([&bDone, &gate] {
-        gate.tryAcquire(1, 5000);
-        bDone = true;
-    }, QString(), QStringLiteral("Exporting clips...")));
-    QVERIFY(bDone);
-    QVERIFY(bStillShown);
-}
+        QCOMPARE(QApplication::activeModalWidget(), nullptr);
+    }
 
-void TestWaitWatcher::memberFunctionArguments()
-{
-    CIndexBuilder* pNoBuilder = nullptr;
-    QTest::ignoreMessage(QtWarningMsg, "CWaitWatcher::Run: pObject == NULL || pFunction == NULL");
-    QVERIFY(!CWaitWatcher::Instance().Run(pNoBuilder, &CIndexBuilder::Rebuild, QString(), QString()));
+    void escapeDoesNotEndTheWait()
+    {
+        std::atomic<bool> bDone{false};
+        bool bStillShown = false;
+        QSemaphore gate;
+        QTimer::singleShot(40, this, [&] {
+            if (QWidget* pModal = QApplication::activeModalWidget()) {
+                QTest::keyClick(pModal, Qt::Key_Escape);
+                pModal->close();
+                bStillShown = pModal->isVisible();
+            }
+            gate.release();
+        });
+        QVERIFY(CWaitWatcher::Instance().Run([&bDone, &gate] {
+            gate.tryAcquire(1, 5000);
+            bDone = true;
+        }, QString(), QStringLiteral("Exporting clips...")));
+        QVERIFY(bDone);
+        QVERIFY(bStillShown);
+    }
 
-    CIndexBuilder builder;
-    void (CIndexBuilder::*pNoFunction)() = nullptr;
-    QTest::ignoreMessage(QtWarningMsg, "CWaitWatcher::Run: pObject == NULL || pFunction == NULL");
-    QVERIFY(!CWaitWatcher::Instance().Run(&builder, pNoFunction, QString(), QString()));
+    void memberFunctionArguments()
+    {
+        CIndexBuilder* pNoBuilder = nullptr;
+        QTest::ignoreMessage(QtWarningMsg, "CWaitWatcher::Run: pObject == NULL || pFunction == NULL");
+        QVERIFY(!CWaitWatcher::Instance().Run(pNoBuilder, &CIndexBuilder::Rebuild, QString(), QString()));
 
-    QTest::ignoreMessage(QtWarningMsg, "CWaitWatcher::Run: function is empty");
-    QVERIFY(!CWaitWatcher::Instance().Run(std::function<void()>(), QString(), QString()));
+        CIndexBuilder builder;
+        void (CIndexBuilder::*pNoFunction)() = nullptr;
+        QTest::ignoreMessage(QtWarningMsg, "CWaitWatcher::Run: pObject == NULL || pFunction == NULL");
+        QVERIFY(!CWaitWatcher::Instance().Run(&builder, pNoFunction, QString(), QString()));
 
-    // A member function of a base class runs on an object of a derived class.
-    CPlateIndexBuilder derived;
-    QVERIFY(CWaitWatcher::Instance().Run(&derived, &CIndexBuilder::Rebuild, QString(), QString()));
-    QVERIFY(derived.m_bDone);
-}
+        QTest::ignoreMessage(QtWarningMsg, "CWaitWatcher::Run: function is empty");
+        QVERIFY(!CWaitWatcher::Instance().Run(std::function<void()>(), QString(), QString()));
 
-void TestWaitWatcher::throwingWork_data()
-{
-    QTest::addColumn<int>("iKind");
-    QTest::newRow("standard exception") << 0;
-    QTest::newRow("Qt exception") << 1;
-    QTest::newRow("int") << 2;
-}
+        // A member function of a base class runs on an object of a derived class.
+        CPlateIndexBuilder derived;
+        QVERIFY(CWaitWatcher::Instance().Run(&derived, &CIndexBuilder::Rebuild, QString(), QString()));
+        QVERIFY(derived.m_bDone);
+    }
 
-void TestWaitWatcher::throwingWork()
-{
-    QFETCH(int, iKind);
-    QWidget window;
-    window.show();
-    const auto work = [iKind] {
-        QThread::msleep(30);
-        if (iKind == 0)
-            throw std::runtime_error("camera list unreadable");
-        if (iKind == 1)
-            throw CThrowsQException();
-        throw 42;
-    };
-    QTest::ignoreMessage(QtWarningMsg, "CWaitWatcher::Run: the work threw an exception");
-    QVERIFY(!CWaitWatcher::Instance().Run(work, QString(), QStringLiteral("Loading cameras..."), &window));
-    QCOMPARE(WaitDialogCount(), 0);
+    void throwingWork_data()
+    {
+        QTest::addColumn<int>("iKind");
+        QTest::newRow("standard exception") << 0;
+        QTest::newRow("Qt exception") << 1;
+        QTest::newRow("int") << 2;
+    }
 
-    // The watcher still works afterwards.
-    bool bRan = false;
-    QVERIFY(CWaitWatcher::Instance().Run([&bRan] { bRan = true; }, QString(), QString(), &window));
-    QVERIFY(bRan);
-}
+    void throwingWork()
+    {
+        QFETCH(int, iKind);
+        QWidget window;
+        window.show();
+        const auto work = [iKind] {
+            QThread::msleep(30);
+            if (iKind == 0)
+                throw std::runtime_error("camera list unreadable");
+            if (iKind == 1)
+                throw CThrowsQException();
+            throw 42;
+        };
+        QTest::ignoreMessage(QtWarningMsg, "CWaitWatcher::Run: the work threw an exception");
+        QVERIFY(!CWaitWatcher::Instance().Run(work, QString(), QStringLiteral("Loading cameras..."), &window));
+        QCOMPARE(WaitDialogCount(), 0);
+
+        // The watcher still works afterwards.
+        bool bRan = false;
+        QVERIFY(CWaitWatcher::Instance().Run([&bRan] { bRan = true; }, QString(), QString(), &window));
+        QVERIFY(bRan);
+    }
+};
 
 QTEST_MAIN(TestWaitWatcher)
 #include "tst_waitwatcher.moc"
