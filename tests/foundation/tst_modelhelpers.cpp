@@ -64,10 +64,6 @@ QStringList Dump(const QStandardItem* pParent, const QString& strPath = QString(
     return listDump;
 }
 
-} // namespace
-
-namespace {
-
 // A tree that is one long chain, every node checked: Qt's views and models
 // handle any depth of it, so the toolkit's helpers must too.
 class CChainModel : public QAbstractItemModel
@@ -104,27 +100,17 @@ class TestModelHelpers : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    void checkCount_data()
-    {
-        QTest::addColumn<int>("role");
-        QTest::addColumn<QVariant>("value");
-        QTest::addColumn<int>("count");
-        // Gate, Entry and Roof are (partially) checked; B1 sits under an unchecked branch.
-        QTest::newRow("all checked") << -1 << QVariant() << 3;
-        QTest::newRow("no role, valid value counts nothing") << -1 << QVariant(QStringLiteral("camera")) << 0;
-        QTest::newRow("cameras") << int(Qt::UserRole + 1) << QVariant(QStringLiteral("camera")) << 2;
-        QTest::newRow("role without data") << int(Qt::UserRole + 7) << QVariant() << 0;
-    }
-
+    // Gate, Entry and Roof are (partially) checked; B1 sits under an unchecked
+    // branch. A value counts only with a role that carries it.
     void checkCount()
     {
-        QFETCH(int, role);
-        QFETCH(QVariant, value);
-        QFETCH(int, count);
         QStandardItemModel model;
         FillSite(model);
-        QCOMPARE(GetCheckCount(&model, QModelIndex(), role, value), count);
-        QCOMPARE(GetCheckCount(nullptr, QModelIndex(), role, value), 0);
+        const QVariant camera = QStringLiteral("camera");
+        QCOMPARE((QList<int>{GetCheckCount(&model, QModelIndex()), GetCheckCount(&model, QModelIndex(), -1, camera),
+                             GetCheckCount(&model, QModelIndex(), Qt::UserRole + 1, camera),
+                             GetCheckCount(&model, QModelIndex(), Qt::UserRole + 7, QVariant())}),
+                 (QList<int>{3, 0, 2, 0}));
     }
 
     void copyAppendsWithChildren()
@@ -150,33 +136,27 @@ private Q_SLOTS:
         QCOMPARE(src.rowCount(), 3);
     }
 
-    void copyInsertsAtRow_data()
-    {
-        QTest::addColumn<uint>("insertRow");
-        QTest::addColumn<QStringList>("expected");
-        const QString a = QStringLiteral("A"), b = QStringLiteral("B"), x = QStringLiteral("x"), y = QStringLiteral("y");
-        QTest::newRow("middle") << 1u << QStringList{a, x, y, b};
-        QTest::newRow("past the end appends") << 9u << QStringList{a, b, x, y};
-        QTest::newRow("append marker") << uint(-1) << QStringList{a, b, x, y};
-    }
-
+    // Rows go in at the row asked for; past the end, or at the append marker,
+    // they are appended. Children come along.
     void copyInsertsAtRow()
     {
-        QFETCH(uint, insertRow);
-        QFETCH(QStringList, expected);
-        QStandardItemModel src;
-        src.appendRow(new QStandardItem(QStringLiteral("x")));
-        src.appendRow(new QStandardItem(QStringLiteral("y")));
-        src.item(1)->appendRow(new QStandardItem(QStringLiteral("y.child")));
-        QStandardItemModel dst;
-        dst.appendRow(new QStandardItem(QStringLiteral("A")));
-        dst.appendRow(new QStandardItem(QStringLiteral("B")));
-
-        CopyModelData(&src, QModelIndex(), &dst, QModelIndex(), insertRow);
-
-        QCOMPARE(ColumnTexts(dst, QModelIndex()), expected);
-        const int iRowY = expected.indexOf(QStringLiteral("y"));
-        QCOMPARE(ColumnTexts(dst, dst.index(iRowY, 0)), QStringList{QStringLiteral("y.child")});
+        QList<QStringList> listResults;
+        for (const uint uRow : {1u, 9u, uint(-1)}) {
+            QStandardItemModel src;
+            src.appendRow(new QStandardItem(QStringLiteral("x")));
+            src.appendRow(new QStandardItem(QStringLiteral("y")));
+            src.item(1)->appendRow(new QStandardItem(QStringLiteral("y.child")));
+            QStandardItemModel dst;
+            dst.appendRow(new QStandardItem(QStringLiteral("A")));
+            dst.appendRow(new QStandardItem(QStringLiteral("B")));
+            CopyModelData(&src, QModelIndex(), &dst, QModelIndex(), uRow);
+            const QStringList listTop = ColumnTexts(dst, QModelIndex());
+            QCOMPARE(ColumnTexts(dst, dst.index(listTop.indexOf(QStringLiteral("y")), 0)),
+                     QStringList{QStringLiteral("y.child")});
+            listResults << listTop;
+        }
+        const QString a = QStringLiteral("A"), b = QStringLiteral("B"), x = QStringLiteral("x"), y = QStringLiteral("y");
+        QCOMPARE(listResults, (QList<QStringList>{{a, x, y, b}, {a, b, x, y}, {a, b, x, y}}));
     }
 
     void copyIntoChildAndNullModels()

@@ -40,10 +40,6 @@ QSettings* TemporarySettings()
     return new QSettings(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("_Orva_TemporaryData_"), QString());
 }
 
-} // namespace
-
-namespace {
-
 // A service of the test's own, to reach its instance after the owner that
 // deletes it at exit has run.
 class CProbeService : public CUiSingleton<CProbeService>

@@ -35,7 +35,6 @@ private Q_SLOTS:
 
         CWidgetSizeFactory factory;
         factory.ShowMaximized(&window);
-        QVERIFY(factory.IsMaximized(&window));
         // The state lives on the widget: any factory reads what another recorded.
         QVERIFY(CWidgetSizeFactory().IsMaximized(&window));
         QCOMPARE(window.property(s_szState).toUInt(), 1u);
@@ -49,7 +48,6 @@ private Q_SLOTS:
 
         factory.ShowNormal(&window, QSize());
         QVERIFY(!factory.IsMaximized(&window));
-        QCOMPARE(window.property(s_szState).toUInt(), 0u);
         QCOMPARE(window.size(), rectNormal.size());
         QTRY_COMPARE(window.pos(), rectNormal.topLeft());
         QVERIFY(window.property(s_szGeometry).toRect().isEmpty());
@@ -58,7 +56,6 @@ private Q_SLOTS:
         window.move(120, 90);
         factory.ShowNormal(&window, QSize());
         QTRY_COMPARE(window.pos(), QPoint(120, 90));
-        QCOMPARE(window.size(), rectNormal.size());
     }
 
     void normalWithSizeUsesThatSize()
@@ -70,7 +67,6 @@ private Q_SLOTS:
         factory.ShowNormal(&window, QSize(500, 400));
         QCOMPARE(window.size(), QSize(500, 400));
         QCOMPARE(window.minimumSize(), window.maximumSize());
-        QCOMPARE(window.property(s_szGeometry).toRect(), QRect());
         QVERIFY(window.isVisible());
 
         // Nothing saved: only resized, neither moved nor shown.
@@ -79,7 +75,6 @@ private Q_SLOTS:
         factory.ShowNormal(&other, QSize(260, 140), false);
         QCOMPARE(other.geometry(), QRect(10, 20, 260, 140));
         QVERIFY(other.isHidden());
-        QCOMPARE(other.property(s_szState).toUInt(), 0u);
     }
 
     void fullScreenFixedCoversScreen()
@@ -88,8 +83,7 @@ private Q_SLOTS:
         window.setGeometry(70, 80, 300, 200);
         CWidgetSizeFactory factory;
         factory.ShowFullScreen(&window);
-        QVERIFY(factory.IsFullScreen(&window));
-        QVERIFY(!factory.IsMaximized(&window));
+        QVERIFY(factory.IsFullScreen(&window) && !factory.IsMaximized(&window));
         QCOMPARE(window.property(s_szState).toUInt(), 2u);
         QCOMPARE(window.size(), QGuiApplication::primaryScreen()->geometry().size());
 
@@ -156,15 +150,12 @@ private Q_SLOTS:
 
         // The video becomes a frameless window of its own and its window steps aside.
         pVideo->EnterFullScreen();
-        QVERIFY(pVideo->IsFullScreen());
+        QVERIFY(pVideo->IsFullScreen() && pVideo->isVisible() && window.isHidden());
         QVERIFY(pVideo->isWindow() && (pVideo->windowFlags() & Qt::FramelessWindowHint));
-        QVERIFY(pVideo->isVisible());
-        QVERIFY(window.isHidden());
         QCOMPARE(pVideo->geometry(), window.screen()->geometry());
 
         QTest::keyClick(pVideo, Qt::Key_Escape);
-        QVERIFY(!pVideo->IsFullScreen());
-        QVERIFY(!pVideo->isWindow());
+        QVERIFY(!pVideo->IsFullScreen() && !pVideo->isWindow());
         QVERIFY(window.isVisible() && pVideo->isVisible());
         QTRY_COMPARE(pVideo->geometry(), rectEmbedded);
         QCOMPARE(spyChanged.count(), 2);
@@ -177,7 +168,6 @@ private Q_SLOTS:
         auto* pVideo = new CFullScreenWidget(&window);
         window.show();
         pVideo->EnterFullScreen();
-        QVERIFY(pVideo->IsFullScreen());
         QPointer<CFullScreenWidget> pGuard(pVideo);
         connect(pVideo, &CFullScreenWidget::SignalScreenChanged, pVideo, [pVideo] { delete pVideo; });
         QKeyEvent escape(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
