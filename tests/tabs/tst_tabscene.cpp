@@ -13,35 +13,26 @@ class TestTabScene : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    void tabWidth_data()
-    {
-        QTest::addColumn<int>("iStyle");
-        QTest::addColumn<bool>("bIcons");
-        QTest::addColumn<QString>("strText");
-        QTest::addColumn<int>("iExtraText");
-        QTest::addColumn<int>("iWidth");
-        QTest::newRow("icon only") << int(CTabScene::IconOnly) << true << QStringLiteral("Health") << 0 << 64;
-        QTest::newRow("icon only without icons") << int(CTabScene::IconOnly) << false << QStringLiteral("Health") << 0 << 40;
-        QTest::newRow("text only") << int(CTabScene::TextOnly) << true << QStringLiteral("Health") << 1 << 60;
-        QTest::newRow("icon and text") << int(CTabScene::IconAndText) << true << QStringLiteral("Health") << 1 << 84;
-    }
-
+    // Icon-only tabs are 64 long, 40 without icons; text at 16 pixels adds its width.
     void tabWidth()
     {
-        QFETCH(int, iStyle);
-        QFETCH(bool, bIcons);
-        QFETCH(QString, strText);
-        QFETCH(int, iExtraText);
-        QFETCH(int, iWidth);
-        CTabScene scene;
-        scene.setSceneRect(0, 0, 600, 55);
-        scene.SetTabStyle(CTabScene::TabStyle(iStyle));
-        const QIcon icon = bIcons ? SolidIcon(Qt::red) : QIcon();
-        QCOMPARE(scene.AddTab(icon, icon, strText), 0);
-        QFont font = scene.font();
+        const QString strText = QStringLiteral("Health");
+        QList<qreal> listWidths;
+        for (const QPair<CTabScene::TabStyle, bool>& styleIcons :
+             {qMakePair(CTabScene::IconOnly, true), qMakePair(CTabScene::IconOnly, false),
+              qMakePair(CTabScene::TextOnly, true), qMakePair(CTabScene::IconAndText, true)}) {
+            CTabScene scene;
+            scene.setSceneRect(0, 0, 600, 55);
+            scene.SetTabStyle(styleIcons.first);
+            const QIcon icon = styleIcons.second ? SolidIcon(Qt::red) : QIcon();
+            scene.AddTab(icon, icon, strText);
+            QCOMPARE(TabItem(scene, strText)->boundingRect().height(), 51.0);
+            listWidths << TabItem(scene, strText)->boundingRect().width();
+        }
+        QFont font;
         font.setPixelSize(16);
-        const int iText = iExtraText * QFontMetrics(font).horizontalAdvance(strText);
-        QCOMPARE(TabItem(scene, strText)->boundingRect(), QRectF(0, 0, iWidth + iText, 51));
+        const qreal dText = QFontMetrics(font).horizontalAdvance(strText);
+        QCOMPARE(listWidths, (QList<qreal>{64, 40, 60 + dText, 84 + dText}));
     }
 
     void layoutAndOverflow_data()
@@ -139,31 +130,24 @@ private Q_SLOTS:
         QCOMPARE(scene.CurrentIndex(), 2);
     }
 
-    void removalRules_data()
-    {
-        QTest::addColumn<int>("iCount");
-        QTest::addColumn<int>("iCurrent");
-        QTest::addColumn<int>("iRemove");
-        QTest::addColumn<int>("iExpectedCurrent");
-        QTest::addColumn<QString>("strExpectedText");
-        QTest::newRow("current selects the one before") << 3 << 1 << 1 << 0 << QStringLiteral("Camera 1");
-        QTest::newRow("first while third is current") << 3 << 2 << 0 << 1 << QStringLiteral("Camera 3");
-        QTest::newRow("first while first is current") << 3 << 0 << 0 << 0 << QStringLiteral("Camera 2");
-        QTest::newRow("the only tab") << 1 << 0 << 0 << -1 << QString();
-    }
-
+    // Removing the current tab selects the one before it, or the new first.
     void removalRules()
     {
-        QFETCH(int, iCount);
-        QFETCH(int, iCurrent);
-        QFETCH(int, iRemove);
-        CTabScene scene;
-        AddIconTabs(scene, iCount, 600);
-        scene.SetCurrentIndex(iCurrent);
-        scene.RemoveTab(iRemove);
-        QCOMPARE(scene.Count(), iCount - 1);
-        QTEST(scene.CurrentIndex(), "iExpectedCurrent");
-        QTEST(scene.TabText(scene.CurrentIndex()), "strExpectedText");
+        QStringList listCurrent;
+        for (const QPoint& currentRemoved : {QPoint(1, 1), QPoint(2, 0), QPoint(0, 0)}) {
+            CTabScene scene;
+            AddIconTabs(scene, 3, 600);
+            scene.SetCurrentIndex(currentRemoved.x());
+            scene.RemoveTab(currentRemoved.y());
+            QCOMPARE(scene.Count(), 2);
+            listCurrent << QString::number(scene.CurrentIndex()) + scene.TabText(scene.CurrentIndex());
+        }
+        QCOMPARE(listCurrent, (QStringList{QStringLiteral("0Camera 1"), QStringLiteral("1Camera 3"),
+                                           QStringLiteral("0Camera 2")}));
+        CTabScene single;
+        AddIconTabs(single, 1, 600);
+        single.RemoveTab(0);
+        QCOMPARE(single.CurrentIndex(), -1);
     }
 
     void fixedTabs()
@@ -346,31 +330,25 @@ private Q_SLOTS:
         QCOMPARE(scene.Count(), 4);
     }
 
-    void dropIndicator_data()
-    {
-        QTest::addColumn<qreal>("dX");
-        QTest::addColumn<bool>("bFixed");
-        QTest::addColumn<bool>("bBefore");
-        QTest::newRow("left half") << 10.0 << false << true;
-        QTest::newRow("right half") << 50.0 << false << false;
-        QTest::newRow("left half of a fixed tab") << 10.0 << true << false;
-    }
-
+    // The indicator shows before a tab on its left half, after it on its right
+    // half, and never before a fixed tab.
     void dropIndicator()
     {
-        QFETCH(qreal, dX);
-        QFETCH(bool, bFixed);
-        CTabScene scene;
-        AddIconTabs(scene, 2, 600);
-        scene.SetTabFixed(1, bFixed);
-        CTabItem* pItem = TabItem(scene, QStringLiteral("Camera 2"));
-        std::unique_ptr<QMimeData> pMime(TabMime(QStringLiteral("Camera 7"), QStringLiteral("cam-7")));
-        SendDrag(&scene, pMime.get(), pItem->mapToScene(QPointF(dX, 30)),
-                 {QEvent::GraphicsSceneDragEnter, QEvent::GraphicsSceneDragMove});
-        QVERIFY(pItem->IsDropIndicatorShown());
-        QTEST(pItem->IsDropBefore(), "bBefore");
-        SendDrag(&scene, pMime.get(), QPointF(), {QEvent::GraphicsSceneDragLeave});
-        QVERIFY(!pItem->IsDropIndicatorShown());
+        QList<bool> listBefore;
+        for (const QPair<qreal, bool>& xFixed : {qMakePair(10.0, false), qMakePair(50.0, false), qMakePair(10.0, true)}) {
+            CTabScene scene;
+            AddIconTabs(scene, 2, 600);
+            scene.SetTabFixed(1, xFixed.second);
+            CTabItem* pItem = TabItem(scene, QStringLiteral("Camera 2"));
+            std::unique_ptr<QMimeData> pMime(TabMime(QStringLiteral("Camera 7"), QStringLiteral("cam-7")));
+            SendDrag(&scene, pMime.get(), pItem->mapToScene(QPointF(xFixed.first, 30)),
+                     {QEvent::GraphicsSceneDragEnter, QEvent::GraphicsSceneDragMove});
+            QVERIFY(pItem->IsDropIndicatorShown());
+            listBefore << pItem->IsDropBefore();
+            SendDrag(&scene, pMime.get(), QPointF(), {QEvent::GraphicsSceneDragLeave});
+            QVERIFY(!pItem->IsDropIndicatorShown());
+        }
+        QCOMPARE(listBefore, (QList<bool>{true, false, false}));
     }
 
     void arrowStaysPressedWhileMenuIsOpen()
