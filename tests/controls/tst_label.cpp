@@ -35,8 +35,6 @@ private Q_SLOTS:
         label.ensurePolished();
         QCOMPARE(label.text(), QStringLiteral("Lane?"));
         QCOMPARE(label.alignment(), Qt::AlignRight | Qt::AlignBottom);
-        QVERIFY(label.setProperty("strText", QStringLiteral("Gate")));
-        QCOMPARE(label.text(), QStringLiteral("Gate?"));
         label.ResetAlignment();
         QCOMPARE(label.alignment(), Qt::AlignLeft | Qt::AlignVCenter);
     }

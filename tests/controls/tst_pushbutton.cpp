@@ -6,6 +6,8 @@
 #include <QtWidgets/QProxyStyle>
 #include <QtWidgets/QStyleOptionButton>
 
+#include <memory>
+
 using OrvaGUIToolkit::CPushButton;
 using OrvaGUIToolkit::CToolButton;
 
@@ -40,20 +42,6 @@ QIcon CameraIcon()
     return QIcon(pixmap);
 }
 
-// Shows the window as the active one, so that its shortcuts are live.
-bool ShowActive(QWidget& window)
-{
-    window.resize(200, 60);
-    window.show();
-    QApplication::setActiveWindow(&window);
-    return QTest::qWaitForWindowActive(&window);
-}
-
-void Paint(CPushButton& button)
-{
-    button.grab();
-}
-
 } // namespace
 
 class TestPushButton : public QObject
@@ -61,38 +49,19 @@ class TestPushButton : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    void init()
-    {
-        m_pStyle = new RecordingStyle;
-    }
-
-    void cleanup()
-    {
-        delete m_pStyle;
-        m_pStyle = nullptr;
-    }
-
-    void ampersandIsLiteral_data()
-    {
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<QString>("drawn");
-        QTest::newRow("plain") << "Snapshot" << "Snapshot";
-        QTest::newRow("mnemonic-like") << "&Export" << "&&Export";
-        QTest::newRow("two") << "A&B&C" << "A&&B&&C";
-    }
-
+    // What is drawn doubles every ampersand, and the size hint leaves room for it.
     void ampersandIsLiteral()
     {
-        QFETCH(QString, text);
-        QFETCH(QString, drawn);
-        CPushButton button(text);
-        button.setStyle(m_pStyle);
-        Paint(button);
-        QCOMPARE(m_pStyle->m_strText, drawn);
-        QCOMPARE(button.text(), text);
-        // The size hint leaves room for every ampersand that is drawn.
-        const QFontMetrics metrics = button.fontMetrics();
-        QVERIFY(button.sizeHint().width() >= metrics.size(Qt::TextShowMnemonic, drawn).width());
+        QStringList listDrawn;
+        for (const QString& strText : {QStringLiteral("Snapshot"), QStringLiteral("&Export"), QStringLiteral("A&B&C")}) {
+            CPushButton button(strText);
+            button.setStyle(m_pStyle.get());
+            button.grab();
+            listDrawn << m_pStyle->m_strText;
+            QCOMPARE(button.text(), strText);
+            QVERIFY(button.sizeHint().width() >= button.fontMetrics().size(Qt::TextShowMnemonic, listDrawn.last()).width());
+        }
+        QCOMPARE(listDrawn, (QStringList{QStringLiteral("Snapshot"), QStringLiteral("&&Export"), QStringLiteral("A&&B&&C")}));
     }
 
     // An ampersand is no mnemonic, but a shortcut set by code still clicks.
@@ -101,7 +70,9 @@ private Q_SLOTS:
         QWidget window;
         auto* pButton = new CPushButton(QStringLiteral("&Export clip"), &window);
         pButton->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
-        QVERIFY(ShowActive(window));
+        window.show();
+        QApplication::setActiveWindow(&window);
+        QVERIFY(QTest::qWaitForWindowActive(&window));
         QSignalSpy spyClicked(pButton, &QPushButton::clicked);
 
         // A shortcut clicks through animateClick(), which ends a moment later.
@@ -112,36 +83,25 @@ private Q_SLOTS:
         QTRY_COMPARE(spyClicked.count(), 1);
     }
 
+    // Too narrow for icon and text, the icon goes; at the size hint both are
+    // drawn, and a button without text always keeps its icon.
     void iconDroppedWhenNarrow()
     {
         CPushButton button(CameraIcon(), QStringLiteral("Live View"));
         button.setIconSize(QSize(20, 20));
-        button.setStyle(m_pStyle);
-
+        button.setStyle(m_pStyle.get());
         button.resize(button.fontMetrics().boundingRect(button.text()).width() + 20, 30);
-        Paint(button);
+        button.grab();
         QVERIFY(!m_pStyle->m_bIcon);
         QCOMPARE(m_pStyle->m_strText, QStringLiteral("Live View"));
-
-        button.resize(400, 30);
-        Paint(button);
-        QVERIFY(m_pStyle->m_bIcon);
-
-        // A button with an icon and no text always keeps the icon.
-        CPushButton iconOnly(CameraIcon(), QString());
-        iconOnly.setStyle(m_pStyle);
-        iconOnly.resize(10, 10);
-        Paint(iconOnly);
-        QVERIFY(m_pStyle->m_bIcon);
-    }
-
-    void sizeHintShowsIconAndText()
-    {
-        CPushButton button(CameraIcon(), QStringLiteral("Alarms & Events"));
-        button.setIconSize(QSize(20, 20));
-        button.setStyle(m_pStyle);
         button.resize(button.sizeHint());
-        Paint(button);
+        button.grab();
+        QVERIFY(m_pStyle->m_bIcon);
+
+        CPushButton iconOnly(CameraIcon(), QString());
+        iconOnly.setStyle(m_pStyle.get());
+        iconOnly.resize(10, 10);
+        iconOnly.grab();
         QVERIFY(m_pStyle->m_bIcon);
     }
 
@@ -154,7 +114,7 @@ private Q_SLOTS:
     }
 
 private:
-    RecordingStyle* m_pStyle = nullptr;
+    std::unique_ptr<RecordingStyle> m_pStyle = std::make_unique<RecordingStyle>();
 };
 
 QTEST_MAIN(TestPushButton)

@@ -17,7 +17,6 @@ private Q_SLOTS:
     void cleanup()
     {
         CToolTip::HideText();
-        qApp->setStyleSheet(QString());
     }
 
     void showsAndHides()
