@@ -1,12 +1,8 @@
 #ifndef ORVAGUITOOLKIT_TESTS_LINEEDITTESTHELPERS_H
 #define ORVAGUITOOLKIT_TESTS_LINEEDITTESTHELPERS_H
 
-#include <QtGui/QClipboard>
-#include <QtGui/QInputMethodEvent>
-#include <QtGui/QKeyEvent>
 #include <QtTest/QtTest>
-#include <QtWidgets/QApplication>
-#include <QtWidgets/QLineEdit>
+#include <QtWidgets/QtWidgets>
 
 // Enters text the way a test row names it: "typed" key by key as a keyboard
 // does it (QTest::keyClicks only sends Latin-1 characters), "committed" by an

@@ -11,7 +11,7 @@
 #include "controls/ToolTipPrivate.h"
 
 #include <QtTest/QtTest>
-#include <QtWidgets/QApplication>
+#include <QtWidgets/QtWidgets>
 
 #include <climits>
 #include <functional>

@@ -5,8 +5,8 @@
 #include <OrvaGUIToolkit/LineEdit/IconButton.h>
 #include <OrvaGUIToolkit/ToolTip/ToolTip.h>
 
-#include <QtCore/QPropertyAnimation>
-#include <QtWidgets/QMenu>
+#include <QtTest/QtTest>
+#include <QtWidgets/QtWidgets>
 
 #include <memory>
 

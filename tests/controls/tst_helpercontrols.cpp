@@ -2,9 +2,8 @@
 #include <OrvaGUIToolkit/Picture/PicLabel.h>
 #include <OrvaGUIToolkit/ScrollBar/ScrollBar.h>
 
-#include <QtCore/QTemporaryDir>
 #include <QtTest/QtTest>
-#include <QtWidgets/QStyleOptionSlider>
+#include <QtWidgets/QtWidgets>
 
 using namespace OrvaGUIToolkit;
 

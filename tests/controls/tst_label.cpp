@@ -1,7 +1,7 @@
 #include <OrvaGUIToolkit/Label/Label.h>
 
 #include <QtTest/QtTest>
-#include <QtWidgets/QApplication>
+#include <QtWidgets/QtWidgets>
 
 using OrvaGUIToolkit::CLabel;
 

@@ -9,8 +9,8 @@
 #include <OrvaGUIToolkit/ToolTip/ToolTip.h>
 
 #include <QTextCodec>
-#include <QtCore/QScopedPointer>
-#include <QtWidgets/QMenu>
+#include <QtTest/QtTest>
+#include <QtWidgets/QtWidgets>
 
 #include <climits>
 

@@ -2,9 +2,7 @@
 #include <OrvaGUIToolkit/Button/ToolButton.h>
 
 #include <QtTest/QtTest>
-#include <QtWidgets/QApplication>
-#include <QtWidgets/QProxyStyle>
-#include <QtWidgets/QStyleOptionButton>
+#include <QtWidgets/QtWidgets>
 
 #include <memory>
 

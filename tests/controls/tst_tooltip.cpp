@@ -1,9 +1,7 @@
 #include "controls/ToolTipPrivate.h"
 
-#include <QtGui/QScreen>
 #include <QtTest/QtTest>
-#include <QtWidgets/QApplication>
-#include <QtWidgets/QLineEdit>
+#include <QtWidgets/QtWidgets>
 
 #include <memory>
 

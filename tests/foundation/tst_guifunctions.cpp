@@ -3,16 +3,9 @@
 
 #include "foundation/GuiFunctionsInternal.h"
 
-#include <QtCore/QElapsedTimer>
-#include <QtCore/QFile>
-#include <QtCore/QMimeData>
-#include <QtCore/QTemporaryDir>
-#include <QTextCodec>
-#include <QtCore/QTimer>
-#include <QtCore/QUrl>
-#include <QtGui/QImage>
-#include <QtGui/QPixmapCache>
 #include <QtTest/QtTest>
+#include <QtWidgets/QtWidgets>
+#include <QTextCodec>
 
 #include <climits>
 #include <clocale>

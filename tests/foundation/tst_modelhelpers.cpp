@@ -1,7 +1,7 @@
 #include <OrvaGUIToolkit/Foundation/GuiFunctions.h>
 
-#include <QtGui/QStandardItemModel>
 #include <QtTest/QtTest>
+#include <QtWidgets/QtWidgets>
 
 using namespace OrvaGUIToolkit;
 

@@ -1,6 +1,7 @@
 #include <OrvaGUIToolkit/Foundation/MultiPairData.h>
 
 #include <QtTest/QtTest>
+#include <QtWidgets/QtWidgets>
 
 using namespace OrvaGUIToolkit;
 

@@ -1,9 +1,7 @@
 #include <OrvaGUIToolkit/Foundation/GuiFunctions.h>
 
 #include <QtTest/QtTest>
-#include <QtWidgets/QMenu>
-#include <QtWidgets/QVBoxLayout>
-#include <QtWidgets/QWidget>
+#include <QtWidgets/QtWidgets>
 
 #include <climits>
 

@@ -1,11 +1,8 @@
 #include <OrvaGUIToolkit/Foundation/TemporaryDataManager.h>
 #include <OrvaGUIToolkit/Foundation/UiSingleton.h>
 
-#include <QtCore/QSemaphore>
-#include <QtCore/QSettings>
-#include <QtCore/QStandardPaths>
-#include <QtCore/QThread>
 #include <QtTest/QtTest>
+#include <QtWidgets/QtWidgets>
 
 #include <atomic>
 #include <memory>

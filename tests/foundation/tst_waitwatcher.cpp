@@ -2,14 +2,8 @@
 
 #include "foundation/WaitDialog.h"
 
-#include <QtCore/QException>
-#include <QtCore/QSemaphore>
-#include <QtCore/QThread>
-#include <QtCore/QTimer>
-#include <QtWidgets/QApplication>
-#include <QtWidgets/QDialog>
-#include <QtWidgets/QLabel>
 #include <QtTest/QtTest>
+#include <QtWidgets/QtWidgets>
 
 #include <algorithm>
 #include <atomic>

@@ -1,9 +1,8 @@
 #include <OrvaGUIToolkit/Foundation/FullScreenWidget.h>
 #include <OrvaGUIToolkit/Foundation/WidgetSizeFactory.h>
 
-#include <QtGui/QScreen>
-#include <QtWidgets/QVBoxLayout>
 #include <QtTest/QtTest>
+#include <QtWidgets/QtWidgets>
 
 using namespace OrvaGUIToolkit;
 

@@ -2,12 +2,24 @@
 
 #include <OrvaGUIToolkit/OrvaGUIToolkit.h>
 
-#include <QtCore/QTemporaryDir>
 #include <QtTest/QtTest>
-#include <QtWidgets/QWidget>
+#include <QtWidgets/QtWidgets>
 
 using namespace OrvaGUIToolkit;
 using namespace LayoutTest;
+
+namespace {
+
+struLayoutElementData Cell(int iRowSpan, int iColumnSpan)
+{
+    struLayoutElementData item;
+    item.type = QStringLiteral("QWidget");
+    item.rowSpan = iRowSpan;
+    item.columnSpan = iColumnSpan;
+    return item;
+}
+
+} // namespace
 
 class TestLayoutConfig : public QObject
 {
@@ -93,10 +105,8 @@ private Q_SLOTS:
         const QString strXml = document.GetXml();
         QVERIFY2(strXml.startsWith(QStringLiteral("<?xml version=\"1.0\" encoding=\"GB2312\"?>")), qPrintable(strXml));
         QVERIFY2(strXml.contains(QStringLiteral("\n <Name>Car park</Name>")), qPrintable(strXml));
-    }
 
-    void genericDsEmptyWrapper()
-    {
+        // A wrapper around nothing refuses every change.
         CGenericDS empty;
         QVERIFY(!empty.SetValue(QStringLiteral("x")));
         QVERIFY(!empty.SetAttribute(QStringLiteral("a"), QStringLiteral("b")));
@@ -158,7 +168,7 @@ private Q_SLOTS:
         QCOMPARE(single.GetLayoutName(), strName);
     }
 
-    void readerTakesEveryElementConfig()
+    void readers()
     {
         QTemporaryDir dir;
         const QString strPath = dir.filePath(QStringLiteral("two.xml"));
@@ -168,10 +178,22 @@ private Q_SLOTS:
         QWidget parent;
         CWidgetLayoutMgr mgr;
         QVERIFY(mgr.Init(strPath, &parent, {}, 2));
-        QCOMPARE(mgr.GetWndCountByType(2), 4);
-        QCOMPARE(mgr.GetWndCountByType(4), 9);
-        QCOMPARE(mgr.GetWndCountByType(9), 0);
+        QCOMPARE((QList<int>{mgr.GetWndCountByType(2), mgr.GetWndCountByType(4), mgr.GetWndCountByType(9)}),
+                 (QList<int>{4, 9, 0}));
         QCOMPARE(mgr.GetSuitableLayoutType(1, 64), 2);
+
+        // The single reader takes the first element config only, and appends
+        // its items to those already held.
+        CLayoutElementConfig config;
+        QVERIFY(!mgr.GetSingleLayoutElementByXml(config, Document(QStringLiteral("<Note/>") + Grid(2, 2))));
+        QCOMPARE(config.Size(), 0);
+        QVERIFY(!mgr.GetSingleLayoutElementByXml(config, QStringLiteral("<R><ElementConfig>")));
+        QVERIFY(mgr.GetSingleLayoutElementByXml(config, Document(Grid(2, 2) + Grid(4, 3))));
+        QCOMPARE(config.GetLayoutSplitType(), 2);
+        QCOMPARE(config.Size(), 4);
+        QVERIFY(mgr.GetSingleLayoutElementByXml(config, Document(Grid(4, 3))));
+        QCOMPARE(config.GetLayoutSplitType(), 4);
+        QCOMPARE(config.Size(), 13);
     }
 
     void readerFieldsAndDefaults()
@@ -183,51 +205,18 @@ private Q_SLOTS:
             "<ElementItems><I type=\"QSpacerItem\" id=\"5\" row=\"1\" column=\"2\" columnSpan=\"3\"/>"
             "<I id=\"z\"/><Name>inner</Name></ElementItems></ElementConfig></R>");
         QVERIFY(mgr.GetSingleLayoutElementByXml(config, strXml));
-        QCOMPARE(config.GetLayoutName(), QStringLiteral("North"));
-        QCOMPARE(config.GetLayoutSplitType(), 0);
-        QCOMPARE(config.GetLayoutWndCount(), 0);
-        QCOMPARE(config.GetLayoutRowstretch(), QStringLiteral("1,,2"));
-        QVERIFY(config.GetLayoutColumnstretch().isEmpty());
-        QCOMPARE(config.Size(), 3);
+        QCOMPARE((QStringList{config.GetLayoutName(), config.GetLayoutRowstretch(), config.GetLayoutColumnstretch()}),
+                 (QStringList{QStringLiteral("North"), QStringLiteral("1,,2"), QString()}));
+        QCOMPARE((QList<int>{config.GetLayoutSplitType(), config.GetLayoutWndCount(), config.Size()}),
+                 (QList<int>{0, 0, 3}));
         const struLayoutElementData* pSpacer = config.GetElementItem(0);
         QCOMPARE(pSpacer->type, QStringLiteral("QSpacerItem"));
         QCOMPARE((QList<int>{pSpacer->id, pSpacer->row, pSpacer->column, pSpacer->rowSpan, pSpacer->columnSpan}),
                  (QList<int>{5, 1, 2, 0, 3}));
-        QVERIFY(config.GetElementItem(1)->type.isEmpty());
-        QCOMPARE(config.GetElementItem(1)->id, 0);
+        QVERIFY(config.GetElementItem(1)->type.isEmpty() && config.GetElementItem(1)->id == 0);
         QCOMPARE(config.GetLayoutVirtualWndCount(), 0);
     }
-
-    void singleReader()
-    {
-        CWidgetLayoutMgr mgr;
-        CLayoutElementConfig config;
-        QVERIFY(!mgr.GetSingleLayoutElementByXml(config, Document(QStringLiteral("<Note/>") + Grid(2, 2))));
-        QCOMPARE(config.Size(), 0);
-        QVERIFY(!mgr.GetSingleLayoutElementByXml(config, QStringLiteral("<R><ElementConfig>")));
-        QVERIFY(mgr.GetSingleLayoutElementByXml(config, Document(Grid(2, 2) + Grid(4, 3))));
-        QCOMPARE(config.GetLayoutSplitType(), 2);
-        QCOMPARE(config.Size(), 4);
-        // A second read appends to the items already held.
-        QVERIFY(mgr.GetSingleLayoutElementByXml(config, Document(Grid(4, 3))));
-        QCOMPARE(config.GetLayoutSplitType(), 4);
-        QCOMPARE(config.Size(), 13);
-        QVERIFY(mgr.GetXml().isEmpty());
-    }
 };
-
-namespace {
-
-struLayoutElementData Cell(int iRowSpan, int iColumnSpan)
-{
-    struLayoutElementData item;
-    item.type = QStringLiteral("QWidget");
-    item.rowSpan = iRowSpan;
-    item.columnSpan = iColumnSpan;
-    return item;
-}
-
-} // namespace
 
 QTEST_MAIN(TestLayoutConfig)
 #include "tst_layoutconfig.moc"

@@ -2,12 +2,8 @@
 
 #include <OrvaGUIToolkit/OrvaGUIToolkit.h>
 
-#include <QtCore/QTemporaryDir>
-#include <QtTest/QSignalSpy>
 #include <QtTest/QtTest>
-#include <QtWidgets/QGridLayout>
-#include <QtWidgets/QLabel>
-#include <QtWidgets/QToolButton>
+#include <QtWidgets/QtWidgets>
 
 using namespace OrvaGUIToolkit;
 using namespace LayoutTest;

@@ -2,12 +2,8 @@
 
 #include <OrvaGUIToolkit/OrvaGUIToolkit.h>
 
-#include <QtCore/QPointer>
-#include <QtCore/QTemporaryDir>
 #include <QtTest/QtTest>
-#include <QtWidgets/QGridLayout>
-#include <QtWidgets/QToolButton>
-#include <QtWidgets/QWidget>
+#include <QtWidgets/QtWidgets>
 
 #include <climits>
 #include <memory>
@@ -131,6 +127,10 @@ private Q_SLOTS:
     void initRefusals()
     {
         CWidgetLayoutMgr mgr;
+        QList<QWidget*> listLayout{nullptr};
+        QTest::ignoreMessage(QtWarningMsg, "CWidgetLayoutMgr::GetLayoutWidgets: pElementConfig == NULL");
+        mgr.GetLayoutWidgets(listLayout);
+        QVERIFY(listLayout.isEmpty());
         QVERIFY(!mgr.Init(m_strConfig, nullptr, m_listWindows, 2));
         QWidget parent;
         QVERIFY(!mgr.Init(QStringList{m_strConfig, m_dir.filePath(QStringLiteral("missing.xml"))}, &parent, {}, 2));
@@ -143,17 +143,6 @@ private Q_SLOTS:
         // No record for the type: the grid is not built and the type not taken.
         QVERIFY(!mgr.ResetWidgets({}, 77));
         QCOMPARE(mgr.GetSplitType(), 0);
-    }
-
-    void layoutWidgetsNeedARecord()
-    {
-        QList<QWidget*> listLayout;
-        m_pMgr->GetLayoutWidgets(listLayout);
-        QCOMPARE(listLayout, m_listWindows.mid(0, 4));
-        CWidgetLayoutMgr empty;
-        QTest::ignoreMessage(QtWarningMsg, "CWidgetLayoutMgr::GetLayoutWidgets: pElementConfig == NULL");
-        empty.GetLayoutWidgets(listLayout);
-        QVERIFY(listLayout.isEmpty());
     }
 
     void switchAndReset()
@@ -215,7 +204,7 @@ private Q_SLOTS:
         QCOMPARE(iRowSpan, -1);
     }
 
-    void reDisplayStandard()
+    void reDisplay()
     {
         m_pParent->layout()->setObjectName(QStringLiteral("untouched"));
         QVERIFY(m_pMgr->ReDisplay(2, QStringLiteral("<ignored/>")));
@@ -225,10 +214,8 @@ private Q_SLOTS:
         QVERIFY(m_pParent->layout()->objectName().isEmpty());
         QVERIFY(!m_pMgr->ReDisplay(42));
         QCOMPARE(m_pMgr->GetSplitType(), 4);
-    }
 
-    void reDisplayCustom()
-    {
+        // Custom layouts take their XML; the same XML again is no relayout.
         QVERIFY(!m_pMgr->ReDisplay(203, QString()));
         QCOMPARE(m_pMgr->GetSplitType(), 203);
         QVERIFY(m_pMgr->ReDisplay(201, CustomXml(1)));

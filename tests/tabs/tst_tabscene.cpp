@@ -1,6 +1,7 @@
 #include "TabTestSupport.h"
 
 #include <QtTest/QtTest>
+#include <QtWidgets/QtWidgets>
 
 #include <climits>
 #include <cmath>
@@ -210,7 +211,7 @@ private Q_SLOTS:
         QCOMPARE(scene.TabToolTip(0), QStringLiteral("Tracks of the last hour"));
     }
 
-    void tabDataLookup()
+    void dataLookupAndCloseButtonPress()
     {
         CTabScene scene;
         AddIconTabs(scene, 3, 600);
@@ -218,12 +219,6 @@ private Q_SLOTS:
         QCOMPARE(scene.GetTabIndexByData(QStringLiteral("cam-7")), -1);
         scene.SetTabData(2, 17);
         QCOMPARE(scene.GetTabIndexByData(QStringLiteral("17")), 2);
-    }
-
-    void closeButtonPress()
-    {
-        CTabScene scene;
-        AddIconTabs(scene, 3, 600);
         scene.SetCurrentIndex(0);
         QSignalSpy spyClose(&scene, &CTabScene::SignalTabAboutToClose);
         QSignalSpy spyCurrent(&scene, &CTabScene::SignalCurrentChanged);
@@ -240,7 +235,7 @@ private Q_SLOTS:
         QCOMPARE(scene.CurrentIndex(), 1);
     }
 
-    void pressSelectsAndWheelSteps()
+    void pressWheelAndArrow()
     {
         CTabScene scene;
         AddIconTabs(scene, 5, 200);
@@ -254,6 +249,14 @@ private Q_SLOTS:
         for (int i = 0; i < 3; ++i)
             Wheel(&scene, 120);
         QCOMPARE(scene.CurrentIndex(), 0);
+
+        // The arrow stays pressed while its menu is open.
+        CArrowItem* pArrow = Arrow(scene);
+        SendMouse(&scene, QEvent::GraphicsSceneMousePress, QPointF(192, 20));
+        QVERIFY(pArrow->IsPressed());
+        QTRY_VERIFY(OverflowMenu()->isVisible());
+        OverflowMenu()->hide();
+        QVERIFY(!pArrow->IsPressed());
     }
 
     void reorderByDragging()
@@ -349,19 +352,6 @@ private Q_SLOTS:
             QVERIFY(!pItem->IsDropIndicatorShown());
         }
         QCOMPARE(listBefore, (QList<bool>{true, false, false}));
-    }
-
-    void arrowStaysPressedWhileMenuIsOpen()
-    {
-        CTabScene scene;
-        AddIconTabs(scene, 4, 200);
-        CArrowItem* pArrow = Arrow(scene);
-        SendMouse(&scene, QEvent::GraphicsSceneMousePress, QPointF(192, 20));
-        QVERIFY(pArrow->IsPressed());
-        CMenu* pMenu = OverflowMenu();
-        QTRY_VERIFY(pMenu->isVisible());
-        pMenu->hide();
-        QVERIFY(!pArrow->IsPressed());
     }
 
     void badIndexes_data()

@@ -6,9 +6,8 @@
 #include <OrvaGUIToolkit/Tab/TabView.h>
 #include <OrvaGUIToolkit/Tab/TabWidget.h>
 
-#include <QtGui/QDrag>
-#include <QtWidgets/QPushButton>
 #include <QtTest/QtTest>
+#include <QtWidgets/QtWidgets>
 
 #include <functional>
 
