@@ -44,30 +44,33 @@ DeletingCase Case(const char* szName, void (Owner::*signal)(Args...), Action tri
     return {szName, create, connectDeleter, trigger};
 }
 
-void SendMouse(QWidget* pWidget, QEvent::Type enumType)
+// Sends one event of the type to the widget as the platform would; a key
+// press is Return.
+void Deliver(QWidget* pWidget, QEvent::Type enumType)
 {
-    const QPoint ptLocal(3, 3);
-    QMouseEvent event(enumType, ptLocal, pWidget->mapToGlobal(ptLocal), Qt::LeftButton,
-                      enumType == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::LeftButton, Qt::NoModifier);
-    QApplication::sendEvent(pWidget, &event);
+    const QPoint pt(3, 3);
+    if (enumType == QEvent::Enter) {
+        QEnterEvent event(pt, pt, pWidget->mapToGlobal(pt));
+        QApplication::sendEvent(pWidget, &event);
+    } else if (enumType == QEvent::FocusIn || enumType == QEvent::FocusOut) {
+        QFocusEvent event(enumType, Qt::TabFocusReason);
+        QApplication::sendEvent(pWidget, &event);
+    } else if (enumType == QEvent::KeyPress) {
+        QKeyEvent event(enumType, Qt::Key_Return, Qt::NoModifier);
+        QApplication::sendEvent(pWidget, &event);
+    } else if (enumType == QEvent::Leave) {
+        QEvent event(enumType);
+        QApplication::sendEvent(pWidget, &event);
+    } else {
+        QMouseEvent event(enumType, pt, pWidget->mapToGlobal(pt), Qt::LeftButton,
+                          enumType == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(pWidget, &event);
+    }
 }
 
 Action Send(QEvent::Type enumType)
 {
-    return [enumType](QWidget* pWidget) {
-        if (enumType == QEvent::Enter) {
-            QEnterEvent event(QPointF(3, 3), QPointF(3, 3), QPointF(pWidget->mapToGlobal(QPoint(3, 3))));
-            QApplication::sendEvent(pWidget, &event);
-        } else if (enumType == QEvent::FocusIn || enumType == QEvent::FocusOut) {
-            QFocusEvent event(enumType, Qt::TabFocusReason);
-            QApplication::sendEvent(pWidget, &event);
-        } else if (enumType == QEvent::MouseButtonPress || enumType == QEvent::MouseButtonDblClick) {
-            SendMouse(pWidget, enumType);
-        } else {
-            QEvent event(enumType);
-            QApplication::sendEvent(pWidget, &event);
-        }
-    };
+    return [enumType](QWidget* pWidget) { Deliver(pWidget, enumType); };
 }
 
 // Types a character, so that the edit counts as changed, then finishes it
@@ -76,12 +79,7 @@ Action FinishEdit(QEvent::Type enumHow)
 {
     return [enumHow](QWidget* pWidget) {
         QTest::keyClick(pWidget, Qt::Key_X);
-        if (enumHow == QEvent::KeyPress) {
-            QKeyEvent keyReturn(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
-            QApplication::sendEvent(pWidget, &keyReturn);
-        } else {
-            Send(enumHow)(pWidget);
-        }
+        Deliver(pWidget, enumHow);
     };
 }
 
@@ -103,8 +101,8 @@ Action ClickSide(CFancyLineEdit::Side enumSide)
 {
     return [enumSide](QWidget* pWidget) {
         CIconButton* pButton = static_cast<CFancyLineEdit*>(pWidget)->Button(enumSide);
-        SendMouse(pButton, QEvent::MouseButtonPress);
-        SendMouse(pButton, QEvent::MouseButtonRelease);
+        Deliver(pButton, QEvent::MouseButtonPress);
+        Deliver(pButton, QEvent::MouseButtonRelease);
     };
 }
 

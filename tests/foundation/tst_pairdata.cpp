@@ -41,19 +41,6 @@ private Q_SLOTS:
             QCOMPARE(data.GetPairData(listExpected.at(i)), listExpected.at(i + 1));
     }
 
-    void removeAndLookUp()
-    {
-        CMultiPairData data;
-        data.InsertPairData(0, QStringLiteral("Entrance"));
-        data.InsertPairData(1, QStringLiteral("Exit"));
-        data.RemovePairData(7);
-        QCOMPARE(data.Count(), 2);
-        data.RemovePairData(0);
-        QVERIFY(!data.GetPairData(0).isValid());
-        QCOMPARE(data.GetPairData(1).toString(), QStringLiteral("Exit"));
-        QCOMPARE(data.Count(), 1);
-    }
-
     // Lists of maps travel in variants (queued signals, item data) and compare
     // pair by pair, seconds included.
     void travelsInVariants()

@@ -118,8 +118,6 @@ private Q_SLOTS:
         QVERIFY(QCoreApplication::sendEvent(&panel, &activation));
         panel.move(100, 100);
         panel.show();
-        QCursor::setPos(panel.geometry().center());
-        QCOMPARE(panel.IsMouseIn(), QCursor::pos() == panel.geometry().center());
         QCursor::setPos(0, 0);
         QVERIFY(!panel.IsMouseIn());
     }

@@ -406,28 +406,19 @@ private Q_SLOTS:
         QFETCH(QString, strStretch);
         QFETCH(int, iPlaced);
         QFETCH(int, iWarnings);
-        const QString strXml = Document(Config(201, 4, strItems, strStretch, strStretch));
-        QWidget parent;
-        parent.resize(640, 480);
-        QList<QWidget*> listWindows;
-        for (int i = 0; i < 4; ++i)
-            listWindows << new QWidget(&parent);
-        CWidgetLayoutMgr mgr;
-        QVERIFY(mgr.Init(QStringList(), &parent, listWindows, 1) == false);
         for (int i = 0; i < iWarnings; ++i)
             QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("^CWidgetLayoutMgr::ReLayout: item")));
-        QVERIFY(mgr.ReDisplay(201, strXml));
-        parent.show();
-        parent.layout()->activate();
-        QCOMPARE(parent.layout()->count(), iPlaced);
-        auto* pGrid = qobject_cast<QGridLayout*>(parent.layout());
-        QVERIFY(pGrid->rowCount() <= 64);
-        QVERIFY(pGrid->rowStretch(0) <= 9999);
+        QVERIFY(m_pMgr->ReDisplay(201, Document(Config(201, 4, strItems, strStretch, strStretch))));
+        QLayout* pLayout = m_pParent->layout();
+        pLayout->activate();
+        QCOMPARE(pLayout->count(), iPlaced);
+        QVERIFY(qobject_cast<QGridLayout*>(pLayout)->rowCount() <= 64);
+        QVERIFY(qobject_cast<QGridLayout*>(pLayout)->rowStretch(0) <= 9999);
         for (int iDirection = 0; iDirection < 4; ++iDirection)
-            mgr.GetWidget(listWindows.at(0), CWidgetLayoutMgr::Direction(iDirection));
-        mgr.ShowMaximized(listWindows.at(0));
-        mgr.ShowNormal();
-        QCOMPARE(parent.layout()->count(), iPlaced);
+            m_pMgr->GetWidget(m_listWindows.at(0), CWidgetLayoutMgr::Direction(iDirection));
+        m_pMgr->ShowMaximized(m_listWindows.at(0));
+        m_pMgr->ShowNormal();
+        QCOMPARE(pLayout->count(), iPlaced);
     }
 
     void extremeArguments()
@@ -473,24 +464,16 @@ private Q_SLOTS:
     // still lists them; the manager then skips them.
     void deletedWidgetsAndParent()
     {
-        const QString strPath = m_dir.filePath(QStringLiteral("grids.xml"));
-        QVERIFY(WriteFile(strPath, Document(Grid(2, 2) + Grid(4, 3)).toUtf8()));
-        auto* pParent = new QWidget;
-        QList<QWidget*> listWindows;
-        for (int i = 0; i < 4; ++i)
-            listWindows << new QWidget(pParent);
-        CWidgetLayoutMgr mgr;
-        QVERIFY(mgr.Init(strPath, pParent, listWindows, 2));
-        delete listWindows.at(1);
-        QVERIFY(mgr.ReDisplay(4));
-        QCOMPARE(pParent->layout()->count(), 1);
-        mgr.ShowMaximized(listWindows.at(1));
-        QCOMPARE(pParent->layout()->count(), 1);
-        delete pParent;
-        QVERIFY(!mgr.ReDisplay(2));
-        mgr.ShowMaximized(0);
-        mgr.ShowNormal();
-        QVERIFY(!mgr.ResetWidgets({}, 2));
+        delete m_listWindows.at(1);
+        QVERIFY(m_pMgr->ReDisplay(4));
+        QCOMPARE(m_pParent->layout()->count(), 1);
+        m_pMgr->ShowMaximized(m_listWindows.at(1));
+        QCOMPARE(m_pParent->layout()->count(), 1);
+        m_pParent.reset();
+        QVERIFY(!m_pMgr->ReDisplay(2));
+        m_pMgr->ShowMaximized(0);
+        m_pMgr->ShowNormal();
+        QVERIFY(!m_pMgr->ResetWidgets({}, 2));
     }
 
     // A client may close and delete the panel from the click's slot.

@@ -153,30 +153,6 @@ private Q_SLOTS:
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     }
 
-    void dropThroughViewInsertsTab()
-    {
-        CTabScene scene;
-        CTabView view(&scene);
-        view.resize(900, 55);
-        const QStringList& listModules = Modules();
-        AddModuleTab(scene, 4);
-        view.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&view));
-        QSignalSpy spyAdded(&scene, &CTabScene::SignalTabDragAdded);
-
-        std::unique_ptr<QMimeData> pMime(TabMime(listModules.at(1), listModules.at(1)));
-        QDragEnterEvent enter(QPoint(700, 30), Qt::MoveAction, pMime.get(), Qt::LeftButton, Qt::NoModifier);
-        QDragMoveEvent move(QPoint(700, 30), Qt::MoveAction, pMime.get(), Qt::LeftButton, Qt::NoModifier);
-        QDropEvent drop(QPointF(700, 30), Qt::MoveAction, pMime.get(), Qt::LeftButton, Qt::NoModifier);
-        for (QDropEvent* pEvent : {static_cast<QDropEvent*>(&enter), static_cast<QDropEvent*>(&move), &drop}) {
-            QApplication::sendEvent(view.viewport(), pEvent);
-            QVERIFY(pEvent->isAccepted());
-        }
-        QCOMPARE(spyAdded.size(), 1);
-        QCOMPARE(scene.TabText(0), listModules.at(1));
-        QCOMPARE(scene.TabText(1), listModules.at(4));
-    }
-
     void navigationPopupButtons()
     {
         CTabScene scene;
