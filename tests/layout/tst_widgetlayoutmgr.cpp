@@ -418,7 +418,7 @@ private Q_SLOTS:
             m_pMgr->GetWidget(m_listWindows.at(0), CWidgetLayoutMgr::Direction(iDirection));
         m_pMgr->ShowMaximized(m_listWindows.at(0));
         m_pMgr->ShowNormal();
-        QCOMPARE(pLayout->count(), iPlaced);
+        QCOMPARE(m_pParent->layout()->count(), iPlaced);
     }
 
     void extremeArguments()
