@@ -67,8 +67,7 @@ private Q_SLOTS:
         QCOMPARE(document.GetName(), QStringLiteral("Root"));
         QCOMPARE(document.GetChildrenCount(), 4);
         QCOMPARE(document.GetChild(1).GetName(), QStringLiteral("B"));
-        QVERIFY(document.GetChild(4).GetName().isEmpty());
-        QVERIFY(document.GetChild(-1).GetName().isEmpty());
+        QVERIFY(document.GetChild(4).GetName().isEmpty() && document.GetChild(-1).GetName().isEmpty());
         // First in document order, at any depth.
         QCOMPARE(document.GetChildByName(QStringLiteral("Deep")).GetAttribute(QStringLiteral("id"), QStringLiteral("none")),
                  QStringLiteral("none"));

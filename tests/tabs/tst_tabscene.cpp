@@ -41,22 +41,20 @@ private Q_SLOTS:
         QTest::addColumn<bool>("bVertical");
         QTest::addColumn<bool>("bRightToLeft");
         QTest::addColumn<QSizeF>("sizeStrip");
-        QTest::addColumn<QList<QPointF>>("listTabPos");
-        QTest::addColumn<QSizeF>("sizeTab");
-        QTest::addColumn<QPointF>("ptArrow");
-        QTest::addColumn<QSizeF>("sizeArrow");
+        QTest::addColumn<QList<QRectF>>("listTabs");
+        QTest::addColumn<QRectF>("rectArrow");
         QTest::addColumn<QRectF>("rectClose");
         // 200 pixels hold three tabs of 64; the fourth goes behind the arrow.
         QTest::newRow("horizontal") << false << false << QSizeF(200, 55)
-                                    << QList<QPointF>({QPointF(-2, 2), QPointF(62, 2), QPointF(126, 2)}) << QSizeF(64, 51)
-                                    << QPointF(185, 2) << QSizeF(17, 41) << QRectF();
+                                    << QList<QRectF>({QRectF(-2, 2, 64, 51), QRectF(62, 2, 64, 51), QRectF(126, 2, 64, 51)})
+                                    << QRectF(185, 2, 17, 41) << QRectF();
         QTest::newRow("vertical") << true << false << QSizeF(80, 200)
-                                  << QList<QPointF>({QPointF(2, -2), QPointF(2, 62), QPointF(2, 126)}) << QSizeF(80, 64)
-                                  << QPointF(2, 185) << QSizeF(41, 17) << QRectF();
+                                  << QList<QRectF>({QRectF(2, -2, 80, 64), QRectF(2, 62, 80, 64), QRectF(2, 126, 80, 64)})
+                                  << QRectF(2, 185, 41, 17) << QRectF();
         // The close button sits at the left end of a right-to-left tab.
         QTest::newRow("right to left") << false << true << QSizeF(200, 55)
-                                       << QList<QPointF>({QPointF(136, 2), QPointF(72, 2), QPointF(8, 2)}) << QSizeF(64, 51)
-                                       << QPointF(-2, 2) << QSizeF(17, 41) << QRectF(5, 2, 12, 12);
+                                       << QList<QRectF>({QRectF(136, 2, 64, 51), QRectF(72, 2, 64, 51), QRectF(8, 2, 64, 51)})
+                                       << QRectF(-2, 2, 17, 41) << QRectF(5, 2, 12, 12);
     }
 
     void layoutAndOverflow()
@@ -64,10 +62,7 @@ private Q_SLOTS:
         QFETCH(bool, bVertical);
         QFETCH(bool, bRightToLeft);
         QFETCH(QSizeF, sizeStrip);
-        QFETCH(QList<QPointF>, listTabPos);
-        QFETCH(QSizeF, sizeTab);
-        QFETCH(QPointF, ptArrow);
-        QFETCH(QSizeF, sizeArrow);
+        QFETCH(QList<QRectF>, listTabs);
         QFETCH(QRectF, rectClose);
         CTabScene scene;
         QGraphicsView view(&scene);
@@ -79,12 +74,12 @@ private Q_SLOTS:
         for (int i = 0; i < 3; ++i) {
             const CTabItem* pItem = TabItem(scene, scene.TabText(i));
             QVERIFY(pItem->isVisible());
-            QCOMPARE(QRectF(pItem->pos(), pItem->boundingRect().size()), QRectF(listTabPos.at(i), sizeTab));
+            QCOMPARE(QRectF(pItem->pos(), pItem->boundingRect().size()), listTabs.at(i));
         }
         QVERIFY(!TabItem(scene, scene.TabText(3))->isVisible());
         const CArrowItem* pArrow = Arrow(scene);
         QVERIFY(pArrow->isVisible());
-        QCOMPARE(QRectF(pArrow->pos(), pArrow->boundingRect().size()), QRectF(ptArrow, sizeArrow));
+        QTEST(QRectF(pArrow->pos(), pArrow->boundingRect().size()), "rectArrow");
         if (!rectClose.isNull())
             QCOMPARE(TabItem(scene, scene.TabText(0))->CloseRect(), rectClose);
         QList<int> listIndex;
@@ -298,11 +293,13 @@ private Q_SLOTS:
         const QStringList& listModules = Modules();
         QSignalSpy spyAdded(&scene, &CTabScene::SignalTabDragAdded);
 
-        // Mime data without "TabItemData" is foreign: ignored everywhere.
+        // Mime data without "TabItemData" is foreign, and no mime data at all
+        // is nothing: both are ignored everywhere.
         QMimeData foreign;
         foreign.setText(QStringLiteral("Camera 12"));
         foreign.setProperty("TabItemText", QStringLiteral("Camera 12"));
         QVERIFY(!SendDrop(&scene, &foreign, QPointF(800, 30)));
+        QVERIFY(!SendDrop(&scene, nullptr, QPointF(30, 30)));
         QCOMPARE(scene.Count(), 2);
 
         // Dropped on the right half of the first tab, the tab still lands at its
@@ -354,40 +351,31 @@ private Q_SLOTS:
         QCOMPARE(listBefore, (QList<bool>{true, false, false}));
     }
 
-    void badIndexes_data()
-    {
-        QTest::addColumn<int>("iIndex");
-        QTest::newRow("INT_MIN") << INT_MIN;
-        QTest::newRow("count") << 3;
-    }
-
+    // Below 0 or at the count an index is refused: nothing changes, nothing
+    // is emitted, and an insertion there appends.
     void badIndexes()
     {
-        QFETCH(int, iIndex);
-        CTabScene scene;
-        AddIconTabs(scene, 3, 600);
-        scene.SetCurrentIndex(1);
-        QSignalSpy spyCurrent(&scene, &CTabScene::SignalCurrentChanged);
-        QSignalSpy spyMoved(&scene, &CTabScene::SignalTabMoved);
-
-        scene.ClickItem(iIndex);
-        scene.SetCurrentIndex(iIndex);
-        QCOMPARE(spyCurrent.size(), 0);
-        QCOMPARE(scene.CurrentIndex(), 1);
-        QVERIFY(scene.TabText(iIndex).isNull() && scene.TabIcon(iIndex).isNull() && scene.TabToolTip(iIndex).isNull());
-        QVERIFY(!scene.TabData(iIndex).isValid());
-        scene.SetTabToolTip(iIndex, QStringLiteral("x"));
-        scene.SetTabData(iIndex, 5);
-        scene.SetTabFixed(iIndex, true);
-        scene.SetCloseBtnVisiable(iIndex, false);
-        scene.SetTabSceneItemHover(iIndex, true);
-        QCOMPARE(spyMoved.size(), 0);
-        QTest::ignoreMessage(QtWarningMsg, "CTabScene::RemoveTab: iIndex out of range");
-        scene.RemoveTab(iIndex);
-        QCOMPARE(scene.Count(), 3);
-
-        // An insertion at a bad index appends.
-        QCOMPARE(scene.InsertTab(iIndex, QStringLiteral("Camera 4")), 3);
+        for (const int iIndex : {INT_MIN, 3}) {
+            CTabScene scene;
+            AddIconTabs(scene, 3, 600);
+            scene.SetCurrentIndex(1);
+            QSignalSpy spyCurrent(&scene, &CTabScene::SignalCurrentChanged);
+            QSignalSpy spyMoved(&scene, &CTabScene::SignalTabMoved);
+            scene.ClickItem(iIndex);
+            scene.SetCurrentIndex(iIndex);
+            QVERIFY(scene.TabText(iIndex).isNull() && scene.TabIcon(iIndex).isNull() && scene.TabToolTip(iIndex).isNull());
+            QVERIFY(!scene.TabData(iIndex).isValid());
+            scene.SetTabToolTip(iIndex, QStringLiteral("x"));
+            scene.SetTabData(iIndex, 5);
+            scene.SetTabFixed(iIndex, true);
+            scene.SetCloseBtnVisiable(iIndex, false);
+            scene.SetTabSceneItemHover(iIndex, true);
+            QTest::ignoreMessage(QtWarningMsg, "CTabScene::RemoveTab: iIndex out of range");
+            scene.RemoveTab(iIndex);
+            QCOMPARE((QList<int>{spyCurrent.size(), spyMoved.size(), scene.CurrentIndex(), scene.Count()}),
+                     (QList<int>{0, 0, 1, 3}));
+            QCOMPARE(scene.InsertTab(iIndex, QStringLiteral("Camera 4")), 3);
+        }
     }
 
     void badGeometry_data()
@@ -444,24 +432,6 @@ private Q_SLOTS:
         Wheel(&scene, -120);
         SendMouse(&scene, QEvent::GraphicsSceneMousePress, QPointF(5, 5));
         QCOMPARE(scene.CurrentIndex(), -1);
-    }
-
-    void oddDrops()
-    {
-        CTabScene scene;
-        scene.setSceneRect(0, 0, 900, 55);
-        AddModuleTab(scene, 2);
-        // Properties of the wrong types still give a plain tab, at the end.
-        QMimeData odd;
-        odd.setProperty("TabItemData", QStringLiteral("Gate north"));
-        odd.setProperty("TabItemIndex", QStringLiteral("not a number"));
-        odd.setProperty("SelIcon", 42);
-        QVERIFY(SendDrop(&scene, &odd, QPointF(800, 30)));
-        QCOMPARE(scene.Count(), 2);
-        QCOMPARE(scene.TabData(1).toString(), QStringLiteral("Gate north"));
-        QVERIFY(scene.TabText(1).isEmpty());
-        QVERIFY(!SendDrop(&scene, nullptr, QPointF(30, 30)));
-        QCOMPARE(scene.Count(), 2);
     }
 
     void unknownStyleAndModule()

@@ -204,6 +204,13 @@ private Q_SLOTS:
         QCOMPARE(pCorner->geometry(), QRect(pBar->width() + 30, pBar->y(), 700 - pBar->width() - 30, pBar->height()));
         widget.resize(900, 300);
         QCOMPARE(pCorner->width(), 900 - pBar->width() - 30);
+
+        CTabWidget empty;
+        QTest::ignoreMessage(QtWarningMsg, "CTabWidget::SetCornerWidget: pWidget == NULL");
+        empty.SetCornerWidget(nullptr);
+        empty.resize(10, 10);
+        empty.show();
+        QCOMPARE(empty.findChild<QWidget*>(QStringLiteral("m_pCornerWidget"))->width(), 0);
     }
 
     void menuReportsTriggeredAction()
@@ -223,17 +230,6 @@ private Q_SLOTS:
         menu.ensurePolished();
         QCOMPARE(menu.GetBorderColor(), QColor(0x44, 0x55, 0x66));
         QCOMPARE(menu.palette().color(QPalette::Highlight), QColor(0x2a, 0x5f, 0xa0));
-    }
-
-    void nullCornerWidget()
-    {
-        CTabWidget widget;
-        QTest::ignoreMessage(QtWarningMsg, "CTabWidget::SetCornerWidget: pWidget == NULL");
-        widget.SetCornerWidget(nullptr);
-        widget.resize(10, 10);
-        widget.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&widget));
-        QCOMPARE(widget.findChild<QWidget*>(QStringLiteral("m_pCornerWidget"))->width(), 0);
     }
 
     void deletingSlot_data()
