@@ -82,27 +82,20 @@ private Q_SLOTS:
         QCOMPARE(button.GetIconOpacity(), 0.0f);
     }
 
-    void marginsFollowButtons_data()
-    {
-        QTest::addColumn<Qt::LayoutDirection>("direction");
-        QTest::newRow("left to right") << Qt::LeftToRight;
-        QTest::newRow("right to left") << Qt::RightToLeft;
-    }
-
     // A side's margin is its pixmap width + 8, on the edge the direction puts it.
     void marginsFollowButtons()
     {
-        QFETCH(Qt::LayoutDirection, direction);
-        const bool bLtr = direction == Qt::LeftToRight;
-        CFancyLineEdit edit;
-        edit.setLayoutDirection(direction);
-        QCOMPARE(edit.textMargins(), QMargins());
-        ShowButton(edit, CFancyLineEdit::Left);
-        QCOMPARE(edit.textMargins(), bLtr ? QMargins(24, 0, 0, 0) : QMargins(0, 0, 24, 0));
-        ShowButton(edit, CFancyLineEdit::Right, 20);
-        QCOMPARE(edit.textMargins(), bLtr ? QMargins(24, 0, 28, 0) : QMargins(28, 0, 24, 0));
-        edit.SetButtonVisible(CFancyLineEdit::Left, false);
-        QCOMPARE(edit.textMargins(), bLtr ? QMargins(0, 0, 28, 0) : QMargins(28, 0, 0, 0));
+        for (const bool bLtr : {true, false}) {
+            CFancyLineEdit edit;
+            edit.setLayoutDirection(bLtr ? Qt::LeftToRight : Qt::RightToLeft);
+            QCOMPARE(edit.textMargins(), QMargins());
+            ShowButton(edit, CFancyLineEdit::Left);
+            QCOMPARE(edit.textMargins(), bLtr ? QMargins(24, 0, 0, 0) : QMargins(0, 0, 24, 0));
+            ShowButton(edit, CFancyLineEdit::Right, 20);
+            QCOMPARE(edit.textMargins(), bLtr ? QMargins(24, 0, 28, 0) : QMargins(28, 0, 24, 0));
+            edit.SetButtonVisible(CFancyLineEdit::Left, false);
+            QCOMPARE(edit.textMargins(), bLtr ? QMargins(0, 0, 28, 0) : QMargins(28, 0, 0, 0));
+        }
     }
 
     void autoHideFadesWithText()

@@ -370,14 +370,11 @@ private Q_SLOTS:
         QFETCH(bool, bParsed);
         CGenericDS document;
         QCOMPARE(document.PhaseXml(strXml), bParsed);
-        CWidgetLayoutMgr mgr;
         CLayoutElementConfig config;
-        QCOMPARE(mgr.GetSingleLayoutElementByXml(config, strXml), bParsed);
+        QCOMPARE(m_pMgr->GetSingleLayoutElementByXml(config, strXml), bParsed);
         QCOMPARE(config.GetLayoutName().size(), bParsed ? 1000000 : 0);
-        QWidget parent;
-        QVERIFY(mgr.Init(QStringList(), &parent, {}, 1) == false);
-        QCOMPARE(mgr.ReDisplay(201, strXml), false);
-        QCOMPARE(mgr.GetSplitType(), 201);
+        QCOMPARE(m_pMgr->ReDisplay(201, strXml), false);
+        QCOMPARE(m_pMgr->GetSplitType(), 201);
     }
 
     void hostileItems_data()
