@@ -4,7 +4,6 @@
 #include <OrvaGUIToolkit/LineEdit/FancyLineEdit.h>
 #include <OrvaGUIToolkit/LineEdit/IconButton.h>
 #include <OrvaGUIToolkit/LineEdit/LineEdit.h>
-#include <OrvaGUIToolkit/LineEdit/PlaceholdLineEdit.h>
 #include <OrvaGUIToolkit/Picture/PicLabel.h>
 #include <OrvaGUIToolkit/ToolTip/ToolTip.h>
 
@@ -127,8 +126,6 @@ const std::vector<DeletingCase>& DeletingCases()
         Case<CLineEdit>("line edit finished by Return", &CLineEdit::SignalEditingFinished, FinishEdit(QEvent::KeyPress)),
         Case<CLineEdit>("line edit finished by focus out", &CLineEdit::SignalEditingFinished,
                         FinishEdit(QEvent::FocusOut)),
-        Case<CPlaceholdLineEdit>("placeholder focus in", &CLineEdit::SignalFocusIn, Send(QEvent::FocusIn)),
-        Case<Fancy>("fancy focus in", &CLineEdit::SignalFocusIn, Send(QEvent::FocusIn), CreateFancy),
         Case<Fancy>("fancy button clicked", &Fancy::SignalButtonClicked, ClickSide(Fancy::Left), CreateFancy),
         Case<Fancy>("fancy left clicked", &Fancy::SignalLeftButtonClicked, ClickSide(Fancy::Left), CreateFancy),
         Case<Fancy>("fancy right clicked", &Fancy::SignalRightButtonClicked, ClickSide(Fancy::Right), CreateFancy),
