@@ -10,35 +10,23 @@ class TestPairData : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    // Each row applies the inserts (first, second, first, second...) in order to
-    // an empty map, then expects that many pairs and those seconds.
-    void insertPairData_data()
-    {
-        QTest::addColumn<QVariantList>("listInserts");
-        QTest::addColumn<int>("iCount");
-        QTest::addColumn<QVariantList>("listExpected");
-
-        const QString a = QStringLiteral("a");
-        const QString b = QStringLiteral("b");
-        QTest::newRow("appends") << QVariantList{a, 1, b, 2} << 2 << QVariantList{a, 1, b, 2};
-        QTest::newRow("replaces") << QVariantList{a, 1, b, 2, a, 3} << 2 << QVariantList{a, 3, b, 2};
-        QTest::newRow("invalid removes") << QVariantList{a, 1, b, 2, a, QVariant()} << 1
-                                         << QVariantList{a, QVariant(), b, 2};
-        QTest::newRow("invalid stored for new first") << QVariantList{a, 1, QStringLiteral("k2"), QVariant()} << 2
-                                                      << QVariantList{a, 1, QStringLiteral("k2"), QVariant()};
-    }
-
+    // A first that exists has its second replaced; an invalid second removes
+    // the pair, or is stored for a new first.
     void insertPairData()
     {
-        QFETCH(QVariantList, listInserts);
-        QFETCH(int, iCount);
-        QFETCH(QVariantList, listExpected);
+        const QString a = QStringLiteral("a");
+        const QString b = QStringLiteral("b");
         CMultiPairData data;
-        for (int i = 0; i + 1 < listInserts.size(); i += 2)
-            data.InsertPairData(listInserts.at(i), listInserts.at(i + 1));
-        QCOMPARE(data.Count(), iCount);
-        for (int i = 0; i + 1 < listExpected.size(); i += 2)
-            QCOMPARE(data.GetPairData(listExpected.at(i)), listExpected.at(i + 1));
+        data.InsertPairData(a, 1);
+        data.InsertPairData(b, 2);
+        data.InsertPairData(a, 3);
+        QCOMPARE(data.Count(), 2);
+        QCOMPARE((QVariantList{data.GetPairData(a), data.GetPairData(b)}), (QVariantList{3, 2}));
+        data.InsertPairData(a, QVariant());
+        QCOMPARE(data.Count(), 1);
+        QVERIFY(!data.GetPairData(a).isValid());
+        data.InsertPairData(QStringLiteral("k2"), QVariant());
+        QCOMPARE(data.Count(), 2);
     }
 
     // Lists of maps travel in variants (queued signals, item data) and compare

@@ -66,7 +66,8 @@ class TestUiSingleton : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    void initTestCase()
+    // Runs first, before anything has created the manager.
+    void staleTemporaryDataIsWipedAtCreation()
     {
         QStandardPaths::setTestModeEnabled(true);
         // What a crashed previous run left behind.
@@ -74,12 +75,9 @@ private Q_SLOTS:
         pSettings->setValue(QStringLiteral("Playback/LastCamera"), QStringLiteral("Gate 2 North"));
         pSettings->sync();
         QCOMPARE(pSettings->status(), QSettings::NoError);
-    }
 
-    void staleTemporaryDataIsWipedAtCreation()
-    {
         QCOMPARE(CTemporaryDataManager::Instance().GetValue(QStringLiteral("Playback/LastCamera")), QVariant());
-        QScopedPointer<QSettings> pSettings(TemporarySettings());
+        pSettings->sync();
         QVERIFY(pSettings->allKeys().isEmpty());
     }
 
