@@ -5,28 +5,23 @@
 #include <OrvaGUIToolkit/LineEdit/IconButton.h>
 #include <OrvaGUIToolkit/ToolTip/ToolTip.h>
 
-#include <QtCore/QPropertyAnimation>
-#include <QtWidgets/QMenu>
+#include <QtTest/QtTest>
+#include <QtWidgets/QtWidgets>
+
+#include <memory>
 
 using namespace OrvaGUIToolkit;
-
-Q_DECLARE_METATYPE(OrvaGUIToolkit::CFancyLineEdit::Side)
 
 namespace {
 
 const QString s_strTenWarning = QStringLiteral(
     "Input cannot contain any of the following characters:\n ' / \\ : * ? \" < > |");
 
-QPixmap SolidPixmap(const QSize& size, const QColor& color)
-{
-    QPixmap pixmap(size);
-    pixmap.fill(color);
-    return pixmap;
-}
-
 void ShowButton(CFancyLineEdit& edit, CFancyLineEdit::Side enumSide, int iWidth = 16)
 {
-    edit.SetButtonPixmap(enumSide, SolidPixmap(QSize(iWidth, 16), Qt::red));
+    QPixmap pixmap(iWidth, 16);
+    pixmap.fill(Qt::red);
+    edit.SetButtonPixmap(enumSide, pixmap);
     edit.SetButtonVisible(enumSide, true);
 }
 
@@ -44,304 +39,232 @@ void SendFocusIn(QWidget* pWidget, Qt::FocusReason enumReason)
 
 } // namespace
 
+// Every test starts with a shown, empty 200 x 28 fancy line edit and a shown
+// filter edit.
 class TestFancyLineEdit : public QObject
 {
     Q_OBJECT
 
 private Q_SLOTS:
-    void cleanup();
+    void init()
+    {
+        m_pEdit.reset(new CFancyLineEdit);
+        m_pFilter.reset(new CFilterLineEdit);
+        for (QWidget* pWidget : {static_cast<QWidget*>(m_pEdit.get()), static_cast<QWidget*>(m_pFilter.get())}) {
+            pWidget->resize(200, 28);
+            pWidget->show();
+            QVERIFY(QTest::qWaitForWindowExposed(pWidget));
+        }
+    }
 
-    void iconButtonFadeEndState();
+    void cleanup()
+    {
+        m_pEdit.reset();
+        m_pFilter.reset();
+        CToolTip::HideText();
+    }
 
-    void marginsFollowButtons_data();
-    void marginsFollowButtons();
-    void autoHideFadesWithText();
-    void clickReportsSide_data();
-    void clickReportsSide();
-    void clickOpensMenu();
-    void refusesUnknownSide();
-    void tabFocusOpensMenu();
+    void iconButtonFadeEndState()
+    {
+        CIconButton button;
+        QCOMPARE(button.GetIconOpacity(), 0.0f);
+        // The button must never take the focus from its line edit.
+        QCOMPARE(button.focusPolicy(), Qt::NoFocus);
+        button.AnimateShow(true);
+        QTRY_COMPARE(button.GetIconOpacity(), 1.0f);
 
-    void filterClearButton();
-    void filterReportsChanges();
-    void filterRefuses_data();
-    void filterRefuses();
-    void filterCustomAndOff();
-};
-
-void TestFancyLineEdit::cleanup()
-{
-    CToolTip::HideText();
-}
-
-void TestFancyLineEdit::iconButtonFadeEndState()
-{
-    CIconButton button;
-    QCOMPARE(button.GetIconOpacity(), 0.0f);
-    // The button must never take the focus from its line edit.
-    QCOMPARE(button.focusPolicy(), Qt::NoFocus);
-
-    button.AnimateShow(true);
-    QTRY_COMPARE(button.GetIconOpacity(), 1.0f);
-    // Finished fades delete themselves.
-    QTRY_VERIFY(button.findChildren<QPropertyAnimation*>().isEmpty());
-
-    // A fade out that interrupts a fade in wins.
-    button.AnimateShow(false);
-    button.AnimateShow(true);
-    button.AnimateShow(false);
-    QTRY_COMPARE(button.GetIconOpacity(), 0.0f);
-    QTRY_VERIFY(button.findChildren<QPropertyAnimation*>().isEmpty());
-    QTest::qWait(200);
-    QCOMPARE(button.GetIconOpacity(), 0.0f);
-}
-
-void TestFancyLineEdit::marginsFollowButtons_data()
-{
-    QTest::addColumn<Qt::LayoutDirection>("direction");
-    QTest::newRow("left to right") << Qt::LeftToRight;
-    QTest::newRow("right to left") << Qt::RightToLeft;
-}
-
-void TestFancyLineEdit::marginsFollowButtons()
-{
-    QFETCH(Qt::LayoutDirection, direction);
-    const bool bLtr = direction == Qt::LeftToRight;
-
-    CFancyLineEdit edit;
-    edit.setLayoutDirection(direction);
-    edit.resize(200, 28);
-    edit.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&edit));
-    QCOMPARE(edit.textMargins(), QMargins());
+        // A fade out that interrupts a fade in wins; finished fades delete themselves.
+        button.AnimateShow(false);
+        button.AnimateShow(true);
+        button.AnimateShow(false);
+        QTRY_VERIFY(button.findChildren<QPropertyAnimation*>().isEmpty());
+        QTest::qWait(200);
+        QCOMPARE(button.GetIconOpacity(), 0.0f);
+    }
 
     // A side's margin is its pixmap width + 8, on the edge the direction puts it.
-    ShowButton(edit, CFancyLineEdit::Left);
-    QCOMPARE(edit.textMargins(), bLtr ? QMargins(24, 0, 0, 0) : QMargins(0, 0, 24, 0));
-    ShowButton(edit, CFancyLineEdit::Right, 20);
-    QCOMPARE(edit.textMargins(), bLtr ? QMargins(24, 0, 28, 0) : QMargins(28, 0, 24, 0));
-
-    edit.SetButtonVisible(CFancyLineEdit::Left, false);
-    QVERIFY(edit.Button(CFancyLineEdit::Left)->isHidden());
-    QCOMPARE(edit.textMargins(), bLtr ? QMargins(0, 0, 28, 0) : QMargins(28, 0, 0, 0));
-}
-
-void TestFancyLineEdit::autoHideFadesWithText()
-{
-    CFancyLineEdit edit;
-    edit.resize(200, 28);
-    ShowButton(edit, CFancyLineEdit::Right);
-    edit.SetButtonToolTip(CFancyLineEdit::Right, QStringLiteral("Search plates"));
-    CIconButton* pButton = edit.Button(CFancyLineEdit::Right);
-    QCOMPARE(pButton->toolTip(), QStringLiteral("Search plates"));
-
-    edit.SetAutoHideButton(CFancyLineEdit::Right, true);
-    QCOMPARE(pButton->GetIconOpacity(), 0.0f);
-    QCOMPARE(pButton->toolTip(), QString());
-    // No room is kept for a hidden button.
-    QCOMPARE(edit.textMargins().right(), 0);
-
-    QTest::keyClicks(&edit, QStringLiteral("B7"));
-    QTRY_COMPARE(pButton->GetIconOpacity(), 1.0f);
-    QCOMPARE(pButton->toolTip(), QStringLiteral("Search plates"));
-    QCOMPARE(edit.textMargins().right(), 24);
-
-    edit.clear();
-    QTRY_COMPARE(pButton->GetIconOpacity(), 0.0f);
-    QCOMPARE(pButton->toolTip(), QString());
-    QCOMPARE(edit.textMargins().right(), 0);
-}
-
-void TestFancyLineEdit::clickReportsSide_data()
-{
-    QTest::addColumn<CFancyLineEdit::Side>("side");
-    QTest::newRow("left") << CFancyLineEdit::Left;
-    QTest::newRow("right") << CFancyLineEdit::Right;
-}
-
-void TestFancyLineEdit::clickReportsSide()
-{
-    QFETCH(CFancyLineEdit::Side, side);
-    CFancyLineEdit edit;
-    edit.resize(200, 28);
-    ShowButton(edit, CFancyLineEdit::Left);
-    ShowButton(edit, CFancyLineEdit::Right);
-    QStringList listSignals;
-    connect(&edit, &CFancyLineEdit::SignalButtonClicked, this, [&listSignals](CFancyLineEdit::Side enumSide) {
-        listSignals << QStringLiteral("side %1").arg(int(enumSide));
-    });
-    connect(&edit, &CFancyLineEdit::SignalLeftButtonClicked, this, [&listSignals] { listSignals << QStringLiteral("left"); });
-    connect(&edit, &CFancyLineEdit::SignalRightButtonClicked, this, [&listSignals] { listSignals << QStringLiteral("right"); });
-    edit.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&edit));
-
-    ClickButton(edit, side);
-    QCOMPARE(listSignals, (QStringList{QStringLiteral("side %1").arg(int(side)),
-                                       side == CFancyLineEdit::Left ? QStringLiteral("left") : QStringLiteral("right")}));
-}
-
-void TestFancyLineEdit::clickOpensMenu()
-{
-    CFancyLineEdit edit;
-    edit.resize(200, 28);
-    ShowButton(edit, CFancyLineEdit::Left);
-    QPointer<QMenu> pMenu = new QMenu;
-    pMenu->addAction(QStringLiteral("Plate"));
-    edit.SetButtonMenu(CFancyLineEdit::Left, pMenu);
-    // A menu without a parent is adopted.
-    QCOMPARE(pMenu->parent(), &edit);
-    QSignalSpy spyClicked(&edit, &CFancyLineEdit::SignalButtonClicked);
-    edit.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&edit));
-
-    ClickButton(edit, CFancyLineEdit::Left);
-    QTRY_VERIFY(pMenu->isVisible());
-    QCOMPARE(spyClicked.count(), 0);
-    pMenu->close();
-
-    // A menu deleted by its owner is forgotten.
-    delete pMenu.data();
-    QCOMPARE(edit.ButtonMenu(CFancyLineEdit::Left), nullptr);
-    ClickButton(edit, CFancyLineEdit::Left);
-    QCOMPARE(spyClicked.count(), 1);
-}
-
-void TestFancyLineEdit::refusesUnknownSide()
-{
-    CFancyLineEdit edit;
-    const auto enumBad = static_cast<CFancyLineEdit::Side>(2);
-    QTest::ignoreMessage(QtWarningMsg, "CFancyLineEdit::SetButtonVisible: enumSide != Left && enumSide != Right");
-    edit.SetButtonVisible(enumBad, true);
-    QTest::ignoreMessage(QtWarningMsg, "CFancyLineEdit::IsButtonVisible: enumSide != Left && enumSide != Right");
-    QVERIFY(!edit.IsButtonVisible(enumBad));
-    QTest::ignoreMessage(QtWarningMsg, "CFancyLineEdit::SetButtonMenu: enumSide != Left && enumSide != Right");
-    edit.SetButtonMenu(enumBad, new QMenu(&edit));
-    QTest::ignoreMessage(QtWarningMsg, "CFancyLineEdit::Button: enumSide != Left && enumSide != Right");
-    QCOMPARE(edit.Button(enumBad), nullptr);
-    QCOMPARE(edit.textMargins(), QMargins());
-    QVERIFY(!edit.IsButtonVisible(CFancyLineEdit::Left) && !edit.IsButtonVisible(CFancyLineEdit::Right));
-}
-
-void TestFancyLineEdit::tabFocusOpensMenu()
-{
-    CFancyLineEdit edit;
-    edit.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&edit));
-    auto* pMenu = new QMenu(&edit);
-    pMenu->addAction(QStringLiteral("Today"));
-    edit.SetButtonMenu(CFancyLineEdit::Right, pMenu);
-
-    // Without the trigger, Tab only moves the focus.
-    SendFocusIn(&edit, Qt::TabFocusReason);
-    QVERIFY(!pMenu->isVisible());
-
-    edit.SetMenuTabFocusTrigger(CFancyLineEdit::Right, true);
-    SendFocusIn(&edit, Qt::MouseFocusReason);
-    QVERIFY(!pMenu->isVisible());
-    SendFocusIn(&edit, Qt::BacktabFocusReason);
-    QTRY_VERIFY(pMenu->isVisible());
-    pMenu->close();
-}
-
-// The filter's own right button clears the text; it fades in with the first
-// character as any auto-hiding button does.
-void TestFancyLineEdit::filterClearButton()
-{
-    CFilterLineEdit edit;
-    edit.resize(220, 28);
-    edit.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&edit));
-    QSignalSpy spyFilter(&edit, &CFilterLineEdit::SignalFilterChanged);
-    QTest::keyClicks(&edit, QStringLiteral("PL8"));
-    QTRY_COMPARE(edit.Button(CFancyLineEdit::Right)->GetIconOpacity(), 1.0f);
-    QCOMPARE(edit.Button(CFancyLineEdit::Right)->toolTip(), QStringLiteral("Clear Text"));
-
-    ClickButton(edit, CFancyLineEdit::Right);
-    QCOMPARE(edit.text(), QString());
-    QCOMPARE(spyFilter.last(), (QList<QVariant>{QString(), QStringLiteral("PL8")}));
-}
-
-void TestFancyLineEdit::filterReportsChanges()
-{
-    CFilterLineEdit edit;
-    QSignalSpy spyFilter(&edit, &CFilterLineEdit::SignalFilterChanged);
-    QTest::keyClicks(&edit, QStringLiteral("Ga"));
-    QCOMPARE(spyFilter.count(), 2);
-    QCOMPARE(spyFilter.at(0), (QList<QVariant>{QStringLiteral("G"), QString()}));
-    QCOMPARE(spyFilter.at(1), (QList<QVariant>{QStringLiteral("Ga"), QStringLiteral("G")}));
-    QCOMPARE(edit.GetFilterText(), QStringLiteral("Ga"));
-
-    edit.setText(QStringLiteral("Ga"));
-    QCOMPARE(spyFilter.count(), 2);
-}
-
-void TestFancyLineEdit::filterRefuses_data()
-{
-    QTest::addColumn<QString>("how");
-    QTest::addColumn<QString>("start");
-    QTest::addColumn<QString>("input");
-
-    // The apostrophe is what sets the filter's forbidden set apart from the plain one.
-    for (const char* szHow : {"typed", "pasted", "set"}) {
-        const QString strHow = QString::fromLatin1(szHow);
-        QTest::addRow("%s apostrophe", szHow) << strHow << QStringLiteral("Lobby") << QStringLiteral("'");
-        QTest::addRow("%s into empty", szHow) << strHow << QString() << QStringLiteral("|");
+    void marginsFollowButtons()
+    {
+        for (const bool bLtr : {true, false}) {
+            CFancyLineEdit edit;
+            edit.setLayoutDirection(bLtr ? Qt::LeftToRight : Qt::RightToLeft);
+            QCOMPARE(edit.textMargins(), QMargins());
+            ShowButton(edit, CFancyLineEdit::Left);
+            QCOMPARE(edit.textMargins(), bLtr ? QMargins(24, 0, 0, 0) : QMargins(0, 0, 24, 0));
+            ShowButton(edit, CFancyLineEdit::Right, 20);
+            QCOMPARE(edit.textMargins(), bLtr ? QMargins(24, 0, 28, 0) : QMargins(28, 0, 24, 0));
+            edit.SetButtonVisible(CFancyLineEdit::Left, false);
+            QCOMPARE(edit.textMargins(), bLtr ? QMargins(0, 0, 28, 0) : QMargins(28, 0, 0, 0));
+        }
     }
-}
 
-void TestFancyLineEdit::filterRefuses()
-{
-    QFETCH(QString, how);
-    QFETCH(QString, start);
-    QFETCH(QString, input);
+    void autoHideFadesWithText()
+    {
+        ShowButton(*m_pEdit, CFancyLineEdit::Right);
+        m_pEdit->SetButtonToolTip(CFancyLineEdit::Right, QStringLiteral("Search plates"));
+        CIconButton* pButton = m_pEdit->Button(CFancyLineEdit::Right);
+        m_pEdit->SetAutoHideButton(CFancyLineEdit::Right, true);
+        QCOMPARE(pButton->GetIconOpacity(), 0.0f);
+        QCOMPARE(pButton->toolTip(), QString());
+        // No room is kept for a hidden button.
+        QCOMPARE(m_pEdit->textMargins().right(), 0);
 
-    QWidget window;
-    auto* pEdit = new CFilterLineEdit(&window);
-    window.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&window));
-    pEdit->SetDefaultRegExp(true);
-    QVERIFY(pEdit->IsValidating());
-    pEdit->setText(start);
-    QSignalSpy spyFilter(pEdit, &CFilterLineEdit::SignalFilterChanged);
-    EnterText(pEdit, how, input);
+        QTest::keyClicks(m_pEdit.get(), QStringLiteral("B7"));
+        QTRY_COMPARE(pButton->GetIconOpacity(), 1.0f);
+        QCOMPARE(pButton->toolTip(), QStringLiteral("Search plates"));
+        QCOMPARE(m_pEdit->textMargins().right(), 24);
 
-    QCOMPARE(pEdit->text(), start);
-    QCOMPARE(spyFilter.count(), 0);
-    QVERIFY(CToolTip::IsVisible());
-    QCOMPARE(CToolTip::GetText(), s_strTenWarning);
-    QCOMPARE(CToolTip::GetWidget(), pEdit);
-    // A refused first character leaves the clear button faded out.
-    const float fExpected = start.isEmpty() ? 0.0f : 1.0f;
-    QTRY_COMPARE(pEdit->Button(CFancyLineEdit::Right)->GetIconOpacity(), fExpected);
-}
+        m_pEdit->clear();
+        QTRY_COMPARE(pButton->GetIconOpacity(), 0.0f);
+        QCOMPARE(m_pEdit->textMargins().right(), 0);
+    }
 
-void TestFancyLineEdit::filterCustomAndOff()
-{
-    CFilterLineEdit edit;
-    edit.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&edit));
-    QSignalSpy spyFilter(&edit, &CFilterLineEdit::SignalFilterChanged);
-    edit.SetRegExp(QRegExp(QStringLiteral("[#%]")), QStringLiteral("No # or %"));
-    QVERIFY(edit.IsValidating());
-    QTest::keyClicks(&edit, QStringLiteral("a'#"));
-    QCOMPARE(edit.text(), QStringLiteral("a'"));
-    QCOMPARE(spyFilter.count(), 2);
-    QCOMPARE(CToolTip::GetText(), QStringLiteral("No # or %"));
+    void clickReportsSide()
+    {
+        ShowButton(*m_pEdit, CFancyLineEdit::Left);
+        ShowButton(*m_pEdit, CFancyLineEdit::Right);
+        QStringList listSignals;
+        connect(m_pEdit.get(), &CFancyLineEdit::SignalButtonClicked, this,
+                [&listSignals](CFancyLineEdit::Side enumSide) { listSignals << QString::number(int(enumSide)); });
+        connect(m_pEdit.get(), &CFancyLineEdit::SignalLeftButtonClicked, this,
+                [&listSignals] { listSignals << QStringLiteral("left"); });
+        connect(m_pEdit.get(), &CFancyLineEdit::SignalRightButtonClicked, this,
+                [&listSignals] { listSignals << QStringLiteral("right"); });
+        ClickButton(*m_pEdit, CFancyLineEdit::Left);
+        ClickButton(*m_pEdit, CFancyLineEdit::Right);
+        QCOMPARE(listSignals, (QStringList{QStringLiteral("0"), QStringLiteral("left"), QStringLiteral("1"),
+                                           QStringLiteral("right")}));
+    }
 
-    // The default set comes back with its own warning.
-    edit.SetDefaultRegExp(true);
-    edit.setText(QStringLiteral("a#"));
-    QCOMPARE(edit.text(), QStringLiteral("a#"));
-    edit.setText(QStringLiteral("x'"));
-    QCOMPARE(edit.text(), QStringLiteral("a#"));
-    QCOMPARE(CToolTip::GetText(), s_strTenWarning);
+    void clickOpensMenu()
+    {
+        ShowButton(*m_pEdit, CFancyLineEdit::Left);
+        QPointer<QMenu> pMenu = new QMenu;
+        pMenu->addAction(QStringLiteral("Plate"));
+        m_pEdit->SetButtonMenu(CFancyLineEdit::Left, pMenu);
+        // A menu without a parent is adopted.
+        QCOMPARE(pMenu->parent(), m_pEdit.get());
+        QSignalSpy spyClicked(m_pEdit.get(), &CFancyLineEdit::SignalButtonClicked);
 
-    edit.SetDefaultRegExp(false);
-    CToolTip::HideText();
-    edit.setText(QStringLiteral("x'"));
-    QCOMPARE(edit.text(), QStringLiteral("x'"));
-    QVERIFY(!CToolTip::IsVisible());
-}
+        ClickButton(*m_pEdit, CFancyLineEdit::Left);
+        QTRY_VERIFY(pMenu->isVisible());
+        QCOMPARE(spyClicked.count(), 0);
+        pMenu->close();
+
+        // A menu deleted by its owner is forgotten.
+        delete pMenu.data();
+        QCOMPARE(m_pEdit->ButtonMenu(CFancyLineEdit::Left), nullptr);
+        ClickButton(*m_pEdit, CFancyLineEdit::Left);
+        QCOMPARE(spyClicked.count(), 1);
+    }
+
+    void refusesUnknownSide()
+    {
+        const auto enumBad = static_cast<CFancyLineEdit::Side>(2);
+        QTest::ignoreMessage(QtWarningMsg, "CFancyLineEdit::SetButtonVisible: enumSide != Left && enumSide != Right");
+        m_pEdit->SetButtonVisible(enumBad, true);
+        QTest::ignoreMessage(QtWarningMsg, "CFancyLineEdit::IsButtonVisible: enumSide != Left && enumSide != Right");
+        QVERIFY(!m_pEdit->IsButtonVisible(enumBad));
+        QTest::ignoreMessage(QtWarningMsg, "CFancyLineEdit::SetButtonMenu: enumSide != Left && enumSide != Right");
+        m_pEdit->SetButtonMenu(enumBad, new QMenu(m_pEdit.get()));
+        QTest::ignoreMessage(QtWarningMsg, "CFancyLineEdit::Button: enumSide != Left && enumSide != Right");
+        QCOMPARE(m_pEdit->Button(enumBad), nullptr);
+        QCOMPARE(m_pEdit->textMargins(), QMargins());
+    }
+
+    void tabFocusOpensMenu()
+    {
+        auto* pMenu = new QMenu(m_pEdit.get());
+        pMenu->addAction(QStringLiteral("Today"));
+        m_pEdit->SetButtonMenu(CFancyLineEdit::Right, pMenu);
+        // Without the trigger, Tab only moves the focus.
+        SendFocusIn(m_pEdit.get(), Qt::TabFocusReason);
+        QVERIFY(!pMenu->isVisible());
+
+        m_pEdit->SetMenuTabFocusTrigger(CFancyLineEdit::Right, true);
+        SendFocusIn(m_pEdit.get(), Qt::MouseFocusReason);
+        QVERIFY(!pMenu->isVisible());
+        SendFocusIn(m_pEdit.get(), Qt::BacktabFocusReason);
+        QTRY_VERIFY(pMenu->isVisible());
+        pMenu->close();
+    }
+
+    // Each change reports the new and the previous filter; the filter's own right
+    // button fades in with the first character and clears the text.
+    void filterReportsChangesAndClears()
+    {
+        QSignalSpy spyFilter(m_pFilter.get(), &CFilterLineEdit::SignalFilterChanged);
+        QTest::keyClicks(m_pFilter.get(), QStringLiteral("Ga"));
+        QCOMPARE(spyFilter.count(), 2);
+        QCOMPARE(spyFilter.at(0), (QList<QVariant>{QStringLiteral("G"), QString()}));
+        QCOMPARE(spyFilter.at(1), (QList<QVariant>{QStringLiteral("Ga"), QStringLiteral("G")}));
+        m_pFilter->setText(QStringLiteral("Ga"));
+        QCOMPARE(spyFilter.count(), 2);
+
+        QTRY_COMPARE(m_pFilter->Button(CFancyLineEdit::Right)->GetIconOpacity(), 1.0f);
+        QCOMPARE(m_pFilter->Button(CFancyLineEdit::Right)->toolTip(), QStringLiteral("Clear Text"));
+        ClickButton(*m_pFilter, CFancyLineEdit::Right);
+        QCOMPARE(m_pFilter->text(), QString());
+        QCOMPARE(spyFilter.last(), (QList<QVariant>{QString(), QStringLiteral("Ga")}));
+    }
+
+    void filterRefuses_data()
+    {
+        QTest::addColumn<QString>("how");
+        QTest::addColumn<QString>("start");
+        QTest::addColumn<QString>("input");
+        // The apostrophe is what sets the filter's forbidden set apart from the plain one.
+        QTest::newRow("typed apostrophe") << "typed" << "Lobby" << "'";
+        QTest::newRow("pasted apostrophe") << "pasted" << "Lobby" << "'";
+        QTest::newRow("set into empty") << "set" << "" << "|";
+        QTest::newRow("typed into empty") << "typed" << "" << "|";
+    }
+
+    void filterRefuses()
+    {
+        QFETCH(QString, how);
+        QFETCH(QString, start);
+        QFETCH(QString, input);
+        m_pFilter->SetDefaultRegExp(true);
+        m_pFilter->setText(start);
+        QSignalSpy spyFilter(m_pFilter.get(), &CFilterLineEdit::SignalFilterChanged);
+        EnterText(m_pFilter.get(), how, input);
+
+        QCOMPARE(m_pFilter->text(), start);
+        QCOMPARE(spyFilter.count(), 0);
+        QCOMPARE(CToolTip::GetText(), s_strTenWarning);
+        QCOMPARE(CToolTip::GetWidget(), m_pFilter.get());
+        // A refused first character leaves the clear button faded out.
+        QTRY_COMPARE(m_pFilter->Button(CFancyLineEdit::Right)->GetIconOpacity(), start.isEmpty() ? 0.0f : 1.0f);
+    }
+
+    void filterCustomAndOff()
+    {
+        QSignalSpy spyFilter(m_pFilter.get(), &CFilterLineEdit::SignalFilterChanged);
+        m_pFilter->SetRegExp(QRegExp(QStringLiteral("[#%]")), QStringLiteral("No # or %"));
+        QTest::keyClicks(m_pFilter.get(), QStringLiteral("a'#"));
+        QCOMPARE(m_pFilter->text(), QStringLiteral("a'"));
+        QCOMPARE(spyFilter.count(), 2);
+        QCOMPARE(CToolTip::GetText(), QStringLiteral("No # or %"));
+
+        // The default set comes back with its own warning.
+        m_pFilter->SetDefaultRegExp(true);
+        m_pFilter->setText(QStringLiteral("a#"));
+        m_pFilter->setText(QStringLiteral("x'"));
+        QCOMPARE(m_pFilter->text(), QStringLiteral("a#"));
+        QCOMPARE(CToolTip::GetText(), s_strTenWarning);
+
+        m_pFilter->SetDefaultRegExp(false);
+        CToolTip::HideText();
+        m_pFilter->setText(QStringLiteral("x'"));
+        QCOMPARE(m_pFilter->text(), QStringLiteral("x'"));
+        QVERIFY(!CToolTip::IsVisible());
+    }
+
+private:
+    std::unique_ptr<CFancyLineEdit> m_pEdit;
+    std::unique_ptr<CFilterLineEdit> m_pFilter;
+};
 
 QTEST_MAIN(TestFancyLineEdit)
 #include "tst_fancylineedit.moc"

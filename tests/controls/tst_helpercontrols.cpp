@@ -2,9 +2,8 @@
 #include <OrvaGUIToolkit/Picture/PicLabel.h>
 #include <OrvaGUIToolkit/ScrollBar/ScrollBar.h>
 
-#include <QtCore/QTemporaryDir>
 #include <QtTest/QtTest>
-#include <QtWidgets/QStyleOptionSlider>
+#include <QtWidgets/QtWidgets>
 
 using namespace OrvaGUIToolkit;
 
@@ -26,151 +25,124 @@ class TestHelperControls : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    void pictureFitsInsideMargins_data();
-    void pictureFitsInsideMargins();
-    void pictureLoadingAndPlaceholder();
-    void pictureSignalsCarrySerial();
-    void pictureStyleProperties();
-    void scrollBarHandleHover();
-    void checkBoxWholeWidgetToggles();
-};
-
-void TestHelperControls::pictureFitsInsideMargins_data()
-{
-    QTest::addColumn<QSize>("picture");
-    QTest::addColumn<QRect>("expected");
     // Label 200 x 120 with margins 10, 5, 10, 5: the area is 180 x 110 at (10, 5).
-    QTest::newRow("wide picture, full width") << QSize(360, 110) << QRect(10, 32, 180, 55);
-    QTest::newRow("tall picture, full height") << QSize(110, 220) << QRect(72, 5, 55, 110);
-    QTest::newRow("same ratio") << QSize(18, 11) << QRect(10, 5, 180, 110);
-}
+    // A wide picture takes the full width, a tall one the full height.
+    void pictureFitsInsideMargins()
+    {
+        CPicLabel label(10, 5, 10, 5);
+        label.resize(200, 120);
+        QCOMPARE(label.PictureRect(), QRect());
+        QList<QRect> listRects;
+        for (const QSize& size : {QSize(360, 110), QSize(110, 220), QSize(18, 11)}) {
+            label.PutPicture(Frame(size.width(), size.height()));
+            listRects << label.PictureRect();
+        }
+        QCOMPARE(listRects, (QList<QRect>{QRect(10, 32, 180, 55), QRect(72, 5, 55, 110), QRect(10, 5, 180, 110)}));
 
-void TestHelperControls::pictureFitsInsideMargins()
-{
-    QFETCH(QSize, picture);
-    CPicLabel label(10, 5, 10, 5);
-    label.resize(200, 120);
-    QCOMPARE(label.PictureRect(), QRect());
-    label.PutPicture(Frame(picture.width(), picture.height()));
-    QTEST(label.PictureRect(), "expected");
+        // A caption takes its strip from the bottom of the picture area.
+        label.SetText(QStringLiteral("WJ-23 809"));
+        QVERIFY(label.PictureRect().bottom() < 115 - label.fontMetrics().height());
+        label.resize(15, 8);
+        QCOMPARE(label.PictureRect(), QRect());
+        label.grab();
+    }
 
-    // A caption takes its strip from the bottom of the picture area.
-    label.SetText(QStringLiteral("WJ-23 809"));
-    QVERIFY(label.PictureRect().bottom() < 115 - label.fontMetrics().height());
-    label.resize(15, 8);
-    QCOMPARE(label.PictureRect(), QRect());
-    label.grab();
-}
+    void pictureLoadingAndPlaceholder()
+    {
+        QTemporaryDir dir;
+        const QString strPath = dir.filePath(QStringLiteral("plate.png"));
+        QVERIFY(Frame(64, 32).save(strPath));
 
-void TestHelperControls::pictureLoadingAndPlaceholder()
-{
-    QTemporaryDir dir;
-    const QString strPath = dir.filePath(QStringLiteral("plate.png"));
-    QVERIFY(Frame(64, 32).save(strPath));
+        CPicLabel label;
+        label.resize(120, 80);
+        QVERIFY(!label.LoadPicture(dir.filePath(QStringLiteral("missing.jpg"))));
+        QVERIFY(label.LoadPicture(strPath));
+        QCOMPARE(label.GetPicture().size(), QSize(64, 32));
+        label.PutPicture(QPixmap());
+        QVERIFY(!label.HasPicture());
+        QCOMPARE(label.GetPlaceholder(), QStringLiteral("No picture"));
+    }
 
-    CPicLabel label;
-    label.resize(120, 80);
-    QVERIFY(!label.LoadPicture(dir.filePath(QStringLiteral("missing.jpg"))));
-    QVERIFY(!label.HasPicture());
-    QVERIFY(label.LoadPicture(strPath));
-    QCOMPARE(label.GetPicture().size(), QSize(64, 32));
-    label.PutPicture(QPixmap());
-    QVERIFY(!label.HasPicture());
-    QCOMPARE(label.GetPlaceholder(), QStringLiteral("No picture"));
-}
+    void pictureSignalsCarrySerial()
+    {
+        CPicBaseLabel label;
+        label.resize(100, 60);
+        label.SetPicture(42u, Frame(10, 10));
+        QCOMPARE(label.GetPicLsh(), 42u);
+        QSignalSpy spyClicked(&label, &CPicBaseLabel::SignalPicLabelClicked);
+        QSignalSpy spyDouble(&label, &CPicBaseLabel::SignalDoubleClicked);
+        QTest::mouseClick(&label, Qt::RightButton);
+        QCOMPARE(spyClicked.count(), 0);
+        QTest::mouseClick(&label, Qt::LeftButton);
+        QCOMPARE(spyClicked.count(), 1);
+        QTest::mouseDClick(&label, Qt::LeftButton);
+        QCOMPARE(spyDouble.count(), 1);
+        QCOMPARE(spyDouble.first().first().toUInt(), 42u);
+    }
 
-void TestHelperControls::pictureSignalsCarrySerial()
-{
-    CPicBaseLabel label;
-    label.resize(100, 60);
-    label.SetPicture(42u, Frame(10, 10));
-    QCOMPARE(label.GetPicLsh(), 42u);
-    QSignalSpy spyClicked(&label, &CPicBaseLabel::SignalPicLabelClicked);
-    QSignalSpy spyDouble(&label, &CPicBaseLabel::SignalDoubleClicked);
-    QTest::mouseClick(&label, Qt::RightButton);
-    QCOMPARE(spyClicked.count(), 0);
-    QTest::mouseClick(&label, Qt::LeftButton);
-    QCOMPARE(spyClicked.count(), 1);
-    QTest::mouseDClick(&label, Qt::LeftButton);
-    QCOMPARE(spyDouble.count(), 1);
-    QCOMPARE(spyDouble.first().first().toUInt(), 42u);
+    void pictureStyleProperties()
+    {
+        CPicBaseLabel label;
+        label.setStyleSheet(QStringLiteral("OrvaGUIToolkit--CPicBaseLabel { qproperty-m_colorSelected: #e04f4f; }"));
+        label.ensurePolished();
+        QCOMPARE(label.GetSelectedColor(), QColor(0xe0, 0x4f, 0x4f));
 
-    label.SetSelected(true);
-    QVERIFY(label.IsSelected());
-    label.SetTips(QStringLiteral("Toll Lane 1, 16:42"));
-    QCOMPARE(label.toolTip(), QStringLiteral("Toll Lane 1, 16:42"));
-}
+        label.resize(40, 30);
+        label.SetSelected(true);
+        const QImage selected = label.grab().toImage();
+        QCOMPARE(selected.pixelColor(1, 15), QColor(0xe0, 0x4f, 0x4f));
+    }
 
-void TestHelperControls::pictureStyleProperties()
-{
-    CPicBaseLabel label;
-    label.setStyleSheet(QStringLiteral("OrvaGUIToolkit--CPicBaseLabel { qproperty-m_colorSelected: #e04f4f; }"));
-    label.ensurePolished();
-    QCOMPARE(label.GetSelectedColor(), QColor(0xe0, 0x4f, 0x4f));
+    // The handle's colour at its centre: #3a4452 at rest, #4f5d70 under the
+    // mouse and for as long as it is dragged, wherever the mouse goes meanwhile.
+    void scrollBarHandleHover()
+    {
+        CScrollBar bar(Qt::Vertical);
+        bar.resize(bar.sizeHint().width(), 200);
+        bar.setRange(0, 100);
+        bar.setPageStep(50);
+        QCOMPARE(bar.sizeHint().width(), 10);
+        // At value 0 the handle takes the first third of the groove.
+        const QPoint ptHandle(5, 20);
+        const QPoint ptGroove(5, 190);
+        const QColor colorRest(0x3a, 0x44, 0x52);
+        const QColor colorHover(0x4f, 0x5d, 0x70);
+        const auto handleColor = [&bar, ptHandle] { return bar.grab().toImage().pixelColor(ptHandle); };
+        const auto send = [&bar](QEvent::Type enumType, const QPoint& point, Qt::MouseButtons enumButtons) {
+            QMouseEvent event(enumType, point, bar.mapToGlobal(point),
+                              enumType == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton, enumButtons, Qt::NoModifier);
+            QApplication::sendEvent(&bar, &event);
+        };
 
-    label.resize(40, 30);
-    label.SetSelected(true);
-    const QImage selected = label.grab().toImage();
-    QCOMPARE(selected.pixelColor(1, 15), QColor(0xe0, 0x4f, 0x4f));
-}
+        QCOMPARE(handleColor(), colorRest);
+        send(QEvent::MouseMove, ptHandle, Qt::NoButton);
+        QCOMPARE(handleColor(), colorHover);
+        send(QEvent::MouseMove, ptGroove, Qt::NoButton);
+        QCOMPARE(handleColor(), colorRest);
+        QEvent leave(QEvent::Leave);
 
-// The handle's colour at its centre: #3a4452 at rest, #4f5d70 under the
-// mouse and for as long as it is dragged, wherever the mouse goes meanwhile.
-void TestHelperControls::scrollBarHandleHover()
-{
-    CScrollBar bar(Qt::Vertical);
-    bar.resize(bar.sizeHint().width(), 200);
-    bar.setRange(0, 100);
-    bar.setPageStep(50);
-    QCOMPARE(bar.sizeHint().width(), 10);
-    QStyleOptionSlider option;
-    option.initFrom(&bar);
-    option.orientation = Qt::Vertical;
-    option.minimum = 0;
-    option.maximum = 100;
-    option.pageStep = 50;
-    const QPoint ptHandle =
-        bar.style()->subControlRect(QStyle::CC_ScrollBar, &option, QStyle::SC_ScrollBarSlider, &bar).center();
-    const QPoint ptGroove(5, 190);
-    const QColor colorRest(0x3a, 0x44, 0x52);
-    const QColor colorHover(0x4f, 0x5d, 0x70);
-    const auto handleColor = [&bar, ptHandle] { return bar.grab().toImage().pixelColor(ptHandle); };
-    const auto send = [&bar](QEvent::Type enumType, const QPoint& point, Qt::MouseButtons enumButtons) {
-        QMouseEvent event(enumType, point, bar.mapToGlobal(point),
-                          enumType == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton, enumButtons, Qt::NoModifier);
-        QApplication::sendEvent(&bar, &event);
-    };
+        send(QEvent::MouseMove, ptHandle, Qt::NoButton);
+        send(QEvent::MouseButtonPress, ptHandle, Qt::LeftButton);
+        QApplication::sendEvent(&bar, &leave);
+        QCOMPARE(handleColor(), colorHover);
+        send(QEvent::MouseButtonRelease, ptHandle, Qt::NoButton);
+        QCOMPARE(bar.value(), 0);
+    }
 
-    QCOMPARE(handleColor(), colorRest);
-    send(QEvent::MouseMove, ptHandle, Qt::NoButton);
-    QCOMPARE(handleColor(), colorHover);
-    send(QEvent::MouseMove, ptGroove, Qt::NoButton);
-    QCOMPARE(handleColor(), colorRest);
-    send(QEvent::MouseMove, ptHandle, Qt::NoButton);
-    QEvent leave(QEvent::Leave);
-    QApplication::sendEvent(&bar, &leave);
-    QCOMPARE(handleColor(), colorRest);
+    void checkBoxWholeWidgetToggles()
+    {
+        CCheckBox box(QStringLiteral("Event recording"));
+        box.resize(200, 24);
+        QSignalSpy spyState(&box, &QCheckBox::stateChanged);
+        QTest::mouseClick(&box, Qt::LeftButton, Qt::NoModifier, QPoint(190, 12));
+        QVERIFY(box.isChecked());
+        QCOMPARE(spyState.count(), 1);
 
-    send(QEvent::MouseButtonPress, ptHandle, Qt::LeftButton);
-    QApplication::sendEvent(&bar, &leave);
-    QCOMPARE(handleColor(), colorHover);
-    send(QEvent::MouseButtonRelease, ptHandle, Qt::NoButton);
-    QCOMPARE(bar.value(), 0);
-}
-
-void TestHelperControls::checkBoxWholeWidgetToggles()
-{
-    CCheckBox box(QStringLiteral("Event recording"));
-    box.resize(200, 24);
-    QSignalSpy spyState(&box, &QCheckBox::stateChanged);
-    QTest::mouseClick(&box, Qt::LeftButton, Qt::NoModifier, QPoint(190, 12));
-    QVERIFY(box.isChecked());
-    QCOMPARE(spyState.count(), 1);
-
-    box.SetCheckStateSilently(Qt::Unchecked);
-    QVERIFY(!box.isChecked());
-    QCOMPARE(spyState.count(), 1);
-}
+        box.SetCheckStateSilently(Qt::Unchecked);
+        QVERIFY(!box.isChecked());
+        QCOMPARE(spyState.count(), 1);
+    }
+};
 
 QTEST_MAIN(TestHelperControls)
 #include "tst_helpercontrols.moc"

@@ -1,11 +1,13 @@
 #include <OrvaGUIToolkit/Button/PushButton.h>
+#include <OrvaGUIToolkit/Button/ToolButton.h>
 
 #include <QtTest/QtTest>
-#include <QtWidgets/QApplication>
-#include <QtWidgets/QProxyStyle>
-#include <QtWidgets/QStyleOptionButton>
+#include <QtWidgets/QtWidgets>
+
+#include <memory>
 
 using OrvaGUIToolkit::CPushButton;
+using OrvaGUIToolkit::CToolButton;
 
 namespace {
 
@@ -23,14 +25,12 @@ public:
             const auto* pButton = qstyleoption_cast<const QStyleOptionButton*>(pOption);
             m_strText = pButton->text;
             m_bIcon = !pButton->icon.isNull();
-            ++m_iPaints;
         }
         QProxyStyle::drawControl(enumElement, pOption, pPainter, pWidget);
     }
 
     mutable QString m_strText;
     mutable bool m_bIcon = false;
-    mutable int m_iPaints = 0;
 };
 
 QIcon CameraIcon()
@@ -40,20 +40,6 @@ QIcon CameraIcon()
     return QIcon(pixmap);
 }
 
-// Shows the window as the active one, so that its shortcuts are live.
-bool ShowActive(QWidget& window)
-{
-    window.resize(200, 60);
-    window.show();
-    QApplication::setActiveWindow(&window);
-    return QTest::qWaitForWindowActive(&window);
-}
-
-void Paint(CPushButton& button)
-{
-    button.grab();
-}
-
 } // namespace
 
 class TestPushButton : public QObject
@@ -61,113 +47,73 @@ class TestPushButton : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    void init();
-    void cleanup();
-    void ampersandIsLiteral_data();
-    void ampersandIsLiteral();
-    void ampersandIsNoMnemonic();
-    void explicitShortcutStillWorks();
-    void iconDroppedWhenNarrow();
-    void sizeHintShowsIconAndText();
+    // What is drawn doubles every ampersand, and the size hint leaves room for it.
+    void ampersandIsLiteral()
+    {
+        QStringList listDrawn;
+        for (const QString& strText : {QStringLiteral("Snapshot"), QStringLiteral("&Export"), QStringLiteral("A&B&C")}) {
+            CPushButton button(strText);
+            button.setStyle(m_pStyle.get());
+            button.grab();
+            listDrawn << m_pStyle->m_strText;
+            QCOMPARE(button.text(), strText);
+            QVERIFY(button.sizeHint().width() >= button.fontMetrics().size(Qt::TextShowMnemonic, listDrawn.last()).width());
+        }
+        QCOMPARE(listDrawn, (QStringList{QStringLiteral("Snapshot"), QStringLiteral("&&Export"), QStringLiteral("A&&B&&C")}));
+    }
+
+    // An ampersand is no mnemonic, but a shortcut set by code still clicks.
+    void ampersandIsNoMnemonic()
+    {
+        QWidget window;
+        auto* pButton = new CPushButton(QStringLiteral("&Export clip"), &window);
+        pButton->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
+        window.show();
+        QApplication::setActiveWindow(&window);
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+        QSignalSpy spyClicked(pButton, &QPushButton::clicked);
+
+        // A shortcut clicks through animateClick(), which ends a moment later.
+        QTest::keyClick(&window, Qt::Key_E, Qt::AltModifier);
+        QTest::qWait(300);
+        QCOMPARE(spyClicked.count(), 0);
+        QTest::keyClick(&window, Qt::Key_S, Qt::ControlModifier);
+        QTRY_COMPARE(spyClicked.count(), 1);
+    }
+
+    // Too narrow for icon and text, the icon goes; at the size hint both are
+    // drawn, and a button without text always keeps its icon.
+    void iconDroppedWhenNarrow()
+    {
+        CPushButton button(CameraIcon(), QStringLiteral("Live View"));
+        button.setIconSize(QSize(20, 20));
+        button.setStyle(m_pStyle.get());
+        button.resize(button.fontMetrics().boundingRect(button.text()).width() + 20, 30);
+        button.grab();
+        QVERIFY(!m_pStyle->m_bIcon);
+        QCOMPARE(m_pStyle->m_strText, QStringLiteral("Live View"));
+        button.resize(button.sizeHint());
+        button.grab();
+        QVERIFY(m_pStyle->m_bIcon);
+
+        CPushButton iconOnly(CameraIcon(), QString());
+        iconOnly.setStyle(m_pStyle.get());
+        iconOnly.resize(10, 10);
+        iconOnly.grab();
+        QVERIFY(m_pStyle->m_bIcon);
+    }
+
+    void toolButtonIconAndToolTip()
+    {
+        CToolButton button(CameraIcon(), QStringLiteral("Zoom in"));
+        QCOMPARE(button.toolTip(), QStringLiteral("Zoom in"));
+        QVERIFY(!button.icon().isNull());
+        QCOMPARE(CToolButton().cursor().shape(), Qt::PointingHandCursor);
+    }
 
 private:
-    RecordingStyle* m_pStyle = nullptr;
+    std::unique_ptr<RecordingStyle> m_pStyle = std::make_unique<RecordingStyle>();
 };
-
-void TestPushButton::init()
-{
-    m_pStyle = new RecordingStyle;
-}
-
-void TestPushButton::cleanup()
-{
-    delete m_pStyle;
-    m_pStyle = nullptr;
-}
-
-void TestPushButton::ampersandIsLiteral_data()
-{
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<QString>("drawn");
-    QTest::newRow("plain") << "Snapshot" << "Snapshot";
-    QTest::newRow("one") << "Alarms & Events" << "Alarms && Events";
-    QTest::newRow("mnemonic-like") << "&Export" << "&&Export";
-    QTest::newRow("two") << "A&B&C" << "A&&B&&C";
-}
-
-void TestPushButton::ampersandIsLiteral()
-{
-    QFETCH(QString, text);
-    QFETCH(QString, drawn);
-    CPushButton button(text);
-    button.setStyle(m_pStyle);
-    Paint(button);
-    QCOMPARE(m_pStyle->m_strText, drawn);
-    QCOMPARE(button.text(), text);
-    // The size hint leaves room for every ampersand that is drawn.
-    const QFontMetrics metrics = button.fontMetrics();
-    QVERIFY(button.sizeHint().width() >= metrics.size(Qt::TextShowMnemonic, drawn).width());
-}
-
-void TestPushButton::ampersandIsNoMnemonic()
-{
-    QWidget window;
-    auto* pButton = new CPushButton(QStringLiteral("&Export clip"), &window);
-    QVERIFY(ShowActive(window));
-    QSignalSpy spyClicked(pButton, &QPushButton::clicked);
-
-    // A shortcut clicks through animateClick(), which ends a moment later.
-    QTest::keyClick(&window, Qt::Key_E, Qt::AltModifier);
-    QTest::qWait(300);
-    QCOMPARE(spyClicked.count(), 0);
-    QTest::mouseClick(pButton, Qt::LeftButton);
-    QCOMPARE(spyClicked.count(), 1);
-}
-
-void TestPushButton::explicitShortcutStillWorks()
-{
-    QWidget window;
-    auto* pButton = new CPushButton(QStringLiteral("Snap & save"), &window);
-    pButton->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
-    QVERIFY(ShowActive(window));
-    QSignalSpy spyClicked(pButton, &QPushButton::clicked);
-    QTest::keyClick(&window, Qt::Key_S, Qt::ControlModifier);
-    QTRY_COMPARE(spyClicked.count(), 1);
-}
-
-void TestPushButton::iconDroppedWhenNarrow()
-{
-    CPushButton button(CameraIcon(), QStringLiteral("Live View"));
-    button.setIconSize(QSize(20, 20));
-    button.setStyle(m_pStyle);
-
-    button.resize(button.fontMetrics().boundingRect(button.text()).width() + 20, 30);
-    Paint(button);
-    QVERIFY(!m_pStyle->m_bIcon);
-    QCOMPARE(m_pStyle->m_strText, QStringLiteral("Live View"));
-
-    button.resize(400, 30);
-    Paint(button);
-    QVERIFY(m_pStyle->m_bIcon);
-
-    // A button with an icon and no text always keeps the icon.
-    CPushButton iconOnly(CameraIcon(), QString());
-    iconOnly.setStyle(m_pStyle);
-    iconOnly.resize(10, 10);
-    Paint(iconOnly);
-    QVERIFY(m_pStyle->m_bIcon);
-}
-
-void TestPushButton::sizeHintShowsIconAndText()
-{
-    CPushButton button(CameraIcon(), QStringLiteral("Alarms & Events"));
-    button.setIconSize(QSize(20, 20));
-    button.setStyle(m_pStyle);
-    button.resize(button.sizeHint());
-    Paint(button);
-    QVERIFY(m_pStyle->m_bIcon);
-    QCOMPARE(m_pStyle->m_iPaints, 1);
-}
 
 QTEST_MAIN(TestPushButton)
 #include "tst_pushbutton.moc"

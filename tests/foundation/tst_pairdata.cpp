@@ -1,6 +1,7 @@
 #include <OrvaGUIToolkit/Foundation/MultiPairData.h>
 
 #include <QtTest/QtTest>
+#include <QtWidgets/QtWidgets>
 
 using namespace OrvaGUIToolkit;
 
@@ -9,70 +10,39 @@ class TestPairData : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    void insertPairData_data();
-    void insertPairData();
-    void removeAndLookUp();
-    void travelsInVariants();
+    // A first that exists has its second replaced; an invalid second removes
+    // the pair, or is stored for a new first.
+    void insertPairData()
+    {
+        const QString a = QStringLiteral("a");
+        const QString b = QStringLiteral("b");
+        CMultiPairData data;
+        data.InsertPairData(a, 1);
+        data.InsertPairData(b, 2);
+        data.InsertPairData(a, 3);
+        QCOMPARE(data.Count(), 2);
+        QCOMPARE((QVariantList{data.GetPairData(a), data.GetPairData(b)}), (QVariantList{3, 2}));
+        data.InsertPairData(a, QVariant());
+        QCOMPARE(data.Count(), 1);
+        QVERIFY(!data.GetPairData(a).isValid());
+        data.InsertPairData(QStringLiteral("k2"), QVariant());
+        QCOMPARE(data.Count(), 2);
+    }
+
+    // Lists of maps travel in variants (queued signals, item data) and compare
+    // pair by pair, seconds included.
+    void travelsInVariants()
+    {
+        CMultiPairData data;
+        data.InsertPairData(0, QStringLiteral("Parking P2"));
+        const QVariant variant = QVariant::fromValue(QList<CMultiPairData>{data});
+        const QList<CMultiPairData> listBack = variant.value<QList<CMultiPairData>>();
+        QCOMPARE(listBack.size(), 1);
+        QVERIFY(listBack.first() == data);
+        data.InsertPairData(0, QStringLiteral("Parking P3"));
+        QVERIFY(!(listBack.first() == data));
+    }
 };
-
-// Each row applies the inserts (first, second, first, second...) in order to
-// an empty map, then expects that many pairs and those seconds.
-void TestPairData::insertPairData_data()
-{
-    QTest::addColumn<QVariantList>("listInserts");
-    QTest::addColumn<int>("iCount");
-    QTest::addColumn<QVariantList>("listExpected");
-
-    const QString a = QStringLiteral("a");
-    const QString b = QStringLiteral("b");
-    QTest::newRow("appends") << QVariantList{a, 1, b, 2} << 2 << QVariantList{a, 1, b, 2};
-    QTest::newRow("replaces") << QVariantList{a, 1, b, 2, a, 3} << 2 << QVariantList{a, 3, b, 2};
-    QTest::newRow("same second") << QVariantList{a, 1, a, 1} << 1 << QVariantList{a, 1};
-    QTest::newRow("invalid removes") << QVariantList{a, 1, b, 2, a, QVariant()} << 1
-                                     << QVariantList{a, QVariant(), b, 2};
-    QTest::newRow("invalid stored for new first") << QVariantList{a, 1, QStringLiteral("k2"), QVariant()} << 2
-                                                  << QVariantList{a, 1, QStringLiteral("k2"), QVariant()};
-}
-
-void TestPairData::insertPairData()
-{
-    QFETCH(QVariantList, listInserts);
-    QFETCH(int, iCount);
-    QFETCH(QVariantList, listExpected);
-    CMultiPairData data;
-    for (int i = 0; i + 1 < listInserts.size(); i += 2)
-        data.InsertPairData(listInserts.at(i), listInserts.at(i + 1));
-    QCOMPARE(data.Count(), iCount);
-    for (int i = 0; i + 1 < listExpected.size(); i += 2)
-        QCOMPARE(data.GetPairData(listExpected.at(i)), listExpected.at(i + 1));
-}
-
-void TestPairData::removeAndLookUp()
-{
-    CMultiPairData data;
-    data.InsertPairData(0, QStringLiteral("Entrance"));
-    data.InsertPairData(1, QStringLiteral("Exit"));
-    data.RemovePairData(7);
-    QCOMPARE(data.Count(), 2);
-    data.RemovePairData(0);
-    QVERIFY(!data.GetPairData(0).isValid());
-    QCOMPARE(data.GetPairData(1).toString(), QStringLiteral("Exit"));
-    QCOMPARE(data.Count(), 1);
-}
-
-// Lists of maps travel in variants (queued signals, item data) and compare
-// pair by pair, seconds included.
-void TestPairData::travelsInVariants()
-{
-    CMultiPairData data;
-    data.InsertPairData(0, QStringLiteral("Parking P2"));
-    const QVariant variant = QVariant::fromValue(QList<CMultiPairData>{data});
-    const QList<CMultiPairData> listBack = variant.value<QList<CMultiPairData>>();
-    QCOMPARE(listBack.size(), 1);
-    QVERIFY(listBack.first() == data);
-    data.InsertPairData(0, QStringLiteral("Parking P3"));
-    QVERIFY(!(listBack.first() == data));
-}
 
 QTEST_GUILESS_MAIN(TestPairData)
 #include "tst_pairdata.moc"

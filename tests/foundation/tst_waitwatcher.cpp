@@ -1,14 +1,13 @@
 #include <OrvaGUIToolkit/Foundation/WaitWatcher.h>
 
-#include <QtCore/QSemaphore>
-#include <QtCore/QThread>
-#include <QtCore/QTimer>
-#include <QtWidgets/QApplication>
-#include <QtWidgets/QDialog>
-#include <QtWidgets/QLabel>
-#include <QtTest/QtTest>
+#include "foundation/WaitDialog.h"
 
+#include <QtTest/QtTest>
+#include <QtWidgets/QtWidgets>
+
+#include <algorithm>
 #include <atomic>
+#include <stdexcept>
 
 using namespace OrvaGUIToolkit;
 
@@ -47,6 +46,12 @@ class CPlateIndexBuilder : public CIndexBuilder
     Q_OBJECT
 };
 
+struct CThrowsQException : QException
+{
+    void raise() const override { throw *this; }
+    CThrowsQException* clone() const override { return new CThrowsQException(*this); }
+};
+
 } // namespace
 
 class TestWaitWatcher : public QObject
@@ -54,97 +59,118 @@ class TestWaitWatcher : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    void runsOnPoolThreadBehindModalDialog();
-    void quickJobNeverHangs();
-    void escapeDoesNotEndTheWait();
-    void memberFunctionArguments();
-};
+    void runsOnPoolThreadBehindModalDialog()
+    {
+        QWidget window;
+        window.resize(400, 300);
+        window.show();
+        CIndexBuilder builder;
+        QSemaphore gate;
+        builder.m_pGate = &gate;
+        QList<int> listProgress;
+        connect(&builder, &CIndexBuilder::SignalProgress, this, [&](int iStep) {
+            QCOMPARE(QThread::currentThread(), qApp->thread());
+            listProgress << iStep;
+        });
 
-void TestWaitWatcher::runsOnPoolThreadBehindModalDialog()
-{
-    QWidget window;
-    window.resize(400, 300);
-    window.show();
-    CIndexBuilder builder;
-    QSemaphore gate;
-    builder.m_pGate = &gate;
-    QList<int> listProgress;
-    connect(&builder, &CIndexBuilder::SignalProgress, this, [&](int iStep) {
-        QCOMPARE(QThread::currentThread(), qApp->thread());
-        listProgress << iStep;
-    });
+        // Look at the GUI while the job runs: the wait dialog must be the modal window.
+        QString strShownText;
+        QTimer::singleShot(60, this, [&] {
+            if (QWidget* pModal = QApplication::activeModalWidget()) {
+                if (const auto* pText = pModal->findChild<QLabel*>(QStringLiteral("m_pTextLabel")))
+                    strShownText = pText->text();
+            }
+            gate.release();
+        });
 
-    // Look at the GUI while the job runs: the wait dialog must be the modal window.
-    QString strShownText;
-    QTimer::singleShot(60, this, [&] {
-        if (QWidget* pModal = QApplication::activeModalWidget()) {
-            if (const auto* pText = pModal->findChild<QLabel*>(QStringLiteral("m_pTextLabel")))
-                strShownText = pText->text();
-        }
-        gate.release();
-    });
-
-    QVERIFY(CWaitWatcher::Instance().Run(&builder, &CIndexBuilder::Rebuild, QLatin1String(s_szLoading),
-                                         QStringLiteral("Processing..."), &window));
-    QVERIFY(builder.m_bDone);
-    QVERIFY(builder.m_pWorkerThread != qApp->thread());
-    QCOMPARE(strShownText, QStringLiteral("Processing..."));
-    QCOMPARE(QApplication::activeModalWidget(), nullptr);
-    // Queued progress reports arrive while the dialog keeps the loop running.
-    QTRY_COMPARE(listProgress, (QList<int>{1, 2, 3}));
-}
-
-void TestWaitWatcher::quickJobNeverHangs()
-{
-    for (int i = 0; i < 20; ++i) {
-        int iCalls = 0;
-        QVERIFY(CWaitWatcher::Instance().Run([&iCalls] { ++iCalls; }, QStringLiteral(":/missing.gif"),
-                                             QStringLiteral("Loading")));
-        QCOMPARE(iCalls, 1);
+        QVERIFY(CWaitWatcher::Instance().Run(&builder, &CIndexBuilder::Rebuild, QLatin1String(s_szLoading),
+                                             QStringLiteral("Processing..."), &window));
+        QVERIFY(builder.m_bDone);
+        QVERIFY(builder.m_pWorkerThread != qApp->thread());
+        QCOMPARE(strShownText, QStringLiteral("Processing..."));
+        QCOMPARE(QApplication::activeModalWidget(), nullptr);
+        // Queued progress reports arrive while the dialog keeps the loop running.
+        QTRY_COMPARE(listProgress, (QList<int>{1, 2, 3}));
     }
-    QCOMPARE(QApplication::activeModalWidget(), nullptr);
-}
 
-void TestWaitWatcher::escapeDoesNotEndTheWait()
-{
-    std::atomic<bool> bDone{false};
-    bool bStillShown = false;
-    QSemaphore gate;
-    QTimer::singleShot(40, this, [&] {
-        if (QWidget* pModal = QApplication::activeModalWidget()) {
-            QTest::keyClick(pModal, Qt::Key_Escape);
-            pModal->close();
-            bStillShown = pModal->isVisible();
+    void quickJobNeverHangs()
+    {
+        for (int i = 0; i < 20; ++i) {
+            int iCalls = 0;
+            QVERIFY(CWaitWatcher::Instance().Run([&iCalls] { ++iCalls; }, QStringLiteral(":/missing.gif"),
+                                                 QStringLiteral("Loading")));
+            QCOMPARE(iCalls, 1);
         }
-        gate.release();
-    });
-    QVERIFY(CWaitWatcher::Instance().Run([&bDone, &gate] {
-        gate.tryAcquire(1, 5000);
-        bDone = true;
-    }, QString(), QStringLiteral("Exporting clips...")));
-    QVERIFY(bDone);
-    QVERIFY(bStillShown);
-}
+        QCOMPARE(QApplication::activeModalWidget(), nullptr);
+    }
 
-void TestWaitWatcher::memberFunctionArguments()
-{
-    CIndexBuilder* pNoBuilder = nullptr;
-    QTest::ignoreMessage(QtWarningMsg, "CWaitWatcher::Run: pObject == NULL || pFunction == NULL");
-    QVERIFY(!CWaitWatcher::Instance().Run(pNoBuilder, &CIndexBuilder::Rebuild, QString(), QString()));
+    void escapeDoesNotEndTheWait()
+    {
+        std::atomic<bool> bDone{false};
+        bool bStillShown = false;
+        QSemaphore gate;
+        QTimer::singleShot(40, this, [&] {
+            if (QWidget* pModal = QApplication::activeModalWidget()) {
+                QTest::keyClick(pModal, Qt::Key_Escape);
+                pModal->close();
+                bStillShown = pModal->isVisible();
+            }
+            gate.release();
+        });
+        QVERIFY(CWaitWatcher::Instance().Run([&bDone, &gate] {
+            gate.tryAcquire(1, 5000);
+            bDone = true;
+        }, QString(), QStringLiteral("Exporting clips...")));
+        QVERIFY(bDone);
+        QVERIFY(bStillShown);
+    }
 
-    CIndexBuilder builder;
-    void (CIndexBuilder::*pNoFunction)() = nullptr;
-    QTest::ignoreMessage(QtWarningMsg, "CWaitWatcher::Run: pObject == NULL || pFunction == NULL");
-    QVERIFY(!CWaitWatcher::Instance().Run(&builder, pNoFunction, QString(), QString()));
+    void memberFunctionArguments()
+    {
+        CIndexBuilder* pNoBuilder = nullptr;
+        QTest::ignoreMessage(QtWarningMsg, "CWaitWatcher::Run: pObject == NULL || pFunction == NULL");
+        QVERIFY(!CWaitWatcher::Instance().Run(pNoBuilder, &CIndexBuilder::Rebuild, QString(), QString()));
 
-    QTest::ignoreMessage(QtWarningMsg, "CWaitWatcher::Run: function is empty");
-    QVERIFY(!CWaitWatcher::Instance().Run(std::function<void()>(), QString(), QString()));
+        CIndexBuilder builder;
+        void (CIndexBuilder::*pNoFunction)() = nullptr;
+        QTest::ignoreMessage(QtWarningMsg, "CWaitWatcher::Run: pObject == NULL || pFunction == NULL");
+        QVERIFY(!CWaitWatcher::Instance().Run(&builder, pNoFunction, QString(), QString()));
 
-    // A member function of a base class runs on an object of a derived class.
-    CPlateIndexBuilder derived;
-    QVERIFY(CWaitWatcher::Instance().Run(&derived, &CIndexBuilder::Rebuild, QString(), QString()));
-    QVERIFY(derived.m_bDone);
-}
+        QTest::ignoreMessage(QtWarningMsg, "CWaitWatcher::Run: function is empty");
+        QVERIFY(!CWaitWatcher::Instance().Run(std::function<void()>(), QString(), QString()));
+
+        // A member function of a base class runs on an object of a derived class.
+        CPlateIndexBuilder derived;
+        QVERIFY(CWaitWatcher::Instance().Run(&derived, &CIndexBuilder::Rebuild, QString(), QString()));
+        QVERIFY(derived.m_bDone);
+    }
+
+    // A standard exception, a Qt exception or anything else: the run fails,
+    // its dialog goes and the watcher still works afterwards.
+    void throwingWork()
+    {
+        QWidget window;
+        window.show();
+        for (int iKind = 0; iKind < 3; ++iKind) {
+            const auto work = [iKind] {
+                QThread::msleep(30);
+                if (iKind == 0)
+                    throw std::runtime_error("camera list unreadable");
+                if (iKind == 1)
+                    throw CThrowsQException();
+                throw 42;
+            };
+            QTest::ignoreMessage(QtWarningMsg, "CWaitWatcher::Run: the work threw an exception");
+            QVERIFY(!CWaitWatcher::Instance().Run(work, QString(), QStringLiteral("Loading cameras..."), &window));
+            const QList<QWidget*> listTopLevels = QApplication::topLevelWidgets();
+            QVERIFY(std::none_of(listTopLevels.begin(), listTopLevels.end(),
+                                 [](QWidget* pWidget) { return qobject_cast<CWaitDialog*>(pWidget); }));
+        }
+        bool bRan = false;
+        QVERIFY(CWaitWatcher::Instance().Run([&bRan] { bRan = true; }, QString(), QString(), &window));
+        QVERIFY(bRan);
+    }
+};
 
 QTEST_MAIN(TestWaitWatcher)
 #include "tst_waitwatcher.moc"

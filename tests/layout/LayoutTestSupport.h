@@ -1,9 +1,8 @@
 #ifndef ORVA_TESTS_LAYOUTTESTSUPPORT_H
 #define ORVA_TESTS_LAYOUTTESTSUPPORT_H
 
-#include <QtCore/QFile>
-#include <QtCore/QString>
-#include <QtCore/QStringList>
+#include <QtTest/QtTest>
+#include <QtWidgets/QtWidgets>
 
 namespace LayoutTest {
 

@@ -2,33 +2,11 @@
 
 #include <OrvaGUIToolkit/OrvaGUIToolkit.h>
 
-#include <QtCore/QTemporaryDir>
 #include <QtTest/QtTest>
-#include <QtWidgets/QWidget>
+#include <QtWidgets/QtWidgets>
 
 using namespace OrvaGUIToolkit;
 using namespace LayoutTest;
-
-Q_DECLARE_METATYPE(QVector<struLayoutElementData>)
-
-class TestLayoutConfig : public QObject
-{
-    Q_OBJECT
-
-private Q_SLOTS:
-    void virtualWndCount_data();
-    void virtualWndCount();
-    void itemAccess();
-    void valueCopies();
-    void genericDsTree();
-    void genericDsValues();
-    void genericDsEmptyWrapper();
-    void loadAndParseResults();
-    void gb2312RoundTrip();
-    void readerTakesEveryElementConfig();
-    void readerFieldsAndDefaults();
-    void singleReader();
-};
 
 namespace {
 
@@ -43,270 +21,192 @@ struLayoutElementData Cell(int iRowSpan, int iColumnSpan)
 
 } // namespace
 
-void TestLayoutConfig::virtualWndCount_data()
+class TestLayoutConfig : public QObject
 {
-    QTest::addColumn<QVector<struLayoutElementData>>("vecItems");
-    QTest::addColumn<int>("iExpected");
-    QTest::newRow("no items") << QVector<struLayoutElementData>() << 0;
-    QTest::newRow("1x1 2x2 1x1") << QVector<struLayoutElementData>{Cell(1, 1), Cell(2, 2), Cell(1, 1)} << 6;
-    QTest::newRow("missing rowSpan") << QVector<struLayoutElementData>{Cell(0, 3), Cell(1, 1)} << 1;
-    QTest::newRow("wide 3x4") << QVector<struLayoutElementData>{Cell(3, 4)} << 12;
-    QTest::newRow("clamped") << QVector<struLayoutElementData>{Cell(INT_MAX, INT_MAX)} << INT_MAX;
-}
+    Q_OBJECT
 
-void TestLayoutConfig::virtualWndCount()
-{
-    QFETCH(QVector<struLayoutElementData>, vecItems);
-    QFETCH(int, iExpected);
-    CLayoutElementConfig config;
-    for (const struLayoutElementData& item : vecItems)
-        config.AddElementItem(item);
-    QCOMPARE(config.GetLayoutVirtualWndCount(), iExpected);
-}
-
-void TestLayoutConfig::itemAccess()
-{
-    CLayoutElementConfig config;
-    config.SetLayoutName(QStringLiteral("Gate"));
-    for (int i = 0; i < 3; ++i) {
-        struLayoutElementData item = Cell(1, 1);
-        item.id = i;
-        config.AddElementItem(item);
+private Q_SLOTS:
+    void virtualWndCount()
+    {
+        const auto count = [](std::initializer_list<struLayoutElementData> listItems) {
+            CLayoutElementConfig config;
+            for (const struLayoutElementData& item : listItems)
+                config.AddElementItem(item);
+            return config.GetLayoutVirtualWndCount();
+        };
+        QCOMPARE(count({Cell(1, 1), Cell(2, 2), Cell(1, 1)}), 6);
+        // An item without a row span counts nothing; the sum stops at INT_MAX.
+        QCOMPARE(count({Cell(0, 3), Cell(1, 1)}), 1);
+        QCOMPARE(count({Cell(INT_MAX, INT_MAX)}), INT_MAX);
     }
-    QCOMPARE(config.Size(), 3);
-    QVERIFY(!config.GetElementItem(3));
-    config.RemoveElementItem(3);
-    QCOMPARE(config.Size(), 3);
-    config.RemoveElementItem(0);
-    QCOMPARE(config.Size(), 2);
-    QCOMPARE(config.GetElementItem(0)->id, 1);
-    config.GetElementItem(1)->row = 7;
-    QCOMPARE(config.GetElementItems()->at(1).row, 7);
-    config.Clear();
-    QCOMPARE(config.Size(), 0);
-    QCOMPARE(config.GetLayoutName(), QStringLiteral("Gate"));
-}
 
-// Copies are values: changing one leaves the other as it was.
-void TestLayoutConfig::valueCopies()
-{
-    CLayoutElementConfig config;
-    config.SetLayoutName(QStringLiteral("Four"));
-    config.SetLayoutSplitType(2);
-    config.AddElementItem(Cell(1, 1));
-    CLayoutElementConfig copy(config);
-    copy.SetLayoutName(QStringLiteral("Copy"));
-    copy.AddElementItem(Cell(2, 2));
-    QCOMPARE(config.GetLayoutName(), QStringLiteral("Four"));
-    QCOMPARE(config.Size(), 1);
-    QCOMPARE(copy.GetLayoutSplitType(), 2);
-    CLayoutElementConfig assigned;
-    assigned = copy;
-    copy.Clear();
-    QCOMPARE(assigned.Size(), 2);
-    QCOMPARE(assigned.GetLayoutVirtualWndCount(), 5);
-}
-
-void TestLayoutConfig::genericDsTree()
-{
-    CGenericDS document;
-    QVERIFY(document.PhaseXml(QStringLiteral(
-        "<Root><!-- note -->text<A><Deep/></A><B><Deep id=\"inner\"/></B><Deep id=\"outer\"/><C/></Root>")));
-    QCOMPARE(document.GetName(), QStringLiteral("Root"));
-    QCOMPARE(document.GetChildrenCount(), 4);
-    QCOMPARE(document.GetChild(1).GetName(), QStringLiteral("B"));
-    QVERIFY(document.GetChild(4).GetName().isEmpty());
-    QVERIFY(document.GetChild(-1).GetName().isEmpty());
-    // First in document order, at any depth.
-    QCOMPARE(document.GetChildByName(QStringLiteral("Deep")).GetAttribute(QStringLiteral("id"), QStringLiteral("none")),
-             QStringLiteral("none"));
-    QCOMPARE(document.GetChild(1).GetChildByName(QStringLiteral("Deep")).GetAttribute(QStringLiteral("id")),
-             QStringLiteral("inner"));
-    QVERIFY(document.GetChildByName(QStringLiteral("Missing")).GetName().isEmpty());
-    // A match below a child is not detached; a direct child is.
-    QVERIFY(document.RemoveChild(QStringLiteral("Deep")));
-    QCOMPARE(document.GetChildrenCount(), 4);
-    QVERIFY(document.RemoveChild(QStringLiteral("C")));
-    QCOMPARE(document.GetChildrenCount(), 3);
-    QVERIFY(document.RemoveChild(0));
-    QCOMPARE(document.GetChild(0).GetName(), QStringLiteral("B"));
-    QVERIFY(!document.RemoveChild(2));
-    // Children share the document: a change through a child shows in the text.
-    CGenericDS child = document.GetChild(0);
-    QVERIFY(child.SetAttribute(QStringLiteral("camera"), QStringLiteral("North gate")));
-    QVERIFY(document.GetXml().contains(QStringLiteral("camera=\"North gate\"")));
-}
-
-void TestLayoutConfig::genericDsValues()
-{
-    CGenericDS document;
-    QVERIFY(document.CreateASRoot(QStringLiteral("Layouts")));
-    CGenericDS name = document.CreateChild(QStringLiteral("Name"));
-    QString strValue = QStringLiteral("untouched");
-    QVERIFY(!name.GetValue(strValue));
-    QCOMPARE(strValue, QStringLiteral("untouched"));
-    QVERIFY(name.SetValue(QStringLiteral("Lobby")));
-    QVERIFY(name.SetValue(QStringLiteral("Car park")));
-    QVERIFY(name.GetValue(strValue));
-    QCOMPARE(strValue, QStringLiteral("Car park"));
-    QCOMPARE(name.GetValue(), QStringLiteral("Car park"));
-    QCOMPARE(name.GetAttribute(QStringLiteral("missing"), QStringLiteral("fallback")), QStringLiteral("fallback"));
-    const QString strXml = document.GetXml();
-    QVERIFY2(strXml.startsWith(QStringLiteral("<?xml version=\"1.0\" encoding=\"GB2312\"?>")), qPrintable(strXml));
-    QVERIFY2(strXml.contains(QStringLiteral("\n <Name>Car park</Name>")), qPrintable(strXml));
-}
-
-void TestLayoutConfig::genericDsEmptyWrapper()
-{
-    CGenericDS empty;
-    QCOMPARE(empty.GetChildrenCount(), 0);
-    QVERIFY(empty.GetName().isEmpty());
-    QVERIFY(!empty.SetValue(QStringLiteral("x")));
-    QVERIFY(!empty.SetAttribute(QStringLiteral("a"), QStringLiteral("b")));
-    QVERIFY(empty.CreateChild(QStringLiteral("Child")).GetName().isEmpty());
-    QVERIFY(empty.GetValue().isEmpty());
-    QVERIFY(empty.RemoveChild(QStringLiteral("Child")));
-    QVERIFY(!empty.RemoveChild(0));
-    CGenericDS copy = empty;
-    QVERIFY(copy.GetXml().isEmpty());
-}
-
-void TestLayoutConfig::loadAndParseResults()
-{
-    QTemporaryDir dir;
-    const QString strBroken = dir.filePath(QStringLiteral("broken.xml"));
-    QVERIFY(WriteFile(strBroken, "<Root><ElementConfig><Name>cut"));
-    CGenericDS document;
-    QVERIFY(!document.LoadXML(QString()));
-    QVERIFY(!document.LoadXML(dir.filePath(QStringLiteral("absent.xml"))));
-    QVERIFY(document.LoadXML(strBroken));
-    QVERIFY(document.GetName().isEmpty());
-    QVERIFY(!document.PhaseXml(QString()));
-    QVERIFY(!document.PhaseXml(QStringLiteral("<Root><Open></Root>")));
-    QVERIFY(document.PhaseXml(QStringLiteral("<Root/>")));
-    QVERIFY(!document.SaveXML(dir.filePath(QStringLiteral("no/such/dir/out.xml"))));
-
-    // The manager reads the broken file as a file without records.
-    QWidget parent;
-    CWidgetLayoutMgr mgr;
-    QVERIFY(!mgr.Init(strBroken, &parent, {}, 2));
-    QCOMPARE(mgr.GetWndCountByType(2), 0);
-}
-
-// Chinese camera names survive a save in GB2312 and a reload, both through
-// the wrapper and through the manager's reader.
-void TestLayoutConfig::gb2312RoundTrip()
-{
-    QTemporaryDir dir;
-    const QString strPath = dir.filePath(QStringLiteral("layouts.xml"));
-    const QString strName = QString::fromUtf8("\xE4\xB8\x9C\xE9\x97\xA8\xE5\x85\xA5\xE5\x8F\xA3"); // east gate entrance
-    CGenericDS document;
-    QVERIFY(document.CreateASRoot(QStringLiteral("AnyRoot")));
-    CGenericDS config = document.CreateChild(QStringLiteral("ElementConfig"));
-    config.CreateChild(QStringLiteral("Name")).SetValue(strName);
-    config.CreateChild(QStringLiteral("Type")).SetValue(QStringLiteral("3"));
-    config.CreateChild(QStringLiteral("WndSize")).SetValue(QStringLiteral("2"));
-    config.CreateChild(QStringLiteral("RowStretch")).SetValue(QStringLiteral("1"));
-    config.CreateChild(QStringLiteral("ColumnStretch")).SetValue(QStringLiteral("1,1"));
-    CGenericDS items = config.CreateChild(QStringLiteral("ElementItems"));
-    for (int i = 0; i < 2; ++i) {
-        CGenericDS item = items.CreateChild(QStringLiteral("Wnd"));
-        item.SetAttribute(QStringLiteral("type"), QStringLiteral("QWidget"));
-        item.SetAttribute(QStringLiteral("id"), QString::number(i));
-        item.SetAttribute(QStringLiteral("row"), QStringLiteral("0"));
-        item.SetAttribute(QStringLiteral("column"), QString::number(i));
-        item.SetAttribute(QStringLiteral("rowSpan"), QStringLiteral("1"));
-        item.SetAttribute(QStringLiteral("columnSpan"), QStringLiteral("1"));
+    // Copies are values: changing one leaves the other as it was.
+    void valueCopies()
+    {
+        CLayoutElementConfig config;
+        config.SetLayoutName(QStringLiteral("Four"));
+        config.SetLayoutSplitType(2);
+        config.AddElementItem(Cell(1, 1));
+        CLayoutElementConfig copy(config);
+        copy.SetLayoutName(QStringLiteral("Copy"));
+        copy.AddElementItem(Cell(2, 2));
+        QCOMPARE(config.GetLayoutName(), QStringLiteral("Four"));
+        QCOMPARE(config.Size(), 1);
+        CLayoutElementConfig assigned;
+        assigned = copy;
+        copy.Clear();
+        QCOMPARE(assigned.Size(), 2);
+        QCOMPARE(assigned.GetLayoutVirtualWndCount(), 5);
     }
-    QVERIFY(document.SaveXML(strPath));
 
-    QFile file(strPath);
-    QVERIFY(file.open(QIODevice::ReadOnly));
-    const QByteArray byteContent = file.readAll();
-    QVERIFY(byteContent.startsWith("<?xml version=\"1.0\" encoding=\"GB2312\"?>"));
-    QVERIFY2(byteContent.contains("<Name>\xB6\xAB\xC3\xC5\xC8\xEB\xBF\xDA</Name>"), byteContent.constData());
+    void genericDsTree()
+    {
+        CGenericDS document;
+        QVERIFY(document.PhaseXml(QStringLiteral(
+            "<Root><!-- note -->text<A><Deep/></A><B><Deep id=\"inner\"/></B><Deep id=\"outer\"/><C/></Root>")));
+        QCOMPARE(document.GetName(), QStringLiteral("Root"));
+        QCOMPARE(document.GetChildrenCount(), 4);
+        QCOMPARE(document.GetChild(1).GetName(), QStringLiteral("B"));
+        QVERIFY(document.GetChild(4).GetName().isEmpty() && document.GetChild(-1).GetName().isEmpty());
+        // First in document order, at any depth.
+        QCOMPARE(document.GetChildByName(QStringLiteral("Deep")).GetAttribute(QStringLiteral("id"), QStringLiteral("none")),
+                 QStringLiteral("none"));
+        QCOMPARE(document.GetChild(1).GetChildByName(QStringLiteral("Deep")).GetAttribute(QStringLiteral("id")),
+                 QStringLiteral("inner"));
+        QVERIFY(document.GetChildByName(QStringLiteral("Missing")).GetName().isEmpty());
+        // A match below a child is not detached; a direct child is.
+        QVERIFY(document.RemoveChild(QStringLiteral("Deep")));
+        QCOMPARE(document.GetChildrenCount(), 4);
+        QVERIFY(document.RemoveChild(QStringLiteral("C")));
+        QCOMPARE(document.GetChildrenCount(), 3);
+        QVERIFY(document.RemoveChild(0));
+        QCOMPARE(document.GetChild(0).GetName(), QStringLiteral("B"));
+        QVERIFY(!document.RemoveChild(2));
+        // Children share the document: a change through a child shows in the text.
+        CGenericDS child = document.GetChild(0);
+        QVERIFY(child.SetAttribute(QStringLiteral("camera"), QStringLiteral("North gate")));
+        QVERIFY(document.GetXml().contains(QStringLiteral("camera=\"North gate\"")));
+    }
 
-    CGenericDS reloaded;
-    QVERIFY(reloaded.LoadXML(strPath));
-    QCOMPARE(reloaded.GetName(), QStringLiteral("AnyRoot"));
-    QCOMPARE(reloaded.GetChildByName(QStringLiteral("Name")).GetValue(), strName);
+    void genericDsValues()
+    {
+        CGenericDS document;
+        QVERIFY(document.CreateASRoot(QStringLiteral("Layouts")));
+        CGenericDS name = document.CreateChild(QStringLiteral("Name"));
+        QString strValue = QStringLiteral("untouched");
+        QVERIFY(!name.GetValue(strValue));
+        QCOMPARE(strValue, QStringLiteral("untouched"));
+        QVERIFY(name.SetValue(QStringLiteral("Lobby")));
+        QVERIFY(name.SetValue(QStringLiteral("Car park")));
+        QVERIFY(name.GetValue(strValue));
+        QCOMPARE(strValue, QStringLiteral("Car park"));
+        QCOMPARE(name.GetAttribute(QStringLiteral("missing"), QStringLiteral("fallback")), QStringLiteral("fallback"));
+        const QString strXml = document.GetXml();
+        QVERIFY2(strXml.contains(QStringLiteral("\n <Name>Car park</Name>")), qPrintable(strXml));
 
-    QWidget parent;
-    QWidget window0(&parent);
-    QWidget window1(&parent);
-    CWidgetLayoutMgr mgr;
-    QVERIFY(mgr.Init(strPath, &parent, {&window0, &window1}, 3));
-    QCOMPARE(mgr.GetWndCountByType(3), 2);
-    QCOMPARE(mgr.GetVirtualWndCountByType(3), 2);
-    int iRowSpan = 0;
-    int iColumnSpan = 0;
-    mgr.GetWidgetSpanByIndex(3, 1, iRowSpan, iColumnSpan);
-    QCOMPARE(iRowSpan, 1);
-    QCOMPARE(iColumnSpan, 1);
-    CLayoutElementConfig single;
-    QVERIFY(mgr.GetSingleLayoutElementByXml(single, reloaded.GetXml()));
-    QCOMPARE(single.GetLayoutName(), strName);
-}
+        // A wrapper around nothing refuses every change.
+        CGenericDS empty;
+        QVERIFY(!empty.SetValue(QStringLiteral("x")));
+        QVERIFY(!empty.SetAttribute(QStringLiteral("a"), QStringLiteral("b")));
+        QVERIFY(empty.CreateChild(QStringLiteral("Child")).GetName().isEmpty());
+        QVERIFY(empty.RemoveChild(QStringLiteral("Child")));
+        QVERIFY(!empty.RemoveChild(0));
+        QVERIFY(empty.GetXml().isEmpty());
+    }
 
-void TestLayoutConfig::readerTakesEveryElementConfig()
-{
-    QTemporaryDir dir;
-    const QString strPath = dir.filePath(QStringLiteral("two.xml"));
-    QVERIFY(WriteFile(strPath, Document(QStringLiteral("<!-- site layouts -->") + Grid(2, 2)
-                                        + QStringLiteral("<Other><Type>9</Type></Other>") + Grid(4, 3))
-                                   .toUtf8()));
-    QWidget parent;
-    CWidgetLayoutMgr mgr;
-    QVERIFY(mgr.Init(strPath, &parent, {}, 2));
-    QCOMPARE(mgr.GetWndCountByType(2), 4);
-    QCOMPARE(mgr.GetWndCountByType(4), 9);
-    QCOMPARE(mgr.GetWndCountByType(9), 0);
-    QCOMPARE(mgr.GetSuitableLayoutType(1, 64), 2);
-}
+    void loadAndParseResults()
+    {
+        QTemporaryDir dir;
+        const QString strBroken = dir.filePath(QStringLiteral("broken.xml"));
+        QVERIFY(WriteFile(strBroken, "<Root><ElementConfig><Name>cut"));
+        CGenericDS document;
+        QVERIFY(!document.LoadXML(QString()));
+        QVERIFY(!document.LoadXML(dir.filePath(QStringLiteral("absent.xml"))));
+        QVERIFY(document.LoadXML(strBroken));
+        QVERIFY(document.GetName().isEmpty());
+        QVERIFY(!document.PhaseXml(QStringLiteral("<Root><Open></Root>")));
+        QVERIFY(document.PhaseXml(QStringLiteral("<Root/>")));
+        QVERIFY(!document.SaveXML(dir.filePath(QStringLiteral("no/such/dir/out.xml"))));
+    }
 
-void TestLayoutConfig::readerFieldsAndDefaults()
-{
-    CWidgetLayoutMgr mgr;
-    CLayoutElementConfig config;
-    const QString strXml = QStringLiteral(
-        "<R><ElementConfig><Name>North</Name><Type>x</Type><RowStretch>1,,2</RowStretch>"
-        "<ElementItems><I type=\"QSpacerItem\" id=\"5\" row=\"1\" column=\"2\" columnSpan=\"3\"/>"
-        "<I id=\"z\"/><Name>inner</Name></ElementItems></ElementConfig></R>");
-    QVERIFY(mgr.GetSingleLayoutElementByXml(config, strXml));
-    QCOMPARE(config.GetLayoutName(), QStringLiteral("North"));
-    QCOMPARE(config.GetLayoutSplitType(), 0);
-    QCOMPARE(config.GetLayoutWndCount(), 0);
-    QCOMPARE(config.GetLayoutRowstretch(), QStringLiteral("1,,2"));
-    QVERIFY(config.GetLayoutColumnstretch().isEmpty());
-    QCOMPARE(config.Size(), 3);
-    const struLayoutElementData* pSpacer = config.GetElementItem(0);
-    QCOMPARE(pSpacer->type, QStringLiteral("QSpacerItem"));
-    QCOMPARE(pSpacer->id, 5);
-    QCOMPARE(pSpacer->row, 1);
-    QCOMPARE(pSpacer->column, 2);
-    QCOMPARE(pSpacer->rowSpan, 0);
-    QCOMPARE(pSpacer->columnSpan, 3);
-    QVERIFY(config.GetElementItem(1)->type.isEmpty());
-    QCOMPARE(config.GetElementItem(1)->id, 0);
-    QCOMPARE(config.GetLayoutVirtualWndCount(), 0);
-}
+    // Chinese camera names survive a save in GB2312 and a reload, both through
+    // the wrapper and through the manager's reader.
+    void gb2312RoundTrip()
+    {
+        QTemporaryDir dir;
+        const QString strPath = dir.filePath(QStringLiteral("layouts.xml"));
+        const QString strName = QString::fromUtf8("\xE4\xB8\x9C\xE9\x97\xA8\xE5\x85\xA5\xE5\x8F\xA3"); // east gate entrance
+        CGenericDS document;
+        QVERIFY(document.CreateASRoot(QStringLiteral("AnyRoot")));
+        CGenericDS config = document.CreateChild(QStringLiteral("ElementConfig"));
+        config.CreateChild(QStringLiteral("Name")).SetValue(strName);
+        config.CreateChild(QStringLiteral("Type")).SetValue(QStringLiteral("3"));
+        QVERIFY(document.SaveXML(strPath));
 
-void TestLayoutConfig::singleReader()
-{
-    CWidgetLayoutMgr mgr;
-    CLayoutElementConfig config;
-    QVERIFY(!mgr.GetSingleLayoutElementByXml(config, Document(QStringLiteral("<Note/>") + Grid(2, 2))));
-    QCOMPARE(config.Size(), 0);
-    QVERIFY(!mgr.GetSingleLayoutElementByXml(config, QStringLiteral("<R><ElementConfig>")));
-    QVERIFY(mgr.GetSingleLayoutElementByXml(config, Document(Grid(2, 2) + Grid(4, 3))));
-    QCOMPARE(config.GetLayoutSplitType(), 2);
-    QCOMPARE(config.Size(), 4);
-    // A second read appends to the items already held.
-    QVERIFY(mgr.GetSingleLayoutElementByXml(config, Document(Grid(4, 3))));
-    QCOMPARE(config.GetLayoutSplitType(), 4);
-    QCOMPARE(config.Size(), 13);
-    QVERIFY(mgr.GetXml().isEmpty());
-}
+        QFile file(strPath);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QByteArray byteContent = file.readAll();
+        QVERIFY(byteContent.startsWith("<?xml version=\"1.0\" encoding=\"GB2312\"?>"));
+        QVERIFY2(byteContent.contains("<Name>\xB6\xAB\xC3\xC5\xC8\xEB\xBF\xDA</Name>"), byteContent.constData());
+
+        CGenericDS reloaded;
+        QVERIFY(reloaded.LoadXML(strPath));
+        QCOMPARE(reloaded.GetChildByName(QStringLiteral("Name")).GetValue(), strName);
+        CWidgetLayoutMgr mgr;
+        CLayoutElementConfig single;
+        QVERIFY(mgr.GetSingleLayoutElementByXml(single, reloaded.GetXml()));
+        QCOMPARE(single.GetLayoutName(), strName);
+    }
+
+    void readers()
+    {
+        QTemporaryDir dir;
+        const QString strPath = dir.filePath(QStringLiteral("two.xml"));
+        QVERIFY(WriteFile(strPath, Document(QStringLiteral("<!-- site layouts -->") + Grid(2, 2)
+                                            + QStringLiteral("<Other><Type>9</Type></Other>") + Grid(4, 3))
+                                       .toUtf8()));
+        QWidget parent;
+        CWidgetLayoutMgr mgr;
+        QVERIFY(mgr.Init(strPath, &parent, {}, 2));
+        QCOMPARE((QList<int>{mgr.GetWndCountByType(2), mgr.GetWndCountByType(4), mgr.GetWndCountByType(9)}),
+                 (QList<int>{4, 9, 0}));
+        QCOMPARE(mgr.GetSuitableLayoutType(1, 64), 2);
+
+        // The single reader takes the first element config only, and appends
+        // its items to those already held.
+        CLayoutElementConfig config;
+        QVERIFY(!mgr.GetSingleLayoutElementByXml(config, Document(QStringLiteral("<Note/>") + Grid(2, 2))));
+        QCOMPARE(config.Size(), 0);
+        QVERIFY(!mgr.GetSingleLayoutElementByXml(config, QStringLiteral("<R><ElementConfig>")));
+        QVERIFY(mgr.GetSingleLayoutElementByXml(config, Document(Grid(2, 2) + Grid(4, 3))));
+        QCOMPARE(config.GetLayoutSplitType(), 2);
+        QCOMPARE(config.Size(), 4);
+        QVERIFY(mgr.GetSingleLayoutElementByXml(config, Document(Grid(4, 3))));
+        QCOMPARE(config.GetLayoutSplitType(), 4);
+        QCOMPARE(config.Size(), 13);
+    }
+
+    void readerFieldsAndDefaults()
+    {
+        CWidgetLayoutMgr mgr;
+        CLayoutElementConfig config;
+        const QString strXml = QStringLiteral(
+            "<R><ElementConfig><Name>North</Name><Type>x</Type><RowStretch>1,,2</RowStretch>"
+            "<ElementItems><I type=\"QSpacerItem\" id=\"5\" row=\"1\" column=\"2\" columnSpan=\"3\"/>"
+            "<I id=\"z\"/><Name>inner</Name></ElementItems></ElementConfig></R>");
+        QVERIFY(mgr.GetSingleLayoutElementByXml(config, strXml));
+        QCOMPARE((QStringList{config.GetLayoutName(), config.GetLayoutRowstretch(), config.GetLayoutColumnstretch()}),
+                 (QStringList{QStringLiteral("North"), QStringLiteral("1,,2"), QString()}));
+        QCOMPARE((QList<int>{config.GetLayoutSplitType(), config.GetLayoutWndCount(), config.Size()}),
+                 (QList<int>{0, 0, 3}));
+        const struLayoutElementData* pSpacer = config.GetElementItem(0);
+        QCOMPARE(pSpacer->type, QStringLiteral("QSpacerItem"));
+        QCOMPARE((QList<int>{pSpacer->id, pSpacer->row, pSpacer->column, pSpacer->rowSpan, pSpacer->columnSpan}),
+                 (QList<int>{5, 1, 2, 0, 3}));
+        QVERIFY(config.GetElementItem(1)->type.isEmpty() && config.GetElementItem(1)->id == 0);
+        QCOMPARE(config.GetLayoutVirtualWndCount(), 0);
+    }
+};
 
 QTEST_MAIN(TestLayoutConfig)
 #include "tst_layoutconfig.moc"

@@ -2,12 +2,8 @@
 
 #include <OrvaGUIToolkit/OrvaGUIToolkit.h>
 
-#include <QtCore/QTemporaryDir>
-#include <QtTest/QSignalSpy>
 #include <QtTest/QtTest>
-#include <QtWidgets/QGridLayout>
-#include <QtWidgets/QLabel>
-#include <QtWidgets/QToolButton>
+#include <QtWidgets/QtWidgets>
 
 using namespace OrvaGUIToolkit;
 using namespace LayoutTest;
@@ -17,14 +13,114 @@ class TestSelectCutNum : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    void initTestCase();
-    void clickEmitsSplitType_data();
-    void clickEmitsSplitType();
-    void supportedTypes();
-    void maxWindowsHidesButtons();
-    void buttonTexts();
-    void panelLayout();
-    void activationIsSwallowed();
+    void initTestCase()
+    {
+        const QString strPath = m_dir.filePath(QStringLiteral("layouts.xml"));
+        const QString strOne = Config(1, 1, Item(QStringLiteral("QWidget"), 0, 0, 0));
+        QVERIFY(WriteFile(strPath, Document(strOne + Grid(2, 2) + Grid(4, 3) + Grid(8, 4)).toUtf8()));
+        QVERIFY(m_mgr.Init(strPath, &m_parent, {}, 1));
+    }
+
+    // Buttons in panel order: the standard section, then the wide one. A
+    // sender that is not a button emits nothing; the panel stays open.
+    void clickEmitsSplitType()
+    {
+        CSelectCutNum panel(&m_mgr);
+        panel.show();
+        const QList<QToolButton*> listButtons = panel.findChildren<QToolButton*>();
+        QCOMPARE(listButtons.size(), 20);
+        QSignalSpy spy(&panel, &CSelectCutNum::SignalClickedBtn);
+        for (const int iButton : {0, 3, 4, 9, 10, 13, 19})
+            QTest::mouseClick(listButtons.at(iButton), Qt::LeftButton);
+        panel.OnBtnClicked();
+        QList<int> listTypes;
+        for (const QList<QVariant>& args : qAsConst(spy))
+            listTypes << args.at(0).toInt();
+        QCOMPARE(listTypes, (QList<int>{1, 5, 4, 18, 17, 104, 108}));
+        QVERIFY(panel.isVisible());
+    }
+
+    void supportedTypes()
+    {
+        CSelectCutNum panel(&m_mgr);
+        QVector<int> vecTypes{-5};
+        panel.GetSupportSplitType(vecTypes);
+        QCOMPARE(vecTypes, (QVector<int>{-5, 1, 2, 3, 4, 5, 7, 8, 15, 16, 18, 17, 100, 101, 102, 103, 104, 105, 106,
+                                         107, 108}));
+    }
+
+    void maxWindowsHidesButtons()
+    {
+        CSelectCutNum panel(&m_mgr);
+        panel.show();
+        panel.SetMaxWndNum(9);
+        for (int iType : {1, 2, 4, 3, 17, 100})
+            QVERIFY2(Button(panel, iType)->isVisible(), qPrintable(QString::number(iType)));
+        QVERIFY(!Button(panel, 8)->isVisible());
+        panel.SetMaxWndNum(16);
+        QVERIFY(Button(panel, 8)->isVisible());
+        panel.SetMaxWndNum(0);
+        QVERIFY(!Button(panel, 1)->isVisible());
+        QVERIFY(Button(panel, 108)->isVisible());
+    }
+
+    void buttonTexts()
+    {
+        CSelectCutNum panel(&m_mgr);
+        panel.UpdateBtnText();
+        QCOMPARE(Button(panel, 8)->text(), QStringLiteral("16"));
+        QCOMPARE(Button(panel, 106)->text(), QStringLiteral("0"));
+        QCOMPARE(Button(panel, 8)->toolButtonStyle(), Qt::ToolButtonIconOnly);
+        CSelectCutNum orphan(nullptr);
+        orphan.UpdateBtnText();
+        orphan.SetMaxWndNum(-1);
+        QCOMPARE(Button(orphan, 1)->text(), QStringLiteral("0"));
+    }
+
+    void panelLayout()
+    {
+        CSelectCutNum panel(&m_mgr);
+        const Qt::WindowFlags enumFlags = Qt::Popup | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint;
+        QCOMPARE(panel.windowFlags() & enumFlags, enumFlags);
+        auto* pGrid = qobject_cast<QGridLayout*>(panel.layout());
+        QCOMPARE(pGrid->rowCount(), 6);
+        QCOMPARE(pGrid->contentsMargins(), QMargins(3, 3, 3, 3));
+        QCOMPARE(pGrid->spacing(), 0);
+        auto* pStandard = panel.findChild<QLabel*>(QStringLiteral("m_pStanderdLabel"));
+        auto* pWide = panel.findChild<QLabel*>(QStringLiteral("m_pWideLabel"));
+        QVERIFY(pStandard && pWide);
+        QCOMPARE(pStandard->text(), QStringLiteral("Standard Screen Layout:"));
+        QCOMPARE(pWide->text(), QStringLiteral("Wide Screen Layout:"));
+        QCOMPARE(pStandard->height(), 30);
+        // Column, row, column span and row span of an item in a grid.
+        const auto cell = [](QGridLayout* pLayout, QWidget* pWidget) {
+            int iRow = 0, iColumn = 0, iRowSpan = 0, iColumnSpan = 0;
+            pLayout->getItemPosition(pLayout->indexOf(pWidget), &iRow, &iColumn, &iRowSpan, &iColumnSpan);
+            return QRect(iColumn, iRow, iColumnSpan, iRowSpan);
+        };
+        QCOMPARE(cell(pGrid, Button(panel, 106)).topLeft(), QPoint(0, 5));
+        QCOMPARE(cell(pGrid, pWide), QRect(0, 3, 6, 1));
+        QToolButton* pButton = Button(panel, 15);
+        QCOMPARE(pButton->size(), QSize(33, 28));
+        QCOMPARE(pButton->iconSize(), QSize(21, 19));
+
+        auto* pExtra = new QLabel(QStringLiteral("Fill the wall with the selected cameras"));
+        CSelectCutNum withExtra(&m_mgr, nullptr, pExtra);
+        auto* pExtraGrid = qobject_cast<QGridLayout*>(withExtra.layout());
+        QCOMPARE(pExtraGrid->rowCount(), 7);
+        QCOMPARE(cell(pExtraGrid, pExtra), QRect(0, 6, 6, 1));
+    }
+
+    void activationIsSwallowed()
+    {
+        CSelectCutNum panel(&m_mgr);
+        QEvent activation(QEvent::ActivationChange);
+        QVERIFY(QCoreApplication::sendEvent(&panel, &activation));
+        panel.move(100, 100);
+        panel.show();
+        QCursor::setPos(0, 0);
+        QVERIFY(!panel.IsMouseIn());
+    }
 
 private:
     QToolButton* Button(CSelectCutNum& panel, int iType) const;
@@ -33,14 +129,6 @@ private:
     QWidget m_parent;
     CWidgetLayoutMgr m_mgr;
 };
-
-void TestSelectCutNum::initTestCase()
-{
-    const QString strPath = m_dir.filePath(QStringLiteral("layouts.xml"));
-    const QString strOne = Config(1, 1, Item(QStringLiteral("QWidget"), 0, 0, 0));
-    QVERIFY(WriteFile(strPath, Document(strOne + Grid(2, 2) + Grid(4, 3) + Grid(8, 4)).toUtf8()));
-    QVERIFY(m_mgr.Init(strPath, &m_parent, {}, 1));
-}
 
 QToolButton* TestSelectCutNum::Button(CSelectCutNum& panel, int iType) const
 {
@@ -51,131 +139,6 @@ QToolButton* TestSelectCutNum::Button(CSelectCutNum& panel, int iType) const
             return pBtn;
     }
     return nullptr;
-}
-
-void TestSelectCutNum::clickEmitsSplitType_data()
-{
-    QTest::addColumn<int>("iButton");
-    QTest::addColumn<int>("iType");
-    // Buttons in panel order: the standard section, then the wide one.
-    QTest::newRow("one window") << 0 << 1;
-    QTest::newRow("nine") << 4 << 4;
-    QTest::newRow("eight") << 3 << 5;
-    QTest::newRow("36 windows") << 9 << 18;
-    QTest::newRow("64 windows") << 10 << 17;
-    QTest::newRow("wide 7") << 13 << 104;
-    QTest::newRow("wide 48") << 19 << 108;
-}
-
-void TestSelectCutNum::clickEmitsSplitType()
-{
-    QFETCH(int, iButton);
-    QFETCH(int, iType);
-    CSelectCutNum panel(&m_mgr);
-    panel.show();
-    const QList<QToolButton*> listButtons = panel.findChildren<QToolButton*>();
-    QCOMPARE(listButtons.size(), 20);
-    QSignalSpy spy(&panel, &CSelectCutNum::SignalClickedBtn);
-    QTest::mouseClick(listButtons.at(iButton), Qt::LeftButton);
-    QCOMPARE(spy.size(), 1);
-    QCOMPARE(spy.at(0).at(0).toInt(), iType);
-    QVERIFY(panel.isVisible());
-    // A sender that is not a button emits nothing.
-    panel.OnBtnClicked();
-    QCOMPARE(spy.size(), 1);
-}
-
-void TestSelectCutNum::supportedTypes()
-{
-    CSelectCutNum panel(&m_mgr);
-    QVector<int> vecTypes{-5};
-    panel.GetSupportSplitType(vecTypes);
-    QCOMPARE(vecTypes, (QVector<int>{-5, 1, 2, 3, 4, 5, 7, 8, 15, 16, 18, 17, 100, 101, 102, 103, 104, 105, 106,
-                                     107, 108}));
-}
-
-void TestSelectCutNum::maxWindowsHidesButtons()
-{
-    CSelectCutNum panel(&m_mgr);
-    panel.show();
-    panel.SetMaxWndNum(9);
-    for (int iType : {1, 2, 4, 3, 17, 100})
-        QVERIFY2(Button(panel, iType)->isVisible(), qPrintable(QString::number(iType)));
-    QVERIFY(!Button(panel, 8)->isVisible());
-    panel.SetMaxWndNum(16);
-    QVERIFY(Button(panel, 8)->isVisible());
-    panel.SetMaxWndNum(0);
-    QVERIFY(!Button(panel, 1)->isVisible());
-    QVERIFY(Button(panel, 108)->isVisible());
-}
-
-void TestSelectCutNum::buttonTexts()
-{
-    CSelectCutNum panel(&m_mgr);
-    panel.UpdateBtnText();
-    QCOMPARE(Button(panel, 8)->text(), QStringLiteral("16"));
-    QCOMPARE(Button(panel, 2)->text(), QStringLiteral("4"));
-    QCOMPARE(Button(panel, 106)->text(), QStringLiteral("0"));
-    QCOMPARE(Button(panel, 8)->toolButtonStyle(), Qt::ToolButtonIconOnly);
-    CSelectCutNum orphan(nullptr);
-    orphan.UpdateBtnText();
-    orphan.SetMaxWndNum(-1);
-    QCOMPARE(Button(orphan, 1)->text(), QStringLiteral("0"));
-}
-
-void TestSelectCutNum::panelLayout()
-{
-    CSelectCutNum panel(&m_mgr);
-    QVERIFY(panel.windowFlags() & Qt::Popup);
-    QVERIFY(panel.windowFlags() & Qt::FramelessWindowHint);
-    QVERIFY(panel.windowFlags() & Qt::WindowStaysOnTopHint);
-    auto* pGrid = qobject_cast<QGridLayout*>(panel.layout());
-    QVERIFY(pGrid);
-    QCOMPARE(pGrid->rowCount(), 6);
-    QCOMPARE(pGrid->contentsMargins(), QMargins(3, 3, 3, 3));
-    QCOMPARE(pGrid->horizontalSpacing(), 0);
-    QCOMPARE(pGrid->verticalSpacing(), 0);
-    auto* pStandard = panel.findChild<QLabel*>(QStringLiteral("m_pStanderdLabel"));
-    auto* pWide = panel.findChild<QLabel*>(QStringLiteral("m_pWideLabel"));
-    QVERIFY(pStandard && pWide);
-    QCOMPARE(pStandard->text(), QStringLiteral("Standard Screen Layout:"));
-    QCOMPARE(pWide->text(), QStringLiteral("Wide Screen Layout:"));
-    QCOMPARE(pStandard->height(), 30);
-    int iRow = 0, iColumn = 0, iRowSpan = 0, iColumnSpan = 0;
-    pGrid->getItemPosition(pGrid->indexOf(Button(panel, 17)), &iRow, &iColumn, &iRowSpan, &iColumnSpan);
-    QCOMPARE(QPoint(iColumn, iRow), QPoint(4, 2));
-    pGrid->getItemPosition(pGrid->indexOf(Button(panel, 106)), &iRow, &iColumn, &iRowSpan, &iColumnSpan);
-    QCOMPARE(QPoint(iColumn, iRow), QPoint(0, 5));
-    pGrid->getItemPosition(pGrid->indexOf(pWide), &iRow, &iColumn, &iRowSpan, &iColumnSpan);
-    QCOMPARE(QPoint(iColumnSpan, iRow), QPoint(6, 3));
-    QToolButton* pButton = Button(panel, 15);
-    QCOMPARE(pButton->size(), QSize(33, 28));
-    QCOMPARE(pButton->iconSize(), QSize(21, 19));
-    QCOMPARE(CSelectCutNum::m_iBtnWidth, 33);
-    QCOMPARE(CSelectCutNum::m_iBtnIconHeight, 19);
-
-    auto* pExtra = new QLabel(QStringLiteral("Fill the wall with the selected cameras"));
-    CSelectCutNum withExtra(&m_mgr, nullptr, pExtra);
-    auto* pExtraGrid = qobject_cast<QGridLayout*>(withExtra.layout());
-    QCOMPARE(pExtraGrid->rowCount(), 7);
-    QCOMPARE(pExtra->parentWidget(), &withExtra);
-    pExtraGrid->getItemPosition(pExtraGrid->indexOf(pExtra), &iRow, &iColumn, &iRowSpan, &iColumnSpan);
-    QCOMPARE(QPoint(iColumnSpan, iRow), QPoint(6, 6));
-}
-
-void TestSelectCutNum::activationIsSwallowed()
-{
-    CSelectCutNum panel(&m_mgr);
-    QEvent activation(QEvent::ActivationChange);
-    QVERIFY(QCoreApplication::sendEvent(&panel, &activation));
-    QEvent polish(QEvent::LanguageChange);
-    QCoreApplication::sendEvent(&panel, &polish);
-    panel.move(100, 100);
-    panel.show();
-    QCursor::setPos(panel.geometry().center());
-    QCOMPARE(panel.IsMouseIn(), QCursor::pos() == panel.geometry().center());
-    QCursor::setPos(0, 0);
-    QVERIFY(!panel.IsMouseIn());
 }
 
 QTEST_MAIN(TestSelectCutNum)

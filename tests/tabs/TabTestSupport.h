@@ -7,12 +7,8 @@
 #include "tabs/items/ArrowItem.h"
 #include "tabs/items/TabItem.h"
 
-#include <QtCore/QMimeData>
-#include <QtGui/QPainter>
-#include <QtWidgets/QApplication>
-#include <QtWidgets/QGraphicsView>
-#include <QtWidgets/QGraphicsSceneDragDropEvent>
-#include <QtWidgets/QGraphicsSceneMouseEvent>
+#include <QtTest/QtTest>
+#include <QtWidgets/QtWidgets>
 
 namespace TabTest {
 

@@ -1,6 +1,10 @@
 #include "TabTestSupport.h"
 
 #include <QtTest/QtTest>
+#include <QtWidgets/QtWidgets>
+
+#include <climits>
+#include <cmath>
 
 using namespace OrvaGUIToolkit;
 using namespace TabTest;
@@ -10,414 +14,441 @@ class TestTabScene : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    void tabWidth_data();
-    void tabWidth();
-    void layoutAndOverflow_data();
-    void layoutAndOverflow();
-    void hiddenTabs();
-    void removalRules_data();
-    void removalRules();
-    void fixedTabs();
-    void moduleOrder();
-    void tabDataLookup();
-    void closeButtonPress();
-    void pressSelectsAndWheelSteps();
-    void reorderByDragging();
-    void drops();
-    void dropIndicator_data();
-    void dropIndicator();
-    void arrowStaysPressedWhileMenuIsOpen();
-};
-
-void TestTabScene::tabWidth_data()
-{
-    QTest::addColumn<int>("iStyle");
-    QTest::addColumn<bool>("bIcons");
-    QTest::addColumn<QString>("strText");
-    QTest::addColumn<int>("iExtraText");
-    QTest::addColumn<int>("iWidth");
-    QTest::newRow("icon only") << int(CTabScene::IconOnly) << true << QStringLiteral("Health") << 0 << 64;
-    QTest::newRow("icon only without icons") << int(CTabScene::IconOnly) << false << QStringLiteral("Health") << 0 << 40;
-    QTest::newRow("empty text") << int(CTabScene::TextOnly) << true << QString() << 0 << 40;
-    QTest::newRow("text only") << int(CTabScene::TextOnly) << true << QStringLiteral("Health") << 1 << 60;
-    QTest::newRow("icon and text") << int(CTabScene::IconAndText) << true << QStringLiteral("Health") << 1 << 84;
-}
-
-void TestTabScene::tabWidth()
-{
-    QFETCH(int, iStyle);
-    QFETCH(bool, bIcons);
-    QFETCH(QString, strText);
-    QFETCH(int, iExtraText);
-    QFETCH(int, iWidth);
-    CTabScene scene;
-    scene.setSceneRect(0, 0, 600, 55);
-    scene.SetTabStyle(CTabScene::TabStyle(iStyle));
-    const QIcon icon = bIcons ? SolidIcon(Qt::red) : QIcon();
-    QCOMPARE(scene.AddTab(icon, icon, strText), 0);
-    QFont font = scene.font();
-    font.setPixelSize(16);
-    const int iText = iExtraText * QFontMetrics(font).horizontalAdvance(strText);
-    QCOMPARE(TabItem(scene, strText)->boundingRect(), QRectF(0, 0, iWidth + iText, 51));
-}
-
-void TestTabScene::layoutAndOverflow_data()
-{
-    QTest::addColumn<bool>("bVertical");
-    QTest::addColumn<bool>("bRightToLeft");
-    QTest::addColumn<QSizeF>("sizeStrip");
-    QTest::addColumn<QList<QPointF>>("listTabPos");
-    QTest::addColumn<QSizeF>("sizeTab");
-    QTest::addColumn<QPointF>("ptArrow");
-    QTest::addColumn<QSizeF>("sizeArrow");
-    QTest::addColumn<QRectF>("rectClose");
-    // 200 pixels hold three tabs of 64; the fourth goes behind the arrow.
-    QTest::newRow("horizontal") << false << false << QSizeF(200, 55)
-                                << QList<QPointF>({QPointF(-2, 2), QPointF(62, 2), QPointF(126, 2)}) << QSizeF(64, 51)
-                                << QPointF(185, 2) << QSizeF(17, 41) << QRectF();
-    QTest::newRow("vertical") << true << false << QSizeF(80, 200)
-                              << QList<QPointF>({QPointF(2, -2), QPointF(2, 62), QPointF(2, 126)}) << QSizeF(80, 64)
-                              << QPointF(2, 185) << QSizeF(41, 17) << QRectF();
-    // The close button sits at the left end of a right-to-left tab.
-    QTest::newRow("right to left") << false << true << QSizeF(200, 55)
-                                   << QList<QPointF>({QPointF(136, 2), QPointF(72, 2), QPointF(8, 2)}) << QSizeF(64, 51)
-                                   << QPointF(-2, 2) << QSizeF(17, 41) << QRectF(5, 2, 12, 12);
-}
-
-void TestTabScene::layoutAndOverflow()
-{
-    QFETCH(bool, bVertical);
-    QFETCH(bool, bRightToLeft);
-    QFETCH(QSizeF, sizeStrip);
-    QFETCH(QList<QPointF>, listTabPos);
-    QFETCH(QSizeF, sizeTab);
-    QFETCH(QSizeF, sizeArrow);
-    QFETCH(QRectF, rectClose);
-    CTabScene scene;
-    QGraphicsView view(&scene);
-    view.setLayoutDirection(bRightToLeft ? Qt::RightToLeft : Qt::LeftToRight);
-    scene.SetLayoutDirect(bVertical ? CTabScene::Vertical : CTabScene::Horizontal);
-    scene.setSceneRect(QRectF(QPointF(), sizeStrip));
-    AddIconTabs(scene, 4);
-    QCOMPARE(scene.CurrentShowTabNum(), 3);
-    for (int i = 0; i < 3; ++i) {
-        const CTabItem* pItem = TabItem(scene, scene.TabText(i));
-        QVERIFY(pItem->isVisible());
-        QCOMPARE(pItem->pos(), listTabPos.at(i));
-        QCOMPARE(pItem->boundingRect(), QRectF(QPointF(), sizeTab));
+    // Icon-only tabs are 64 long, 40 without icons; text at 16 pixels adds its width.
+    void tabWidth()
+    {
+        const QString strText = QStringLiteral("Health");
+        QList<qreal> listWidths;
+        for (const QPair<CTabScene::TabStyle, bool>& styleIcons :
+             {qMakePair(CTabScene::IconOnly, true), qMakePair(CTabScene::IconOnly, false),
+              qMakePair(CTabScene::TextOnly, true), qMakePair(CTabScene::IconAndText, true)}) {
+            CTabScene scene;
+            scene.setSceneRect(0, 0, 600, 55);
+            scene.SetTabStyle(styleIcons.first);
+            const QIcon icon = styleIcons.second ? SolidIcon(Qt::red) : QIcon();
+            scene.AddTab(icon, icon, strText);
+            QCOMPARE(TabItem(scene, strText)->boundingRect().height(), 51.0);
+            listWidths << TabItem(scene, strText)->boundingRect().width();
+        }
+        QFont font;
+        font.setPixelSize(16);
+        const qreal dText = QFontMetrics(font).horizontalAdvance(strText);
+        QCOMPARE(listWidths, (QList<qreal>{64, 40, 60 + dText, 84 + dText}));
     }
-    QVERIFY(!TabItem(scene, scene.TabText(3))->isVisible());
-    const CArrowItem* pArrow = Arrow(scene);
-    QVERIFY(pArrow->isVisible());
-    QTEST(pArrow->pos(), "ptArrow");
-    QCOMPARE(pArrow->boundingRect(), QRectF(QPointF(), sizeArrow));
-    if (!rectClose.isNull())
-        QCOMPARE(TabItem(scene, scene.TabText(0))->CloseRect(), rectClose);
-    QList<int> listIndex;
-    scene.GetListIndex(listIndex);
-    QCOMPARE(listIndex, QList<int>({0, 1, 2}));
 
-    // The menu lists every tab, hidden or not, with its index as data.
-    CMenu* pMenu = OverflowMenu();
-    QCOMPARE(pMenu->actions().size(), 4);
-    QCOMPARE(pMenu->actions().at(3)->text(), QStringLiteral("Camera 4"));
-    QCOMPARE(pMenu->actions().at(3)->data().toInt(), 3);
+    void layoutAndOverflow_data()
+    {
+        QTest::addColumn<bool>("bVertical");
+        QTest::addColumn<bool>("bRightToLeft");
+        QTest::addColumn<QSizeF>("sizeStrip");
+        QTest::addColumn<QList<QRectF>>("listTabs");
+        QTest::addColumn<QRectF>("rectArrow");
+        QTest::addColumn<QRectF>("rectClose");
+        // 200 pixels hold three tabs of 64; the fourth goes behind the arrow.
+        QTest::newRow("horizontal") << false << false << QSizeF(200, 55)
+                                    << QList<QRectF>({QRectF(-2, 2, 64, 51), QRectF(62, 2, 64, 51), QRectF(126, 2, 64, 51)})
+                                    << QRectF(185, 2, 17, 41) << QRectF();
+        QTest::newRow("vertical") << true << false << QSizeF(80, 200)
+                                  << QList<QRectF>({QRectF(2, -2, 80, 64), QRectF(2, 62, 80, 64), QRectF(2, 126, 80, 64)})
+                                  << QRectF(2, 185, 41, 17) << QRectF();
+        // The close button sits at the left end of a right-to-left tab.
+        QTest::newRow("right to left") << false << true << QSizeF(200, 55)
+                                       << QList<QRectF>({QRectF(136, 2, 64, 51), QRectF(72, 2, 64, 51), QRectF(8, 2, 64, 51)})
+                                       << QRectF(-2, 2, 17, 41) << QRectF(5, 2, 12, 12);
+    }
 
-    // A longer strip shows all four again and hides the arrow.
-    scene.setSceneRect(QRectF(QPointF(), sizeStrip * 1.5));
-    QCOMPARE(scene.CurrentShowTabNum(), 4);
-    QVERIFY(TabItem(scene, scene.TabText(3))->isVisible());
-    QVERIFY(!pArrow->isVisible());
-}
+    void layoutAndOverflow()
+    {
+        QFETCH(bool, bVertical);
+        QFETCH(bool, bRightToLeft);
+        QFETCH(QSizeF, sizeStrip);
+        QFETCH(QList<QRectF>, listTabs);
+        QFETCH(QRectF, rectClose);
+        CTabScene scene;
+        QGraphicsView view(&scene);
+        view.setLayoutDirection(bRightToLeft ? Qt::RightToLeft : Qt::LeftToRight);
+        scene.SetLayoutDirect(bVertical ? CTabScene::Vertical : CTabScene::Horizontal);
+        scene.setSceneRect(QRectF(QPointF(), sizeStrip));
+        AddIconTabs(scene, 4);
+        QCOMPARE(scene.CurrentShowTabNum(), 3);
+        for (int i = 0; i < 3; ++i) {
+            const CTabItem* pItem = TabItem(scene, scene.TabText(i));
+            QVERIFY(pItem->isVisible());
+            QCOMPARE(QRectF(pItem->pos(), pItem->boundingRect().size()), listTabs.at(i));
+        }
+        QVERIFY(!TabItem(scene, scene.TabText(3))->isVisible());
+        const CArrowItem* pArrow = Arrow(scene);
+        QVERIFY(pArrow->isVisible());
+        QTEST(QRectF(pArrow->pos(), pArrow->boundingRect().size()), "rectArrow");
+        if (!rectClose.isNull())
+            QCOMPARE(TabItem(scene, scene.TabText(0))->CloseRect(), rectClose);
+        QList<int> listIndex;
+        scene.GetListIndex(listIndex);
+        QCOMPARE(listIndex, QList<int>({0, 1, 2}));
 
-void TestTabScene::hiddenTabs()
-{
-    CTabScene scene;
-    AddIconTabs(scene, 5, 200);
-    QSignalSpy spyMoved(&scene, &CTabScene::SignalTabMoved);
-    QSignalSpy spyCurrent(&scene, &CTabScene::SignalCurrentChanged);
+        // The menu lists every tab, hidden or not, with its index as data.
+        CMenu* pMenu = OverflowMenu();
+        QCOMPARE(pMenu->actions().size(), 4);
+        QCOMPARE(pMenu->actions().at(3)->data().toInt(), 3);
 
-    // Clicking a hidden tab selects the last one shown.
-    scene.ClickItem(4);
-    QCOMPARE(scene.CurrentIndex(), 2);
-    QCOMPARE(spyCurrent.size(), 1);
-    QCOMPARE(spyCurrent.at(0).at(0).toInt(), 2);
-    QVERIFY(TabItem(scene, QStringLiteral("Camera 3"))->IsSelected());
-    QVERIFY(!TabItem(scene, QStringLiteral("Camera 5"))->IsSelected());
+        // A longer strip shows all four again and hides the arrow.
+        scene.setSceneRect(QRectF(QPointF(), sizeStrip * 1.5));
+        QCOMPARE(scene.CurrentShowTabNum(), 4);
+        QVERIFY(TabItem(scene, scene.TabText(3))->isVisible());
+        QVERIFY(!pArrow->isVisible());
+    }
 
-    // The menu brings a hidden tab forward, behind the fixed ones.
-    scene.SetTabFixed(0, true);
-    OverflowMenu()->actions().at(4)->trigger();
-    QCOMPARE(spyMoved.size(), 1);
-    QCOMPARE(spyMoved.at(0), QVariantList({4, 1}));
-    QCOMPARE(scene.CurrentIndex(), 1);
-    QCOMPARE(scene.TabText(1), QStringLiteral("Camera 5"));
-    QCOMPARE(scene.TabText(2), QStringLiteral("Camera 2"));
-    QVERIFY(TabItem(scene, QStringLiteral("Camera 5"))->IsSelected());
-    QCOMPARE(spyCurrent.last().at(0).toInt(), 1);
+    void hiddenTabs()
+    {
+        CTabScene scene;
+        AddIconTabs(scene, 5, 200);
+        QSignalSpy spyMoved(&scene, &CTabScene::SignalTabMoved);
+        QSignalSpy spyCurrent(&scene, &CTabScene::SignalCurrentChanged);
 
-    // A shown tab is simply selected.
-    OverflowMenu()->actions().at(2)->trigger();
-    QCOMPARE(spyMoved.size(), 1);
-    QCOMPARE(scene.CurrentIndex(), 2);
-}
+        // Clicking a hidden tab selects the last one shown.
+        scene.ClickItem(4);
+        QCOMPARE(scene.CurrentIndex(), 2);
+        QCOMPARE(spyCurrent.size(), 1);
+        QVERIFY(TabItem(scene, QStringLiteral("Camera 3"))->IsSelected());
 
-void TestTabScene::removalRules_data()
-{
-    QTest::addColumn<int>("iCount");
-    QTest::addColumn<int>("iCurrent");
-    QTest::addColumn<int>("iRemove");
-    QTest::addColumn<int>("iExpectedCurrent");
-    QTest::addColumn<QString>("strExpectedText");
-    QTest::newRow("current selects the one before") << 3 << 1 << 1 << 0 << QStringLiteral("Camera 1");
-    QTest::newRow("first while third is current") << 3 << 2 << 0 << 1 << QStringLiteral("Camera 3");
-    QTest::newRow("after the current") << 3 << 0 << 2 << 0 << QStringLiteral("Camera 1");
-    QTest::newRow("first while first is current") << 3 << 0 << 0 << 0 << QStringLiteral("Camera 2");
-    QTest::newRow("the only tab") << 1 << 0 << 0 << -1 << QString();
-}
+        // The menu brings a hidden tab forward, behind the fixed ones.
+        scene.SetTabFixed(0, true);
+        OverflowMenu()->actions().at(4)->trigger();
+        QCOMPARE(spyMoved.size(), 1);
+        QCOMPARE(spyMoved.at(0), QVariantList({4, 1}));
+        QCOMPARE(scene.CurrentIndex(), 1);
+        QCOMPARE(scene.TabText(2), QStringLiteral("Camera 2"));
+        QCOMPARE(spyCurrent.last().at(0).toInt(), 1);
 
-void TestTabScene::removalRules()
-{
-    QFETCH(int, iCount);
-    QFETCH(int, iCurrent);
-    QFETCH(int, iRemove);
-    CTabScene scene;
-    AddIconTabs(scene, iCount, 600);
-    scene.SetCurrentIndex(iCurrent);
-    scene.RemoveTab(iRemove);
-    QCOMPARE(scene.Count(), iCount - 1);
-    QTEST(scene.CurrentIndex(), "iExpectedCurrent");
-    QTEST(scene.TabText(scene.CurrentIndex()), "strExpectedText");
-}
+        // A shown tab is simply selected.
+        OverflowMenu()->actions().at(2)->trigger();
+        QCOMPARE(spyMoved.size(), 1);
+        QCOMPARE(scene.CurrentIndex(), 2);
+    }
 
-void TestTabScene::fixedTabs()
-{
-    CTabScene scene;
-    AddIconTabs(scene, 4, 600);
-    QSignalSpy spyMoved(&scene, &CTabScene::SignalTabMoved);
+    // Removing the current tab selects the one before it, or the new first.
+    void removalRules()
+    {
+        QStringList listCurrent;
+        for (const QPoint& currentRemoved : {QPoint(1, 1), QPoint(2, 0), QPoint(0, 0)}) {
+            CTabScene scene;
+            AddIconTabs(scene, 3, 600);
+            scene.SetCurrentIndex(currentRemoved.x());
+            scene.RemoveTab(currentRemoved.y());
+            QCOMPARE(scene.Count(), 2);
+            listCurrent << QString::number(scene.CurrentIndex()) + scene.TabText(scene.CurrentIndex());
+        }
+        QCOMPARE(listCurrent, (QStringList{QStringLiteral("0Camera 1"), QStringLiteral("1Camera 3"),
+                                           QStringLiteral("0Camera 2")}));
+        CTabScene single;
+        AddIconTabs(single, 1, 600);
+        single.RemoveTab(0);
+        QCOMPARE(single.CurrentIndex(), -1);
+    }
 
-    // A tab that becomes fixed joins the fixed group at the front.
-    scene.SetTabFixed(2, true);
-    QCOMPARE(spyMoved.size(), 1);
-    QCOMPARE(spyMoved.at(0), QVariantList({2, 0}));
-    QCOMPARE(scene.TabText(0), QStringLiteral("Camera 3"));
-    scene.SetTabFixed(0, true);
-    QCOMPARE(spyMoved.size(), 1);
+    void fixedTabs()
+    {
+        CTabScene scene;
+        AddIconTabs(scene, 4, 600);
+        QSignalSpy spyMoved(&scene, &CTabScene::SignalTabMoved);
 
-    // Nothing goes before a fixed tab, not even an insertion at 0.
-    QCOMPARE(scene.InsertTab(0, QStringLiteral("Camera 9")), 1);
-    QCOMPARE(scene.InsertTab(0, QIcon(), QIcon(), QStringLiteral("Camera 0"), QVariant(), true), 0);
-    QCOMPARE(scene.TabText(1), QStringLiteral("Camera 3"));
+        // A tab that becomes fixed joins the fixed group at the front.
+        scene.SetTabFixed(2, true);
+        QCOMPARE(spyMoved.size(), 1);
+        QCOMPARE(spyMoved.at(0), QVariantList({2, 0}));
+        QCOMPARE(scene.TabText(0), QStringLiteral("Camera 3"));
+        scene.SetTabFixed(0, true);
+        QCOMPARE(spyMoved.size(), 1);
 
-    // Removing a fixed tab shrinks the group: the next fixed request moves
-    // the tab to index 1, the group's new end.
-    scene.RemoveTab(0);
-    spyMoved.clear();
-    scene.SetTabFixed(3, true);
-    QCOMPARE(spyMoved.size(), 1);
-    QCOMPARE(spyMoved.at(0), QVariantList({3, 1}));
-    QVERIFY(TabItem(scene, scene.TabText(1))->IsFixed());
+        // Nothing goes before a fixed tab, not even an insertion at 0.
+        QCOMPARE(scene.InsertTab(0, QStringLiteral("Camera 9")), 1);
+        QCOMPARE(scene.InsertTab(0, QIcon(), QIcon(), QStringLiteral("Camera 0"), QVariant(), true), 0);
+        QCOMPARE(scene.TabText(1), QStringLiteral("Camera 3"));
 
-    // A fixed tab is never dragged: pressing it and moving off the strip does nothing.
-    QSignalSpy spyBegin(&scene, &CTabScene::SignalBeginDrag);
-    SendMouse(&scene, QEvent::GraphicsSceneMousePress, QPointF(20, 30));
-    SendMouse(&scene, QEvent::GraphicsSceneMouseMove, QPointF(60, 30));
-    SendMouse(&scene, QEvent::GraphicsSceneMouseMove, QPointF(60, 90));
-    QCOMPARE(spyBegin.size(), 0);
-    QCOMPARE(scene.TabText(0), QStringLiteral("Camera 3"));
-}
+        // Removing a fixed tab shrinks the group: the next fixed request moves
+        // the tab to index 1, the group's new end.
+        scene.RemoveTab(0);
+        spyMoved.clear();
+        scene.SetTabFixed(3, true);
+        QCOMPARE(spyMoved.size(), 1);
+        QCOMPARE(spyMoved.at(0), QVariantList({3, 1}));
+        QVERIFY(TabItem(scene, scene.TabText(1))->IsFixed());
 
-void TestTabScene::moduleOrder()
-{
-    CTabScene scene;
-    scene.setSceneRect(0, 0, 900, 55);
-    AddModuleTab(scene, 2);
-    AddModuleTab(scene, 4);
-    const QStringList& listModules = Modules();
-    QCOMPARE(scene.GetItemIndexByFrameID(listModules.at(0)), 0);
-    QCOMPARE(scene.GetItemIndexByFrameID(listModules.at(2)), 0);
-    QCOMPARE(scene.GetItemIndexByFrameID(listModules.at(3)), 1);
-    QCOMPARE(scene.GetItemIndexByFrameID(listModules.at(5)), 2);
-    scene.RemoveTab(0);
-    QCOMPARE(scene.GetItemIndexByFrameID(listModules.at(5)), 1);
+        // A fixed tab is never dragged: pressing it and moving off the strip does nothing.
+        QSignalSpy spyBegin(&scene, &CTabScene::SignalBeginDrag);
+        SendMouse(&scene, QEvent::GraphicsSceneMousePress, QPointF(20, 30));
+        SendMouse(&scene, QEvent::GraphicsSceneMouseMove, QPointF(60, 30));
+        SendMouse(&scene, QEvent::GraphicsSceneMouseMove, QPointF(60, 90));
+        QCOMPARE(spyBegin.size(), 0);
+        QCOMPARE(scene.TabText(0), QStringLiteral("Camera 3"));
+    }
 
-    // A tab put back after its window closed lands at its module's place.
-    AuxiliaryData auxData;
-    auxData.m_strText = listModules.at(1);
-    auxData.m_varData = listModules.at(1);
-    auxData.m_strToolTip = QStringLiteral("Tracks of the last hour");
-    QCOMPARE(scene.InsertTabAfterAuxClose(auxData), 0);
-    QCOMPARE(scene.TabText(0), listModules.at(1));
-    QCOMPARE(scene.TabToolTip(0), QStringLiteral("Tracks of the last hour"));
-}
+    void moduleOrder()
+    {
+        CTabScene scene;
+        scene.setSceneRect(0, 0, 900, 55);
+        AddModuleTab(scene, 2);
+        AddModuleTab(scene, 4);
+        const QStringList& listModules = Modules();
+        QCOMPARE(scene.GetItemIndexByFrameID(listModules.at(0)), 0);
+        QCOMPARE(scene.GetItemIndexByFrameID(listModules.at(3)), 1);
+        QCOMPARE(scene.GetItemIndexByFrameID(listModules.at(5)), 2);
+        scene.RemoveTab(0);
+        QCOMPARE(scene.GetItemIndexByFrameID(listModules.at(5)), 1);
 
-void TestTabScene::tabDataLookup()
-{
-    CTabScene scene;
-    AddIconTabs(scene, 3, 600);
-    QCOMPARE(scene.GetTabIndexByData(QStringLiteral("cam-2")), 1);
-    QCOMPARE(scene.GetTabIndexByData(QStringLiteral("cam-7")), -1);
-    QCOMPARE(scene.GetTabIndexByData(QVariant()), -1);
-    scene.SetTabData(2, 17);
-    QCOMPARE(scene.GetTabIndexByData(QStringLiteral("17")), 2);
-    scene.SetTabToolTip(0, QStringLiteral("Gate north"));
-    QCOMPARE(TabItem(scene, QStringLiteral("Camera 1"))->toolTip(), QStringLiteral("Gate north"));
-}
+        // A tab put back after its window closed lands at its module's place.
+        AuxiliaryData auxData;
+        auxData.m_strText = listModules.at(1);
+        auxData.m_varData = listModules.at(1);
+        auxData.m_strToolTip = QStringLiteral("Tracks of the last hour");
+        QCOMPARE(scene.InsertTabAfterAuxClose(auxData), 0);
+        QCOMPARE(scene.TabText(0), listModules.at(1));
+        QCOMPARE(scene.TabToolTip(0), QStringLiteral("Tracks of the last hour"));
+    }
 
-void TestTabScene::closeButtonPress()
-{
-    CTabScene scene;
-    AddIconTabs(scene, 3, 600);
-    scene.SetCurrentIndex(0);
-    QSignalSpy spyClose(&scene, &CTabScene::SignalTabAboutToClose);
-    QSignalSpy spyCurrent(&scene, &CTabScene::SignalCurrentChanged);
-    // Tab 1 spans 62..126; its close square is at 62 + 64 - 17 = 109, y 4.
-    Click(&scene, QPointF(114, 9));
-    QCOMPARE(spyClose.size(), 1);
-    QCOMPARE(spyClose.at(0).at(0).toInt(), 1);
-    QCOMPARE(spyCurrent.size(), 0);
-    QCOMPARE(scene.Count(), 3);
+    void dataLookupAndCloseButtonPress()
+    {
+        CTabScene scene;
+        AddIconTabs(scene, 3, 600);
+        QCOMPARE(scene.GetTabIndexByData(QStringLiteral("cam-2")), 1);
+        QCOMPARE(scene.GetTabIndexByData(QStringLiteral("cam-7")), -1);
+        scene.SetTabData(2, 17);
+        QCOMPARE(scene.GetTabIndexByData(QStringLiteral("17")), 2);
+        scene.SetCurrentIndex(0);
+        QSignalSpy spyClose(&scene, &CTabScene::SignalTabAboutToClose);
+        QSignalSpy spyCurrent(&scene, &CTabScene::SignalCurrentChanged);
+        // Tab 1 spans 62..126; its close square is at 62 + 64 - 17 = 109, y 4.
+        Click(&scene, QPointF(114, 9));
+        QCOMPARE(spyClose.size(), 1);
+        QCOMPARE(spyClose.at(0).at(0).toInt(), 1);
+        QCOMPARE(spyCurrent.size(), 0);
 
-    // Without its close button the same press selects the tab.
-    scene.SetCloseBtnVisiable(1, false);
-    Click(&scene, QPointF(114, 9));
-    QCOMPARE(spyClose.size(), 1);
-    QCOMPARE(scene.CurrentIndex(), 1);
-}
+        // Without its close button the same press selects the tab.
+        scene.SetCloseBtnVisiable(1, false);
+        Click(&scene, QPointF(114, 9));
+        QCOMPARE(spyClose.size(), 1);
+        QCOMPARE(scene.CurrentIndex(), 1);
+    }
 
-void TestTabScene::pressSelectsAndWheelSteps()
-{
-    CTabScene scene;
-    AddIconTabs(scene, 5, 200);
-    Click(&scene, QPointF(90, 35));
-    QCOMPARE(scene.CurrentIndex(), 1);
-    Wheel(&scene, -120);
-    QCOMPARE(scene.CurrentIndex(), 2);
-    // Only the shown tabs are stepped through.
-    Wheel(&scene, -120);
-    QCOMPARE(scene.CurrentIndex(), 2);
-    for (int i = 0; i < 3; ++i)
-        Wheel(&scene, 120);
-    QCOMPARE(scene.CurrentIndex(), 0);
-}
+    void pressWheelAndArrow()
+    {
+        CTabScene scene;
+        AddIconTabs(scene, 5, 200);
+        Click(&scene, QPointF(90, 35));
+        QCOMPARE(scene.CurrentIndex(), 1);
+        Wheel(&scene, -120);
+        QCOMPARE(scene.CurrentIndex(), 2);
+        // Only the shown tabs are stepped through.
+        Wheel(&scene, -120);
+        QCOMPARE(scene.CurrentIndex(), 2);
+        for (int i = 0; i < 3; ++i)
+            Wheel(&scene, 120);
+        QCOMPARE(scene.CurrentIndex(), 0);
 
-void TestTabScene::reorderByDragging()
-{
-    CTabScene scene;
-    AddIconTabs(scene, 3, 600);
-    QSignalSpy spyMoved(&scene, &CTabScene::SignalTabMoved);
-    CTabItem* pFirst = TabItem(scene, QStringLiteral("Camera 1"));
-    SendMouse(&scene, QEvent::GraphicsSceneMousePress, QPointF(30, 30));
-    QCOMPARE(scene.CurrentIndex(), 0);
-    // 20 pixels right: 44 pixels still part the tabs, more than half of 64.
-    SendMouse(&scene, QEvent::GraphicsSceneMouseMove, QPointF(50, 30));
-    QCOMPARE(spyMoved.size(), 0);
-    QCOMPARE(pFirst->pos(), QPointF(18, 2));
-    QCOMPARE(pFirst->zValue(), 65535.0);
-    // 20 more: 24 pixels apart, so the neighbour jumps back by 64.
-    SendMouse(&scene, QEvent::GraphicsSceneMouseMove, QPointF(70, 30));
-    QCOMPARE(spyMoved.size(), 1);
-    QCOMPARE(spyMoved.at(0), QVariantList({0, 1}));
-    QCOMPARE(TabItem(scene, QStringLiteral("Camera 2"))->pos(), QPointF(-2, 2));
-    QCOMPARE(scene.CurrentIndex(), 1);
-    QCOMPARE(scene.TabText(0), QStringLiteral("Camera 2"));
-    SendMouse(&scene, QEvent::GraphicsSceneMouseRelease, QPointF(70, 30), Qt::NoButton);
-    QCOMPARE(pFirst->pos(), QPointF(62, 2));
-    QCOMPARE(pFirst->zValue(), 0.0);
+        // The arrow stays pressed while its menu is open.
+        CArrowItem* pArrow = Arrow(scene);
+        SendMouse(&scene, QEvent::GraphicsSceneMousePress, QPointF(192, 20));
+        QVERIFY(pArrow->IsPressed());
+        QTRY_VERIFY(OverflowMenu()->isVisible());
+        OverflowMenu()->hide();
+        QVERIFY(!pArrow->IsPressed());
+    }
 
-    // Leftwards past the start of the strip the tab stays put.
-    SendMouse(&scene, QEvent::GraphicsSceneMousePress, QPointF(20, 30));
-    SendMouse(&scene, QEvent::GraphicsSceneMouseMove, QPointF(10, 30));
-    QCOMPARE(TabItem(scene, QStringLiteral("Camera 2"))->pos(), QPointF(-2, 2));
-    SendMouse(&scene, QEvent::GraphicsSceneMouseRelease, QPointF(10, 30), Qt::NoButton);
-}
+    void reorderByDragging()
+    {
+        CTabScene scene;
+        AddIconTabs(scene, 3, 600);
+        QSignalSpy spyMoved(&scene, &CTabScene::SignalTabMoved);
+        CTabItem* pFirst = TabItem(scene, QStringLiteral("Camera 1"));
+        SendMouse(&scene, QEvent::GraphicsSceneMousePress, QPointF(30, 30));
+        QCOMPARE(scene.CurrentIndex(), 0);
+        // 20 pixels right: 44 pixels still part the tabs, more than half of 64.
+        SendMouse(&scene, QEvent::GraphicsSceneMouseMove, QPointF(50, 30));
+        QCOMPARE(spyMoved.size(), 0);
+        QCOMPARE(pFirst->pos(), QPointF(18, 2));
+        QCOMPARE(pFirst->zValue(), 65535.0);
+        // 20 more: 24 pixels apart, so the neighbour jumps back by 64.
+        SendMouse(&scene, QEvent::GraphicsSceneMouseMove, QPointF(70, 30));
+        QCOMPARE(spyMoved.size(), 1);
+        QCOMPARE(spyMoved.at(0), QVariantList({0, 1}));
+        QCOMPARE(TabItem(scene, QStringLiteral("Camera 2"))->pos(), QPointF(-2, 2));
+        QCOMPARE(scene.CurrentIndex(), 1);
+        SendMouse(&scene, QEvent::GraphicsSceneMouseRelease, QPointF(70, 30), Qt::NoButton);
+        QCOMPARE(pFirst->pos(), QPointF(62, 2));
+        QCOMPARE(pFirst->zValue(), 0.0);
 
-void TestTabScene::drops()
-{
-    CTabScene scene;
-    scene.setSceneRect(0, 0, 900, 55);
-    AddModuleTab(scene, 0);
-    AddModuleTab(scene, 4);
-    const QStringList& listModules = Modules();
-    QSignalSpy spyAdded(&scene, &CTabScene::SignalTabDragAdded);
+        // Leftwards past the start of the strip the tab stays put.
+        SendMouse(&scene, QEvent::GraphicsSceneMousePress, QPointF(20, 30));
+        SendMouse(&scene, QEvent::GraphicsSceneMouseMove, QPointF(10, 30));
+        QCOMPARE(TabItem(scene, QStringLiteral("Camera 2"))->pos(), QPointF(-2, 2));
+        SendMouse(&scene, QEvent::GraphicsSceneMouseRelease, QPointF(10, 30), Qt::NoButton);
+    }
 
-    // Mime data without "TabItemData" is foreign: ignored everywhere.
-    QMimeData foreign;
-    foreign.setText(QStringLiteral("Camera 12"));
-    foreign.setProperty("TabItemText", QStringLiteral("Camera 12"));
-    QVERIFY(!SendDrop(&scene, &foreign, QPointF(800, 30)));
-    QCOMPARE(scene.Count(), 2);
+    void drops()
+    {
+        CTabScene scene;
+        scene.setSceneRect(0, 0, 900, 55);
+        AddModuleTab(scene, 0);
+        AddModuleTab(scene, 4);
+        const QStringList& listModules = Modules();
+        QSignalSpy spyAdded(&scene, &CTabScene::SignalTabDragAdded);
 
-    // Dropped on the right half of the first tab, the tab still lands at its
-    // module's place: after "License Plate Recognition", before "Health".
-    const CTabItem* pFirst = TabItem(scene, listModules.at(0));
-    const QPointF ptDrop = pFirst->mapToScene(QPointF(pFirst->boundingRect().width() - 5, 30));
-    std::unique_ptr<QMimeData> pMime(TabMime(listModules.at(3), listModules.at(3), 2));
-    QVERIFY(SendDrop(&scene, pMime.get(), ptDrop));
-    QCOMPARE(spyAdded.size(), 1);
-    QCOMPARE(spyAdded.at(0).at(0).toInt(), 1);
-    QCOMPARE(scene.TabText(1), listModules.at(3));
-    QCOMPARE(scene.TabData(1).toString(), listModules.at(3));
-    QCOMPARE(scene.TabToolTip(1), listModules.at(3) + QStringLiteral(" (drag me back)"));
-    QVERIFY(!scene.TabIcon(1).isNull());
+        // Mime data without "TabItemData" is foreign, and no mime data at all
+        // is nothing: both are ignored everywhere.
+        QMimeData foreign;
+        foreign.setText(QStringLiteral("Camera 12"));
+        foreign.setProperty("TabItemText", QStringLiteral("Camera 12"));
+        QVERIFY(!SendDrop(&scene, &foreign, QPointF(800, 30)));
+        QVERIFY(!SendDrop(&scene, nullptr, QPointF(30, 30)));
+        QCOMPARE(scene.Count(), 2);
 
-    // The same tab again is a duplicate and is not added.
-    QVERIFY(SendDrop(&scene, pMime.get(), ptDrop));
-    QCOMPARE(spyAdded.size(), 1);
-    QCOMPARE(scene.Count(), 3);
+        // Dropped on the right half of the first tab, the tab still lands at its
+        // module's place: after "License Plate Recognition", before "Health".
+        const CTabItem* pFirst = TabItem(scene, listModules.at(0));
+        const QPointF ptDrop = pFirst->mapToScene(QPointF(pFirst->boundingRect().width() - 5, 30));
+        std::unique_ptr<QMimeData> pMime(TabMime(listModules.at(3), listModules.at(3), 2));
+        QVERIFY(SendDrop(&scene, pMime.get(), ptDrop));
+        QCOMPARE(spyAdded.size(), 1);
+        QCOMPARE(spyAdded.at(0).at(0).toInt(), 1);
+        QCOMPARE(scene.TabData(1).toString(), listModules.at(3));
+        QCOMPARE(scene.TabToolTip(1), listModules.at(3) + QStringLiteral(" (drag me back)"));
 
-    // Past the last tab the background takes the drop.
-    std::unique_ptr<QMimeData> pLast(TabMime(listModules.at(5), listModules.at(5)));
-    QVERIFY(SendDrop(&scene, pLast.get(), QPointF(800, 30)));
-    QCOMPARE(spyAdded.size(), 2);
-    QCOMPARE(scene.TabText(3), listModules.at(5));
+        // The same tab again is a duplicate and is not added.
+        QVERIFY(SendDrop(&scene, pMime.get(), ptDrop));
+        QCOMPARE(spyAdded.size(), 1);
+        QCOMPARE(scene.Count(), 3);
 
-    // An auxiliary bar takes no drops at all.
-    scene.SetAuxTab(true);
-    std::unique_ptr<QMimeData> pOther(TabMime(listModules.at(2), listModules.at(2)));
-    QVERIFY(!SendDrop(&scene, pOther.get(), QPointF(800, 30)));
-    QCOMPARE(scene.Count(), 4);
-}
+        // Past the last tab the background takes the drop.
+        std::unique_ptr<QMimeData> pLast(TabMime(listModules.at(5), listModules.at(5)));
+        QVERIFY(SendDrop(&scene, pLast.get(), QPointF(800, 30)));
+        QCOMPARE(scene.TabText(3), listModules.at(5));
 
-void TestTabScene::dropIndicator_data()
-{
-    QTest::addColumn<qreal>("dX");
-    QTest::addColumn<bool>("bFixed");
-    QTest::addColumn<bool>("bBefore");
-    QTest::newRow("left half") << 10.0 << false << true;
-    QTest::newRow("right half") << 50.0 << false << false;
-    QTest::newRow("left half of a fixed tab") << 10.0 << true << false;
-}
+        // An auxiliary bar takes no drops at all.
+        scene.SetAuxTab(true);
+        std::unique_ptr<QMimeData> pOther(TabMime(listModules.at(2), listModules.at(2)));
+        QVERIFY(!SendDrop(&scene, pOther.get(), QPointF(800, 30)));
+        QCOMPARE(scene.Count(), 4);
+    }
 
-void TestTabScene::dropIndicator()
-{
-    QFETCH(qreal, dX);
-    QFETCH(bool, bFixed);
-    CTabScene scene;
-    AddIconTabs(scene, 2, 600);
-    scene.SetTabFixed(1, bFixed);
-    CTabItem* pItem = TabItem(scene, QStringLiteral("Camera 2"));
-    std::unique_ptr<QMimeData> pMime(TabMime(QStringLiteral("Camera 7"), QStringLiteral("cam-7")));
-    SendDrag(&scene, pMime.get(), pItem->mapToScene(QPointF(dX, 30)),
-             {QEvent::GraphicsSceneDragEnter, QEvent::GraphicsSceneDragMove});
-    QVERIFY(pItem->IsDropIndicatorShown());
-    QTEST(pItem->IsDropBefore(), "bBefore");
-    SendDrag(&scene, pMime.get(), QPointF(), {QEvent::GraphicsSceneDragLeave});
-    QVERIFY(!pItem->IsDropIndicatorShown());
-}
+    // The indicator shows before a tab on its left half, after it on its right
+    // half, and never before a fixed tab.
+    void dropIndicator()
+    {
+        QList<bool> listBefore;
+        for (const QPair<qreal, bool>& xFixed : {qMakePair(10.0, false), qMakePair(50.0, false), qMakePair(10.0, true)}) {
+            CTabScene scene;
+            AddIconTabs(scene, 2, 600);
+            scene.SetTabFixed(1, xFixed.second);
+            CTabItem* pItem = TabItem(scene, QStringLiteral("Camera 2"));
+            std::unique_ptr<QMimeData> pMime(TabMime(QStringLiteral("Camera 7"), QStringLiteral("cam-7")));
+            SendDrag(&scene, pMime.get(), pItem->mapToScene(QPointF(xFixed.first, 30)),
+                     {QEvent::GraphicsSceneDragEnter, QEvent::GraphicsSceneDragMove});
+            QVERIFY(pItem->IsDropIndicatorShown());
+            listBefore << pItem->IsDropBefore();
+            SendDrag(&scene, pMime.get(), QPointF(), {QEvent::GraphicsSceneDragLeave});
+            QVERIFY(!pItem->IsDropIndicatorShown());
+        }
+        QCOMPARE(listBefore, (QList<bool>{true, false, false}));
+    }
 
-void TestTabScene::arrowStaysPressedWhileMenuIsOpen()
-{
-    CTabScene scene;
-    AddIconTabs(scene, 4, 200);
-    CArrowItem* pArrow = Arrow(scene);
-    SendMouse(&scene, QEvent::GraphicsSceneMousePress, QPointF(192, 20));
-    QVERIFY(pArrow->IsPressed());
-    CMenu* pMenu = OverflowMenu();
-    QTRY_VERIFY(pMenu->isVisible());
-    pMenu->hide();
-    QVERIFY(!pArrow->IsPressed());
-}
+    // Below 0 or at the count an index is refused: nothing changes, nothing
+    // is emitted, and an insertion there appends.
+    void badIndexes()
+    {
+        for (const int iIndex : {INT_MIN, 3}) {
+            CTabScene scene;
+            AddIconTabs(scene, 3, 600);
+            scene.SetCurrentIndex(1);
+            QSignalSpy spyCurrent(&scene, &CTabScene::SignalCurrentChanged);
+            QSignalSpy spyMoved(&scene, &CTabScene::SignalTabMoved);
+            scene.ClickItem(iIndex);
+            scene.SetCurrentIndex(iIndex);
+            QVERIFY(scene.TabText(iIndex).isNull() && scene.TabIcon(iIndex).isNull() && scene.TabToolTip(iIndex).isNull());
+            QVERIFY(!scene.TabData(iIndex).isValid());
+            scene.SetTabToolTip(iIndex, QStringLiteral("x"));
+            scene.SetTabData(iIndex, 5);
+            scene.SetTabFixed(iIndex, true);
+            scene.SetCloseBtnVisiable(iIndex, false);
+            scene.SetTabSceneItemHover(iIndex, true);
+            QTest::ignoreMessage(QtWarningMsg, "CTabScene::RemoveTab: iIndex out of range");
+            scene.RemoveTab(iIndex);
+            QCOMPARE((QList<int>{spyCurrent.size(), spyMoved.size(), scene.CurrentIndex(), scene.Count()}),
+                     (QList<int>{0, 0, 1, 3}));
+            QCOMPARE(scene.InsertTab(iIndex, QStringLiteral("Camera 4")), 3);
+        }
+    }
+
+    void badGeometry_data()
+    {
+        QTest::addColumn<QRectF>("rect");
+        QTest::addColumn<int>("iShown");
+        QTest::newRow("narrower than one tab") << QRectF(0, 0, 10, 55) << 0;
+        QTest::newRow("huge") << QRectF(0, 0, 1e300, 1e300) << 3;
+        QTest::newRow("infinite") << QRectF(0, 0, qInf(), qInf()) << 3;
+    }
+
+    void badGeometry()
+    {
+        QFETCH(QRectF, rect);
+        QFETCH(int, iShown);
+        for (int iDirect : {int(CTabScene::Horizontal), int(CTabScene::Vertical)}) {
+            CTabScene scene;
+            scene.SetLayoutDirect(CTabScene::LayoutDirect(iDirect));
+            AddIconTabs(scene, 3);
+            scene.setSceneRect(rect);
+            QCOMPARE(scene.CurrentShowTabNum(), iShown);
+            QCOMPARE(Arrow(scene)->isVisible(), iShown < 3);
+            scene.ClickItem(2);
+            QCOMPARE(scene.CurrentIndex(), 2);
+            // Moving the current tab about must stay harmless.
+            SendMouse(&scene, QEvent::GraphicsSceneMousePress, QPointF(5, 5));
+            SendMouse(&scene, QEvent::GraphicsSceneMouseMove, QPointF(9, 9));
+            SendMouse(&scene, QEvent::GraphicsSceneMouseRelease, QPointF(9, 9), Qt::NoButton);
+        }
+        // A NaN-sized scene lays nothing out.
+        CTabScene scene;
+        AddIconTabs(scene, 2);
+        scene.setSceneRect(0, 0, std::nan(""), 55);
+        QCOMPARE(scene.Count(), 2);
+    }
+
+    void oddTabs()
+    {
+        CTabScene scene;
+        scene.setSceneRect(0, 0, 600, 55);
+        QCOMPARE(scene.AddTab(QString()), 0);
+        QCOMPARE(scene.AddTab(QIcon(), QIcon(), QString()), 1);
+        QCOMPARE(TabItem(scene, QString())->boundingRect().width(), 40.0);
+        const QString strHuge(200000, QLatin1Char('W'));
+        QCOMPARE(scene.AddTab(strHuge), 2);
+        QCOMPARE(scene.CurrentShowTabNum(), 2);
+        scene.ClickItem(2);
+        QCOMPARE(scene.CurrentIndex(), 1);
+        while (scene.Count() > 0)
+            scene.RemoveTab(0);
+        QCOMPARE(scene.CurrentIndex(), -1);
+        QCOMPARE(scene.CurrentShowTabNum(), 0);
+        // An empty strip ignores the wheel and presses.
+        Wheel(&scene, -120);
+        SendMouse(&scene, QEvent::GraphicsSceneMousePress, QPointF(5, 5));
+        QCOMPARE(scene.CurrentIndex(), -1);
+    }
+
+    void unknownStyleAndModule()
+    {
+        CTabScene scene;
+        scene.setSceneRect(0, 0, 600, 55);
+        scene.SetTabStyle(CTabScene::TabStyle(7));
+        QTest::ignoreMessage(QtWarningMsg, "CTabScene::InsertTab: unknown tab style");
+        QCOMPARE(scene.AddTab(QStringLiteral("Camera 1")), -1);
+        scene.SetTabStyle(CTabScene::TextOnly);
+        AddModuleTab(scene, 0);
+        // A name outside the module list counts every open module before it.
+        QCOMPARE(scene.GetItemIndexByFrameID(QStringLiteral("Parking")), 1);
+        AuxiliaryData auxData;
+        QCOMPARE(scene.InsertTabAfterAuxClose(auxData), 1);
+    }
+};
 
 QTEST_MAIN(TestTabScene)
 #include "tst_tabscene.moc"

@@ -6,244 +6,294 @@
 #include <OrvaGUIToolkit/Tab/TabView.h>
 #include <OrvaGUIToolkit/Tab/TabWidget.h>
 
-#include <QtGui/QDrag>
-#include <QtWidgets/QPushButton>
 #include <QtTest/QtTest>
+#include <QtWidgets/QtWidgets>
+
+#include <functional>
 
 using namespace OrvaGUIToolkit;
 using namespace TabTest;
+
+// Deletes the scene from a slot connected to one of its signals.
+class SceneKiller : public QObject
+{
+    Q_OBJECT
+
+public:
+    QPointer<CTabScene> m_pScene;
+
+public Q_SLOTS:
+    void Kill() { delete m_pScene.data(); }
+};
+
+namespace {
+
+// A strip of three module tabs, two of them shown, in a window.
+struct Fixture
+{
+    QWidget m_window;
+    QPointer<CTabScene> m_pScene = new CTabScene(&m_window);
+    CTabView* m_pView = new CTabView(m_pScene, &m_window);
+};
+
+using Trigger = std::function<void(Fixture&)>;
+
+} // namespace
+
+Q_DECLARE_METATYPE(Trigger)
 
 class TestTabView : public QObject
 {
     Q_OBJECT
 
 private Q_SLOTS:
-    void backgroundRefusesNullValues();
-    void resizeAndProperties();
-    void dragOutCarriesTabDescription_data();
-    void dragOutCarriesTabDescription();
-    void dropThroughViewInsertsTab();
-    void navigationPopupButtons();
-    void tabWidgetCorner();
-    void menuReportsTriggeredAction();
-};
+    void backgroundRefusesNullValues()
+    {
+        CTabScene scene;
+        CTabView view(&scene);
+        view.resize(120, 40);
+        view.SetBkgroundColor(QColor(0x1b, 0x1f, 0x26));
+        const QImage imageBefore = view.backgroundBrush().texture().toImage();
+        QCOMPARE(imageBefore.pixelColor(60, 20), QColor(0x1b, 0x1f, 0x26));
 
-void TestTabView::backgroundRefusesNullValues()
-{
-    CTabScene scene;
-    CTabView view(&scene);
-    view.resize(120, 40);
-    view.SetBkgroundColor(QColor(0x1b, 0x1f, 0x26));
-    const QImage imageBefore = view.backgroundBrush().texture().toImage();
-    QCOMPARE(imageBefore.size(), QSize(120, 40));
-    QCOMPARE(imageBefore.pixelColor(60, 20), QColor(0x1b, 0x1f, 0x26));
+        view.SetBkgroundColor(QColor());
+        view.SetBkgroundPixmap(QPixmap());
+        QCOMPARE(view.backgroundBrush().texture().toImage(), imageBefore);
 
-    view.SetBkgroundColor(QColor());
-    view.SetBkgroundPixmap(QPixmap());
-    QCOMPARE(view.backgroundBrush().texture().toImage(), imageBefore);
-    QVERIFY(view.GetBkgroundPixmap().isNull());
+        QPixmap pixmap(10, 10);
+        pixmap.fill(Qt::darkCyan);
+        view.SetBkgroundPixmap(pixmap);
+        QCOMPARE(view.backgroundBrush().texture().size(), QSize(120, 40));
+    }
 
-    QPixmap pixmap(10, 10);
-    pixmap.fill(Qt::darkCyan);
-    view.SetBkgroundPixmap(pixmap);
-    QCOMPARE(view.backgroundBrush().texture().size(), QSize(120, 40));
-}
+    void resizeAndProperties()
+    {
+        CTabScene scene;
+        CTabView view(&scene);
+        view.resize(200, 55);
+        view.setStyleSheet(QStringLiteral("OrvaGUIToolkit--CTabView { qproperty-m_colorTabText: #336699; "
+                                          "qproperty-m_colorSelTabText: #ffcc00; }"));
+        AddIconTabs(scene, 4);
+        view.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&view));
+        QCOMPARE(scene.CurrentShowTabNum(), 3);
+        view.resize(400, 55);
+        QCOMPARE(scene.sceneRect(), QRectF(0, 0, 400, 55));
+        QCOMPARE(scene.CurrentShowTabNum(), 4);
 
-void TestTabView::resizeAndProperties()
-{
-    CTabScene scene;
-    CTabView view(&scene);
-    view.resize(200, 55);
-    view.setStyleSheet(QStringLiteral("OrvaGUIToolkit--CTabView { qproperty-m_colorTabText: #336699; "
-                                      "qproperty-m_colorSelTabText: #ffcc00; }"));
-    AddIconTabs(scene, 4);
-    view.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&view));
-    QCOMPARE(scene.CurrentShowTabNum(), 3);
-    view.resize(400, 55);
-    QCOMPARE(scene.sceneRect(), QRectF(0, 0, 400, 55));
-    QCOMPARE(scene.CurrentShowTabNum(), 4);
-    QVERIFY(!Arrow(scene)->isVisible());
+        // Style-sheet colours reach the tabs added later.
+        scene.AddTab(QStringLiteral("Gate north"));
+        const CTabItem* pItem = TabItem(scene, QStringLiteral("Gate north"));
+        QCOMPARE(pItem->GetTextColor(), QColor(0x33, 0x66, 0x99));
+        QCOMPARE(pItem->GetSelTextColor(), QColor(0xff, 0xcc, 0x00));
+    }
 
-    // Style-sheet colours reach the tabs added later.
-    QCOMPARE(view.GetTabTextColor(), QColor(0x33, 0x66, 0x99));
-    QCOMPARE(view.property("m_colorSelTabText").value<QColor>(), QColor(0xff, 0xcc, 0x00));
-    scene.AddTab(QStringLiteral("Gate north"));
-    const CTabItem* pItem = TabItem(scene, QStringLiteral("Gate north"));
-    QCOMPARE(pItem->GetTextColor(), QColor(0x33, 0x66, 0x99));
-    QCOMPARE(pItem->GetSelTextColor(), QColor(0xff, 0xcc, 0x00));
-}
+    void dragOutCarriesTabDescription_data()
+    {
+        QTest::addColumn<bool>("bAux");
+        QTest::newRow("main bar") << false;
+        QTest::newRow("auxiliary bar") << true;
+    }
 
-void TestTabView::dragOutCarriesTabDescription_data()
-{
-    QTest::addColumn<bool>("bAux");
-    QTest::newRow("main bar") << false;
-    QTest::newRow("auxiliary bar") << true;
-}
+    // The drag carries the tab's description; only the main bar gives the tab
+    // up, and both remember what went out.
+    void dragOutCarriesTabDescription()
+    {
+        QFETCH(bool, bAux);
+        QWidget window;
+        CTabScene scene(&window);
+        auto* pView = new CTabView(&scene, &window);
+        pView->setGeometry(0, 0, 400, 55);
+        scene.SetAuxTab(bAux);
+        scene.SetTabStyle(CTabScene::IconOnly);
+        const QStringList& listModules = Modules();
+        for (int i = 0; i < 3; ++i)
+            AddModuleTab(scene, i, SolidIcon(Qt::white));
+        scene.SetTabToolTip(1, QStringLiteral("Tracks of the last hour"));
+        window.resize(400, 200);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        QSignalSpy spyBegin(&scene, &CTabScene::SignalBeginDrag);
+        QSignalSpy spyLeave(&scene, &CTabScene::SignalDragLeaveTabBar);
+        QSignalSpy spyOut(&scene, &CTabScene::SignalDragOutTabBar);
 
-void TestTabView::dragOutCarriesTabDescription()
-{
-    QFETCH(bool, bAux);
-    QWidget window;
-    CTabScene scene(&window);
-    auto* pView = new CTabView(&scene, &window);
-    pView->setGeometry(0, 0, 400, 55);
-    scene.SetAuxTab(bAux);
-    scene.SetTabStyle(CTabScene::IconOnly);
-    const QStringList& listModules = Modules();
-    for (int i = 0; i < 3; ++i)
-        AddModuleTab(scene, i, SolidIcon(Qt::white));
-    scene.SetTabToolTip(1, QStringLiteral("Tracks of the last hour"));
-    window.resize(400, 200);
-    window.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&window));
-    QSignalSpy spyBegin(&scene, &CTabScene::SignalBeginDrag);
-    QSignalSpy spyLeave(&scene, &CTabScene::SignalDragLeaveTabBar);
-    QSignalSpy spyOut(&scene, &CTabScene::SignalDragOutTabBar);
+        // The drag is built before the bar says the tab has left; on a platform
+        // whose drag runs its own loop it is called off from that loop.
+        QStringList listSeen;
+        connect(&scene, &CTabScene::SignalDragLeaveTabBar, pView, [&] {
+            if (QDrag* pDrag = pView->viewport()->findChild<QDrag*>()) {
+                for (const char* szName : {"TabItemText", "TabItemData", "TabItemIndex", "TabItemTips"})
+                    listSeen << pDrag->mimeData()->property(szName).toString();
+                for (const char* szName : {"SelIcon", "UnSelIcon"})
+                    listSeen << QString::number(!pDrag->mimeData()->property(szName).value<QIcon>().isNull());
+            }
+            QTimer::singleShot(0, pView, [] { QDrag::cancel(); });
+        });
+        const CTabItem* pSecond = TabItem(scene, listModules.at(1));
+        const QPoint ptPress = pView->mapFromScene(pSecond->mapToScene(QPointF(20, 30)));
+        QTest::mousePress(pView->viewport(), Qt::LeftButton, Qt::NoModifier, ptPress);
+        QCOMPARE(scene.CurrentIndex(), 1);
+        QMouseEvent moveOut(QEvent::MouseMove, QPointF(ptPress.x(), 120), pView->viewport()->mapToGlobal(QPoint(ptPress.x(), 120)),
+                            Qt::NoButton, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(pView->viewport(), &moveOut);
 
-    // The drag is built before the bar says the tab has left; on a platform
-    // whose drag runs its own loop it is called off from that loop.
-    QVariantMap mapSeen;
-    connect(&scene, &CTabScene::SignalDragLeaveTabBar, pView, [&] {
-        if (QDrag* pDrag = pView->viewport()->findChild<QDrag*>()) {
-            for (const char* szName : {"TabItemText", "TabItemData", "TabItemIndex", "TabItemTips", "SelIcon", "UnSelIcon"})
-                mapSeen.insert(QLatin1String(szName), pDrag->mimeData()->property(szName));
+        QCOMPARE(spyBegin.size(), 1);
+        QCOMPARE(spyBegin.at(0).at(0).toInt(), 1);
+        QCOMPARE((QList<int>{spyLeave.size(), spyOut.size()}), (QList<int>{1, 1}));
+        QCOMPARE(listSeen, (QStringList{listModules.at(1), listModules.at(1), QStringLiteral("1"),
+                                        QStringLiteral("Tracks of the last hour"), QStringLiteral("1"), QStringLiteral("1")}));
+
+        QCOMPARE(scene.Count(), bAux ? 3 : 2);
+        AuxiliaryData auxData;
+        scene.GetCurDragOutData(auxData);
+        QCOMPARE(auxData.m_strText, listModules.at(1));
+        QCOMPARE(scene.GetDragOutTab(), 1);
+        QCOMPARE(scene.GetDragOutTabData().toString(), listModules.at(1));
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+
+    void navigationPopupButtons()
+    {
+        CTabScene scene;
+        scene.setSceneRect(0, 0, 900, 55);
+        const QList<QPushButton*> listButtons = TopLevel<CSlidingWidget>()->Buttons();
+        QCOMPARE(listButtons.size(), 6);
+        QCOMPARE(listButtons.at(0)->objectName(), QStringLiteral("m_pBtn"));
+
+        const QStringList& listModules = Modules();
+        AddModuleTab(scene, 3);
+        AddModuleTab(scene, 5);
+        QVERIFY(!listButtons.at(3)->isHidden());
+        QVERIFY(listButtons.at(0)->isHidden());
+        QCOMPARE(listButtons.at(3)->text(), listModules.at(3));
+        QCOMPARE(listButtons.at(3)->property("_FrameID_").toString(), listModules.at(3));
+
+        scene.SetSlidingWidgetHoverSelect(listModules.at(5));
+        QCOMPARE(listButtons.at(5)->objectName(), QStringLiteral("m_pBtnHover"));
+        scene.ClearNameOrSheet();
+        QCOMPARE(listButtons.at(5)->objectName(), QStringLiteral("m_pBtn"));
+
+        // A press on a button selects its module's tab.
+        QTest::mousePress(listButtons.at(5), Qt::LeftButton);
+        QCOMPARE(scene.CurrentIndex(), 1);
+        QEvent enter(QEvent::Enter);
+        QApplication::sendEvent(listButtons.at(3), &enter);
+        QVERIFY(TabItem(scene, listModules.at(3))->IsHover());
+
+        scene.RemoveTab(0);
+        QVERIFY(listButtons.at(3)->isHidden());
+    }
+
+    void tabWidgetCorner()
+    {
+        CTabWidget widget;
+        widget.addTab(new QWidget, QStringLiteral("Passing vehicles"));
+        widget.addTab(new QWidget, QStringLiteral("Alarms"));
+        auto* pExport = new QPushButton(QStringLiteral("Export"));
+        widget.SetCornerWidget(pExport);
+        widget.resize(700, 300);
+        widget.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&widget));
+
+        auto* pBar = qobject_cast<CTabBar*>(widget.tabBar());
+        QVERIFY(pBar && !pBar->expanding());
+        QCOMPARE(pBar->elideMode(), Qt::ElideRight);
+        auto* pCorner = widget.findChild<QWidget*>(QStringLiteral("m_pCornerWidget"));
+        QCOMPARE(pExport->parentWidget(), pCorner);
+        QCOMPARE(pCorner->geometry(), QRect(pBar->width() + 30, pBar->y(), 700 - pBar->width() - 30, pBar->height()));
+        widget.resize(900, 300);
+        QCOMPARE(pCorner->width(), 900 - pBar->width() - 30);
+
+        CTabWidget empty;
+        QTest::ignoreMessage(QtWarningMsg, "CTabWidget::SetCornerWidget: pWidget == NULL");
+        empty.SetCornerWidget(nullptr);
+        empty.resize(10, 10);
+        empty.show();
+        QCOMPARE(empty.findChild<QWidget*>(QStringLiteral("m_pCornerWidget"))->width(), 0);
+    }
+
+    void menuReportsTriggeredAction()
+    {
+        CMenu menu;
+        menu.AddAction(QStringLiteral("Gate north"), 3);
+        QAction* pSouth = menu.AddAction(SolidIcon(Qt::green), QStringLiteral("Gate south"), QStringLiteral("cam-12"));
+        QCOMPARE(menu.FindAction(QStringLiteral("cam-12")), pSouth);
+        QCOMPARE(menu.FindAction(99), nullptr);
+        QSignalSpy spy(&menu, &CMenu::SignalActionTriggered);
+        pSouth->trigger();
+        QCOMPARE(spy.size(), 1);
+        QCOMPARE(spy.at(0).at(0).value<QAction*>(), pSouth);
+
+        menu.setStyleSheet(QStringLiteral("OrvaGUIToolkit--CMenu { qproperty-m_colorBorder: #445566; "
+                                          "qproperty-m_colorHover: #2a5fa0; }"));
+        menu.ensurePolished();
+        QCOMPARE(menu.GetBorderColor(), QColor(0x44, 0x55, 0x66));
+        QCOMPARE(menu.palette().color(QPalette::Highlight), QColor(0x2a, 0x5f, 0xa0));
+    }
+
+    void deletingSlot_data()
+    {
+        QTest::addColumn<QByteArray>("signal");
+        QTest::addColumn<Trigger>("trigger");
+        const QByteArray current = SIGNAL(SignalCurrentChanged(int));
+        QTest::newRow("current by press") << current << Trigger([](Fixture& f) {
+            SendMouse(f.m_pScene, QEvent::GraphicsSceneMousePress, QPointF(90, 30));
+        });
+        QTest::newRow("close by press") << QByteArray(SIGNAL(SignalTabAboutToClose(int)))
+                                        << Trigger([](Fixture& f) {
+            SendMouse(f.m_pScene, QEvent::GraphicsSceneMousePress, QPointF(114, 9));
+        });
+        QTest::newRow("moved by dragging") << QByteArray(SIGNAL(SignalTabMoved(int, int))) << Trigger([](Fixture& f) {
+            SendMouse(f.m_pScene, QEvent::GraphicsSceneMousePress, QPointF(30, 30));
+            SendMouse(f.m_pScene, QEvent::GraphicsSceneMouseMove, QPointF(80, 30));
+        });
+        QTest::newRow("moved by menu") << QByteArray(SIGNAL(SignalTabMoved(int, int))) << Trigger([](Fixture&) {
+            OverflowMenu()->actions().last()->trigger();
+        });
+        QTest::newRow("current by menu") << current << Trigger([](Fixture&) {
+            OverflowMenu()->actions().first()->trigger();
+        });
+        for (const char* szSignal : {SIGNAL(SignalTabDragAdded(int)), SIGNAL(SignalCurrentChanged(int))}) {
+            QTest::newRow(QByteArray("drop: ").append(szSignal).constData()) << QByteArray(szSignal) << Trigger([](Fixture& f) {
+                std::unique_ptr<QMimeData> pMime(TabMime(Modules().at(5), Modules().at(5)));
+                SendDrop(f.m_pScene, pMime.get(), QPointF(150, 30));
+            });
         }
-        QTimer::singleShot(0, pView, [] { QDrag::cancel(); });
-    });
-    const CTabItem* pSecond = TabItem(scene, listModules.at(1));
-    const QPoint ptPress = pView->mapFromScene(pSecond->mapToScene(QPointF(20, 30)));
-    QTest::mousePress(pView->viewport(), Qt::LeftButton, Qt::NoModifier, ptPress);
-    QCOMPARE(scene.CurrentIndex(), 1);
-    QMouseEvent moveOut(QEvent::MouseMove, QPointF(ptPress.x(), 120), pView->viewport()->mapToGlobal(QPoint(ptPress.x(), 120)),
-                        Qt::NoButton, Qt::LeftButton, Qt::NoModifier);
-    QApplication::sendEvent(pView->viewport(), &moveOut);
-
-    QCOMPARE(spyBegin.size(), 1);
-    QCOMPARE(spyBegin.at(0).at(0).toInt(), 1);
-    QCOMPARE(spyLeave.size(), 1);
-    QCOMPARE(spyOut.size(), 1);
-    for (const char* szName : {"TabItemText", "TabItemData"})
-        QCOMPARE(mapSeen.value(QLatin1String(szName)).toString(), listModules.at(1));
-    QCOMPARE(mapSeen.value(QStringLiteral("TabItemIndex")).toInt(), 1);
-    QCOMPARE(mapSeen.value(QStringLiteral("TabItemTips")).toString(), QStringLiteral("Tracks of the last hour"));
-    for (const char* szName : {"SelIcon", "UnSelIcon"})
-        QVERIFY(!mapSeen.value(QLatin1String(szName)).value<QIcon>().isNull());
-
-    // Only the main bar gives the tab up; both remember what went out.
-    QCOMPARE(scene.Count(), bAux ? 3 : 2);
-    AuxiliaryData auxData;
-    scene.GetCurDragOutData(auxData);
-    QCOMPARE(auxData.m_strText, listModules.at(1));
-    QCOMPARE(auxData.m_iIndex, 1);
-    QCOMPARE(scene.GetDragOutTab(), 1);
-    QCOMPARE(scene.GetDragOutTabData().toString(), listModules.at(1));
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-}
-
-void TestTabView::dropThroughViewInsertsTab()
-{
-    CTabScene scene;
-    CTabView view(&scene);
-    view.resize(900, 55);
-    const QStringList& listModules = Modules();
-    AddModuleTab(scene, 4);
-    view.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&view));
-    QSignalSpy spyAdded(&scene, &CTabScene::SignalTabDragAdded);
-
-    std::unique_ptr<QMimeData> pMime(TabMime(listModules.at(1), listModules.at(1)));
-    QDragEnterEvent enter(QPoint(700, 30), Qt::MoveAction, pMime.get(), Qt::LeftButton, Qt::NoModifier);
-    QDragMoveEvent move(QPoint(700, 30), Qt::MoveAction, pMime.get(), Qt::LeftButton, Qt::NoModifier);
-    QDropEvent drop(QPointF(700, 30), Qt::MoveAction, pMime.get(), Qt::LeftButton, Qt::NoModifier);
-    for (QDropEvent* pEvent : {static_cast<QDropEvent*>(&enter), static_cast<QDropEvent*>(&move), &drop}) {
-        QApplication::sendEvent(view.viewport(), pEvent);
-        QVERIFY(pEvent->isAccepted());
-    }
-    QCOMPARE(spyAdded.size(), 1);
-    QCOMPARE(scene.TabText(0), listModules.at(1));
-    QCOMPARE(scene.TabText(1), listModules.at(4));
-}
-
-void TestTabView::navigationPopupButtons()
-{
-    CTabScene scene;
-    scene.setSceneRect(0, 0, 900, 55);
-    const QList<QPushButton*> listButtons = TopLevel<CSlidingWidget>()->Buttons();
-    QCOMPARE(listButtons.size(), 6);
-    for (const QPushButton* pButton : listButtons) {
-        QCOMPARE(pButton->objectName(), QStringLiteral("m_pBtn"));
-        QVERIFY(pButton->isHidden());
+        for (const char* szSignal : {SIGNAL(SignalBeginDrag(int)), SIGNAL(SignalDragLeaveTabBar()),
+                                     SIGNAL(SignalDragOutTabBar()), SIGNAL(SignalCurrentChanged(int))}) {
+            QTest::newRow(QByteArray("drag out: ").append(szSignal).constData()) << QByteArray(szSignal) << Trigger([](Fixture& f) {
+                QWidget* pViewport = f.m_pView->viewport();
+                QTest::mousePress(pViewport, Qt::LeftButton, Qt::NoModifier, QPoint(90, 30));
+                QTimer::singleShot(0, [] { QDrag::cancel(); });
+                QMouseEvent move(QEvent::MouseMove, QPointF(90, 150), pViewport->mapToGlobal(QPoint(90, 150)), Qt::NoButton,
+                                 Qt::LeftButton, Qt::NoModifier);
+                QApplication::sendEvent(pViewport, &move);
+            });
+        }
     }
 
-    const QStringList& listModules = Modules();
-    AddModuleTab(scene, 3);
-    AddModuleTab(scene, 5);
-    QVERIFY(!listButtons.at(3)->isHidden());
-    QVERIFY(!listButtons.at(5)->isHidden());
-    QVERIFY(listButtons.at(0)->isHidden());
-    QCOMPARE(listButtons.at(3)->text(), listModules.at(3));
-    QCOMPARE(listButtons.at(3)->property("_FrameID_").toString(), listModules.at(3));
+    void deletingSlot()
+    {
+        QFETCH(QByteArray, signal);
+        QFETCH(Trigger, trigger);
+        Fixture fixture;
+        fixture.m_pView->setGeometry(0, 0, 170, 55);
+        fixture.m_window.resize(300, 200);
+        fixture.m_pScene->SetTabStyle(CTabScene::IconOnly);
+        for (int i = 0; i < 3; ++i)
+            AddModuleTab(*fixture.m_pScene, i, SolidIcon(Qt::white));
+        fixture.m_window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&fixture.m_window));
+        QCOMPARE(fixture.m_pScene->CurrentShowTabNum(), 2);
 
-    scene.SetSlidingWidgetHoverSelect(listModules.at(5));
-    QCOMPARE(listButtons.at(5)->objectName(), QStringLiteral("m_pBtnHover"));
-    scene.ClearNameOrSheet();
-    QCOMPARE(listButtons.at(5)->objectName(), QStringLiteral("m_pBtn"));
-
-    // A press on a button selects its module's tab.
-    QTest::mousePress(listButtons.at(5), Qt::LeftButton);
-    QCOMPARE(scene.CurrentIndex(), 1);
-    QEvent enter(QEvent::Enter);
-    QApplication::sendEvent(listButtons.at(3), &enter);
-    QVERIFY(TabItem(scene, listModules.at(3))->IsHover());
-    QCOMPARE(listButtons.at(3)->objectName(), QStringLiteral("m_pBtnHover"));
-
-    scene.RemoveTab(0);
-    QVERIFY(listButtons.at(3)->isHidden());
-}
-
-void TestTabView::tabWidgetCorner()
-{
-    CTabWidget widget;
-    widget.addTab(new QWidget, QStringLiteral("Passing vehicles"));
-    widget.addTab(new QWidget, QStringLiteral("Alarms"));
-    auto* pExport = new QPushButton(QStringLiteral("Export"));
-    widget.SetCornerWidget(pExport);
-    widget.resize(700, 300);
-    widget.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&widget));
-
-    auto* pBar = qobject_cast<CTabBar*>(widget.tabBar());
-    QVERIFY(pBar);
-    QVERIFY(!pBar->expanding());
-    QCOMPARE(pBar->elideMode(), Qt::ElideRight);
-    auto* pCorner = widget.findChild<QWidget*>(QStringLiteral("m_pCornerWidget"));
-    QVERIFY(pCorner);
-    QCOMPARE(pExport->parentWidget(), pCorner);
-    QCOMPARE(pCorner->geometry(), QRect(pBar->width() + 30, pBar->y(), 700 - pBar->width() - 30, pBar->height()));
-    widget.resize(900, 300);
-    QCOMPARE(pCorner->width(), 900 - pBar->width() - 30);
-}
-
-void TestTabView::menuReportsTriggeredAction()
-{
-    CMenu menu;
-    menu.AddAction(QStringLiteral("Gate north"), 3);
-    QAction* pSouth = menu.AddAction(SolidIcon(Qt::green), QStringLiteral("Gate south"), QStringLiteral("cam-12"));
-    QCOMPARE(menu.actions().size(), 2);
-    QCOMPARE(menu.FindAction(QStringLiteral("cam-12")), pSouth);
-    QCOMPARE(menu.FindAction(99), nullptr);
-    QSignalSpy spy(&menu, &CMenu::SignalActionTriggered);
-    pSouth->trigger();
-    QCOMPARE(spy.size(), 1);
-    QCOMPARE(spy.at(0).at(0).value<QAction*>(), pSouth);
-
-    menu.setStyleSheet(QStringLiteral("OrvaGUIToolkit--CMenu { qproperty-m_colorBorder: #445566; "
-                                      "qproperty-m_colorHover: #2a5fa0; }"));
-    menu.ensurePolished();
-    QCOMPARE(menu.GetBorderColor(), QColor(0x44, 0x55, 0x66));
-    QCOMPARE(menu.palette().color(QPalette::Highlight), QColor(0x2a, 0x5f, 0xa0));
-}
+        SceneKiller killer;
+        killer.m_pScene = fixture.m_pScene;
+        QVERIFY(connect(fixture.m_pScene, signal.constData(), &killer, SLOT(Kill())));
+        trigger(fixture);
+        QVERIFY(fixture.m_pScene.isNull());
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+};
 
 QTEST_MAIN(TestTabView)
 #include "tst_tabview.moc"
