@@ -7,6 +7,8 @@
 #include <QtCore/QFile>
 #include <QtTest/QtTest>
 
+#include <climits>
+
 using namespace OrvaGUIToolkit;
 using ChartTest::CTimeZoneScope;
 using ChartTest::Bounds;
@@ -86,6 +88,7 @@ private Q_SLOTS:
     void drawsNothingWithoutStepOrWidth();
     void labelPlacement();
     void defaultTopsAre42();
+    void extremeSettings();
 };
 
 void TestAxisSeries::ticksCountFromLocalMidnight_data()
@@ -257,6 +260,24 @@ void TestAxisSeries::defaultTopsAre42()
     // Simple mode keeps the painter's pen, the axis text colour.
     QVERIFY(Bounds(image, s_colorText, QRect(20, 0, 38, 62)).isValid());
     QVERIFY(rectSimple.top() >= 36 && rectSimple.top() <= 40);
+}
+
+void TestAxisSeries::extremeSettings()
+{
+    CTimeZoneScope scope("UTC");
+    // LLONG_MIN mod 86400 = 30592: ticks 100 seconds apart fall on values
+    // ending in 08; their times lie before any date, so they carry no label.
+    ChartTest::SFixture<CAxisSeries> base(new CAxisSeries(LLONG_MIN));
+    base.pSeries->SetInterval(100);
+    base.pSeries->SetLabelEvery(INT_MIN);
+    const QVector<CAxisSeries::STick> vecTicks = base.pSeries->GetTicks();
+    QCOMPARE(QList<int>({vecTicks.size(), vecTicks.constFirst().iX}), QList<int>({6, 18}));
+    QCOMPARE(vecTicks.constFirst().strLabel, QString());
+    QVERIFY(Bounds(base.Paint()).isValid());
+    // A step of INT_MAX leaves the tick at the start only.
+    ChartTest::SFixture<CAxisSeries> step(new CAxisSeries(0));
+    step.pSeries->SetInterval(INT_MAX);
+    QCOMPARE(step.pSeries->GetTicks().size(), 1);
 }
 
 QTEST_MAIN(TestAxisSeries)

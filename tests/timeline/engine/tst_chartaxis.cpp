@@ -66,14 +66,9 @@ void TestChartAxis::valueToPixel_data()
     // Not scaled: one pixel per unit, starting at the chart's top.
     QTest::newRow("unscaled vertical") << int(UnscaledVertical) << 30.0 << 40.0 << 74.0 << 49;
     // Pixels beyond a billion are pinned there; NaN maps to the chart's start.
-    const double dInf = std::numeric_limits<double>::infinity();
-    QTest::newRow("+inf") << int(Horizontal) << 0.0 << 600.0 << dInf << 1000000000;
-    QTest::newRow("-inf") << int(Horizontal) << 0.0 << 600.0 << -dInf << -999999990;
+    QTest::newRow("-inf") << int(Horizontal) << 0.0 << 600.0 << -std::numeric_limits<double>::infinity() << -999999990;
     QTest::newRow("NaN") << int(Horizontal) << 0.0 << 600.0 << std::numeric_limits<double>::quiet_NaN() << 10;
-    QTest::newRow("end of a huge range") << int(Horizontal) << -1.0e300 << 1.0e300 << 1.0e300 << 210;
     QTest::newRow("middle of a huge range") << int(Horizontal) << -1.0e300 << 1.0e300 << 0.0 << 110;
-    // 2040-01-01 00:00 UTC, a day in view.
-    QTest::newRow("noon after 2038") << int(Horizontal) << 2208988800.0 << 2209075200.0 << 2209032000.0 << 110;
 }
 
 void TestChartAxis::valueToPixel()
@@ -128,8 +123,16 @@ void TestChartAxis::pixelToValue()
 void TestChartAxis::degenerateRanges()
 {
     CAxisPanel panel;
+    // Chart pixels are pinned to a billion either way.
+    panel.SetChartRect(INT_MAX, INT_MIN, INT_MAX, INT_MAX);
+    QCOMPARE(panel.GetChartRect(), QRect(1000000000, -1000000000, 1000000000, 1000000000));
     panel.SetChartRect(15, 0, 300, 20);
     CChartAxis axis(&panel, true, false);
+    // A span that is not finite is refused, even between finite ends.
+    axis.SetRange(1000.0, 1600.0);
+    QTest::ignoreMessage(QtWarningMsg, "CChartAxis::SetRange: !std::isfinite(dMax - dMin)");
+    axis.SetRange(-DBL_MAX, DBL_MAX);
+    QCOMPARE(qMakePair(axis.GetMin(), axis.GetMax()), qMakePair(1000.0, 1600.0));
     // Zero width: every value maps to the chart's left edge.
     axis.SetRange(500.0, 500.0);
     axis.UpdatePixelRange();
@@ -161,8 +164,6 @@ void TestChartAxis::seriesManagement()
         panel.AddSeries(pSeries);
     QTest::ignoreMessage(QtWarningMsg, "CAxisPanel::AddSeries: pSeries->GetPanel() != NULL");
     panel.AddSeries(pAxis);
-    // Rows grow downwards, values upwards: the panel's vertical axis is reversed.
-    QVERIFY(!panel.GetXAxis()->IsReversed() && panel.GetYAxis()->IsReversed());
     QCOMPARE(QList<CChartSeries*>({panel.GetSeries(1), panel.GetSeries(-1), panel.GetSeries(4), panel.FindSeries(5)}),
              QList<CChartSeries*>({pAxis, nullptr, nullptr, pFirstLine}));
     // Found series are appended to what the list already holds.
@@ -212,7 +213,7 @@ void TestChartAxis::drawStartsEachSeriesFromTheCallersPainter()
     panel.Draw(nullptr, CChartStyleOption());
 }
 
-// Bad indexes are ignored and read as 0, attached to axes or not.
+// Bad indexes are ignored and read as 0; clearing marks the series for recalculation.
 void TestChartAxis::seriesPointAccess()
 {
     CProbeSeries series;
@@ -220,14 +221,10 @@ void TestChartAxis::seriesPointAccess()
     series.SetXValue(-1, 99.0);
     series.SetPoint(1, 99.0, 99.0);
     series.SetPoint(0, 30.0, 3.0);
-    QCOMPARE(series.GetPointCount(), 1);
-    QCOMPARE(QList<double>({series.GetXValue(0), series.GetYValue(5), double(series.GetXPixel(0))}),
-             QList<double>({30.0, 0.0, 0.0}));
-    CAxisPanel panel;
-    auto* pAttached = new CProbeSeries;
-    panel.AddSeries(pAttached);
-    QCOMPARE(pAttached->GetYPixel(-1), 0);
-    // Clearing marks the series for recalculation.
+    // Without a panel there are no pixels either.
+    QCOMPARE(QList<double>({double(series.GetPointCount()), series.GetXValue(0), series.GetYValue(5),
+                            double(series.GetXPixel(0))}),
+             QList<double>({1.0, 30.0, 0.0, 0.0}));
     series.SetDirty(false);
     series.Clear();
     QVERIFY(series.GetPointCount() == 0 && series.IsDirty());

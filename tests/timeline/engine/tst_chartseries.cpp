@@ -10,6 +10,7 @@
 #include <QtTest/QtTest>
 
 #include <climits>
+#include <limits>
 
 using namespace OrvaGUIToolkit;
 using ChartTest::Bounds;
@@ -82,7 +83,7 @@ void TestChartSeries::backgroundAndRowNames()
     fixture.option.colorRightChartBackground = QColor(60, 60, 60);
     fixture.option.colorAxisName = QColor(255, 255, 0);
     fixture.AddRows(2);
-    fixture.pSeries->SetName(0, QStringLiteral("Main Gate Entry"));
+    fixture.pSeries->SetName(0, QString(1 << 20, QLatin1Char('W')));
     // A name may come before its row; a negative index is ignored.
     fixture.pSeries->SetName(5, QStringLiteral("No row yet"));
     fixture.pSeries->SetName(-1, QStringLiteral("ignored"));
@@ -92,11 +93,12 @@ void TestChartSeries::backgroundAndRowNames()
     QImage image = fixture.Paint();
     QCOMPARE(Bounds(image, QColor(30, 30, 30)), QRect(0, 0, 620, 202));
     QCOMPARE(Bounds(image, QColor(60, 60, 60)), QRect(13, 0, 604, 200));
-    // Unset colours paint nothing; the name of row 0 sits in the 24 pixels
-    // from y = 50 and 112 from x = 5, row 1 has none.
+    // Unset colours paint nothing; the (huge) name of row 0 is cut to the 24
+    // pixels from y = 50 and 112 from x = 5, row 1 has none.
     fixture.option.colorLeftChartBackground = QColor();
     fixture.option.colorRightChartBackground = QColor();
-    QVERIFY(QRect(5, 50, 112, 24).contains(Bounds(fixture.Paint())));
+    const QRect rectName = Bounds(fixture.Paint());
+    QVERIFY(QRect(5, 50, 112, 24).contains(rectName) && rectName.width() > 100);
 }
 
 // Each layer paints only in its own band, and nothing while its picture or
@@ -119,10 +121,11 @@ void TestChartSeries::layersPaintInTheirBands()
     QCOMPARE(Bounds(top.Paint()), QRect(0, 0, 620, 50));
 
     // Play marks: two pixels wide, ending at the point's x, 48 pixels down
-    // from its y; a parked (-1) or outside point has none.
+    // from its y; a parked (-1), NaN or outside point has none.
     SFixture<CLineSeries> marks;
     marks.option.colorMidLine = Qt::yellow;
     marks.pSeries->AddPoint(-1, 50);
+    marks.pSeries->AddPoint(std::numeric_limits<double>::quiet_NaN(), 50);
     marks.pSeries->AddPoint(300, 50);
     marks.pSeries->AddPoint(600, 100); // right end: still drawn
     marks.pSeries->AddPoint(601, 98);
@@ -264,14 +267,19 @@ void TestChartSeries::tagNamesAndExtremes()
     fixture.pSeries->RemoveTag(100);
     fixture.pSeries->RemoveTag(12345);
     QCOMPARE(fixture.pSeries->GetTagName(100), QStringLiteral("Duplicate"));
-    // Extreme times neither crash nor wrap around: both land mid-chart, so
-    // the second is crowded out.
+    // Times beyond 32 bits keep their key; the int lookup saturates.
     fixture.pSeries->Clear();
-    fixture.Add(INT_MIN, QString(), INT_MAX);
-    fixture.Add(INT_MAX);
-    fixture.SetRange(-1.0e12, 1.0e12);
-    fixture.Paint();
-    QCOMPARE(fixture.pSeries->GetTagRects().keys(), (QList<qint64>{INT_MIN}));
+    fixture.SetRange(2208988800.0, 2208989400.0);
+    fixture.pSeries->AddTag(Q_INT64_C(2208988900), Q_INT64_C(2208988900), 20, QString());
+    QCOMPARE(Bounds(fixture.Paint()), QRect(102, 18, 16, 16));
+    QCOMPARE(fixture.pSeries->GetTagRects().keys(), (QList<qint64>{Q_INT64_C(2208988900)}));
+    QCOMPARE(fixture.TagAt(110, 25), INT_MAX);
+    // A common top moves every marker, those added later too.
+    fixture.pSeries->SetMarkerTop(INT_MIN);
+    fixture.pSeries->AddTag(Q_INT64_C(2208989000), Q_INT64_C(2208989000), 20, QString());
+    QCOMPARE(Bounds(fixture.Paint()), QRect());
+    fixture.pSeries->SetMarkerTop(40);
+    QCOMPARE(Bounds(fixture.Paint()), QRect(102, 38, 116, 16));
 }
 
 QTEST_MAIN(TestChartSeries)

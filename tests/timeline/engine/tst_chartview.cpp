@@ -5,6 +5,8 @@
 #include <QtTest/QtTest>
 #include <QtWidgets/QAbstractButton>
 
+#include <climits>
+
 using namespace OrvaGUIToolkit;
 
 namespace {
@@ -99,6 +101,10 @@ void TestChartView::paintEventOnlyBlitsThePixmap()
     QCOMPARE(view.GetChartRect(), QRect(24, 0, 176, 58));
     QCOMPARE(image.pixelColor(4, 30), s_colorBackground);
     QCOMPARE(ChartTest::Bounds(image, Qt::darkGreen), QRect(24, 5, 176, 10));
+    // Margins are no wider than a widget can be.
+    view.SetMargins(INT_MAX, INT_MIN);
+    view.UpdateChart();
+    QCOMPARE(view.GetChartRect(), QRect(QWIDGETSIZE_MAX, 0, 300 - QWIDGETSIZE_MAX, 58));
 }
 
 void TestChartView::optionCarriesViewColours()

@@ -248,15 +248,35 @@ void TestTimeRectSeries::unorderedAndNestedSegments()
 
 void TestTimeRectSeries::badInput()
 {
+    // Rows at the ends of the int range overflow nothing: the first band ends
+    // above the image, the upside-down second one covers it all.
     SFixture fixture;
-    // Extreme coordinates and a reversed segment; at zero width everything
-    // sits on the chart's left edge.
-    fixture.Add(INT_MIN, INT_MAX, s_colorRed, 0, INT_MIN, INT_MAX);
-    fixture.Add(500, 100, s_colorBlue, 1);
-    fixture.SetRange(-1.0e300, 1.0e300);
-    fixture.Paint();
-    fixture.SetRange(1.0e9, 1.0e9);
-    QCOMPARE(fixture.Paint().pixelColor(11, 32), QColor(Qt::white));
+    fixture.Add(100, 200, s_colorBlue, 1, INT_MIN, INT_MAX);
+    fixture.Add(300, 400, s_colorBlue, 2, INT_MAX, INT_MIN);
+    QCOMPARE(Bounds(fixture.Paint(), s_colorBlue), QRect(310, 0, 101, 62));
+    fixture.pSeries->PlaceInBand(29, 36);
+    QCOMPARE(Bounds(fixture.Paint(), s_colorBlue), QRect(110, 29, 301, 7));
+
+    // Placed in 1970, then scrolled to 2040 at one scale: the cached pixels
+    // of 1970 would lie beyond the pixel limit. A segment spanning every
+    // time is clipped to the chart.
+    fixture.pSeries->Clear();
+    fixture.pSeries->AddRect(Q_INT64_C(-4611686018427387904), Q_INT64_C(4611686018427387903), 29, 36, s_colorBlue, 1);
+    fixture.pSeries->AddRect(Q_INT64_C(2208989200), Q_INT64_C(2208989250), 29, 36, s_colorRed, 1);
+    QCOMPARE(Bounds(fixture.Paint(), s_colorBlue), QRect(10, 29, 601, 7));
+    fixture.SetRange(2208988850.0, 2208989450.0);
+    QCOMPARE(Bounds(fixture.Paint(), s_colorRed), QRect(360, 29, 51, 7));
+
+    // Rows scrolled to INT_MIN lie far below the view: pinned, and never hit.
+    SFixture rows;
+    rows.pSeries->SetMapY(true);
+    rows.panel.GetYAxis()->SetReversed(false);
+    rows.panel.GetYAxis()->SetScaled(false);
+    rows.panel.GetYAxis()->SetRange(double(INT_MIN), double(INT_MIN) + 60.0);
+    rows.Add(100, 200, s_colorRed, 0, 60, 84);
+    rows.Paint();
+    QCOMPARE(qMakePair(rows.pSeries->GetBandTop(), rows.pSeries->GetBandBottom()), qMakePair(1000000000, 1000000000));
+    QVERIFY(!rows.pSeries->HitTestPixelRow(1000000000) && !rows.pSeries->HitTest(QPoint(0, INT_MIN)));
 
     // A huge series: a week of 200 000 segments.
     fixture.pSeries->Clear();
