@@ -98,7 +98,6 @@ void TestChartAxis::pixelToValue_data()
     QTest::newRow("horizontal inside") << true << false << 600.0 << 57 << -86.0;
     QTest::newRow("horizontal left of the chart") << true << false << 600.0 << -10 << -220.0;
     QTest::newRow("reversed inside") << false << true << 600.0 << 57 << 486.0;
-    QTest::newRow("upright vertical inside") << false << false << 600.0 << 57 << -86.0;
     QTest::newRow("INT_MIN") << true << false << 600.0 << INT_MIN << -4294967496.0;
     // 20 pixels of a span near DBL_MAX are still a finite, distinct time.
     QTest::newRow("20 pixels of a huge span") << true << false << 6.0e307 << 20 << 3.0e306;

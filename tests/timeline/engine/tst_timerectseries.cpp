@@ -13,7 +13,6 @@ namespace {
 
 const QColor s_colorRed(Qt::red);
 const QColor s_colorBlue(Qt::blue);
-const QColor s_colorGreen(Qt::green);
 
 // A chart from x = 10, 600 pixels wide, with the horizontal range [dMin, dMax].
 struct SFixture : ChartTest::SFixture<CTimeRectSeries>
@@ -58,7 +57,6 @@ private Q_SLOTS:
     void hitTest();
     void validRange_data();
     void validRange();
-    void groupsAndClearing();
     void unorderedAndNestedSegments();
     void badInput();
 };
@@ -71,13 +69,11 @@ void TestTimeRectSeries::laterSegmentsMoveWithTheFirst()
     fixture.Add(11, 11, s_colorBlue);
     // Drawn from the group's top (29), two rows high.
     fixture.Add(40, 60, s_colorBlue, 0, 40, 42);
-    fixture.Add(-20, -20, s_colorGreen, 3);
     fixture.Paint();
     // Cached from the scale of the last calculation: x = qRound(16.5) from the
     // chart's left, width = pixel of the end - pixel of the begin + 1.
     const QVector<STimeRect> vecRects = fixture.pSeries->GetRects(0);
     QCOMPARE(QList<int>({vecRects.at(1).pixelX, vecRects.at(2).pixelX, vecRects.at(2).pixelWidth}), QList<int>({27, 70, 31}));
-    QCOMPARE(fixture.pSeries->GetRects(3).at(0).pixelX, -20);
 
     // A quarter unit to the right, same span: no recalculation. The first
     // segment lands exactly (qRound(14.625) = 15, no shift); the second keeps
@@ -179,7 +175,6 @@ void TestTimeRectSeries::validRange_data()
     QTest::newRow("both ends in gaps") << two << qint64(210) << qint64(650) << qint64(250) << qint64(500);
     QTest::newRow("inside one gap") << two << qint64(310) << qint64(390) << qint64(-1) << qint64(-1);
     QTest::newRow("touches an end") << two << qint64(300) << qint64(350) << qint64(300) << qint64(300);
-    QTest::newRow("empty series") << SegmentList{} << qint64(0) << qint64(1000) << qint64(-1) << qint64(-1);
     // A group with nothing after the start must not pull the start back to it.
     QTest::newRow("group without later segment")
         << SegmentList{{1, 100, 200}, {2, 250, 300}} << qint64(210) << qint64(650) << qint64(250) << qint64(300);
@@ -215,21 +210,6 @@ void TestTimeRectSeries::validRange()
         if (bValid)
             QCOMPARE(qMakePair(iGotStart, iGotEnd), qMakePair(iStart, iEnd));
     }
-}
-
-void TestTimeRectSeries::groupsAndClearing()
-{
-    SFixture fixture;
-    fixture.Add(100, 110, s_colorRed, 4);
-    fixture.Add(200, 210, s_colorBlue, 6);
-    fixture.Paint();
-    fixture.pSeries->ClearType(4);
-    // The emptied group still exists.
-    QCOMPARE(fixture.pSeries->GetTypes(), (QList<int>{4, 6}));
-    QCOMPARE(Bounds(fixture.Paint()), QRect(210, 29, 11, 7));
-    fixture.pSeries->Clear();
-    QVERIFY(!fixture.pSeries->HasRects());
-    QCOMPARE(Bounds(fixture.Paint()), QRect());
 }
 
 // Segments added out of order, nested and straddling either end of the
