@@ -60,8 +60,6 @@ private Q_SLOTS:
     void levels_data();
     void levels();
     void wheelKeepsTheTimeUnderTheMouse();
-    void rangeFollowsLocalMidnight_data();
-    void rangeFollowsLocalMidnight();
     void playTimeCentres();
     void movingStepsAndStaysInTheRange();
     void dragStopsAtTheSlack_data();
@@ -119,27 +117,6 @@ void TestTimeSlider::wheelKeepsTheTimeUnderTheMouse()
     QCOMPARE(Span(slider), 21600.0);
     SliderTest::Settle(slider);
     QVERIFY(qAbs(pView->GetXAxis()->PixelToValue(ptMouse.x()) - dBefore) < 1.0);
-}
-
-void TestTimeSlider::rangeFollowsLocalMidnight_data()
-{
-    SliderTest::AddZoneRows();
-}
-
-// Axis values count local seconds; a UTC-based base would shift every day
-// boundary by the zone offset.
-void TestTimeSlider::rangeFollowsLocalMidnight()
-{
-    QFETCH(QByteArray, zone);
-    CTimeZoneScope scope(zone);
-    CSingleTimeSlider slider;
-    const QDate first = QDate::currentDate().addDays(-2);
-    slider.SetTimeRange(first, first.addDays(2));
-    const qint64 iLocal = QDateTime::currentDateTime().offsetFromUtc() - Priv(slider)->m_iBase;
-    QCOMPARE(Priv(slider)->m_iRangeMin, QDateTime(first, QTime(0, 0)).toSecsSinceEpoch() - 43200 + iLocal);
-    const qint64 iMidnight = QDateTime(QDate::currentDate(), QTime(0, 0)).toSecsSinceEpoch();
-    QCOMPARE((Priv(slider)->m_iBase + qint64(slider.TimeToValue(iMidnight))) % 86400, qint64(0));
-    QCOMPARE(slider.ValueToTime(slider.TimeToValue(iMidnight + 1234)), iMidnight + 1234);
 }
 
 void TestTimeSlider::playTimeCentres()
