@@ -440,7 +440,7 @@ void TestTimeSlider::tagDialog()
     edit.show();
     pNameEdit->clear();
     edit.reject();
-    QCOMPARE(qMakePair(spyEditSave.count(), spyEditClosed.count()), qMakePair(1, 3));
+    QCOMPARE(qMakePair(int(spyEditSave.count()), int(spyEditClosed.count())), qMakePair(1, 3));
 }
 
 void TestTimeSlider::deletingSlot_data()

@@ -269,7 +269,7 @@ void TestAxisSeries::extremeSettings()
     base.pSeries->SetInterval(100);
     base.pSeries->SetLabelEvery(INT_MIN);
     const QVector<CAxisSeries::STick> vecTicks = base.pSeries->GetTicks();
-    QCOMPARE(QList<int>({vecTicks.size(), vecTicks.constFirst().iX}), QList<int>({6, 18}));
+    QCOMPARE(QList<int>({int(vecTicks.size()), vecTicks.constFirst().iX}), QList<int>({6, 18}));
     QCOMPARE(vecTicks.constFirst().strLabel, QString());
     QVERIFY(Bounds(base.Paint()).isValid());
     // A step of INT_MAX leaves the tick at the start only.
