@@ -20,12 +20,8 @@
 #include <functional>
 
 using namespace OrvaGUIToolkit;
-using ChartTest::CTimeZoneScope;
-using SliderTest::Centre;
-using SliderTest::Click;
-using SliderTest::Drag;
-using SliderTest::SendMouse;
-using SliderTest::View;
+using namespace ChartTest;
+using namespace SliderTest;
 using Segments = QList<struTimeSliderData::TimeSegmentParam>;
 
 namespace {
@@ -318,8 +314,7 @@ void TestMultiTimeSlider::marqueeWithShiftDrag()
     // x 100 and 600 of the day from midnight: 02:35:55.4 and 17:53:07.3.
     const double dStart = slider.TimeToValue(QDateTime(s_day, QTime(2, 35, 55)).toSecsSinceEpoch());
     const double dEnd = slider.TimeToValue(QDateTime(s_day, QTime(17, 53, 7)).toSecsSinceEpoch());
-    QVERIFY(listData.at(0).dStart - dStart >= 0.0 && listData.at(0).dStart - dStart < 1.0);
-    QVERIFY(listData.at(0).dEnd - dEnd >= 0.0 && listData.at(0).dEnd - dEnd < 1.0);
+    QCOMPARE(qMakePair(std::floor(listData.at(0).dStart - dStart), std::floor(listData.at(0).dEnd - dEnd)), qMakePair(0.0, 0.0));
     // Track 1 records 06:00-12:00 only: the valid part is that.
     QList<struTimeSliderData::SelectedData> listValid;
     slider.GetValidMarqueeAreaRects(uIndex, listValid);
@@ -421,8 +416,8 @@ void TestMultiTimeSlider::hoverAsksForAThumbnail()
     QSignalSpy spyHide(&slider, QOverload<bool>::of(&CMultiTimeSlider::SignalThumbnail));
     SendMouse(View(slider), QEvent::MouseMove, BandPoint(slider, 2), Qt::NoButton);
     QVERIFY(spyThumbnail.wait(3000));
-    QCOMPARE(spyThumbnail.at(0).at(0).toBool(), true);
-    QCOMPARE(At(spyThumbnail.at(0).at(1).value<time_t>()), QDateTime(s_day, QTime(8, 42, 48)));
+    QCOMPARE(qMakePair(spyThumbnail.at(0).at(0).toBool(), At(spyThumbnail.at(0).at(1).value<time_t>())),
+             qMakePair(true, QDateTime(s_day, QTime(8, 42, 48))));
     QPixmap pixmap(160, 90);
     pixmap.fill(Qt::darkGreen);
     slider.ShowThumbnail(pixmap);
@@ -560,35 +555,19 @@ void TestMultiTimeSlider::deletingSlot()
         [&] { connect(p, &CMultiTimeSlider::SignalSelect, kill); Drag(pView, ptTrack0, ptTrack0 + QPoint(50, 0)); },
         [&] { connect(p, &CTimeSlider::SignalMouseEnter, kill); QApplication::sendEvent(pView, &enter); },
         [&] { connect(p, &CTimeSlider::SignalMouseLeave, kill); QApplication::sendEvent(pView, &leave); },
-        [&] {
-            connect(p, QOverload<bool, time_t>::of(&CMultiTimeSlider::SignalThumbnail), kill);
-            SendMouse(pView, QEvent::MouseMove, ptTrack0, Qt::NoButton);
-        },
-        [&] {
-            p->ShowThumbnail(QPixmap(16, 16));
-            connect(p, QOverload<bool>::of(&CMultiTimeSlider::SignalThumbnail), kill);
-            SendMouse(pView, QEvent::MouseMove, BandPoint(*p, 3), Qt::NoButton);
-        },
-        [&] {
-            p->AddTimeLevel(QIcon(), QStringLiteral("Continuous"), 1);
-            connect(p, &CMultiTimeSlider::SignalFilterTriggered, kill);
-            p->findChild<CTimeSliderFilterPopup*>()->OnClickOkBtn();
-        },
+        [&] { connect(p, QOverload<bool, time_t>::of(&CMultiTimeSlider::SignalThumbnail), kill);
+              SendMouse(pView, QEvent::MouseMove, ptTrack0, Qt::NoButton); },
+        [&] { p->ShowThumbnail(QPixmap(16, 16)); connect(p, QOverload<bool>::of(&CMultiTimeSlider::SignalThumbnail), kill);
+              SendMouse(pView, QEvent::MouseMove, BandPoint(*p, 3), Qt::NoButton); },
+        [&] { p->AddTimeLevel(QIcon(), QStringLiteral("Continuous"), 1); connect(p, &CMultiTimeSlider::SignalFilterTriggered, kill);
+              p->findChild<CTimeSliderFilterPopup*>()->OnClickOkBtn(); },
         // Dragging the scale from 00:30 to the right brings the day before.
-        [&] {
-            connect(p, &CMultiTimeSlider::SignalCalendarDateChanged, kill);
-            SendMouse(pView, QEvent::MouseButtonPress, QPoint(400, 20));
-            SendMouse(pView, QEvent::MouseMove, QPoint(600, 20));
-        },
-        [&] {
-            connect(p, &CMultiTimeSlider::SignalPopupCalendar, kill);
-            pView->findChild<QPushButton*>(QStringLiteral("CalendarBtn"))->click();
-        },
-        [&] {
-            p->SetTimeSliderCount(16);
-            connect(p, &CMultiTimeSlider::SignalVisibleRowsScrolled, kill);
-            p->findChild<CScrollBar*>()->setValue(48);
-        }};
+        [&] { connect(p, &CMultiTimeSlider::SignalCalendarDateChanged, kill);
+              SendMouse(pView, QEvent::MouseButtonPress, QPoint(400, 20)); SendMouse(pView, QEvent::MouseMove, QPoint(600, 20)); },
+        [&] { connect(p, &CMultiTimeSlider::SignalPopupCalendar, kill);
+              pView->findChild<QPushButton*>(QStringLiteral("CalendarBtn"))->click(); },
+        [&] { p->SetTimeSliderCount(16); connect(p, &CMultiTimeSlider::SignalVisibleRowsScrolled, kill);
+              p->findChild<CScrollBar*>()->setValue(48); }};
     triggers[iSignal]();
     QTRY_VERIFY_WITH_TIMEOUT(!guard, 3000);
 }

@@ -22,15 +22,8 @@
 #include <limits>
 
 using namespace OrvaGUIToolkit;
-using ChartTest::CTimeZoneScope;
-using SliderTest::Centre;
-using SliderTest::Click;
-using SliderTest::Priv;
-using SliderTest::Segment;
-using SliderTest::SendMouse;
-using SliderTest::Span;
-using SliderTest::View;
-using SliderTest::Visible;
+using namespace ChartTest;
+using namespace SliderTest;
 
 namespace {
 

@@ -1,6 +1,9 @@
 #include "ChartTestSupport.h"
 
+#include "timeline/engine/ChartView.h"
+
 #include <QtTest/QtTest>
+#include <QtWidgets/QAbstractButton>
 
 #include <climits>
 #include <cfloat>
@@ -10,22 +13,51 @@ using namespace OrvaGUIToolkit;
 
 namespace {
 
-// Records what the panel asks of it.
+const QColor s_colorBackground(20, 30, 40);
+
+// Records what the panel asks of it, and marks the chart rectangle with a band.
 class CProbeSeries : public CChartSeries
 {
 public:
     explicit CProbeSeries(int iType = -1) : m_iType(iType) {}
     void Calculate() override {}
-    void Paint(QPainter* pPainter, const CChartStyleOption&) override
+    void Paint(QPainter* pPainter, const CChartStyleOption& option) override
     {
+        ++m_iPainted;
+        m_option = option;
         m_penSeen = pPainter->pen();
+        const QRect rectChart = GetPanel()->GetChartRect();
+        pPainter->fillRect(QRect(rectChart.left(), 5, rectChart.width(), 10), Qt::darkGreen);
         // Leaves a changed painter behind; the panel must restore it.
         pPainter->setPen(QPen(Qt::red, 9));
     }
     int SeriesType() const override { return m_iType; }
 
     int m_iType;
+    int m_iPainted = 0;
+    CChartStyleOption m_option;
     QPen m_penSeen;
+};
+
+class CTestChartView : public CChartView
+{
+public:
+    explicit CTestChartView(const QSize& size)
+    {
+        AddSeries(m_pSeries);
+        QPalette palette;
+        palette.setColor(QPalette::Window, s_colorBackground);
+        setPalette(palette);
+        resize(size);
+    }
+    void InitChartStyleOption(CChartStyleOption& option) override
+    {
+        option.colorRightChartBackground = Qt::cyan;
+        // The view's own colours are copied after this and win.
+        option.colorAxisName = Qt::magenta;
+    }
+    int Painted() const { return m_pSeries->m_iPainted; }
+    CProbeSeries* m_pSeries = new CProbeSeries;
 };
 
 } // namespace
@@ -43,6 +75,10 @@ private Q_SLOTS:
     void seriesManagement();
     void drawStartsEachSeriesFromTheCallersPainter();
     void seriesPointAccess();
+    void repaintIsAsynchronous();
+    void paintEventOnlyBlitsThePixmap();
+    void optionCarriesViewColours();
+    void emptyWidgetSkipsDrawing();
 };
 
 enum EAxisKind { Horizontal, ReversedVertical, UnscaledVertical };
@@ -227,6 +263,73 @@ void TestChartAxis::seriesPointAccess()
     series.SetDirty(false);
     series.Clear();
     QVERIFY(series.GetPointCount() == 0 && series.IsDirty());
+}
+
+// A resize rebuilds the picture at once; other requests (colour changes
+// included) wait for the event loop and coalesce until it has run.
+void TestChartAxis::repaintIsAsynchronous()
+{
+    CTestChartView view(QSize(300, 60));
+    view.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&view));
+    QCoreApplication::sendPostedEvents(&view, QEvent::User);
+    const int iBefore = view.Painted();
+    view.resize(320, 60);
+    QCOMPARE(view.Painted(), iBefore + 1);
+    QCOMPARE(view.GetChartPixmap().size(), QSize(320, 60));
+    view.PostUpdateChart();
+    view.SetColorAxisText(Qt::green);
+    QCOMPARE(view.Painted(), iBefore + 1);
+    QCoreApplication::sendPostedEvents(&view, QEvent::User);
+    QCOMPARE(view.Painted(), iBefore + 2);
+}
+
+// Painting the widget only copies the picture; the chart rectangle lies
+// inside the margins and 2 pixels above the bottom.
+void TestChartAxis::paintEventOnlyBlitsThePixmap()
+{
+    CTestChartView view(QSize(300, 60));
+    view.SetShowMidLine(false);
+    view.SetMargins(24, 100);
+    for (QWidget* pButton : view.findChildren<QAbstractButton*>())
+        pButton->hide();
+    view.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&view));
+    QCoreApplication::processEvents();
+    const int iPainted = view.Painted();
+    const QImage image = view.grab().toImage().convertToFormat(QImage::Format_RGB32);
+    QCOMPARE(view.Painted(), iPainted);
+    QCOMPARE(image, view.GetChartPixmap().toImage().convertToFormat(QImage::Format_RGB32));
+    QCOMPARE(view.GetChartRect(), QRect(24, 0, 176, 58));
+    QCOMPARE(image.pixelColor(4, 30), s_colorBackground);
+    QCOMPARE(ChartTest::Bounds(image, Qt::darkGreen), QRect(24, 5, 176, 10));
+    // Margins are no wider than a widget can be.
+    view.SetMargins(INT_MAX, INT_MIN);
+    view.UpdateChart();
+    QCOMPARE(view.GetChartRect(), QRect(QWIDGETSIZE_MAX, 0, 300 - QWIDGETSIZE_MAX, 58));
+}
+
+void TestChartAxis::optionCarriesViewColours()
+{
+    CTestChartView view(QSize(200, 50));
+    // The colours are copied together: the first and the last pin the copy.
+    QVERIFY(view.setProperty("m_colorAxisName", QColor(10, 20, 30)));
+    QVERIFY(view.setProperty("m_colorMidLine", QColor(50, 20, 30)));
+    view.UpdateChart();
+    const CChartStyleOption& option = view.m_pSeries->m_option;
+    QCOMPARE(qMakePair(option.colorAxisName, option.colorMidLine), qMakePair(QColor(10, 20, 30), QColor(50, 20, 30)));
+    // What the subclass fills and the view does not own is kept.
+    QCOMPARE(option.colorRightChartBackground, QColor(Qt::cyan));
+}
+
+void TestChartAxis::emptyWidgetSkipsDrawing()
+{
+    CTestChartView view(QSize(0, 0));
+    view.UpdateChart();
+    QVERIFY(view.GetChartPixmap().isNull());
+    QCoreApplication::postEvent(&view, new QEvent(QEvent::User));
+    QCoreApplication::sendPostedEvents(&view, QEvent::User);
+    QCOMPARE(view.Painted(), 0);
 }
 
 QTEST_MAIN(TestChartAxis)
