@@ -69,7 +69,6 @@ private Q_SLOTS:
     void layersPaintInTheirBands();
     void rowAt();
     void marquee();
-    void tagMarkers();
     void crowdedTagsAreSkipped_data();
     void crowdedTagsAreSkipped();
     void tagAt();
@@ -166,8 +165,7 @@ void TestChartSeries::marquee()
     fixture.pSeries->AddRange(1, 200.0, 100.0);
     fixture.pSeries->AddRange(2, 300.0, 700.0);
     fixture.pSeries->GetRanges(iRow, listRanges);
-    QCOMPARE(iRow, 2);
-    QCOMPARE(listRanges, (QList<QPair<double, double>>{{100.0, 200.0}, {300.0, 700.0}}));
+    QCOMPARE(qMakePair(iRow, listRanges), qMakePair(2, QList<QPair<double, double>>{{100.0, 200.0}, {300.0, 700.0}}));
     fixture.pSeries->SetSelectedRow(0);
     // Row 0 outlined: (0, 50, view width - 1, 24). Marquee drawing is off by default.
     QCOMPARE(Bounds(fixture.Paint()), QRect(0, 50, 620, 25));
@@ -175,31 +173,13 @@ void TestChartSeries::marquee()
     fixture.option.selectRectOpacity = 0.5;
     const QImage image = fixture.Paint();
     const QColor colorHalf(128, 128, 255);
-    QCOMPARE(Bounds(image, colorHalf), QRect(110, 99, 500, 22));
-    QCOMPARE(Bounds(image, colorHalf, QRect(0, 0, 300, 202)), QRect(110, 99, 100, 22));
-    QCOMPARE(Bounds(image, Qt::red), QRect(0, 50, 620, 25));
+    QCOMPARE(QList<QRect>({Bounds(image, colorHalf), Bounds(image, colorHalf, QRect(0, 0, 300, 202)), Bounds(image, Qt::red)}),
+             QList<QRect>({QRect(110, 99, 500, 22), QRect(110, 99, 100, 22), QRect(0, 50, 620, 25)}));
     // Clearing another row keeps them.
     fixture.pSeries->ClearRow(1);
     QCOMPARE(fixture.pSeries->GetMarqueeRow(), 2);
     fixture.pSeries->ClearRow(2);
     QCOMPARE(fixture.pSeries->GetMarqueeRow(), -1);
-}
-
-void TestChartSeries::tagMarkers()
-{
-    STagFixture fixture;
-    fixture.Add(100);
-    fixture.Add(700);
-    // Centred on x = 110, 2 pixels above the tag's top; the one outside is not drawn.
-    fixture.Paint();
-    QCOMPARE(fixture.pSeries->GetTagRects(), (QMap<qint64, QRect>{{100, QRect(102, 18, 16, 16)}}));
-    // A tag spanning the chart's left end is drawn there, keyed by the
-    // range's start truncated to whole seconds.
-    fixture.pSeries->Clear();
-    fixture.SetRange(50.5, 650.5);
-    fixture.Add(20, QString(), 80);
-    QCOMPARE(Bounds(fixture.Paint()), QRect(2, 18, 16, 16));
-    QCOMPARE(fixture.TagAt(5, 25), 50);
 }
 
 void TestChartSeries::crowdedTagsAreSkipped_data()
@@ -222,28 +202,36 @@ void TestChartSeries::crowdedTagsAreSkipped()
     QCOMPARE(fixture.TagAt(117 + iGap, 25), bSecondDrawn ? 100 + iGap : -1);
 }
 
-// Markers are laid out in insertion order: one added later but left of the
-// previous marker is not drawn. Hit tests follow the last paint: without a
-// picture the marker is gone; clearing forgets it at once.
+// A marker is centred on its tag's x, 2 pixels above the tag's top. Markers
+// are laid out in insertion order: one added later but left of the previous
+// marker is not drawn, nor is one outside the chart. Hit tests follow the
+// last paint: without a picture the marker is gone; clearing forgets it at once.
 void TestChartSeries::tagAt()
 {
     STagFixture fixture;
-    fixture.Add(100);
-    fixture.Add(400);
-    fixture.Add(300);
+    for (int iTime : {100, 400, 300, 700})
+        fixture.Add(iTime);
     QCOMPARE(fixture.TagAt(110, 25), -1);
     fixture.Paint();
+    QCOMPARE(fixture.pSeries->GetTagRects().keys(), (QList<qint64>{100, 400}));
     QList<int> listFound;
     for (const QPoint& point : {QPoint(102, 18), QPoint(417, 33), QPoint(101, 25), QPoint(110, 34), QPoint(310, 25)})
         listFound << fixture.TagAt(point.x(), point.y());
     QCOMPARE(listFound, QList<int>({100, 400, -1, -1, -1}));
+    // A tag spanning the chart's left end is drawn there, keyed by the
+    // range's start truncated to whole seconds.
+    fixture.pSeries->Clear();
+    fixture.SetRange(50.5, 650.5);
+    fixture.Add(20, QString(), 80);
+    QCOMPARE(Bounds(fixture.Paint()), QRect(2, 18, 16, 16));
+    QCOMPARE(fixture.TagAt(5, 25), 50);
     fixture.option.pixTag = QPixmap();
     QCOMPARE(Bounds(fixture.Paint()), QRect());
-    QCOMPARE(fixture.TagAt(110, 25), -1);
+    QCOMPARE(fixture.TagAt(5, 25), -1);
     fixture.option.pixTag = QPixmap(16, 16);
     fixture.Paint();
     fixture.pSeries->Clear();
-    QCOMPARE(fixture.TagAt(110, 25), -1);
+    QCOMPARE(fixture.TagAt(5, 25), -1);
 }
 
 void TestChartSeries::tagNamesAndExtremes()
