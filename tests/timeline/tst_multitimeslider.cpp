@@ -112,7 +112,6 @@ private Q_SLOTS:
     void scrollBarShowsOnlyWhenRowsOverflow_data();
     void scrollBarShowsOnlyWhenRowsOverflow();
     void rowsSitAtTheirDocumentedPixels();
-    void simplifyModeMovesExistingSegments();
     void trackRectsFollowTheScrolling();
     void deletingSlot_data();
     void deletingSlot();
@@ -457,42 +456,33 @@ void TestMultiTimeSlider::scrollBarShowsOnlyWhenRowsOverflow()
 }
 
 // Names, play marks and row boundaries sit on the row tops, 50 + 24 k; only
-// the segments are 10 pixels lower, 60 + 24 k to 84 + 24 k.
+// the segments are 10 pixels lower, 60 + 24 k to 84 + 24 k. Compact rows are
+// 10 high from y = 10: every segment moves to its track's slim band (track 2:
+// 31..41), in its order, and is hit where it is drawn.
 void TestMultiTimeSlider::rowsSitAtTheirDocumentedPixels()
-{
-    CMultiTimeSlider slider;
-    slider.SetTimeRange(s_dayFirst, s_dayLast);
-    slider.SetTimeSliderCount(3);
-    slider.AddTime({Segment(s_dayFirst, QTime(1, 0), QTime(2, 0), 1)}, 2);
-    CChartView* pView = View(slider);
-    QCOMPARE(YValues(pView->FindSeries(ChartSeriesBackGround)), QList<double>({50, 74, 98}));
-    QCOMPARE(YValues(pView->FindSeries(ChartSeriesLine)), QList<double>({50, 74, 98}));
-    QCOMPARE(YValues(pView->FindSeries(ChartSeriesSelectRect)), QList<double>({50, 74, 98, 122}));
-    const STimeRect rect = Tracks(slider).at(2)->GetRects(1).constFirst();
-    QCOMPARE(qMakePair(rect.begin.y(), rect.end.y()), qMakePair(108, 132));
-}
-
-// Compact rows: 10 high from y = 10; every segment moves to its track's slim
-// band (track 2: 31..41), in its order, and is hit where it is drawn.
-void TestMultiTimeSlider::simplifyModeMovesExistingSegments()
 {
     CMultiTimeSlider slider;
     slider.SetTimeRange(s_dayFirst, s_dayLast);
     slider.SetTimeSliderCount(3);
     slider.AddTime({Segment(s_dayFirst, QTime(1, 0), QTime(2, 0), 1), Segment(s_dayFirst, QTime(3, 0), QTime(4, 0), 2),
                     Segment(s_dayFirst, QTime(5, 0), QTime(6, 0), 1)}, 2);
+    CChartView* pView = View(slider);
+    QCOMPARE(YValues(pView->FindSeries(ChartSeriesBackGround)), QList<double>({50, 74, 98}));
+    QCOMPARE(YValues(pView->FindSeries(ChartSeriesLine)), QList<double>({50, 74, 98}));
+    QCOMPARE(YValues(pView->FindSeries(ChartSeriesSelectRect)), QList<double>({50, 74, 98, 122}));
+    const STimeRect rect = Tracks(slider).at(2)->GetRects(1).constFirst();
+    QCOMPARE(qMakePair(rect.begin.y(), rect.end.y()), qMakePair(108, 132));
+
     slider.SetShowSimplifyMode();
     QCOMPARE(slider.GetHintHeight(), 24);
-    CChartView* pView = View(slider);
     QCOMPARE(YValues(pView->FindSeries(ChartSeriesBackGround)), QList<double>({10, 20, 30}));
     QCOMPARE(YValues(pView->FindSeries(ChartSeriesSelectRect)), QList<double>({10, 20, 30, 40}));
     const QVector<STimeRect> vecLevel1 = Tracks(slider).at(2)->GetRects(1);
     QCOMPARE(vecLevel1.at(1).end.x() - vecLevel1.at(0).begin.x(), 5 * 3600);
-    for (const STimeRect& rect : vecLevel1 + Tracks(slider).at(2)->GetRects(2))
-        QCOMPARE(qMakePair(rect.begin.y(), rect.end.y()), qMakePair(31, 41));
+    for (const STimeRect& rectSlim : vecLevel1 + Tracks(slider).at(2)->GetRects(2))
+        QCOMPARE(qMakePair(rectSlim.begin.y(), rectSlim.end.y()), qMakePair(31, 41));
     Fill(slider);
-    QCOMPARE(Priv(slider)->TrackAt(BandPoint(slider, 2)), 2);
-    QCOMPARE(Priv(slider)->TrackAt(BandPoint(slider, 3)), -1);
+    QCOMPARE(qMakePair(Priv(slider)->TrackAt(BandPoint(slider, 2)), Priv(slider)->TrackAt(BandPoint(slider, 3))), qMakePair(2, -1));
 }
 
 // A client lines its own widgets up with the tracks: the band of each track,

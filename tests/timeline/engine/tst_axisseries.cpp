@@ -140,8 +140,7 @@ void TestAxisSeries::acrossDaylightSaving()
     // exist that night, yet real hours stay evenly spaced (600 px for 6 h).
     SFixture hours(AxisValue(iStart), AxisValue(iStart) + 6 * 3600, 3600);
     QCOMPARE(hours.Labels(), (QStringList{"00:00", "01:00", "03:00", "04:00", "05:00", "06:00", "07:00"}));
-    const QVector<CAxisSeries::STick> vecTicks = hours.pSeries->GetTicks();
-    QCOMPARE(vecTicks.at(3).iX - vecTicks.at(1).iX, 200);
+    QCOMPARE(hours.pSeries->GetTicks().at(3).iX - hours.pSeries->GetTicks().at(1).iX, 200);
 
     // Whole days are laid out at the offset in force now, so 12-hour ticks sit
     // on the midnight and noon of that offset; labels show their own instant.
