@@ -111,7 +111,7 @@ private Q_SLOTS:
     void hoverAsksForAThumbnail();
     void scrollBarShowsOnlyWhenRowsOverflow_data();
     void scrollBarShowsOnlyWhenRowsOverflow();
-    void rowsSitAtTheirDocumentedPixels();
+    void rowsAndCompactRowsSitOnTheirPixels();
     void trackRectsFollowTheScrolling();
     void deletingSlot_data();
     void deletingSlot();
@@ -459,7 +459,7 @@ void TestMultiTimeSlider::scrollBarShowsOnlyWhenRowsOverflow()
 // the segments are 10 pixels lower, 60 + 24 k to 84 + 24 k. Compact rows are
 // 10 high from y = 10: every segment moves to its track's slim band (track 2:
 // 31..41), in its order, and is hit where it is drawn.
-void TestMultiTimeSlider::rowsSitAtTheirDocumentedPixels()
+void TestMultiTimeSlider::rowsAndCompactRowsSitOnTheirPixels()
 {
     CMultiTimeSlider slider;
     slider.SetTimeRange(s_dayFirst, s_dayLast);
