@@ -37,16 +37,6 @@ inline void SendMouse(QWidget* pView, QEvent::Type enumType, const QPoint& point
     QApplication::sendEvent(pView, &event);
 }
 
-// Zones whose offsets are whole hours east, a half hour east and hours
-// west of UTC: a slip between UTC and local seconds shows in each of them.
-inline void AddZoneRows()
-{
-    QTest::addColumn<QByteArray>("zone");
-    QTest::newRow("Shanghai") << QByteArray("Asia/Shanghai");
-    QTest::newRow("Kolkata") << QByteArray("Asia/Kolkata");
-    QTest::newRow("New York") << QByteArray("America/New_York");
-}
-
 // A press and a release at one point: a click.
 inline void Click(QWidget* pView, const QPoint& point, Qt::MouseButton enumButton = Qt::LeftButton)
 {
