@@ -40,11 +40,6 @@ inline ScheduleFrame* Grid(const ScheduleWidget& widget)
     return widget.findChild<ScheduleFrame*>(QStringLiteral("m_pScheduleFrame"));
 }
 
-inline QToolButton* Tool(const ScheduleWidget& widget, const char* szName)
-{
-    return widget.findChild<QToolButton*>(QLatin1String(szName));
-}
-
 inline QPushButton* ButtonWithText(const ScheduleWidget& widget, const QString& strText)
 {
     const auto lstButtons = widget.findChildren<QPushButton*>();
