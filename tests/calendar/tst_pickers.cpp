@@ -243,7 +243,6 @@ private Q_SLOTS:
         QTest::newRow("time") << 1 << true << false << false;
         QTest::newRow("day") << 2 << false << true << false;
         QTest::newRow("month") << 4 << false << false << true;
-        QTest::newRow("none") << 0 << false << false << false;
         QTest::newRow("every bit") << -1 << true << true << true;
         QTest::newRow("day and unknown bits") << (2 | 0x100) << false << true << false;
     }
@@ -295,8 +294,6 @@ private Q_SLOTS:
         QTest::newRow("months reversed") << 4 << day(2017, 3, 15) << day(2017, 2, 10) << s_strEarlier << Emissions();
         QTest::newRow("leap February") << 4 << day(2016, 1, 31) << day(2016, 2, 1) << QString()
                                        << Emissions{{QDate(2016, 1, 1), QDate(2016, 2, 29)}};
-        QTest::newRow("months across years") << 4 << day(2016, 11, 3) << day(2017, 1, 3) << QString()
-                                             << Emissions{{QDate(2016, 11, 1), QDate(2017, 1, 31)}};
     }
 
     void confirm()
@@ -617,9 +614,7 @@ private Q_SLOTS:
         QTest::newRow("second") << int(QDateTimeEdit::SecondSection) << 5 << QTime(8, 37, 5);
         // Values out of the section's range change nothing.
         QTest::newRow("hour 24") << int(QDateTimeEdit::HourSection) << 24 << QTime(8, 37, 15);
-        QTest::newRow("minute -1") << int(QDateTimeEdit::MinuteSection) << -1 << QTime(8, 37, 15);
         QTest::newRow("second 60") << int(QDateTimeEdit::SecondSection) << 60 << QTime(8, 37, 15);
-        QTest::newRow("hour INT_MIN") << int(QDateTimeEdit::HourSection) << INT_MIN << QTime(8, 37, 15);
     }
 
     void timeEditChangesOnlyItsSection()

@@ -466,31 +466,6 @@ private Q_SLOTS:
         QCOMPARE(spyImage.count(), 0);
     }
 
-    void delegateNullArguments()
-    {
-        CTableWidget table;
-        FillAlarms(table, 3);
-        CTableDelegate* pDelegate = Delegate(table);
-        const QModelIndex miCell = table.GetIndex(0, 0);
-        QVERIFY(!pDelegate->helpEvent(nullptr, &table, QStyleOptionViewItem(), miCell));
-        QCOMPARE(pDelegate->OnMouseEvent(nullptr, &table, QStyleOptionViewItem(), miCell), NoItemRole);
-        QVERIFY(!pDelegate->createEditor(table.viewport(), QStyleOptionViewItem(), QModelIndex()));
-        pDelegate->OnHoverEvent(nullptr, nullptr, QStyleOptionViewItem(), miCell);
-        pDelegate->paint(nullptr, QStyleOptionViewItem(), miCell);
-        pDelegate->setModelData(nullptr, table.model(), miCell);
-        pDelegate->setModelData(table.viewport(), nullptr, miCell);
-        pDelegate->updateEditorGeometry(nullptr, QStyleOptionViewItem(), miCell);
-        QCOMPARE(table.GetText(0, 0), QStringLiteral("08:00:00"));
-        CTableDelegate orphan(nullptr);
-        QImage image(50, 20, QImage::Format_ARGB32);
-        QPainter painter(&image);
-        QStyleOptionViewItem option;
-        option.rect = image.rect();
-        table.SetUserDefineData(0, 0, 50, ProgressRole);
-        orphan.paint(&painter, option, miCell);
-        QCOMPARE(orphan.CheckMousePos(QPoint(5, 5), option, miCell), NoItemRole);
-    }
-
     void oddCellValues_data()
     {
         QTest::addColumn<int>("role");
@@ -498,11 +473,8 @@ private Q_SLOTS:
         const double dNaN = std::numeric_limits<double>::quiet_NaN();
         const double dInf = std::numeric_limits<double>::infinity();
         QTest::newRow("progress NaN") << int(ProgressRole) << QVariant(dNaN);
-        QTest::newRow("check state inf") << int(Qt::CheckStateRole) << QVariant(dInf);
         QTest::newRow("combo index INT_MAX") << int(ComboCurrentIndexRole) << QVariant(INT_MAX);
-        QTest::newRow("max length INT_MIN") << int(EditMaxLengthRole) << QVariant(INT_MIN);
         QTest::newRow("image of wrong type") << int(Pixmap2Role) << QVariant(QStringLiteral("not a pixmap"));
-        QTest::newRow("combo items of wrong type") << int(ComboItemsRole) << QVariant(42);
         QTest::newRow("invalid date-time") << int(DateTimeEditRole) << QVariant(QDateTime(QDate(2026, 2, 30), QTime()));
     }
 

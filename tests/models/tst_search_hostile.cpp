@@ -92,19 +92,6 @@ private Q_SLOTS:
         view.SetDescendingOrder(-5);
     }
 
-    void valueListsShorterThanColumns()
-    {
-        CFixture fixture(6);
-        CFilterTreeView& view = fixture.view;
-        view.StartFilterByTextgroup({}, {});
-        QCOMPARE(view.GetModelNoPageInfo()->rowCount(), 0);
-        view.StartFilterByTextgroup({{QStringLiteral("C0 C1 C2 C3 C4 C5")}}, {false, true, true, true});
-        QCOMPARE(view.GetModelNoPageInfo()->rowCount(), 6);
-        view.StartFilterByTextgroup({{QStringLiteral("C0 C1 C2 C3 C4 C5")}}, {false});
-        QCOMPARE(view.GetModelNoPageInfo()->rowCount(), 0);
-        view.ResetFilterModel();
-    }
-
     void noSourceModel()
     {
         CFilterTreeView view;
@@ -130,27 +117,6 @@ private Q_SLOTS:
         delete pModel;
         view.DoPaging();
         QCOMPARE(view.TopLevelItemCount(), 0);
-    }
-
-    void proxiesWithoutSource()
-    {
-        CSortFilterProxyModel proxy;
-        proxy.SetColumnNum(INT_MIN);
-        QCOMPARE(proxy.GetColumnNum(), 0);
-        proxy.SetCoustomFilter(static_cast<CSortFilterProxyModel::FilterMode>(INT_MAX), QRegExp());
-        proxy.invalidate();
-        CMultiPageSecondarySortFilterModel paged;
-        paged.SetMultiPageParam(UINT_MAX, UINT_MAX);
-        paged.SetSecondaryFilterKeyColumn(INT_MIN);
-        paged.SetSecondaryFilterRole(INT_MAX);
-        paged.SetSecondaryFilterRegExp(QStringLiteral("(("));
-        QStandardItemModel source(4, 2);
-        paged.setSourceModel(&source);
-        QCOMPARE(paged.rowCount(), 0);
-        CMutilColumnFilterProxyModel multi;
-        multi.SetCoustomFilter(QRegExp(QStringLiteral("[")));
-        multi.setSourceModel(&source);
-        QCOMPARE(multi.rowCount(), 0);
     }
 
     // Every signal the search views emit from their own handlers, with a slot
