@@ -12,27 +12,6 @@
 
 using namespace OrvaGUIToolkit;
 
-class TestCombinationModel : public QObject
-{
-    Q_OBJECT
-
-private Q_SLOTS:
-    void topLevelFollowsModelOrder();
-    void rootRowHoldsSources();
-    void foreignAndOutOfRangeIndexes();
-    void refusals_data();
-    void refusals();
-    void sourceDestroyedElsewhere();
-    void rootGoneDropsSources_data();
-    void rootGoneDropsSources();
-    void keyMappingAndKeywords();
-    void checkableKeepsStateInSources();
-    void comboBoxStartsWithAll();
-    void deletingSlots_data();
-    void deletingSlots();
-    void randomEditsAcrossSources();
-};
-
 namespace {
 
 // A source model of one device server: iCameras cameras, each with
@@ -136,314 +115,320 @@ struct Combined
 
 } // namespace
 
-void TestCombinationModel::topLevelFollowsModelOrder()
+class TestCombinationModel : public QObject
 {
-    Combined f(Top::Columns, {{"A", 3, 0}, {"B", 2, 0}});
-    CCombination_Model& model = f.model;
-    QCOMPARE(model.rowCount(), 5);
-    QCOMPARE(Text(model.index(3, 0)), QStringLiteral("B cam 0"));
-    QCOMPARE(Text(model.index(4, 1)), QStringLiteral("10.0.1.1"));
-    QCOMPARE(model.GetModelByProxyIndex(model.index(3, 0)), f.Source(1));
-    QCOMPARE(model.GetModelByProxyIndex(model.index(2, 0)), f.Source(0));
-    QCOMPARE(model.MapToSource(model.index(3, 1)), f.Source(1)->index(0, 1));
-    QCOMPARE(model.MapFromSource(f.Source(1)->index(1, 0)), model.index(4, 0));
-    QCOMPARE(model.MapFromSource(QModelIndex()), QModelIndex());
-    QVector<QAbstractItemModel*> vecModels{nullptr, nullptr, nullptr};
-    model.GetAllModels(vecModels);
-    QCOMPARE(vecModels, (QVector<QAbstractItemModel*>{f.Source(0), f.Source(1)}));
-    QVERIFY(!model.GetModel(2) && !model.GetModel(-1));
+    Q_OBJECT
 
-    // An edit goes to the source and is announced for the whole proxy row.
-    QSignalSpy spyChanged(&model, &QAbstractItemModel::dataChanged);
-    QVERIFY(model.setData(model.index(3, 0), QStringLiteral("Gate")));
-    QCOMPARE(f.Source(1)->item(0)->text(), QStringLiteral("Gate"));
-    QCOMPARE(spyChanged.count(), 1);
-    QCOMPARE(spyChanged.at(0).mid(0, 2),
-             (QVariantList{QVariant::fromValue(model.index(3, 0)), QVariant::fromValue(model.index(3, 1))}));
-    QVERIFY(!model.setData(QModelIndex(), QStringLiteral("x")));
-    QVERIFY(!model.insertRows(0, 1));
-    QVERIFY(!model.removeRows(0, 1));
-}
-
-void TestCombinationModel::rootRowHoldsSources()
-{
-    Combined f(Top::RootRow, {{"A", 3, 2}, {"B", 2, 1}});
-    CCombination_Model& model = f.model;
-    QCOMPARE(model.rowCount(), 1);
-    QCOMPARE(model.columnCount(), 2);
-    const QModelIndex miRoot = model.index(0, 0);
-    QCOMPARE(Text(miRoot), QStringLiteral("All servers"));
-    QCOMPARE(Text(model.index(0, 1)), QStringLiteral("All servers"));
-    QCOMPARE(model.MapFromSource(QModelIndex()), miRoot);
-    QCOMPARE(model.MapToSource(miRoot), f.pRoot->index(0, 0));
-    QCOMPARE(model.rowCount(miRoot), 5);
-    QCOMPARE(Text(model.index(0, 0, model.index(4, 0, miRoot))), QStringLiteral("B cam 1 stream 0"));
-    QCOMPARE(model.headerData(1, Qt::Horizontal).toString(), QStringLiteral("Address"));
-    QVERIFY(ShowsSources(model, miRoot));
-}
-
-// Indexes of another model or out of range give nothing and change nothing.
-void TestCombinationModel::foreignAndOutOfRangeIndexes()
-{
-    Combined f(Top::Columns, {{"A", 3, 1}});
-    CCombination_Model& model = f.model;
-    for (const QPoint& pt : {QPoint(INT_MIN, INT_MIN), QPoint(3, 0), QPoint(0, INT_MAX)}) {
-        QVERIFY(!model.index(pt.x(), pt.y()).isValid());
-        QVERIFY(!model.index(pt.x(), pt.y(), model.index(1, 0)).isValid());
-    }
-    std::unique_ptr<QStandardItemModel> pStranger(NewServer(QStringLiteral("X"), 2, 1));
-    const QModelIndex miForeign = pStranger->index(1, 0);
-    QCOMPARE((QList<bool>{model.MapFromSource(miForeign).isValid(), model.parent(miForeign).isValid(),
-                          model.hasChildren(miForeign), model.data(miForeign).isValid(),
-                          model.index(0, 0, miForeign).isValid()}),
-             QList<bool>({false, false, false, false, false}));
-    QCOMPARE(model.rowCount(miForeign), 0);
-    QCOMPARE(model.GetModelByProxyIndex(miForeign), nullptr);
-    QTest::ignoreMessage(QtWarningMsg, "CCombinationModel: index from wrong model passed to ProxyToSource");
-    QVERIFY(!model.setData(miForeign, 1));
-}
-
-void TestCombinationModel::refusals_data()
-{
-    QTest::addColumn<int>("kind");
-    QTest::addColumn<QString>("warning");
-    QTest::newRow("same model twice") << 0 << QStringLiteral("CCombination_Model::InsertModel: model already added");
-    QTest::newRow("null model") << 1 << QStringLiteral("CCombination_Model::InsertModel: pModel == NULL");
-    QTest::newRow("no column") << 2 << QStringLiteral("CCombination_Model::InsertModel: columnCount() == 0");
-    QTest::newRow("position past end") << 3 << QStringLiteral("CCombination_Model::InsertModel: position out of range");
-    QTest::newRow("delete unknown") << 5 << QStringLiteral("CCombination_Model::RemoveModel: model not added");
-    QTest::newRow("root after fallback") << 6 << QStringLiteral("CCombination_Model::SetRootModel: root already in use");
-    QTest::newRow("negative column count") << 7 << QStringLiteral("CCombination_Model::SetColumnCount: iCount out of range");
-    QTest::newRow("huge column count") << 8 << QStringLiteral("CCombination_Model::SetColumnCount: iCount out of range");
-    QTest::newRow("huge column insertion") << 9 << QStringLiteral("CCombination_Model::insertColumns: count out of range");
-}
-
-void TestCombinationModel::refusals()
-{
-    QFETCH(int, kind);
-    QFETCH(QString, warning);
-    std::unique_ptr<QStandardItemModel> pServer(NewServer(QStringLiteral("A"), 2));
-    std::unique_ptr<QStandardItemModel> pOther(NewServer(QStringLiteral("B"), 2));
-    Combined f(kind == 2 ? Top::Bare : Top::Columns, {});
-    CCombination_Model& model = f.model;
-    if (kind != 2)
-        model.AddModel(pServer.get());
-    QTest::ignoreMessage(QtWarningMsg, qPrintable(warning));
-    switch (kind) {
-    case 0: QVERIFY(!model.AddModel(pServer.get())); break;
-    case 1: QVERIFY(!model.AddModel(nullptr)); break;
-    case 2: QVERIFY(!model.AddModel(pServer.get())); break;
-    case 3: QVERIFY(!model.InsertModel(2, pOther.get())); break;
-    case 5: QVERIFY(!model.DeleteModel(pOther.get())); QCOMPARE(pOther->rowCount(), 2); break;
-    case 6: model.SetRootModel(pOther.get()); QVERIFY(model.GetRootModel() != pOther.get()); break;
-    case 7: model.SetColumnCount(INT_MIN); break;
-    case 8: model.SetColumnCount(INT_MAX); break;
-    case 9: QVERIFY(!model.insertColumns(0, INT_MAX)); break;
-    }
-    QCOMPARE(model.GetModelCount(), kind == 2 ? 0 : 1);
-    QCOMPARE(model.rowCount(), kind == 2 ? 0 : 2);
-    QCOMPARE(model.columnCount(), kind == 2 ? 0 : 2);
-}
-
-void TestCombinationModel::sourceDestroyedElsewhere()
-{
-    Combined f(Top::RootRow, {{"A", 3, 2}, {"B", 2, 1}});
-    CCombination_Model& model = f.model;
-    QTreeView view;
-    view.setModel(&model);
-    view.expandAll();
-    const QPersistentModelIndex pmiStream = model.index(1, 0, model.index(2, 0, model.index(0, 0)));
-    QVERIFY(pmiStream.isValid());
-    QSignalSpy spyRemoved(&model, &QAbstractItemModel::rowsRemoved);
-    QTest::ignoreMessage(QtWarningMsg, "---CCombination_ModelPrivate::OnSourceModelDestroyed--");
-    delete f.vecServers[0].release();
-    QCOMPARE(spyRemoved.count(), 1);
-    QCOMPARE(spyRemoved.at(0).mid(1), (QVariantList{0, 2}));
-    QVERIFY(!pmiStream.isValid());
-    QCOMPARE(model.GetModelCount(), 1);
-    QVERIFY(ShowsSources(model, model.index(0, 0)));
-}
-
-void TestCombinationModel::rootGoneDropsSources_data()
-{
-    QTest::addColumn<bool>("destroyed");
-    QTest::newRow("root model destroyed") << true;
-    QTest::newRow("root row removed") << false;
-}
-
-void TestCombinationModel::rootGoneDropsSources()
-{
-    QFETCH(bool, destroyed);
-    Combined f(Top::RootRow, {{"A", 3, 1}});
-    QSignalSpy spyRemoved(&f.model, &QAbstractItemModel::rowsRemoved);
-    if (destroyed) {
-        QTest::ignoreMessage(QtWarningMsg, "---CCombination_ModelPrivate::OnRootModelDestroyed---");
-        delete f.pRoot.release();
-        QCOMPARE(f.model.columnCount(), 2);
-        QVERIFY(f.model.GetRootModel() != nullptr);
-    } else {
-        f.pRoot->removeRow(0);
-        QCOMPARE(spyRemoved.count(), 1);
-        QCOMPARE(spyRemoved.at(0).at(0).value<QModelIndex>(), QModelIndex());
-    }
-    QCOMPARE(f.model.GetModelCount(), 0);
-    f.Source(0)->appendRow(new QStandardItem(QStringLiteral("late")));
-    QCOMPARE(f.model.rowCount(), 0);
-}
-
-void TestCombinationModel::keyMappingAndKeywords()
-{
-    Combined f(Top::EmptyRoot, {{"Gate", 2, 0}});
-    CCombination_Model& model = f.model;
-    model.AddMapping(1, Qt::ToolTipRole, 0, Qt::DisplayRole);
-    QCOMPARE(model.index(1, 1).data(Qt::ToolTipRole).toString(), QStringLiteral("Gate cam 1"));
-    QVERIFY(!model.index(1, 0).data(Qt::ToolTipRole).isValid());
-    QVERIFY(model.setHeaderData(0, Qt::Horizontal, QStringList{QString(), QStringLiteral("CAM 1")},
-                                HighlightKeywordsRole));
-    QCOMPARE(model.index(1, 0).data(Qt::ForegroundRole).value<QColor>(), QColor(220, 82, 82, 255));
-    QVERIFY(!model.index(0, 0).data(Qt::ForegroundRole).isValid());
-    QCOMPARE(model.flags(model.index(0, 0)), f.Source(0)->flags(f.Source(0)->index(0, 0)));
-}
-
-void TestCombinationModel::checkableKeepsStateInSources()
-{
-    std::unique_ptr<QStandardItemModel> pServer(NewServer(QStringLiteral("A"), 2, 2));
-    pServer->item(0)->setCheckState(Qt::Unchecked);
+private Q_SLOTS:
+    void topLevelFollowsModelOrder()
     {
-        CCheckableModel model;
-        model.SetSourceModel(pServer.get());
-        QAbstractItemModelTester tester(&model, QAbstractItemModelTester::FailureReportingMode::Fatal);
-        QCOMPARE(model.columnCount(), 1);
-        QVERIFY(model.flags(model.index(1, 0)) & Qt::ItemIsUserCheckable);
-        QVERIFY(model.setData(model.index(0, 0, model.index(1, 0)), Qt::Checked, Qt::CheckStateRole));
-        QCOMPARE(pServer->item(1)->child(0)->data(CheckStateExRole).toInt(), 2);
-        QVERIFY(!pServer->item(1)->child(0)->data(Qt::CheckStateRole).isValid());
-        QCOMPARE(model.index(0, 0).data(Qt::CheckStateRole).toInt(), 0);
-        const QModelIndexList listChecked = model.GetCheckedIndexs();
-        QCOMPARE(listChecked.count(), 1);
-        QCOMPARE(Text(listChecked.first()), QStringLiteral("A cam 1 stream 0"));
-    }
-    QCOMPARE(pServer->item(1)->child(0)->data(CheckStateExRole).toInt(), 0);
-    QCOMPARE(pServer->item(0)->checkState(), Qt::Unchecked);
-}
-
-void TestCombinationModel::comboBoxStartsWithAll()
-{
-    std::unique_ptr<QStandardItemModel> pPlates(NewServer(QStringLiteral("Plate"), 3));
-    CComboBoxModel model;
-    QAbstractItemModelTester tester(&model, QAbstractItemModelTester::FailureReportingMode::Fatal);
-    QCOMPARE(model.rowCount(), 1);
-    QCOMPARE(Text(model.index(0, 0)), QStringLiteral("All"));
-    QCOMPARE(model.index(0, 0).data(Qt::ToolTipRole).toString(), QStringLiteral("All"));
-    QCOMPARE(model.index(0, 0).data(CheckStateExRole).toInt(), 0);
-    QVERIFY(!(model.flags(model.index(0, 0)) & Qt::ItemIsEditable));
-    QVERIFY(model.AddComboBoxModel(pPlates.get()));
-    QCOMPARE(Text(model.index(1, 0)), QStringLiteral("Plate cam 0"));
-}
-
-void TestCombinationModel::deletingSlots_data()
-{
-    QTest::addColumn<int>("iCase");
-    int iCase = 0;
-    for (const char* pszName :
-         {"rowsInserted", "rowsRemoved", "dataChanged", "rowsRemoved on source destroyed", "rowsRemoved on root row removal"})
-        QTest::newRow(pszName) << iCase++;
-}
-
-// The combination announces source changes from its own slots; a slot that
-// deletes the combination in answer must not bring the process down.
-void TestCombinationModel::deletingSlots()
-{
-    QFETCH(int, iCase);
-    std::unique_ptr<QStandardItemModel> pRoot(NewRoot(true));
-    QPointer<QStandardItemModel> pServer(NewServer(QStringLiteral("A"), 3, 1));
-    CCombination_Model* pCombination = iCase == 4 ? new CCombination_Model : new CCheckableModel;
-    const QPointer<CCombination_Model> pGuard(pCombination);
-    if (iCase == 4)
-        pCombination->SetRootModel(pRoot.get());
-    pCombination->AddModel(pServer);
-    const auto deleteModel = [pCombination] { delete pCombination; };
-    connect(pCombination, iCase == 0 ? &QAbstractItemModel::rowsInserted : &QAbstractItemModel::rowsRemoved,
-            deleteModel);
-    connect(pCombination, &QAbstractItemModel::dataChanged, deleteModel);
-    switch (iCase) {
-    case 0: pServer->appendRow(new QStandardItem(QStringLiteral("Cam 9"))); break;
-    case 1: pServer->removeRow(0); break;
-    case 2: pServer->item(1)->setText(QStringLiteral("Gate")); break;
-    case 3:
-        QTest::ignoreMessage(QtWarningMsg, "---CCombination_ModelPrivate::OnSourceModelDestroyed--");
-        delete pServer;
-        break;
-    case 4: pRoot->removeRow(0); break;
-    }
-    QVERIFY(pGuard.isNull());
-    delete pServer;
-}
-
-// Several hundred random source edits at several depths across several
-// sources, with sources added, removed and destroyed on the way. The tester
-// checks every announcement; after each step the combination must show the
-// sources exactly. The seed goes to the log first (ORVA_SEED replays it): the
-// tester ends the process on a failure.
-void TestCombinationModel::randomEditsAcrossSources()
-{
-    const quint32 uSeed = qEnvironmentVariableIsSet("ORVA_SEED") ? quint32(qEnvironmentVariableIntValue("ORVA_SEED"))
-                                                                 : QRandomGenerator::global()->generate();
-    qInfo("random combination sequence, seed %u", uSeed);
-    QRandomGenerator random(uSeed);
-    for (bool bWithRoot : {false, true}) {
-        Combined f(bWithRoot ? Top::RootRow : Top::EmptyRoot, {});
+        Combined f(Top::Columns, {{"A", 3, 0}, {"B", 2, 0}});
         CCombination_Model& model = f.model;
-        std::vector<std::unique_ptr<QStandardItemModel>>& vecServers = f.vecServers;
+        QCOMPARE(model.rowCount(), 5);
+        QCOMPARE(Text(model.index(3, 0)), QStringLiteral("B cam 0"));
+        QCOMPARE(Text(model.index(4, 1)), QStringLiteral("10.0.1.1"));
+        QCOMPARE(model.GetModelByProxyIndex(model.index(3, 0)), f.Source(1));
+        QCOMPARE(model.GetModelByProxyIndex(model.index(2, 0)), f.Source(0));
+        QCOMPARE(model.MapToSource(model.index(3, 1)), f.Source(1)->index(0, 1));
+        QCOMPARE(model.MapFromSource(f.Source(1)->index(1, 0)), model.index(4, 0));
+        QCOMPARE(model.MapFromSource(QModelIndex()), QModelIndex());
+        QVector<QAbstractItemModel*> vecModels{nullptr, nullptr, nullptr};
+        model.GetAllModels(vecModels);
+        QCOMPARE(vecModels, (QVector<QAbstractItemModel*>{f.Source(0), f.Source(1)}));
+        QVERIFY(!model.GetModel(2) && !model.GetModel(-1));
+
+        // An edit goes to the source and is announced for the whole proxy row.
+        QSignalSpy spyChanged(&model, &QAbstractItemModel::dataChanged);
+        QVERIFY(model.setData(model.index(3, 0), QStringLiteral("Gate")));
+        QCOMPARE(f.Source(1)->item(0)->text(), QStringLiteral("Gate"));
+        QCOMPARE(spyChanged.count(), 1);
+        QCOMPARE(spyChanged.at(0).mid(0, 2),
+                 (QVariantList{QVariant::fromValue(model.index(3, 0)), QVariant::fromValue(model.index(3, 1))}));
+        QVERIFY(!model.setData(QModelIndex(), QStringLiteral("x")));
+        QVERIFY(!model.insertRows(0, 1));
+        QVERIFY(!model.removeRows(0, 1));
+    }
+
+    void rootRowHoldsSources()
+    {
+        Combined f(Top::RootRow, {{"A", 3, 2}, {"B", 2, 1}});
+        CCombination_Model& model = f.model;
+        QCOMPARE(model.rowCount(), 1);
+        QCOMPARE(model.columnCount(), 2);
+        const QModelIndex miRoot = model.index(0, 0);
+        QCOMPARE(Text(miRoot), QStringLiteral("All servers"));
+        QCOMPARE(Text(model.index(0, 1)), QStringLiteral("All servers"));
+        QCOMPARE(model.MapFromSource(QModelIndex()), miRoot);
+        QCOMPARE(model.MapToSource(miRoot), f.pRoot->index(0, 0));
+        QCOMPARE(model.rowCount(miRoot), 5);
+        QCOMPARE(Text(model.index(0, 0, model.index(4, 0, miRoot))), QStringLiteral("B cam 1 stream 0"));
+        QCOMPARE(model.headerData(1, Qt::Horizontal).toString(), QStringLiteral("Address"));
+        QVERIFY(ShowsSources(model, miRoot));
+    }
+
+    // Indexes of another model or out of range give nothing and change nothing.
+    void foreignAndOutOfRangeIndexes()
+    {
+        Combined f(Top::Columns, {{"A", 3, 1}});
+        CCombination_Model& model = f.model;
+        for (const QPoint& pt : {QPoint(INT_MIN, INT_MIN), QPoint(3, 0), QPoint(0, INT_MAX)}) {
+            QVERIFY(!model.index(pt.x(), pt.y()).isValid());
+            QVERIFY(!model.index(pt.x(), pt.y(), model.index(1, 0)).isValid());
+        }
+        std::unique_ptr<QStandardItemModel> pStranger(NewServer(QStringLiteral("X"), 2, 1));
+        const QModelIndex miForeign = pStranger->index(1, 0);
+        QCOMPARE((QList<bool>{model.MapFromSource(miForeign).isValid(), model.parent(miForeign).isValid(),
+                              model.hasChildren(miForeign), model.data(miForeign).isValid(),
+                              model.index(0, 0, miForeign).isValid()}),
+                 QList<bool>({false, false, false, false, false}));
+        QCOMPARE(model.rowCount(miForeign), 0);
+        QCOMPARE(model.GetModelByProxyIndex(miForeign), nullptr);
+        QTest::ignoreMessage(QtWarningMsg, "CCombinationModel: index from wrong model passed to ProxyToSource");
+        QVERIFY(!model.setData(miForeign, 1));
+    }
+
+    void refusals_data()
+    {
+        QTest::addColumn<int>("kind");
+        QTest::addColumn<QString>("warning");
+        QTest::newRow("same model twice") << 0 << QStringLiteral("CCombination_Model::InsertModel: model already added");
+        QTest::newRow("null model") << 1 << QStringLiteral("CCombination_Model::InsertModel: pModel == NULL");
+        QTest::newRow("no column") << 2 << QStringLiteral("CCombination_Model::InsertModel: columnCount() == 0");
+        QTest::newRow("position past end") << 3 << QStringLiteral("CCombination_Model::InsertModel: position out of range");
+        QTest::newRow("delete unknown") << 5 << QStringLiteral("CCombination_Model::RemoveModel: model not added");
+        QTest::newRow("root after fallback") << 6 << QStringLiteral("CCombination_Model::SetRootModel: root already in use");
+        QTest::newRow("negative column count") << 7 << QStringLiteral("CCombination_Model::SetColumnCount: iCount out of range");
+        QTest::newRow("huge column count") << 8 << QStringLiteral("CCombination_Model::SetColumnCount: iCount out of range");
+        QTest::newRow("huge column insertion") << 9 << QStringLiteral("CCombination_Model::insertColumns: count out of range");
+    }
+
+    void refusals()
+    {
+        QFETCH(int, kind);
+        QFETCH(QString, warning);
+        std::unique_ptr<QStandardItemModel> pServer(NewServer(QStringLiteral("A"), 2));
+        std::unique_ptr<QStandardItemModel> pOther(NewServer(QStringLiteral("B"), 2));
+        Combined f(kind == 2 ? Top::Bare : Top::Columns, {});
+        CCombination_Model& model = f.model;
+        if (kind != 2)
+            model.AddModel(pServer.get());
+        QTest::ignoreMessage(QtWarningMsg, qPrintable(warning));
+        switch (kind) {
+        case 0: QVERIFY(!model.AddModel(pServer.get())); break;
+        case 1: QVERIFY(!model.AddModel(nullptr)); break;
+        case 2: QVERIFY(!model.AddModel(pServer.get())); break;
+        case 3: QVERIFY(!model.InsertModel(2, pOther.get())); break;
+        case 5: QVERIFY(!model.DeleteModel(pOther.get())); QCOMPARE(pOther->rowCount(), 2); break;
+        case 6: model.SetRootModel(pOther.get()); QVERIFY(model.GetRootModel() != pOther.get()); break;
+        case 7: model.SetColumnCount(INT_MIN); break;
+        case 8: model.SetColumnCount(INT_MAX); break;
+        case 9: QVERIFY(!model.insertColumns(0, INT_MAX)); break;
+        }
+        QCOMPARE(model.GetModelCount(), kind == 2 ? 0 : 1);
+        QCOMPARE(model.rowCount(), kind == 2 ? 0 : 2);
+        QCOMPARE(model.columnCount(), kind == 2 ? 0 : 2);
+    }
+
+    void sourceDestroyedElsewhere()
+    {
+        Combined f(Top::RootRow, {{"A", 3, 2}, {"B", 2, 1}});
+        CCombination_Model& model = f.model;
         QTreeView view;
         view.setModel(&model);
-        int iNamed = 0;
-        for (int iStep = 0; iStep < 300; ++iStep) {
-            const int iAction = random.bounded(20);
-            if (vecServers.empty() || iAction == 0) {
-                vecServers.emplace_back(NewServer(QString::number(iNamed++), random.bounded(4), random.bounded(3)));
-                QVERIFY(model.InsertModel(random.bounded(model.GetModelCount() + 1), vecServers.back().get()));
-                continue;
-            }
-            const int iServer = random.bounded(int(vecServers.size()));
-            QStandardItemModel* pServer = vecServers[size_t(iServer)].get();
-            if (iAction == 1) {
-                QTest::ignoreMessage(QtWarningMsg, "---CCombination_ModelPrivate::OnSourceModelDestroyed--");
-                vecServers.erase(vecServers.begin() + iServer);
-            } else if (iAction == 2) {
-                QVERIFY(model.RemoveModel(pServer));
-                vecServers.erase(vecServers.begin() + iServer);
-            } else {
-                QModelIndex miParent;
-                for (int iDepth = 0; iDepth < 3 && pServer->rowCount(miParent) > 0 && random.bounded(2); ++iDepth)
-                    miParent = pServer->index(random.bounded(pServer->rowCount(miParent)), 0, miParent);
-                const int iRows = pServer->rowCount(miParent);
-                if (iAction < 10) {
-                    const int iAt = random.bounded(iRows + 1);
-                    const int iCount = 1 + random.bounded(3);
-                    // A parent without columns takes whole rows of items; Qt's
-                    // standard model would otherwise give it rows of no column.
-                    if (pServer->columnCount(miParent) >= 2) {
-                        pServer->insertRows(iAt, iCount, miParent);
-                    } else if (miParent.isValid()) {
-                        pServer->itemFromIndex(miParent)->insertRow(
-                            iAt, {new QStandardItem, new QStandardItem(QStringLiteral("rtsp"))});
-                    } else {
-                        pServer->insertRow(iAt, {new QStandardItem, new QStandardItem(QStringLiteral("rtsp"))});
-                    }
-                    pServer->setData(pServer->index(iAt, 0, miParent), QStringLiteral("n%1").arg(iStep));
-                } else if (iAction < 16 && iRows > 0) {
-                    const int iAt = random.bounded(iRows);
-                    pServer->removeRows(iAt, 1 + random.bounded(iRows - iAt), miParent);
-                } else if (iRows > 0) {
-                    pServer->setData(pServer->index(random.bounded(iRows), random.bounded(2), miParent),
-                                     QStringLiteral("e%1").arg(iStep));
+        view.expandAll();
+        const QPersistentModelIndex pmiStream = model.index(1, 0, model.index(2, 0, model.index(0, 0)));
+        QVERIFY(pmiStream.isValid());
+        QSignalSpy spyRemoved(&model, &QAbstractItemModel::rowsRemoved);
+        QTest::ignoreMessage(QtWarningMsg, "---CCombination_ModelPrivate::OnSourceModelDestroyed--");
+        delete f.vecServers[0].release();
+        QCOMPARE(spyRemoved.count(), 1);
+        QCOMPARE(spyRemoved.at(0).mid(1), (QVariantList{0, 2}));
+        QVERIFY(!pmiStream.isValid());
+        QCOMPARE(model.GetModelCount(), 1);
+        QVERIFY(ShowsSources(model, model.index(0, 0)));
+    }
+
+    void rootGoneDropsSources_data()
+    {
+        QTest::addColumn<bool>("destroyed");
+        QTest::newRow("root model destroyed") << true;
+        QTest::newRow("root row removed") << false;
+    }
+
+    void rootGoneDropsSources()
+    {
+        QFETCH(bool, destroyed);
+        Combined f(Top::RootRow, {{"A", 3, 1}});
+        QSignalSpy spyRemoved(&f.model, &QAbstractItemModel::rowsRemoved);
+        if (destroyed) {
+            QTest::ignoreMessage(QtWarningMsg, "---CCombination_ModelPrivate::OnRootModelDestroyed---");
+            delete f.pRoot.release();
+            QCOMPARE(f.model.columnCount(), 2);
+            QVERIFY(f.model.GetRootModel() != nullptr);
+        } else {
+            f.pRoot->removeRow(0);
+            QCOMPARE(spyRemoved.count(), 1);
+            QCOMPARE(spyRemoved.at(0).at(0).value<QModelIndex>(), QModelIndex());
+        }
+        QCOMPARE(f.model.GetModelCount(), 0);
+        f.Source(0)->appendRow(new QStandardItem(QStringLiteral("late")));
+        QCOMPARE(f.model.rowCount(), 0);
+    }
+
+    void keyMappingAndKeywords()
+    {
+        Combined f(Top::EmptyRoot, {{"Gate", 2, 0}});
+        CCombination_Model& model = f.model;
+        model.AddMapping(1, Qt::ToolTipRole, 0, Qt::DisplayRole);
+        QCOMPARE(model.index(1, 1).data(Qt::ToolTipRole).toString(), QStringLiteral("Gate cam 1"));
+        QVERIFY(!model.index(1, 0).data(Qt::ToolTipRole).isValid());
+        QVERIFY(model.setHeaderData(0, Qt::Horizontal, QStringList{QString(), QStringLiteral("CAM 1")},
+                                    HighlightKeywordsRole));
+        QCOMPARE(model.index(1, 0).data(Qt::ForegroundRole).value<QColor>(), QColor(220, 82, 82, 255));
+        QVERIFY(!model.index(0, 0).data(Qt::ForegroundRole).isValid());
+        QCOMPARE(model.flags(model.index(0, 0)), f.Source(0)->flags(f.Source(0)->index(0, 0)));
+    }
+
+    void checkableKeepsStateInSources()
+    {
+        std::unique_ptr<QStandardItemModel> pServer(NewServer(QStringLiteral("A"), 2, 2));
+        pServer->item(0)->setCheckState(Qt::Unchecked);
+        {
+            CCheckableModel model;
+            model.SetSourceModel(pServer.get());
+            QAbstractItemModelTester tester(&model, QAbstractItemModelTester::FailureReportingMode::Fatal);
+            QCOMPARE(model.columnCount(), 1);
+            QVERIFY(model.flags(model.index(1, 0)) & Qt::ItemIsUserCheckable);
+            QVERIFY(model.setData(model.index(0, 0, model.index(1, 0)), Qt::Checked, Qt::CheckStateRole));
+            QCOMPARE(pServer->item(1)->child(0)->data(CheckStateExRole).toInt(), 2);
+            QVERIFY(!pServer->item(1)->child(0)->data(Qt::CheckStateRole).isValid());
+            QCOMPARE(model.index(0, 0).data(Qt::CheckStateRole).toInt(), 0);
+            const QModelIndexList listChecked = model.GetCheckedIndexs();
+            QCOMPARE(listChecked.count(), 1);
+            QCOMPARE(Text(listChecked.first()), QStringLiteral("A cam 1 stream 0"));
+        }
+        QCOMPARE(pServer->item(1)->child(0)->data(CheckStateExRole).toInt(), 0);
+        QCOMPARE(pServer->item(0)->checkState(), Qt::Unchecked);
+    }
+
+    void comboBoxStartsWithAll()
+    {
+        std::unique_ptr<QStandardItemModel> pPlates(NewServer(QStringLiteral("Plate"), 3));
+        CComboBoxModel model;
+        QAbstractItemModelTester tester(&model, QAbstractItemModelTester::FailureReportingMode::Fatal);
+        QCOMPARE(model.rowCount(), 1);
+        QCOMPARE(Text(model.index(0, 0)), QStringLiteral("All"));
+        QCOMPARE(model.index(0, 0).data(Qt::ToolTipRole).toString(), QStringLiteral("All"));
+        QCOMPARE(model.index(0, 0).data(CheckStateExRole).toInt(), 0);
+        QVERIFY(!(model.flags(model.index(0, 0)) & Qt::ItemIsEditable));
+        QVERIFY(model.AddComboBoxModel(pPlates.get()));
+        QCOMPARE(Text(model.index(1, 0)), QStringLiteral("Plate cam 0"));
+    }
+
+    void deletingSlots_data()
+    {
+        QTest::addColumn<int>("iCase");
+        int iCase = 0;
+        for (const char* pszName :
+             {"rowsInserted", "rowsRemoved", "dataChanged", "rowsRemoved on source destroyed", "rowsRemoved on root row removal"})
+            QTest::newRow(pszName) << iCase++;
+    }
+
+    // The combination announces source changes from its own slots; a slot that
+    // deletes the combination in answer must not bring the process down.
+    void deletingSlots()
+    {
+        QFETCH(int, iCase);
+        std::unique_ptr<QStandardItemModel> pRoot(NewRoot(true));
+        QPointer<QStandardItemModel> pServer(NewServer(QStringLiteral("A"), 3, 1));
+        CCombination_Model* pCombination = iCase == 4 ? new CCombination_Model : new CCheckableModel;
+        const QPointer<CCombination_Model> pGuard(pCombination);
+        if (iCase == 4)
+            pCombination->SetRootModel(pRoot.get());
+        pCombination->AddModel(pServer);
+        const auto deleteModel = [pCombination] { delete pCombination; };
+        connect(pCombination, iCase == 0 ? &QAbstractItemModel::rowsInserted : &QAbstractItemModel::rowsRemoved,
+                deleteModel);
+        connect(pCombination, &QAbstractItemModel::dataChanged, deleteModel);
+        switch (iCase) {
+        case 0: pServer->appendRow(new QStandardItem(QStringLiteral("Cam 9"))); break;
+        case 1: pServer->removeRow(0); break;
+        case 2: pServer->item(1)->setText(QStringLiteral("Gate")); break;
+        case 3:
+            QTest::ignoreMessage(QtWarningMsg, "---CCombination_ModelPrivate::OnSourceModelDestroyed--");
+            delete pServer;
+            break;
+        case 4: pRoot->removeRow(0); break;
+        }
+        QVERIFY(pGuard.isNull());
+        delete pServer;
+    }
+
+    // Several hundred random source edits at several depths across several
+    // sources, with sources added, removed and destroyed on the way. The tester
+    // checks every announcement; after each step the combination must show the
+    // sources exactly. The seed goes to the log first (ORVA_SEED replays it): the
+    // tester ends the process on a failure.
+    void randomEditsAcrossSources()
+    {
+        const quint32 uSeed = qEnvironmentVariableIsSet("ORVA_SEED") ? quint32(qEnvironmentVariableIntValue("ORVA_SEED"))
+                                                                     : QRandomGenerator::global()->generate();
+        qInfo("random combination sequence, seed %u", uSeed);
+        QRandomGenerator random(uSeed);
+        for (bool bWithRoot : {false, true}) {
+            Combined f(bWithRoot ? Top::RootRow : Top::EmptyRoot, {});
+            CCombination_Model& model = f.model;
+            std::vector<std::unique_ptr<QStandardItemModel>>& vecServers = f.vecServers;
+            QTreeView view;
+            view.setModel(&model);
+            int iNamed = 0;
+            for (int iStep = 0; iStep < 300; ++iStep) {
+                const int iAction = random.bounded(20);
+                if (vecServers.empty() || iAction == 0) {
+                    vecServers.emplace_back(NewServer(QString::number(iNamed++), random.bounded(4), random.bounded(3)));
+                    QVERIFY(model.InsertModel(random.bounded(model.GetModelCount() + 1), vecServers.back().get()));
+                    continue;
                 }
+                const int iServer = random.bounded(int(vecServers.size()));
+                QStandardItemModel* pServer = vecServers[size_t(iServer)].get();
+                if (iAction == 1) {
+                    QTest::ignoreMessage(QtWarningMsg, "---CCombination_ModelPrivate::OnSourceModelDestroyed--");
+                    vecServers.erase(vecServers.begin() + iServer);
+                } else if (iAction == 2) {
+                    QVERIFY(model.RemoveModel(pServer));
+                    vecServers.erase(vecServers.begin() + iServer);
+                } else {
+                    QModelIndex miParent;
+                    for (int iDepth = 0; iDepth < 3 && pServer->rowCount(miParent) > 0 && random.bounded(2); ++iDepth)
+                        miParent = pServer->index(random.bounded(pServer->rowCount(miParent)), 0, miParent);
+                    const int iRows = pServer->rowCount(miParent);
+                    if (iAction < 10) {
+                        const int iAt = random.bounded(iRows + 1);
+                        const int iCount = 1 + random.bounded(3);
+                        // A parent without columns takes whole rows of items; Qt's
+                        // standard model would otherwise give it rows of no column.
+                        if (pServer->columnCount(miParent) >= 2) {
+                            pServer->insertRows(iAt, iCount, miParent);
+                        } else if (miParent.isValid()) {
+                            pServer->itemFromIndex(miParent)->insertRow(
+                                iAt, {new QStandardItem, new QStandardItem(QStringLiteral("rtsp"))});
+                        } else {
+                            pServer->insertRow(iAt, {new QStandardItem, new QStandardItem(QStringLiteral("rtsp"))});
+                        }
+                        pServer->setData(pServer->index(iAt, 0, miParent), QStringLiteral("n%1").arg(iStep));
+                    } else if (iAction < 16 && iRows > 0) {
+                        const int iAt = random.bounded(iRows);
+                        pServer->removeRows(iAt, 1 + random.bounded(iRows - iAt), miParent);
+                    } else if (iRows > 0) {
+                        pServer->setData(pServer->index(random.bounded(iRows), random.bounded(2), miParent),
+                                         QStringLiteral("e%1").arg(iStep));
+                    }
+                }
+                QVERIFY(ShowsSources(model, f.TopIndex()));
             }
-            QVERIFY(ShowsSources(model, f.TopIndex()));
         }
     }
-}
+};
 
 QTEST_MAIN(TestCombinationModel)
 #include "tst_combinationmodel.moc"

@@ -10,33 +10,6 @@
 
 using namespace OrvaGUIToolkit;
 
-class TestItemModels : public QObject
-{
-    Q_OBJECT
-
-private Q_SLOTS:
-    void itemColumns();
-    void treeModelBasics();
-    void childInsertionBounds_data();
-    void childInsertionBounds();
-    void itemsHandedToTheModel();
-    void copyDoesNotOwnChildren();
-    void testerWatchesRandomEdits();
-    void keyMapping();
-    void standardItemRoles();
-    void disabledLook();
-    void modelReadsThroughMapping();
-    void keywordHighlight();
-    void removeKeyRoleSignal();
-    void tableMissingCells_data();
-    void tableMissingCells();
-    void tableTextAndHeader();
-    void tableRowOperations();
-    void tableFlagsWithoutSignal();
-    void tableKeepsItsModel();
-    void tableOneClickEditsEditableCell();
-};
-
 namespace {
 
 // A model with two header columns and a small tree:
@@ -59,376 +32,382 @@ void FillTree(CTreeViewModel& model)
 
 } // namespace
 
-// Edit and display share one value; setting a column past the end grows that
-// node only; inserted and removed columns reach the children.
-void TestItemModels::itemColumns()
+class TestItemModels : public QObject
 {
-    CTreeViewItem parent;
-    parent.SetData(1, Qt::EditRole, QStringLiteral("b"));
-    QCOMPARE(parent.data(1, Qt::DisplayRole).toString(), QStringLiteral("b"));
-    QVERIFY(!parent.data(1, Qt::ToolTipRole).isValid());
-    QVERIFY(!parent.data(3, Qt::DisplayRole).isValid());
-    QVERIFY(parent.InsertChildren(0, 2, 0));
-    QVERIFY(parent.Child(0)->SetData(1, Qt::DisplayRole, QStringLiteral("child b")));
-    QCOMPARE(parent.Child(0)->ColumnCount(), 2);
-    QCOMPARE(parent.Child(1)->ColumnCount(), 0);
-    QVERIFY(parent.InsertColumns(1, 2));
-    QCOMPARE(parent.ColumnCount(), 4);
-    QCOMPARE(parent.Child(0)->data(3, Qt::EditRole).toString(), QStringLiteral("child b"));
-    QVERIFY(!parent.InsertColumns(5, 1));
-    QVERIFY(!parent.InsertColumns(0, 0));
-    QVERIFY(parent.RemoveColumns(0, 3));
-    QCOMPARE(parent.data(0, Qt::DisplayRole).toString(), QStringLiteral("b"));
-    QCOMPARE(parent.Child(0)->data(0, Qt::DisplayRole).toString(), QStringLiteral("child b"));
-}
+    Q_OBJECT
 
-// The same value set twice is announced twice; flags follow the enabled
-// state; either orientation names a column; the last column takes the rows.
-void TestItemModels::treeModelBasics()
-{
-    qRegisterMetaType<Qt::Orientation>();
-    CTreeViewModel model;
-    ModelTest::CWatchedModel watched(&model);
-    FillTree(model);
-    QSignalSpy spy(&model, &QAbstractItemModel::dataChanged);
-    QVERIFY(model.setData(model.index(0, 1), QStringLiteral("10.0.0.1")));
-    QVERIFY(model.setData(model.index(0, 1), QStringLiteral("10.0.0.1")));
-    QVERIFY(!model.setData(QModelIndex(), 1));
-    QCOMPARE(spy.count(), 2);
-    QCOMPARE(int(model.flags(QModelIndex())), 0x39);
-    CTreeViewItem* pItem = model.GetItem(model.index(0, 1));
-    pItem->SetEnabled(1, false);
-    QCOMPARE(int(model.flags(model.index(0, 1))), 0x19);
-    QCOMPARE(int(model.flags(model.index(0, 0))), 0x39);
-    pItem->SetEnabled(1, true);
-    QCOMPARE(int(model.flags(model.index(0, 1))), 0x39);
-
-    QCOMPARE(model.headerData(0, Qt::Horizontal, Qt::TextAlignmentRole).toInt(), 0x81);
-    QCOMPARE(model.headerData(7, Qt::Vertical, Qt::TextAlignmentRole).toInt(), 0x81);
-    QCOMPARE(model.headerData(1, Qt::Horizontal).toString(), QStringLiteral("Address"));
-    QVERIFY(!model.headerData(1, Qt::Vertical).isValid());
-    QSignalSpy spyHeader(&model, &QAbstractItemModel::headerDataChanged);
-    QVERIFY(model.setHeaderData(0, Qt::Vertical, QStringLiteral("Camera")));
-    QCOMPARE(model.headerData(0, Qt::Horizontal).toString(), QStringLiteral("Camera"));
-    QCOMPARE(spyHeader.count(), 1);
-    QCOMPARE(spyHeader.at(0).at(0).value<Qt::Orientation>(), Qt::Vertical);
-
-    QVERIFY(model.removeColumns(0, 1));
-    QCOMPARE(model.rowCount(), 2);
-    QVERIFY(model.removeColumns(0, 1));
-    QCOMPARE(model.rowCount(), 0);
-}
-
-void TestItemModels::childInsertionBounds_data()
-{
-    QTest::addColumn<int>("position");
-    QTest::addColumn<int>("count");
-    QTest::addColumn<bool>("valid");
-    QTest::newRow("front") << 0 << 2 << true;
-    QTest::newRow("end") << 3 << 0 << true;
-    QTest::newRow("past end") << 4 << 1 << false;
-    QTest::newRow("negative") << -1 << 1 << false;
-}
-
-void TestItemModels::childInsertionBounds()
-{
-    QFETCH(int, position);
-    QFETCH(int, count);
-    QFETCH(bool, valid);
-    CTreeViewItem parent;
-    parent.InsertChildren(0, 3, 0);
-    if (!valid) {
-        QTest::ignoreMessage(QtWarningMsg, "CTreeViewItem::InsertChildren: iPosition or iCount out of range");
-        QTest::ignoreMessage(QtWarningMsg, "CTreeViewItem::RemoveChildren: iPosition or iCount out of range");
+private Q_SLOTS:
+    // Edit and display share one value; setting a column past the end grows that
+    // node only; inserted and removed columns reach the children.
+    void itemColumns()
+    {
+        CTreeViewItem parent;
+        parent.SetData(1, Qt::EditRole, QStringLiteral("b"));
+        QCOMPARE(parent.data(1, Qt::DisplayRole).toString(), QStringLiteral("b"));
+        QVERIFY(!parent.data(1, Qt::ToolTipRole).isValid());
+        QVERIFY(!parent.data(3, Qt::DisplayRole).isValid());
+        QVERIFY(parent.InsertChildren(0, 2, 0));
+        QVERIFY(parent.Child(0)->SetData(1, Qt::DisplayRole, QStringLiteral("child b")));
+        QCOMPARE(parent.Child(0)->ColumnCount(), 2);
+        QCOMPARE(parent.Child(1)->ColumnCount(), 0);
+        QVERIFY(parent.InsertColumns(1, 2));
+        QCOMPARE(parent.ColumnCount(), 4);
+        QCOMPARE(parent.Child(0)->data(3, Qt::EditRole).toString(), QStringLiteral("child b"));
+        QVERIFY(!parent.InsertColumns(5, 1));
+        QVERIFY(!parent.InsertColumns(0, 0));
+        QVERIFY(parent.RemoveColumns(0, 3));
+        QCOMPARE(parent.data(0, Qt::DisplayRole).toString(), QStringLiteral("b"));
+        QCOMPARE(parent.Child(0)->data(0, Qt::DisplayRole).toString(), QStringLiteral("child b"));
     }
-    QCOMPARE(parent.InsertChildren(position, count, 0), valid);
-    QCOMPARE(parent.ChildCount(), valid ? 3 + count : 3);
-    QCOMPARE(parent.RemoveChildren(position, count), valid);
-    QCOMPARE(parent.ChildCount(), 3);
-}
 
-void TestItemModels::itemsHandedToTheModel()
-{
-    CTreeViewModel model;
-    FillTree(model);
-    auto* pLone = new CTreeViewItem;
-    pLone->SetText(0, QStringLiteral("Parking"));
-    QVERIFY(model.insertRow(pLone, 1));
-    QCOMPARE(model.index(1, 0).data().toString(), QStringLiteral("Parking"));
-    QCOMPARE(pLone->parent(), model.RootItem());
+    // The same value set twice is announced twice; flags follow the enabled
+    // state; either orientation names a column; the last column takes the rows.
+    void treeModelBasics()
+    {
+        qRegisterMetaType<Qt::Orientation>();
+        CTreeViewModel model;
+        ModelTest::CWatchedModel watched(&model);
+        FillTree(model);
+        QSignalSpy spy(&model, &QAbstractItemModel::dataChanged);
+        QVERIFY(model.setData(model.index(0, 1), QStringLiteral("10.0.0.1")));
+        QVERIFY(model.setData(model.index(0, 1), QStringLiteral("10.0.0.1")));
+        QVERIFY(!model.setData(QModelIndex(), 1));
+        QCOMPARE(spy.count(), 2);
+        QCOMPARE(int(model.flags(QModelIndex())), 0x39);
+        CTreeViewItem* pItem = model.GetItem(model.index(0, 1));
+        pItem->SetEnabled(1, false);
+        QCOMPARE(int(model.flags(model.index(0, 1))), 0x19);
+        QCOMPARE(int(model.flags(model.index(0, 0))), 0x39);
+        pItem->SetEnabled(1, true);
+        QCOMPARE(int(model.flags(model.index(0, 1))), 0x39);
 
-    auto* pFirst = new CTreeViewItem;
-    auto* pSecond = new CTreeViewItem;
-    pSecond->SetText(0, QStringLiteral("Cam 5"));
-    const QModelIndex miLobby = model.index(0, 0);
-    QTest::ignoreMessage(QtWarningMsg, "CTreeViewModel::insertRows: row < 0 || row > rowCount(parent)");
-    QVERIFY(!model.insertRows(3, {pFirst, pSecond}, miLobby));
-    QVERIFY(model.insertRows(1, {pFirst, pSecond}, miLobby));
-    QCOMPARE(model.index(2, 0, miLobby).data().toString(), QStringLiteral("Cam 5"));
-    QCOMPARE(model.parent(model.index(2, 0, miLobby)), miLobby);
-    QCOMPARE(pSecond->ChildNumber(), 2);
+        QCOMPARE(model.headerData(0, Qt::Horizontal, Qt::TextAlignmentRole).toInt(), 0x81);
+        QCOMPARE(model.headerData(7, Qt::Vertical, Qt::TextAlignmentRole).toInt(), 0x81);
+        QCOMPARE(model.headerData(1, Qt::Horizontal).toString(), QStringLiteral("Address"));
+        QVERIFY(!model.headerData(1, Qt::Vertical).isValid());
+        QSignalSpy spyHeader(&model, &QAbstractItemModel::headerDataChanged);
+        QVERIFY(model.setHeaderData(0, Qt::Vertical, QStringLiteral("Camera")));
+        QCOMPARE(model.headerData(0, Qt::Horizontal).toString(), QStringLiteral("Camera"));
+        QCOMPARE(spyHeader.count(), 1);
+        QCOMPARE(spyHeader.at(0).at(0).value<Qt::Orientation>(), Qt::Vertical);
 
-    model.Clear();
-    QCOMPARE(model.rowCount(), 0);
-    QCOMPARE(model.columnCount(), 2);
-}
+        QVERIFY(model.removeColumns(0, 1));
+        QCOMPARE(model.rowCount(), 2);
+        QVERIFY(model.removeColumns(0, 1));
+        QCOMPARE(model.rowCount(), 0);
+    }
 
-// A copy shares the children without owning them: deleting it must leave
-// them to the original.
-void TestItemModels::copyDoesNotOwnChildren()
-{
-    auto* pOriginal = new CTreeViewItem;
-    pOriginal->SetText(0, QStringLiteral("Gate"));
-    pOriginal->InsertChildren(0, 2, 0);
-    auto* pCopy = new CTreeViewItem(*pOriginal);
-    QCOMPARE(pCopy->data(0, Qt::DisplayRole).toString(), QStringLiteral("Gate"));
-    QCOMPARE(pCopy->Child(1), pOriginal->Child(1));
-    delete pCopy;
-    QCOMPARE(pOriginal->ChildCount(), 2);
-    pOriginal->Child(0)->SetText(0, QStringLiteral("still alive"));
-    delete pOriginal;
-}
+    void childInsertionBounds_data()
+    {
+        QTest::addColumn<int>("position");
+        QTest::addColumn<int>("count");
+        QTest::addColumn<bool>("valid");
+        QTest::newRow("front") << 0 << 2 << true;
+        QTest::newRow("end") << 3 << 0 << true;
+        QTest::newRow("past end") << 4 << 1 << false;
+        QTest::newRow("negative") << -1 << 1 << false;
+    }
 
-// A few hundred random inserts, removals, moves through remove-and-insert and
-// edits at every depth, with the tester watching. The seed goes to the log
-// first (ORVA_SEED replays it): the tester ends the process on a failure.
-void TestItemModels::testerWatchesRandomEdits()
-{
-    const quint32 uSeed = qEnvironmentVariableIsSet("ORVA_SEED") ? quint32(qEnvironmentVariableIntValue("ORVA_SEED"))
-                                                                 : QRandomGenerator::global()->generate();
-    qInfo("random edit sequence, seed %u", uSeed);
-    QRandomGenerator random(uSeed);
-    CTreeViewModel model;
-    ModelTest::CWatchedModel watched(&model);
-    FillTree(model);
-    for (int iStep = 0; iStep < 400; ++iStep) {
-        // Any existing node (or the root) as the place of the next edit.
-        QModelIndex miParent;
-        for (int iDepth = 0; iDepth < 3 && model.rowCount(miParent) > 0 && random.bounded(3) > 0; ++iDepth)
-            miParent = model.index(random.bounded(model.rowCount(miParent)), 0, miParent);
-        const int iRows = model.rowCount(miParent);
-        const int iAction = iRows > 0 ? random.bounded(5) : 0;
-        if (iAction == 0) {
-            QVERIFY(model.insertRows(random.bounded(iRows + 1), 1 + random.bounded(3), miParent));
-        } else if (iAction == 1) {
-            QVERIFY(model.removeRows(random.bounded(iRows), 1, miParent));
-        } else if (iAction == 2) {
-            auto* pMoved = new CTreeViewItem;
-            pMoved->SetText(0, model.index(0, 0, miParent).data().toString());
-            model.removeRows(0, 1, miParent);
-            QVERIFY(model.insertRow(pMoved, model.rowCount(miParent), miParent));
-        } else {
-            QVERIFY(model.setData(model.index(random.bounded(iRows), random.bounded(2), miParent), iStep));
+    void childInsertionBounds()
+    {
+        QFETCH(int, position);
+        QFETCH(int, count);
+        QFETCH(bool, valid);
+        CTreeViewItem parent;
+        parent.InsertChildren(0, 3, 0);
+        if (!valid) {
+            QTest::ignoreMessage(QtWarningMsg, "CTreeViewItem::InsertChildren: iPosition or iCount out of range");
+            QTest::ignoreMessage(QtWarningMsg, "CTreeViewItem::RemoveChildren: iPosition or iCount out of range");
+        }
+        QCOMPARE(parent.InsertChildren(position, count, 0), valid);
+        QCOMPARE(parent.ChildCount(), valid ? 3 + count : 3);
+        QCOMPARE(parent.RemoveChildren(position, count), valid);
+        QCOMPARE(parent.ChildCount(), 3);
+    }
+
+    void itemsHandedToTheModel()
+    {
+        CTreeViewModel model;
+        FillTree(model);
+        auto* pLone = new CTreeViewItem;
+        pLone->SetText(0, QStringLiteral("Parking"));
+        QVERIFY(model.insertRow(pLone, 1));
+        QCOMPARE(model.index(1, 0).data().toString(), QStringLiteral("Parking"));
+        QCOMPARE(pLone->parent(), model.RootItem());
+
+        auto* pFirst = new CTreeViewItem;
+        auto* pSecond = new CTreeViewItem;
+        pSecond->SetText(0, QStringLiteral("Cam 5"));
+        const QModelIndex miLobby = model.index(0, 0);
+        QTest::ignoreMessage(QtWarningMsg, "CTreeViewModel::insertRows: row < 0 || row > rowCount(parent)");
+        QVERIFY(!model.insertRows(3, {pFirst, pSecond}, miLobby));
+        QVERIFY(model.insertRows(1, {pFirst, pSecond}, miLobby));
+        QCOMPARE(model.index(2, 0, miLobby).data().toString(), QStringLiteral("Cam 5"));
+        QCOMPARE(model.parent(model.index(2, 0, miLobby)), miLobby);
+        QCOMPARE(pSecond->ChildNumber(), 2);
+
+        model.Clear();
+        QCOMPARE(model.rowCount(), 0);
+        QCOMPARE(model.columnCount(), 2);
+    }
+
+    // A copy shares the children without owning them: deleting it must leave
+    // them to the original.
+    void copyDoesNotOwnChildren()
+    {
+        auto* pOriginal = new CTreeViewItem;
+        pOriginal->SetText(0, QStringLiteral("Gate"));
+        pOriginal->InsertChildren(0, 2, 0);
+        auto* pCopy = new CTreeViewItem(*pOriginal);
+        QCOMPARE(pCopy->data(0, Qt::DisplayRole).toString(), QStringLiteral("Gate"));
+        QCOMPARE(pCopy->Child(1), pOriginal->Child(1));
+        delete pCopy;
+        QCOMPARE(pOriginal->ChildCount(), 2);
+        pOriginal->Child(0)->SetText(0, QStringLiteral("still alive"));
+        delete pOriginal;
+    }
+
+    // A few hundred random inserts, removals, moves through remove-and-insert and
+    // edits at every depth, with the tester watching. The seed goes to the log
+    // first (ORVA_SEED replays it): the tester ends the process on a failure.
+    void testerWatchesRandomEdits()
+    {
+        const quint32 uSeed = qEnvironmentVariableIsSet("ORVA_SEED") ? quint32(qEnvironmentVariableIntValue("ORVA_SEED"))
+                                                                     : QRandomGenerator::global()->generate();
+        qInfo("random edit sequence, seed %u", uSeed);
+        QRandomGenerator random(uSeed);
+        CTreeViewModel model;
+        ModelTest::CWatchedModel watched(&model);
+        FillTree(model);
+        for (int iStep = 0; iStep < 400; ++iStep) {
+            // Any existing node (or the root) as the place of the next edit.
+            QModelIndex miParent;
+            for (int iDepth = 0; iDepth < 3 && model.rowCount(miParent) > 0 && random.bounded(3) > 0; ++iDepth)
+                miParent = model.index(random.bounded(model.rowCount(miParent)), 0, miParent);
+            const int iRows = model.rowCount(miParent);
+            const int iAction = iRows > 0 ? random.bounded(5) : 0;
+            if (iAction == 0) {
+                QVERIFY(model.insertRows(random.bounded(iRows + 1), 1 + random.bounded(3), miParent));
+            } else if (iAction == 1) {
+                QVERIFY(model.removeRows(random.bounded(iRows), 1, miParent));
+            } else if (iAction == 2) {
+                auto* pMoved = new CTreeViewItem;
+                pMoved->SetText(0, model.index(0, 0, miParent).data().toString());
+                model.removeRows(0, 1, miParent);
+                QVERIFY(model.insertRow(pMoved, model.rowCount(miParent), miParent));
+            } else {
+                QVERIFY(model.setData(model.index(random.bounded(iRows), random.bounded(2), miParent), iStep));
+            }
         }
     }
-}
 
-// An exact column beats the wildcard -1; another role has no mapping. The
-// copy must carry the mappings.
-void TestItemModels::keyMapping()
-{
-    CModelKeyMapping original;
-    original.AddMapping(-1, 0, 2, 0);
-    original.AddMapping(1, 0, 3, 0);
-    const CModelKeyMapping mapping = original;
-    QVector<int> vecColumns;
-    for (const QPoint& pt : {QPoint(1, 0), QPoint(7, 0), QPoint(1, 6)}) {
-        int iColumn = -5;
-        int iRole = -5;
-        vecColumns << (mapping.GetMapping(pt.x(), pt.y(), iColumn, iRole) ? iColumn : -1);
+    // An exact column beats the wildcard -1; another role has no mapping. The
+    // copy must carry the mappings.
+    void keyMapping()
+    {
+        CModelKeyMapping original;
+        original.AddMapping(-1, 0, 2, 0);
+        original.AddMapping(1, 0, 3, 0);
+        const CModelKeyMapping mapping = original;
+        QVector<int> vecColumns;
+        for (const QPoint& pt : {QPoint(1, 0), QPoint(7, 0), QPoint(1, 6)}) {
+            int iColumn = -5;
+            int iRole = -5;
+            vecColumns << (mapping.GetMapping(pt.x(), pt.y(), iColumn, iRole) ? iColumn : -1);
+        }
+        QCOMPARE(vecColumns, (QVector<int>{3, 2, -1}));
     }
-    QCOMPARE(vecColumns, (QVector<int>{3, 2, -1}));
-}
 
-void TestItemModels::standardItemRoles()
-{
-    CStandardItem item(QStringLiteral("Cam 1"));
-    item.setData(QStringLiteral("Cam 1 (offline)"), DisplayExRole);
-    QCOMPARE(item.data(Qt::DisplayRole).toString(), QStringLiteral("Cam 1 (offline)"));
-    QPixmap pixmap(8, 8);
-    pixmap.fill(Qt::red);
-    item.setData(pixmap, DecorationExRole);
-    QCOMPARE(item.data(Qt::DecorationRole).value<QPixmap>().size(), QSize(8, 8));
-    std::unique_ptr<QStandardItem> pClone(item.clone());
-    QVERIFY(dynamic_cast<CStandardItem*>(pClone.get()));
-    QCOMPARE(pClone->data(Qt::DisplayRole).toString(), QStringLiteral("Cam 1 (offline)"));
-}
+    void standardItemRoles()
+    {
+        CStandardItem item(QStringLiteral("Cam 1"));
+        item.setData(QStringLiteral("Cam 1 (offline)"), DisplayExRole);
+        QCOMPARE(item.data(Qt::DisplayRole).toString(), QStringLiteral("Cam 1 (offline)"));
+        QPixmap pixmap(8, 8);
+        pixmap.fill(Qt::red);
+        item.setData(pixmap, DecorationExRole);
+        QCOMPARE(item.data(Qt::DecorationRole).value<QPixmap>().size(), QSize(8, 8));
+        std::unique_ptr<QStandardItem> pClone(item.clone());
+        QVERIFY(dynamic_cast<CStandardItem*>(pClone.get()));
+        QCOMPARE(pClone->data(Qt::DisplayRole).toString(), QStringLiteral("Cam 1 (offline)"));
+    }
 
-void TestItemModels::disabledLook()
-{
-    CStandardItem item(QStringLiteral("Cam 2"));
-    item.setForeground(QBrush(Qt::green));
-    item.SetEnabled(false);
-    QCOMPARE(item.data(ItemFlagsRole).toInt(), 0);
-    QCOMPARE(item.data(Qt::ForegroundRole).value<QBrush>(), QPalette().brush(QPalette::Disabled, QPalette::WindowText));
-    QVERIFY(item.flags() & Qt::ItemIsEditable);
-    item.SetEnabled(true);
-    QCOMPARE(item.data(ItemFlagsRole).toInt(), int(Qt::ItemIsEnabled));
-    QCOMPARE(item.data(Qt::ForegroundRole).value<QBrush>().color(), QColor(Qt::green));
-    QMap<int, QVariant> mapRoles;
-    mapRoles.insert(Qt::ToolTipRole, QStringLiteral("north gate"));
-    mapRoles.insert(Qt::DisplayRole, QStringLiteral("Cam 3"));
-    QVERIFY(item.SetItemData(mapRoles));
-    QCOMPARE(item.text() + item.toolTip(), QStringLiteral("Cam 3north gate"));
-}
+    void disabledLook()
+    {
+        CStandardItem item(QStringLiteral("Cam 2"));
+        item.setForeground(QBrush(Qt::green));
+        item.SetEnabled(false);
+        QCOMPARE(item.data(ItemFlagsRole).toInt(), 0);
+        QCOMPARE(item.data(Qt::ForegroundRole).value<QBrush>(), QPalette().brush(QPalette::Disabled, QPalette::WindowText));
+        QVERIFY(item.flags() & Qt::ItemIsEditable);
+        item.SetEnabled(true);
+        QCOMPARE(item.data(ItemFlagsRole).toInt(), int(Qt::ItemIsEnabled));
+        QCOMPARE(item.data(Qt::ForegroundRole).value<QBrush>().color(), QColor(Qt::green));
+        QMap<int, QVariant> mapRoles;
+        mapRoles.insert(Qt::ToolTipRole, QStringLiteral("north gate"));
+        mapRoles.insert(Qt::DisplayRole, QStringLiteral("Cam 3"));
+        QVERIFY(item.SetItemData(mapRoles));
+        QCOMPARE(item.text() + item.toolTip(), QStringLiteral("Cam 3north gate"));
+    }
 
-void TestItemModels::modelReadsThroughMapping()
-{
-    CStandardItemModel model;
-    ModelTest::CWatchedModel watched(&model);
-    model.appendRow({new QStandardItem(QStringLiteral("Cam 1")), new QStandardItem(QStringLiteral("10.0.0.1"))});
-    QVERIFY(dynamic_cast<const CStandardItem*>(model.itemPrototype()));
-    model.AddMapping(0, Qt::ToolTipRole, 1, Qt::DisplayRole);
-    QCOMPARE(model.index(0, 0).data(Qt::ToolTipRole).toString(), QStringLiteral("10.0.0.1"));
-    QCOMPARE(model.index(0, 0).data().toString(), QStringLiteral("Cam 1"));
-    model.setColumnCount(4);
-    QVERIFY(dynamic_cast<CStandardItem*>(model.itemFromIndex(model.index(0, 3))));
-}
+    void modelReadsThroughMapping()
+    {
+        CStandardItemModel model;
+        ModelTest::CWatchedModel watched(&model);
+        model.appendRow({new QStandardItem(QStringLiteral("Cam 1")), new QStandardItem(QStringLiteral("10.0.0.1"))});
+        QVERIFY(dynamic_cast<const CStandardItem*>(model.itemPrototype()));
+        model.AddMapping(0, Qt::ToolTipRole, 1, Qt::DisplayRole);
+        QCOMPARE(model.index(0, 0).data(Qt::ToolTipRole).toString(), QStringLiteral("10.0.0.1"));
+        QCOMPARE(model.index(0, 0).data().toString(), QStringLiteral("Cam 1"));
+        model.setColumnCount(4);
+        QVERIFY(dynamic_cast<CStandardItem*>(model.itemFromIndex(model.index(0, 3))));
+    }
 
-// Any keyword of the first column's header, in any letter case, paints the
-// row's text red.
-void TestItemModels::keywordHighlight()
-{
-    CStandardItemModel model;
-    for (const char* pszText : {"Plate ab123cd", "truck at gate", "Plate XY999ZZ"})
-        model.appendRow(new QStandardItem(QLatin1String(pszText)));
-    model.setHorizontalHeaderItem(0, new QStandardItem(QStringLiteral("Record")));
-    model.setHeaderData(0, Qt::Horizontal, QStringList{QString(), QStringLiteral("AB123"), QStringLiteral("TRUCK")},
-                        HighlightKeywordsRole);
-    QCOMPARE(model.index(0, 0).data(Qt::ForegroundRole).value<QColor>(), QColor(220, 82, 82, 255));
-    QCOMPARE(model.index(1, 0).data(Qt::ForegroundRole).value<QColor>(), QColor(220, 82, 82, 255));
-    QVERIFY(!model.index(2, 0).data(Qt::ForegroundRole).isValid());
-}
+    // Any keyword of the first column's header, in any letter case, paints the
+    // row's text red.
+    void keywordHighlight()
+    {
+        CStandardItemModel model;
+        for (const char* pszText : {"Plate ab123cd", "truck at gate", "Plate XY999ZZ"})
+            model.appendRow(new QStandardItem(QLatin1String(pszText)));
+        model.setHorizontalHeaderItem(0, new QStandardItem(QStringLiteral("Record")));
+        model.setHeaderData(0, Qt::Horizontal, QStringList{QString(), QStringLiteral("AB123"), QStringLiteral("TRUCK")},
+                            HighlightKeywordsRole);
+        QCOMPARE(model.index(0, 0).data(Qt::ForegroundRole).value<QColor>(), QColor(220, 82, 82, 255));
+        QCOMPARE(model.index(1, 0).data(Qt::ForegroundRole).value<QColor>(), QColor(220, 82, 82, 255));
+        QVERIFY(!model.index(2, 0).data(Qt::ForegroundRole).isValid());
+    }
 
-// Announced when a role's value goes; a slot may delete the model.
-void TestItemModels::removeKeyRoleSignal()
-{
-    QPointer<CStandardItemModel> pModel = new CStandardItemModel;
-    pModel->appendRow(new QStandardItem(QStringLiteral("Cam 1")));
-    QSignalSpy spy(pModel.data(), &CStandardItemModel::SignalRemoveKeyRole);
-    pModel->setData(pModel->index(0, 0), QStringLiteral("note"), Qt::ToolTipRole);
-    QCOMPARE(spy.count(), 0);
-    pModel->setData(pModel->index(0, 0), QVariant(), Qt::ToolTipRole);
-    QCOMPARE(spy.count(), 1);
-    QCOMPARE(spy.at(0).at(1).toInt(), int(Qt::ToolTipRole));
-    pModel->OnRemoveAllRows();
-    QCOMPARE(pModel->rowCount(), 0);
-    pModel->appendRow(new QStandardItem(QStringLiteral("Cam 2")));
-    connect(pModel, &CStandardItemModel::SignalRemoveKeyRole, pModel, [&pModel] { delete pModel.data(); });
-    pModel->setData(pModel->index(0, 0), QVariant(), Qt::DisplayRole);
-    QVERIFY(pModel.isNull());
-}
+    // Announced when a role's value goes; a slot may delete the model.
+    void removeKeyRoleSignal()
+    {
+        QPointer<CStandardItemModel> pModel = new CStandardItemModel;
+        pModel->appendRow(new QStandardItem(QStringLiteral("Cam 1")));
+        QSignalSpy spy(pModel.data(), &CStandardItemModel::SignalRemoveKeyRole);
+        pModel->setData(pModel->index(0, 0), QStringLiteral("note"), Qt::ToolTipRole);
+        QCOMPARE(spy.count(), 0);
+        pModel->setData(pModel->index(0, 0), QVariant(), Qt::ToolTipRole);
+        QCOMPARE(spy.count(), 1);
+        QCOMPARE(spy.at(0).at(1).toInt(), int(Qt::ToolTipRole));
+        pModel->OnRemoveAllRows();
+        QCOMPARE(pModel->rowCount(), 0);
+        pModel->appendRow(new QStandardItem(QStringLiteral("Cam 2")));
+        connect(pModel, &CStandardItemModel::SignalRemoveKeyRole, pModel, [&pModel] { delete pModel.data(); });
+        pModel->setData(pModel->index(0, 0), QVariant(), Qt::DisplayRole);
+        QVERIFY(pModel.isNull());
+    }
 
-void TestItemModels::tableMissingCells_data()
-{
-    QTest::addColumn<int>("row");
-    QTest::addColumn<int>("column");
-    QTest::newRow("row past end") << 2 << 0;
-    QTest::newRow("negative row") << -1 << 0;
-    QTest::newRow("column past end") << 0 << 5;
-}
+    void tableMissingCells_data()
+    {
+        QTest::addColumn<int>("row");
+        QTest::addColumn<int>("column");
+        QTest::newRow("row past end") << 2 << 0;
+        QTest::newRow("negative row") << -1 << 0;
+        QTest::newRow("column past end") << 0 << 5;
+    }
 
-void TestItemModels::tableMissingCells()
-{
-    QFETCH(int, row);
-    QFETCH(int, column);
-    CTableWidget table;
-    table.SetColumnCount(2);
-    table.AddBottomLevelItem();
-    table.AddBottomLevelItem();
-    QVERIFY(!table.SetCheckState(row, column, true));
-    QVERIFY(!table.SetFlags(row, column, Qt::ItemIsEnabled));
-    QCOMPARE(int(table.GetFlags(row, column)), 0);
-    QVERIFY(table.GetText(row, column).isEmpty());
-    QVERIFY(!table.GetUserDefineData(row, column, Qt::CheckStateRole).isValid());
-    QCOMPARE(table.InsertItem(row == 0 ? 2 : row), -1);
-    QCOMPARE(table.TopLevelItemCount(), 2);
-}
+    void tableMissingCells()
+    {
+        QFETCH(int, row);
+        QFETCH(int, column);
+        CTableWidget table;
+        table.SetColumnCount(2);
+        table.AddBottomLevelItem();
+        table.AddBottomLevelItem();
+        QVERIFY(!table.SetCheckState(row, column, true));
+        QVERIFY(!table.SetFlags(row, column, Qt::ItemIsEnabled));
+        QCOMPARE(int(table.GetFlags(row, column)), 0);
+        QVERIFY(table.GetText(row, column).isEmpty());
+        QVERIFY(!table.GetUserDefineData(row, column, Qt::CheckStateRole).isValid());
+        QCOMPARE(table.InsertItem(row == 0 ? 2 : row), -1);
+        QCOMPARE(table.TopLevelItemCount(), 2);
+    }
 
-// Text past the last column adds columns and a tooltip; a bare count gives
-// numbered labels; a check box drops a label's padding.
-void TestItemModels::tableTextAndHeader()
-{
-    CTableWidget numbered;
-    numbered.SetColumnCount(3);
-    QCOMPARE(numbered.model()->headerData(2, Qt::Horizontal).toString(), QStringLiteral("2"));
-    CTableWidget table;
-    table.SetHeaderLabels({QStringLiteral("  Plate")});
-    table.AddBottomLevelItem();
-    QVERIFY(table.SetText(0, 2, QStringLiteral("ABC-123")));
-    QCOMPARE(table.model()->columnCount(), 3);
-    QCOMPARE(table.GetUserDefineData(0, 2, Qt::ToolTipRole).toString(), QStringLiteral("ABC-123"));
-    QCOMPARE(table.model()->headerData(0, Qt::Horizontal, Qt::ToolTipRole).toString(), QStringLiteral("  Plate"));
-    QVERIFY(table.SetHeaderCheckState(0, true));
-    QCOMPARE(table.model()->headerData(0, Qt::Horizontal).toString(), QStringLiteral("Plate"));
-    QCOMPARE(table.model()->headerData(0, Qt::Horizontal, Qt::CheckStateRole).toInt(), int(Qt::Checked));
-    QVERIFY(table.SetHeaderCheckable(0, true));
-    QVERIFY(table.model()->headerData(0, Qt::Horizontal, HeaderCheckableRole).toBool());
-}
+    // Text past the last column adds columns and a tooltip; a bare count gives
+    // numbered labels; a check box drops a label's padding.
+    void tableTextAndHeader()
+    {
+        CTableWidget numbered;
+        numbered.SetColumnCount(3);
+        QCOMPARE(numbered.model()->headerData(2, Qt::Horizontal).toString(), QStringLiteral("2"));
+        CTableWidget table;
+        table.SetHeaderLabels({QStringLiteral("  Plate")});
+        table.AddBottomLevelItem();
+        QVERIFY(table.SetText(0, 2, QStringLiteral("ABC-123")));
+        QCOMPARE(table.model()->columnCount(), 3);
+        QCOMPARE(table.GetUserDefineData(0, 2, Qt::ToolTipRole).toString(), QStringLiteral("ABC-123"));
+        QCOMPARE(table.model()->headerData(0, Qt::Horizontal, Qt::ToolTipRole).toString(), QStringLiteral("  Plate"));
+        QVERIFY(table.SetHeaderCheckState(0, true));
+        QCOMPARE(table.model()->headerData(0, Qt::Horizontal).toString(), QStringLiteral("Plate"));
+        QCOMPARE(table.model()->headerData(0, Qt::Horizontal, Qt::CheckStateRole).toInt(), int(Qt::Checked));
+        QVERIFY(table.SetHeaderCheckable(0, true));
+        QVERIFY(table.model()->headerData(0, Qt::Horizontal, HeaderCheckableRole).toBool());
+    }
 
-void TestItemModels::tableRowOperations()
-{
-    CTableWidget table;
-    table.SetColumnCount(1);
-    QCOMPARE(table.AddBottomLevelItem(), 0);
-    QCOMPARE(table.AddBottomLevelItem(), 1);
-    table.SetText(0, 0, QStringLiteral("first"));
-    table.SetText(1, 0, QStringLiteral("second"));
-    QVERIFY(table.AddTopLevelItem());
-    QCOMPARE(table.InsertItem(2), 2);
-    QCOMPARE(table.GetText(3, 0), QStringLiteral("second"));
-    auto* pItem = new CTreeViewItem;
-    QVERIFY(table.AddTopLevelItems({pItem}));
-    QCOMPARE(table.GetItemFromIndex(table.GetIndex(4, 0)), pItem);
-    QVERIFY(!table.GetItemFromIndex(QModelIndex()));
-    QVERIFY(table.TakeBottomLevelRow());
-    QVERIFY(table.RemoveItem(0));
-    QCOMPARE(table.TopLevelItemCount(), 3);
-    QCOMPARE(table.GetText(0, 0), QStringLiteral("first"));
-    table.Clear();
-    QCOMPARE(table.TopLevelItemCount(), 0);
-    QVERIFY(!table.TakeBottomLevelRow());
-}
+    void tableRowOperations()
+    {
+        CTableWidget table;
+        table.SetColumnCount(1);
+        QCOMPARE(table.AddBottomLevelItem(), 0);
+        QCOMPARE(table.AddBottomLevelItem(), 1);
+        table.SetText(0, 0, QStringLiteral("first"));
+        table.SetText(1, 0, QStringLiteral("second"));
+        QVERIFY(table.AddTopLevelItem());
+        QCOMPARE(table.InsertItem(2), 2);
+        QCOMPARE(table.GetText(3, 0), QStringLiteral("second"));
+        auto* pItem = new CTreeViewItem;
+        QVERIFY(table.AddTopLevelItems({pItem}));
+        QCOMPARE(table.GetItemFromIndex(table.GetIndex(4, 0)), pItem);
+        QVERIFY(!table.GetItemFromIndex(QModelIndex()));
+        QVERIFY(table.TakeBottomLevelRow());
+        QVERIFY(table.RemoveItem(0));
+        QCOMPARE(table.TopLevelItemCount(), 3);
+        QCOMPARE(table.GetText(0, 0), QStringLiteral("first"));
+        table.Clear();
+        QCOMPARE(table.TopLevelItemCount(), 0);
+        QVERIFY(!table.TakeBottomLevelRow());
+    }
 
-void TestItemModels::tableFlagsWithoutSignal()
-{
-    CTableWidget table;
-    table.SetColumnCount(2);
-    table.AddBottomLevelItem();
-    QSignalSpy spy(table.model(), &QAbstractItemModel::dataChanged);
-    QVERIFY(table.SetFlags(0, 1, Qt::ItemIsEnabled | Qt::ItemIsEditable));
-    QCOMPARE(int(table.GetFlags(0, 1)), int(Qt::ItemIsEnabled | Qt::ItemIsEditable));
-    QCOMPARE(int(table.GetFlags(0, 0)), 0x39);
-    QCOMPARE(spy.count(), 0);
-}
+    void tableFlagsWithoutSignal()
+    {
+        CTableWidget table;
+        table.SetColumnCount(2);
+        table.AddBottomLevelItem();
+        QSignalSpy spy(table.model(), &QAbstractItemModel::dataChanged);
+        QVERIFY(table.SetFlags(0, 1, Qt::ItemIsEnabled | Qt::ItemIsEditable));
+        QCOMPARE(int(table.GetFlags(0, 1)), int(Qt::ItemIsEnabled | Qt::ItemIsEditable));
+        QCOMPARE(int(table.GetFlags(0, 0)), 0x39);
+        QCOMPARE(spy.count(), 0);
+    }
 
-void TestItemModels::tableKeepsItsModel()
-{
-    CTableWidget table;
-    QAbstractItemModel* pOwn = table.model();
-    CTreeViewModel other;
-    QTest::ignoreMessage(QtWarningMsg, "CTableWidget::setModel: the table keeps its own model");
-    table.setModel(&other);
-    QCOMPARE(table.model(), pOwn);
-}
+    void tableKeepsItsModel()
+    {
+        CTableWidget table;
+        QAbstractItemModel* pOwn = table.model();
+        CTreeViewModel other;
+        QTest::ignoreMessage(QtWarningMsg, "CTableWidget::setModel: the table keeps its own model");
+        table.setModel(&other);
+        QCOMPARE(table.model(), pOwn);
+    }
 
-void TestItemModels::tableOneClickEditsEditableCell()
-{
-    CTableWidget table;
-    table.resize(400, 200);
-    table.SetHeaderLabels({QStringLiteral("Plate"), QStringLiteral("Owner")});
-    table.AddBottomLevelItem();
-    table.SetText(0, 1, QStringLiteral("J. Doe"));
-    table.SetFlags(0, 1, Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsEditable);
-    table.setEditTriggers(QAbstractItemView::DoubleClicked);
-    table.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&table));
-    QTest::mouseClick(table.viewport(), Qt::LeftButton, Qt::NoModifier, table.visualRect(table.GetIndex(0, 0)).center());
-    QVERIFY(!table.viewport()->findChild<QLineEdit*>());
-    QTest::mouseClick(table.viewport(), Qt::LeftButton, Qt::NoModifier, table.visualRect(table.GetIndex(0, 1)).center());
-    auto* pEditor = table.viewport()->findChild<QLineEdit*>();
-    QVERIFY(pEditor && pEditor->text() == QStringLiteral("J. Doe"));
-}
+    void tableOneClickEditsEditableCell()
+    {
+        CTableWidget table;
+        table.resize(400, 200);
+        table.SetHeaderLabels({QStringLiteral("Plate"), QStringLiteral("Owner")});
+        table.AddBottomLevelItem();
+        table.SetText(0, 1, QStringLiteral("J. Doe"));
+        table.SetFlags(0, 1, Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsEditable);
+        table.setEditTriggers(QAbstractItemView::DoubleClicked);
+        table.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&table));
+        QTest::mouseClick(table.viewport(), Qt::LeftButton, Qt::NoModifier, table.visualRect(table.GetIndex(0, 0)).center());
+        QVERIFY(!table.viewport()->findChild<QLineEdit*>());
+        QTest::mouseClick(table.viewport(), Qt::LeftButton, Qt::NoModifier, table.visualRect(table.GetIndex(0, 1)).center());
+        auto* pEditor = table.viewport()->findChild<QLineEdit*>();
+        QVERIFY(pEditor && pEditor->text() == QStringLiteral("J. Doe"));
+    }
+};
 
 QTEST_MAIN(TestItemModels)
 #include "tst_itemmodels.moc"

@@ -65,172 +65,130 @@ class TestSearchHostile : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    void pagingExtremes();
-    void valueListsShorterThanColumns();
-    void noSourceModel();
-    void proxiesWithoutSource();
-    void deletingSlots_data();
-    void deletingSlots();
-    void searchWhileSearching();
-};
-
-// Page sizes and numbers out of any range: one row per page, all rows on one
-// page, or nothing shown.
-void TestSearchHostile::pagingExtremes()
-{
-    CFixture fixture(25);
-    CFilterTreeView& view = fixture.view;
-    view.resize(300, 0);
-    QVector<int> vecPages;
-    for (const std::pair<bool, int>& size : {std::make_pair(false, INT_MIN), std::make_pair(false, INT_MAX),
-                                             std::make_pair(true, 0)}) {
-        view.SetItemsPerPage(size.first, size.second);
+    // Page sizes and numbers out of any range: one row per page, all rows on one
+    // page, or nothing shown.
+    void pagingExtremes()
+    {
+        CFixture fixture(25);
+        CFilterTreeView& view = fixture.view;
+        view.resize(300, 0);
+        QVector<int> vecPages;
+        for (const std::pair<bool, int>& size : {std::make_pair(false, INT_MIN), std::make_pair(false, INT_MAX),
+                                                 std::make_pair(true, 0)}) {
+            view.SetItemsPerPage(size.first, size.second);
+            view.DoPaging();
+            vecPages << view.GetPageCount();
+        }
+        QCOMPARE(vecPages, (QVector<int>{25, 1, 25}));
+        view.SetItemsPerPage(false, 10);
         view.DoPaging();
-        vecPages << view.GetPageCount();
+        for (int iPage : {0, INT_MAX}) {
+            view.OnCurrentPageChanged(iPage);
+            QCOMPARE(view.model()->rowCount(), 0);
+        }
+        view.OnCurrentPageChanged(3);
+        QCOMPARE(view.model()->rowCount(), 5);
+        view.SetAscendingOrder(INT_MAX);
+        view.SetDescendingOrder(-5);
     }
-    QCOMPARE(vecPages, (QVector<int>{25, 1, 25}));
-    view.SetItemsPerPage(false, 10);
-    view.DoPaging();
-    for (int iPage : {0, INT_MAX}) {
-        view.OnCurrentPageChanged(iPage);
-        QCOMPARE(view.model()->rowCount(), 0);
-    }
-    view.OnCurrentPageChanged(3);
-    QCOMPARE(view.model()->rowCount(), 5);
-    view.SetAscendingOrder(INT_MAX);
-    view.SetDescendingOrder(-5);
-}
 
-void TestSearchHostile::valueListsShorterThanColumns()
-{
-    CFixture fixture(6);
-    CFilterTreeView& view = fixture.view;
-    view.StartFilterByTextgroup({}, {});
-    QCOMPARE(view.GetModelNoPageInfo()->rowCount(), 0);
-    view.StartFilterByTextgroup({{QStringLiteral("C0 C1 C2 C3 C4 C5")}}, {false, true, true, true});
-    QCOMPARE(view.GetModelNoPageInfo()->rowCount(), 6);
-    view.StartFilterByTextgroup({{QStringLiteral("C0 C1 C2 C3 C4 C5")}}, {false});
-    QCOMPARE(view.GetModelNoPageInfo()->rowCount(), 0);
-    view.ResetFilterModel();
-}
-
-void TestSearchHostile::noSourceModel()
-{
-    CFilterTreeView view;
-    QTest::ignoreMessage(QtWarningMsg, "CFilterTreeView::AddTopLevelItems: m_pSourceModel == NULL");
-    view.AddTopLevelItems(MakeRows(3));
-    QCOMPARE(view.TopLevelItemCount(), 0);
-    view.DoPaging();
-    view.OnCurrentPageChanged(1);
-    view.StartFilterByCustomStr(QStringLiteral("a"));
-    view.StartFilterByTextgroup({{QStringLiteral("a")}}, {false});
-    view.OnSignalResizeChanged();
-    view.OnSignalOkBtnClick();
-    view.SetAscendingOrder(0);
-    view.StartSearch();
-    view.EndSearch();
-    QCOMPARE(view.GetPageCount(), 0);
-
-    // A source deleted under the view leaves it empty, not dangling.
-    auto* pModel = new CTreeViewModel;
-    pModel->insertColumns(0, 2);
-    view.SetSourceModel(pModel);
-    view.AddTopLevelItems(MakeRows(3));
-    delete pModel;
-    view.DoPaging();
-    QCOMPARE(view.TopLevelItemCount(), 0);
-}
-
-void TestSearchHostile::proxiesWithoutSource()
-{
-    CSortFilterProxyModel proxy;
-    proxy.SetColumnNum(INT_MIN);
-    QCOMPARE(proxy.GetColumnNum(), 0);
-    proxy.SetCoustomFilter(static_cast<CSortFilterProxyModel::FilterMode>(INT_MAX), QRegExp());
-    proxy.invalidate();
-    CMultiPageSecondarySortFilterModel paged;
-    paged.SetMultiPageParam(UINT_MAX, UINT_MAX);
-    paged.SetSecondaryFilterKeyColumn(INT_MIN);
-    paged.SetSecondaryFilterRole(INT_MAX);
-    paged.SetSecondaryFilterRegExp(QStringLiteral("(("));
-    QStandardItemModel source(4, 2);
-    paged.setSourceModel(&source);
-    QCOMPARE(paged.rowCount(), 0);
-    CMutilColumnFilterProxyModel multi;
-    multi.SetCoustomFilter(QRegExp(QStringLiteral("[")));
-    multi.setSourceModel(&source);
-    QCOMPARE(multi.rowCount(), 0);
-}
-
-// Every signal the search views emit from their own handlers, with a slot
-// that deletes the view.
-void TestSearchHostile::deletingSlots_data()
-{
-    QTest::addColumn<int>("iCase");
-    QTest::newRow("CFilterTreeView::SignalClickRelease") << 0;
-    QTest::newRow("CFilterTreeView::SignalModelChanged from a header click") << 1;
-    QTest::newRow("CFilterTreeView::SignalResizeChanged") << 2;
-    QTest::newRow("CMultiPageTreeView::SignalTableHeaderClicked") << 3;
-}
-
-void TestSearchHostile::deletingSlots()
-{
-    QFETCH(int, iCase);
-    CTreeViewModel model;
-    model.insertColumns(0, 2);
-    QStandardItemModel plain(30, 2);
-    auto* pMulti = iCase == 3 ? new CMultiPageTreeView : nullptr;
-    auto* pView = pMulti ? nullptr : new CFilterTreeView;
-    QPointer<QWidget> pWidget = pMulti ? static_cast<QWidget*>(pMulti) : pView;
-    pWidget->resize(300, 300);
-    pWidget->show();
-    QVERIFY(QTest::qWaitForWindowExposed(pWidget));
-    const auto deleteView = [pWidget] { delete pWidget.data(); };
-    if (pMulti) {
-        pMulti->SetSortingEnabled(true, Qt::DisplayRole);
-        pMulti->SetModel(&plain);
-        connect(pMulti, &CMultiPageTreeView::SignalTableHeaderClicked, deleteView);
-        Q_EMIT pMulti->findChild<QHeaderView*>()->sectionClicked(0);
-        QVERIFY(pWidget.isNull());
-        return;
-    }
-    pView->SetSourceModel(&model);
-    pView->AddTopLevelItems(MakeRows(30));
-    pView->DoPaging();
-    pView->OnCurrentPageChanged(1);
-    connect(pView, &CFilterTreeView::SignalClickRelease, deleteView);
-    connect(pView, &CFilterTreeView::SignalModelChanged, deleteView);
-    connect(pView, &CFilterTreeView::SignalResizeChanged, deleteView);
-    if (iCase == 0)
-        QTest::mouseClick(pView->viewport(), Qt::LeftButton, Qt::NoModifier, QPoint(10, 5));
-    else if (iCase == 1)
-        pView->header()->setSortIndicator(1, Qt::DescendingOrder);
-    else
-        pView->resize(320, 280);
-    QVERIFY(pWidget.isNull());
-}
-
-// A second search requested while the first runs on the worker (from a
-// timer: the wait dialog blocks the user) is refused; the first completes.
-void TestSearchHostile::searchWhileSearching()
-{
-    CGatedModel model;
-    model.insertColumns(0, 2);
-    CFilterTreeView view;
-    view.SetSourceModel(&model);
-    view.AddTopLevelItems(MakeRows(20));
-    QTimer::singleShot(0, &view, [&] {
-        model.m_entered.acquire();
-        QTest::ignoreMessage(QtWarningMsg, "CFilterTreeView::StartFilterByCustomStr: a search is still running");
-        view.StartFilterByCustomStr(QStringLiteral("Gate"));
-        QTest::ignoreMessage(QtWarningMsg, "CFilterTreeView::OnSignalOkBtnClick: a search is still running");
+    void noSourceModel()
+    {
+        CFilterTreeView view;
+        QTest::ignoreMessage(QtWarningMsg, "CFilterTreeView::AddTopLevelItems: m_pSourceModel == NULL");
+        view.AddTopLevelItems(MakeRows(3));
+        QCOMPARE(view.TopLevelItemCount(), 0);
+        view.DoPaging();
+        view.OnCurrentPageChanged(1);
+        view.StartFilterByCustomStr(QStringLiteral("a"));
+        view.StartFilterByTextgroup({{QStringLiteral("a")}}, {false});
+        view.OnSignalResizeChanged();
         view.OnSignalOkBtnClick();
-        model.m_gate.release();
-    });
-    view.StartFilterByCustomStr(QStringLiteral("C1"));
-    QVERIFY(view.model());
-    QCOMPARE(view.model()->rowCount(), 11);
-}
+        view.SetAscendingOrder(0);
+        view.StartSearch();
+        view.EndSearch();
+        QCOMPARE(view.GetPageCount(), 0);
+
+        // A source deleted under the view leaves it empty, not dangling.
+        auto* pModel = new CTreeViewModel;
+        pModel->insertColumns(0, 2);
+        view.SetSourceModel(pModel);
+        view.AddTopLevelItems(MakeRows(3));
+        delete pModel;
+        view.DoPaging();
+        QCOMPARE(view.TopLevelItemCount(), 0);
+    }
+
+    // Every signal the search views emit from their own handlers, with a slot
+    // that deletes the view.
+    void deletingSlots_data()
+    {
+        QTest::addColumn<int>("iCase");
+        QTest::newRow("CFilterTreeView::SignalClickRelease") << 0;
+        QTest::newRow("CFilterTreeView::SignalModelChanged from a header click") << 1;
+        QTest::newRow("CFilterTreeView::SignalResizeChanged") << 2;
+        QTest::newRow("CMultiPageTreeView::SignalTableHeaderClicked") << 3;
+    }
+
+    void deletingSlots()
+    {
+        QFETCH(int, iCase);
+        CTreeViewModel model;
+        model.insertColumns(0, 2);
+        QStandardItemModel plain(30, 2);
+        auto* pMulti = iCase == 3 ? new CMultiPageTreeView : nullptr;
+        auto* pView = pMulti ? nullptr : new CFilterTreeView;
+        QPointer<QWidget> pWidget = pMulti ? static_cast<QWidget*>(pMulti) : pView;
+        pWidget->resize(300, 300);
+        pWidget->show();
+        QVERIFY(QTest::qWaitForWindowExposed(pWidget));
+        const auto deleteView = [pWidget] { delete pWidget.data(); };
+        if (pMulti) {
+            pMulti->SetSortingEnabled(true, Qt::DisplayRole);
+            pMulti->SetModel(&plain);
+            connect(pMulti, &CMultiPageTreeView::SignalTableHeaderClicked, deleteView);
+            Q_EMIT pMulti->findChild<QHeaderView*>()->sectionClicked(0);
+            QVERIFY(pWidget.isNull());
+            return;
+        }
+        pView->SetSourceModel(&model);
+        pView->AddTopLevelItems(MakeRows(30));
+        pView->DoPaging();
+        pView->OnCurrentPageChanged(1);
+        connect(pView, &CFilterTreeView::SignalClickRelease, deleteView);
+        connect(pView, &CFilterTreeView::SignalModelChanged, deleteView);
+        connect(pView, &CFilterTreeView::SignalResizeChanged, deleteView);
+        if (iCase == 0)
+            QTest::mouseClick(pView->viewport(), Qt::LeftButton, Qt::NoModifier, QPoint(10, 5));
+        else if (iCase == 1)
+            pView->header()->setSortIndicator(1, Qt::DescendingOrder);
+        else
+            pView->resize(320, 280);
+        QVERIFY(pWidget.isNull());
+    }
+
+    // A second search requested while the first runs on the worker (from a
+    // timer: the wait dialog blocks the user) is refused; the first completes.
+    void searchWhileSearching()
+    {
+        CGatedModel model;
+        model.insertColumns(0, 2);
+        CFilterTreeView view;
+        view.SetSourceModel(&model);
+        view.AddTopLevelItems(MakeRows(20));
+        QTimer::singleShot(0, &view, [&] {
+            model.m_entered.acquire();
+            QTest::ignoreMessage(QtWarningMsg, "CFilterTreeView::StartFilterByCustomStr: a search is still running");
+            view.StartFilterByCustomStr(QStringLiteral("Gate"));
+            QTest::ignoreMessage(QtWarningMsg, "CFilterTreeView::OnSignalOkBtnClick: a search is still running");
+            view.OnSignalOkBtnClick();
+            model.m_gate.release();
+        });
+        view.StartFilterByCustomStr(QStringLiteral("C1"));
+        QVERIFY(view.model());
+        QCOMPARE(view.model()->rowCount(), 11);
+    }
+};
 
 QTEST_MAIN(TestSearchHostile)
 #include "tst_search_hostile.moc"
