@@ -359,12 +359,8 @@ void CMultiTimeSliderPrivate::OnViewEnter()
 void CMultiTimeSliderPrivate::OnViewLeave()
 {
     Q_Q(CMultiTimeSlider);
-    ClearMouseText();
-    m_pUpdateTimer->stop();
     m_pHoverTimer->stop();
-    if (View()->cursor().shape() == Qt::OpenHandCursor)
-        View()->unsetCursor();
-    q->RepaintTimeSlider();
+    EndHover();
     Q_EMIT q->SignalMouseLeave();
 }
 

@@ -233,13 +233,8 @@ void CSingleTimeSliderPrivate::OnViewEnter()
 
 void CSingleTimeSliderPrivate::OnViewLeave()
 {
-    Q_Q(CSingleTimeSlider);
-    ClearMouseText();
-    m_pUpdateTimer->stop();
     m_pLeaveTimer->start();
-    if (View()->cursor().shape() == Qt::OpenHandCursor)
-        View()->unsetCursor();
-    q->RepaintTimeSlider();
+    EndHover();
 }
 
 void CSingleTimeSliderPrivate::OnLeaveTimerOut()

@@ -384,6 +384,16 @@ void CTimeSliderPrivate::ClearMouseText()
         pText->Clear();
 }
 
+void CTimeSliderPrivate::EndHover()
+{
+    Q_Q(CTimeSlider);
+    ClearMouseText();
+    m_pUpdateTimer->stop();
+    if (m_pChartView->cursor().shape() == Qt::OpenHandCursor)
+        m_pChartView->unsetCursor();
+    q->RepaintTimeSlider();
+}
+
 qint64 CTimeSliderPrivate::TimeAtX(int iX) const
 {
     Q_Q(const CTimeSlider);

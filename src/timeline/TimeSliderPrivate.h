@@ -70,6 +70,9 @@ public:
     virtual void ReportDateChanged(const QDate& date);
     // Clears the text shown under the mouse.
     void ClearMouseText();
+    // What the mouse leaving the view undoes in every slider: the text under
+    // it and its refresh, and the drag cursor; then repaints.
+    void EndHover();
     // Clips a segment to the browsable days and gives its ends as axis
     // values. False for an invalid or reversed segment or one outside the days.
     bool SegmentToValues(const QDateTime& dtBegin, const QDateTime& dtEnd, qint64& iBegin, qint64& iEnd) const;
