@@ -51,10 +51,10 @@ inline QGroupBox* CreateSection(const QString& strTitle, QWidget* pContent, QWid
 
 // A quiet line of explanation or summary; the theme styles it by its name.
 inline QLabel* CreateHint(const QString& strText, QWidget* pParent,
-                          const QString& strStyle = QStringLiteral("GalleryHint"))
+                          const QString& strObjectName = QStringLiteral("GalleryHint"))
 {
     auto* pHint = new QLabel(strText, pParent);
-    pHint->setObjectName(strStyle);
+    pHint->setObjectName(strObjectName);
     return pHint;
 }
 
