@@ -121,15 +121,30 @@ void CAxisPanel::Draw(QPainter* pPainter, const CChartStyleOption& option)
     m_dDrawnXScale = m_xAxis.GetScale();
     m_dDrawnYScale = m_yAxis.GetScale();
 
+    QVector<QRect> vecCover;
     for (CChartSeries* pSeries : qAsConst(m_listSeries)) {
         if (bChanged || pSeries->IsDirty()) {
             pSeries->Calculate();
             pSeries->SetDirty(false);
         }
+        pSeries->PreparePaint(option, vecCover);
+    }
+    DrawBackground(pPainter, vecCover);
+    for (CChartSeries* pSeries : qAsConst(m_listSeries)) {
+        if (pSeries->KeepsPainterState()) {
+            pSeries->Paint(pPainter, option);
+            continue;
+        }
         pPainter->save();
         pSeries->Paint(pPainter, option);
         pPainter->restore();
     }
+}
+
+void CAxisPanel::DrawBackground(QPainter* pPainter, const QVector<QRect>& vecCover)
+{
+    Q_UNUSED(pPainter)
+    Q_UNUSED(vecCover)
 }
 
 } // namespace OrvaGUIToolkit

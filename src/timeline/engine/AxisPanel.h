@@ -56,9 +56,16 @@ public:
 
     // Refreshes both axes from the chart rectangle, recalculates the series
     // when a scale differs from the previous Draw() (or only the dirty ones
-    // when none does), then paints every series between save() and restore()
-    // of the painter.
+    // when none does), prepares every series, draws the background around
+    // what their opaque fills will cover, then paints every series, between
+    // save() and restore() of the painter unless it keeps the painter's state.
     virtual void Draw(QPainter* pPainter, const CChartStyleOption& option);
+
+protected:
+    // The panel's own background, below every series. vecCover holds what the
+    // series are about to paint over with opaque colour, which the background
+    // may leave alone. The panel itself has none.
+    virtual void DrawBackground(QPainter* pPainter, const QVector<QRect>& vecCover);
 
 private:
     CChartAxis m_yAxis;

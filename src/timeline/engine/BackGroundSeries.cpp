@@ -55,12 +55,27 @@ void CBackGroundSeries::Paint(QPainter* pPainter, const CChartStyleOption& optio
     }
 }
 
+void CBackGroundSeries::PreparePaint(const CChartStyleOption& option, QVector<QRect>& vecCover)
+{
+    if (!GetPanel())
+        return;
+    const auto isOpaque = [](const QColor& color) { return color.isValid() && color.alpha() == 255; };
+    if (isOpaque(option.colorLeftChartBackground))
+        vecCover.append(GetPanel()->GetViewRect());
+    else if (isOpaque(option.colorRightChartBackground))
+        vecCover.append(RightArea());
+}
+
+QRect CBackGroundSeries::RightArea() const
+{
+    const QRect rectChart = GetPanel()->GetChartRect();
+    return QRect(13, 0, rectChart.width() + 4, rectChart.height());
+}
+
 void CBackGroundSeries::FillAreas(QPainter* pPainter, const CChartStyleOption& option) const
 {
-    const CAxisPanel* pPanel = GetPanel();
-    const QRect rectView = pPanel->GetViewRect();
-    const QRect rectChart = pPanel->GetChartRect();
-    const QRect rectRight(13, 0, rectChart.width() + 4, rectChart.height());
+    const QRect rectView = GetPanel()->GetViewRect();
+    const QRect rectRight = RightArea();
     const QColor& colorLeft = option.colorLeftChartBackground;
     const QColor& colorRight = option.colorRightChartBackground;
     // An unset colour leaves the widget's own background visible. Under an

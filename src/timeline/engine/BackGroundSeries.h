@@ -17,6 +17,9 @@ public:
     CBackGroundSeries();
 
     void Calculate() override;
+    // An opaque left colour covers the whole view (the right area is filled
+    // on top of it or left out of it), an opaque right colour its own area.
+    void PreparePaint(const CChartStyleOption& option, QVector<QRect>& vecCover) override;
     void Paint(QPainter* pPainter, const CChartStyleOption& option) override;
     int SeriesType() const override;
 
@@ -30,6 +33,8 @@ private:
     static constexpr int s_iMaxNameLength = 256;
 
     void FillAreas(QPainter* pPainter, const CChartStyleOption& option) const;
+    // The area right of the names, in the right colour.
+    QRect RightArea() const;
 
     QMap<int, QString> m_mapNames;
 };

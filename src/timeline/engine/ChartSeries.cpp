@@ -15,6 +15,17 @@ void CChartSeries::Clear()
     m_bDirty = true;
 }
 
+void CChartSeries::PreparePaint(const CChartStyleOption& option, QVector<QRect>& vecCover)
+{
+    Q_UNUSED(option)
+    Q_UNUSED(vecCover)
+}
+
+bool CChartSeries::KeepsPainterState() const
+{
+    return false;
+}
+
 int CChartSeries::SeriesType() const
 {
     return ChartSeriesNone;

@@ -1,6 +1,7 @@
 #ifndef ORVAGUITOOLKIT_CHARTSERIES_H
 #define ORVAGUITOOLKIT_CHARTSERIES_H
 
+#include <QtCore/QRect>
 #include <QtCore/QVector>
 
 class QPainter;
@@ -44,7 +45,18 @@ public:
     virtual void Clear();
     virtual void Calculate() = 0;
     virtual void Paint(QPainter* pPainter, const CChartStyleOption& option) = 0;
+    // Called by the panel on every series before any of them paints, once the
+    // axes and the cached geometry are up to date. A series whose next Paint()
+    // fills rectangles with opaque colour may add them to vecCover: whatever
+    // lies below them is painted over anyway, so the view does not clear its
+    // background there. The default adds nothing.
+    virtual void PreparePaint(const CChartStyleOption& option, QVector<QRect>& vecCover);
     virtual int SeriesType() const;
+    // Whether Paint() leaves the painter's state (pen, brush, font, clip,
+    // transform...) as it found it, so the panel need not save and restore it
+    // around the series: with a track per camera that is dozens of state
+    // copies per repaint. False unless a series says so.
+    virtual bool KeepsPainterState() const;
 
     void AddPoint(double dX, double dY);
     // Both ignore an index out of range.

@@ -1,6 +1,7 @@
 #include "ChartView.h"
 
 #include "ChartStyleOption.h"
+#include "UncoveredParts.h"
 
 #include <OrvaGUIToolkit/Button/PushButton.h>
 #include <OrvaGUIToolkit/Button/ToolButton.h>
@@ -55,10 +56,7 @@ void CChartView::UpdateChart()
     if (m_pixChart.isNull())
         return;
 
-    // Starts from the widget's own background (its palette brush, which style
-    // sheets set too), as a blank widget would show it.
     QPainter painter(&m_pixChart);
-    painter.fillRect(m_pixChart.rect(), palette().brush(backgroundRole()));
     // What QPainter::initFrom() did: the widget's pen, brush and font.
     painter.setPen(palette().color(foregroundRole()));
     painter.setBrush(palette().brush(backgroundRole()));
@@ -80,6 +78,23 @@ void CChartView::DrawChart(QPainter* pPainter)
     option.colorMouseText = m_colorMouseText;
     option.colorMidLine = m_colorMidLine;
     Draw(pPainter, option);
+}
+
+void CChartView::DrawBackground(QPainter* pPainter, const QVector<QRect>& vecCover)
+{
+    // The widget's own background (its palette brush, which style sheets set
+    // too), as a blank widget would show it, except where the series paint
+    // over it with opaque colour: at wide zoom levels recordings cover most of
+    // the rows, and clearing them first would write those pixels twice.
+    const QBrush& brushBackground = palette().brush(backgroundRole());
+    // A plain colour takes QPainter's quickest fill.
+    const bool bSolid = brushBackground.style() == Qt::SolidPattern;
+    for (const QRect& rect : UncoveredParts(GetViewRect(), vecCover)) {
+        if (bSolid)
+            pPainter->fillRect(rect, brushBackground.color());
+        else
+            pPainter->fillRect(rect, brushBackground);
+    }
 }
 
 void CChartView::DrawMidLine(QPainter* pPainter)

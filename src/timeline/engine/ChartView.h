@@ -102,6 +102,7 @@ Q_SIGNALS:
     void SignalCalendarDateChanged(QDate dtDate);
 
 protected:
+    void DrawBackground(QPainter* pPainter, const QVector<QRect>& vecCover) override;
     void resizeEvent(QResizeEvent* pEvent) override;
     void customEvent(QEvent* pEvent) override;
     void paintEvent(QPaintEvent* pEvent) override;

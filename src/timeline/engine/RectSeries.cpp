@@ -18,12 +18,23 @@ int CRectSeries::SeriesType() const
     return ChartSeriesRect;
 }
 
+void CRectSeries::PreparePaint(const CChartStyleOption& option, QVector<QRect>& vecCover)
+{
+    if (GetPanel() && option.colorTopBackground.isValid() && option.colorTopBackground.alpha() == 255)
+        vecCover.append(Band());
+}
+
 void CRectSeries::Paint(QPainter* pPainter, const CChartStyleOption& option)
 {
     // An unset colour leaves what lies below visible.
     if (!GetPanel() || !option.colorTopBackground.isValid())
         return;
-    pPainter->fillRect(QRect(0, 0, GetPanel()->GetViewRect().width(), m_iHeight), option.colorTopBackground);
+    pPainter->fillRect(Band(), option.colorTopBackground);
+}
+
+QRect CRectSeries::Band() const
+{
+    return QRect(0, 0, GetPanel()->GetViewRect().width(), m_iHeight);
 }
 
 } // namespace OrvaGUIToolkit

@@ -16,6 +16,7 @@ public:
     CRectSeries();
 
     void Calculate() override;
+    void PreparePaint(const CChartStyleOption& option, QVector<QRect>& vecCover) override;
     void Paint(QPainter* pPainter, const CChartStyleOption& option) override;
     int SeriesType() const override;
 
@@ -25,6 +26,8 @@ public:
     QBrush GetBrush() const { return m_brush; }
 
 private:
+    QRect Band() const;
+
     QBrush m_brush;
     int m_iHeight = 28;
 };

@@ -2,6 +2,7 @@
 
 #include "ChartAxis.h"
 #include "ChartStyleOption.h"
+#include "UncoveredParts.h"
 
 #include <QtGui/QPainter>
 
@@ -96,20 +97,12 @@ struct SRun
     const QBrush* pBrush = nullptr;
     bool bOpaque = false;
 
-    void Fill(QPainter* pPainter) const
+    QRect Rect() const
     {
-        if (!pBrush)
-            return;
         // Sides within the pixel limit (the top is too): the rectangle's far
         // edges fit an int.
-        const QRect rect(CChartAxis::BoundPixel(iLeft), iTop, CChartAxis::BoundPixel(iRight - iLeft + 1),
-                         CChartAxis::BoundPixel(iHeight));
-        // A plain colour takes QPainter's quickest path, which skips the
-        // brush's pattern and gradient checks.
-        if (pBrush->style() == Qt::SolidPattern)
-            pPainter->fillRect(rect, pBrush->color());
-        else
-            pPainter->fillRect(rect, *pBrush);
+        return QRect(CChartAxis::BoundPixel(iLeft), iTop, CChartAxis::BoundPixel(iRight - iLeft + 1),
+                     CChartAxis::BoundPixel(iHeight));
     }
     // Overlapping fills of a translucent brush would blend twice.
     bool CanTake(qint64 iNewLeft, qint64 iNewRight) const
@@ -206,6 +199,7 @@ void CTimeRectSeries::SetTypeFilter(const QList<int>& listTypes)
     // Decided once per group here rather than per group and paint.
     for (auto it = m_mapGroups.begin(); it != m_mapGroups.end(); ++it)
         it->bAdmitted = IsAdmitted(it.key());
+    SetDirty(true);
 }
 
 QVector<STimeRect> CTimeRectSeries::GetRects(int iType) const
@@ -254,9 +248,39 @@ void CTimeRectSeries::CachedPixels(const SSegment& segment, int& iPixelX, int& i
     iPixelWidth = ClampToInt(qint64(m_axisCalculated.ValueToPixel(double(segment.iEnd))) - iPixelX + 1);
 }
 
+void CTimeRectSeries::PreparePaint(const CChartStyleOption& option, QVector<QRect>& vecCover)
+{
+    Q_UNUSED(option)
+    LayOut();
+    // Narrower fills would only cut the background into more pieces.
+    for (const SFill& fill : qAsConst(m_vecFills)) {
+        if (fill.bOpaque && fill.rect.width() >= s_iMinCoverWidth)
+            vecCover.append(fill.rect);
+    }
+    m_bLaidOut = true;
+}
+
 void CTimeRectSeries::Paint(QPainter* pPainter, const CChartStyleOption& option)
 {
     Q_UNUSED(option)
+    // The panel lays the series out just before; a change since then, or a
+    // call on its own, needs a fresh layout.
+    if (!m_bLaidOut || IsDirty())
+        LayOut();
+    m_bLaidOut = false;
+    for (const SFill& fill : qAsConst(m_vecFills)) {
+        // A plain colour takes QPainter's quickest path, which skips the
+        // brush's pattern and gradient checks.
+        if (fill.pBrush->style() == Qt::SolidPattern)
+            pPainter->fillRect(fill.rect, fill.pBrush->color());
+        else
+            pPainter->fillRect(fill.rect, *fill.pBrush);
+    }
+}
+
+void CTimeRectSeries::LayOut()
+{
+    m_vecFills.clear();
     m_iBandTop = -1;
     m_iBandBottom = -1;
     if (!GetXAxis())
@@ -272,12 +296,11 @@ void CTimeRectSeries::Paint(QPainter* pPainter, const CChartStyleOption& option)
     const int iPixelMax = ValueToX(dMax);
     for (const SGroup& group : qAsConst(m_mapGroups)) {
         if (group.bAdmitted)
-            PaintGroup(pPainter, group, dMin, dMax, iPixelMin, iPixelMax);
+            LayOutGroup(group, dMin, dMax, iPixelMin, iPixelMax);
     }
 }
 
-void CTimeRectSeries::PaintGroup(QPainter* pPainter, const SGroup& group, double dMin, double dMax,
-                                 int iPixelMin, int iPixelMax)
+void CTimeRectSeries::LayOutGroup(const SGroup& group, double dMin, double dMax, int iPixelMin, int iPixelMax)
 {
     int iFirst = 0;
     int iLast = 0;
@@ -326,7 +349,7 @@ void CTimeRectSeries::PaintGroup(QPainter* pPainter, const SGroup& group, double
             run.iRight = qMax(run.iRight, iRight);
             continue;
         }
-        run.Fill(pPainter);
+        m_vecFills.append({run.Rect(), run.pBrush, run.bOpaque});
         run.iLeft = iLeft;
         run.iRight = iRight;
         run.iHeight = qint64(segment.iBottom) - segment.iTop;
@@ -334,7 +357,7 @@ void CTimeRectSeries::PaintGroup(QPainter* pPainter, const SGroup& group, double
         run.bOpaque = segment.bOpaque;
         bSameAsRun = true;
     }
-    run.Fill(pPainter);
+    m_vecFills.append({run.Rect(), run.pBrush, run.bOpaque});
 }
 
 void CTimeRectSeries::VisibleWindow(const SGroup& group, double dMin, double dMax, int& iFirst, int& iLast) const
@@ -366,6 +389,11 @@ void CTimeRectSeries::VisibleWindow(const SGroup& group, double dMin, double dMa
     group.dHintLow = dLow;
     group.dHintHigh = dHigh;
     group.iHintCount = group.vecSegments.size();
+}
+
+bool CTimeRectSeries::KeepsPainterState() const
+{
+    return true;
 }
 
 bool CTimeRectSeries::IsAdmitted(int iType) const

@@ -65,7 +65,12 @@ public:
     // Removes every group.
     void Clear() override;
     void Calculate() override;
+    // Works out the runs the next Paint() fills and offers the opaque ones as
+    // cover.
+    void PreparePaint(const CChartStyleOption& option, QVector<QRect>& vecCover) override;
     void Paint(QPainter* pPainter, const CChartStyleOption& option) override;
+    // Paint() only fills rectangles.
+    bool KeepsPainterState() const override;
     int SeriesType() const override;
 
     // Appends a segment to the group of its type, creating the group.
@@ -143,9 +148,20 @@ private:
         mutable int iHintCount = -1;
     };
 
+    // One fill of the next paint: segments of one brush that touch on screen.
+    struct SFill
+    {
+        QRect rect;
+        // Into the group's segments, which stay put until the series changes.
+        const QBrush* pBrush;
+        bool bOpaque;
+    };
+
     bool IsAdmitted(int iType) const;
-    void PaintGroup(QPainter* pPainter, const SGroup& group, double dMin, double dMax,
-                    int iPixelMin, int iPixelMax);
+    // Places the visible segments of the admitted groups as fills at the
+    // current range.
+    void LayOut();
+    void LayOutGroup(const SGroup& group, double dMin, double dMax, int iPixelMin, int iPixelMax);
     // Indexes [iFirst, iLast) outside which no segment of the group can show.
     void VisibleWindow(const SGroup& group, double dMin, double dMax, int& iFirst, int& iLast) const;
     int MapY(int iY) const;
@@ -160,6 +176,9 @@ private:
     int m_iBandTop = -1;
     int m_iBandBottom = -1;
     QList<int> m_listTypeFilter;
+    // The layout of the coming Paint(), and whether PreparePaint() made it.
+    QVector<SFill> m_vecFills;
+    bool m_bLaidOut = false;
 };
 
 } // namespace OrvaGUIToolkit

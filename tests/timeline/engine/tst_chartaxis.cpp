@@ -1,6 +1,8 @@
 #include "ChartTestSupport.h"
 
 #include "timeline/engine/ChartView.h"
+#include "timeline/engine/TimeRectSeries.h"
+#include "timeline/engine/UncoveredParts.h"
 
 #include <QtTest/QtTest>
 #include <QtWidgets/QAbstractButton>
@@ -232,6 +234,70 @@ private Q_SLOTS:
 
         QTest::ignoreMessage(QtWarningMsg, "CAxisPanel::Draw: pPainter == NULL");
         panel.Draw(nullptr, CChartStyleOption());
+    }
+
+    void uncoveredParts_data()
+    {
+        QTest::addColumn<QVector<QRect>>("vecCover");
+        QTest::addColumn<int>("iMinWidth");
+        QTest::addColumn<QVector<QRect>>("vecExpected");
+        // The area is (0, 0, 1000, 100) throughout.
+        QTest::addRow("no cover") << QVector<QRect>() << 1 << QVector<QRect>{{0, 0, 1000, 100}};
+        QTest::addRow("one in the middle")
+            << QVector<QRect>{{100, 20, 400, 30}} << 1
+            << QVector<QRect>{{0, 0, 1000, 20}, {0, 20, 100, 30}, {500, 20, 500, 30}, {0, 50, 1000, 50}};
+        QTest::addRow("narrower than the minimum") << QVector<QRect>{{100, 20, 319, 30}} << 320
+                                                   << QVector<QRect>{{0, 0, 1000, 100}};
+        QTest::addRow("overlapping covers as one")
+            << QVector<QRect>{{400, 0, 500, 100}, {100, 0, 400, 100}} << 1
+            << QVector<QRect>{{0, 0, 100, 100}, {900, 0, 100, 100}};
+        QTest::addRow("bands with the same gaps merged")
+            << QVector<QRect>{{100, 20, 400, 30}, {100, 50, 400, 10}} << 1
+            << QVector<QRect>{{0, 0, 1000, 20}, {0, 20, 100, 40}, {500, 20, 500, 40}, {0, 60, 1000, 40}};
+        QTest::addRow("sticking out of the area") << QVector<QRect>{{-50, 90, 2000, 40}} << 1
+                                                  << QVector<QRect>{{0, 0, 1000, 90}};
+        QTest::addRow("outside the area") << QVector<QRect>{{0, 100, 1000, 5}} << 1
+                                          << QVector<QRect>{{0, 0, 1000, 100}};
+        QTest::addRow("all covered") << QVector<QRect>{{0, 0, 1000, 60}, {0, 60, 1000, 40}} << 1
+                                     << QVector<QRect>();
+    }
+    void uncoveredParts()
+    {
+        QFETCH(QVector<QRect>, vecCover);
+        QFETCH(int, iMinWidth);
+        QFETCH(QVector<QRect>, vecExpected);
+        QCOMPARE(UncoveredParts(QRect(0, 0, 1000, 100), vecCover, iMinWidth), vecExpected);
+    }
+
+    // The view leaves its background out only under the opaque fills of the
+    // repaint itself: nothing of an earlier repaint shows through.
+    void repaintLeavesNoTrace_data()
+    {
+        QTest::addColumn<QColor>("color");
+        QTest::addColumn<double>("dMin");
+        QTest::addRow("opaque, scrolled away") << QColor(Qt::blue) << 400.0;
+        QTest::addRow("translucent, in place") << QColor(0, 0, 255, 128) << 0.0;
+    }
+    void repaintLeavesNoTrace()
+    {
+        QFETCH(QColor, color);
+        QFETCH(double, dMin);
+        // 500 units from x = 9 at a pixel a unit: wide enough to be left out.
+        const auto paint = [&color](CTestChartView& view, const QVector<double>& vecMins) {
+            auto* pSeries = new CTimeRectSeries;
+            view.AddSeries(pSeries);
+            pSeries->AddRect(0, 500, 29, 36, color, 0);
+            for (double dRangeMin : vecMins) {
+                view.GetXAxis()->SetRange(dRangeMin, dRangeMin + 602.0);
+                view.UpdateChart();
+            }
+            return view.GetChartPixmap().toImage();
+        };
+        CTestChartView viewRepainted(QSize(620, 60));
+        CTestChartView viewFresh(QSize(620, 60));
+        const QImage image = paint(viewRepainted, {0.0, dMin});
+        QCOMPARE(image, paint(viewFresh, {dMin}));
+        QCOMPARE(image.pixelColor(300, 32) == s_colorBackground, dMin > 0.0);
     }
 
     // Bad indexes are ignored and read as 0; clearing marks the series for recalculation.
