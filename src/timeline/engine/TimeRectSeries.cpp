@@ -253,7 +253,7 @@ void CTimeRectSeries::PreparePaint(const CChartStyleOption& option, QVector<QRec
     Q_UNUSED(option)
     LayOut();
     // Narrower fills would only cut the background into more pieces.
-    for (const SFill& fill : qAsConst(m_vecFills)) {
+    for (const SFill& fill : m_vecFills) {
         if (fill.bOpaque && fill.rect.width() >= s_iMinCoverWidth)
             vecCover.append(fill.rect);
     }
@@ -268,7 +268,7 @@ void CTimeRectSeries::Paint(QPainter* pPainter, const CChartStyleOption& option)
     if (!m_bLaidOut || IsDirty())
         LayOut();
     m_bLaidOut = false;
-    for (const SFill& fill : qAsConst(m_vecFills)) {
+    for (const SFill& fill : m_vecFills) {
         // A plain colour takes QPainter's quickest path, which skips the
         // brush's pattern and gradient checks.
         if (fill.pBrush->style() == Qt::SolidPattern)
@@ -349,7 +349,7 @@ void CTimeRectSeries::LayOutGroup(const SGroup& group, double dMin, double dMax,
             run.iRight = qMax(run.iRight, iRight);
             continue;
         }
-        m_vecFills.append({run.Rect(), run.pBrush, run.bOpaque});
+        m_vecFills.push_back({run.Rect(), run.pBrush, run.bOpaque});
         run.iLeft = iLeft;
         run.iRight = iRight;
         run.iHeight = qint64(segment.iBottom) - segment.iTop;
@@ -357,7 +357,7 @@ void CTimeRectSeries::LayOutGroup(const SGroup& group, double dMin, double dMax,
         run.bOpaque = segment.bOpaque;
         bSameAsRun = true;
     }
-    m_vecFills.append({run.Rect(), run.pBrush, run.bOpaque});
+    m_vecFills.push_back({run.Rect(), run.pBrush, run.bOpaque});
 }
 
 void CTimeRectSeries::VisibleWindow(const SGroup& group, double dMin, double dMax, int& iFirst, int& iLast) const

@@ -11,6 +11,7 @@
 #include <QtGui/QBrush>
 
 #include <limits>
+#include <vector>
 
 namespace OrvaGUIToolkit {
 
@@ -176,8 +177,9 @@ private:
     int m_iBandTop = -1;
     int m_iBandBottom = -1;
     QList<int> m_listTypeFilter;
-    // The layout of the coming Paint(), and whether PreparePaint() made it.
-    QVector<SFill> m_vecFills;
+    // The layout of the coming Paint(), and whether PreparePaint() made it. A
+    // std::vector: appending is most of the layout's work, and it inlines.
+    std::vector<SFill> m_vecFills;
     bool m_bLaidOut = false;
 };
 
