@@ -83,6 +83,13 @@ public:
         return iTruncated > dHalfUp ? iTruncated - 1 : iTruncated;
     }
 
+    // Whether the two map every value to the same pixel.
+    bool MapsAlike(const CChartAxis& other) const
+    {
+        return m_dMin == other.m_dMin && m_dMax == other.m_dMax && m_bReversed == other.m_bReversed
+            && m_iPixelStart == other.m_iPixelStart && m_dScale == other.m_dScale;
+    }
+
     int GetPixelStart() const { return m_iPixelStart; }
     int GetPixelEnd() const { return m_iPixelEnd; }
     int GetPixelLength() const { return m_iPixelLength; }

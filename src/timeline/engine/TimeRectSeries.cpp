@@ -118,6 +118,8 @@ struct SRun
 CTimeRectSeries::CTimeRectSeries()
     : m_axisCalculated(nullptr, true, false)
     , m_listTypeFilter({-1})
+    , m_axisLaidOutX(nullptr, true, false)
+    , m_axisLaidOutY(nullptr, false, true)
 {
 }
 
@@ -235,6 +237,7 @@ void CTimeRectSeries::Calculate()
         return;
     m_axisCalculated = *GetXAxis();
     m_bCalculated = true;
+    m_bLayoutCurrent = false;
 }
 
 void CTimeRectSeries::CachedPixels(const SSegment& segment, int& iPixelX, int& iPixelWidth) const
@@ -257,17 +260,13 @@ void CTimeRectSeries::PreparePaint(const CChartStyleOption& option, QVector<QRec
         if (fill.bOpaque && fill.rect.width() >= s_iMinCoverWidth)
             vecCover.append(fill.rect);
     }
-    m_bLaidOut = true;
 }
 
 void CTimeRectSeries::Paint(QPainter* pPainter, const CChartStyleOption& option)
 {
     Q_UNUSED(option)
-    // The panel lays the series out just before; a change since then, or a
-    // call on its own, needs a fresh layout.
-    if (!m_bLaidOut || IsDirty())
-        LayOut();
-    m_bLaidOut = false;
+    // Normally laid out by PreparePaint() just before, which this reuses.
+    LayOut();
     for (const SFill& fill : m_vecFills) {
         // A plain colour takes QPainter's quickest path, which skips the
         // brush's pattern and gradient checks.
@@ -280,9 +279,12 @@ void CTimeRectSeries::Paint(QPainter* pPainter, const CChartStyleOption& option)
 
 void CTimeRectSeries::LayOut()
 {
+    if (IsLayoutCurrent())
+        return;
     m_vecFills.clear();
     m_iBandTop = -1;
     m_iBandBottom = -1;
+    m_bLayoutCurrent = false;
     if (!GetXAxis())
         return;
     double dMin = 0.0;
@@ -298,6 +300,18 @@ void CTimeRectSeries::LayOut()
         if (group.bAdmitted)
             LayOutGroup(group, dMin, dMax, iPixelMin, iPixelMax);
     }
+    m_axisLaidOutX = *GetXAxis();
+    if (GetYAxis())
+        m_axisLaidOutY = *GetYAxis();
+    m_bLayoutCurrent = true;
+}
+
+bool CTimeRectSeries::IsLayoutCurrent() const
+{
+    // Any change of the segments, the filter or the band marks the series
+    // dirty, and the panel recalculates it before laying it out.
+    return m_bLayoutCurrent && !IsDirty() && GetXAxis() && GetXAxis()->MapsAlike(m_axisLaidOutX)
+        && (!m_bMapY || !GetYAxis() || GetYAxis()->MapsAlike(m_axisLaidOutY));
 }
 
 void CTimeRectSeries::LayOutGroup(const SGroup& group, double dMin, double dMax, int iPixelMin, int iPixelMax)

@@ -88,7 +88,11 @@ public:
     void SetTypeFilter(const QList<int>& listTypes);
     QList<int> GetTypeFilter() const { return m_listTypeFilter; }
     // When true, begin.y and end.y go through the vertical axis.
-    void SetMapY(bool bMapY) { m_bMapY = bMapY; }
+    void SetMapY(bool bMapY)
+    {
+        m_bMapY = bMapY;
+        m_bLayoutCurrent = false;
+    }
     bool IsMapY() const { return m_bMapY; }
 
     // bandTop <= y <= bandBottom of the last paint (pixels). When y is mapped,
@@ -160,8 +164,10 @@ private:
 
     bool IsAdmitted(int iType) const;
     // Places the visible segments of the admitted groups as fills at the
-    // current range.
+    // current range, unless the last layout still holds: a repaint at an
+    // unchanged range (the mouse hovering over the chart) reuses it.
     void LayOut();
+    bool IsLayoutCurrent() const;
     void LayOutGroup(const SGroup& group, double dMin, double dMax, int iPixelMin, int iPixelMax);
     // Indexes [iFirst, iLast) outside which no segment of the group can show.
     void VisibleWindow(const SGroup& group, double dMin, double dMax, int& iFirst, int& iLast) const;
@@ -177,10 +183,12 @@ private:
     int m_iBandTop = -1;
     int m_iBandBottom = -1;
     QList<int> m_listTypeFilter;
-    // The layout of the coming Paint(), and whether PreparePaint() made it. A
+    // The layout of the coming Paint() and the axes it was made at. A
     // std::vector: appending is most of the layout's work, and it inlines.
     std::vector<SFill> m_vecFills;
-    bool m_bLaidOut = false;
+    CChartAxis m_axisLaidOutX;
+    CChartAxis m_axisLaidOutY;
+    bool m_bLayoutCurrent = false;
 };
 
 } // namespace OrvaGUIToolkit

@@ -97,6 +97,8 @@ private Q_SLOTS:
         // Type k covers [100 k, 100 k + 20].
         for (int iType : {1, 2, 5})
             fixture.Add(100 * iType, 100 * iType + 20, s_colorRed, iType);
+        // A filter set between two paints at the same range shows at the second.
+        fixture.Paint();
         fixture.pSeries->SetTypeFilter(listFilter);
         QCOMPARE(fixture.pSeries->GetTypeFilter(), listFilter);
         const QImage image = fixture.Paint();
