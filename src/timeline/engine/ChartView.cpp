@@ -89,7 +89,13 @@ void CChartView::DrawBackground(QPainter* pPainter, const QVector<QRect>& vecCov
     const QBrush& brushBackground = palette().brush(backgroundRole());
     // A plain colour takes QPainter's quickest fill.
     const bool bSolid = brushBackground.style() == Qt::SolidPattern;
-    for (const QRect& rect : UncoveredParts(GetViewRect(), vecCover)) {
+    // Hovering repaints with the same covers again and again.
+    if (vecCover != m_vecCover || GetViewRect() != m_rectUncovered) {
+        m_vecCover = vecCover;
+        m_rectUncovered = GetViewRect();
+        m_vecUncovered = UncoveredParts(m_rectUncovered, m_vecCover);
+    }
+    for (const QRect& rect : qAsConst(m_vecUncovered)) {
         if (bSolid)
             pPainter->fillRect(rect, brushBackground.color());
         else

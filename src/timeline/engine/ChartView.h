@@ -4,6 +4,8 @@
 #include "AxisPanel.h"
 
 #include <QtCore/QDateTime>
+#include <QtCore/QRect>
+#include <QtCore/QVector>
 #include <QtGui/QColor>
 #include <QtGui/QPixmap>
 #include <QtWidgets/QFrame>
@@ -129,6 +131,11 @@ private:
     int m_iRightMargin = 9;
     bool m_bUpdatePending = false;
     QPixmap m_pixChart;
+    // The background parts of the last repaint, and the covers and area they
+    // were found for.
+    QVector<QRect> m_vecCover;
+    QRect m_rectUncovered;
+    QVector<QRect> m_vecUncovered;
     QDateTime m_dtCurrent;
     CToolButton* m_pZoomInBtn;
     CToolButton* m_pZoomOutBtn;
