@@ -2,6 +2,7 @@
 
 #include "AxisPanel.h"
 #include "ChartStyleOption.h"
+#include "UncoveredParts.h"
 
 #include <QtCore/QStringList>
 #include <QtGui/QPainter>
@@ -59,11 +60,10 @@ void CBackGroundSeries::PreparePaint(const CChartStyleOption& option, QVector<QR
 {
     if (!GetPanel())
         return;
-    const auto isOpaque = [](const QColor& color) { return color.isValid() && color.alpha() == 255; };
-    if (isOpaque(option.colorLeftChartBackground))
-        vecCover.append(GetPanel()->GetViewRect());
-    else if (isOpaque(option.colorRightChartBackground))
-        vecCover.append(RightArea());
+    if (IsOpaque(option.colorLeftChartBackground))
+        AddCover(vecCover, GetPanel()->GetViewRect());
+    else if (IsOpaque(option.colorRightChartBackground))
+        AddCover(vecCover, RightArea());
 }
 
 QRect CBackGroundSeries::RightArea() const
@@ -83,7 +83,7 @@ void CBackGroundSeries::FillAreas(QPainter* pPainter, const CChartStyleOption& o
     // two areas cover most of the view, and each fill is a pass over it.
     if (colorLeft.isValid()) {
         pPainter->save();
-        if (colorRight.isValid() && colorRight.alpha() == 255)
+        if (IsOpaque(colorRight))
             pPainter->setClipRegion(QRegion(rectView).subtracted(QRegion(rectRight)), Qt::IntersectClip);
         pPainter->fillRect(rectView, colorLeft);
         pPainter->restore();

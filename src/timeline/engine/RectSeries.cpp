@@ -2,6 +2,7 @@
 
 #include "AxisPanel.h"
 #include "ChartStyleOption.h"
+#include "UncoveredParts.h"
 
 #include <QtGui/QPainter>
 
@@ -20,8 +21,8 @@ int CRectSeries::SeriesType() const
 
 void CRectSeries::PreparePaint(const CChartStyleOption& option, QVector<QRect>& vecCover)
 {
-    if (GetPanel() && option.colorTopBackground.isValid() && option.colorTopBackground.alpha() == 255)
-        vecCover.append(Band());
+    if (GetPanel() && IsOpaque(option.colorTopBackground))
+        AddCover(vecCover, Band());
 }
 
 void CRectSeries::Paint(QPainter* pPainter, const CChartStyleOption& option)

@@ -81,9 +81,9 @@ int PartitionFrom(int iHint, int iCount, TBefore bBefore)
     return int(iLow);
 }
 
-bool IsOpaque(const QBrush& brush)
+bool IsOpaqueBrush(const QBrush& brush)
 {
-    return brush.style() == Qt::SolidPattern && brush.color().alpha() == 255;
+    return brush.style() == Qt::SolidPattern && IsOpaque(brush.color());
 }
 
 // Consecutive segments of one brush and height, gathered while they touch on
@@ -147,7 +147,7 @@ void CTimeRectSeries::AddRect(qint64 iBegin, qint64 iEnd, int iTop, int iBottom,
         it->bAdmitted = IsAdmitted(iType);
     }
     SGroup& group = *it;
-    SSegment segment{iBegin, iEnd, iTop, iBottom, brush, false, IsOpaque(brush)};
+    SSegment segment{iBegin, iEnd, iTop, iBottom, brush, false, IsOpaqueBrush(brush)};
     const qint64 iLow = qMin(iBegin, iEnd);
     const qint64 iHigh = qMax(iBegin, iEnd);
     if (!group.vecSegments.isEmpty()) {
@@ -255,10 +255,9 @@ void CTimeRectSeries::PreparePaint(const CChartStyleOption& option, QVector<QRec
 {
     Q_UNUSED(option)
     LayOut();
-    // Narrower fills would only cut the background into more pieces.
     for (const SFill& fill : m_vecFills) {
-        if (fill.bOpaque && fill.rect.width() >= s_iMinCoverWidth)
-            vecCover.append(fill.rect);
+        if (fill.bOpaque)
+            AddCover(vecCover, fill.rect);
     }
 }
 

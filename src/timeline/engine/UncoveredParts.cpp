@@ -11,14 +11,14 @@ namespace {
 // A horizontal span [iLeft, iRight), right edge exclusive.
 using Span = QPair<int, int>;
 
-// The covers inside the area that are wide enough, sorted by their top.
-QVector<QRect> ClippedCovers(const QRect& rectArea, const QVector<QRect>& vecCover, int iMinWidth)
+// The covers inside the area, sorted by their top.
+QVector<QRect> ClippedCovers(const QRect& rectArea, const QVector<QRect>& vecCover)
 {
     QVector<QRect> vecClipped;
     vecClipped.reserve(vecCover.size());
     for (const QRect& rect : vecCover) {
         const QRect rectClipped = rect & rectArea;
-        if (!rectClipped.isEmpty() && rectClipped.width() >= iMinWidth)
+        if (!rectClipped.isEmpty())
             vecClipped.append(rectClipped);
     }
     std::sort(vecClipped.begin(), vecClipped.end(),
@@ -63,11 +63,11 @@ void FindGaps(QVector<Span>& vecCovered, int iLeft, int iRight, QVector<Span>& v
 
 } // namespace
 
-QVector<QRect> UncoveredParts(const QRect& rectArea, const QVector<QRect>& vecCover, int iMinWidth)
+QVector<QRect> UncoveredParts(const QRect& rectArea, const QVector<QRect>& vecCover)
 {
     if (rectArea.isEmpty())
         return {};
-    const QVector<QRect> vecCovers = ClippedCovers(rectArea, vecCover, iMinWidth);
+    const QVector<QRect> vecCovers = ClippedCovers(rectArea, vecCover);
     if (vecCovers.isEmpty())
         return {rectArea};
     const QVector<int> vecEdges = BandEdges(rectArea, vecCovers);

@@ -239,34 +239,40 @@ private Q_SLOTS:
     void uncoveredParts_data()
     {
         QTest::addColumn<QVector<QRect>>("vecCover");
-        QTest::addColumn<int>("iMinWidth");
         QTest::addColumn<QVector<QRect>>("vecExpected");
         // The area is (0, 0, 1000, 100) throughout.
-        QTest::addRow("no cover") << QVector<QRect>() << 1 << QVector<QRect>{{0, 0, 1000, 100}};
+        QTest::addRow("no cover") << QVector<QRect>() << QVector<QRect>{{0, 0, 1000, 100}};
         QTest::addRow("one in the middle")
-            << QVector<QRect>{{100, 20, 400, 30}} << 1
+            << QVector<QRect>{{100, 20, 400, 30}}
             << QVector<QRect>{{0, 0, 1000, 20}, {0, 20, 100, 30}, {500, 20, 500, 30}, {0, 50, 1000, 50}};
-        QTest::addRow("narrower than the minimum") << QVector<QRect>{{100, 20, 319, 30}} << 320
-                                                   << QVector<QRect>{{0, 0, 1000, 100}};
         QTest::addRow("overlapping covers as one")
-            << QVector<QRect>{{400, 0, 500, 100}, {100, 0, 400, 100}} << 1
+            << QVector<QRect>{{400, 0, 500, 100}, {100, 0, 400, 100}}
             << QVector<QRect>{{0, 0, 100, 100}, {900, 0, 100, 100}};
         QTest::addRow("bands with the same gaps merged")
-            << QVector<QRect>{{100, 20, 400, 30}, {100, 50, 400, 10}} << 1
+            << QVector<QRect>{{100, 20, 400, 30}, {100, 50, 400, 10}}
             << QVector<QRect>{{0, 0, 1000, 20}, {0, 20, 100, 40}, {500, 20, 500, 40}, {0, 60, 1000, 40}};
-        QTest::addRow("sticking out of the area") << QVector<QRect>{{-50, 90, 2000, 40}} << 1
+        QTest::addRow("sticking out of the area") << QVector<QRect>{{-50, 90, 2000, 40}}
                                                   << QVector<QRect>{{0, 0, 1000, 90}};
-        QTest::addRow("outside the area") << QVector<QRect>{{0, 100, 1000, 5}} << 1
+        QTest::addRow("outside the area") << QVector<QRect>{{0, 100, 1000, 5}}
                                           << QVector<QRect>{{0, 0, 1000, 100}};
-        QTest::addRow("all covered") << QVector<QRect>{{0, 0, 1000, 60}, {0, 60, 1000, 40}} << 1
+        QTest::addRow("all covered") << QVector<QRect>{{0, 0, 1000, 60}, {0, 60, 1000, 40}}
                                      << QVector<QRect>();
     }
     void uncoveredParts()
     {
         QFETCH(QVector<QRect>, vecCover);
-        QFETCH(int, iMinWidth);
         QFETCH(QVector<QRect>, vecExpected);
-        QCOMPARE(UncoveredParts(QRect(0, 0, 1000, 100), vecCover, iMinWidth), vecExpected);
+        QCOMPARE(UncoveredParts(QRect(0, 0, 1000, 100), vecCover), vecExpected);
+    }
+
+    // Only fills from 320 pixels wide are worth leaving out of the background.
+    void addCover()
+    {
+        QVector<QRect> vecCover;
+        AddCover(vecCover, QRect(0, 0, 319, 24));
+        QVERIFY(vecCover.isEmpty());
+        AddCover(vecCover, QRect(0, 0, 320, 24));
+        QCOMPARE(vecCover, QVector<QRect>{QRect(0, 0, 320, 24)});
     }
 
     // The view leaves its background out only under the opaque fills of the
