@@ -82,6 +82,7 @@ void CMultiTimeSliderPrivate::InitMulti()
     QObject::connect(pView, &CChartView::SignalZoomIn, q, &CTimeSlider::OnSlotZoomIn);
     QObject::connect(pView, &CMultiChartView::SignalFilterBtnClicked, q, &CMultiTimeSlider::OnPopupFilterMenu);
     QObject::connect(pView, &CChartView::SignalCalendarBtnClicked, q, &CMultiTimeSlider::SignalPopupCalendar);
+    QObject::connect(pView, &CChartView::SignalCalendarDateChanged, q, &CMultiTimeSlider::SignalCalendarDateChanged);
     pView->installEventFilter(q);
 
     // Vertical values are pixels; scrolling shifts the vertical range.
@@ -91,14 +92,6 @@ void CMultiTimeSliderPrivate::InitMulti()
     m_pHoverTimer = new QTimer(q);
     m_pHoverTimer->setSingleShot(true);
     QObject::connect(m_pHoverTimer, &QTimer::timeout, q, &CMultiTimeSlider::OnHoverTimerOut);
-}
-
-void CMultiTimeSliderPrivate::ReportDateChanged(const QDate& date)
-{
-    Q_Q(CMultiTimeSlider);
-    // The slider reports the date itself, after its own work, rather than
-    // forwarding the view's signal from inside the view's update.
-    Q_EMIT q->SignalCalendarDateChanged(date);
 }
 
 double CMultiTimeSliderPrivate::VerticalSpan() const
@@ -148,7 +141,6 @@ void CMultiTimeSliderPrivate::AddTracks(int iCount)
     // scale and the overlays, so that scrolled tracks never cover them.
     CMultiChartView* pView = View();
     while (m_vecTracks.size() < iCount) {
-        const int iIndex = m_vecTracks.size();
         int iPlace = 0;
         for (int i = 0; i < pView->GetSeriesCount(); ++i) {
             if (pView->GetSeries(i) == m_vecTracks.constLast())
@@ -157,9 +149,28 @@ void CMultiTimeSliderPrivate::AddTracks(int iCount)
         CTimeRectSeries* pTrack = NewTrack();
         pView->InsertSeries(iPlace, pTrack);
         m_vecTracks.append(pTrack);
-        m_pBackGround->AddPoint(0.0, RowTop(iIndex));
-        m_pPlayMarks->AddPoint(-1.0, RowTop(iIndex));
     }
+}
+
+void CMultiTimeSliderPrivate::FitRowPoints()
+{
+    // The row names and the play marks have one point per counted row; rows
+    // beyond the count lose their marks, their names stay stored.
+    const int iRows = int(m_uCount);
+    if (m_pBackGround->GetPointCount() > iRows)
+        m_pBackGround->Clear();
+    while (m_pBackGround->GetPointCount() < iRows)
+        m_pBackGround->AddPoint(0.0, RowTop(m_pBackGround->GetPointCount()));
+    if (m_pPlayMarks->GetPointCount() > iRows) {
+        QVector<double> vecMarks;
+        for (int i = 0; i < iRows; ++i)
+            vecMarks.append(m_pPlayMarks->GetXValue(i));
+        m_pPlayMarks->Clear();
+        for (int i = 0; i < iRows; ++i)
+            m_pPlayMarks->AddPoint(vecMarks.at(i), RowTop(i));
+    }
+    while (m_pPlayMarks->GetPointCount() < iRows)
+        m_pPlayMarks->AddPoint(-1.0, RowTop(m_pPlayMarks->GetPointCount()));
 }
 
 void CMultiTimeSliderPrivate::RebuildSelectSeries()
@@ -411,16 +422,16 @@ void CMultiTimeSlider::LoadChartView()
 void CMultiTimeSlider::SetTimeSliderCount(unsigned uCount)
 {
     Q_D(CMultiTimeSlider);
-    if (uCount == 0) {
-        qCWarning(lcOrvaGUIToolkit, "CMultiTimeSlider::SetTimeSliderCount: uCount == 0");
-        return;
-    }
     if (uCount > s_uMaxCount) {
         qCWarning(lcOrvaGUIToolkit, "CMultiTimeSlider::SetTimeSliderCount: uCount > 64");
         uCount = s_uMaxCount;
     }
+    // The segment series only grow; a lower count keeps them with their
+    // segments, but the rows, the vertical range and the track indexes that
+    // are accepted follow the count.
     d->AddTracks(int(uCount));
-    d->m_uCount = qMax<unsigned>(uCount, unsigned(d->m_vecTracks.size()));
+    d->m_uCount = uCount;
+    d->FitRowPoints();
     d->RebuildSelectSeries();
     d->View()->GetYAxis()->SetRange(0.0, d->VerticalSpan());
     d->m_pScrollBar->setValue(0);
@@ -533,13 +544,13 @@ void CMultiTimeSlider::SetPlayTime(unsigned uIndex, unsigned uTime, bool bFollow
     Q_D(CMultiTimeSlider);
     if (uTime == s_uNoTime || IsSyncTime())
         return;
-    if (uIndex >= unsigned(d->m_pPlayMarks->GetPointCount()) || uIndex >= d->m_uCount)
-        return;
     qint64 iTime = uTime;
     if (d->m_dtBegin.isValid())
         iTime = qBound(d->m_iBeginSecs, iTime, d->m_iEndSecs);
     const double dValue = TimeToValue(iTime);
-    d->m_pPlayMarks->SetXValue(int(uIndex), dValue);
+    // A row without a mark only loses the mark; the view still follows.
+    if (uIndex < unsigned(d->m_pPlayMarks->GetPointCount()))
+        d->m_pPlayMarks->SetXValue(int(uIndex), dValue);
     double dMin = 0.0;
     double dMax = 0.0;
     GetVisibleRange(dMin, dMax);
@@ -596,7 +607,9 @@ void CMultiTimeSlider::SetCurrentTime(const QDateTime& dtTime)
 void CMultiTimeSlider::SetSelectIndex(unsigned uIndex)
 {
     Q_D(CMultiTimeSlider);
-    const int iRow = uIndex < d->m_uCount ? int(uIndex) : -1;
+    // Stored as given (0xFFFFFFFF is -1, no row); a row without a track
+    // draws no outline.
+    const int iRow = int(uIndex);
     if (iRow == d->m_iSelectedRow)
         return;
     d->m_iSelectedRow = iRow;
@@ -638,11 +651,11 @@ void CMultiTimeSlider::GetMarqueeAreaRects(unsigned& uIndex, QList<struTimeSlide
 {
     Q_D(const CMultiTimeSlider);
     listData.clear();
-    // "None" until a row holds a marquee; one track has no row selection.
-    uIndex = s_uNoTime;
+    // One track has no row selection: then uIndex is left as it was.
     const CSelectRectSeries* pSelect = d->m_pSelect;
     if (!pSelect)
         return;
+    // 0xFFFFFFFF while no row holds a marquee.
     int iRow = -1;
     QList<QPair<double, double>> listRanges;
     pSelect->GetRanges(iRow, listRanges);
@@ -658,7 +671,7 @@ void CMultiTimeSlider::GetValidMarqueeAreaRects(unsigned& uIndex,
     QList<struTimeSliderData::SelectedData> listAll;
     GetMarqueeAreaRects(uIndex, listAll);
     listData.clear();
-    if (uIndex >= unsigned(d->m_vecTracks.size()))
+    if (!d->m_pSelect || uIndex >= unsigned(d->m_vecTracks.size()))
         return;
     const CTimeRectSeries* pTrack = d->m_vecTracks.at(int(uIndex));
     for (const struTimeSliderData::SelectedData& range : qAsConst(listAll)) {
@@ -735,9 +748,11 @@ void CMultiTimeSlider::ClearTimeLevel()
 void CMultiTimeSlider::SetSpanType(struTimeSliderData::TimeSliderOneScale enumLevel)
 {
     Q_D(CMultiTimeSlider);
-    d->m_iSpanType = enumLevel;
-    if (int(enumLevel) == GetZoomLevel())
+    // Compared with the level set here before, not with the zoom level that
+    // the buttons and the wheel change.
+    if (int(enumLevel) == d->m_iSpanType)
         return;
+    d->m_iSpanType = enumLevel;
     ShowZoomByType(enumLevel);
     RepaintTimeSlider();
 }

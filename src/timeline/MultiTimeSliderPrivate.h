@@ -69,7 +69,10 @@ public:
     int TrackAt(const QPoint& point) const;
 
     CTimeRectSeries* NewTrack() const;
+    // Grows the segment series to iCount tracks.
     void AddTracks(int iCount);
+    // One row-name point and one play mark per counted row.
+    void FitRowPoints();
     void RebuildSelectSeries();
     void PlaceRows();
     // Moves every segment into its track's band of the current layout.
@@ -84,7 +87,6 @@ public:
     void PlaceTags();
     // Hides the thumbnail; emits, so the slider may be gone afterwards.
     void HideThumbnail();
-    void ReportDateChanged(const QDate& date) override;
 
     void OnViewPress(QMouseEvent* pEvent) override;
     void OnViewMove(QMouseEvent* pEvent) override;

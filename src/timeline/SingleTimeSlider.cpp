@@ -79,11 +79,9 @@ void CSingleTimeSlider::LoadChartView()
     pGroove->AddPoint(0.0, CSingleTimeSliderPrivate::s_iGrooveTop);
     pView->AddSeries(pGroove);
     pView->AddSeries(new CTimeRectSeries);
-    // The compact presentation starts with the compact scale; its ticks and
-    // labels keep the series' own rows in both presentations.
-    auto* pAxis = new CAxisSeries(d->m_iBase);
-    pAxis->SetSimple(true);
-    pView->AddSeries(pAxis);
+    // The detailed scale until ShowNormalSize() asks for the compact one; its
+    // ticks and labels keep the series' own rows in both presentations.
+    pView->AddSeries(new CAxisSeries(d->m_iBase));
     pView->AddSeries(new CMouseTextSeries);
 }
 

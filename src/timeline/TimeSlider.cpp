@@ -12,6 +12,7 @@
 #include <QtCore/QTimer>
 #include <QtGui/QWheelEvent>
 
+#include <climits>
 #include <cmath>
 
 namespace OrvaGUIToolkit {
@@ -233,16 +234,16 @@ int CTimeSlider::GetLeftSpace(int iLevel)
 void CTimeSlider::OnSlotZoomIn()
 {
     Q_D(CTimeSlider);
-    if (d->m_iLevel > struTimeSliderData::ScaleDayBy2Hours
-        && d->m_iLevel <= struTimeSliderData::Scale12MinutesByMinute)
+    if (d->m_iLevel > struTimeSliderData::ScaleDayBy2Hours)
         ShowZoomByType(d->m_iLevel - 1);
 }
 
 void CTimeSlider::OnSlotZoomOut()
 {
     Q_D(CTimeSlider);
-    if (d->m_iLevel >= struTimeSliderData::ScaleDayBy12Hours
-        && d->m_iLevel < struTimeSliderData::Scale12MinutesByMinute)
+    // Any level but the narrowest goes one further; the largest int has no
+    // next level.
+    if (d->m_iLevel != struTimeSliderData::Scale12MinutesByMinute && d->m_iLevel != INT_MAX)
         ShowZoomByType(d->m_iLevel + 1);
 }
 
@@ -321,10 +322,8 @@ void CTimeSlider::OnPlayTime(unsigned uTime)
     const double dHalf = (dMax - dMin) / 2.0;
     const double dTime = TimeToValue(iTime);
     d->SetVisibleRange(dTime - dHalf, dTime + dHalf);
-    const bool bDateChanged = d->ShowDateTime(iTime);
-    RepaintTimeSlider();
-    if (bDateChanged)
-        d->ReportDateChanged(CurrentTime().date());
+    if (d->ShowDateTime(iTime))
+        RepaintTimeSlider();
 }
 
 void CTimeSlider::OnPlayTime(const QDateTime& dtTime)
@@ -368,14 +367,8 @@ void CTimeSliderPrivate::MoveByStep(int iDirection)
     else
         dMin = qMax<double>(dMin - dStep, m_iRangeMin);
     SetVisibleRange(dMin, dMin + dSpan);
-    const bool bDateChanged = ShowCentreDateTime();
-    q->RepaintTimeSlider();
-    if (bDateChanged)
-        ReportDateChanged(q->CurrentTime().date());
-}
-
-void CTimeSliderPrivate::ReportDateChanged(const QDate&)
-{
+    if (ShowCentreDateTime())
+        q->RepaintTimeSlider();
 }
 
 void CTimeSliderPrivate::ClearMouseText()
@@ -441,10 +434,8 @@ void CTimeSliderPrivate::DragTo(const QPoint& ptMouse)
             dMin = dLimit;
     }
     SetVisibleRange(dMin, dMin + dSpan);
-    const bool bDateChanged = ShowCentreDateTime();
-    q->RepaintTimeSlider();
-    if (bDateChanged)
-        ReportDateChanged(q->CurrentTime().date());
+    if (ShowCentreDateTime())
+        q->RepaintTimeSlider();
 }
 
 void CTimeSliderPrivate::SetVisibleRange(double dMin, double dMax)
@@ -477,10 +468,10 @@ bool CTimeSliderPrivate::SegmentToValues(const QDateTime& dtBegin, const QDateTi
 
 bool CTimeSliderPrivate::ShowDateTime(qint64 iTime)
 {
-    const QDate dateBefore = m_pChartView->GetCurrentDateTime().date();
-    const QDateTime dtTime = QDateTime::fromSecsSinceEpoch(iTime);
-    m_pChartView->SetCurrentDateTime(dtTime);
-    return dtTime.date() != dateBefore;
+    Q_Q(CTimeSlider);
+    const QPointer<CTimeSlider> guard(q);
+    m_pChartView->SetCurrentDateTime(QDateTime::fromSecsSinceEpoch(iTime));
+    return guard;
 }
 
 bool CTimeSliderPrivate::ShowCentreDateTime()

@@ -51,8 +51,8 @@ public:
     void Init();
 
     // Scale dragging shared by the subclasses: BeginDrag() at the press (view
-    // coordinates), DragTo() on each move. DragTo() reports a date change
-    // last; the slider may be gone when it returns.
+    // coordinates), DragTo() on each move. DragTo() may report a new date;
+    // the slider may be gone when it returns.
     void BeginDrag(const QPoint& ptPress);
     void DragTo(const QPoint& ptMouse);
     // Scrolls one tick step later (iDirection > 0) or earlier.
@@ -60,14 +60,12 @@ public:
     // The time under a view x: the chart's left edge maps to the visible
     // minimum, its right edge to the maximum.
     qint64 TimeAtX(int iX) const;
-    // Shows a time on the view's calendar button; true when its date differs
-    // from the one shown before.
+    // Makes a time the view's current date-time, which reports a new date
+    // before it is shown. False when a receiver of that report deleted the
+    // slider: the caller must not touch it any more.
     bool ShowDateTime(qint64 iTime);
-    // Makes the centre of the visible range the view's current date-time.
+    // The same for the centre of the visible range.
     bool ShowCentreDateTime();
-    // Tells the client that the date under the mid line changed. Called
-    // last by every operation: a receiver may delete the slider.
-    virtual void ReportDateChanged(const QDate& date);
     // Clears the text shown under the mouse.
     void ClearMouseText();
     // What the mouse leaving the view undoes in every slider: the text under

@@ -96,22 +96,103 @@ class TestMultiTimeSlider : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    // Between 1 and 64 tracks, never removed; growing keeps the selected row.
+    // The count goes up and down between 0 and 64; the segment series only
+    // grow, but the rows, the vertical range and the accepted indexes follow
+    // the count. The selected row stays.
     void countIsClamped()
     {
         CMultiTimeSlider slider;
+        slider.SetTimeRange(s_day, s_day);
         slider.SetTimeSliderCount(2);
         slider.SetSelectIndex(1);
         slider.SetTimeSliderCount(5);
-        QTest::ignoreMessage(QtWarningMsg, "CMultiTimeSlider::SetTimeSliderCount: uCount == 0");
+        slider.SetTimeSliderCount(2);
+        QCOMPARE(slider.GetTimeSliderCount(), 2u);
+        QCOMPARE(Tracks(slider).size(), 5);
+        CChartView* pView = View(slider);
+        double dMin = -1.0;
+        double dMax = -1.0;
+        pView->GetYAxis()->GetRange(dMin, dMax);
+        QCOMPARE(qMakePair(dMin, dMax), qMakePair(0.0, 98.0));
+        QCOMPARE(YValues(pView->FindSeries(ChartSeriesBackGround)), QList<double>({50, 74}));
+        QCOMPARE(YValues(pView->FindSeries(ChartSeriesLine)), QList<double>({50, 74}));
+        QCOMPARE(YValues(pView->FindSeries(ChartSeriesSelectRect)), QList<double>({50, 74, 98}));
+        // Track 3 still exists but is beyond the count.
+        slider.AddTime({Segment(s_day, QTime(1, 0), QTime(2, 0), 1)}, 3);
+        slider.AddTime({Segment(s_day, QTime(1, 0), QTime(2, 0), 1)}, 1);
+        QCOMPARE(QList<int>({Tracks(slider).at(1)->GetRectCount(), Tracks(slider).at(3)->GetRectCount()}), QList<int>({1, 0}));
+        QVERIFY(slider.GetTrackRect(3).isEmpty());
+        QCOMPARE(slider.GetSelectIndex(), 1);
+
+        // No track at all: only the time-scale band is left.
         slider.SetTimeSliderCount(0);
-        QCOMPARE(slider.GetTimeSliderCount(), 5u);
+        QCOMPARE(slider.GetTimeSliderCount(), 0u);
+        pView->GetYAxis()->GetRange(dMin, dMax);
+        QCOMPARE(qMakePair(dMin, dMax), qMakePair(0.0, 50.0));
+        slider.AddTime({Segment(s_day, QTime(3, 0), QTime(4, 0), 1)}, 0);
+        QCOMPARE(Tracks(slider).at(0)->GetRectCount(), 0);
+
         QTest::ignoreMessage(QtWarningMsg, "CMultiTimeSlider::SetTimeSliderCount: uCount > 64");
         slider.SetTimeSliderCount(100);
         QCOMPARE(Tracks(slider).size(), 64);
-        slider.SetTimeSliderCount(3);
         QCOMPARE(slider.GetTimeSliderCount(), 64u);
-        QCOMPARE(slider.GetSelectIndex(), 1);
+        slider.SetTimeSliderCount(3);
+        QCOMPARE(slider.GetTimeSliderCount(), 3u);
+        QCOMPARE(YValues(pView->FindSeries(ChartSeriesLine)), QList<double>({50, 74, 98}));
+        // The segment added to track 1 while it was counted is still there.
+        QCOMPARE(Tracks(slider).at(1)->GetRectCount(), 1);
+    }
+
+    // The selected row is stored as given; 0xFFFFFFFF reads back as -1.
+    void selectIndexIsStoredAsGiven()
+    {
+        CMultiTimeSlider slider;
+        slider.SetSelectIndex(2);
+        QCOMPARE(slider.GetSelectIndex(), 2);
+        slider.SetTimeSliderCount(4);
+        QCOMPARE(slider.GetSelectIndex(), 2);
+        slider.SetSelectIndex(7);
+        QCOMPARE(slider.GetSelectIndex(), 7);
+        slider.ClearSelectTimeSlider();
+        QCOMPARE(slider.GetSelectIndex(), -1);
+        slider.SetSelectIndex(1);
+        slider.SetSelectIndex(0xFFFFFFFFu);
+        QCOMPARE(slider.GetSelectIndex(), -1);
+    }
+
+    // The span type is compared with the one set before (9 at first), not with
+    // the zoom level the buttons change; Reset() goes back to it.
+    void spanTypeIsComparedWithTheLastOne()
+    {
+        CMultiTimeSlider slider;
+        slider.OnSlotZoomOut();
+        QCOMPARE(slider.GetZoomLevel(), 10);
+        slider.SetSpanType(TimeSliderOneScale(9));
+        QCOMPARE(slider.GetZoomLevel(), 10);
+        slider.SetSpanType(struTimeSliderData::Scale2HoursBy10Minutes);
+        QCOMPARE(qMakePair(slider.GetZoomLevel(), Span(slider)), qMakePair(12, 7200.0));
+        slider.OnSlotZoomIn();
+        slider.SetSpanType(TimeSliderOneScale::Scale2HoursBy10Minutes);
+        QCOMPARE(slider.GetZoomLevel(), 11);
+        slider.Reset();
+        QCOMPARE(slider.GetZoomLevel(), 12);
+    }
+
+    // With one track there is no row selection: the list is emptied and the
+    // caller's index is left alone.
+    void marqueeWithoutRowSelection()
+    {
+        CMultiTimeSlider slider;
+        unsigned uIndex = 7;
+        QList<struTimeSliderData::SelectedData> listData{{1.0, 2.0}};
+        slider.GetMarqueeAreaRects(uIndex, listData);
+        QCOMPARE(qMakePair(uIndex, int(listData.size())), qMakePair(7u, 0));
+        listData = {{1.0, 2.0}};
+        slider.GetValidMarqueeAreaRects(uIndex, listData);
+        QCOMPARE(qMakePair(uIndex, int(listData.size())), qMakePair(7u, 0));
+        slider.SetTimeSliderCount(2);
+        slider.GetMarqueeAreaRects(uIndex, listData);
+        QCOMPARE(uIndex, 0xFFFFFFFFu);
     }
 
     void segmentsAreClippedPerTrack()
@@ -201,7 +282,7 @@ private Q_SLOTS:
         slider.OnScrollBarValueChanged(iIndex);
         slider.ShowZoomByType(iIndex);
         slider.SetSpanType(struTimeSliderData::TimeSliderOneScale(iIndex));
-        QCOMPARE(qMakePair(slider.GetTimeSliderCount(), slider.GetSelectIndex()), qMakePair(3u, -1));
+        QCOMPARE(slider.GetTimeSliderCount(), 3u);
         QVERIFY(slider.GetTrackRect(iIndex).isEmpty());
         const QList<CTimeRectSeries*> listTracks = Tracks(slider);
         QCOMPARE(QList<int>({listTracks.at(0)->GetRectCount(), listTracks.at(1)->GetRectCount(), listTracks.at(2)->GetRectCount()}),
@@ -329,6 +410,13 @@ private Q_SLOTS:
         QCOMPARE(pMarks->GetXValue(2), slider.TimeToValue(QDateTime(s_dayLast.addDays(1), QTime(0, 0)).toSecsSinceEpoch()));
         slider.ClearSinglePlayLine(2);
         QCOMPARE(pMarks->GetXValue(2), -1.0);
+        // A track without a mark still makes the view follow.
+        const unsigned uEarly = uTime - 6 * 3600;
+        slider.SetPlayTime(7, uEarly, true);
+        QCOMPARE(Centre(slider), slider.TimeToValue(uEarly));
+        QCOMPARE(pMarks->GetPointCount(), 4);
+        QCOMPARE(QList<double>({pMarks->GetXValue(0), pMarks->GetXValue(3)}), QList<double>({slider.TimeToValue(uLater), -1.0}));
+        slider.SetPlayTime(0, uLater, true);
         // Sync time is ignored while off, followed once on.
         slider.SetSyncTime(uTime);
         QCOMPARE(Centre(slider), slider.TimeToValue(uLater));
@@ -489,6 +577,27 @@ private Q_SLOTS:
         QCOMPARE(spyScrolled.constFirst().constFirst().toInt(), 144);
     }
 
+    // Receivers hear of a new date before the slider shows it: the slider's
+    // current time and the calendar button still hold the old date-time.
+    void dateChangeIsReportedBeforeItIsShown()
+    {
+        CMultiTimeSlider slider;
+        slider.SetTimeRange(s_dayFirst, s_dayLast);
+        slider.OnPlayTime(s_dtNoon);
+        auto* pButton = View(slider)->findChild<QPushButton*>(QStringLiteral("CalendarBtn"));
+        QList<QVariant> listSeen;
+        connect(&slider, &CMultiTimeSlider::SignalCalendarDateChanged, this, [&](QDate date) {
+            listSeen << date << slider.CurrentTime() << pButton->text();
+        });
+        const QDateTime dtNext(s_day.addDays(1), QTime(9, 30));
+        slider.OnPlayTime(dtNext);
+        QCOMPARE(listSeen, QList<QVariant>({s_day.addDays(1), s_dtNoon, QStringLiteral("2026/03/04 12:00:00")}));
+        QCOMPARE(qMakePair(slider.CurrentTime(), pButton->text()), qMakePair(dtNext, QStringLiteral("2026/03/05 09:30:00")));
+        // The same day again is no new date.
+        slider.OnPlayTime(dtNext.addSecs(60));
+        QCOMPARE(listSeen.size(), 3);
+    }
+
     void deletingSlot_data()
     {
         QTest::addColumn<int>("iSignal");
@@ -496,7 +605,9 @@ private Q_SLOTS:
         for (const char* szSignal : {"SignalClicked", "SignalMouseClick(time_t)", "SignalMouseClick(int, time_t)",
                                      "SignalSelect", "SignalMouseEnter", "SignalMouseLeave", "SignalThumbnail(bool, time_t)",
                                      "SignalThumbnail(bool)", "SignalFilterTriggered", "SignalCalendarDateChanged",
-                                     "SignalPopupCalendar", "SignalVisibleRowsScrolled"})
+                                     "SignalPopupCalendar", "SignalVisibleRowsScrolled",
+                                     "SignalCalendarDateChanged by play time", "SignalCalendarDateChanged by a step",
+                                     "SignalCalendarDateChanged by a followed play mark"})
             QTest::newRow(szSignal) << iSignal++;
     }
 
@@ -533,7 +644,12 @@ private Q_SLOTS:
             [&] { connect(p, &CMultiTimeSlider::SignalPopupCalendar, kill);
                   pView->findChild<QPushButton*>(QStringLiteral("CalendarBtn"))->click(); },
             [&] { p->SetTimeSliderCount(16); connect(p, &CMultiTimeSlider::SignalVisibleRowsScrolled, kill);
-                  p->findChild<CScrollBar*>()->setValue(48); }};
+                  p->findChild<CScrollBar*>()->setValue(48); },
+            [&] { connect(p, &CMultiTimeSlider::SignalCalendarDateChanged, kill); p->OnPlayTime(s_dtNoon.addDays(1)); },
+            // A step back from 00:30 at level 9 (two hours) crosses midnight.
+            [&] { connect(p, &CMultiTimeSlider::SignalCalendarDateChanged, kill); p->MoveLeft(); },
+            [&] { p->CloseSynTime(); connect(p, &CMultiTimeSlider::SignalCalendarDateChanged, kill);
+                  p->SetPlayTime(9, unsigned(s_dtNoon.addDays(2).toSecsSinceEpoch()), true); }};
         triggers[iSignal]();
         QTRY_VERIFY_WITH_TIMEOUT(!guard, 3000);
     }

@@ -72,6 +72,37 @@ private Q_SLOTS:
         QCOMPARE(View(slider)->FindSeries(ChartSeriesAxis)->GetInterval(), listSpanStepSlack.at(1));
     }
 
+    void zoomSlots_data()
+    {
+        QTest::addColumn<int>("iLevel");
+        QTest::addColumn<int>("iAfterIn");
+        QTest::addColumn<int>("iAfterOut");
+        QTest::newRow("7") << 7 << 7 << 8;
+        QTest::newRow("9") << 9 << 9 << 10;
+        QTest::newRow("10") << 10 << 9 << 11;
+        QTest::newRow("14") << 14 << 13 << 14;
+        // Unknown levels move by one as well.
+        QTest::newRow("3") << 3 << 3 << 4;
+        QTest::newRow("20") << 20 << 19 << 21;
+        QTest::newRow("INT_MAX") << INT_MAX << INT_MAX - 1 << INT_MAX;
+        QTest::newRow("INT_MIN") << INT_MIN << INT_MIN << INT_MIN + 1;
+    }
+
+    // Zooming in stops above level 9, zooming out only at level 14.
+    void zoomSlots()
+    {
+        QFETCH(int, iLevel);
+        QFETCH(int, iAfterIn);
+        QFETCH(int, iAfterOut);
+        CSingleTimeSlider slider;
+        slider.ShowZoomByType(iLevel);
+        slider.OnSlotZoomIn();
+        QCOMPARE(slider.GetZoomLevel(), iAfterIn);
+        slider.ShowZoomByType(iLevel);
+        slider.OnSlotZoomOut();
+        QCOMPARE(slider.GetZoomLevel(), iAfterOut);
+    }
+
     void wheelKeepsTheTimeUnderTheMouse()
     {
         CSingleTimeSlider slider;
@@ -258,6 +289,8 @@ private Q_SLOTS:
         auto* pZoomIn = pView->findChild<CToolButton*>(QStringLiteral("ZoomInBtn"));
         auto* pZoomOut = pView->findChild<CToolButton*>(QStringLiteral("ZoomOutBtn"));
         QVERIFY(pZoomIn && pZoomOut && !pZoomIn->isVisible());
+        // A new slider shows the detailed scale until it is made compact.
+        QVERIFY(!pAxis->IsSimple());
         slider.ShowMaxsize();
         QCOMPARE(slider.GetZoomLevel(), 9);
         QVERIFY(pZoomIn->isVisible() && pZoomOut->isVisible());

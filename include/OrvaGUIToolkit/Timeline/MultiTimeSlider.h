@@ -38,8 +38,10 @@ public:
     // mouse text and tags. Called once by the constructor.
     void LoadChartView();
 
-    // Grows the tracks to uCount (they are never removed), at most 64; 0 is
-    // refused. Scrolls back to the first track.
+    // The number of tracks, at most 64. Segment series are only added, never
+    // removed: a lower count keeps them, but the rows drawn, the vertical
+    // range and the track indexes accepted follow the count. Scrolls back to
+    // the first track.
     void SetTimeSliderCount(unsigned uCount);
     unsigned GetTimeSliderCount() const;
 
@@ -58,8 +60,9 @@ public:
     void ClearAllTimeRectSeries();
     void ClearTag();
 
-    // Play mark of one track (sync time off). With bFollow the view re-centres
-    // on a time outside the visible range.
+    // Play mark of one track (sync time off); an index without a track sets no
+    // mark. With bFollow the view re-centres on a time outside the visible
+    // range, whatever the index.
     void SetPlayTime(unsigned uIndex, unsigned uTime, bool bFollow);
     // -1 or any index without a track clears every mark.
     void ClearSinglePlayLine(int iIndex);
@@ -70,7 +73,8 @@ public:
     void SetSyncTime(unsigned uTime);
     void SetCurrentTime(const QDateTime& dtTime);
 
-    // The selected row's outline; -1 (or any index without a track) clears it.
+    // The selected row's outline. The index is stored as given (0xFFFFFFFF
+    // reads back as -1 and clears it); a row without a track shows none.
     void SetSelectIndex(unsigned uIndex);
     int GetSelectIndex() const;
     void ClearSelectTimeSlider();
@@ -79,6 +83,8 @@ public:
 
     bool IsOpenSelectRect() const;
     // The marquee row (0xFFFFFFFF for none) and its ranges in axis values.
+    // With a single track there is no row selection: the list is emptied and
+    // uIndex is left untouched.
     void GetMarqueeAreaRects(unsigned& uIndex, QList<struTimeSliderData::SelectedData>& listData) const;
     // The same, each range reduced to the part the row's recordings cover;
     // ranges without recordings are dropped.
@@ -93,6 +99,8 @@ public:
     QList<int> GetFilteredLevels() const;
     void ClearTimeLevel();
 
+    // Zooms to the level unless it equals the one set here before (9 at
+    // first); Reset() returns to it.
     void SetSpanType(struTimeSliderData::TimeSliderOneScale enumLevel);
     // One-way switch to slim tracks (10 pixels) without the calendar button.
     void SetShowSimplifyMode();

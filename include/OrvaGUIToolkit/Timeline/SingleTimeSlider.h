@@ -39,7 +39,12 @@ public:
     void AddTag(const QList<struTimeSliderData::TimeSegmentParam>& listTags);
     void ClearTag();
 
+    // Maximised: wide right margin, zoom buttons, the detailed time scale,
+    // level 9 or narrower.
     void ShowMaxsize();
+    // Compact: narrow margin, no zoom buttons, the compact time scale (raised
+    // and widened labels), level 7. A new slider has the compact margins and
+    // level but the detailed scale until this is called.
     void ShowNormalSize();
     bool IsMaxsize() const;
     void Reset() override;

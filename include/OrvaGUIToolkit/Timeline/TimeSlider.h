@@ -74,9 +74,9 @@ public:
     static constexpr unsigned s_uNoTime = 0xFFFFFFFFu;
 
 public Q_SLOTS:
-    // One level wider (down to level 9).
+    // One level wider from any level above 9.
     void OnSlotZoomIn();
-    // One level narrower (up to level 14).
+    // One level narrower from any level but 14.
     void OnSlotZoomOut();
     void MoveRight();
     void MoveLeft();

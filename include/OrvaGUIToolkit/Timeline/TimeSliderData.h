@@ -48,6 +48,9 @@ struct struTimeSliderData
     };
 };
 
+// The zoom levels under their short name.
+using TimeSliderOneScale = struTimeSliderData::TimeSliderOneScale;
+
 } // namespace OrvaGUIToolkit
 
 Q_DECLARE_METATYPE(OrvaGUIToolkit::struTimeSliderData::TimeSegmentParam)

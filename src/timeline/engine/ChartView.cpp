@@ -7,6 +7,7 @@
 #include <OrvaGUIToolkit/Button/ToolButton.h>
 
 #include <QtCore/QCoreApplication>
+#include <QtCore/QPointer>
 #include <QtGui/QPainter>
 
 namespace OrvaGUIToolkit {
@@ -128,12 +129,16 @@ void CChartView::PostUpdateChart()
 
 void CChartView::SetCurrentDateTime(const QDateTime& dtCurrent)
 {
-    const bool bDateChanged = dtCurrent.date() != m_dtCurrent.date();
+    // The receivers learn of the new date while the view still shows the old
+    // date-time; one of them may delete the view.
+    if (dtCurrent.date() != m_dtCurrent.date()) {
+        const QPointer<CChartView> guard(this);
+        Q_EMIT SignalCalendarDateChanged(dtCurrent.date());
+        if (!guard)
+            return;
+    }
     m_dtCurrent = dtCurrent;
     m_pCalendarBtn->setText(dtCurrent.toString(QStringLiteral("yyyy/MM/dd hh:mm:ss")));
-    // Last: a slot may delete the view.
-    if (bDateChanged)
-        Q_EMIT SignalCalendarDateChanged(dtCurrent.date());
 }
 
 QDateTime CChartView::GetCurrentDateTime() const

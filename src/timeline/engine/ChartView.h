@@ -58,9 +58,9 @@ public:
     // Posts one QEvent::User to the view unless one is already on its way.
     void PostUpdateChart();
 
-    // Stores the date-time, shows it on "CalendarBtn" ("yyyy/MM/dd hh:mm:ss")
-    // and then emits SignalCalendarDateChanged() when its date differs from
-    // the stored one.
+    // Emits SignalCalendarDateChanged() first when the date differs from the
+    // stored one, then (unless a receiver deleted the view) stores the
+    // date-time and shows it on "CalendarBtn" ("yyyy/MM/dd hh:mm:ss").
     void SetCurrentDateTime(const QDateTime& dtCurrent);
     QDateTime GetCurrentDateTime() const;
     void SetCalendarBtnHidden(bool bHidden);
