@@ -79,11 +79,10 @@ void CCalendarTimePopup::SetDate(const QDate& date)
     Q_D(CCalendarTimePopup);
     if (!d->m_pCalendar)
         return;
+    // Moving the calendar to another day counts as a change like any other
+    // selection; only Escape takes the mark back.
     d->m_pCalendar->SetSelectedDate(date);
-    // A new opening: nothing has been picked yet, whatever selecting the
-    // date has reported.
     d->m_dateOld = date;
-    d->m_bDateChanged = false;
 }
 
 QDate CCalendarTimePopup::GetSelectedDate() const

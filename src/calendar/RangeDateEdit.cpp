@@ -82,7 +82,7 @@ void CRangeDateEdit::OnShowCalendar()
     }
     d->m_pPopup->SetDate(d->m_dateBegin, d->m_dateEnd);
     d->m_pPopup->adjustSize();
-    ShowPopupUnder(d->m_pPopup, this);
+    ShowPopupAtCorner(d->m_pPopup, this);
 }
 
 void CRangeDateEdit::OnDateChanged(QDate dtBegin, QDate dtEnd)

@@ -65,7 +65,7 @@ void CRangeDateTimeEdit::OnShowCalendar()
     }
     d->m_pPopup->SetDateTime(d->m_dateBegin, d->m_dateEnd);
     d->m_pPopup->adjustSize();
-    ShowPopupUnder(d->m_pPopup, this);
+    ShowPopupAtCorner(d->m_pPopup, this);
 }
 
 void CRangeDateTimeEdit::OnDateTimeChanged(QDateTime dtBegin, QDateTime dtEnd)

@@ -434,6 +434,45 @@ private Q_SLOTS:
         QCOMPARE(edit.text(), QStringLiteral("2017.04.03-2017.04.11"));
     }
 
+    void rangeEditsOpenFromTheirCorner_data()
+    {
+        QTest::addColumn<bool>("withTimes");
+        QTest::newRow("dates") << false;
+        QTest::newRow("dates and times") << true;
+    }
+
+    void rangeEditsOpenFromTheirCorner()
+    {
+        QFETCH(bool, withTimes);
+        QWidget window;
+        window.setGeometry(0, 0, 800, 600);
+        QLineEdit* pEdit = nullptr;
+        std::function<void()> fnOpen;
+        if (withTimes) {
+            auto* pRange = new CRangeDateTimeEdit(&window);
+            fnOpen = [pRange] { pRange->OnShowCalendar(); };
+            pEdit = pRange;
+        } else {
+            auto* pRange = new CRangeDateEdit(&window);
+            fnOpen = [pRange] { pRange->OnShowCalendar(); };
+            pEdit = pRange;
+        }
+        pEdit->setGeometry(QRect(QPoint(20, 30), QSize(200, 24)));
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        // The first opening creates the window, whose position the offscreen
+        // platform shifts by its guess of a frame; the next is placed exactly.
+        for (int i = 0; i < 3; ++i)
+            fnOpen();
+        auto* pPopup = pEdit->findChild<CBeginEndCalendarTimePopup*>();
+        QVERIFY(pPopup && pPopup->isVisible());
+        // The anchor is the pop-up's own size at the field's corner: the
+        // pop-up starts at that rectangle's bottom, not right under the field.
+        const QPoint ptCorner = pEdit->mapToGlobal(QPoint(0, 0));
+        QCOMPARE(pPopup->pos(), ptCorner + QPoint(0, pPopup->height() - 1));
+        QVERIFY(pPopup->height() > 100);
+    }
+
     void rangeDateTimeEdit()
     {
         QWidget window;
@@ -781,7 +820,18 @@ private Q_SLOTS:
         QSignalSpy spyHiding(&popup, &CCalendarTimePopup::hidingCalendar);
         QSignalSpy spyReset(&popup, &CCalendarTimePopup::resetButton);
         QSignalSpy spyNew(&popup, &CCalendarTimePopup::newDateSelected);
+        // Moving the calendar to another day marks a change like a pick, and
+        // reopening on the same day keeps the mark: closing reports nothing.
         popup.SetDate(QDate(2017, 4, 11));
+        QCOMPARE(QList<QList<QVariant>>(spyNew), (QList<QList<QVariant>>{{QDate(2017, 4, 11)}}));
+        popup.show();
+        popup.hide();
+        popup.SetDate(QDate(2017, 4, 11));
+        popup.show();
+        popup.hide();
+        QCOMPARE(spyHiding.size(), 0);
+        QCOMPARE(spyReset.size(), 2);
+
         popup.show();
         spyNew.clear();
         // Browsing marks a pick; Escape takes the mark back, so closing reports
@@ -790,16 +840,23 @@ private Q_SLOTS:
         QCOMPARE(QList<QList<QVariant>>(spyNew), (QList<QList<QVariant>>{{QDate(2017, 4, 15)}}));
         QTest::keyClick(&popup, Qt::Key_Escape);
         QVERIFY(!popup.isVisible());
-        QCOMPARE(spyReset.size(), 1);
+        QCOMPARE(spyReset.size(), 3);
         QCOMPARE(QList<QList<QVariant>>(spyHiding), (QList<QList<QVariant>>{{QDate(2017, 4, 11)}}));
+
+        // Without the mark, reopening on the shown day reports it as the old one.
+        popup.SetDate(QDate(2017, 4, 15));
+        popup.show();
+        popup.hide();
+        QCOMPARE(spyHiding.size(), 2);
+        QCOMPARE(spyHiding.last(), QList<QVariant>({QDate(2017, 4, 15)}));
 
         // Closed after a pick: no way back.
         popup.SetDate(QDate(2017, 4, 11));
         popup.show();
         popup.GetCalendarWidget()->SetSelectedDate(QDate(2017, 4, 16));
         popup.hide();
-        QCOMPARE(spyHiding.size(), 1);
-        QCOMPARE(spyReset.size(), 2);
+        QCOMPARE(spyHiding.size(), 2);
+        QCOMPARE(spyReset.size(), 5);
 
     }
 

@@ -17,6 +17,14 @@ void ShowPopupUnder(QWidget* pPopup, const QWidget* pField)
     pPopup->raise();
 }
 
+void ShowPopupAtCorner(QWidget* pPopup, const QWidget* pField)
+{
+    const QRect rectAnchor(pField->mapToGlobal(QPoint(0, 0)), pPopup->size());
+    pPopup->move(GetBorderAvailableGeometry(rectAnchor, pPopup).topLeft());
+    pPopup->show();
+    pPopup->raise();
+}
+
 bool IsOnDropDownArrow(const QWidget* pOpener, const QPoint& ptGlobal)
 {
     if (!pOpener)

@@ -15,6 +15,11 @@ class CFancyLineEdit;
 // the screen (above the field when there is no room below).
 void ShowPopupUnder(QWidget* pPopup, const QWidget* pField);
 
+// Opens a pop-up of a field from the field's top-left corner: the anchor has
+// the pop-up's own size, so the pop-up opens a pop-up's height lower, or over
+// the field when there is no room below.
+void ShowPopupAtCorner(QWidget* pPopup, const QWidget* pField);
+
 // Whether a global point lies on the drop-down arrow of the field that opened
 // a pop-up. A press there must not be replayed to the field once the pop-up
 // has closed, or the same click would open it again.
