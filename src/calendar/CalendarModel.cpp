@@ -127,11 +127,9 @@ void CCalendarModel::SetDate(const QDate& date)
 {
     if (!date.isValid() || date == m_date)
         return;
-    // A request past a bound that is already selected alone changes nothing.
-    const QDate dateClamped = qBound(m_dateMin, date, m_dateMax);
-    if (dateClamped == m_date && m_dateSelBegin == m_date && m_dateSelEnd == m_date)
-        return;
-    m_date = dateClamped;
+    // A request past a bound is answered with the bound, and reported even
+    // when the bound already was the date: the caller asked for a change.
+    m_date = qBound(m_dateMin, date, m_dateMax);
     m_dateSelBegin = m_date;
     m_dateSelEnd = m_date;
     Q_EMIT SignalDateChanged(m_date, m_date);

@@ -244,7 +244,9 @@ CCalendarWidget::CCalendarWidget(CCalendarWidgetPrivate& dd, QWidget* pParent)
     SetHorizontalHeaderFormat(struCalendarData::NarrowDayNames);
     SetSelectionMode(SingleSelection);
     SetOtherDayShown(true);
-    SetFirstDayOfWeek(locale().firstDayOfWeek());
+    // The names follow the toolkit's language, the week the user's own
+    // regional settings.
+    SetFirstDayOfWeek(QLocale::system().firstDayOfWeek());
     d->UpdateButtonIcons();
     d->UpdateBtnState();
 }
@@ -288,8 +290,8 @@ void CCalendarWidget::SetSelectedDate(const QDate& dtBegin, const QDate& dtEnd)
     d->m_pModel->SetSelectedRange(dtBegin, dtEnd);
     d->m_pModel->SetDate(dtBegin);
     d->Update();
-    const QDate dateSelected = d->m_pModel->GetDate();
-    d->ShowYearMonth(dateSelected.year(), dateSelected.month());
+    // The month asked for is shown, even when the bounds moved the day.
+    d->ShowYearMonth(dtBegin.year(), dtBegin.month());
 }
 
 QDate CCalendarWidget::GetMinimumDate() const
@@ -558,15 +560,14 @@ void CCalendarWidget::SetDayMarkColor(const QDate& date, const QColor& color)
 {
     Q_D(CCalendarWidget);
     // A mark without a date would flag every cell that has no day (the
-    // day-name row, hidden days); one without a colour would paint nothing.
+    // day-name row, hidden days).
     if (!date.isValid()) {
         qCWarning(lcOrvaGUIToolkit, "CCalendarWidget::SetDayMarkColor: !date.isValid()");
         return;
     }
-    if (!color.isValid()) {
-        qCWarning(lcOrvaGUIToolkit, "CCalendarWidget::SetDayMarkColor: !color.isValid()");
-        return;
-    }
+    // The new mark replaces the old one; one without a colour paints nothing,
+    // so it takes the date's mark away.
+    RemoveDayMark(date);
     d->m_hashDayMarks.insert(date, color);
     d->UpdateCell(date);
 }

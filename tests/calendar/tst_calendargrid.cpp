@@ -218,19 +218,24 @@ private Q_SLOTS:
         QCOMPARE(spy.count(), 1);
         QCOMPARE(spy.at(0), QVariantList({QDate(7999, 12, 31), QDate(7999, 12, 31)}));
 
+        // Past the bound that already is the date: reported again. The bound
+        // itself and an invalid date change nothing.
         model.SetDate(QDate(8000, 1, 1));
+        QCOMPARE(spy.count(), 2);
+        QCOMPARE(spy.at(1), QVariantList({QDate(7999, 12, 31), QDate(7999, 12, 31)}));
+        model.SetDate(QDate(7999, 12, 31));
         model.SetDate(QDate());
-        QCOMPARE(spy.count(), 1);
-        // Past the bound again, but now the range collapses to the day.
+        QCOMPARE(spy.count(), 2);
+        // Past the bound again with a range: the range collapses to the day.
         model.SetSelectedRange(QDate(7999, 12, 20), QDate(7999, 12, 31));
         model.SetDate(QDate(8000, 1, 1));
-        QCOMPARE(spy.count(), 3);
+        QCOMPARE(spy.count(), 4);
         QCOMPARE(model.GetSelectedBegin(), QDate(7999, 12, 31));
 
         // A reversed range is kept as given, and reported once.
         model.SetSelectedRange(QDate(2015, 3, 20), QDate(2015, 3, 3));
         model.SetSelectedRange(QDate(2015, 3, 20), QDate(2015, 3, 3));
-        QCOMPARE(spy.count(), 4);
+        QCOMPARE(spy.count(), 5);
         QCOMPARE(spy.last(), QVariantList({QDate(2015, 3, 20), QDate(2015, 3, 3)}));
         QCOMPARE(model.GetSelectedEnd(), QDate(2015, 3, 3));
     }

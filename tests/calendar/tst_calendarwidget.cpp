@@ -61,7 +61,7 @@ private Q_SLOTS:
 
         QCOMPARE(calendar.property("GetSelectionMode").toInt(), 1);
         QCOMPARE(calendar.property("GetSelectedDate").toDate(), QDate::currentDate());
-        QCOMPARE(calendar.GetFirstDayOfWeek(), OrvaGUIToolkit::GetGuiLocale().firstDayOfWeek());
+        QCOMPARE(calendar.GetFirstDayOfWeek(), QLocale::system().firstDayOfWeek());
         QCOMPARE(calendar.GetWeekdayTextFormat(Qt::Saturday).foreground().color(), QColor(Qt::red));
         QCOMPARE(calendar.GetWeekdayTextFormat(Qt::Monday), QTextCharFormat());
     }
@@ -72,8 +72,8 @@ private Q_SLOTS:
         OrvaGUIToolkit::InitGuiLocale(QLocale(QLocale::Chinese, QLocale::China));
         CCalendarWidget calendar;
         OrvaGUIToolkit::InitGuiLocale(localeBefore);
+        calendar.SetFirstDayOfWeek(Qt::Sunday);
         calendar.SetCurrentYearMonth(2015, 3);
-        QCOMPARE(calendar.GetFirstDayOfWeek(), Qt::Sunday);
         QCOMPARE(calendar.findChild<QLabel*>(QStringLiteral("m_pMonthLabel"))->text(), QStringLiteral("三月"));
         const QAbstractItemModel* pModel = calendar.findChild<QTableView*>(QStringLiteral("m_pView"))->model();
         QCOMPARE(pModel->index(0, 1).data().toString(), QStringLiteral("一"));
@@ -82,6 +82,21 @@ private Q_SLOTS:
         calendar.setLocale(QLocale(QLocale::English, QLocale::UnitedKingdom));
         QCOMPARE(calendar.findChild<QLabel*>(QStringLiteral("m_pMonthLabel"))->text(), QStringLiteral("March"));
         QCOMPARE(pModel->index(0, 1).data().toString(), QStringLiteral("M"));
+    }
+
+    void firstWeekdayFromTheSystem()
+    {
+        // A language whose week starts on another day than the system's.
+        const Qt::DayOfWeek enumSystem = QLocale::system().firstDayOfWeek();
+        const QLocale localeGui = enumSystem == Qt::Monday ? QLocale(QLocale::English, QLocale::UnitedStates)
+                                                           : QLocale(QLocale::German, QLocale::Germany);
+        QVERIFY(localeGui.firstDayOfWeek() != enumSystem);
+        const QLocale localeBefore = OrvaGUIToolkit::GetGuiLocale();
+        OrvaGUIToolkit::InitGuiLocale(localeGui);
+        CCalendarWidget calendar;
+        OrvaGUIToolkit::InitGuiLocale(localeBefore);
+        QCOMPARE(calendar.locale(), localeGui);
+        QCOMPARE(calendar.GetFirstDayOfWeek(), enumSystem);
     }
 
     void stepping_data()
@@ -180,6 +195,15 @@ private Q_SLOTS:
         QCOMPARE(m_pCalendar->GetSelectedDate(), QDate(2015, 3, 10));
         Click(View(), QDate(2015, 3, 20));
         QCOMPARE(SelectedDates(View()), QList<QDate>({QDate(2015, 3, 20)}));
+
+        // A range past the maximum keeps its month on display, not the bound's.
+        m_pCalendar->SetMaximumDate(QDate(2015, 4, 30));
+        m_listLog.clear();
+        m_pCalendar->SetSelectedDate(QDate(2015, 6, 1), QDate(2015, 6, 5));
+        QCOMPARE(m_pCalendar->GetSelectedDate(), QDate(2015, 4, 30));
+        QCOMPARE(m_pCalendar->GetMonthShown(), 6);
+        QCOMPARE(m_listLog, QStringList({"DateChanged 2015-06-01 2015-06-05", "DateChanged 2015-04-30 2015-04-30",
+                                         "YearMonth 2015-6"}));
     }
 
     void clickSignalsInOrder()
@@ -211,6 +235,15 @@ private Q_SLOTS:
         QCOMPARE(m_listLog, QStringList({"DateChanged 2015-03-11 2015-03-11", "SelectionChanged",
                                          "DateChanged 2015-03-31 2015-03-31", "SelectionChanged",
                                          "DateChanged 2015-04-02 2015-04-02", "YearMonth 2015-4", "SelectionChanged"}));
+
+        // Asking past the maximum that already is the selected day is
+        // answered with the maximum again.
+        m_listLog.clear();
+        QTest::keyClick(View(), Qt::Key_Right);
+        m_pCalendar->SetSelectedDate(QDate(2015, 4, 7));
+        QCOMPARE(m_pCalendar->GetSelectedDate(), QDate(2015, 4, 2));
+        QCOMPARE(m_listLog, QStringList({"DateChanged 2015-04-02 2015-04-02", "SelectionChanged",
+                                         "DateChanged 2015-04-02 2015-04-02", "SelectionChanged"}));
     }
 
     void dayMarksAndTheirPainting()
@@ -219,6 +252,10 @@ private Q_SLOTS:
         m_pCalendar->SetDayMarkColor(date, Qt::red);
         m_pCalendar->SetDayMarkColor(date, Qt::blue);
         QCOMPARE(m_pCalendar->GetColorByTickType(date), QColor(Qt::blue));
+        // A mark without a colour takes the old one away.
+        m_pCalendar->SetDayMarkColor(date, QColor());
+        QVERIFY(!m_pCalendar->GetColorByTickType(date).isValid());
+        m_pCalendar->SetDayMarkColor(date, Qt::blue);
         m_pCalendar->SetDayMarkColor(QDate(2015, 3, 14), QColor(0, 0, 255));
         // A mark outside the bounds is kept like any other.
         m_pCalendar->SetMaximumDate(QDate(2015, 3, 31));
@@ -267,9 +304,7 @@ private Q_SLOTS:
             {[](CCalendarWidget* p) { p->SetSelectionMode(static_cast<CCalendarWidget::SelectionMode>(3)); },
              "CCalendarWidget::SetSelectionMode: invalid selection mode 3"},
             {[](CCalendarWidget* p) { p->SetDayMarkColor(QDate(), Qt::red); },
-             "CCalendarWidget::SetDayMarkColor: !date.isValid()"},
-            {[](CCalendarWidget* p) { p->SetDayMarkColor(QDate(2015, 3, 12), QColor()); },
-             "CCalendarWidget::SetDayMarkColor: !color.isValid()"}};
+             "CCalendarWidget::SetDayMarkColor: !date.isValid()"}};
         for (const auto& call : listCalls) {
             QTest::ignoreMessage(QtWarningMsg, call.second);
             call.first(m_pCalendar);
@@ -306,7 +341,7 @@ private Q_SLOTS:
         m_pCalendar->ShowNextYear();
         QCOMPARE(Shown(), QStringLiteral("10000-12 10000-12-31"));
         Click(View(), QDate(10000, 12, 5));
-        QCOMPARE(m_listLog, QStringList({"SelectionChanged", "YearMonth 10000-12"}));
+        QCOMPARE(m_listLog, QStringList({"DateChanged 9999-12-31 9999-12-31", "SelectionChanged", "YearMonth 10000-12"}));
         Button("m_pPrevMonth")->click();
         QCOMPARE(Shown(), QStringLiteral("9999-12 9999-12-31"));
         QCOMPARE(m_pCalendar->GetSelectedDate(), QDate(9999, 12, 31));
