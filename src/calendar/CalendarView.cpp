@@ -169,7 +169,9 @@ void CCalendarView::SelectRun(const CCalendarModel* pModel, const QModelIndex& m
         pSelection->select(QItemSelection(pModel->index(iRow, iFrom), pModel->index(iRow, iTo)),
                            QItemSelectionModel::Select);
     }
-    m_miCurrent = miHit;
+    // The run's last cell, whichever way the drag went: a release outside
+    // the month ends there.
+    m_miCurrent = miEnd;
 }
 
 void CCalendarView::mouseReleaseEvent(QMouseEvent* pEvent)
@@ -185,7 +187,7 @@ void CCalendarView::mouseReleaseEvent(QMouseEvent* pEvent)
     if (m_enumDragState != DragState::Idle) {
         QDate date = HitDate(pModel, pEvent->pos());
         const QDate datePress = pModel->DateForCell(m_miPress.row(), m_miPress.column());
-        // A drag that left the month ends at the last day it reached inside it.
+        // A drag that left the month ends at the later end of its run.
         if (date.isValid() && date.month() != datePress.month())
             date = pModel->DateForCell(m_miCurrent.row(), m_miCurrent.column());
         if (date.isValid()) {

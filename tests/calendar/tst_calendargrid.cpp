@@ -321,6 +321,11 @@ private Q_SLOTS:
         QTest::newRow("on into the next month")
             << QList<QDate>({QDate(2015, 3, 25), QDate(2015, 3, 31), QDate(2015, 4, 2)}) << QDate(2015, 3, 25)
             << QDate(2015, 3, 31) << QStringList({"SelectDate 2015-03-25 2015-03-31", "Clicked 2015-03-31"});
+        // A drag back ends on its later cell, the press: leaving the month
+        // from there keeps the run and reports the press day alone.
+        QTest::newRow("back into the previous month")
+            << QList<QDate>({QDate(2015, 3, 20), QDate(2015, 3, 5), QDate(2015, 2, 27)}) << QDate(2015, 3, 5)
+            << QDate(2015, 3, 20) << QStringList({"ChangeDate 2015-03-20 multi", "Clicked 2015-03-20"});
         QTest::newRow("back out of the bounds")
             << QList<QDate>({QDate(2015, 3, 2), QDate(2015, 3, 1), QDate(2015, 2, 24)}) << QDate(2015, 3, 1)
             << QDate(2015, 3, 2) << QStringList();
