@@ -119,8 +119,11 @@ Qt::ItemFlags CTableWidget::GetFlags(int iRow, int iColumn) const
 
 bool CTableWidget::SetUserDefineData(int iRow, int iColumn, const QVariant& value, int iRole)
 {
-    const QModelIndex miIndex = GetIndex(iRow, iColumn);
-    return miIndex.isValid() && d_func()->m_pModel->setData(miIndex, value, iRole);
+    // A cell exists only within the table's columns, though the model would
+    // let a row grow columns of its own.
+    if (!d_func()->Item(iRow, iColumn))
+        return false;
+    return d_func()->m_pModel->setData(GetIndex(iRow, iColumn), value, iRole);
 }
 
 QVariant CTableWidget::GetUserDefineData(int iRow, int iColumn, int iRole) const

@@ -8,11 +8,16 @@ namespace OrvaGUIToolkit {
 
 CTreeViewModelPrivate::~CTreeViewModelPrivate() = default;
 
+bool CTreeViewModelPrivate::IsOwnParent(const QModelIndex& miParent) const
+{
+    return !miParent.isValid() || miParent.model() == q_ptr;
+}
+
 bool CTreeViewModelPrivate::CanInsert(const QList<CTreeViewItem*>& listItems, int iRow,
                                       const QModelIndex& miParent, const char* pszFunction) const
 {
     Q_Q(const CTreeViewModel);
-    if (iRow < 0 || iRow > q->rowCount(miParent)) {
+    if (iRow < 0 || iRow > q->rowCount(miParent) || !IsOwnParent(miParent)) {
         qCWarning(lcOrvaGUIToolkit, "CTreeViewModel::%s: row < 0 || row > rowCount(parent)", pszFunction);
         return false;
     }
@@ -51,14 +56,17 @@ CTreeViewItem* CTreeViewModel::RootItem() const
 
 CTreeViewItem* CTreeViewModel::GetItem(const QModelIndex& miIndex) const
 {
-    if (miIndex.isValid() && miIndex.internalPointer())
+    // The internal pointer of another model's index is no node of ours.
+    if (miIndex.isValid() && miIndex.internalPointer() && miIndex.model() == this)
         return static_cast<CTreeViewItem*>(miIndex.internalPointer());
     return RootItem();
 }
 
 QModelIndex CTreeViewModel::index(int iRow, int iColumn, const QModelIndex& miParent) const
 {
-    if (iColumn < 0 || iColumn >= columnCount() || miParent.column() > 0)
+    // No upper column limit: a node keeps as many columns as were written to
+    // it, and reading a column it lacks gives an invalid value.
+    if (iColumn < 0 || !d_func()->IsOwnParent(miParent))
         return QModelIndex();
     CTreeViewItem* pChild = GetItem(miParent)->Child(iRow);
     return pChild ? createIndex(iRow, iColumn, pChild) : QModelIndex();
@@ -76,7 +84,7 @@ QModelIndex CTreeViewModel::parent(const QModelIndex& miIndex) const
 
 int CTreeViewModel::rowCount(const QModelIndex& miParent) const
 {
-    if (miParent.column() > 0)
+    if (!d_func()->IsOwnParent(miParent))
         return 0;
     return GetItem(miParent)->ChildCount();
 }
@@ -127,7 +135,8 @@ Qt::ItemFlags CTreeViewModel::flags(const QModelIndex& miIndex) const
 
 bool CTreeViewModel::insertColumns(int iPosition, int iColumns, const QModelIndex& miParent)
 {
-    if (iColumns < 1 || iPosition < 0 || iPosition > columnCount() || miParent.isValid()) {
+    // The columns are the root's, whatever the parent the change is announced under.
+    if (iColumns < 1 || iPosition < 0 || iPosition > columnCount() || !d_func()->IsOwnParent(miParent)) {
         qCWarning(lcOrvaGUIToolkit, "CTreeViewModel::insertColumns: position or columns out of range");
         return false;
     }
@@ -153,8 +162,12 @@ bool CTreeViewModel::removeColumns(int iPosition, int iColumns, const QModelInde
 
 bool CTreeViewModel::insertRows(int iPosition, int iRows, const QModelIndex& miParent)
 {
+    if (iRows == 0 && iPosition >= 0 && iPosition <= rowCount(miParent) && d_func()->IsOwnParent(miParent))
+        return true; // nothing to insert, nothing to announce
+    // Bad bounds are refused before anything is announced: views must never see
+    // an insertion that does not happen.
     if (iRows < 1 || iRows > s_iMaxNewChildren || iPosition < 0 || iPosition > rowCount(miParent)
-        || miParent.column() > 0) {
+        || !d_func()->IsOwnParent(miParent)) {
         qCWarning(lcOrvaGUIToolkit, "CTreeViewModel::insertRows: position or rows out of range");
         return false;
     }
@@ -192,7 +205,8 @@ bool CTreeViewModel::removeRows(int iPosition, int iRows, const QModelIndex& miP
 {
     if (iRows == 0)
         return false;
-    if (iPosition < 0 || iRows < 1 || iPosition + qint64(iRows) > rowCount(miParent)) {
+    if (iPosition < 0 || iRows < 1 || iPosition + qint64(iRows) > rowCount(miParent)
+        || !d_func()->IsOwnParent(miParent)) {
         qCWarning(lcOrvaGUIToolkit, "CTreeViewModel::removeRows: position or rows out of range");
         return false;
     }

@@ -15,6 +15,8 @@ class CTreeViewModelPrivate
 public:
     virtual ~CTreeViewModelPrivate();
 
+    // Whether miParent is the invalid index or one of this model's indexes.
+    bool IsOwnParent(const QModelIndex& miParent) const;
     // Whether items may go into the node of miParent at iRow; warns for
     // Function otherwise.
     bool CanInsert(const QList<CTreeViewItem*>& listItems, int iRow, const QModelIndex& miParent,

@@ -97,6 +97,125 @@ private Q_SLOTS:
         QCOMPARE(model.rowCount(), 0);
     }
 
+    // A fresh model has no header columns, yet its rows take data: each node
+    // grows its own columns. Children hang under every cell of their row.
+    void nodesGrowTheirOwnColumns()
+    {
+        CTreeViewModel model;
+        QVERIFY(model.insertRows(0, 1));
+        QVERIFY(model.index(0, 0).isValid());
+        QVERIFY(model.setData(model.index(0, 0), QStringLiteral("Lobby")));
+        QCOMPARE(model.index(0, 0).data().toString(), QStringLiteral("Lobby"));
+        QCOMPARE(model.columnCount(), 0);
+        QCOMPARE(model.GetItem(model.index(0, 0))->ColumnCount(), 1);
+
+        auto* pItem = new CTreeViewItem;
+        QVERIFY(model.insertRow(pItem, 0));
+        QCOMPARE(model.index(0, 0).internalPointer(), static_cast<void*>(pItem));
+        QVERIFY(model.setData(model.index(0, 5), QStringLiteral("10.0.0.9")));
+        QCOMPARE(pItem->ColumnCount(), 6);
+        QCOMPARE(model.GetItem(model.index(1, 0))->ColumnCount(), 1);
+        QCOMPARE(model.index(0, 5).data().toString(), QStringLiteral("10.0.0.9"));
+        QVERIFY(!model.index(0, 4).data().isValid());
+        QVERIFY(!model.index(1, 7).data().isValid());
+        QCOMPARE(int(model.flags(model.index(1, 7))), 0x39);
+
+        // A column no node may have is refused by the node, without growth.
+        const QModelIndex miFar = model.index(1, INT_MAX);
+        QVERIFY(miFar.isValid());
+        QTest::ignoreMessage(QtWarningMsg, "CTreeViewItem::SetData: iColumn < 0 || iColumn >= 65536");
+        QVERIFY(!model.setData(miFar, 1));
+        QCOMPARE(model.GetItem(model.index(1, 0))->ColumnCount(), 1);
+        QVERIFY(!model.index(0, -1).isValid());
+
+        QVERIFY(model.insertRows(0, 2, model.index(1, 3)));
+        QCOMPARE(model.rowCount(model.index(1, 0)), 2);
+        QCOMPARE(model.rowCount(model.index(1, 3)), 2);
+        QVERIFY(model.setData(model.index(1, 2, model.index(1, 4)), QStringLiteral("Cam 2")));
+        QCOMPARE(model.index(1, 2, model.index(1, 0)).data().toString(), QStringLiteral("Cam 2"));
+        QCOMPARE(model.parent(model.index(1, 2, model.index(1, 4))), model.index(1, 0));
+    }
+
+    // The view draws and hit-tests cells that lie outside the header or past
+    // a node's own columns without touching anything out of range.
+    void viewOverGrownNodes()
+    {
+        CTreeViewModel model;
+        CTreeView view;
+        view.setModel(&model);
+        view.resize(300, 200);
+        view.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&view));
+        QVERIFY(model.insertRows(0, 2));
+        QVERIFY(model.setData(model.index(1, 3), int(Qt::Checked), Qt::CheckStateRole));
+        QVERIFY(model.setData(model.index(1, 0), QStringLiteral("Gate")));
+        model.insertColumns(0, 1);
+        QVERIFY(model.insertRows(0, 1, model.index(1, 2)));
+        QVERIFY(model.setData(model.index(0, 4, model.index(1, 0)), int(Qt::Unchecked), Qt::CheckStateRole));
+        view.expandAll();
+        QVERIFY(view.visualRect(model.index(1, 3)).isEmpty());
+        QVERIFY(!view.visualRect(model.index(0, 0, model.index(1, 0))).isEmpty());
+        view.repaint();
+        QTest::mouseClick(view.viewport(), Qt::LeftButton, Qt::NoModifier,
+                          view.visualRect(model.index(1, 0)).center());
+        QCOMPARE(view.currentIndex(), model.index(1, 0));
+    }
+
+    // Inserting no rows succeeds without an announcement; bad bounds are
+    // refused before anything is announced; columns are the root's whatever
+    // the parent they are announced under.
+    void insertionCountsAndParents_data()
+    {
+        QTest::addColumn<int>("position");
+        QTest::addColumn<int>("rows");
+        QTest::addColumn<bool>("accepted");
+        QTest::addColumn<int>("announced");
+        QTest::newRow("no rows at the front") << 0 << 0 << true << 0;
+        QTest::newRow("no rows at the end") << 2 << 0 << true << 0;
+        QTest::newRow("no rows past the end") << 3 << 0 << false << 0;
+        QTest::newRow("negative count") << 0 << -1 << false << 0;
+        QTest::newRow("one row at the end") << 2 << 1 << true << 1;
+    }
+
+    void insertionCountsAndParents()
+    {
+        QFETCH(int, position);
+        QFETCH(int, rows);
+        QFETCH(bool, accepted);
+        QFETCH(int, announced);
+        CTreeViewModel model;
+        model.insertColumns(0, 1);
+        model.insertRows(0, 2);
+        QSignalSpy spyAbout(&model, &QAbstractItemModel::rowsAboutToBeInserted);
+        QSignalSpy spyInserted(&model, &QAbstractItemModel::rowsInserted);
+        if (!accepted)
+            QTest::ignoreMessage(QtWarningMsg, "CTreeViewModel::insertRows: position or rows out of range");
+        QCOMPARE(model.insertRows(position, rows), accepted);
+        QCOMPARE(spyAbout.count(), announced);
+        QCOMPARE(spyInserted.count(), announced);
+        QCOMPARE(model.rowCount(), 2 + (accepted ? rows : 0));
+
+        QSignalSpy spyColumns(&model, &QAbstractItemModel::columnsInserted);
+        QVERIFY(model.insertColumns(1, 2, model.index(0, 0)));
+        QCOMPARE(model.columnCount(), 3);
+        QCOMPARE(spyColumns.count(), 1);
+        QCOMPARE(spyColumns.at(0).at(0).toModelIndex(), model.index(0, 0));
+        QCOMPARE(spyColumns.at(0).mid(1), (QVariantList{1, 2}));
+
+        // Indexes of another model are no parents here.
+        CTreeViewModel other;
+        other.insertRows(0, 1);
+        const QModelIndex miForeign = other.index(0, 0);
+        QCOMPARE(model.rowCount(miForeign), 0);
+        QVERIFY(!model.index(0, 0, miForeign).isValid());
+        QCOMPARE(model.GetItem(miForeign), model.RootItem());
+        QTest::ignoreMessage(QtWarningMsg, "CTreeViewModel::insertRows: position or rows out of range");
+        QVERIFY(!model.insertRows(0, 1, miForeign));
+        QTest::ignoreMessage(QtWarningMsg, "CTreeViewModel::insertColumns: position or columns out of range");
+        QVERIFY(!model.insertColumns(0, 1, miForeign));
+        QCOMPARE(spyInserted.count(), announced);
+    }
+
     void childInsertionBounds_data()
     {
         QTest::addColumn<int>("position");

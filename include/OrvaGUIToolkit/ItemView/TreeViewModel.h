@@ -15,8 +15,10 @@ class CTreeViewModelPrivate;
 
 // A tree model over CTreeViewItem nodes. The hidden root item holds the
 // horizontal header (section n in column n) and decides the column count; a
-// model index carries its node as internal pointer. Children hang under
-// column 0 only, as tree views expect.
+// model index carries its node as internal pointer. Each node keeps its own
+// columns: an index may name a column past the column count, and writing to
+// it grows that node alone. A parent index stands for its node whatever its
+// column, so the children of a row are reached through any of its cells.
 class ORVAGUITOOLKIT_EXPORT CTreeViewModel : public QAbstractItemModel
 {
     Q_OBJECT
@@ -27,7 +29,7 @@ public:
     ~CTreeViewModel() override;
 
     CTreeViewItem* RootItem() const;
-    // The node of a valid index, else the root.
+    // The node of a valid index of this model, else the root.
     CTreeViewItem* GetItem(const QModelIndex& miIndex) const;
 
     QModelIndex index(int iRow, int iColumn, const QModelIndex& miParent = QModelIndex()) const override;
