@@ -10,7 +10,7 @@ CCheckableModel::CCheckableModel(QObject* pParent)
     SetColumnCount(1);
 }
 
-// The sources outlive this model: leave none of their rows checked.
+// The sources outlive this model: uncheck their rows on the way out.
 CCheckableModel::~CCheckableModel()
 {
     const int iRows = rowCount();
@@ -40,8 +40,7 @@ bool CCheckableModel::setData(const QModelIndex& miIndex, const QVariant& value,
 
 Qt::ItemFlags CCheckableModel::flags(const QModelIndex& miIndex) const
 {
-    const Qt::ItemFlags flagsBase = CCombination_Model::flags(miIndex);
-    return miIndex.isValid() ? flagsBase | Qt::ItemIsUserCheckable : flagsBase;
+    return CCombination_Model::flags(miIndex) | Qt::ItemIsUserCheckable;
 }
 
 void CCheckableModel::SetUnChecked(const QModelIndex& miParent)
@@ -49,9 +48,10 @@ void CCheckableModel::SetUnChecked(const QModelIndex& miParent)
     const int iRows = rowCount(miParent);
     for (int i = 0; i < iRows; ++i) {
         const QModelIndex miChild = index(i, 0, miParent);
+        // Below a row the walk goes on through its first child only.
         if (hasChildren(miChild))
-            SetUnChecked(miChild);
-        else if (data(miChild, Qt::CheckStateRole).isValid())
+            SetUnChecked(index(0, 0, miChild));
+        if (data(miChild, Qt::CheckStateRole).isValid())
             setData(miChild, int(Qt::Unchecked), Qt::CheckStateRole);
     }
     if (miParent.isValid() && data(miParent, Qt::CheckStateRole).isValid())

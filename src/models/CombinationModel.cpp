@@ -560,14 +560,9 @@ CCombination_Model::~CCombination_Model()
 void CCombination_Model::SetRootModel(QAbstractItemModel* pModel)
 {
     Q_D(CCombination_Model);
-    if (!pModel) {
-        qCWarning(lcOrvaGUIToolkit, "CCombination_Model::SetRootModel: pModel == NULL");
+    // Refused silently: no model, or a root is already in use.
+    if (!pModel || !d->m_vecTopRecords.empty() || d->m_pFallbackRoot || d->m_pRootModel)
         return;
-    }
-    if (!d->m_vecTopRecords.empty() || d->m_pFallbackRoot || d->m_pRootModel) {
-        qCWarning(lcOrvaGUIToolkit, "CCombination_Model::SetRootModel: root already in use");
-        return;
-    }
     d->m_pRootModel = pModel;
     d->ConnectRoot(pModel);
 }
@@ -599,22 +594,11 @@ bool CCombination_Model::AddModel(QAbstractItemModel* pModel)
 bool CCombination_Model::InsertModel(int iPosition, QAbstractItemModel* pModel)
 {
     Q_D(CCombination_Model);
-    if (iPosition < 0 || iPosition > GetModelCount()) {
-        qCWarning(lcOrvaGUIToolkit, "CCombination_Model::InsertModel: position out of range");
+    // Refusals are plain false returns: a position out of range, no model, a
+    // model already in use, or no column yet.
+    if (iPosition < 0 || iPosition > GetModelCount() || !pModel || d->IndexOfModel(pModel) >= 0
+        || pModel == d->m_pRootObject || columnCount() == 0)
         return false;
-    }
-    if (!pModel) {
-        qCWarning(lcOrvaGUIToolkit, "CCombination_Model::InsertModel: pModel == NULL");
-        return false;
-    }
-    if (d->IndexOfModel(pModel) >= 0 || pModel == d->m_pRootObject) {
-        qCWarning(lcOrvaGUIToolkit, "CCombination_Model::InsertModel: model already added");
-        return false;
-    }
-    if (columnCount() == 0) {
-        qCWarning(lcOrvaGUIToolkit, "CCombination_Model::InsertModel: columnCount() == 0");
-        return false;
-    }
     const int iFirst = d->RowsBefore(iPosition);
     const int iRows = pModel->rowCount();
     if (iRows > 0)
@@ -633,10 +617,8 @@ bool CCombination_Model::RemoveModel(QAbstractItemModel* pModel)
 {
     Q_D(CCombination_Model);
     const int iPosition = pModel ? d->IndexOfModel(pModel) : -1;
-    if (iPosition < 0) {
-        qCWarning(lcOrvaGUIToolkit, "CCombination_Model::RemoveModel: model not added");
+    if (iPosition < 0)
         return false;
-    }
     d->RemoveAt(iPosition);
     return true;
 }
@@ -736,7 +718,9 @@ QModelIndex CCombination_Model::MapFromSource(const QModelIndex& miSource) const
 QModelIndex CCombination_Model::index(int iRow, int iColumn, const QModelIndex& miParent) const
 {
     Q_D(const CCombination_Model);
-    if (iRow < 0 || iColumn < 0 || iColumn >= columnCount())
+    // A column is limited by the source alone: a record maps every column of
+    // its source, whatever the header shows.
+    if (iRow < 0 || iColumn < 0)
         return QModelIndex();
     if (!miParent.isValid() && d->HasRootLevel())
         return iRow == 0 ? createIndex(0, iColumn, nullptr) : QModelIndex();
@@ -832,9 +816,9 @@ QVariant CCombination_Model::data(const QModelIndex& miIndex, int iRole) const
     int iTargetColumn = 0;
     int iTargetRole = 0;
     if (GetMapping(miIndex.column(), iRole, iTargetColumn, iTargetRole)) {
-        miRead = iTargetColumn >= 0 && iTargetColumn < columnCount()
-                     ? createIndex(miIndex.row(), iTargetColumn, miIndex.internalPointer())
-                     : QModelIndex();
+        // MapToSource() refuses a column the source lacks.
+        miRead = iTargetColumn >= 0 ? createIndex(miIndex.row(), iTargetColumn, miIndex.internalPointer())
+                                    : QModelIndex();
         iReadRole = iTargetRole;
     }
     if (iRole == Qt::ForegroundRole) {
@@ -1118,19 +1102,25 @@ void CCombination_Model::OnRootModelDestroyed(QObject* pObject)
         return;
     qCWarning(lcOrvaGUIToolkit, "---CCombination_ModelPrivate::OnRootModelDestroyed---");
     disconnect(pObject, nullptr, this, nullptr);
-    // The fallback takes the dying root's place before the views are told,
-    // and keeps its columns, so that the views keep their shape.
+    // An empty fallback takes the dying root's place. The views still hold the
+    // old root's rows and columns: both are taken away with announcements.
     const int iRootRows = d->m_iRootRows;
     const int iColumns = d->m_iColumns;
     d->m_pRootModel = nullptr;
-    d->m_pFallbackRoot = new QStandardItemModel(0, iColumns, this);
+    d->m_pFallbackRoot = new QStandardItemModel(this);
     d->ConnectRoot(d->m_pFallbackRoot);
     d->m_iRootRows = iRootRows;
+    d->m_iColumns = iColumns;
     const QPointer<CCombination_Model> pGuard(this);
     if (iRootRows > 0)
         OnRootRowsAboutToBeRemoved(QModelIndex(), 0, iRootRows - 1);
-    if (pGuard && iColumns > 0)
-        Q_EMIT headerDataChanged(Qt::Horizontal, 0, iColumns - 1);
+    if (!pGuard)
+        return;
+    if (iColumns > 0) {
+        beginRemoveColumns(QModelIndex(), 0, iColumns - 1);
+        d->m_iColumns = 0;
+        endRemoveColumns();
+    }
 }
 
 } // namespace OrvaGUIToolkit

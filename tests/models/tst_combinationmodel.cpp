@@ -1,5 +1,7 @@
 #include <OrvaGUIToolkit/OrvaGUIToolkit.h>
 
+#include "ModelTesterSupport.h"
+
 #include <QtCore/QPointer>
 #include <QtCore/QRandomGenerator>
 #include <QtGui/QStandardItemModel>
@@ -43,6 +45,30 @@ QString Text(const QModelIndex& miIndex)
 {
     return miIndex.data().toString();
 }
+
+// Counts the warnings written while it lives; the test's own handler still
+// sees them, so that expected messages can be ignored as usual.
+class CWarningCounter
+{
+public:
+    CWarningCounter()
+    {
+        s_iCount = 0;
+        s_pPrevious = qInstallMessageHandler(&CWarningCounter::Handler);
+    }
+    ~CWarningCounter() { qInstallMessageHandler(s_pPrevious); }
+    int Count() const { return s_iCount; }
+
+private:
+    static void Handler(QtMsgType enumType, const QMessageLogContext& context, const QString& strMessage)
+    {
+        if (enumType == QtWarningMsg)
+            ++s_iCount;
+        s_pPrevious(enumType, context, strMessage);
+    }
+    static inline int s_iCount = 0;
+    static inline QtMessageHandler s_pPrevious = nullptr;
+};
 
 // Whether the proxy's subtree below miProxy shows exactly the source subtree
 // below miSource (both columns, at every depth).
@@ -191,12 +217,16 @@ private Q_SLOTS:
     {
         QTest::addColumn<int>("kind");
         QTest::addColumn<QString>("warning");
-        QTest::newRow("same model twice") << 0 << QStringLiteral("CCombination_Model::InsertModel: model already added");
-        QTest::newRow("null model") << 1 << QStringLiteral("CCombination_Model::InsertModel: pModel == NULL");
-        QTest::newRow("no column") << 2 << QStringLiteral("CCombination_Model::InsertModel: columnCount() == 0");
-        QTest::newRow("position past end") << 3 << QStringLiteral("CCombination_Model::InsertModel: position out of range");
-        QTest::newRow("delete unknown") << 5 << QStringLiteral("CCombination_Model::RemoveModel: model not added");
-        QTest::newRow("root after fallback") << 6 << QStringLiteral("CCombination_Model::SetRootModel: root already in use");
+        // The refusals of the source list are silent; absurd sizes are warned of.
+        QTest::newRow("same model twice") << 0 << QString();
+        QTest::newRow("null model") << 1 << QString();
+        QTest::newRow("no column") << 2 << QString();
+        QTest::newRow("position past end") << 3 << QString();
+        QTest::newRow("negative position") << 4 << QString();
+        QTest::newRow("delete unknown") << 5 << QString();
+        QTest::newRow("root after fallback") << 6 << QString();
+        QTest::newRow("null root") << 10 << QString();
+        QTest::newRow("remove null") << 11 << QString();
         QTest::newRow("negative column count") << 7 << QStringLiteral("CCombination_Model::SetColumnCount: iCount out of range");
         QTest::newRow("huge column count") << 8 << QStringLiteral("CCombination_Model::SetColumnCount: iCount out of range");
         QTest::newRow("huge column insertion") << 9 << QStringLiteral("CCombination_Model::insertColumns: count out of range");
@@ -212,18 +242,24 @@ private Q_SLOTS:
         CCombination_Model& model = f.model;
         if (kind != 2)
             model.AddModel(pServer.get());
-        QTest::ignoreMessage(QtWarningMsg, qPrintable(warning));
+        const CWarningCounter warnings;
+        if (!warning.isEmpty())
+            QTest::ignoreMessage(QtWarningMsg, qPrintable(warning));
         switch (kind) {
         case 0: QVERIFY(!model.AddModel(pServer.get())); break;
         case 1: QVERIFY(!model.AddModel(nullptr)); break;
         case 2: QVERIFY(!model.AddModel(pServer.get())); break;
         case 3: QVERIFY(!model.InsertModel(2, pOther.get())); break;
+        case 4: QVERIFY(!model.InsertModel(-1, pOther.get())); break;
         case 5: QVERIFY(!model.DeleteModel(pOther.get())); QCOMPARE(pOther->rowCount(), 2); break;
         case 6: model.SetRootModel(pOther.get()); QVERIFY(model.GetRootModel() != pOther.get()); break;
         case 7: model.SetColumnCount(INT_MIN); break;
         case 8: model.SetColumnCount(INT_MAX); break;
         case 9: QVERIFY(!model.insertColumns(0, INT_MAX)); break;
+        case 10: model.SetRootModel(nullptr); QVERIFY(model.GetRootModel()); break;
+        case 11: QVERIFY(!model.RemoveModel(nullptr)); break;
         }
+        QCOMPARE(warnings.Count(), warning.isEmpty() ? 0 : 1);
         QCOMPARE(model.GetModelCount(), kind == 2 ? 0 : 1);
         QCOMPARE(model.rowCount(), kind == 2 ? 0 : 2);
         QCOMPARE(model.columnCount(), kind == 2 ? 0 : 2);
@@ -261,10 +297,18 @@ private Q_SLOTS:
         Combined f(Top::RootRow, {{"A", 3, 1}});
         QSignalSpy spyRemoved(&f.model, &QAbstractItemModel::rowsRemoved);
         if (destroyed) {
+            // An empty model takes the root's place: the columns go as well.
+            QSignalSpy spyColumns(&f.model, &QAbstractItemModel::columnsRemoved);
+            QSignalSpy spyHeader(&f.model, &QAbstractItemModel::headerDataChanged);
             QTest::ignoreMessage(QtWarningMsg, "---CCombination_ModelPrivate::OnRootModelDestroyed---");
             delete f.pRoot.release();
-            QCOMPARE(f.model.columnCount(), 2);
-            QVERIFY(f.model.GetRootModel() != nullptr);
+            QCOMPARE(f.model.columnCount(), 0);
+            QCOMPARE(f.model.GetRootModel()->columnCount(), 0);
+            QCOMPARE(f.model.GetRootModel()->rowCount(), 0);
+            QCOMPARE(spyRemoved.count(), 1);
+            QCOMPARE(spyColumns.count(), 1);
+            QCOMPARE(spyColumns.at(0).mid(1), (QVariantList{0, 1}));
+            QCOMPARE(spyHeader.count(), 0);
         } else {
             f.pRoot->removeRow(0);
             QCOMPARE(spyRemoved.count(), 1);
@@ -296,9 +340,10 @@ private Q_SLOTS:
         {
             CCheckableModel model;
             model.SetSourceModel(pServer.get());
-            QAbstractItemModelTester tester(&model, QAbstractItemModelTester::FailureReportingMode::Fatal);
+            ModelTest::CWatchedModel watched(&model);
             QCOMPARE(model.columnCount(), 1);
             QVERIFY(model.flags(model.index(1, 0)) & Qt::ItemIsUserCheckable);
+            QCOMPARE(int(model.flags(QModelIndex())), int(Qt::ItemIsUserCheckable));
             QVERIFY(model.setData(model.index(0, 0, model.index(1, 0)), Qt::Checked, Qt::CheckStateRole));
             QCOMPARE(pServer->item(1)->child(0)->data(CheckStateExRole).toInt(), 2);
             QVERIFY(!pServer->item(1)->child(0)->data(Qt::CheckStateRole).isValid());
@@ -309,6 +354,83 @@ private Q_SLOTS:
         }
         QCOMPARE(pServer->item(1)->child(0)->data(CheckStateExRole).toInt(), 0);
         QCOMPARE(pServer->item(0)->checkState(), Qt::Unchecked);
+    }
+
+    // Below a row, the walk goes on through the row's first child only; each
+    // row met is unchecked, whether or not it has children.
+    void setUncheckedWalksFirstChildren_data()
+    {
+        QTest::addColumn<QString>("start");
+        QTest::addColumn<QStringList>("stillChecked");
+        QTest::newRow("whole model") << QString() << QStringList{QStringLiteral("c1"), QStringLiteral("d1")};
+        QTest::newRow("group P") << QStringLiteral("P")
+                                 << QStringList{QStringLiteral("Q"), QStringLiteral("d0"), QStringLiteral("d1"),
+                                                QStringLiteral("e0"), QStringLiteral("e1")};
+        QTest::newRow("group Q") << QStringLiteral("Q")
+                                 << QStringList{QStringLiteral("P"), QStringLiteral("c0"), QStringLiteral("c1"),
+                                                QStringLiteral("e1")};
+    }
+
+    void setUncheckedWalksFirstChildren()
+    {
+        QFETCH(QString, start);
+        QFETCH(QStringList, stillChecked);
+        // P -> c0, c1; Q -> d0 (-> e0, e1), d1. Every row is checked.
+        QStandardItemModel source;
+        const auto checked = [](const char* pszText) {
+            auto* pItem = new QStandardItem(QLatin1String(pszText));
+            pItem->setData(int(Qt::Checked), CheckStateExRole);
+            return pItem;
+        };
+        QStandardItem* pP = checked("P");
+        pP->appendRows({checked("c0"), checked("c1")});
+        QStandardItem* pQ = checked("Q");
+        QStandardItem* pD0 = checked("d0");
+        pD0->appendRows({checked("e0"), checked("e1")});
+        pQ->appendRows({pD0, checked("d1")});
+        source.appendRow(pP);
+        source.appendRow(pQ);
+        auto* pModel = new CCheckableModel;
+        pModel->SetSourceModel(&source);
+        QModelIndex miStart;
+        if (!start.isEmpty())
+            miStart = pModel->match(pModel->index(0, 0), Qt::DisplayRole, start, 1, Qt::MatchExactly).value(0);
+        pModel->SetUnChecked(miStart);
+        QStringList listChecked;
+        for (const QModelIndex& miChecked : pModel->GetCheckedIndexs())
+            listChecked << Text(miChecked);
+        listChecked.sort();
+        QCOMPARE(listChecked, stillChecked);
+        // The destructor runs the same walk from each top-level row: it never
+        // reaches e1, the second child of Q's first child.
+        delete pModel;
+        QCOMPARE(source.item(1)->child(0)->child(1)->data(CheckStateExRole).toInt(),
+                 int(stillChecked.contains(QStringLiteral("e1")) ? Qt::Checked : Qt::Unchecked));
+        for (const QStandardItem* pItem : {source.item(0)->child(1), source.item(1)->child(1), source.item(1)})
+            QCOMPARE(pItem->data(CheckStateExRole).toInt(), int(Qt::Unchecked));
+    }
+
+    // A mapping may read a source column beyond the combination's own columns;
+    // a column the source lacks still gives nothing.
+    void mappingReachesSourceColumns()
+    {
+        QStandardItemModel source(0, 3);
+        source.appendRow({new QStandardItem(QStringLiteral("Cam 1")), new QStandardItem(QStringLiteral("10.0.0.1")),
+                          new QStandardItem(QStringLiteral("north gate"))});
+        CCheckableModel model;
+        model.SetSourceModel(&source);
+        QCOMPARE(model.columnCount(), 1);
+        QCOMPARE(Text(model.index(0, 2)), QStringLiteral("north gate"));
+        QVERIFY(!model.index(0, 3).isValid());
+        model.AddMapping(0, Qt::ToolTipRole, 2, Qt::DisplayRole);
+        model.AddMapping(0, Qt::WhatsThisRole, 5, Qt::DisplayRole);
+        QCOMPARE(model.index(0, 0).data(Qt::ToolTipRole).toString(), QStringLiteral("north gate"));
+        QVERIFY(!model.index(0, 0).data(Qt::WhatsThisRole).isValid());
+        CComboBoxModel combo;
+        combo.AddComboBoxModel(&source);
+        combo.AddMapping(-1, Qt::ToolTipRole, 1, Qt::DisplayRole);
+        QCOMPARE(combo.index(1, 0).data(Qt::ToolTipRole).toString(), QStringLiteral("10.0.0.1"));
+        QVERIFY(!combo.index(0, 0).data(Qt::ToolTipRole).isValid());
     }
 
     void comboBoxStartsWithAll()

@@ -7,7 +7,8 @@ namespace OrvaGUIToolkit {
 
 // A one-column combination whose rows carry check boxes. The check state is
 // kept in the source models under CheckStateExRole, so that the sources' own
-// check boxes stay untouched; the destructor leaves every source unchecked.
+// check boxes stay untouched; the destructor runs SetUnChecked() on every
+// top-level row.
 class ORVAGUITOOLKIT_EXPORT CCheckableModel : public CCombination_Model
 {
     Q_OBJECT
@@ -21,7 +22,9 @@ public:
     bool setData(const QModelIndex& miIndex, const QVariant& value, int iRole = Qt::EditRole) override;
     Qt::ItemFlags flags(const QModelIndex& miIndex) const override;
 
-    // Unchecks every row below miParent, at any depth, and miParent itself.
+    // Unchecks the rows of miParent and then miParent itself. Below a row with
+    // children, the walk continues through that row's first child only: the
+    // first child's rows and the first child are unchecked, its siblings are not.
     void SetUnChecked(const QModelIndex& miParent);
     void SetAllUnChecked();
     QModelIndexList GetCheckedIndexs() const;
