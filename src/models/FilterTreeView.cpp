@@ -39,6 +39,23 @@ QRegularExpression EmptyFilter()
     return QRegularExpression(QString(), QRegularExpression::CaseInsensitiveOption);
 }
 
+// The search's wildcard expression also becomes the proxy's filter
+// expression, re-filtering in any case. The rows themselves are chosen by the
+// proxy's custom filter.
+void ApplyWildcardFilter(QSortFilterProxyModel* pProxy, const QRegExp& regSearch)
+{
+#if QT_VERSION < QT_VERSION_CHECK(6, 0, 0)
+    if (pProxy->filterRegExp() == regSearch)
+        pProxy->invalidate();
+    else
+        pProxy->setFilterRegExp(regSearch);
+#else
+    ApplyFilter(pProxy, QRegularExpression(QRegularExpression::wildcardToRegularExpression(
+                                               regSearch.pattern(), QRegularExpression::UnanchoredWildcardConversion),
+                                           QRegularExpression::CaseInsensitiveOption));
+#endif
+}
+
 // Stops the models from signalling while a worker changes them: their
 // receivers live in the GUI thread, which must not see half-done changes.
 // The view shows the result afresh when it takes its model back.
@@ -269,7 +286,7 @@ void CFilterTreeView::WaitForFilterByCustomStrFinished()
     for (CSortFilterProxyModel* pProxy : {d->m_pPageModel, d->m_pNoPageModel}) {
         pProxy->SetPageRole(false, QString());
         pProxy->SetCoustomFilter(CSortFilterProxyModel::RegExpFilter, regSearch);
-        ApplyFilter(pProxy, EmptyFilter());
+        ApplyWildcardFilter(pProxy, regSearch);
         d->m_bFiltered = true;
     }
 }

@@ -111,7 +111,7 @@ void CMultiPageTreeView::SetModel(QAbstractItemModel* pModel)
         pModel->sort(0, d->m_pTreeView->header()->sortIndicatorOrder());
         DoPaging();
     }
-    OnModelChanged();
+    d->m_pLabelTotalItem->setText(QString::number(pModel ? pModel->rowCount() : 0));
 }
 
 void CMultiPageTreeView::SetSortingEnabled(bool bEnable, int iSortRole)
@@ -146,11 +146,10 @@ void CMultiPageTreeView::OnGotoPage(uint uiPage)
     ShowCurrentPage();
 }
 
-// Keeps the "Total" count in step with the rows the client adds and removes.
+// Row insertions and removals reach this slot; the "Total" count stays the
+// one SetModel() wrote.
 void CMultiPageTreeView::OnModelChanged()
 {
-    Q_D(CMultiPageTreeView);
-    d->m_pLabelTotalItem->setText(QString::number(d->m_pModel ? d->m_pModel->rowCount() : 0));
 }
 
 void CMultiPageTreeView::OnSortTable(int iColumn)

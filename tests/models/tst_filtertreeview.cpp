@@ -154,6 +154,26 @@ private Q_SLOTS:
         QVERIFY(fixture.view.IsFiltered());
     }
 
+    // The search's wildcard expression is also the proxies' filter expression.
+    void searchSetsFilterExpression()
+    {
+        CFixture fixture(10);
+        fixture.view.StartFilterByCustomStr(QStringLiteral("north lane"));
+        const auto* pPaged = qobject_cast<const QSortFilterProxyModel*>(fixture.view.model());
+        QVERIFY(pPaged);
+        for (const QSortFilterProxyModel* pProxy : {pPaged, static_cast<const QSortFilterProxyModel*>(
+                                                               fixture.view.GetModelNoPageInfo())}) {
+#if QT_VERSION < QT_VERSION_CHECK(6, 0, 0)
+            QCOMPARE(pProxy->filterRegExp(),
+                     QRegExp(QStringLiteral("north*lane"), Qt::CaseInsensitive, QRegExp::Wildcard));
+#else
+            const QRegularExpression regFilter = pProxy->filterRegularExpression();
+            QVERIFY(regFilter.match(QStringLiteral("Gate NORTH, lane 2")).hasMatch());
+            QVERIFY(!regFilter.match(QStringLiteral("lane north")).hasMatch());
+#endif
+        }
+    }
+
     void sortRetagsSortedOrder()
     {
         CFixture fixture(45);
@@ -237,8 +257,12 @@ private Q_SLOTS:
         view.OnGotoPage(2);
         QCOMPARE(pTree->model()->index(0, 0).data().toString(), QStringLiteral("Plate %1").arg(iPageSize));
         QCOMPARE(view.findChild<QLabel*>(QStringLiteral("m_pLabelCurPage"))->text(), QStringLiteral("2/%1").arg(uPages));
+        // "Total" is the count at SetModel(); later changes leave it alone.
         model.removeRows(0, 90);
-        QCOMPARE(view.findChild<QLabel*>(QStringLiteral("m_pLabelTotalItem"))->text(), QStringLiteral("5"));
+        model.appendRow(new QStandardItem(QStringLiteral("Plate 95")));
+        QCOMPARE(view.findChild<QLabel*>(QStringLiteral("m_pLabelTotalItem"))->text(), QStringLiteral("95"));
+        view.SetModel(&model);
+        QCOMPARE(view.findChild<QLabel*>(QStringLiteral("m_pLabelTotalItem"))->text(), QStringLiteral("6"));
     }
 
     void multiPageTinyView()
