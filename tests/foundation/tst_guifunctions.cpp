@@ -243,44 +243,71 @@ private Q_SLOTS:
         CheckGUIThread(this);
     }
 
-    // A 100 x 60 rectangle: whatever radius is asked, corners are at most 30
-    // round, so the mask never grows past the rectangle nor vanishes.
+    // A 100 x 60 rectangle. Corners are ellipses of twice the radius on the
+    // rectangle's corners, also when they are rounder than the rectangle.
     void roundedRadius_data()
     {
         QTest::addColumn<int>("iRadius");
-        QTest::addColumn<bool>("bRounded");
-        QTest::newRow("INT_MIN") << INT_MIN << false;
-        QTest::newRow("10") << 10 << true;
-        QTest::newRow("30, half the height") << 30 << true;
-        QTest::newRow("INT_MAX") << INT_MAX << true;
+        QTest::addColumn<QRect>("rectBounding");
+        QTest::addColumn<bool>("bCornerPixel");
+        QTest::addColumn<bool>("bKeeps3x3");
+        QTest::newRow("INT_MIN, taken as 0") << INT_MIN << QRect(0, 0, 100, 60) << true << true;
+        QTest::newRow("0") << 0 << QRect(0, 0, 100, 60) << true << true;
+        QTest::newRow("10") << 10 << QRect(0, 0, 100, 60) << false << true;
+        QTest::newRow("30, half the height") << 30 << QRect(0, 0, 100, 60) << false << false;
     }
 
     void roundedRadius()
     {
         QFETCH(int, iRadius);
-        QFETCH(bool, bRounded);
+        QFETCH(QRect, rectBounding);
+        QFETCH(bool, bCornerPixel);
+        QFETCH(bool, bKeeps3x3);
         const QRect rect(0, 0, 100, 60);
-        const QRegion regions[] = {RoundedRect(rect, iRadius), RoundedLeftRect(rect, iRadius),
-                                   RoundedRightRect(rect, iRadius), RoundedTopRect(rect, iRadius)};
-        for (const QRegion& region : regions) {
-            QCOMPARE(region.boundingRect(), rect);
-            QVERIFY(region.contains(QPoint(50, 30)) && region.contains(QPoint(50, 0)));
-            if (!bRounded)
-                QCOMPARE(region, QRegion(rect));
-        }
-        // Each function rounds its own corners only, which lose their corner
-        // pixel: all four, the left, the right and the top ones.
-        const QList<bool> listCornersKept = {
-            regions[0].contains(QPoint(0, 0)), regions[0].contains(QPoint(99, 59)), regions[1].contains(QPoint(0, 59)),
-            regions[1].contains(QPoint(99, 0)), regions[2].contains(QPoint(99, 0)), regions[2].contains(QPoint(0, 59)),
-            regions[3].contains(QPoint(99, 0)), regions[3].contains(QPoint(99, 59))};
-        QCOMPARE(listCornersKept, (QList<bool>{!bRounded, !bRounded, !bRounded, true, !bRounded, true, !bRounded, true}));
-        // A corner of radius 10 keeps (3, 3); one of 30 cuts it.
-        QCOMPARE(regions[0].contains(QPoint(3, 3)), iRadius <= 10);
+        const QRegion region = RoundedRect(rect, iRadius);
+        QCOMPARE(region.boundingRect(), rectBounding);
+        QCOMPARE(region.contains(QPoint(0, 0)), bCornerPixel);
+        QCOMPARE(region.contains(QPoint(99, 59)), bCornerPixel);
+        QCOMPARE(region.contains(QPoint(3, 3)), bKeeps3x3);
+        QVERIFY(region.contains(QPoint(50, 0)));
 
-        // At the far end of the coordinate range the bands and ellipses stay within int.
+        // Each of the others rounds its own corners only: the left, the right
+        // and the top ones.
+        const QRegion regionLeft = RoundedLeftRect(rect, iRadius);
+        const QRegion regionRight = RoundedRightRect(rect, iRadius);
+        const QRegion regionTop = RoundedTopRect(rect, iRadius);
+        const QList<bool> listCornersKept = {regionLeft.contains(QPoint(0, 59)),   regionLeft.contains(QPoint(99, 0)),
+                                             regionRight.contains(QPoint(99, 0)),  regionRight.contains(QPoint(0, 59)),
+                                             regionTop.contains(QPoint(99, 0)),    regionTop.contains(QPoint(99, 59))};
+        QCOMPARE(listCornersKept, (QList<bool>{bCornerPixel, true, bCornerPixel, true, bCornerPixel, true}));
+    }
+
+    // Radius 40 on a 100 x 60 rectangle: 80 x 80 ellipses on the rounded
+    // corners reach past the opposite side, and the bands (0, 40, 0, -40) are
+    // empty.
+    void roundedPastTheRectangle()
+    {
+        const QRect rect(0, 0, 100, 60);
+        const auto ellipse = [](int iX, int iY) { return QRegion(QRect(iX, iY, 80, 80), QRegion::Ellipse); };
+        const QRegion topLeft = ellipse(0, 0);
+        const QRegion topRight = ellipse(20, 0);
+        const QRegion bottomLeft = ellipse(0, -20);
+        const QRegion bottomRight = ellipse(20, -20);
+        QCOMPARE(RoundedRect(rect, 40), QRegion(QRect(40, 0, 20, 60)) + topLeft + topRight + bottomLeft + bottomRight);
+        QCOMPARE(RoundedLeftRect(rect, 40), QRegion(QRect(40, 0, 60, 60)) + topLeft + bottomLeft);
+        QCOMPARE(RoundedRightRect(rect, 40), QRegion(QRect(0, 0, 60, 60)) + topRight + bottomRight);
+        QCOMPARE(RoundedTopRect(rect, 40),
+                 QRegion(QRect(0, 40, 100, 20)) + QRegion(QRect(40, 0, 20, 60)) + topLeft + topRight);
+    }
+
+    // Rectangles at the far end of the coordinate range and the largest radii
+    // stay within int.
+    void roundedExtremes()
+    {
         const QRect rectFar(QPoint(INT_MAX - 99, INT_MAX - 59), QPoint(INT_MAX, INT_MAX));
-        QCOMPARE(RoundedRect(rectFar, iRadius).boundingRect(), rectFar);
+        QCOMPARE(RoundedRect(rectFar, 10).boundingRect(), rectFar);
+        QVERIFY(!RoundedRect(rectFar, INT_MAX).isEmpty());
+        QVERIFY(!RoundedTopRect(QRect(0, 0, 100, 60), INT_MAX).isEmpty());
     }
 
     void hugeAndNullInput()

@@ -44,8 +44,9 @@ ORVAGUITOOLKIT_EXPORT QString ParsePathName(const QString& strPath);
 ORVAGUITOOLKIT_EXPORT QStringList GetDragFiles(const QMimeData* pMimeData);
 ORVAGUITOOLKIT_EXPORT QString GetEventName(QEvent::Type enumType);
 
-// Pixmaps and window masks. The radius of a rounded corner is kept between 0
-// and half the rectangle's shorter side (and at most 32767).
+// Pixmaps and window masks. A rounded corner is the ellipse of twice the
+// radius on that corner, even where it reaches past the rectangle; the radius
+// is taken between 0 and 8191.
 ORVAGUITOOLKIT_EXPORT QPixmap QStringCovertPixmap(const QString& strPath);
 ORVAGUITOOLKIT_EXPORT QRegion RoundedRect(const QRect& rect, int iRadius);
 ORVAGUITOOLKIT_EXPORT QRegion RoundedLeftRect(const QRect& rect, int iRadius);
