@@ -58,8 +58,7 @@ CFullScreenWidget::~CFullScreenWidget() = default;
 void CFullScreenWidget::SetFullScreen(bool bFullScreen)
 {
     Q_D(CFullScreenWidget);
-    // Without a parent there is no place to come back to and no screen to cover.
-    if (bFullScreen == IsFullScreen() || (bFullScreen && !parentWidget()))
+    if (bFullScreen == IsFullScreen())
         return;
     if (bFullScreen)
         d->Enter();

@@ -88,15 +88,15 @@ void CWidgetSizeFactory::ShowFullScreen(QWidget* pWidget, bool bFixed)
         return;
     // An embedded widget going full screen covers its parent's screen; it
     // keeps no geometry of its own since its layout places it on return.
+    // Without a parent it keeps its geometry but is still full screen.
     const QScreen* pScreen = ScreenOf(bFixed ? pWidget : pWidget->parentWidget());
-    if (!pScreen)
-        return;
     if (bFixed)
         SaveGeometry(pWidget);
     SetState(pWidget, FullScreenState);
     // Resizing sends events whose handlers may delete the widget.
     const QPointer<QWidget> pGuard(pWidget);
-    SetWidgetGeometry(pWidget, pScreen->geometry(), bFixed);
+    if (pScreen)
+        SetWidgetGeometry(pWidget, pScreen->geometry(), bFixed);
     if (pGuard)
         pWidget->show();
 }

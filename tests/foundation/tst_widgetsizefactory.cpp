@@ -107,11 +107,29 @@ private Q_SLOTS:
         // Not fixed: the widget may still be resized.
         QVERIFY(child.minimumSize() != child.maximumSize());
 
+        // Without a parent there is no screen to take: the widget keeps its
+        // geometry, is full screen all the same and is shown.
         QWidget orphan;
         orphan.setGeometry(5, 5, 60, 40);
         factory.ShowFullScreen(&orphan, false);
-        QVERIFY(!factory.IsFullScreen(&orphan));
+        QVERIFY(factory.IsFullScreen(&orphan) && orphan.isVisible());
         QCOMPARE(orphan.geometry(), QRect(5, 5, 60, 40));
+        QVERIFY(!orphan.property(s_szGeometry).isValid());
+    }
+
+    // A full-screen widget without a parent enters and leaves like an
+    // embedded one, with nothing to hide or show again.
+    void parentlessFullScreenWidget()
+    {
+        CFullScreenWidget video;
+        video.setGeometry(20, 30, 160, 90);
+        QSignalSpy spyChanged(&video, &CFullScreenWidget::SignalScreenChanged);
+        video.EnterFullScreen();
+        QVERIFY(video.IsFullScreen() && video.isVisible());
+        QVERIFY(video.windowFlags() & Qt::FramelessWindowHint);
+        video.OnChangeScreen();
+        QVERIFY(!video.IsFullScreen());
+        QCOMPARE(spyChanged.count(), 2);
     }
 
     void emptySizesAndNullAreIgnored()
