@@ -96,14 +96,14 @@ int CTreeViewModel::columnCount(const QModelIndex& /*miParent*/) const
 
 QVariant CTreeViewModel::data(const QModelIndex& miIndex, int iRole) const
 {
-    if (!miIndex.isValid())
+    if (!miIndex.isValid() || miIndex.model() != this)
         return QVariant();
     return GetItem(miIndex)->data(miIndex.column(), iRole);
 }
 
 bool CTreeViewModel::setData(const QModelIndex& miIndex, const QVariant& value, int iRole)
 {
-    if (!miIndex.isValid())
+    if (!miIndex.isValid() || miIndex.model() != this)
         return false;
     const bool bResult = GetItem(miIndex)->SetData(miIndex.column(), iRole, value);
     if (bResult)
@@ -130,7 +130,8 @@ bool CTreeViewModel::setHeaderData(int iSection, Qt::Orientation enumOrientation
 
 Qt::ItemFlags CTreeViewModel::flags(const QModelIndex& miIndex) const
 {
-    return GetItem(miIndex)->GetFlags(miIndex.isValid() ? miIndex.column() : -1);
+    const bool bOwn = miIndex.isValid() && miIndex.model() == this;
+    return GetItem(miIndex)->GetFlags(bOwn ? miIndex.column() : -1);
 }
 
 bool CTreeViewModel::insertColumns(int iPosition, int iColumns, const QModelIndex& miParent)

@@ -202,13 +202,17 @@ private Q_SLOTS:
         QCOMPARE(spyColumns.at(0).at(0).toModelIndex(), model.index(0, 0));
         QCOMPARE(spyColumns.at(0).mid(1), (QVariantList{1, 2}));
 
-        // Indexes of another model are no parents here.
+        // Indexes of another model are neither parents nor cells here.
+        model.setHeaderData(0, Qt::Horizontal, QStringLiteral("Name"));
         CTreeViewModel other;
         other.insertRows(0, 1);
         const QModelIndex miForeign = other.index(0, 0);
         QCOMPARE(model.rowCount(miForeign), 0);
         QVERIFY(!model.index(0, 0, miForeign).isValid());
         QCOMPARE(model.GetItem(miForeign), model.RootItem());
+        QVERIFY(!model.data(miForeign).isValid());
+        QVERIFY(!model.setData(miForeign, QStringLiteral("x")));
+        QCOMPARE(int(model.flags(miForeign)), 0x39);
         QTest::ignoreMessage(QtWarningMsg, "CTreeViewModel::insertRows: position or rows out of range");
         QVERIFY(!model.insertRows(0, 1, miForeign));
         QTest::ignoreMessage(QtWarningMsg, "CTreeViewModel::insertColumns: position or columns out of range");
