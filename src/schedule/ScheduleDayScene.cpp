@@ -193,9 +193,9 @@ void ScheduleDayScene::DeleteSelectItem()
 {
     if (!m_bSelected)
         return;
+    // The selected row answers even without a selected bar: it counts as
+    // modified and hides the time tip.
     const auto lstSelected = selectedItems();
-    if (lstSelected.isEmpty())
-        return;
     for (QGraphicsItem* pItem : lstSelected) {
         if (pItem == m_pCurrentItem)
             m_pCurrentItem = nullptr;

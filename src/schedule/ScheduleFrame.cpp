@@ -275,8 +275,7 @@ void ScheduleFrame::SelectRow(ScheduleDayScene* pScene)
             pRow->SetSelected(false);
         }
     }
-    if (!pScene)
-        m_iCurrentDay = -1;
+    // Without a row the last chosen day stays current: Copy to still copies it.
 }
 
 void ScheduleFrame::OnCheckdDay(int iDay)

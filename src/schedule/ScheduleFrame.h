@@ -54,7 +54,7 @@ public:
     bool IsModified() const;
     void DeleteAll();
     void ClearDaySelection();
-    // The 1-based id of the selected day, 0 when none is selected.
+    // The 1-based id of the last chosen day, 0 before any day was chosen.
     int GetCurrentDay() const;
 
 Q_SIGNALS:

@@ -51,9 +51,10 @@ QPushButton* MakeTypeButton(const QString& strName, const QString& strText, cons
     return pButton;
 }
 
-QToolButton* MakeToolButton(const QString& strName, const QString& strTip, const QString& strPicture, QWidget* pParent)
+// An icon button whose meaning is in its tool tip.
+QPushButton* MakeIconButton(const QString& strName, const QString& strTip, const QString& strPicture, QWidget* pParent)
 {
-    auto* pButton = new QToolButton(pParent);
+    auto* pButton = new QPushButton(pParent);
     pButton->setObjectName(strName);
     pButton->setToolTip(strTip);
     pButton->setIcon(QIcon(QStringCovertPixmap(strPicture)));
@@ -121,11 +122,11 @@ void ScheduleWidgetPrivate::SetupForm()
     for (QPushButton* pButton : {m_pBtnContinuous, m_pBtnEvent, m_pBtnCommand, m_pBtnReserved})
         pTools->addWidget(pButton);
     pTools->addStretch(1);
-    m_pBtnRemove = MakeToolButton(QStringLiteral("m_pBtnRemove"), ScheduleWidget::tr("Remove"),
+    m_pBtnRemove = MakeIconButton(QStringLiteral("m_pBtnRemove"), ScheduleWidget::tr("Remove"),
                                   IconPicture("DeletePlan"), pContent);
-    m_pBtnEmpty = MakeToolButton(QStringLiteral("m_pBtnEmpty"), ScheduleWidget::tr("Delete All"),
+    m_pBtnEmpty = MakeIconButton(QStringLiteral("m_pBtnEmpty"), ScheduleWidget::tr("Delete All"),
                                  IconPicture("Remove"), pContent);
-    m_pBtnCopy = MakeToolButton(QStringLiteral("m_pBtnCopy"), ScheduleWidget::tr("Copy to"), IconPicture("Copy"),
+    m_pBtnCopy = MakeIconButton(QStringLiteral("m_pBtnCopy"), ScheduleWidget::tr("Copy to"), IconPicture("Copy"),
                                 pContent);
     m_pBtnSaveAs = new QPushButton(ScheduleWidget::tr("Save to Schedule Template"), pContent);
     m_pBtnSaveAs->setObjectName(QStringLiteral("m_pBtnSaveAs"));
@@ -396,9 +397,10 @@ void ScheduleWidgetPrivate::CancleTemplateEdit()
 
 int ScheduleWidgetPrivate::GetEmptyTemplate() const
 {
-    // The last slot holds the customized schedule itself, never a copy of it.
+    // An empty customized slot counts as well: the schedule is then stored
+    // there, and the notice names it.
     const int iIndex = m_lstTemplates.indexOf(EmptyWeek());
-    return iIndex >= 0 && iIndex < m_lstTemplates.size() - 1 ? iIndex : m_iFixedTemplateCount;
+    return iIndex >= 0 ? iIndex : m_iFixedTemplateCount;
 }
 
 ScheduleWidget::ScheduleWidget(Options enumOptions, int iMoveStep, int iResizeStep, QWidget* pParent)
@@ -678,8 +680,6 @@ void ScheduleWidget::OnConfirm()
 
 void ScheduleWidget::OnCancleClicked()
 {
-    Q_D(ScheduleWidget);
-    d->CancleTemplateEdit();
     reject();
 }
 
@@ -693,7 +693,6 @@ void ScheduleWidget::OnCloseClicked()
         if (!pGuard || iAnswer != 1)
             return;
     }
-    d->CancleTemplateEdit();
     reject();
 }
 

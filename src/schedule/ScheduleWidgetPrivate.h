@@ -7,7 +7,6 @@
 
 QT_BEGIN_NAMESPACE
 class QPushButton;
-class QToolButton;
 QT_END_NAMESPACE
 
 namespace OrvaGUIToolkit {
@@ -54,9 +53,9 @@ public:
     QPushButton* m_pBtnEvent = nullptr;
     QPushButton* m_pBtnCommand = nullptr;
     QPushButton* m_pBtnReserved = nullptr;
-    QToolButton* m_pBtnRemove = nullptr;
-    QToolButton* m_pBtnEmpty = nullptr;
-    QToolButton* m_pBtnCopy = nullptr;
+    QPushButton* m_pBtnRemove = nullptr;
+    QPushButton* m_pBtnEmpty = nullptr;
+    QPushButton* m_pBtnCopy = nullptr;
     QPushButton* m_pBtnSaveAs = nullptr;
     QPushButton* m_pBtnEditTemp = nullptr;
 

@@ -326,8 +326,36 @@ private Q_SLOTS:
         QCOMPARE(spyDeleted.count(), 1);
         QVERIFY(frame.IsModified());
         frame.ClearDaySelection();
-        QCOMPARE(frame.GetCurrentDay(), 0);
+        // The day stays current for Copy to; only the row selection goes.
+        QCOMPARE(frame.GetCurrentDay(), 5);
         QVERIFY(!frame.GetScene(4)->IsSelected());
+        QVERIFY(!frame.GetDayButton(4)->font().underline());
+    }
+
+    void deleteOnTheSelectedRowOnly_data()
+    {
+        QTest::addColumn<bool>("bSelectRow");
+        QTest::addColumn<int>("iDeleted");
+        QTest::addColumn<bool>("bModified");
+        // The selected row answers even when it has no bar to delete.
+        QTest::newRow("selected empty row") << true << 1 << true;
+        QTest::newRow("no row selected") << false << 0 << false;
+    }
+
+    void deleteOnTheSelectedRowOnly()
+    {
+        QFETCH(bool, bSelectRow);
+        ScheduleFrame frame;
+        Week week = EmptyWeek();
+        week[1] = {Span(T(5, 0), T(6, 0))};
+        frame.SetData(week);
+        if (bSelectRow)
+            frame.GetDayButton(3)->click();
+        QSignalSpy spyDeleted(frame.GetScene(3), &ScheduleDayScene::SignalTimeItemDeleteSelect);
+        Q_EMIT frame.SignalDeleteSelectItem();
+        QTEST(int(spyDeleted.count()), "iDeleted");
+        QTEST(frame.IsModified(), "bModified");
+        QCOMPARE(frame.GetData(), week);
     }
 
     void timeTipShowsTheSpan()

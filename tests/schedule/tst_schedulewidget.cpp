@@ -8,6 +8,7 @@
 
 #include <OrvaGUIToolkit/OrvaGUIToolkit.h>
 
+#include <QtWidgets/QButtonGroup>
 #include <QtWidgets/QLineEdit>
 #include <QtWidgets/QRadioButton>
 #include <QtCore/QPointer>
@@ -100,7 +101,13 @@ private Q_SLOTS:
         QCOMPARE(widget.GetConfirmBtn()->text(), QStringLiteral("OK"));
         QCOMPARE(widget.GetCurrentTemplate(), -1);
         QVERIFY(!widget.findChild<QPushButton*>(QStringLiteral("m_pBtnSaveAs"))->isVisibleTo(&widget));
-        QCOMPARE(widget.findChild<QToolButton*>(QStringLiteral("m_pBtnCopy"))->toolTip(), QStringLiteral("Copy to"));
+        // The icon buttons are push buttons like the others.
+        QStringList lstTips;
+        for (const char* szName : {"m_pBtnRemove", "m_pBtnEmpty", "m_pBtnCopy"}) {
+            const QPushButton* pButton = widget.findChild<QPushButton*>(QLatin1String(szName));
+            lstTips.append(pButton ? pButton->toolTip() : QString());
+        }
+        QCOMPARE(lstTips, (QStringList{"Remove", "Delete All", "Copy to"}));
         QTEST(QStringList(TempNames(widget)), "lstNames");
         for (int i = 0; i < 12; ++i) {
             QCOMPARE(Entry(widget, i)->GetShowOption(), i < iFixed ? CRadioEditComb::FixedName : CRadioEditComb::EditableName);
@@ -251,6 +258,42 @@ private Q_SLOTS:
         QCOMPARE(widget.result(), int(QDialog::Rejected));
     }
 
+    void cancelAndCloseOnlyReject_data()
+    {
+        QTest::addColumn<bool>("bClose");
+        QTest::newRow("cancel") << false;
+        QTest::newRow("title bar close, confirmed") << true;
+    }
+
+    void cancelAndCloseOnlyReject()
+    {
+        QFETCH(bool, bClose);
+        ScheduleWidget widget(ScheduleWidget::RecordSchedule, 1800, 1800);
+        widget.AddScheduleTemplate(ClientTemplates());
+        widget.SetCurrentTemplate(3);
+        widget.show();
+        DragScene(Grid(widget)->GetScene(0), QPointF(0, 7), QPointF(48, 7));
+        Entry(widget, 4)->GetRadioButton()->click();
+        Entry(widget, 6)->GetLineEdit()->setText(QStringLiteral("Loading bay"));
+        if (bClose) {
+            AnswerNextQuestion([](CWarningDlg* pQuestion) { pQuestion->GetConfirmBtn()->click(); });
+            widget.GetCloseBtn()->click();
+        } else {
+            widget.GetCancelBtn()->click();
+        }
+        QVERIFY(!widget.isVisible());
+        QCOMPARE(widget.result(), int(QDialog::Rejected));
+        // The dialog is only rejected: what was switched away from stays in
+        // the list, and the entries keep their texts.
+        Week edited = ClientTemplates().at(3);
+        edited[0] = {Span(T(0, 0), T(2, 0))};
+        QList<bool> lstFlags;
+        QCOMPARE(TempData(widget, &lstFlags).at(3), edited);
+        QVERIFY(lstFlags.at(3));
+        QCOMPARE(widget.GetTempTextByIndex(6), QStringLiteral("Loading bay"));
+        QCOMPARE(TempNames(widget).at(6), QStringLiteral("Template04"));
+    }
+
     void customizedScheduleSaveAs()
     {
         ScheduleWidget widget(ScheduleWidget::RecordSchedule, 1800, 1800);
@@ -273,15 +316,34 @@ private Q_SLOTS:
         QCOMPARE(TempData(widget).at(0), expected);
     }
 
+    void confirmAsksToSaveCustomizedSchedule_data()
+    {
+        QTest::addColumn<bool>("bCustomEmpty");
+        QTest::addColumn<QString>("strNotice");
+        QTest::addColumn<int>("iSlot");
+        QTest::addColumn<int>("iSaved");
+        // Only the customized slot is empty: the schedule is stored there, no
+        // template changes and so none is announced.
+        QTest::newRow("customized slot empty") << true << "The customized template has been saved as Custom." << 11 << 0;
+        // No empty slot: the first user template is overwritten.
+        QTest::newRow("no empty slot") << false << "The customized template has been saved as Template01." << 3 << 1;
+    }
+
     void confirmAsksToSaveCustomizedSchedule()
     {
+        QFETCH(bool, bCustomEmpty);
+        QFETCH(QString, strNotice);
+        QFETCH(int, iSlot);
         ScheduleWidget widget(ScheduleWidget::RecordSchedule, 1800, 1800);
         QList<Week> lstTemplates = ClientTemplates();
         lstTemplates[0] = lstTemplates[3];
         for (int i = 4; i < 11; ++i)
             lstTemplates.append(lstTemplates[1]);
         widget.AddScheduleTemplate(lstTemplates);
-        widget.SetRecordParameters(1000, EmptyWeek());
+        Week custom = EmptyWeek();
+        if (!bCustomEmpty)
+            custom[6] = {Span(T(1, 0), T(2, 0))};
+        widget.SetRecordParameters(1000, custom);
         widget.show();
         DragScene(Grid(widget)->GetScene(0), QPointF(288, 7), QPointF(576, 7));
         QSignalSpy spySaved(&widget, &ScheduleWidget::SignalSaveTemplateModified);
@@ -292,12 +354,13 @@ private Q_SLOTS:
         });
         widget.GetConfirmBtn()->click();
         QCOMPARE(strAsked, QStringLiteral("Customized template was modified, do you want to save as schedule template?"));
-        // No empty slot: the first user template is overwritten.
-        QCOMPARE(NoticeTexts(), QStringList{QStringLiteral("The customized template has been saved as Template01.")});
-        QCOMPARE(spySaved.count(), 1);
-        Week expected = EmptyWeek();
+        QCOMPARE(NoticeTexts(), QStringList{strNotice});
+        QTEST(int(spySaved.count()), "iSaved");
+        Week expected = custom;
         expected[0] = {Span(T(12, 0), T(23, 59, 59))};
-        QCOMPARE(TempData(widget).at(3), expected);
+        const QList<Week> lstData = TempData(widget);
+        QCOMPARE(lstData.at(iSlot), expected);
+        QCOMPARE(lstData.at(3), iSlot == 3 ? expected : lstTemplates.at(3));
         QCOMPARE(widget.GetRecordParameters(), expected);
     }
 
@@ -308,10 +371,10 @@ private Q_SLOTS:
         widget.SetCurrentTemplate(3);
         widget.show();
         QVERIFY(QTest::qWaitForWindowExposed(&widget));
-        QToolButton* pRemove = widget.findChild<QToolButton*>(QStringLiteral("m_pBtnRemove"));
+        QPushButton* pRemove = widget.findChild<QPushButton*>(QStringLiteral("m_pBtnRemove"));
         QVERIFY(!pRemove->isEnabled());
         Grid(widget)->GetDayButton(5)->click();
-        widget.findChild<QToolButton*>(QStringLiteral("m_pBtnCopy"))->click();
+        widget.findChild<QPushButton*>(QStringLiteral("m_pBtnCopy"))->click();
         auto* pPopup = widget.findChild<ScheduleDaySelect*>();
         QCOMPARE(pPopup->GetCurrentDay(), 6);
         pPopup->GetAllCheckBox()->setChecked(true);
@@ -329,9 +392,52 @@ private Q_SLOTS:
         // An empty day has nothing to copy.
         widget.SetRecordParameters(1000, ClientTemplates().at(1));
         Grid(widget)->GetDayButton(6)->click();
-        QVERIFY(!widget.findChild<QToolButton*>(QStringLiteral("m_pBtnCopy"))->isEnabled());
-        widget.findChild<QToolButton*>(QStringLiteral("m_pBtnEmpty"))->click();
+        QVERIFY(!widget.findChild<QPushButton*>(QStringLiteral("m_pBtnCopy"))->isEnabled());
+        widget.findChild<QPushButton*>(QStringLiteral("m_pBtnEmpty"))->click();
         QCOMPARE(widget.GetRecordParameters(), EmptyWeek());
+    }
+
+    void copyToKeepsTheDayAcrossTemplateSwitches()
+    {
+        ScheduleWidget widget(ScheduleWidget::RecordSchedule, 1800, 1800);
+        widget.AddScheduleTemplate(ClientTemplates());
+        widget.SetCurrentTemplate(3);
+        widget.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&widget));
+        Grid(widget)->GetDayButton(5)->click();
+        Entry(widget, 4)->GetRadioButton()->click();
+        Entry(widget, 3)->GetRadioButton()->click();
+        QVERIFY(!Grid(widget)->GetScene(5)->IsSelected());
+        // No row is selected any more, but Saturday is still the day to copy
+        // once a selected span enables Copy to again.
+        QPushButton* pCopy = widget.findChild<QPushButton*>(QStringLiteral("m_pBtnCopy"));
+        QVERIFY(!pCopy->isEnabled());
+        Grid(widget)->GetScene(5)->GetItemsInOrder().first()->setSelected(true);
+        QVERIFY(pCopy->isEnabled());
+        pCopy->click();
+        auto* pPopup = widget.findChild<ScheduleDaySelect*>();
+        QCOMPARE(pPopup->GetCurrentDay(), 6);
+        pPopup->GetButtonGroup()->button(1)->setChecked(true);
+        pPopup->GetOkButton()->click();
+        Week expected = ClientTemplates().at(3);
+        expected[0] = {Span(T(9, 0), T(12, 0))};
+        QCOMPARE(widget.GetRecordParameters(), expected);
+    }
+
+    void deleteOnARowWithoutSelectedSpans()
+    {
+        ScheduleWidget widget(ScheduleWidget::RecordSchedule, 1800, 1800);
+        widget.AddScheduleTemplate(ClientTemplates());
+        widget.SetCurrentTemplate(3);
+        widget.show();
+        Grid(widget)->GetDayButton(2)->click();
+        Q_EMIT widget.SignalDeleteSelectItem();
+        // The chosen row counts as edited even though there was nothing to delete.
+        QVERIFY(Grid(widget)->IsModified());
+        QSignalSpy spySaved(&widget, &ScheduleWidget::SignalSaveTemplateModified);
+        widget.GetConfirmBtn()->click();
+        QCOMPARE(spySaved.count(), 1);
+        QCOMPARE(widget.GetRecordParameters(), ClientTemplates().at(3));
     }
 
     void extremeSteps_data()
@@ -423,7 +529,7 @@ private Q_SLOTS:
         });
         row("delete selected", &ScheduleWidget::SignalDeleteSelectItem, [](ScheduleWidget* pWidget) {
             Grid(*pWidget)->GetDayButton(0)->click();
-            pWidget->findChild<QToolButton*>(QStringLiteral("m_pBtnRemove"))->click();
+            pWidget->findChild<QPushButton*>(QStringLiteral("m_pBtnRemove"))->click();
         });
         row("template saved on confirm", &ScheduleWidget::SignalSaveTemplateModified, [](ScheduleWidget* pWidget) {
             DragScene(Grid(*pWidget)->GetScene(3), QPointF(10, 7), QPointF(90, 7));
