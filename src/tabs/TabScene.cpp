@@ -256,9 +256,9 @@ void CTabScenePrivate::DragDropItem()
     if (!pGuard || iIndex < 0)
         return;
     m_listItems.at(iIndex)->SetToolTip(strToolTip);
-    LayoutItems();
+    Q_EMIT q->SignalTabDragAdded(iIndex);
     if (pGuard)
-        Q_EMIT q->SignalTabDragAdded(iIndex);
+        LayoutItems();
 }
 
 void CTabScenePrivate::NewDragItem(const QMimeData* pMime)
@@ -447,8 +447,7 @@ int CTabScene::InsertTab(int iIndex, const QIcon& iconSel, const QIcon& iconUnSe
         pItem = new CTabItem(iconSel, iconUnSel, strText);
         break;
     case IconOnly:
-        pItem = new CTabItem(iconSel, iconUnSel, strText);
-        pItem->SetTextShown(false);
+        pItem = new CTabItem(iconSel, iconUnSel, QString());
         break;
     case TextOnly:
         pItem = new CTabItem(QIcon(), QIcon(), strText);
@@ -464,12 +463,11 @@ int CTabScene::InsertTab(int iIndex, const QIcon& iconSel, const QIcon& iconUnSe
     connect(pItem, &CTabItem::SignalCloseTabItem, this, &CTabScene::OnTabItemClosed);
     connect(pItem, &CTabItem::SignalDragDropItem, this, &CTabScene::OnDragDropItem);
     pItem->setData(CTabItem::s_iDataKey, varData);
-    d->UpdateItemExistStatus(true, strText);
+    d->UpdateItemExistStatus(true, pItem->GetText());
 
-    // The first tabs are the fixed ones: a fixed tab joins the end of that
-    // group, any other tab goes after it.
-    int iPosition = (iIndex >= 0 && iIndex <= d->m_listItems.size()) ? iIndex : d->m_listItems.size();
-    iPosition = bFixed ? qMin(iPosition, d->m_iFixedNum) : qMax(iPosition, d->m_iFixedNum);
+    // The caller decides the place, fixed tab or not; an index outside the
+    // list appends.
+    const int iPosition = (iIndex >= 0 && iIndex < d->m_listItems.size()) ? iIndex : d->m_listItems.size();
     d->m_listItems.insert(iPosition, pItem);
     pItem->SetFixed(bFixed);
     if (bFixed)
@@ -508,9 +506,7 @@ void CTabScene::RemoveTab(int iIndex)
     if (d->m_pPendingItem == pItem)
         d->m_pPendingItem = nullptr;
     delete pItem;
-    if (d->m_listItems.isEmpty())
-        d->m_iCurrentIndex = -1;
-    else if (iIndex <= d->m_iCurrentIndex)
+    if (iIndex <= d->m_iCurrentIndex)
         d->m_iCurrentIndex = qMax(0, d->m_iCurrentIndex - 1);
     SetSlidingWidgetData();
     d->LayoutItems();
@@ -615,11 +611,12 @@ void CTabScene::SetTabFixed(int iIndex, bool bFixed)
     if (!pItem || pItem->IsFixed() == bFixed)
         return;
     pItem->SetFixed(bFixed);
-    d->m_iFixedNum += bFixed ? 1 : -1;
-    // Keep the fixed tabs together at the front: the tab goes to the group's
-    // end when it joins, and just past it when it leaves.
-    const int iTarget = bFixed ? d->m_iFixedNum - 1 : d->m_iFixedNum;
-    if (iIndex == iTarget)
+    // The count never drops below zero, however the tabs were inserted.
+    d->m_iFixedNum = qMax(0, d->m_iFixedNum + (bFixed ? 1 : -1));
+    // A tab joining the fixed ones from behind them moves to the group's end;
+    // a tab leaving the group stays where it is.
+    const int iTarget = d->m_iFixedNum - 1;
+    if (!bFixed || iIndex <= iTarget)
         return;
     d->m_listItems.move(iIndex, iTarget);
     if (d->m_iCurrentIndex == iIndex)
@@ -873,7 +870,13 @@ void CTabScene::ClearNameOrSheet()
 bool CTabScene::event(QEvent* pEvent)
 {
     Q_D(CTabScene);
+    // The view passes a leave of its viewport on to the scene: Qt 5 as a
+    // plain leave, Qt 6 as a scene leave.
+#if QT_VERSION >= QT_VERSION_CHECK(6, 0, 0)
+    if (pEvent->type() == QEvent::Leave || pEvent->type() == QEvent::GraphicsSceneLeave)
+#else
     if (pEvent->type() == QEvent::Leave)
+#endif
         d->m_bMouseInside = false;
     return QGraphicsScene::event(pEvent);
 }
@@ -1071,7 +1074,7 @@ void CTabScene::OnMenuItemClicked()
         ClickItem(iIndex);
     } else {
         // A hidden tab comes forward to just after the fixed ones.
-        const int iTarget = d->m_iFixedNum;
+        const int iTarget = qMin(d->m_iFixedNum, int(d->m_listItems.size()) - 1);
         d->m_listItems.move(iIndex, iTarget);
         d->m_iCurrentIndex = iTarget;
         Q_EMIT SignalTabMoved(iIndex, iTarget);

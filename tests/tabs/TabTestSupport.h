@@ -38,22 +38,42 @@ inline void AddModuleTab(CTabScene& scene, int iModule, const QIcon& icon = QIco
 }
 
 // Icon-only tabs are 64 pixels long whatever the font, so positions are exact.
-// A positive dWidth first sets a horizontal strip of that width.
+// They carry no text: the name "Camera n" goes into the tool tip, the data is
+// "cam-n". A positive dWidth first sets a horizontal strip of that width.
 inline void AddIconTabs(CTabScene& scene, int iCount, qreal dWidth = 0)
 {
     if (dWidth > 0)
         scene.setSceneRect(0, 0, dWidth, 55);
     scene.SetTabStyle(CTabScene::IconOnly);
-    for (int i = 0; i < iCount; ++i)
-        scene.InsertTab(-1, SolidIcon(Qt::white), SolidIcon(Qt::gray), QStringLiteral("Camera %1").arg(i + 1),
-                        QStringLiteral("cam-%1").arg(i + 1), false);
+    for (int i = 0; i < iCount; ++i) {
+        const int iIndex = scene.InsertTab(-1, SolidIcon(Qt::white), SolidIcon(Qt::gray),
+                                           QStringLiteral("Camera %1").arg(i + 1), QStringLiteral("cam-%1").arg(i + 1),
+                                           false);
+        scene.SetTabToolTip(iIndex, QStringLiteral("Camera %1").arg(i + 1));
+    }
 }
 
-inline CTabItem* TabItem(const CTabScene& scene, const QString& strText)
+// The name of tab i: its text, or its tool tip when it has no text.
+inline QString Name(const CTabScene& scene, int iIndex)
+{
+    const QString strText = scene.TabText(iIndex);
+    return strText.isEmpty() ? scene.TabToolTip(iIndex) : strText;
+}
+
+inline QStringList Names(const CTabScene& scene)
+{
+    QStringList listNames;
+    for (int i = 0; i < scene.Count(); ++i)
+        listNames << Name(scene, i);
+    return listNames;
+}
+
+// The tab with that text, or without text and with that tool tip.
+inline CTabItem* TabItem(const CTabScene& scene, const QString& strName)
 {
     for (QGraphicsItem* pItem : scene.items()) {
         auto* pTab = dynamic_cast<CTabItem*>(pItem);
-        if (pTab && pTab->GetText() == strText)
+        if (pTab && (pTab->GetText().isEmpty() ? pTab->GetToolTip() : pTab->GetText()) == strName)
             return pTab;
     }
     return nullptr;

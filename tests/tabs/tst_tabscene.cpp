@@ -27,6 +27,7 @@ private Q_SLOTS:
             scene.SetTabStyle(styleIcons.first);
             const QIcon icon = styleIcons.second ? SolidIcon(Qt::red) : QIcon();
             scene.AddTab(icon, icon, strText);
+            scene.SetTabToolTip(0, strText);
             QCOMPARE(TabItem(scene, strText)->boundingRect().height(), 51.0);
             listWidths << TabItem(scene, strText)->boundingRect().width();
         }
@@ -34,6 +35,31 @@ private Q_SLOTS:
         font.setPixelSize(16);
         const qreal dText = QFontMetrics(font).horizontalAdvance(strText);
         QCOMPARE(listWidths, (QList<qreal>{64, 40, 60 + dText, 84 + dText}));
+    }
+
+    void iconOnlyTabsCarryNoText_data()
+    {
+        QTest::addColumn<int>("iStyle");
+        QTest::addColumn<QString>("strText");
+        QTest::addColumn<int>("iSystemIndex");
+        const QString strHealth = QStringLiteral("Health");
+        QTest::newRow("icon and text") << int(CTabScene::IconAndText) << strHealth << 1;
+        // Without text the tab has no tool tip either, and its module does not count as open.
+        QTest::newRow("icon only") << int(CTabScene::IconOnly) << QString() << 0;
+        QTest::newRow("text only") << int(CTabScene::TextOnly) << strHealth << 1;
+    }
+
+    void iconOnlyTabsCarryNoText()
+    {
+        QFETCH(int, iStyle);
+        CTabScene scene;
+        scene.setSceneRect(0, 0, 600, 55);
+        scene.SetTabStyle(CTabScene::TabStyle(iStyle));
+        AddModuleTab(scene, 4, SolidIcon(Qt::red));
+        QTEST(scene.TabText(0), "strText");
+        QTEST(scene.TabToolTip(0), "strText");
+        QCOMPARE(scene.TabData(0).toString(), QStringLiteral("Health"));
+        QTEST(scene.GetItemIndexByFrameID(QStringLiteral("System")), "iSystemIndex");
     }
 
     void layoutAndOverflow_data()
@@ -72,16 +98,16 @@ private Q_SLOTS:
         AddIconTabs(scene, 4);
         QCOMPARE(scene.CurrentShowTabNum(), 3);
         for (int i = 0; i < 3; ++i) {
-            const CTabItem* pItem = TabItem(scene, scene.TabText(i));
+            const CTabItem* pItem = TabItem(scene, Name(scene, i));
             QVERIFY(pItem->isVisible());
             QCOMPARE(QRectF(pItem->pos(), pItem->boundingRect().size()), listTabs.at(i));
         }
-        QVERIFY(!TabItem(scene, scene.TabText(3))->isVisible());
+        QVERIFY(!TabItem(scene, Name(scene, 3))->isVisible());
         const CArrowItem* pArrow = Arrow(scene);
         QVERIFY(pArrow->isVisible());
         QTEST(QRectF(pArrow->pos(), pArrow->boundingRect().size()), "rectArrow");
         if (!rectClose.isNull())
-            QCOMPARE(TabItem(scene, scene.TabText(0))->CloseRect(), rectClose);
+            QCOMPARE(TabItem(scene, Name(scene, 0))->CloseRect(), rectClose);
         QList<int> listIndex;
         scene.GetListIndex(listIndex);
         QCOMPARE(listIndex, QList<int>({0, 1, 2}));
@@ -94,7 +120,7 @@ private Q_SLOTS:
         // A longer strip shows all four again and hides the arrow.
         scene.setSceneRect(QRectF(QPointF(), sizeStrip * 1.5));
         QCOMPARE(scene.CurrentShowTabNum(), 4);
-        QVERIFY(TabItem(scene, scene.TabText(3))->isVisible());
+        QVERIFY(TabItem(scene, Name(scene, 3))->isVisible());
         QVERIFY(!pArrow->isVisible());
     }
 
@@ -117,7 +143,7 @@ private Q_SLOTS:
         QCOMPARE(spyMoved.size(), 1);
         QCOMPARE(spyMoved.at(0), QVariantList({4, 1}));
         QCOMPARE(scene.CurrentIndex(), 1);
-        QCOMPARE(scene.TabText(2), QStringLiteral("Camera 2"));
+        QCOMPARE(Name(scene, 2), QStringLiteral("Camera 2"));
         QCOMPARE(spyCurrent.last().at(0).toInt(), 1);
 
         // A shown tab is simply selected.
@@ -126,7 +152,8 @@ private Q_SLOTS:
         QCOMPARE(scene.CurrentIndex(), 2);
     }
 
-    // Removing the current tab selects the one before it, or the new first.
+    // Removing the current tab selects the one before it, or the new first;
+    // the index never drops below 0, not even for the last tab.
     void removalRules()
     {
         QStringList listCurrent;
@@ -136,14 +163,18 @@ private Q_SLOTS:
             scene.SetCurrentIndex(currentRemoved.x());
             scene.RemoveTab(currentRemoved.y());
             QCOMPARE(scene.Count(), 2);
-            listCurrent << QString::number(scene.CurrentIndex()) + scene.TabText(scene.CurrentIndex());
+            listCurrent << QString::number(scene.CurrentIndex()) + Name(scene, scene.CurrentIndex());
         }
         QCOMPARE(listCurrent, (QStringList{QStringLiteral("0Camera 1"), QStringLiteral("1Camera 3"),
                                            QStringLiteral("0Camera 2")}));
         CTabScene single;
         AddIconTabs(single, 1, 600);
+        single.SetCurrentIndex(0);
+        QSignalSpy spyCurrent(&single, &CTabScene::SignalCurrentChanged);
         single.RemoveTab(0);
-        QCOMPARE(single.CurrentIndex(), -1);
+        QCOMPARE(single.CurrentIndex(), 0);
+        QCOMPARE(single.Count(), 0);
+        QCOMPARE(spyCurrent.size(), 0);
     }
 
     void fixedTabs()
@@ -152,35 +183,45 @@ private Q_SLOTS:
         AddIconTabs(scene, 4, 600);
         QSignalSpy spyMoved(&scene, &CTabScene::SignalTabMoved);
 
-        // A tab that becomes fixed joins the fixed group at the front.
+        // A tab that becomes fixed behind the fixed group moves to the group's end.
         scene.SetTabFixed(2, true);
-        QCOMPARE(spyMoved.size(), 1);
-        QCOMPARE(spyMoved.at(0), QVariantList({2, 0}));
-        QCOMPARE(scene.TabText(0), QStringLiteral("Camera 3"));
-        scene.SetTabFixed(0, true);
-        QCOMPARE(spyMoved.size(), 1);
-
-        // Nothing goes before a fixed tab, not even an insertion at 0.
-        QCOMPARE(scene.InsertTab(0, QStringLiteral("Camera 9")), 1);
-        QCOMPARE(scene.InsertTab(0, QIcon(), QIcon(), QStringLiteral("Camera 0"), QVariant(), true), 0);
-        QCOMPARE(scene.TabText(1), QStringLiteral("Camera 3"));
-
-        // Removing a fixed tab shrinks the group: the next fixed request moves
-        // the tab to index 1, the group's new end.
-        scene.RemoveTab(0);
-        spyMoved.clear();
         scene.SetTabFixed(3, true);
-        QCOMPARE(spyMoved.size(), 1);
-        QCOMPARE(spyMoved.at(0), QVariantList({3, 1}));
-        QVERIFY(TabItem(scene, scene.TabText(1))->IsFixed());
+        QCOMPARE(QList<QList<QVariant>>(spyMoved), (QList<QList<QVariant>>{{2, 0}, {3, 1}}));
+        QCOMPARE(Names(scene), (QStringList{"Camera 3", "Camera 4", "Camera 1", "Camera 2"}));
+        scene.SetTabFixed(1, true);
+
+        // A tab that stops being fixed stays where it is; only the count shrinks,
+        // so the next tab fixed goes to index 1.
+        scene.SetTabFixed(0, false);
+        QCOMPARE(spyMoved.size(), 2);
+        QCOMPARE(Names(scene), (QStringList{"Camera 3", "Camera 4", "Camera 1", "Camera 2"}));
+        QVERIFY(!TabItem(scene, QStringLiteral("Camera 3"))->IsFixed());
+        scene.SetTabFixed(2, true);
+        QCOMPARE(spyMoved.size(), 3);
+        QCOMPARE(spyMoved.at(2), QVariantList({2, 1}));
+        QCOMPARE(Names(scene), (QStringList{"Camera 3", "Camera 1", "Camera 4", "Camera 2"}));
+
+        // Insertions go where they are asked, fixed or not; an index outside
+        // the list appends.
+        QCOMPARE(scene.InsertTab(0, QStringLiteral("Camera 9")), 0);
+        scene.SetTabToolTip(0, QStringLiteral("Camera 9"));
+        QCOMPARE(scene.InsertTab(-1, QIcon(), QIcon(), QStringLiteral("Camera 0"), QVariant(), true), 5);
+        scene.SetTabToolTip(5, QStringLiteral("Camera 0"));
+        QCOMPARE(scene.InsertTab(1, QIcon(), QIcon(), QStringLiteral("Camera 8"), QVariant(), true), 1);
+        scene.SetTabToolTip(1, QStringLiteral("Camera 8"));
+        QCOMPARE(Names(scene),
+                 (QStringList{"Camera 9", "Camera 8", "Camera 3", "Camera 1", "Camera 4", "Camera 2", "Camera 0"}));
+        QVERIFY(TabItem(scene, QStringLiteral("Camera 0"))->IsFixed());
 
         // A fixed tab is never dragged: pressing it and moving off the strip does nothing.
         QSignalSpy spyBegin(&scene, &CTabScene::SignalBeginDrag);
-        SendMouse(&scene, QEvent::GraphicsSceneMousePress, QPointF(20, 30));
-        SendMouse(&scene, QEvent::GraphicsSceneMouseMove, QPointF(60, 30));
-        SendMouse(&scene, QEvent::GraphicsSceneMouseMove, QPointF(60, 90));
+        // Tabs 0 and 1 have no icon: 40 pixels each, so tab 1 spans 38..78.
+        SendMouse(&scene, QEvent::GraphicsSceneMousePress, QPointF(50, 30));
+        SendMouse(&scene, QEvent::GraphicsSceneMouseMove, QPointF(90, 30));
+        SendMouse(&scene, QEvent::GraphicsSceneMouseMove, QPointF(90, 90));
+        QCOMPARE(scene.CurrentIndex(), 1);
         QCOMPARE(spyBegin.size(), 0);
-        QCOMPARE(scene.TabText(0), QStringLiteral("Camera 3"));
+        QCOMPARE(Name(scene, 1), QStringLiteral("Camera 8"));
     }
 
     void moduleOrder()
@@ -307,7 +348,14 @@ private Q_SLOTS:
         const CTabItem* pFirst = TabItem(scene, listModules.at(0));
         const QPointF ptDrop = pFirst->mapToScene(QPointF(pFirst->boundingRect().width() - 5, 30));
         std::unique_ptr<QMimeData> pMime(TabMime(listModules.at(3), listModules.at(3), 2));
+        QStringList listOrder;
+        connect(&scene, &CTabScene::SignalTabDragAdded, this,
+                [&listOrder](int iIndex) { listOrder << QStringLiteral("added %1").arg(iIndex); });
+        connect(&scene, &CTabScene::SignalCurrentChanged, this,
+                [&listOrder](int iIndex) { listOrder << QStringLiteral("current %1").arg(iIndex); });
         QVERIFY(SendDrop(&scene, pMime.get(), ptDrop));
+        // The tabs are laid out, and so one selected, after the addition is announced.
+        QCOMPARE(listOrder.mid(listOrder.size() - 2), (QStringList{"added 1", "current 1"}));
         QCOMPARE(spyAdded.size(), 1);
         QCOMPARE(spyAdded.at(0).at(0).toInt(), 1);
         QCOMPARE(scene.TabData(1).toString(), listModules.at(3));
@@ -426,12 +474,18 @@ private Q_SLOTS:
         QCOMPARE(scene.CurrentIndex(), 1);
         while (scene.Count() > 0)
             scene.RemoveTab(0);
-        QCOMPARE(scene.CurrentIndex(), -1);
+        QCOMPARE(scene.CurrentIndex(), 0);
         QCOMPARE(scene.CurrentShowTabNum(), 0);
         // An empty strip ignores the wheel and presses.
+        QSignalSpy spyCurrent(&scene, &CTabScene::SignalCurrentChanged);
         Wheel(&scene, -120);
+        Wheel(&scene, 120);
         SendMouse(&scene, QEvent::GraphicsSceneMousePress, QPointF(5, 5));
-        QCOMPARE(scene.CurrentIndex(), -1);
+        QCOMPARE(scene.CurrentIndex(), 0);
+        QCOMPARE(spyCurrent.size(), 0);
+        // The next tab added is the current one.
+        QCOMPARE(scene.AddTab(QStringLiteral("Camera 5")), 0);
+        QCOMPARE(spyCurrent.size(), 1);
     }
 
     void unknownStyleAndModule()

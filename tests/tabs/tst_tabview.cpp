@@ -82,6 +82,8 @@ private Q_SLOTS:
         QCOMPARE(scene.CurrentShowTabNum(), 4);
 
         // Style-sheet colours reach the tabs added later.
+        scene.SetTabStyle(CTabScene::TextOnly);
+        view.resize(600, 55);
         scene.AddTab(QStringLiteral("Gate north"));
         const CTabItem* pItem = TabItem(scene, QStringLiteral("Gate north"));
         QCOMPARE(pItem->GetTextColor(), QColor(0x33, 0x66, 0x99));
@@ -129,7 +131,8 @@ private Q_SLOTS:
             }
             QTimer::singleShot(0, pView, [] { QDrag::cancel(); });
         });
-        const CTabItem* pSecond = TabItem(scene, listModules.at(1));
+        // Icon-only tabs carry no text: the tool tip names the tab.
+        const CTabItem* pSecond = TabItem(scene, QStringLiteral("Tracks of the last hour"));
         const QPoint ptPress = pView->mapFromScene(pSecond->mapToScene(QPointF(20, 30)));
         QTest::mousePress(pView->viewport(), Qt::LeftButton, Qt::NoModifier, ptPress);
         QCOMPARE(scene.CurrentIndex(), 1);
@@ -140,13 +143,14 @@ private Q_SLOTS:
         QCOMPARE(spyBegin.size(), 1);
         QCOMPARE(spyBegin.at(0).at(0).toInt(), 1);
         QCOMPARE((QList<int>{spyLeave.size(), spyOut.size()}), (QList<int>{1, 1}));
-        QCOMPARE(listSeen, (QStringList{listModules.at(1), listModules.at(1), QStringLiteral("1"),
+        QCOMPARE(listSeen, (QStringList{QString(), listModules.at(1), QStringLiteral("1"),
                                         QStringLiteral("Tracks of the last hour"), QStringLiteral("1"), QStringLiteral("1")}));
 
         QCOMPARE(scene.Count(), bAux ? 3 : 2);
         AuxiliaryData auxData;
         scene.GetCurDragOutData(auxData);
-        QCOMPARE(auxData.m_strText, listModules.at(1));
+        QCOMPARE(auxData.m_strText, QString());
+        QCOMPARE(auxData.m_strToolTip, QStringLiteral("Tracks of the last hour"));
         QCOMPARE(scene.GetDragOutTab(), 1);
         QCOMPARE(scene.GetDragOutTabData().toString(), listModules.at(1));
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
@@ -182,6 +186,31 @@ private Q_SLOTS:
 
         scene.RemoveTab(0);
         QVERIFY(listButtons.at(3)->isHidden());
+    }
+
+    // The popup shown by a move over the strip goes when the mouse leaves the
+    // view, at the next tick of the scene's timer.
+    void navigationPopupHidesAfterLeave()
+    {
+        Fixture fixture;
+        fixture.m_pView->setGeometry(0, 0, 300, 55);
+        fixture.m_window.resize(300, 200);
+        fixture.m_pScene->SetParentWidget(&fixture.m_window);
+        AddModuleTab(*fixture.m_pScene, 0);
+        fixture.m_window.show();
+        QVERIFY(QTest::qWaitForWindowActive(&fixture.m_window));
+        auto* pPopup = fixture.m_window.findChild<CSlidingWidget*>();
+        QVERIFY(pPopup);
+        QWidget* pViewport = fixture.m_pView->viewport();
+        QMouseEvent move(QEvent::MouseMove, QPointF(90, 30), pViewport->mapToGlobal(QPoint(90, 30)), Qt::NoButton,
+                         Qt::NoButton, Qt::NoModifier);
+        QApplication::sendEvent(pViewport, &move);
+        QVERIFY(pPopup->isVisible());
+        QTest::qWait(700);
+        QVERIFY(pPopup->isVisible());
+        QEvent leave(QEvent::Leave);
+        QApplication::sendEvent(pViewport, &leave);
+        QTRY_VERIFY_WITH_TIMEOUT(!pPopup->isVisible(), 2000);
     }
 
     void tabWidgetCorner()

@@ -57,7 +57,7 @@ int CTabItem::Width() const
     int iWidth = s_iBaseWidth;
     if (!CurrentIcon().isNull())
         iWidth += s_iIconGap;
-    if (m_bTextShown && !m_strText.isEmpty())
+    if (!m_strText.isEmpty())
         iWidth += s_iTextGap + QFontMetrics(TextFont()).horizontalAdvance(m_strText);
     return iWidth;
 }
@@ -87,12 +87,6 @@ void CTabItem::SetToolTip(const QString& strToolTip)
 {
     m_strToolTip = strToolTip;
     setToolTip(strToolTip);
-}
-
-void CTabItem::SetTextShown(bool bShown)
-{
-    prepareGeometryChange();
-    m_bTextShown = bShown;
 }
 
 void CTabItem::SetSelected(bool bSelected)
@@ -206,7 +200,7 @@ void CTabItem::PaintHorizontal(QPainter* pPainter)
             iTextX = s_iTextGap + s_iIconSize + 10;
     }
 
-    if (m_bTextShown && !m_strText.isEmpty()) {
+    if (!m_strText.isEmpty()) {
         pPainter->setFont(TextFont());
         pPainter->setPen(m_bSelected ? m_colorSelText : m_colorText);
         pPainter->drawText(QPointF(iTextX, 25), m_strText);
@@ -238,7 +232,7 @@ void CTabItem::PaintVertical(QPainter* pPainter)
         pPainter->fillRect(rectTab, QColor(36, 34, 34, 100));
 
     const QIcon icon = (m_bSelected || m_bHover) ? m_iconSel : m_iconUnSel;
-    const bool bHasText = m_bTextShown && !m_strText.isEmpty();
+    const bool bHasText = !m_strText.isEmpty();
     const int iIconY = bHasText ? 8 : (Height() - s_iIconSize) / 2;
     if (!icon.isNull())
         icon.paint(pPainter, QRect((Width() - s_iIconSize) / 2, iIconY, s_iIconSize, s_iIconSize));

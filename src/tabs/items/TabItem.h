@@ -32,8 +32,6 @@ public:
     QRectF CloseRect() const;
 
     QString GetText() const { return m_strText; }
-    // An icon-only tab keeps its text as its name but does not show it.
-    void SetTextShown(bool bShown);
     QString GetToolTip() const { return m_strToolTip; }
     void SetToolTip(const QString& strToolTip);
     QIcon GetSelIcon() const { return m_iconSel; }
@@ -97,7 +95,6 @@ private:
     bool m_bCloseHover = false;
     bool m_bCloseVisible = true;
     bool m_bVertical = false;
-    bool m_bTextShown = true;
     QSize m_sizeStrip;
     QPixmap m_pmSel;
     QPixmap m_pmUnSel;
