@@ -97,14 +97,12 @@ void InsertSnapshot(const std::vector<CCopiedRow>& vecTop, QStandardItemModel* p
         QStandardItem* pParent = vecPending[i].first;
         const bool bTop = i == 0;
         for (const CCopiedRow& row : *vecPending[i].second) {
-            // A row without any item contributes nothing, its children included.
-            if (row.listItems.isEmpty())
-                continue;
             int iTarget = pParent->rowCount();
             if (bTop && uInsertRow != uAppend) {
                 iTarget = static_cast<int>(std::min<quint64>(uInsertRow, static_cast<quint64>(iTarget)));
                 ++uInsertRow;
             }
+            // A row without any item still takes its place, as an empty row.
             pParent->insertRow(iTarget, row.listItems);
             if (!row.vecChildren.empty())
                 vecPending.emplace_back(row.listItems.first(), &row.vecChildren);

@@ -175,14 +175,15 @@ private Q_SLOTS:
 
     void copySkipsEmptyCellsAndLeavesSourceAlone()
     {
-        // Row 0 has nothing in its first column; row 1 nothing in its second.
-        QStandardItemModel src(2, 3);
+        // Row 0 has nothing in its first column, row 1 nothing in its second,
+        // row 2 nothing at all.
+        QStandardItemModel src(3, 3);
         src.setItem(0, 1, new QStandardItem(QStringLiteral("Plate")));
         src.setItem(1, 0, new QStandardItem(QStringLiteral("Camera 4")));
         src.setItem(1, 2, new QStandardItem(QStringLiteral("12:04")));
         src.item(1, 0)->appendRow({nullptr, new QStandardItem(QStringLiteral("Lane 2"))});
         const QStringList listBefore = Dump(src.invisibleRootItem());
-        QCOMPARE(listBefore, (QStringList{QStringLiteral("[2x3]"), QStringLiteral("/0,1:Plate"),
+        QCOMPARE(listBefore, (QStringList{QStringLiteral("[3x3]"), QStringLiteral("/0,1:Plate"),
                                           QStringLiteral("/1,0:Camera 4"), QStringLiteral("/1,0[1x2]"),
                                           QStringLiteral("/1,0/0,1:Lane 2"), QStringLiteral("/1,2:12:04")}));
         QStandardItemModel dst;
@@ -190,10 +191,20 @@ private Q_SLOTS:
         CopyModelData(&src, QModelIndex(), &dst, QModelIndex());
 
         QCOMPARE(Dump(src.invisibleRootItem()), listBefore);
+        // The empty row is copied as an empty row.
         QCOMPARE(Dump(dst.invisibleRootItem()),
-                 (QStringList{QStringLiteral("[2x2]"), QStringLiteral("/0,0:Plate"), QStringLiteral("/1,0:Camera 4"),
+                 (QStringList{QStringLiteral("[3x2]"), QStringLiteral("/0,0:Plate"), QStringLiteral("/1,0:Camera 4"),
                               QStringLiteral("/1,0[1x1]"), QStringLiteral("/1,0/0,0:Lane 2"),
                               QStringLiteral("/1,1:12:04")}));
+
+        // Inserted at a row, the empty row still counts: the next row goes below it.
+        QStandardItemModel dstAt;
+        dstAt.appendRow(new QStandardItem(QStringLiteral("A")));
+        dstAt.appendRow(new QStandardItem(QStringLiteral("B")));
+        CopyModelData(&src, QModelIndex(), &dstAt, QModelIndex(), 1);
+        QCOMPARE(ColumnTexts(dstAt, QModelIndex()),
+                 (QStringList{QStringLiteral("A"), QStringLiteral("Plate"), QStringLiteral("Camera 4"), QString(),
+                              QStringLiteral("B")}));
     }
 
     void copyOntoItself()
