@@ -319,6 +319,32 @@ private Q_SLOTS:
         QCOMPARE(f.model.rowCount(), 0);
     }
 
+    // A root without rows dies: the sources stay at the top level, the
+    // columns go, and a view over the model copes with rows of no column.
+    void emptyRootDestroyedKeepsSources()
+    {
+        Combined f(Top::EmptyRoot, {{"A", 2, 1}});
+        QTreeView view;
+        view.setModel(&f.model);
+        view.expandAll();
+        view.resize(300, 200);
+        view.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&view));
+        QSignalSpy spyColumns(&f.model, &QAbstractItemModel::columnsRemoved);
+        QTest::ignoreMessage(QtWarningMsg, "---CCombination_ModelPrivate::OnRootModelDestroyed---");
+        delete f.pRoot.release();
+        QCOMPARE(spyColumns.count(), 1);
+        QCOMPARE(f.model.columnCount(), 0);
+        QCOMPARE(f.model.GetModelCount(), 1);
+        QCOMPARE(f.model.rowCount(), 2);
+        QCOMPARE(Text(f.model.index(1, 0)), QStringLiteral("A cam 1"));
+        view.repaint();
+        QCOMPARE(view.header()->count(), 0);
+        f.model.SetColumnCount(1);
+        QCOMPARE(view.header()->count(), 1);
+        QCOMPARE(Text(f.model.index(0, 0, f.model.index(1, 0))), QStringLiteral("A cam 1 stream 0"));
+    }
+
     void keyMappingAndKeywords()
     {
         Combined f(Top::EmptyRoot, {{"Gate", 2, 0}});

@@ -8,6 +8,8 @@
 #include <QtTest/QtTest>
 #include <QtWidgets/QLineEdit>
 
+#include <climits>
+
 using namespace OrvaGUIToolkit;
 
 namespace {
