@@ -426,6 +426,43 @@ private Q_SLOTS:
         }
     }
 
+    // Fixed tabs inserted or released out of order leave the fixed count
+    // unlike the group at the front; the menu still moves within the list.
+    void fixedCountStaysInsideTheList_data()
+    {
+        QTest::addColumn<bool>("bRemoveFirst");
+        QTest::addColumn<QVariantList>("listMoved");
+        QTest::addColumn<QStringList>("listNames");
+        // Fixed count 2 for a single tab: the hidden tab stays the last one.
+        QTest::newRow("count above the tabs") << false << QVariantList{1, 1} << QStringList{"Camera 1", "Camera 3"};
+        // The count never drops below 0: the hidden tab comes first.
+        QTest::newRow("count at zero") << true << QVariantList{1, 0} << QStringList{"Camera 3", "Camera 2"};
+    }
+
+    void fixedCountStaysInsideTheList()
+    {
+        QFETCH(bool, bRemoveFirst);
+        CTabScene scene;
+        AddIconTabs(scene, 1, 100);
+        scene.InsertTab(-1, SolidIcon(Qt::white), SolidIcon(Qt::gray), QString(), QStringLiteral("cam-2"), true);
+        scene.SetTabToolTip(1, QStringLiteral("Camera 2"));
+        if (bRemoveFirst) {
+            scene.RemoveTab(0);
+            scene.SetTabFixed(0, false);
+        } else {
+            scene.RemoveTab(1);
+            scene.SetTabFixed(0, true);
+        }
+        scene.InsertTab(-1, SolidIcon(Qt::white), SolidIcon(Qt::gray), QString(), QStringLiteral("cam-3"), false);
+        scene.SetTabToolTip(1, QStringLiteral("Camera 3"));
+        QCOMPARE(scene.CurrentShowTabNum(), 1);
+        QSignalSpy spyMoved(&scene, &CTabScene::SignalTabMoved);
+        OverflowMenu()->actions().at(1)->trigger();
+        QCOMPARE(spyMoved.size(), 1);
+        QTEST(spyMoved.at(0), "listMoved");
+        QTEST(Names(scene), "listNames");
+    }
+
     void badGeometry_data()
     {
         QTest::addColumn<QRectF>("rect");
