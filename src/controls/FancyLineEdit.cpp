@@ -225,7 +225,9 @@ void CFancyLineEdit::SetAutoHideButton(Side enumSide, bool bAutoHide)
     CIconButton* pButton = d->m_pIconButton[enumSide];
     pButton->SetOpenAnimation(bAutoHide);
     pButton->SetIconOpacity(bAutoHide && text().isEmpty() ? 0.0f : 1.0f);
-    pButton->setToolTip(d->ShownToolTip(enumSide));
+    // An auto-hiding button gets its tool tip back with the next change
+    // between an empty and a filled field.
+    pButton->setToolTip(bAutoHide ? QString() : d->ShownToolTip(enumSide));
     d->UpdateMargins();
 }
 

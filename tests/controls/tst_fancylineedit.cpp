@@ -117,6 +117,18 @@ private Q_SLOTS:
         m_pEdit->clear();
         QTRY_COMPARE(pButton->GetIconOpacity(), 0.0f);
         QCOMPARE(m_pEdit->textMargins().right(), 0);
+
+        // Turned on over a filled field, the button shows at once but without
+        // its tool tip until the field is emptied and filled again.
+        m_pEdit->SetAutoHideButton(CFancyLineEdit::Right, false);
+        QCOMPARE(pButton->toolTip(), QStringLiteral("Search plates"));
+        m_pEdit->setText(QStringLiteral("B7"));
+        m_pEdit->SetAutoHideButton(CFancyLineEdit::Right, true);
+        QCOMPARE(pButton->GetIconOpacity(), 1.0f);
+        QCOMPARE(pButton->toolTip(), QString());
+        m_pEdit->clear();
+        m_pEdit->setText(QStringLiteral("C8"));
+        QCOMPARE(pButton->toolTip(), QStringLiteral("Search plates"));
     }
 
     void clickReportsSide()
