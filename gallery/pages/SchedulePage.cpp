@@ -11,7 +11,6 @@
 #include <QtWidgets/QButtonGroup>
 #include <QtWidgets/QHBoxLayout>
 #include <QtWidgets/QPushButton>
-#include <QtWidgets/QToolButton>
 #include <QtWidgets/QVBoxLayout>
 
 using namespace OrvaGUIToolkit;
@@ -154,7 +153,7 @@ void SchedulePage::OpenCopyTo()
         if (pButton->text() == GetGuiLocale().dayName(1, QLocale::ShortFormat))
             pButton->click();
     }
-    if (auto* pCopy = m_pDialog->findChild<QToolButton*>(QStringLiteral("m_pBtnCopy")))
+    if (auto* pCopy = m_pDialog->findChild<QPushButton*>(QStringLiteral("m_pBtnCopy")))
         pCopy->click();
 }
 
