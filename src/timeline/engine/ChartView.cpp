@@ -96,12 +96,19 @@ void CChartView::DrawBackground(QPainter* pPainter, const QVector<QRect>& vecCov
         m_rectUncovered = GetViewRect();
         m_vecUncovered = UncoveredParts(m_rectUncovered, m_vecCover);
     }
+    // A see-through background replaces what the picture held there, as on a
+    // fresh picture; drawn over it, earlier repaints would show through.
+    const bool bReplace = !brushBackground.isOpaque();
+    if (bReplace)
+        pPainter->setCompositionMode(QPainter::CompositionMode_Source);
     for (const QRect& rect : qAsConst(m_vecUncovered)) {
         if (bSolid)
             pPainter->fillRect(rect, brushBackground.color());
         else
             pPainter->fillRect(rect, brushBackground);
     }
+    if (bReplace)
+        pPainter->setCompositionMode(QPainter::CompositionMode_SourceOver);
 }
 
 void CChartView::DrawMidLine(QPainter* pPainter)

@@ -281,15 +281,23 @@ private Q_SLOTS:
     {
         QTest::addColumn<QColor>("color");
         QTest::addColumn<double>("dMin");
-        QTest::addRow("opaque, scrolled away") << QColor(Qt::blue) << 400.0;
-        QTest::addRow("translucent, in place") << QColor(0, 0, 255, 128) << 0.0;
+        QTest::addColumn<QColor>("colorWidget");
+        QTest::addRow("opaque, scrolled away") << QColor(Qt::blue) << 400.0 << QColor();
+        QTest::addRow("translucent, in place") << QColor(0, 0, 255, 128) << 0.0 << QColor();
+        QTest::addRow("see-through widget, scrolled away") << QColor(Qt::blue) << 400.0 << QColor(20, 20, 20, 100);
     }
     void repaintLeavesNoTrace()
     {
         QFETCH(QColor, color);
         QFETCH(double, dMin);
+        QFETCH(QColor, colorWidget);
         // 500 units from x = 9 at a pixel a unit: wide enough to be left out.
-        const auto paint = [&color](CTestChartView& view, const QVector<double>& vecMins) {
+        const auto paint = [&color, &colorWidget](CTestChartView& view, const QVector<double>& vecMins) {
+            if (colorWidget.isValid()) {
+                QPalette palette = view.palette();
+                palette.setColor(view.backgroundRole(), colorWidget);
+                view.setPalette(palette);
+            }
             auto* pSeries = new CTimeRectSeries;
             view.AddSeries(pSeries);
             pSeries->AddRect(0, 500, 29, 36, color, 0);
@@ -303,7 +311,8 @@ private Q_SLOTS:
         CTestChartView viewFresh(QSize(620, 60));
         const QImage image = paint(viewRepainted, {0.0, dMin});
         QCOMPARE(image, paint(viewFresh, {dMin}));
-        QCOMPARE(image.pixelColor(300, 32) == s_colorBackground, dMin > 0.0);
+        if (!colorWidget.isValid())
+            QCOMPARE(image.pixelColor(300, 32) == s_colorBackground, dMin > 0.0);
     }
 
     // Bad indexes are ignored and read as 0; clearing marks the series for recalculation.
