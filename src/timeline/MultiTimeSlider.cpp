@@ -705,17 +705,11 @@ void CMultiTimeSlider::AddTimeLevel(const QIcon& icon, const QString& strText, i
 
 void CMultiTimeSlider::AddTimeLevels(const QList<int>& listLevels)
 {
+    // Unlike SetFilteredLevels(), an empty list is taken: no level shows.
     Q_D(CMultiTimeSlider);
-    if (listLevels.isEmpty())
-        return;
-    if (d->m_listFiltered.contains(-1))
-        d->m_listFiltered.clear();
-    for (int iLevel : listLevels) {
-        if (!d->m_listFiltered.contains(iLevel))
-            d->m_listFiltered.append(iLevel);
-    }
+    d->m_listFiltered = listLevels;
     d->ApplyFilter();
-    d->m_pFilterPopup->SetFilteredLevels(d->m_listFiltered);
+    d->m_pFilterPopup->SetFilteredLevels(listLevels);
     RepaintTimeSlider();
 }
 

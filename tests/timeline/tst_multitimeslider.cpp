@@ -459,11 +459,13 @@ private Q_SLOTS:
         slider.SetFilteredLevels({});
         QCOMPARE(slider.GetFilteredLevels(), QList<int>({-1}));
         slider.SetFilteredLevels({2});
-        slider.AddTimeLevels({3});
-        QCOMPARE(Tracks(slider).at(0)->GetTypeFilter(), QList<int>({2, 3}));
+        slider.AddTimeLevels({3, 4});
+        QCOMPARE(Tracks(slider).at(0)->GetTypeFilter(), QList<int>({3, 4}));
         // Tracks added later follow the filter.
         slider.SetTimeSliderCount(6);
-        QCOMPARE(Tracks(slider).at(5)->GetTypeFilter(), QList<int>({2, 3}));
+        QCOMPARE(Tracks(slider).at(5)->GetTypeFilter(), QList<int>({3, 4}));
+        slider.AddTimeLevels({});
+        QCOMPARE(slider.GetFilteredLevels(), QList<int>());
         slider.AddTimeLevel(QIcon(), QStringLiteral("Continuous"), 1);
         slider.OnFilterTriggered({1});
         QCOMPARE(Tracks(slider).at(0)->GetTypeFilter(), QList<int>({1}));
