@@ -93,8 +93,11 @@ void CBeginEndCalendarWidgetPrivate::ConnectTimeRows(bool bConnect)
 
 void CBeginEndCalendarWidgetPrivate::StepMonth(struRangeSideUi& side, int iMonths)
 {
-    side.m_pCalendarWidget->SetSelectedDate(side.m_pCalendarWidget->GetSelectedDate().addMonths(iMonths));
-    side.m_pMonthLabel->setText(side.m_pCalendarWidget->GetSelectedDate().toString(s_strMonthFormat));
+    // The label names the month stepped to, even where a bound holds the
+    // calendar back.
+    const QDate dateMoved = side.m_pCalendarWidget->GetSelectedDate().addMonths(iMonths);
+    side.m_pCalendarWidget->SetSelectedDate(dateMoved);
+    side.m_pMonthLabel->setText(dateMoved.toString(s_strMonthFormat));
     side.m_pMonthTableWidget->SetSelectedDate(side.m_pMonthTableWidget->GetSelectedDate().addMonths(iMonths));
 }
 
@@ -102,8 +105,7 @@ void CBeginEndCalendarWidgetPrivate::ShowSideDate(struRangeSideUi& side, const Q
 {
     side.m_pCalendarWidget->SetSelectedDate(date);
     side.m_pMonthTableWidget->SetSelectedDate(date);
-    if (date.isValid())
-        side.m_pMonthLabel->setText(date.toString(s_strMonthFormat));
+    side.m_pMonthLabel->setText(date.toString(s_strMonthFormat));
 }
 
 void CBeginEndCalendarWidgetPrivate::ConfirmDateTimes()

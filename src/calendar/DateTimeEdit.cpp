@@ -88,14 +88,11 @@ CDateTimeEdit::~CDateTimeEdit() = default;
 
 void CDateTimeEdit::mousePressEvent(QMouseEvent* pEvent)
 {
-    if (!calendarPopup() || pEvent->button() != Qt::LeftButton) {
-        QDateTimeEdit::mousePressEvent(pEvent);
-        return;
-    }
-    // The text takes its own presses; the field sees those on its drop-down
-    // arrow and frame, which open the toolkit's pop-up in place of the
-    // field's own calendar.
-    lineEdit()->setCursorPosition(0);
+    // Any press opens the toolkit's pop-up in place of the field's own
+    // calendar or stepping; with the calendar pop-up on, the text cursor
+    // first goes back to the start.
+    if (calendarPopup())
+        lineEdit()->setCursorPosition(0);
     pEvent->accept();
     d_func()->ShowPopup();
 }

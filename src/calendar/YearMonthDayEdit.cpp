@@ -51,13 +51,8 @@ CYearMonthDayEdit::~CYearMonthDayEdit() = default;
 
 void CYearMonthDayEdit::mousePressEvent(QMouseEvent* pEvent)
 {
-    if (!calendarPopup() || pEvent->button() != Qt::LeftButton) {
-        QDateEdit::mousePressEvent(pEvent);
-        return;
-    }
-    // The text takes its own presses; the field sees those on its drop-down
-    // arrow and frame, which open the toolkit's pop-up in place of the
-    // field's own calendar.
+    // Any press opens the toolkit's pop-up in place of the field's own
+    // calendar or stepping.
     pEvent->accept();
     d_func()->ShowPopup();
 }

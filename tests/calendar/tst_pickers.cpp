@@ -44,10 +44,11 @@ void CloseNotices()
     }
 }
 
-void SendMouse(QWidget* pTarget, QEvent::Type enumType, const QPoint& point)
+void SendMouse(QWidget* pTarget, QEvent::Type enumType, const QPoint& point,
+               Qt::MouseButton enumButton = Qt::LeftButton)
 {
-    const Qt::MouseButtons enumButtons = enumType == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::LeftButton;
-    QMouseEvent event(enumType, QPointF(point), QPointF(pTarget->mapToGlobal(point)), Qt::LeftButton, enumButtons,
+    const Qt::MouseButtons enumButtons = enumType == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::MouseButtons(enumButton);
+    QMouseEvent event(enumType, QPointF(point), QPointF(pTarget->mapToGlobal(point)), enumButton, enumButtons,
                       Qt::NoModifier);
     QApplication::sendEvent(pTarget, &event);
 }
@@ -342,6 +343,19 @@ private Q_SLOTS:
         // A day picked in a calendar shows its month on its side.
         Part<CCalendarWidget>(&panel, "m_pEndCalendarWidget")->SetSelectedDate(QDate(2018, 1, 2));
         QCOMPARE(pEndLabel->text(), QStringLiteral("2018.01"));
+
+        // At a bound the calendar stays put while the label names the month
+        // stepped to; a side set to no date shows an empty label.
+        panel.SetDateRange(QDate(2017, 1, 1), QDate(2017, 4, 30));
+        panel.SetDate(QDate(2017, 1, 20), QDate(2017, 4, 20));
+        Part<QToolButton>(&panel, "m_pNextMonthEnd")->click();
+        QCOMPARE(Part<CCalendarWidget>(&panel, "m_pEndCalendarWidget")->GetSelectedDate(), QDate(2017, 4, 30));
+        QCOMPARE(pEndLabel->text(), QStringLiteral("2017.05"));
+        Part<QToolButton>(&panel, "m_pPrevMonthBegin")->click();
+        QCOMPARE(pBeginLabel->text(), QStringLiteral("2016.12"));
+        panel.SetDate(QDate(), QDate(2017, 3, 2));
+        QCOMPARE(pBeginLabel->text(), QString());
+        QCOMPARE(pEndLabel->text(), QStringLiteral("2017.03"));
     }
 
     void timeGridsOfTheTwoSides()
@@ -792,6 +806,40 @@ private Q_SLOTS:
         pPopup->findChild<QPushButton*>(QStringLiteral("m_pConfirmBtn"))->click();
         QCOMPARE(edit.dateTime(), QDateTime(QDate(2017, 5, 2), QTime(8, 30, 0)));
         QVERIFY(!pPopup->isVisible());
+    }
+
+    void editsOpenOnAnyPress_data()
+    {
+        QTest::addColumn<int>("iButton");
+        QTest::addColumn<bool>("bCalendarPopup");
+        QTest::addColumn<int>("iCursor");
+        QTest::newRow("left, calendar pop-up") << int(Qt::LeftButton) << true << 0;
+        QTest::newRow("right, calendar pop-up") << int(Qt::RightButton) << true << 0;
+        QTest::newRow("left, no calendar pop-up") << int(Qt::LeftButton) << false << 4;
+        QTest::newRow("middle, no calendar pop-up") << int(Qt::MiddleButton) << false << 4;
+    }
+
+    void editsOpenOnAnyPress()
+    {
+        QFETCH(int, iButton);
+        QFETCH(bool, bCalendarPopup);
+        const auto enumButton = Qt::MouseButton(iButton);
+        CDateTimeEdit dateTimeEdit(QDateTime(QDate(2017, 4, 11), QTime(8, 30, 0)));
+        CYearMonthDayEdit dayEdit(QDate(2017, 4, 11));
+        dateTimeEdit.setCalendarPopup(bCalendarPopup);
+        dayEdit.setCalendarPopup(bCalendarPopup);
+        dateTimeEdit.show();
+        dayEdit.show();
+        dateTimeEdit.findChild<QLineEdit*>()->setCursorPosition(4);
+        SendMouse(&dateTimeEdit, QEvent::MouseButtonPress, QPoint(dateTimeEdit.width() - 4, 4), enumButton);
+        SendMouse(&dayEdit, QEvent::MouseButtonPress, QPoint(dayEdit.width() - 4, 4), enumButton);
+        auto* pComplex = dateTimeEdit.findChild<CComplexCalendarTimePopup*>();
+        auto* pDays = dayEdit.findChild<CCalendarTimePopup*>();
+        QVERIFY(pComplex && pComplex->isVisible());
+        QVERIFY(pDays && pDays->isVisible());
+        QTEST(dateTimeEdit.findChild<QLineEdit*>()->cursorPosition(), "iCursor");
+        QCOMPARE(dateTimeEdit.dateTime(), QDateTime(QDate(2017, 4, 11), QTime(8, 30, 0)));
+        QCOMPARE(dayEdit.date(), QDate(2017, 4, 11));
     }
 
     void yearMonthDayPopup()
