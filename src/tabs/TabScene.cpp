@@ -28,6 +28,8 @@ constexpr int s_iTimerInterval = 500;
 constexpr int s_iTabTop = 2;
 constexpr int s_iTabStart = -2;
 constexpr int s_iArrowInset = 15;
+// A dragged tab keeps this far from the start of the strip.
+constexpr int s_iDragInset = 2;
 constexpr int s_iPopupOffset = 64;
 constexpr qreal s_dTopZ = 65535;
 
@@ -276,7 +278,7 @@ void CTabScenePrivate::MoveCurItem(int iDelta)
     if (!pItem || iDelta == 0)
         return;
     const bool bVertical = m_enumLayoutDirect == CTabScene::Vertical;
-    const qreal dStart = (bVertical ? m_rectScene.top() : m_rectScene.left()) + s_iTabStart;
+    const qreal dStart = (bVertical ? m_rectScene.top() : m_rectScene.left()) + s_iDragInset;
     qreal dEnd = (bVertical ? m_rectScene.bottom() : m_rectScene.right()) - pItem->Length();
     if (m_pArrowItem->isVisible())
         dEnd -= s_iArrowInset;
@@ -618,9 +620,9 @@ void CTabScene::SetTabFixed(int iIndex, bool bFixed)
     const int iTarget = d->m_iFixedNum - 1;
     if (!bFixed || iIndex <= iTarget)
         return;
+    // The current index stays a position: the layout then selects whichever
+    // tab the move brought there.
     d->m_listItems.move(iIndex, iTarget);
-    if (d->m_iCurrentIndex == iIndex)
-        d->m_iCurrentIndex = iTarget;
     QPointer<CTabScene> pGuard(this);
     Q_EMIT SignalTabMoved(iIndex, iTarget);
     if (pGuard)

@@ -81,8 +81,9 @@ void CTabView::SetBkgroundColor(const QColor& color)
 {
     Q_D(CTabView);
     d->m_colorBackground = color;
-    if (!color.isValid() || size().isEmpty())
+    if (!color.isValid())
         return;
+    // An empty view gets an empty pixmap, that is no background at all.
     QPixmap pixmap(size());
     pixmap.fill(color);
     setBackgroundBrush(pixmap);

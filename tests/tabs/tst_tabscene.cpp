@@ -201,6 +201,7 @@ private Q_SLOTS:
         QCOMPARE(spyMoved.at(2), QVariantList({2, 1}));
         QCOMPARE(Names(scene), (QStringList{"Camera 3", "Camera 1", "Camera 4", "Camera 2"}));
 
+
         // Insertions go where they are asked, fixed or not; an index outside
         // the list appends.
         QCOMPARE(scene.InsertTab(0, QStringLiteral("Camera 9")), 0);
@@ -222,6 +223,37 @@ private Q_SLOTS:
         QCOMPARE(scene.CurrentIndex(), 1);
         QCOMPARE(spyBegin.size(), 0);
         QCOMPARE(Name(scene, 1), QStringLiteral("Camera 8"));
+    }
+
+    // Fixing a tab moves it, not the current index: the layout then selects
+    // whichever tab the move brought to that index.
+    void fixingKeepsTheCurrentIndex_data()
+    {
+        QTest::addColumn<int>("iCurrent");
+        QTest::addColumn<QString>("strSelected");
+        QTest::newRow("current tab fixed") << 2 << QStringLiteral("Camera 2");
+        QTest::newRow("tab before it") << 1 << QStringLiteral("Camera 1");
+        QTest::newRow("tab after it") << 3 << QStringLiteral("Camera 4");
+    }
+
+    void fixingKeepsTheCurrentIndex()
+    {
+        QFETCH(int, iCurrent);
+        QFETCH(QString, strSelected);
+        CTabScene scene;
+        AddIconTabs(scene, 4, 600);
+        scene.SetCurrentIndex(iCurrent);
+        QSignalSpy spyMoved(&scene, &CTabScene::SignalTabMoved);
+        QSignalSpy spyCurrent(&scene, &CTabScene::SignalCurrentChanged);
+        scene.SetTabFixed(2, true);
+        QCOMPARE(spyMoved.size(), 1);
+        QCOMPARE(spyMoved.at(0), QVariantList({2, 0}));
+        QCOMPARE(Names(scene), (QStringList{"Camera 3", "Camera 1", "Camera 2", "Camera 4"}));
+        QCOMPARE(scene.CurrentIndex(), iCurrent);
+        QCOMPARE(spyCurrent.size(), 1);
+        QCOMPARE(spyCurrent.at(0).at(0).toInt(), iCurrent);
+        for (const QString& strName : Names(scene))
+            QCOMPARE(TabItem(scene, strName)->IsSelected(), strName == strSelected);
     }
 
     void moduleOrder()
@@ -323,6 +355,36 @@ private Q_SLOTS:
         SendMouse(&scene, QEvent::GraphicsSceneMouseMove, QPointF(10, 30));
         QCOMPARE(TabItem(scene, QStringLiteral("Camera 2"))->pos(), QPointF(-2, 2));
         SendMouse(&scene, QEvent::GraphicsSceneMouseRelease, QPointF(10, 30), Qt::NoButton);
+    }
+
+    // A dragged tab keeps 2 pixels off the start of the strip: from its laid
+    // out place at -2 it moves only to x >= 2.
+    void dragKeepsOffTheStart_data()
+    {
+        QTest::addColumn<QList<int>>("listMoves");
+        QTest::addColumn<qreal>("dX");
+        QTest::newRow("3 right from -2") << QList<int>{3} << -2.0;
+        QTest::newRow("4 right from -2") << QList<int>{4} << 2.0;
+        QTest::newRow("20 right, 16 back") << QList<int>{20, -16} << 2.0;
+        QTest::newRow("20 right, 17 back") << QList<int>{20, -17} << 18.0;
+        QTest::newRow("1 at a time") << QList<int>{1, 1, 1} << -2.0;
+    }
+
+    void dragKeepsOffTheStart()
+    {
+        QFETCH(QList<int>, listMoves);
+        QFETCH(qreal, dX);
+        CTabScene scene;
+        AddIconTabs(scene, 3, 600);
+        CTabItem* pFirst = TabItem(scene, QStringLiteral("Camera 1"));
+        QPointF ptMouse(30, 30);
+        SendMouse(&scene, QEvent::GraphicsSceneMousePress, ptMouse);
+        for (int iMove : listMoves) {
+            ptMouse.rx() += iMove;
+            SendMouse(&scene, QEvent::GraphicsSceneMouseMove, ptMouse);
+        }
+        QCOMPARE(pFirst->pos(), QPointF(dX, 2));
+        QCOMPARE(scene.CurrentIndex(), 0);
     }
 
     void drops()

@@ -64,6 +64,13 @@ private Q_SLOTS:
         pixmap.fill(Qt::darkCyan);
         view.SetBkgroundPixmap(pixmap);
         QCOMPARE(view.backgroundBrush().texture().size(), QSize(120, 40));
+
+        // A colour on an empty view leaves an empty picture: no background.
+        view.resize(0, 0);
+        QVERIFY(view.size().isEmpty());
+        view.SetBkgroundColor(Qt::red);
+        QCOMPARE(view.GetBkgroundColor(), QColor(Qt::red));
+        QVERIFY(view.backgroundBrush().texture().isNull());
     }
 
     void resizeAndProperties()
