@@ -67,11 +67,17 @@ void ReadElementConfig(const QDomElement& element, CLayoutElementConfig& config)
         config.AddElementItem(ReadItem(child));
 }
 
+// A span below 1 (a missing attribute reads as 0) covers the item's own cell.
+int CellSpan(int iSpan)
+{
+    return qMax(1, iSpan);
+}
+
+// Cells past the grid's side are not placed: the grid would grow to them.
 bool IsInsideGrid(const struLayoutElementData& item)
 {
-    return item.row >= 0 && item.column >= 0 && item.rowSpan >= 1 && item.columnSpan >= 1
-        && qint64(item.row) + item.rowSpan <= s_iMaxGridSide
-        && qint64(item.column) + item.columnSpan <= s_iMaxGridSide;
+    return item.row >= 0 && item.column >= 0 && qint64(item.row) + CellSpan(item.rowSpan) <= s_iMaxGridSide
+        && qint64(item.column) + CellSpan(item.columnSpan) <= s_iMaxGridSide;
 }
 
 bool CoversColumn(const struLayoutElementData& item, int iColumn)
@@ -472,19 +478,19 @@ bool CWidgetLayoutMgr::ReLayout(SplitType enumType)
         QWidget* pWidget = bSpacer ? nullptr : GetWidget(item.id);
         if (!bSpacer && !pWidget)
             break;
-        if (!IsInsideGrid(item)) {
-            qCWarning(lcOrvaGUIToolkit, "CWidgetLayoutMgr::ReLayout: item %d outside the grid", item.id);
-            if (pWidget)
-                pWidget->hide();
+        const bool bPlaced = IsInsideGrid(item);
+        const int iRowSpan = CellSpan(item.rowSpan);
+        const int iColumnSpan = CellSpan(item.columnSpan);
+        if (bSpacer) {
+            if (bPlaced)
+                pGrid->addItem(new QSpacerItem(0, 0, QSizePolicy::Minimum, QSizePolicy::Expanding), item.row,
+                               item.column, iRowSpan, iColumnSpan);
             continue;
         }
-        if (bSpacer) {
-            pGrid->addItem(new QSpacerItem(0, 0, QSizePolicy::Minimum, QSizePolicy::Expanding), item.row,
-                           item.column, item.rowSpan, item.columnSpan);
-        } else {
-            pGrid->addWidget(pWidget, item.row, item.column, item.rowSpan, item.columnSpan, Qt::Alignment());
-            pWidget->show();
-        }
+        if (bPlaced)
+            pGrid->addWidget(pWidget, item.row, item.column, iRowSpan, iColumnSpan, Qt::Alignment());
+        // A widget the record names is shown, placed or not.
+        pWidget->show();
     }
     ApplyStretch(pConfig->GetLayoutRowstretch(), [pGrid](int i, int iStretch) { pGrid->setRowStretch(i, iStretch); });
     ApplyStretch(pConfig->GetLayoutColumnstretch(),

@@ -1,7 +1,5 @@
 #include "XmlDocumentReader.h"
 
-#include "foundation/ToolkitLogging.h"
-
 #include <QtCore/QByteArray>
 #include <QtCore/QFile>
 #include <QtCore/QRegularExpression>
@@ -32,10 +30,8 @@ CXmlDocumentReader::FileResult CXmlDocumentReader::ParseFile(QDomDocument& docum
     if (strPath.isEmpty() || !file.open(QIODevice::ReadOnly | QIODevice::Text))
         return FileResult::NotOpened;
     document.clear();
-    if (file.size() > s_iMaxBytes) {
-        qCWarning(lcOrvaGUIToolkit, "CXmlDocumentReader::ParseFile: file.size() > %lld", s_iMaxBytes);
+    if (file.size() > s_iMaxBytes)
         return FileResult::NotParsed;
-    }
     return ParseText(document, Decode(file.readAll())) ? FileResult::Parsed : FileResult::NotParsed;
 }
 
@@ -57,23 +53,19 @@ QString CXmlDocumentReader::Decode(const QByteArray& byteContent)
     return pCodec->toUnicode(byteContent);
 }
 
-// Refuses texts too large or too deeply nested for a layout document. The
+// Refuses, silently, texts too large or too deeply nested for a layout document. The
 // DOM builds and frees its tree recursively, so depth is what could end the
 // process; a stream reader measures it without building anything.
 bool CXmlDocumentReader::IsAcceptable(const QString& strXml)
 {
-    if (strXml.size() > s_iMaxBytes) {
-        qCWarning(lcOrvaGUIToolkit, "CXmlDocumentReader::ParseText: strXml.size() > %lld", s_iMaxBytes);
+    if (strXml.size() > s_iMaxBytes)
         return false;
-    }
     QXmlStreamReader reader(strXml);
     int iDepth = 0;
     while (!reader.atEnd()) {
         const QXmlStreamReader::TokenType enumToken = reader.readNext();
-        if (enumToken == QXmlStreamReader::StartElement && ++iDepth > s_iMaxDepth) {
-            qCWarning(lcOrvaGUIToolkit, "CXmlDocumentReader::ParseText: iDepth > %d", s_iMaxDepth);
+        if (enumToken == QXmlStreamReader::StartElement && ++iDepth > s_iMaxDepth)
             return false;
-        }
         if (enumToken == QXmlStreamReader::EndElement)
             --iDepth;
     }
