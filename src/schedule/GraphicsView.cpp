@@ -6,6 +6,20 @@
 
 namespace OrvaGUIToolkit {
 
+// The view carries the cursor, and so does its viewport, whose own cursor
+// would otherwise hide the view's.
+void SetViewCursor(QGraphicsView* pView, const QCursor& cursor)
+{
+    pView->setCursor(cursor);
+    pView->viewport()->setCursor(cursor);
+}
+
+void UnsetViewCursor(QGraphicsView* pView)
+{
+    pView->unsetCursor();
+    pView->viewport()->unsetCursor();
+}
+
 CGraphicsView::CGraphicsView(QGraphicsScene* pScene, QWidget* pParent)
     : QGraphicsView(pScene, pParent)
     , m_cursor(Qt::ArrowCursor)
@@ -59,15 +73,14 @@ bool CGraphicsView::HandleCrossing(QEvent* pEvent)
     const QEvent::Type enumType = pEvent->type();
     if (enumType != QEvent::Enter && enumType != QEvent::Leave && enumType != QEvent::GraphicsSceneMouseMove)
         return false;
-    if (m_bLocked) {
-        if (underMouse())
-            viewport()->unsetCursor();
+    // Leaving always drops the cursor; Qt has cleared the under-mouse state
+    // by then.
+    if (enumType == QEvent::Leave || (m_bLocked && underMouse()))
+        UnsetViewCursor(this);
+    if (m_bLocked)
         return true;
-    }
-    if (enumType == QEvent::Leave)
-        viewport()->unsetCursor();
-    else if (enumType == QEvent::Enter && !IsOverItem(viewport()->mapFromGlobal(QCursor::pos())))
-        viewport()->setCursor(m_cursor);
+    if (enumType == QEvent::Enter && !IsOverItem(viewport()->mapFromGlobal(QCursor::pos())))
+        SetViewCursor(this, m_cursor);
     return false;
 }
 
@@ -90,7 +103,7 @@ void CGraphicsView::mouseMoveEvent(QMouseEvent* pEvent)
     if (m_bLocked)
         return;
     if (!IsOverItem(pEvent->pos()))
-        viewport()->setCursor(m_cursor);
+        SetViewCursor(this, m_cursor);
     QGraphicsView::mouseMoveEvent(pEvent);
 }
 

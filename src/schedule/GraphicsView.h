@@ -7,6 +7,10 @@
 
 namespace OrvaGUIToolkit {
 
+// Show or drop a cursor on a view of a day row.
+void SetViewCursor(QGraphicsView* pView, const QCursor& cursor);
+void UnsetViewCursor(QGraphicsView* pView);
+
 // The view of one day row. While locked it keeps the mouse away from the
 // scene, so a read-only schedule can be neither drawn nor dragged; unlocked
 // it shows the cursor of the span type being drawn over empty space.

@@ -60,27 +60,11 @@ bool ScheduleDayScene::AddTimeItem(QTime timeStart, QTime timeStop, int iType)
         qCWarning(lcOrvaGUIToolkit, "ScheduleDayScene::AddTimeItem: !timeStart.isValid() || !timeStop.isValid()");
         return false;
     }
-    int iX1 = TimeToX(timeStart);
-    int iX2 = TimeToX(timeStop);
+    // A stored span is placed as given, also where it covers another one.
+    const int iX1 = TimeToX(timeStart);
+    const int iX2 = TimeToX(timeStop);
     if (iX2 - iX1 <= 0)
         return false;
-    // Spans of one day never overlap: a span handed in across a bar already
-    // loaded keeps only the free part that holds its start.
-    const auto lstItems = GetItemsByX();
-    for (const ScheduleTimeItem* pItem : lstItems) {
-        const int iLeft = int(pItem->pos().x());
-        const int iRight = int(pItem->GetRight());
-        if (iX1 >= iLeft && iX1 < iRight)
-            iX1 = iRight;
-        else if (iX1 < iLeft && iX2 > iLeft)
-            iX2 = iLeft;
-    }
-    if (iX2 - iX1 <= 0) {
-        qCWarning(lcOrvaGUIToolkit, "ScheduleDayScene::AddTimeItem: span lies on another span");
-        return false;
-    }
-    if (iX1 != TimeToX(timeStart) || iX2 != TimeToX(timeStop))
-        qCWarning(lcOrvaGUIToolkit, "ScheduleDayScene::AddTimeItem: overlapping span cut back to the free time");
     CreateItem(iType)->SetItemRect(iX1, iX2 - iX1);
     return true;
 }

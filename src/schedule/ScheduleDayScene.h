@@ -52,6 +52,7 @@ public:
 Q_SIGNALS:
     void SignalTimeItemChange(QTime timeStart, QTime timeStop, QPoint ptMouse);
     void SignalTimeItemDeleteSelect();
+    void SceneSelectChaned(); // kept for connections made by name; never emitted
     void SetSaveBtnEnable(bool bEnabled);
     void SignalScenceSelect(bool bSelected);
 

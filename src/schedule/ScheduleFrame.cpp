@@ -144,7 +144,7 @@ void ScheduleFrame::SetData(const QMap<int, std::vector<ScheduleData>>& mapData)
         pScene->ClearItems();
         pScene->SetEditable(m_bEditable);
         const std::vector<ScheduleData> vecDay = mapData.value(iRow);
-        const int iCount = qMin(int(vecDay.size()), m_iMaxItemNum);
+        const int iCount = qMax(0, qMin(int(vecDay.size()), m_iMaxItemNum));
         if (iCount < int(vecDay.size()))
             qCWarning(lcOrvaGUIToolkit, "ScheduleFrame::SetData: day %d holds more than %d spans", iRow, m_iMaxItemNum);
         for (int i = 0; i < iCount; ++i) {
@@ -175,12 +175,9 @@ QMap<int, std::vector<ScheduleData>> ScheduleFrame::GetData() const
 
 void ScheduleFrame::SetMaxItemNum(int iNum)
 {
+    // The frame keeps any value for loading; the rows take only 0 to 8.
     if (iNum == m_iMaxItemNum)
         return;
-    if (iNum < 0 || iNum > ScheduleDayScene::MaxItemLimit) {
-        qCWarning(lcOrvaGUIToolkit, "ScheduleFrame::SetMaxItemNum: iNum < 0 || iNum > 8");
-        return;
-    }
     m_iMaxItemNum = iNum;
     for (ScheduleDayScene* pScene : qAsConst(m_lstScenes))
         pScene->SetMaxItemNum(iNum);

@@ -1,5 +1,6 @@
 #include "schedule/ScheduleTimeItem.h"
 
+#include "schedule/GraphicsView.h"
 #include "schedule/ScheduleDayScene.h"
 
 #include <QtCore/QPointer>
@@ -169,9 +170,9 @@ void ScheduleTimeItem::SetViewsCursor(const QCursor* pCursor)
         if (!pView->underMouse())
             continue;
         if (pCursor)
-            pView->viewport()->setCursor(*pCursor);
+            SetViewCursor(pView, *pCursor);
         else
-            pView->viewport()->unsetCursor();
+            UnsetViewCursor(pView);
     }
 }
 

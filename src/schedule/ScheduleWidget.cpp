@@ -292,9 +292,9 @@ void ScheduleWidgetPrivate::InitTempByType(int iId)
     }
 
     // Fixed templates are read-only; user templates and the customized
-    // schedule can be edited.
+    // schedule can be edited; unknown options edit nothing.
     const int iFirstEditable = m_enumOptions == ScheduleWidget::EventSchedule ? 1 : 2;
-    m_bEditMode = iFirstEditable < iId && iId < 1001;
+    m_bEditMode = TestOptions(m_enumOptions) && iFirstEditable < iId && iId < 1001;
     if (m_bEditMode) {
         for (QWidget* pButton : std::initializer_list<QWidget*>{m_pBtnContinuous, m_pBtnEvent, m_pBtnCommand,
                                                                  m_pBtnReserved, m_pBtnEmpty})
@@ -404,8 +404,15 @@ int ScheduleWidgetPrivate::GetEmptyTemplate() const
 }
 
 ScheduleWidget::ScheduleWidget(Options enumOptions, int iMoveStep, int iResizeStep, QWidget* pParent)
-    : ScheduleWidget(enumOptions, iMoveStep, iResizeStep, false, pParent)
+    : CBaseDialogWithBottom(*new ScheduleWidgetPrivate(enumOptions, false), pParent)
 {
+    // Unlike the holiday-less form of the other constructor, the grid keeps
+    // its natural height here.
+    Q_D(ScheduleWidget);
+    d->InitSchedule();
+    setFixedSize(885, 555);
+    d->m_pScheduleFrame->SetMoveStep(iMoveStep);
+    d->m_pScheduleFrame->SetResizeStep(iResizeStep);
 }
 
 ScheduleWidget::ScheduleWidget(Options enumOptions, int iMoveStep, int iResizeStep, bool bHoliday, QWidget* pParent)
@@ -444,15 +451,10 @@ void ScheduleWidget::SetTemplateName(const QList<QString>& lstNames)
     Q_D(ScheduleWidget);
     const int iCount = int(qMin(lstNames.size(), d->m_lstTemplateNames.size()));
     for (int i = 0; i < iCount; ++i) {
-        QString strName = lstNames.at(i);
+        // The entry's 32-byte limit binds typing only; a given name is taken whole.
+        const QString& strName = lstNames.at(i);
         if (strName.isEmpty())
             continue;
-        int iPos = 0;
-        const QValidator* pValidator = d->m_lstEntries.at(i)->GetLineEdit()->validator();
-        if (pValidator && pValidator->validate(strName, iPos) != QValidator::Acceptable) {
-            qCWarning(lcOrvaGUIToolkit, "ScheduleWidget::SetTemplateName: name %d longer than 32 bytes", i);
-            continue;
-        }
         d->m_lstTemplateNames[i] = strName;
         d->m_lstEntries.at(i)->SetText(strName);
     }

@@ -200,15 +200,15 @@ private Q_SLOTS:
         QTest::addColumn<QTime>("stop");
         QTest::addColumn<QString>("strWarning");
         QTest::addColumn<QString>("strLeft");
-        const QString strCut = QStringLiteral("ScheduleDayScene::AddTimeItem: overlapping span cut back to the free time");
-        // The row holds 10:00-12:00.
+        // The row holds 10:00-12:00; spans over it are placed as given.
         QTest::newRow("invalid stop") << T(1, 0) << QTime(25, 0)
                                       << "ScheduleDayScene::AddTimeItem: !timeStart.isValid() || !timeStop.isValid()" << "";
         QTest::newRow("stop before start") << T(9, 0) << T(8, 0) << QString() << "";
-        QTest::newRow("inside a stored span") << T(10, 30) << T(11, 30)
-                                              << "ScheduleDayScene::AddTimeItem: span lies on another span" << "";
-        QTest::newRow("overlapping the start of one") << T(8, 0) << T(11, 0) << strCut << "08:00-10:00";
-        QTest::newRow("overlapping the end of one") << T(11, 0) << T(13, 0) << strCut << "12:00-13:00";
+        QTest::newRow("empty span") << T(9, 0) << T(9, 0) << QString() << "";
+        QTest::newRow("inside a stored span") << T(10, 30) << T(11, 30) << QString() << "10:30-11:30";
+        QTest::newRow("overlapping the start of one") << T(8, 0) << T(11, 0) << QString() << "08:00-11:00";
+        QTest::newRow("overlapping the end of one") << T(11, 0) << T(13, 0) << QString() << "11:00-13:00";
+        QTest::newRow("over a whole one") << T(9, 0) << T(13, 0) << QString() << "09:00-13:00";
     }
 
     void badSpans()
@@ -275,6 +275,34 @@ private Q_SLOTS:
         week[1] = {Span(T(1, 0), T(1, 0)), Span(T(0, 0), T(0, 1)), Span(T(2, 0), T(3, 0)), Span(T(4, 0), T(5, 0))};
         frame.SetData(week);
         QCOMPARE(frame.GetData().value(1), std::vector<ScheduleData>{Span(T(2, 0), T(3, 0))});
+    }
+
+    void loadLimit_data()
+    {
+        QTest::addColumn<int>("iMax");
+        QTest::addColumn<int>("iLoaded");
+        QTest::addColumn<int>("iRowMax");
+        QTest::newRow("3") << 3 << 3 << 3;
+        QTest::newRow("past what a row takes") << 9 << 9 << 8;
+        QTest::newRow("negative") << -1 << 0 << 8;
+    }
+
+    void loadLimit()
+    {
+        QFETCH(int, iMax);
+        QFETCH(int, iLoaded);
+        // The frame loads up to its own value; a row keeps only 0 to 8.
+        ScheduleFrame frame;
+        frame.SetMaxItemNum(iMax);
+        QTEST(frame.GetScene(0)->GetMaxItemNum(), "iRowMax");
+        Week week = EmptyWeek();
+        for (int i = 0; i < 9; ++i)
+            week[3].push_back(Span(T(i, 0), T(i, 30)));
+        if (iLoaded < 9)
+            QTest::ignoreMessage(QtWarningMsg,
+                                 qPrintable(QStringLiteral("ScheduleFrame::SetData: day 3 holds more than %1 spans").arg(iMax)));
+        frame.SetData(week);
+        QCOMPARE(int(frame.GetData().value(3).size()), iLoaded);
     }
 
     void copyDay()
@@ -429,6 +457,44 @@ private Q_SLOTS:
         QTest::mouseMove(pViewport, QPoint(200, 7));
         QTest::mouseRelease(pViewport, Qt::LeftButton, {}, QPoint(200, 7));
         QCOMPARE(frame.GetData().value(0).size(), size_t(0));
+    }
+
+    void viewCursors()
+    {
+        auto pScene = MakeDay(0);
+        QVERIFY(pScene->AddTimeItem(T(8, 0), T(12, 0), 1));
+        CGraphicsView view(pScene.get());
+        view.setFixedSize(576, 14);
+        view.SetLocked(false);
+        view.SetCursor(QCursor(Qt::CrossCursor));
+        view.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&view));
+        const auto shapes = [&view] { return qMakePair(view.cursor().shape(), view.viewport()->cursor().shape()); };
+        const auto both = [](Qt::CursorShape enumShape) { return qMakePair(enumShape, enumShape); };
+
+        // Over empty space the view shows its stored cursor.
+        QMouseEvent move(QEvent::MouseMove, QPointF(400, 7), QPointF(view.viewport()->mapToGlobal(QPoint(400, 7))),
+                         Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+        QApplication::sendEvent(view.viewport(), &move);
+        QCOMPARE(shapes(), both(Qt::CrossCursor));
+
+        // A bar grabbed by its body closes the hand on the view under the mouse.
+        view.setAttribute(Qt::WA_UnderMouse, true);
+        SendSceneMouse(pScene.get(), QEvent::GraphicsSceneMousePress, QPointF(240, 7), QPointF(240, 7));
+        QCOMPARE(shapes(), both(Qt::ClosedHandCursor));
+        SendSceneMouse(pScene.get(), QEvent::GraphicsSceneMouseRelease, QPointF(240, 7), QPointF(240, 7));
+        QCOMPARE(shapes(), both(Qt::OpenHandCursor));
+
+        // Leaving drops the cursor, locked or not.
+        for (bool bLocked : {false, true}) {
+            view.SetLocked(bLocked);
+            view.setCursor(Qt::CrossCursor);
+            view.viewport()->setCursor(Qt::CrossCursor);
+            view.setAttribute(Qt::WA_UnderMouse, false);
+            QEvent leave(QEvent::Leave);
+            QApplication::sendEvent(&view, &leave);
+            QCOMPARE(shapes(), both(Qt::ArrowCursor));
+        }
     }
 
     void badWeeks_data()

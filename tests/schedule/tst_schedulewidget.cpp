@@ -121,6 +121,22 @@ private Q_SLOTS:
         const QList<Week> lstData = TempData(widget);
         QCOMPARE(lstData.size(), 12);
         QCOMPARE(lstData.last(), EmptyWeek(bHoliday ? 8 : 7));
+        // The holiday-less form of this constructor fixes the grid's height.
+        QCOMPARE(Grid(widget)->maximumHeight(), bHoliday ? QWIDGETSIZE_MAX : 400);
+
+        // A user template is editable, except under unknown options.
+        widget.SetCurrentTemplate(5);
+        QCOMPARE(Grid(widget)->GetScene(0)->IsEditable(), iOptions != 99);
+        QCOMPARE(Grid(widget)->GetView(0)->IsLocked(), iOptions == 99);
+        QCOMPARE(widget.findChild<QPushButton*>(QStringLiteral("m_pBtnEmpty"))->isEnabled(), iOptions != 99);
+
+        // The form without the holiday flag keeps the grid's natural height.
+        if (iOptions == 99)
+            QTest::ignoreMessage(QtWarningMsg, "ScheduleWidget::InitSchedule: unknown options 99");
+        ScheduleWidget plain(ScheduleWidget::Options(iOptions), 1800, 1800);
+        QCOMPARE(plain.size(), QSize(885, 555));
+        QCOMPARE(Grid(plain)->maximumHeight(), QWIDGETSIZE_MAX);
+        QCOMPARE(Grid(plain)->GetScene(0)->GetMoveStep(), 3);
     }
 
     void typeButtonsReachEveryRow()
@@ -472,7 +488,6 @@ private Q_SLOTS:
         widget.GetModifiedTempData(nullptr, nullptr);
         QTest::ignoreMessage(QtWarningMsg, "ScheduleWidget::GetModifiedTempName: pNames == NULL");
         widget.GetModifiedTempName(nullptr);
-        QTest::ignoreMessage(QtWarningMsg, "ScheduleFrame::SetMaxItemNum: iNum < 0 || iNum > 8");
         widget.SetMaxItemNum(9);
         QCOMPARE(Grid(widget)->GetScene(0)->GetMaxItemNum(), 8);
 
@@ -490,18 +505,18 @@ private Q_SLOTS:
         QCOMPARE(widget.GetRecordParameters(), EmptyWeek());
 
         // Thirty names for twelve templates, the client may rename a fixed one;
-        // an empty name keeps the old one, a name past 32 bytes is refused.
-        for (const QString& strName : {QString(33, QLatin1Char('x')), QString(), QString(32, QLatin1Char('x'))}) {
+        // an empty name keeps the old one, a name past 32 bytes is taken whole
+        // into the names while the entry's limit cuts what it shows.
+        for (const QString& strName : {QString(33, QLatin1Char('x')), QString(), QString(32, QLatin1Char('y'))}) {
             QList<QString> lstGiven = QVector<QString>(30).toList();
             lstGiven[1] = QStringLiteral("Office hours");
             lstGiven[4] = strName;
-            if (strName.size() == 33)
-                QTest::ignoreMessage(QtWarningMsg, "ScheduleWidget::SetTemplateName: name 4 longer than 32 bytes");
             widget.SetTemplateName(lstGiven);
             const QList<QString> lstNames = TempNames(widget);
             QCOMPARE(lstNames.size(), 12);
             QCOMPARE(lstNames.mid(0, 2), (QList<QString>{QStringLiteral("Day Template"), QStringLiteral("Office hours")}));
-            QCOMPARE(lstNames.at(4), strName.size() == 32 ? strName : QStringLiteral("Template02"));
+            QCOMPARE(lstNames.at(4), strName.isEmpty() ? QString(33, QLatin1Char('x')) : strName);
+            QCOMPARE(widget.GetTempTextByIndex(4), lstNames.at(4).left(32));
         }
 
         // Twenty templates with days the grid does not have: twelve are kept,
