@@ -42,9 +42,9 @@ CTableWidget::CTableWidget(QWidget* pParent)
 
 CTableWidget::~CTableWidget() = default;
 
+// The table keeps the model it made: another one is ignored.
 void CTableWidget::setModel(QAbstractItemModel* /*pModel*/)
 {
-    qCWarning(lcOrvaGUIToolkit, "CTableWidget::setModel: the table keeps its own model");
 }
 
 bool CTableWidget::EnsureColumn(int iColumn)

@@ -136,10 +136,11 @@ void CTreeView::dataChanged(const QModelIndex& miTopLeft, const QModelIndex& miB
         return;
     }
     const quint64 uStructure = d->m_uStructureChanges;
-    const int iState = check.toInt();
-    d->PushStateDown(miTopLeft, iState);
+    d->PushStateDown(miTopLeft, check.toInt());
     if (d->m_uStructureChanges != uStructure)
         return;
+    // A child that refused the state has had the node re-derived meanwhile.
+    const int iState = miTopLeft.data(Qt::CheckStateRole).toInt();
     const QModelIndex miParent = miTopLeft.parent();
     if (miParent.isValid()) {
         const int iParentState = miParent.data(Qt::CheckStateRole).toInt();

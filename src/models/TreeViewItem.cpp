@@ -368,9 +368,9 @@ void CTreeViewItem::SetForeground(int iColumn, const QBrush& brush)
     SetData(iColumn, Qt::ForegroundRole, brush);
 }
 
-Qt::CheckState CTreeViewItem::checkState(int iColumn) const
+int CTreeViewItem::checkState(int iColumn) const
 {
-    return Qt::CheckState(data(iColumn, Qt::CheckStateRole).toInt());
+    return data(iColumn, Qt::CheckStateRole).toInt();
 }
 
 void CTreeViewItem::SetCheckBoxState(int iColumn, Qt::CheckState enumState)

@@ -6,6 +6,24 @@
 
 using namespace OrvaGUIToolkit;
 
+namespace {
+
+// Refuses check states for one chosen node, as a model with a locked row may.
+class CRefusingModel : public CTreeViewModel
+{
+public:
+    bool setData(const QModelIndex& miIndex, const QVariant& value, int iRole) override
+    {
+        if (iRole == Qt::CheckStateRole && m_miRefused.isValid() && miIndex == m_miRefused)
+            return false;
+        return CTreeViewModel::setData(miIndex, value, iRole);
+    }
+
+    QPersistentModelIndex m_miRefused;
+};
+
+} // namespace
+
 class TestTreeView : public QObject
 {
     Q_OBJECT
@@ -14,7 +32,7 @@ private Q_SLOTS:
     // Two areas, each with two devices of three channels, all unchecked.
     void init()
     {
-        m_pModel = new CTreeViewModel;
+        m_pModel = new CRefusingModel;
         m_pWatched = std::make_unique<ModelTest::CWatchedModel>(m_pModel);
         m_pModel->insertColumns(0, 1);
         m_pModel->insertRows(0, 2);
@@ -76,6 +94,20 @@ private Q_SLOTS:
                      qPrintable(strCheck));
     }
 
+    // A child that refuses the state pushed down makes the node partial; its
+    // parent then follows the node's new state, not the one first written.
+    void refusedChildLeavesParentPartial()
+    {
+        m_pModel->m_miRefused = Node("0.0.2");
+        QVERIFY(m_pModel->setData(Node("0.0"), Qt::Checked, Qt::CheckStateRole));
+        QCOMPARE(State(Node("0.0.0")), int(Qt::Checked));
+        QCOMPARE(State(Node("0.0.1")), int(Qt::Checked));
+        QCOMPARE(State(Node("0.0.2")), int(Qt::Unchecked));
+        QCOMPARE(State(Node("0.0")), int(Qt::PartiallyChecked));
+        QCOMPARE(State(Node("0")), int(Qt::PartiallyChecked));
+        QCOMPARE(State(Node("1")), int(Qt::Unchecked));
+    }
+
     // Removing the only unchecked child checks the parent; inserting an
     // unchecked one under a checked parent makes it partial.
     void rowChangesRecomputeParent()
@@ -134,7 +166,7 @@ private:
         return miIndex;
     }
 
-    CTreeViewModel* m_pModel = nullptr;
+    CRefusingModel* m_pModel = nullptr;
     CTreeView* m_pView = nullptr;
     std::unique_ptr<ModelTest::CWatchedModel> m_pWatched;
 };

@@ -66,7 +66,7 @@ public:
     void SetTextColor(int iColumn, const QColor& color);
     QBrush Foreground(int iColumn) const;
     void SetForeground(int iColumn, const QBrush& brush);
-    Qt::CheckState checkState(int iColumn) const;
+    int checkState(int iColumn) const;
     void SetCheckBoxState(int iColumn, Qt::CheckState enumState);
     void SetCheckBoxState(int iColumn, bool bChecked);
     int CheckBoxAlignment(int iColumn) const;
