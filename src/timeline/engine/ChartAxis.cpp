@@ -38,13 +38,13 @@ void CChartAxis::GetRange(double& dMin, double& dMax) const
 double CChartAxis::PixelToValue(int iPixel) const
 {
     if (m_iPixelLength == 0)
-        return m_bReversed ? m_dMax : m_dMin;
+        return m_bHorizontal ? m_dMin : m_dMax;
     // The span is divided first: span * pixels could exceed DBL_MAX where the
     // value itself does not.
     const double dOffset = (double(iPixel) - m_iPixelStart) * (m_dSpan / m_iPixelLength);
-    // Follows the direction ValueToPixel() uses, so the two stay inverse also
-    // for a vertical axis that is not reversed.
-    const double dValue = m_bReversed ? m_dMax - dOffset : m_dMin + dOffset;
+    // Horizontal values grow to the right, vertical ones from the bottom up,
+    // whichever way ValueToPixel() runs.
+    const double dValue = m_bHorizontal ? m_dMin + dOffset : m_dMax - dOffset;
     return qBound(-DBL_MAX, dValue, DBL_MAX);
 }
 

@@ -55,10 +55,11 @@ public:
             return RoundToPixel((m_dMax - dValue) * m_dScale);
         return BoundPixel(qint64(RoundToPixel((dValue - m_dMin) * m_dScale)) + m_iPixelStart);
     }
-    // Inverse of ValueToPixel() up to rounding: min + offset for an upright
-    // axis, max - offset for a reversed one (the panel's vertical axis), the
-    // offset being (pixel - pixelStart) * span / pixelLength. An axis with no
-    // pixel span gives min (max when reversed). Works in doubles throughout,
+    // min + offset for the horizontal axis, max - offset for the vertical one,
+    // the offset being (pixel - pixelStart) * span / pixelLength: the inverse
+    // of ValueToPixel() up to rounding for the horizontal axis and for a
+    // reversed vertical one. An axis with no pixel span gives min (max when
+    // vertical). Works in doubles throughout,
     // so pixels near INT_MIN or INT_MAX and spans near DBL_MAX give a finite
     // value (saturated to +-DBL_MAX at worst).
     double PixelToValue(int iPixel) const;

@@ -30,9 +30,7 @@ CChartView::CChartView(QWidget* pParent)
     setAutoFillBackground(true);
 
     m_pZoomInBtn->setObjectName(QStringLiteral("ZoomInBtn"));
-    m_pZoomInBtn->setToolTip(tr("Zoom in"));
     m_pZoomOutBtn->setObjectName(QStringLiteral("ZoomOutBtn"));
-    m_pZoomOutBtn->setToolTip(tr("Zoom out"));
     m_pCalendarBtn->setObjectName(QStringLiteral("CalendarBtn"));
     m_pCalendarBtn->setIcon(QIcon(QStringLiteral(
         ":/OrvaDesk/Timeslider/Images/Public/Component/Timeslider/Calendar.png")));

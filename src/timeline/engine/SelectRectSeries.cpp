@@ -11,7 +11,7 @@ CSelectRectSeries::CSelectRectSeries() = default;
 
 void CSelectRectSeries::Clear()
 {
-    CChartSeries::Clear();
+    // Only the marquee goes: the row boundaries and the selected row stay.
     m_iMarqueeRow = -1;
     m_listRanges.clear();
 }

@@ -22,8 +22,8 @@ class CSelectRectSeries : public CChartSeries
 public:
     CSelectRectSeries();
 
-    // Empties the points like every series and forgets the marquee (row -1,
-    // no ranges). The selected row is kept.
+    // Forgets the marquee (row -1, no ranges). The row boundaries and the
+    // selected row are kept, so the outline survives a clear of the chart.
     void Clear() override;
     void Calculate() override;
     void Paint(QPainter* pPainter, const CChartStyleOption& option) override;

@@ -97,10 +97,9 @@ public:
 
     // bandTop <= y <= bandBottom of the last paint (pixels). When y is mapped,
     // the point's y is a vertical value like begin.y and goes through the
-    // vertical axis first: pass GetYAxis()->PixelToValue(mouse y), which for an
-    // upright, unscaled axis is the mouse y plus the axis minimum (the scroll
-    // offset). False before the first paint and after a paint that showed no
-    // segment.
+    // vertical axis first: for an upright, unscaled axis pass the mouse y plus
+    // the axis minimum (the scroll offset). False before the first paint and
+    // after a paint that showed no segment.
     bool HitTest(const QPoint& point) const;
     // The same for a pixel row of the chart, whatever the vertical mapping:
     // what a mouse position is compared with, with no scroll offset to add.

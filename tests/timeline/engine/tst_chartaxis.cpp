@@ -121,7 +121,11 @@ private Q_SLOTS:
         // The chart is (0, 0, 400, 400) and the range -200..600: 2 units a pixel.
         QTest::newRow("horizontal inside") << true << false << 600.0 << 57 << -86.0;
         QTest::newRow("horizontal left of the chart") << true << false << 600.0 << -10 << -220.0;
-        QTest::newRow("reversed inside") << false << true << 600.0 << 57 << 486.0;
+        // Vertical values count from the maximum, whether or not the axis is
+        // reversed; horizontal ones from the minimum, reversed or not.
+        QTest::newRow("reversed vertical") << false << true << 600.0 << 57 << 486.0;
+        QTest::newRow("upright vertical") << false << false << 600.0 << 57 << 486.0;
+        QTest::newRow("reversed horizontal") << true << true << 600.0 << 57 << -86.0;
         QTest::newRow("INT_MIN") << true << false << 600.0 << INT_MIN << -4294967496.0;
         // 20 pixels of a span near DBL_MAX are still a finite, distinct time.
         QTest::newRow("20 pixels of a huge span") << true << false << 6.0e307 << 20 << 3.0e306;
@@ -167,6 +171,10 @@ private Q_SLOTS:
         panel.SetChartRect(15, 0, 0, 0);
         axis.UpdatePixelRange();
         QCOMPARE(axis.PixelToValue(40), 0.0);
+        CChartAxis vertical(&panel, false, false);
+        vertical.SetRange(0.0, 1.0);
+        vertical.UpdatePixelRange();
+        QCOMPARE(vertical.PixelToValue(40), 1.0);
         // An axis without an owner has no pixels at all.
         CChartAxis orphan(nullptr, true, false);
         orphan.UpdatePixelRange();

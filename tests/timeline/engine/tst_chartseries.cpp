@@ -170,6 +170,13 @@ private Q_SLOTS:
         QCOMPARE(fixture.pSeries->GetMarqueeRow(), 2);
         fixture.pSeries->ClearRow(2);
         QCOMPARE(fixture.pSeries->GetMarqueeRow(), -1);
+        // Clear() forgets the marquee only: the rows and their outline stay.
+        fixture.pSeries->AddRange(3, 100.0, 200.0);
+        fixture.pSeries->Clear();
+        fixture.pSeries->GetRanges(iRow, listRanges);
+        QCOMPARE(qMakePair(iRow, int(listRanges.size())), qMakePair(-1, 0));
+        QCOMPARE(qMakePair(fixture.pSeries->GetPointCount(), fixture.pSeries->RowAt(QPoint(5, 60))), qMakePair(4, 0));
+        QCOMPARE(Bounds(fixture.Paint()), QRect(0, 50, 620, 25));
     }
 
     void crowdedTagsAreSkipped_data()

