@@ -1,7 +1,5 @@
 #include "MultiTimeSliderPrivate.h"
 
-#include "foundation/ToolkitLogging.h"
-
 #include "timeline/engine/AxisSeries.h"
 #include "timeline/engine/BackGroundSeries.h"
 #include "timeline/engine/LineSeries.h"
@@ -36,6 +34,8 @@ constexpr int s_iThumbnailGap = 10;
 constexpr int s_iShownRows = 4;
 // Pixel row of tags whose track is scrolled away: far above the view.
 constexpr int s_iHiddenTag = 10000;
+// Largest vertical scroll position taken as given, in pixels.
+constexpr int s_iScrollLimit = 1000000;
 
 } // namespace
 
@@ -282,12 +282,14 @@ void CMultiTimeSliderPrivate::OnViewPress(QMouseEvent* pEvent)
         return;
     CMultiChartView* pView = View();
     m_ptPress = MousePos(pEvent);
+    m_bHasPress = true;
     const int iTrack = TrackAt(m_ptPress);
     if (pView->GetChartRect().contains(m_ptPress)) {
+        // Any press in the chart holds the view still until the release.
+        m_bMoving = true;
         m_enumDrag = InTopBand(m_ptPress, false) ? DragState::Scale : DragState::Pressed;
         if (m_enumDrag == DragState::Scale) {
             pView->setCursor(Qt::ClosedHandCursor);
-            m_bMoving = true;
         } else {
             pView->setCursor(Qt::ArrowCursor);
             if ((pEvent->modifiers() & Qt::ShiftModifier) && pView->IsOpenSelectRect() && m_pSelect) {
@@ -334,17 +336,19 @@ void CMultiTimeSliderPrivate::OnViewMove(QMouseEvent* pEvent)
 void CMultiTimeSliderPrivate::OnViewRelease(QMouseEvent* pEvent)
 {
     Q_Q(CMultiTimeSlider);
-    const DragState enumDrag = m_enumDrag;
     m_enumDrag = DragState::None;
     const QPoint ptPress = m_ptPress;
+    const bool bHasPress = m_bHasPress;
     m_ptPress = QPoint();
-    if (enumDrag == DragState::Scale)
-        m_bMoving = false;
+    m_bHasPress = false;
+    m_bMoving = false;
     if (pEvent->button() != Qt::LeftButton)
         return;
     const QPoint ptRelease = MousePos(pEvent);
     View()->setCursor(InTopBand(ptRelease, true) ? Qt::OpenHandCursor : Qt::ArrowCursor);
-    if (enumDrag != DragState::Pressed || !View()->GetChartRect().contains(ptRelease))
+    // Only where the release lands counts: a press on the time scale, in the
+    // margin or on another track still ends in a click or a selection.
+    if (!bHasPress || !View()->GetChartRect().contains(ptRelease))
         return;
     const int iTrack = TrackAt(ptRelease);
     if (iTrack < 0)
@@ -422,10 +426,8 @@ void CMultiTimeSlider::LoadChartView()
 void CMultiTimeSlider::SetTimeSliderCount(unsigned uCount)
 {
     Q_D(CMultiTimeSlider);
-    if (uCount > s_uMaxCount) {
-        qCWarning(lcOrvaGUIToolkit, "CMultiTimeSlider::SetTimeSliderCount: uCount > 64");
-        uCount = s_uMaxCount;
-    }
+    // 64 tracks at most; more are no mistake, the count just stops there.
+    uCount = qMin(uCount, s_uMaxCount);
     // The segment series only grow; a lower count keeps them with their
     // segments, but the rows, the vertical range and the track indexes that
     // are accepted follow the count.
@@ -508,6 +510,10 @@ void CMultiTimeSlider::ClearTime(int iIndex)
     d->m_vecTracks.at(iIndex)->Clear();
     if (d->m_pSelect)
         d->m_pSelect->ClearRow(iIndex);
+    // The tracks show every level again; the pop-up keeps the choice last
+    // confirmed there.
+    d->m_listFiltered = {-1};
+    d->ApplyFilter();
     d->m_pPlayMarks->SetXValue(iIndex, -1.0);
     RepaintTimeSlider();
 }
@@ -868,10 +874,11 @@ void CMultiTimeSlider::OnFilterTriggered(QList<int> listLevels)
 void CMultiTimeSlider::OnScrollBarValueChanged(int iValue)
 {
     Q_D(CMultiTimeSlider);
-    // Positions outside the rows mean nothing; kept inside, they never
-    // overflow the pixel arithmetic of hit tests and tags.
+    // Any position shifts the rows, also one past them; only absurd ones are
+    // limited, so that the pixel arithmetic of hit tests and tags never
+    // overflows.
     const double dSpan = d->VerticalSpan();
-    const double dValue = qBound(0.0, double(iValue), dSpan);
+    const double dValue = qBound(-double(s_iScrollLimit), double(iValue), double(s_iScrollLimit));
     d->View()->GetYAxis()->SetRange(dValue, dValue + dSpan);
     d->PlaceTags();
     RepaintTimeSlider();

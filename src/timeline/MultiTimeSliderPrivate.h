@@ -116,6 +116,8 @@ public:
     QList<int> m_listFiltered = {-1};
 
     QPoint m_ptPress;
+    // A left press happened since the last release.
+    bool m_bHasPress = false;
     DragState m_enumDrag = DragState::None;
     int m_iMarqueeRow = -1;
     QList<QPair<double, double>> m_listMarqueeBefore;

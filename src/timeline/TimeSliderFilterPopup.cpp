@@ -3,6 +3,7 @@
 #include <OrvaGUIToolkit/Button/PushButton.h>
 #include <OrvaGUIToolkit/CheckBox/CheckBox.h>
 
+#include <QtCore/QPointer>
 #include <QtGui/QMouseEvent>
 #include <QtWidgets/QFormLayout>
 #include <QtWidgets/QHBoxLayout>
@@ -109,10 +110,11 @@ void CTimeSliderFilterPopup::OnClickOkBtn()
             listChecked.append(iLevel);
     }
     m_listConfirmed = listChecked;
-    // Hidden before the signal: a receiver may delete the timeline, and the
-    // pop-up with it.
-    hide();
+    // A receiver may delete the timeline, and the pop-up with it.
+    const QPointer<CTimeSliderFilterPopup> guard(this);
     Q_EMIT SignalFilter(listChecked);
+    if (guard)
+        hide();
 }
 
 void CTimeSliderFilterPopup::OnClickCancelBtn()

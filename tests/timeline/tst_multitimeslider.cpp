@@ -18,6 +18,7 @@
 
 #include <climits>
 #include <functional>
+#include <limits>
 
 using namespace OrvaGUIToolkit;
 using namespace ChartTest;
@@ -89,6 +90,30 @@ void Fill(CMultiTimeSlider& slider, const QDateTime& dtPlay = s_dtNoon)
     SliderTest::Settle(slider);
 }
 
+// Counts the warnings written while it lives; the test's own handler still
+// sees them.
+class CWarningCounter
+{
+public:
+    CWarningCounter()
+    {
+        s_iCount = 0;
+        s_pPrevious = qInstallMessageHandler(&CWarningCounter::Handler);
+    }
+    ~CWarningCounter() { qInstallMessageHandler(s_pPrevious); }
+    int Count() const { return s_iCount; }
+
+private:
+    static void Handler(QtMsgType enumType, const QMessageLogContext& context, const QString& strMessage)
+    {
+        if (enumType == QtWarningMsg)
+            ++s_iCount;
+        s_pPrevious(enumType, context, strMessage);
+    }
+    static inline int s_iCount = 0;
+    static inline QtMessageHandler s_pPrevious = nullptr;
+};
+
 } // namespace
 
 class TestMultiTimeSlider : public QObject
@@ -132,8 +157,14 @@ private Q_SLOTS:
         slider.AddTime({Segment(s_day, QTime(3, 0), QTime(4, 0), 1)}, 0);
         QCOMPARE(Tracks(slider).at(0)->GetRectCount(), 0);
 
-        QTest::ignoreMessage(QtWarningMsg, "CMultiTimeSlider::SetTimeSliderCount: uCount > 64");
-        slider.SetTimeSliderCount(100);
+        // Above 64 the count stops there, without a complaint.
+        int iWarnings = 0;
+        {
+            const CWarningCounter counter;
+            slider.SetTimeSliderCount(100);
+            iWarnings = counter.Count();
+        }
+        QCOMPARE(iWarnings, 0);
         QCOMPARE(Tracks(slider).size(), 64);
         QCOMPARE(slider.GetTimeSliderCount(), 64u);
         slider.SetTimeSliderCount(3);
@@ -343,6 +374,41 @@ private Q_SLOTS:
         QCOMPARE(slider.CurrentTime(), QDateTime(s_day, QTime(12, 15, 17)));
     }
 
+    // Only where the release lands decides: a press on the time scale ended on
+    // a track selects from the press to the release, or clicks at one x. Any
+    // press in the chart holds the view still until a release.
+    void releaseOnATrack()
+    {
+        CMultiTimeSlider slider;
+        Fill(slider);
+        CChartView* pView = View(slider);
+        QSignalSpy spyClickTime(&slider, QOverload<time_t>::of(&CMultiTimeSlider::SignalMouseClick));
+        QSignalSpy spySelect(&slider, &CMultiTimeSlider::SignalSelect);
+        SendMouse(pView, QEvent::MouseButtonPress, QPoint(400, 20));
+        SendMouse(pView, QEvent::MouseButtonRelease, BandPoint(slider, 0));
+        SendMouse(pView, QEvent::MouseButtonPress, QPoint(300, 20));
+        SendMouse(pView, QEvent::MouseButtonRelease, BandPoint(slider, 0));
+        QCOMPARE(QList<QVariant>({spySelect.count(), spySelect.at(0).at(0), At(spySelect.at(0).at(1).value<time_t>()),
+                                  At(spySelect.at(0).at(2).value<time_t>())}),
+                 QList<QVariant>({1, 0, QDateTime(s_day, QTime(11, 46, 14)), QDateTime(s_day, QTime(8, 42, 48))}));
+        QCOMPARE(spyClickTime.count(), 1);
+        QCOMPARE(At(spyClickTime.at(0).at(0).value<time_t>()), QDateTime(s_day, QTime(8, 42, 48)));
+
+        // A step button holds the view; a click on an empty track ends that.
+        slider.MoveRight();
+        QVERIFY(Priv(slider)->m_bMoving);
+        Click(pView, BandPoint(slider, 3));
+        QVERIFY(!Priv(slider)->m_bMoving);
+        // A press on a track holds it too, until its release.
+        SendMouse(pView, QEvent::MouseButtonPress, BandPoint(slider, 3));
+        QVERIFY(Priv(slider)->m_bMoving);
+        slider.OnPlayTime(s_dtNoon.addDays(1));
+        QCOMPARE(Centre(slider), slider.TimeToValue(s_dtNoon.toSecsSinceEpoch()) + 7200.0);
+        SendMouse(pView, QEvent::MouseButtonRelease, BandPoint(slider, 3));
+        slider.OnPlayTime(s_dtNoon.addDays(1));
+        QCOMPARE(Centre(slider), slider.TimeToValue(s_dtNoon.addDays(1).toSecsSinceEpoch()));
+    }
+
     // With the marquee open, each Shift drag adds one range on its track; the
     // valid ranges are those parts that cover recordings.
     void marqueeWithShiftDrag()
@@ -471,6 +537,26 @@ private Q_SLOTS:
         QCOMPARE(Tracks(slider).at(0)->GetTypeFilter(), QList<int>({1}));
         slider.ClearTimeLevel();
         QCOMPARE(Tracks(slider).at(0)->GetTypeFilter(), QList<int>({-1}));
+        // Emptying one track shows every level again on all of them.
+        slider.SetFilteredLevels({2});
+        slider.ClearTime(1);
+        QCOMPARE(slider.GetFilteredLevels(), QList<int>({-1}));
+        QCOMPARE(QList<QList<int>>({Tracks(slider).at(0)->GetTypeFilter(), Tracks(slider).at(3)->GetTypeFilter()}),
+                 QList<QList<int>>({{-1}, {-1}}));
+    }
+
+    // The pop-up is still open while the levels are reported; it closes after.
+    void filterIsReportedBeforeThePopupCloses()
+    {
+        CMultiTimeSlider slider;
+        slider.AddTimeLevel(QIcon(), QStringLiteral("Continuous"), 1);
+        auto* pPopup = slider.findChild<CTimeSliderFilterPopup*>();
+        pPopup->show();
+        QList<bool> listVisible;
+        connect(&slider, &CMultiTimeSlider::SignalFilterTriggered, this, [&] { listVisible << pPopup->isVisible(); });
+        pPopup->OnClickOkBtn();
+        QCOMPARE(listVisible, QList<bool>({true}));
+        QVERIFY(!pPopup->isVisible());
     }
 
     void hoverAsksForAThumbnail()
@@ -552,6 +638,43 @@ private Q_SLOTS:
             QCOMPARE(qMakePair(rectSlim.begin.y(), rectSlim.end.y()), qMakePair(31, 41));
         Fill(slider);
         QCOMPARE(qMakePair(Priv(slider)->TrackAt(BandPoint(slider, 2)), Priv(slider)->TrackAt(BandPoint(slider, 3))), qMakePair(2, -1));
+    }
+
+    void scrollingTakesAnyPosition_data()
+    {
+        QTest::addColumn<int>("iValue");
+        QTest::addColumn<double>("dMin");
+        QTest::newRow("past the rows") << 1000 << 1000.0;
+        QTest::newRow("above the rows") << -24 << -24.0;
+        // Only absurd positions are limited.
+        QTest::newRow("INT_MIN") << INT_MIN << -1000000.0;
+    }
+
+    // The vertical range is (v, v + 50 + 24 x count) for any scroll position.
+    void scrollingTakesAnyPosition()
+    {
+        QFETCH(int, iValue);
+        QFETCH(double, dMin);
+        CMultiTimeSlider slider;
+        slider.SetTimeSliderCount(4);
+        slider.OnScrollBarValueChanged(iValue);
+        double dRangeMin = 0.0;
+        double dRangeMax = 0.0;
+        View(slider)->GetYAxis()->GetRange(dRangeMin, dRangeMax);
+        QCOMPARE(qMakePair(dRangeMin, dRangeMax), qMakePair(dMin, dMin + 146.0));
+    }
+
+    // The marquee's opacity is kept as set; the zoom buttons carry no tip.
+    void viewProperties()
+    {
+        CMultiTimeSlider slider;
+        auto* pView = static_cast<CMultiChartView*>(View(slider));
+        QCOMPARE(pView->GetSelectRectOpacity(), 0.7);
+        pView->SetSelectRectOpacity(1.5);
+        pView->SetSelectRectOpacity(std::numeric_limits<qreal>::quiet_NaN());
+        QCOMPARE(pView->GetSelectRectOpacity(), 1.5);
+        QCOMPARE(pView->findChild<QWidget*>(QStringLiteral("ZoomInBtn"))->toolTip(), QString());
+        QCOMPARE(pView->findChild<QWidget*>(QStringLiteral("ZoomOutBtn"))->toolTip(), QString());
     }
 
     // A client lines its own widgets up with the tracks: the band of each track,

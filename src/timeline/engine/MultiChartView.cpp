@@ -7,6 +7,8 @@
 
 #include <QtWidgets/QStyle>
 
+#include <cmath>
+
 namespace OrvaGUIToolkit {
 
 namespace {
@@ -126,7 +128,10 @@ void CMultiChartView::SetColorSelectRect(const QColor& color)
 
 void CMultiChartView::SetSelectRectOpacity(qreal dOpacity)
 {
-    m_dSelectRectOpacity = qBound<qreal>(0.0, dOpacity, 1.0);
+    // Kept as given; the painter limits it to 0..1 when it fills the marquee.
+    if (!std::isfinite(dOpacity) || m_dSelectRectOpacity == dOpacity)
+        return;
+    m_dSelectRectOpacity = dOpacity;
     PostUpdateChart();
 }
 
