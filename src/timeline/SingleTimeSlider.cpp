@@ -182,6 +182,7 @@ void CSingleTimeSliderPrivate::OnViewPress(QMouseEvent* pEvent)
         return;
     m_bMoving = true;
     m_enumDrag = DragState::Pressed;
+    m_bClick = true;
     m_ptPress = MousePos(pEvent);
     if (pView->underMouse())
         pView->setCursor(Qt::OpenHandCursor);
@@ -191,28 +192,35 @@ void CSingleTimeSliderPrivate::OnViewPress(QMouseEvent* pEvent)
 void CSingleTimeSliderPrivate::OnViewMove(QMouseEvent* pEvent)
 {
     Q_Q(CSingleTimeSlider);
-    m_ptMouse = MousePos(pEvent);
-    // The distance in 64 bits: the mouse may be reported far outside.
-    const qint64 iDistance = qAbs(qint64(MousePos(pEvent).x()) - m_ptPress.x()) + qAbs(qint64(MousePos(pEvent).y()) - m_ptPress.y());
-    if (m_enumDrag == DragState::Pressed && (pEvent->buttons() & Qt::LeftButton)
-        && iDistance >= QApplication::startDragDistance()) {
+    const QPoint ptMouse = MousePos(pEvent);
+    m_ptMouse = ptMouse;
+    // From the press to the release every move drags the scale, whatever
+    // buttons the event reports; only the first move that changes x starts it.
+    if (m_enumDrag == DragState::Pressed && ptMouse.x() != m_ptPress.x()) {
         m_enumDrag = DragState::Dragging;
         View()->setCursor(Qt::ClosedHandCursor);
     }
+    // A hand that shakes by less than the drag distance still clicks. The
+    // distance in 64 bits: the mouse may be reported far outside.
+    const qint64 iDistance = qAbs(qint64(ptMouse.x()) - m_ptPress.x()) + qAbs(qint64(ptMouse.y()) - m_ptPress.y());
+    if (m_enumDrag != DragState::None && iDistance >= QApplication::startDragDistance())
+        m_bClick = false;
     // The time under the mouse follows it, not only the periodic refresh.
     q->OnUpdateTimeSlider();
-    if (m_enumDrag == DragState::Dragging && (pEvent->buttons() & Qt::LeftButton))
-        DragTo(MousePos(pEvent));
+    if (m_enumDrag == DragState::Dragging)
+        DragTo(ptMouse);
 }
 
 void CSingleTimeSliderPrivate::OnViewRelease(QMouseEvent* pEvent)
 {
     Q_Q(CSingleTimeSlider);
+    // Every release lets the play time move the view again, also after a
+    // step button or a press outside the chart.
+    m_bMoving = false;
     if (pEvent->button() != Qt::LeftButton || m_enumDrag == DragState::None)
         return;
-    const bool bClick = m_enumDrag == DragState::Pressed;
+    const bool bClick = m_bClick;
     m_enumDrag = DragState::None;
-    m_bMoving = false;
     View()->unsetCursor();
     if (bClick && View()->GetChartRect().contains(MousePos(pEvent)))
         Q_EMIT q->SignalMouseClick(time_t(TimeAtX(MousePos(pEvent).x())));

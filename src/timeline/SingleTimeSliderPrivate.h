@@ -46,6 +46,8 @@ public:
     QTimer* m_pLeaveTimer = nullptr;
     QPoint m_ptPress;
     DragState m_enumDrag = DragState::None;
+    // The mouse stayed within the drag distance of the press.
+    bool m_bClick = false;
     bool m_bMaxsize = false;
 };
 

@@ -141,9 +141,6 @@ void CTimeSlider::SetMinMaxBySpan(double dSpan)
         qCWarning(lcOrvaGUIToolkit, "CTimeSlider::SetMinMaxBySpan: dSpan is not a finite span");
         return;
     }
-    // Never wider than the browsable range and its slack: the time scale
-    // draws a tick per step across the whole span.
-    dSpan = qMin(dSpan, double(d->m_iRangeMax - d->m_iRangeMin));
     CChartAxis* pAxis = d->m_pChartView->GetXAxis();
     double dMin = 0.0;
     double dMax = 0.0;

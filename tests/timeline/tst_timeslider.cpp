@@ -225,18 +225,20 @@ private Q_SLOTS:
         QVERIFY(dBefore - Visible(slider).dMin > 3.51e8 && dBefore - Visible(slider).dMin < 3.53e8);
     }
 
-    void spansAreRefused_data()
+    void spansAreTakenOrRefused_data()
     {
         QTest::addColumn<double>("dSpan");
         QTest::addColumn<double>("dShown");
         QTest::newRow("NaN") << std::numeric_limits<double>::quiet_NaN() << 7200.0;
         QTest::newRow("negative") << -1.0 << 7200.0;
-        // A huge span is cut to the browsable day and its slack.
-        QTest::newRow("huge") << 1e300 << 172800.0;
+        // Wider than the browsable day and its slack: taken as given, from
+        // the start of the range.
+        QTest::newRow("three days") << 259200.0 << 259200.0;
+        QTest::newRow("huge") << 1e300 << 1e300;
     }
 
     // A refused span leaves the range as it was; the slider zooms as usual after.
-    void spansAreRefused()
+    void spansAreTakenOrRefused()
     {
         QFETCH(double, dSpan);
         QFETCH(double, dShown);
@@ -246,6 +248,8 @@ private Q_SLOTS:
             QTest::ignoreMessage(QtWarningMsg, "CTimeSlider::SetMinMaxBySpan: dSpan is not a finite span");
         slider.SetMinMaxBySpan(dSpan);
         QCOMPARE(Span(slider), dShown);
+        if (dShown != 7200.0)
+            QCOMPARE(Visible(slider).dMin, double(Priv(slider)->m_iRangeMin));
         slider.ShowZoomByType(9);
         QCOMPARE(Span(slider), 86400.0);
     }
@@ -377,6 +381,58 @@ private Q_SLOTS:
         QCOMPARE(spyClick.count(), 2);
         QCOMPARE(QDateTime::fromSecsSinceEpoch(qint64(spyClick.at(0).at(0).value<time_t>())), QDateTime(day, QTime(0, 0)));
         QCOMPARE(QDateTime::fromSecsSinceEpoch(qint64(spyClick.at(1).at(0).value<time_t>())), QDateTime(day, QTime(6, 0)));
+    }
+
+    void releaseEndsMoving_data()
+    {
+        QTest::addColumn<QPoint>("ptPress");
+        QTest::addColumn<int>("iButton");
+        QTest::newRow("click in the chart") << QPoint(300, 30) << int(Qt::LeftButton);
+        QTest::newRow("click in the left margin") << QPoint(3, 30) << int(Qt::LeftButton);
+        QTest::newRow("right click") << QPoint(300, 30) << int(Qt::RightButton);
+    }
+
+    // A step button holds the view still; any release after it lets the
+    // playing time move the view again.
+    void releaseEndsMoving()
+    {
+        QFETCH(QPoint, ptPress);
+        QFETCH(int, iButton);
+        CSingleTimeSlider slider;
+        const QDateTime dtPlay(QDate(2026, 5, 3), QTime(8, 0));
+        Prepare(slider, 12, dtPlay, 600);
+        slider.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&slider));
+        slider.MoveRight();
+        QVERIFY(Priv(slider)->m_bMoving);
+        Click(View(slider), ptPress, Qt::MouseButton(iButton));
+        QVERIFY(!Priv(slider)->m_bMoving);
+        slider.OnPlayTime(dtPlay.addDays(1));
+        QCOMPARE(slider.CurrentTime(), dtPlay.addDays(1));
+    }
+
+    // Moves after a press drag the scale from the first pixel, whatever
+    // buttons they report; a drag shorter than the drag distance still clicks.
+    void shortDragWithoutButtons()
+    {
+        CSingleTimeSlider slider;
+        Prepare(slider, 12, QDateTime(QDate(2026, 5, 3), QTime(8, 0)), 824);
+        slider.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&slider));
+        SliderTest::Settle(slider);
+        CChartView* pView = View(slider);
+        QCOMPARE(pView->GetChartRect(), QRect(24, 0, 792, 58));
+        QSignalSpy spyClick(&slider, &CSingleTimeSlider::SignalMouseClick);
+        const double dBefore = Visible(slider).dMin;
+        SendMouse(pView, QEvent::MouseButtonPress, QPoint(400, 30));
+        // The chart is 792 wide from x = 24 at 7200 s: 3 pixels are 27 s.
+        QMouseEvent move(QEvent::MouseMove, QPoint(403, 30), pView->mapToGlobal(QPoint(403, 30)), Qt::NoButton,
+                         Qt::NoButton, Qt::NoModifier);
+        QApplication::sendEvent(pView, &move);
+        QCOMPARE(Visible(slider).dMin, dBefore - 27.0);
+        QCOMPARE(pView->cursor().shape(), Qt::ClosedHandCursor);
+        SendMouse(pView, QEvent::MouseButtonRelease, QPoint(403, 30));
+        QCOMPARE(spyClick.count(), 1);
     }
 
     // Passing over a child or the border briefly must not report a leave.
