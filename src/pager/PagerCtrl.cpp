@@ -234,12 +234,11 @@ void CPagerCtrl::OnPageClicked()
         d->m_uCurrentPage = uPage;
         UpdateArrows();
         // When ChangePager moves the strip onto the page's new cell, this slot
-        // runs again inside it and reports the page there; reporting it here
-        // as well would page the client twice.
+        // runs again inside it and reports the page there first.
         const QPointer<CPagerCtrl> pGuard(this);
         ChangePager();
-        if (pGuard && d->m_pPageStrip->GetCurIndex() == iIndex)
-            Q_EMIT SignalShowPage(uPage);
+        if (pGuard)
+            Q_EMIT SignalShowPage(d->m_uCurrentPage);
         return;
     }
     if (iIndex == 1 && !d->m_pPageStrip->GetButtonText(2).isEmpty()) {

@@ -107,26 +107,31 @@ private Q_SLOTS:
     {
         QTest::addColumn<int>("iCell");
         QTest::addColumn<uint>("uExpected");
+        QTest::addColumn<int>("iShown");
 
-        // From page 10 of 20.
-        QTest::newRow("right gap") << 7 << 13U;
-        QTest::newRow("left gap") << 1 << 7U;
-        QTest::newRow("number cell, strip recentres") << 5 << 11U;
-        QTest::newRow("last cell, strip stays") << 8 << 20U;
+        // From page 10 of 20. A number whose cell moves is reported by the
+        // nested run for the new cell and again by the click itself; a gap
+        // only through the nested run.
+        QTest::newRow("right gap") << 7 << 13U << 1;
+        QTest::newRow("left gap") << 1 << 7U << 1;
+        QTest::newRow("number cell, strip recentres") << 5 << 11U << 2;
+        QTest::newRow("last cell, strip stays") << 8 << 20U << 1;
     }
 
     void pagerCellClick()
     {
         QFETCH(int, iCell);
         QFETCH(uint, uExpected);
+        QFETCH(int, iShown);
 
         QScopedPointer<CPagerCtrl> pPager(NewPager(20, 10));
         QSignalSpy spyShow(pPager.data(), &CPagerCtrl::SignalShowPage);
         QSignalSpy spyForce(pPager.data(), &CPagerCtrl::SignalForceChangePage);
         ClickCell(pPager->findChild<CSelfDrawnButton*>(), iCell);
         QCOMPARE(pPager->GetCurrentPage(), uExpected);
-        QCOMPARE(spyShow.count(), 1);
-        QCOMPARE(spyShow.at(0).at(0).toUInt(), uExpected);
+        QCOMPARE(spyShow.count(), iShown);
+        for (const QList<QVariant>& listArguments : qAsConst(spyShow))
+            QCOMPARE(listArguments.at(0).toUInt(), uExpected);
         QCOMPARE(spyForce.count(), 0);
     }
 
@@ -139,8 +144,11 @@ private Q_SLOTS:
         Click(pPager.data(), "m_pBtnPrevious");
         Click(pPager.data(), "m_pBtnPrevious");
         QCOMPARE(pPager->GetCurrentPage(), 5U);
-        QCOMPARE(spyShow.count(), 3);
-        QCOMPARE(spyShow.at(2).at(0).toUInt(), 5U);
+        // Every step recentres the strip: the page is reported twice.
+        QList<uint> listShown;
+        for (const QList<QVariant>& listArguments : qAsConst(spyShow))
+            listShown << listArguments.at(0).toUInt();
+        QCOMPARE(listShown, (QList<uint>{7, 7, 6, 6, 5, 5}));
     }
 
     // Pages outside the count are refused; the force flag re-announces the page.
