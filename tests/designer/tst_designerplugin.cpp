@@ -35,6 +35,20 @@ private Q_SLOTS:
         QCOMPARE(m_pCollection->customWidgets().size(), 2);
     }
 
+    // The collection answers to the interface's earlier identifier as well,
+    // with the same interface.
+    void collectionAnswersBothIdentifiers()
+    {
+        QObject* pInstance = m_loader.instance();
+        void* pOld = pInstance->qt_metacast("com.trolltech.Qt.Designer.CustomWidgetCollection");
+        QVERIFY(pOld);
+        QCOMPARE(static_cast<QDesignerCustomWidgetCollectionInterface*>(pOld), m_pCollection);
+        QCOMPARE(pInstance->qt_metacast("org.qt-project.Qt.QDesignerCustomWidgetCollectionInterface"),
+                 static_cast<void*>(m_pCollection));
+        QCOMPARE(static_cast<QDesignerCustomWidgetCollectionInterface*>(pOld)->customWidgets().size(), 2);
+        QVERIFY(!pInstance->qt_metacast("com.trolltech.Qt.Designer.CustomWidget"));
+    }
+
     void collectionOffersButtonAndLabel_data()
     {
         QTest::addColumn<int>("iIndex");
