@@ -142,6 +142,9 @@ CFancyLineEdit::CFancyLineEdit(CFancyLineEditPrivate& dd, QWidget* pParent)
     : CLineEdit(dd, pParent)
 {
     Q_D(CFancyLineEdit);
+    // The button signal names its side's type the short way; queued
+    // connections and signal spies look it up by that name.
+    qRegisterMetaType<CFancyLineEdit::Side>("CFancyLineEdit::Side");
     d->Init();
 }
 

@@ -68,6 +68,8 @@ CHeaderView::CHeaderView(CHeaderViewPrivate& dd, Qt::Orientation enumOrientation
     , d_ptr(&dd)
 {
     d_ptr->q_ptr = this;
+    // Queued connections and signal spies need the check state by name.
+    qRegisterMetaType<Qt::CheckState>("Qt::CheckState");
     setItemDelegate(new CAbstractItemViewDelegate(this));
     setStretchLastSection(true);
     setSectionsClickable(true);

@@ -142,10 +142,14 @@ private Q_SLOTS:
                 [&listSignals] { listSignals << QStringLiteral("left"); });
         connect(m_pEdit.get(), &CFancyLineEdit::SignalRightButtonClicked, this,
                 [&listSignals] { listSignals << QStringLiteral("right"); });
+        QSignalSpy spyClicked(m_pEdit.get(), &CFancyLineEdit::SignalButtonClicked);
         ClickButton(*m_pEdit, CFancyLineEdit::Left);
         ClickButton(*m_pEdit, CFancyLineEdit::Right);
         QCOMPARE(listSignals, (QStringList{QStringLiteral("0"), QStringLiteral("left"), QStringLiteral("1"),
                                            QStringLiteral("right")}));
+        // A spy reads the side too.
+        QCOMPARE(spyClicked.count(), 2);
+        QCOMPARE(spyClicked.at(1).at(0).value<CFancyLineEdit::Side>(), CFancyLineEdit::Right);
     }
 
     void clickOpensMenu()
