@@ -135,14 +135,13 @@ void CPicLabelListPrivate::BuildPage(const struPicPagingGroup& group)
     q->setLayout(m_pGridLayout);
 }
 
-bool CPicLabelListPrivate::PicturesFit() const
+bool CPicLabelListPrivate::PageInWidgetRange(const struPicPagingGroup& group) const
 {
-    Q_Q(const CPicLabelList);
-    const qint64 iWidth = qint64(m_uPicWidth) + m_iGap;
-    const qint64 iHeight = qint64(m_uPicHeight) + m_iGap;
-    if (iWidth <= 0 || iHeight <= 0 || iWidth + m_iGap > q->width())
-        return false;
-    return m_enumShowMode == CPicLabelList::SinglePage || iHeight <= q->height();
+    const qint64 iColumns = qMax(1, group.iColumns);
+    const qint64 iRows = qMax<qint64>(1, (qint64(group.listLsh.size()) + iColumns - 1) / iColumns);
+    const qint64 iWidth = iColumns * (qint64(ClampSize(m_uPicWidth)) + m_iGap) + m_iGap;
+    const qint64 iHeight = iRows * (qint64(ClampSize(m_uPicHeight)) + m_iGap) + m_iGap;
+    return iWidth <= QWIDGETSIZE_MAX && iHeight <= QWIDGETSIZE_MAX;
 }
 
 QList<CPicBaseLabel*> CPicLabelListPrivate::SelectedLabels() const
@@ -450,8 +449,11 @@ void CPicLabelList::DoPaging()
 bool CPicLabelList::ShowPage(unsigned uPage)
 {
     Q_D(CPicLabelList);
-    // Pictures resized past the list since the last paging would stretch it.
-    if (uPage < 1 || uPage > d->m_uTotalPages || int(uPage) > d->m_listGroups.size() || !d->PicturesFit())
+    // The page is built from the last paging run's groups at the current
+    // picture size, also when the pictures no longer fit the list; only a page
+    // larger than any widget can be is refused.
+    if (uPage < 1 || uPage > d->m_uTotalPages || int(uPage) > d->m_listGroups.size()
+        || !d->PageInWidgetRange(d->m_listGroups.at(int(uPage) - 1)))
         return false;
     ClearAllPics();
     d->m_uCurrentPage = uPage;

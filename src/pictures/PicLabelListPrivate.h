@@ -36,8 +36,9 @@ public:
     void BuildPage(const struPicPagingGroup& group);
     CPicBaseLabel* CreateLabel(const struPicRecord& record);
     void ShowRecordPicture(CPicBaseLabel* pLabel, const struPicRecord& record) const;
-    // A picture with its gaps fits the list's width (and height, when paged).
-    bool PicturesFit() const;
+    // The group laid out at the current picture size and gap stays within
+    // the largest size a widget may take.
+    bool PageInWidgetRange(const struPicPagingGroup& group) const;
     QList<CPicBaseLabel*> SelectedLabels() const;
     CPicBaseLabel* LabelAt(const QPoint& point) const;
 

@@ -295,13 +295,16 @@ private Q_SLOTS:
         QTest::addColumn<unsigned>("uHeight");
         QTest::addColumn<int>("iGap");
         QTest::addColumn<int>("iPages");
+        QTest::addColumn<int>("iLabelWidth");
 
-        // -1: the size is refused and no page count is announced.
-        QTest::newRow("largest") << 0xFFFFFFFFu << 0xFFFFFFFFu << 5 << -1;
-        QTest::newRow("zero with gap") << 0u << 0u << 5 << 1;
-        QTest::newRow("zero, no gap") << 0u << 0u << 0 << -1;
-        QTest::newRow("zero width, huge gap") << 0u << 80u << INT_MAX << -1;
-        QTest::newRow("negative gap") << 100u << 80u << INT_MIN << 2;
+        // -1: no paging run, so no page count is announced; the shown page
+        // is built again from the last run's pages at the new size, unless
+        // it would be larger than a widget can be (the labels stay 100 wide).
+        QTest::newRow("largest") << 0xFFFFFFFFu << 0xFFFFFFFFu << 5 << -1 << 100;
+        QTest::newRow("zero with gap") << 0u << 0u << 5 << 1 << 0;
+        QTest::newRow("zero, no gap") << 0u << 0u << 0 << -1 << 0;
+        QTest::newRow("zero width, huge gap") << 0u << 80u << INT_MAX << -1 << 100;
+        QTest::newRow("negative gap") << 100u << 80u << INT_MIN << 2 << 100;
     }
 
     void extremeSizes()
@@ -310,6 +313,7 @@ private Q_SLOTS:
         QFETCH(unsigned, uHeight);
         QFETCH(int, iGap);
         QFETCH(int, iPages);
+        QFETCH(int, iLabelWidth);
 
         CTestPicList list(100, 80, QSize(330, 200));
         list.AddPics(m_listPaths.mid(0, 8));
@@ -320,13 +324,35 @@ private Q_SLOTS:
             QTest::ignoreMessage(QtWarningMsg, "CPicLabelList::DoPaging: picture size + gap == 0");
         list.SetPictureSize(uWidth, uHeight);
         QVERIFY(list.GetPicLabelGap() >= 0);
-        if (iPages < 0) {
+        if (iPages < 0)
             QCOMPARE(spyPages.count(), 0);
-            QVERIFY(list.Labels().isEmpty() || list.Labels().first()->width() == 100);
-        } else {
+        else
             QCOMPARE(spyPages.last().at(0).toUInt(), unsigned(iPages));
-        }
+        QVERIFY(!list.Labels().isEmpty());
+        QCOMPARE(list.Labels().first()->width(), iLabelWidth);
         list.grab();
+    }
+
+    // Pictures grown past the list keep the last paging run's pages: the
+    // shown page is built again from them at the new size.
+    void tooWidePicturesKeepTheLastPages()
+    {
+        CTestPicList list(100, 80, QSize(330, 200));
+        list.AddPics(m_listPaths.mid(0, 8));
+        list.ShowPage(2);
+        QSignalSpy spyPages(&list, &CPicLabelList::SignalSetPageInfo);
+        list.SetPictureSize(400, 90);
+        QCOMPARE(spyPages.count(), 0);
+        QCOMPARE(list.GetCurrentPage(), 2u);
+        QList<CPicBaseLabel*> listLabels = list.Labels();
+        QCOMPARE(listLabels.size(), 2);
+        QCOMPARE(listLabels.at(0)->size(), QSize(400, 90));
+        QCOMPARE(listLabels.at(0)->GetPicLsh(), 7u);
+        QCOMPARE(list.ShowPage(1), false);
+        listLabels = list.Labels();
+        QCOMPARE(listLabels.size(), 6);
+        QCOMPARE(listLabels.at(5)->size(), QSize(400, 90));
+        QCOMPARE(list.GetCurrentPage(), 1u);
     }
 
     void clickAndCtrlClick()
